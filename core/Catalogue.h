@@ -1,0 +1,47 @@
+#pragma once
+// The deck catalogue: names, unit weights, section values, allowable stresses and the
+// product coefficients of every deck. Constant data; see Catalogue.cpp for the tables.
+
+#include <string>
+
+namespace korvane {
+
+class CInputData;
+
+// Catalogue unit weight (N/m²) of the record's deck and coating. False, and `weight`
+// untouched, for a deck or thickness outside the family or a coating other than 0-3.
+bool LookupDeckWeight(const CInputData &record, double &weight);
+
+// Model name of (family, model); empty for a pair not in the catalogue.
+std::string DeckModelName(int family, int model);
+
+// Plate thickness in mm of a thickness code; 0.0 for an unknown code.
+double PlateThicknessOf(int thicknessCode);
+
+// "Z12", "Z27", "Y18", "K35", "他" for codes 0-4; empty otherwise.
+std::string CoatingName(int coatingCode);
+
+// Number of models (family 0 counts PX100) and thickness codes a family holds.
+bool IsCatalogueDeck(int family, int model, int thicknessCode);
+
+struct SectionValues {
+    double sectionModulus; // Zt, 10³ mm³/m
+    double inertia;        // I, 10⁴ mm⁴/m
+    double ribBearingAllow; // N/m
+};
+
+// Section values of a catalogue deck; false for a deck outside the catalogue.
+bool LookupSectionValues(int family, int model, int thicknessCode, SectionValues &values);
+
+// Basic allowable bending stress fb, N/mm²: 235 or 205.
+double BasicAllowableStress(int family, int model);
+
+// Deck depth in mm: 100 for PX100, 75 for every other model.
+int DeckDepth(int family, int model);
+
+// Deflection coefficient C, reduction factor β and maximum span Lmax (mm, 0 = none).
+double DeflectionCoefficient(int family, int model, int thicknessCode, int alphaClass);
+double ReductionFactor(int family, int model, int thicknessCode, int alphaClass);
+int MaximumSpan(int family, int model, int thicknessCode, int alphaClass);
+
+} // namespace korvane

@@ -1,0 +1,75 @@
+#pragma once
+// The design case: sixteen fields in a fixed order, which is also the order of the lines
+// of a data file. Texts are UTF-8 here; they become code page 932 only in the file.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+inline constexpr const char *kCurrentVersionText = "korvane 3.6";
+inline constexpr const char *kTitlePlaceholder = "件名を入力";
+
+class CInputData {
+public:
+    CInputData() { SetDefaults(); }
+
+    // Every field to its default, in field order.
+    void SetDefaults();
+
+    // Clears `lines` and appends the record as the sixteen lines of the current format.
+    void WriteLines(std::vector<std::string> &lines) const;
+
+    // Fills the record from the lines of a data file of any format version. Always
+    // returns true; an unreadable unit-weight line throws ConversionError.
+    bool ReadLines(const std::vector<std::string> &lines);
+
+    bool operator==(const CInputData &) const = default;
+
+    std::string versionText;
+    std::int32_t deckFamily;
+    std::int32_t deckModel;
+    std::int32_t thicknessCode;
+    std::int32_t coatingCode;
+    std::int32_t unitWeight;
+    std::int32_t spanLength;
+    std::int32_t shoringCode;
+    std::int32_t alphaClass;
+    std::int32_t concreteKind;
+    std::int32_t slabThickness;
+    std::int32_t workLoadValue;
+    std::int32_t otherLoadValue;
+    std::string projectTitle;
+    std::int32_t pageNumberPos;
+    std::string pageText;
+};
+
+// Format version number of a data file from its first line: 30, 31, 32, 33, 36, or 20
+// for anything else (the headerless oldest format).
+int FormatVersion(const std::string &versionText);
+
+// Codes of the record, by name.
+namespace code {
+inline constexpr int kFamilyPx = 0;
+inline constexpr int kFamilyRidge = 1;
+inline constexpr int kModelPx75Valpha = 2;
+inline constexpr int kModelPx100 = 3;
+inline constexpr int kThickness07 = 5;
+inline constexpr int kCoatingK35 = 3;
+inline constexpr int kCoatingOther = 4;
+inline constexpr int kCoatingNone = -1;
+inline constexpr int kShoringNone = 1;
+inline constexpr int kShoringOneRow = 2;
+inline constexpr int kShoringTwoRows = 3;
+inline constexpr int kClassSteel = 4;
+inline constexpr int kClass1 = 5;
+inline constexpr int kClass2 = 6;
+inline constexpr int kClass3 = 9;
+inline constexpr int kConcreteNormal = 4;
+inline constexpr int kConcreteLight1 = 5;
+inline constexpr int kConcreteLight2 = 6;
+inline constexpr int kStandardWorkLoad = 1470;
+} // namespace code
+
+} // namespace korvane

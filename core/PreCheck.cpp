@@ -1,0 +1,133 @@
+#include "core/PreCheck.h"
+
+#include "core/Catalogue.h"
+#include "core/Inputdata.h"
+#include "core/WholeNumber.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr const char *kUnitWeightField = "Edit99";
+constexpr const char *kSpanField = "Edit1";
+constexpr const char *kConcreteField = "Edit3";
+constexpr const char *kWorkLoadField = "MaskEdit1";
+
+constexpr int kMinSpan = 1000;
+constexpr int kMaxSpan = 4900;
+constexpr int kMaxSpanPx75Valpha = 5700;
+constexpr int kMinSlab = 120;
+constexpr int kMaxSlab = 800;
+constexpr int kMaxUnitWeight = 99999;
+
+PreCheckFailure Failure(int check, const char *message, const char *control,
+                        std::optional<std::string> corrected = std::nullopt)
+{
+    return {check, message, control, std::move(corrected)};
+}
+
+std::string Trimmed(const std::string &text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool IsPx75Valpha(const CInputData &r)
+{
+    return r.deckFamily == code::kFamilyPx && r.deckModel == code::kModelPx75Valpha;
+}
+
+std::optional<PreCheckFailure> CheckUnitWeight(const CInputData &r)
+{
+    if (r.coatingCode != code::kCoatingOther)
+        return std::nullopt;
+    // A negative weight would lower the dead load and has no meaning: refused like 0.
+    if (r.unitWeight <= 0)
+        return Failure(1, "デッキの単位重量を正しく設定して下さい。", kUnitWeightField);
+    if (r.unitWeight > kMaxUnitWeight)
+        return Failure(2, "デッキの単位重量を正しく設定して下さい。\n適正値をかなり超えています。",
+                       kUnitWeightField);
+    return std::nullopt;
+}
+
+std::optional<PreCheckFailure> CheckSpan(const CInputData &r)
+{
+    if (r.spanLength < kMinSpan)
+        return Failure(3, "計算できるスパンは、1000 mm以上です", kSpanField, "1000");
+    const bool knownFamily = r.deckFamily == 0 || r.deckFamily == 1;
+    if (knownFamily && !IsPx75Valpha(r) && r.spanLength > kMaxSpan)
+        return Failure(4, "計算できるスパンは、4900 mm以下です", kSpanField, "4900");
+    if (IsPx75Valpha(r) && r.spanLength > kMaxSpanPx75Valpha)
+        return Failure(5, "計算できるスパンは、PX75Vαの場合5700 mm以下です", kSpanField, "5700");
+    return std::nullopt;
+}
+
+std::optional<PreCheckFailure> CheckSlab(const CInputData &r)
+{
+    if (r.slabThickness < kMinSlab)
+        return Failure(6, "計算できるコンクリート厚さは、120 mm以上です", kConcreteField, "120");
+    if (r.slabThickness > kMaxSlab)
+        return Failure(7, "計算できるコンクリート厚さは、800 mm以下です", kConcreteField, "800");
+    return std::nullopt;
+}
+
+std::optional<PreCheckFailure> CheckWorkLoad(const WorkLoadEntry &entry)
+{
+    if (!entry.otherChosen)
+        return std::nullopt;
+    if (Trimmed(entry.fieldText).empty())
+        return Failure(8, "施工荷重を入力して下さい。", kWorkLoadField, "2450");
+    if (ReadWholeNumberOrThrow(entry.fieldText) == 0)
+        return Failure(9, "施工荷重を入力して下さい。(1470N/㎡以上)", kWorkLoadField, "1470");
+    return std::nullopt;
+}
+
+PreCheckFailure CodeFailure(const std::string &message) { return {0, message, "", std::nullopt}; }
+
+} // namespace
+
+std::optional<PreCheckFailure> PreCheck(const CInputData &record, const WorkLoadEntry &workLoad)
+{
+    if (auto failure = CheckUnitWeight(record))
+        return failure;
+    if (auto failure = CheckSpan(record))
+        return failure;
+    if (auto failure = CheckSlab(record))
+        return failure;
+    return CheckWorkLoad(workLoad);
+}
+
+WorkLoadEntry WorkLoadEntryOf(const CInputData &record)
+{
+    const bool standard = record.workLoadValue == code::kStandardWorkLoad;
+    return {!standard, standard ? std::string() : std::to_string(record.workLoadValue)};
+}
+
+std::optional<PreCheckFailure> CheckRecordCodes(const CInputData &r)
+{
+    if (r.deckFamily != 0 && r.deckFamily != 1)
+        return CodeFailure("デッキ種類のコード " + std::to_string(r.deckFamily) + " は扱えません。");
+    if (DeckModelName(r.deckFamily, r.deckModel).empty())
+        return CodeFailure("デッキ形状のコード " + std::to_string(r.deckModel) + " は扱えません。");
+    if (!IsCatalogueDeck(r.deckFamily, r.deckModel, r.thicknessCode))
+        return CodeFailure("板厚のコード " + std::to_string(r.thicknessCode) +
+                           " はこのデッキにありません。");
+    if (r.coatingCode < 0 || r.coatingCode > code::kCoatingOther)
+        return CodeFailure("表面処理のコード " + std::to_string(r.coatingCode) + " は扱えません。");
+    if (r.deckFamily == code::kFamilyPx && r.deckModel == code::kModelPx100 &&
+        r.coatingCode == code::kCoatingK35)
+        return CodeFailure("PX100の表面処理「K35」は廃止されました。\n表面処理を選択し直してください。");
+    if (r.shoringCode < code::kShoringNone || r.shoringCode > code::kShoringTwoRows)
+        return CodeFailure("支保工のコード " + std::to_string(r.shoringCode) + " は扱えません。");
+    const int c = r.alphaClass;
+    if (c != code::kClassSteel && c != code::kClass1 && c != code::kClass2 && c != code::kClass3)
+        return CodeFailure("施工割増係数の区分コード " + std::to_string(c) + " は扱えません。");
+    if (r.concreteKind < code::kConcreteNormal || r.concreteKind > code::kConcreteLight2)
+        return CodeFailure("コンクリート種類のコード " + std::to_string(r.concreteKind) +
+                           " は扱えません。");
+    return std::nullopt;
+}
+
+} // namespace korvane

@@ -1,0 +1,35 @@
+#pragma once
+// The calculable ranges, checked before a calculation, one failure at a time.
+
+#include <optional>
+#include <string>
+
+namespace korvane {
+
+class CInputData;
+
+// State of the work-load controls: whether "その他" is chosen and the field's text.
+struct WorkLoadEntry {
+    bool otherChosen = false;
+    std::string fieldText;
+};
+
+struct PreCheckFailure {
+    int check = 0;           // 1-9 in the order the checks run; 0 for a record code
+    std::string message;     // shown in the message box
+    std::string control;     // control given the focus ("Edit1"); empty for none
+    std::optional<std::string> corrected; // text put into that control
+};
+
+// Checks 1-9. Throws ConversionError when "その他" is chosen and the field text is
+// neither blank nor a whole number (an entry of one to three digits in the mask).
+std::optional<PreCheckFailure> PreCheck(const CInputData &record, const WorkLoadEntry &workLoad);
+
+// The work-load controls a record read from a file stands for.
+WorkLoadEntry WorkLoadEntryOf(const CInputData &record);
+
+// Codes a window could never produce (family, model, thickness, coating, shoring, class,
+// concrete kind outside their tables, PX100 with K35). Used where no window normalises.
+std::optional<PreCheckFailure> CheckRecordCodes(const CInputData &record);
+
+} // namespace korvane

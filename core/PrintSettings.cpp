@@ -1,0 +1,26 @@
+#include "core/PrintSettings.h"
+
+namespace korvane {
+
+PrintSettings &SharedPrintSettings()
+{
+    static PrintSettings settings;
+    return settings;
+}
+
+std::int32_t KnownPageNumberPos(std::int32_t code)
+{
+    switch (code) {
+    case 10:
+    case 11:
+    case 12:
+    case 20:
+    case 21:
+    case 22:
+        return code;
+    default:
+        return 0;
+    }
+}
+
+} // namespace korvane

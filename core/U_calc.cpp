@@ -1,0 +1,220 @@
+#include "core/U_calc.h"
+
+#include "core/Catalogue.h"
+#include "core/Inputdata.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace korvane {
+
+namespace {
+
+constexpr double kYoungsModulus = 2.05; // 10⁵ N/mm²
+constexpr double kMomentFactor = 0.125; // wL²/8
+constexpr double kDeflectionFactor = 5.0 / 384.0;
+
+double ConcreteDensity(int concreteKind)
+{
+    switch (concreteKind) {
+    case code::kConcreteLight1:
+        return 20.0;
+    case code::kConcreteLight2:
+        return 18.0;
+    default:
+        return 24.0;
+    }
+}
+
+// Lw in cm: the span between shores, L/2 or L/3 in mm rounded up to 0.01 mm.
+double EffectiveSpan(double span, int shoringCode)
+{
+    switch (shoringCode) {
+    case code::kShoringOneRow:
+        return CeilToDigits(3, span * 10 / 2) / 10;
+    case code::kShoringTwoRows:
+        return CeilToDigits(3, span * 10 / 3) / 10;
+    default:
+        return span;
+    }
+}
+
+// Working load plus other load, added without 32-bit overflow.
+double CombinedWorkLoad(const CInputData &record)
+{
+    double load = record.workLoadValue;
+    if (record.otherLoadValue != 0)
+        load = static_cast<double>(static_cast<std::int64_t>(record.workLoadValue) +
+                                   record.otherLoadValue);
+    return load;
+}
+
+std::string ThicknessTag(double plateThickness)
+{
+    char tag[32];
+    std::snprintf(tag, sizeof tag, "%02.0f", std::floor(plateThickness * 10 + 0.5));
+    return tag;
+}
+
+// Guideline combinations: Ⅱ類 applies to 1.0 and 1.2 mm plate, Ⅲ類 to 0.8 mm plate only.
+int OutsideGuideline(int alphaClass, double plateThickness)
+{
+    if (alphaClass == code::kClass2 && plateThickness != 1.0 && plateThickness != 1.2)
+        return 1;
+    if (alphaClass == code::kClass3 && plateThickness != 0.8)
+        return 1;
+    return 0;
+}
+
+void SetAlpha(int alphaClass, CCalcResult &r)
+{
+    switch (alphaClass) {
+    case code::kClass1:
+        r.alpha = 1.0;
+        break;
+    case code::kClass2:
+        r.alpha = 1.25;
+        break;
+    case code::kClass3:
+        r.alpha = 1.5;
+        break;
+    default: // Ｓ造: α is not applied and not read
+        break;
+    }
+}
+
+// 10^e for the rounding routines, as the printed figures have always been computed.
+double PowerOfTen(int e) { return std::pow(10.0, e); }
+
+int DecimalExponent(double x) { return static_cast<int>(std::floor(std::log(x) / std::log(10.0))); }
+
+// The routines size their step by the magnitude of x. A negative x (a negative load that
+// only a hand-edited file can bring) takes the step of its magnitude instead of the
+// logarithm of a negative number; zero, infinity and NaN give 0.
+double RoundHalfUpDigits(double x, int digits)
+{
+    if (x == 0 || !std::isfinite(x))
+        return 0;
+    const double q = PowerOfTen(DecimalExponent(std::fabs(x)) - (digits - 1));
+    return std::floor(x / q + 0.5) * q;
+}
+
+} // namespace
+
+CCalcResult &SharedCalcResult()
+{
+    static CCalcResult result;
+    return result;
+}
+
+void PrepareCalculation(CInputData record, CCalcResult &r)
+{
+    const int family = record.deckFamily;
+    const int model = record.deckModel;
+    const int thickness = record.thicknessCode;
+    const int alphaClass = record.alphaClass;
+
+    r.workLoad = 0;
+    r.deflectionCoef = DeflectionCoefficient(family, model, thickness, alphaClass);
+    r.span = record.spanLength / 10.0;
+    r.effectiveSpan = EffectiveSpan(r.span, record.shoringCode);
+    r.concreteThickness = record.slabThickness;
+    r.workLoad = CombinedWorkLoad(record);
+    r.plateThickness = PlateThicknessOf(thickness);
+    r.thicknessTag = ThicknessTag(r.plateThickness);
+    r.deckDepth = DeckDepth(family, model);
+    r.deckLabel = DeckModelName(family, model) + "-" + r.thicknessTag;
+    r.outsideGuideline = OutsideGuideline(alphaClass, r.plateThickness);
+    SetAlpha(alphaClass, r);
+    r.beta = ReductionFactor(family, model, thickness, alphaClass);
+    SetAllowables(record, r);
+
+    SectionValues section{};
+    if (LookupSectionValues(family, model, thickness, section)) {
+        r.ribBearingAllow = section.ribBearingAllow;
+        r.sectionModulus = section.sectionModulus;
+        r.inertia = section.inertia;
+    }
+    r.concreteDensity = ConcreteDensity(record.concreteKind);
+
+    if (record.coatingCode == code::kCoatingOther)
+        r.deckWeight = record.unitWeight;
+    r.deadLoad = (r.concreteThickness / 10.0) * r.concreteDensity * 10 + r.deckWeight;
+    r.totalLoad = r.deadLoad + r.workLoad;
+}
+
+void SetAllowables(CInputData record, CCalcResult &r)
+{
+    r.fb = 0;
+    r.fb = BasicAllowableStress(record.deckFamily, record.deckModel);
+    if (record.alphaClass == code::kClassSteel)
+        r.fbAllow = r.fb / r.beta;
+    else
+        r.fbAllow = CeilToDigits(5, r.fb / (r.alpha * r.beta) * 10000) / 10000;
+    r.deflectionLimit = 10 * r.effectiveSpan / 180 + 5;
+    r.maxSpan = 0;
+    r.maxSpan = MaximumSpan(record.deckFamily, record.deckModel, record.thicknessCode,
+                            record.alphaClass);
+}
+
+void ComputeResponses(CInputData record, CCalcResult &r)
+{
+    const double l1 = r.effectiveSpan / 100; // m
+    r.moment = l1 * l1 * (kMomentFactor * r.totalLoad / 1000);
+    r.stress = r.moment / r.sectionModulus;
+    const double l1Squared = l1 * l1;
+    r.deflection = l1Squared * l1Squared * (r.deflectionCoef * kDeflectionFactor * r.totalLoad / 100) *
+                   100 / kYoungsModulus / r.inertia;
+    if (record.shoringCode != code::kShoringNone)
+        r.ribBearingLoad = CeilToDigits(0, l1 * r.totalLoad * 10000) / 10000;
+}
+
+CCalcResult Calculate(const CInputData &record)
+{
+    CCalcResult result;
+    LookupDeckWeight(record, result.deckWeight);
+    PrepareCalculation(record, result);
+    ComputeResponses(record, result);
+    return result;
+}
+
+CheckVerdicts EvaluateChecks(const CInputData &record, const CCalcResult &r)
+{
+    CheckVerdicts v;
+    v.ribBearing.applies = record.shoringCode != code::kShoringNone;
+    v.ribBearing.passes = r.ribBearingLoad <= r.ribBearingAllow;
+
+    v.bendingStress = CeilToDigits(3, 1000 * r.stress);
+    v.bending.applies = true;
+    v.bending.passes = v.bendingStress <= r.fbAllow;
+
+    v.deflection.applies = true;
+    v.deflection.passes = r.deflection <= r.deflectionLimit;
+
+    v.maxSpan.applies =
+        record.deckFamily == code::kFamilyRidge && record.thicknessCode == code::kThickness07;
+    v.maxSpan.passes = r.effectiveSpan * 10 <= r.maxSpan;
+    return v;
+}
+
+double CeilToDigits(int mode, double x)
+{
+    if (x == 0)
+        return x;
+    if (!std::isfinite(x))
+        return 0;
+    const double magnitude = std::fabs(x);
+    int k = magnitude >= 10000 ? 4 : magnitude >= 1000 ? 3 : magnitude >= 100 ? 2 : 1;
+    if (mode == 0)
+        k += 1;
+    else if (mode == 3)
+        k += 3;
+    const double q = PowerOfTen(DecimalExponent(magnitude) - k + 1);
+    return std::ceil(x / q) * q;
+}
+
+double RoundHalfUp3(double x) { return RoundHalfUpDigits(x, 3); }
+
+double RoundHalfUp4(double x) { return RoundHalfUpDigits(x, 4); }
+
+} // namespace korvane

@@ -1,0 +1,78 @@
+#pragma once
+// The construction-stage calculation: loads, allowables, responses, the four checks and the
+// rounding routines whose results the sheet prints.
+//
+// A calculation is PrepareCalculation then ComputeResponses on one CCalcResult. For every
+// coating but "他" the deck weight is taken from `deckWeight` as it stands in the result;
+// the window keeps it equal to the selected deck, and Calculate() looks it up instead.
+
+#include <cstdint>
+#include <string>
+
+namespace korvane {
+
+class CInputData;
+
+struct CCalcResult {
+    std::int32_t concreteThickness = 0; // mm
+    double concreteDensity = 0;         // kN/m³
+    std::int32_t deckDepth = 0;         // mm
+    double deckWeight = 0;              // N/m²
+    double plateThickness = 0;          // mm
+    double span = 0;                    // cm
+    double effectiveSpan = 0;           // cm
+    double totalLoad = 0;               // N/m²
+    double workLoad = 0;                // N/m²
+    double deadLoad = 0;                // N/m²
+    double sectionModulus = 0;          // 10³ mm³/m
+    double inertia = 0;                 // 10⁴ mm⁴/m
+    double moment = 0;                  // kN·m/m
+    double stress = 0;                  // 10³ N/mm²
+    double fb = 0;                      // N/mm²
+    double fbAllow = 0;                 // N/mm²
+    double deflectionLimit = 0;         // mm
+    double ribBearingAllow = 0;         // N/m
+    double deflectionCoef = 0;
+    double deflection = 0;              // mm
+    double ribBearingLoad = 0;          // N/m
+    std::string deckLabel;
+    std::string thicknessTag;
+    double alpha = 0;
+    double beta = 0;
+    std::int32_t outsideGuideline = 0;
+    std::int32_t maxSpan = 0; // mm, 0 = no maximum-span check
+};
+
+// The one results record of the desktop program.
+CCalcResult &SharedCalcResult();
+
+void PrepareCalculation(CInputData record, CCalcResult &result);
+void SetAllowables(CInputData record, CCalcResult &result);
+void ComputeResponses(CInputData record, CCalcResult &result);
+
+// A whole calculation without a window: deck weight from the catalogue, fresh result.
+CCalcResult Calculate(const CInputData &record);
+
+struct CheckVerdict {
+    bool applies = false;
+    bool passes = true;
+};
+
+struct CheckVerdicts {
+    CheckVerdict ribBearing;
+    CheckVerdict bending;
+    CheckVerdict deflection;
+    CheckVerdict maxSpan;
+    double bendingStress = 0; // N/mm², rounded up as compared and printed
+};
+
+CheckVerdicts EvaluateChecks(const CInputData &record, const CCalcResult &result);
+
+// Rounds x up (towards plus infinity) to a step that depends on its magnitude and the mode
+// (0, 3 or other). Infinity and NaN give 0, so that no such value reaches a sheet.
+double CeilToDigits(int mode, double x);
+// Half up to three / four significant digits. Zero, infinity and NaN give 0.
+double RoundHalfUp3(double x);
+double RoundHalfUp4(double x);
+
+} // namespace korvane
