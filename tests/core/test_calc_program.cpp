@@ -1,0 +1,182 @@
+// korvane-calc as a user runs it: files in, one JSON line per case out, exit status.
+
+#include "core/DataFile.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+
+struct CalcRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CalcRun RunCalc(const std::string &arguments)
+{
+    const fs::path errFile = fs::temp_directory_path() / ("korvane_err_" + std::to_string(getpid()));
+    const std::string command =
+        std::string(KORVANE_CALC) + " " + arguments + " 2>" + errFile.string();
+    CalcRun run;
+    FILE *pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buffer;
+    std::size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.out.append(buffer.data(), n);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream in(errFile);
+    run.err.assign(std::istreambuf_iterator<char>(in), {});
+    fs::remove(errFile);
+    return run;
+}
+
+std::vector<Json> JsonLines(const std::string &out)
+{
+    std::vector<Json> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(Json::parse(line));
+    return lines;
+}
+
+class CalcProgram : public ::testing::Test {
+protected:
+    fs::path m_dir = fs::temp_directory_path() / ("korvane_calc_" + std::to_string(getpid()));
+    void SetUp() override { fs::create_directories(m_dir); }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::string Write(const std::string &name, const std::vector<std::string> &lines)
+    {
+        return WriteBytes(name, korvane::DataFileBytes(lines));
+    }
+    std::string WriteBytes(const std::string &name, const std::string &bytes)
+    {
+        const auto path = (m_dir / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+};
+
+std::vector<std::string> SavedCase(int spanLength, int workLoad = 1470)
+{
+    return {"korvane 3.6", "1", "0", "5", "0", "111", std::to_string(spanLength), "1", "4", "4",
+            "130", std::to_string(workLoad), "0", "件名を入力", "0", "－１－"};
+}
+
+TEST_F(CalcProgram, DefaultCaseWithoutFile)
+{
+    const CalcRun run = RunCalc("");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = JsonLines(run.out);
+    ASSERT_EQ(lines.size(), 1u);
+    const Json &j = lines[0];
+    EXPECT_TRUE(j["precheck"].is_null());
+    EXPECT_EQ(j["record"]["unitWeight"], 111);
+    EXPECT_EQ(j["result"]["totalLoad"], 4701);
+    EXPECT_EQ(j["result"]["fbAllow"], 188);
+    EXPECT_EQ(j["result"]["maxSpan"], 2420);
+    EXPECT_EQ(j["result"].size(), 27u);
+    EXPECT_EQ(j["record"].size(), 16u);
+    const Json &checks = j["checks"];
+    ASSERT_EQ(checks.size(), 4u);
+    EXPECT_EQ(checks[1]["name"], "bending");
+    EXPECT_NEAR(checks[1]["stress"].get<double>(), 180.92, 1e-9);
+    EXPECT_EQ(checks[1]["passes"], true);
+    EXPECT_NEAR(j["result"]["deflection"].get<double>(), 16.66, 0.005);
+    EXPECT_EQ(checks[2]["passes"], true);
+    EXPECT_EQ(checks[3]["name"], "maxSpan");
+    EXPECT_EQ(checks[3]["passes"], false);
+}
+
+TEST_F(CalcProgram, ManyFilesOneLineEachInOrder)
+{
+    const auto a = Write("a.fdt", SavedCase(2000));
+    const auto b = Write("b.fdt", SavedCase(3000));
+    const CalcRun run = RunCalc(a + " " + b);
+    ASSERT_EQ(run.status, 0);
+    const auto lines = JsonLines(run.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0]["file"], a);
+    EXPECT_EQ(lines[0]["record"]["spanLength"], 2000);
+    EXPECT_EQ(lines[1]["record"]["spanLength"], 3000);
+}
+
+TEST_F(CalcProgram, RefusedCaseExitsTwoWithThePreCheck)
+{
+    const CalcRun run = RunCalc(Write("short.fdt", SavedCase(999)));
+    EXPECT_EQ(run.status, 2);
+    const Json j = JsonLines(run.out).at(0);
+    EXPECT_EQ(j["precheck"]["message"], "計算できるスパンは、1000 mm以上です");
+    EXPECT_EQ(j["precheck"]["control"], "Edit1");
+    EXPECT_EQ(j["precheck"]["corrected"], "1000");
+    EXPECT_FALSE(j.contains("result"));
+    EXPECT_FALSE(j.contains("checks"));
+}
+
+TEST_F(CalcProgram, RecordIsCalculatedAsRead)
+{
+    const CalcRun run = RunCalc(Write("light.fdt", SavedCase(2500, 980)));
+    EXPECT_EQ(run.status, 0);
+    const Json j = JsonLines(run.out).at(0);
+    EXPECT_EQ(j["record"]["workLoadValue"], 980);
+    EXPECT_EQ(j["result"]["workLoad"], 980);
+
+    const CalcRun zero = RunCalc(Write("zero.fdt", SavedCase(2500, 0)));
+    EXPECT_EQ(zero.status, 2);
+    EXPECT_EQ(JsonLines(zero.out).at(0)["precheck"]["control"], "MaskEdit1");
+}
+
+TEST_F(CalcProgram, CodeNoWindowCanProduceIsRefusedWithoutControl)
+{
+    auto lines = SavedCase(2500);
+    lines[0] = "korvane 3.1"; // family 0: model, thickness, coating from lines 2 to 4
+    lines[1] = "3";           // PX100
+    lines[2] = "0";
+    lines[3] = "3";           // K35
+    lines.erase(lines.begin() + 4);
+    const CalcRun run = RunCalc(Write("px100.fdt", lines));
+    EXPECT_EQ(run.status, 2);
+    const Json j = JsonLines(run.out).at(0);
+    EXPECT_TRUE(j["precheck"]["control"].is_null());
+    EXPECT_EQ(j["precheck"]["message"],
+              "PX100の表面処理「K35」は廃止されました。\n表面処理を選択し直してください。");
+}
+
+TEST_F(CalcProgram, UnreadableFilesExitOneNamingTheFile)
+{
+    auto badWeight = SavedCase(2500);
+    badWeight[5] = "x";
+    const std::vector<std::string> paths = {(m_dir / "missing.fdt").string(), m_dir.string(),
+                                            Write("weight.fdt", badWeight)};
+    for (const auto &path : paths) {
+        const CalcRun run = RunCalc(path);
+        EXPECT_EQ(run.status, 1) << path;
+        EXPECT_TRUE(run.out.empty()) << path;
+        EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
+    }
+}
+
+TEST_F(CalcProgram, GarbageIsReadOrRefusedButNeverCrashes)
+{
+    std::string garbage;
+    for (int i = 0; i < 200000; ++i)
+        garbage += static_cast<char>((i * 2654435761u) >> 24);
+    const CalcRun run = RunCalc(WriteBytes("garbage.fdt", garbage));
+    EXPECT_TRUE(run.status == 0 || run.status == 1 || run.status == 2) << run.status;
+    const CalcRun longLine = RunCalc(WriteBytes("long.fdt", std::string(5'000'000, '7')));
+    EXPECT_TRUE(longLine.status == 0 || longLine.status == 2) << longLine.err;
+}
+
+} // namespace

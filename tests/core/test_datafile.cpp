@@ -1,0 +1,365 @@
+#include "core/DataFile.h"
+#include "core/Errors.h"
+#include "core/Inputdata.h"
+#include "core/TextCodec.h"
+#include "core/WholeNumber.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace korvane {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const Lines kSavedDefaultCase = {"korvane 3.6", "1", "0", "5", "0", "111", "2500", "1",
+                                 "4", "4", "130", "1470", "0", "件名を入力", "0", "－１－"};
+
+CInputData Read(const Lines &lines)
+{
+    CInputData record;
+    record.ReadLines(lines);
+    return record;
+}
+
+TEST(DataFile, DefaultRecordWritesSixteenLines)
+{
+    Lines lines = {"left over"};
+    CInputData().WriteLines(lines);
+    const Lines expected = {"korvane 3.6", "1", "0", "5", "0", "127", "2500", "1",
+                            "4", "4", "130", "1470", "0", "件名を入力", "0", "－１－"};
+    EXPECT_EQ(lines, expected);
+}
+
+TEST(DataFile, SavedCaseReadsBackEqual)
+{
+    CInputData record = Read(kSavedDefaultCase);
+    EXPECT_EQ(record.unitWeight, 111);
+    Lines written;
+    record.WriteLines(written);
+    EXPECT_EQ(written, kSavedDefaultCase);
+}
+
+TEST(DataFile, CopiesOwnTheirTexts)
+{
+    CInputData original;
+    CInputData copy = original;
+    copy.projectTitle = "別件";
+    EXPECT_EQ(original.projectTitle, "件名を入力");
+}
+
+TEST(DataFile, NegativeNumbersAreWrittenShortest)
+{
+    CInputData record;
+    record.coatingCode = -1;
+    record.otherLoadValue = -20;
+    Lines lines;
+    record.WriteLines(lines);
+    EXPECT_EQ(lines[4], "-1");
+    EXPECT_EQ(lines[12], "-20");
+}
+
+struct HeaderCase {
+    const char *name;
+    const char *header;
+    int format;
+};
+
+class Header : public ::testing::TestWithParam<HeaderCase> {};
+
+TEST_P(Header, GivesTheFormatVersion)
+{
+    EXPECT_EQ(FormatVersion(GetParam().header), GetParam().format);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, Header,
+    ::testing::Values(HeaderCase{"v30", "korvane for win", 30}, HeaderCase{"v31", "korvane 3.1", 31},
+                      HeaderCase{"v32", "korvane 3.2", 32}, HeaderCase{"v33", "korvane 3.3", 33},
+                      HeaderCase{"v36", "korvane 3.6", 36},
+                      HeaderCase{"capitalLetter", "Korvane 3.6", 20},
+                      HeaderCase{"trailingBlank", "korvane 3.6 ", 20},
+                      HeaderCase{"empty", "", 20}, HeaderCase{"number", "1", 20}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(DataFile, UnknownHeaderIsReadAsTheHeaderlessLayout)
+{
+    Lines lines = kSavedDefaultCase;
+    lines[0] = "Korvane 3.6";
+    const CInputData r = Read(lines);
+    EXPECT_EQ(r.versionText, "Korvane 3.6");
+    EXPECT_EQ(r.deckFamily, 0);
+    EXPECT_EQ(r.deckModel, 0);      // the header text is no number
+    EXPECT_EQ(r.thicknessCode, 1);  // the family line
+    EXPECT_EQ(r.coatingCode, 0);
+    EXPECT_EQ(r.unitWeight, 0);
+    EXPECT_EQ(r.spanLength, 0);     // the model line
+    EXPECT_EQ(r.shoringCode, 5);    // the thickness line
+}
+
+TEST(DataFile, HeaderlessTwelveLines)
+{
+    const CInputData r = Read({"1", "2", "3000", "2", "5", "4", "150", "1470", "500", "件名を入力",
+                               "11", "－１－"});
+    EXPECT_EQ(r.versionText, "1");
+    EXPECT_EQ(r.deckFamily, 0);
+    EXPECT_EQ(r.deckModel, 1);
+    EXPECT_EQ(r.thicknessCode, 2);
+    EXPECT_EQ(r.coatingCode, 0);
+    EXPECT_EQ(r.unitWeight, 0);
+    EXPECT_EQ(r.spanLength, 3000);
+    EXPECT_EQ(r.shoringCode, 2);
+    EXPECT_EQ(r.alphaClass, 5);
+    EXPECT_EQ(r.concreteKind, 4);
+    EXPECT_EQ(r.slabThickness, 150);
+    EXPECT_EQ(r.workLoadValue, 1470);
+    EXPECT_EQ(r.otherLoadValue, 500);
+    EXPECT_EQ(r.projectTitle, "件名を入力");
+    EXPECT_EQ(r.pageNumberPos, 11);
+    EXPECT_EQ(r.pageText, "－１－");
+}
+
+TEST(DataFile, OldFormatsRenumberPX100)
+{
+    Lines v30 = {"korvane for win", "2", "1", "0", "130", "2500", "1", "4", "4", "130", "1470",
+                 "0", "t", "0", "p"};
+    EXPECT_EQ(Read(v30).deckModel, 3);
+    EXPECT_EQ(Read(v30).deckFamily, 0);
+    v30[0] = "korvane 3.1";
+    EXPECT_EQ(Read(v30).deckModel, 2);
+    EXPECT_EQ(Read(v30).unitWeight, 130);
+    EXPECT_EQ(Read(v30).pageText, "p");
+}
+
+TEST(DataFile, FamilyLineGivesOneOnlyForOne)
+{
+    for (const char *text : {"2", "-1", "x", "", " 0"}) {
+        Lines lines = kSavedDefaultCase;
+        lines[0] = "korvane 3.2";
+        lines[1] = text;
+        EXPECT_EQ(Read(lines).deckFamily, 0) << text;
+    }
+    Lines lines = kSavedDefaultCase;
+    lines[1] = " +1";
+    EXPECT_EQ(Read(lines).deckFamily, 1);
+}
+
+TEST(DataFile, EmptyFileTakesTheReadingDefaults)
+{
+    const CInputData r = Read({});
+    EXPECT_EQ(r.versionText, "");
+    EXPECT_EQ(r.deckFamily, 0);
+    EXPECT_EQ(r.deckModel, 0);
+    EXPECT_EQ(r.thicknessCode, 0);
+    EXPECT_EQ(r.coatingCode, 0);
+    EXPECT_EQ(r.unitWeight, 0);
+    EXPECT_EQ(r.spanLength, 2500);
+    EXPECT_EQ(r.shoringCode, 1);
+    EXPECT_EQ(r.alphaClass, 4);
+    EXPECT_EQ(r.concreteKind, 4);
+    EXPECT_EQ(r.slabThickness, 0);
+    EXPECT_EQ(r.workLoadValue, 1470);
+    EXPECT_EQ(r.otherLoadValue, 0);
+    EXPECT_EQ(r.projectTitle, "");
+    EXPECT_EQ(r.pageNumberPos, 0);
+    EXPECT_EQ(r.pageText, "");
+}
+
+TEST(DataFile, UnreadableUnitWeightLineIsAConversionError)
+{
+    Lines lines = kSavedDefaultCase;
+    lines[5] = "abc";
+    EXPECT_THROW(Read(lines), ConversionError);
+    // A file that ends before the unit-weight line fails the same way.
+    EXPECT_THROW(Read({"korvane for win", "0", "0", "0"}), ConversionError);
+
+    lines = kSavedDefaultCase;
+    lines[6] = "abc";
+    EXPECT_EQ(Read(lines).spanLength, 2500);
+}
+
+TEST(DataFile, LinesAfterTheLayoutAreIgnoredAndCodesAreKept)
+{
+    Lines lines = kSavedDefaultCase;
+    lines[3] = "9";
+    lines.push_back("extra");
+    const CInputData r = Read(lines);
+    EXPECT_EQ(r.thicknessCode, 9);
+    EXPECT_EQ(r.pageText, "－１－");
+}
+
+struct WholeNumberCase {
+    const char *name;
+    const char *text;
+    std::optional<std::int32_t> value;
+};
+
+class WholeNumber : public ::testing::TestWithParam<WholeNumberCase> {};
+
+TEST_P(WholeNumber, ReadsOnlySignAndDigitsAfterBlanks)
+{
+    EXPECT_EQ(ReadWholeNumber(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WholeNumber,
+    ::testing::Values(WholeNumberCase{"plain", "2500", 2500},
+                      WholeNumberCase{"leadingBlanks", "   12", 12},
+                      WholeNumberCase{"leadingTab", "\t3", 3},
+                      WholeNumberCase{"plusSign", "+5", 5}, WholeNumberCase{"minus", "-7", -7},
+                      WholeNumberCase{"leadingZeros", "0000", 0},
+                      WholeNumberCase{"trailingBlank", "12 ", std::nullopt},
+                      WholeNumberCase{"blankAfterSign", "- 7", std::nullopt},
+                      WholeNumberCase{"empty", "", std::nullopt},
+                      WholeNumberCase{"signOnly", "-", std::nullopt},
+                      WholeNumberCase{"decimal", "1.0", std::nullopt},
+                      WholeNumberCase{"fullWidthDigits", "１２", std::nullopt},
+                      WholeNumberCase{"largest", "2147483647", 2147483647},
+                      WholeNumberCase{"tooLarge", "2147483648", std::nullopt},
+                      WholeNumberCase{"smallest", "-2147483648", INT32_MIN},
+                      WholeNumberCase{"tooSmall", "-2147483649", std::nullopt},
+                      WholeNumberCase{"manyDigits", "99999999999999999999", std::nullopt}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// The saved default case as bytes: code page 932 with CR LF after every line.
+std::string SavedBytes() { return DataFileBytes(kSavedDefaultCase); }
+
+TEST(DataFileBytes, AreCodePage932WithCrLf)
+{
+    const std::string bytes = SavedBytes();
+    EXPECT_EQ(bytes.substr(0, 13), "korvane 3.6\r\n");
+    EXPECT_NE(bytes.find("\x8C\x8F\x96\xBC\x82\xF0\x93\xFC\x97\xCD\r\n"), std::string::npos)
+        << "件名を入力";
+    EXPECT_EQ(bytes.substr(bytes.size() - 8), "\x81\x7C\x82\x50\x81\x7C\r\n") << "－１－";
+}
+
+struct EncodingCase {
+    const char *name;
+    std::string (*bytes)();
+};
+
+std::string Utf16(bool bigEndian)
+{
+    std::string text;
+    for (const auto &line : kSavedDefaultCase)
+        text += line + "\r\n";
+    // UTF-8 to UTF-16 by hand for the characters used here (all in the BMP).
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (std::size_t i = 0; i < text.size();) {
+        unsigned char c = text[i];
+        char32_t cp;
+        if (c < 0x80) {
+            cp = c;
+            i += 1;
+        } else if (c < 0xE0) {
+            cp = ((c & 0x1F) << 6) | (text[i + 1] & 0x3F);
+            i += 2;
+        } else {
+            cp = ((c & 0x0F) << 12) | ((text[i + 1] & 0x3F) << 6) | (text[i + 2] & 0x3F);
+            i += 3;
+        }
+        const char hi = static_cast<char>(cp >> 8), lo = static_cast<char>(cp & 0xFF);
+        out += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+    }
+    return out;
+}
+
+std::string JoinedWith(const char *lineBreak, bool bom, const Lines &lines = kSavedDefaultCase)
+{
+    std::string text = bom ? "\xEF\xBB\xBF" : "";
+    for (const auto &line : lines)
+        text += line + lineBreak;
+    return text;
+}
+
+class Encoding : public ::testing::TestWithParam<EncodingCase> {};
+
+TEST_P(Encoding, ReadsTheSameCase)
+{
+    EXPECT_EQ(Read(DataFileLinesFromBytes(GetParam().bytes())), Read(kSavedDefaultCase));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, Encoding,
+    ::testing::Values(
+        EncodingCase{"cp932CrLf", SavedBytes},
+        EncodingCase{"utf8BomLf", [] { return JoinedWith("\n", true); }},
+        EncodingCase{"utf8BomCr", [] { return JoinedWith("\r", true); }},
+        EncodingCase{"utf16le", [] { return Utf16(false); }},
+        EncodingCase{"utf16be", [] { return Utf16(true); }},
+        EncodingCase{"cp932NoFinalBreak",
+                     [] { return SavedBytes().substr(0, SavedBytes().size() - 2); }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(DataFileBytes, EmptyLinesInTheMiddleAreKept)
+{
+    EXPECT_EQ(SplitLines("a\r\n\r\nb\n\rc\r"), (Lines{"a", "", "b", "", "c"}));
+    EXPECT_EQ(SplitLines(""), Lines{});
+}
+
+TEST(DataFileBytes, TitleOutsideCodePage932BecomesQuestionMark)
+{
+    Lines lines = kSavedDefaultCase;
+    lines[13] = "橋梁😀工事";
+    EXPECT_EQ(Read(DataFileLinesFromBytes(JoinedWith("\n", true, lines))).projectTitle,
+              "橋梁?工事");
+}
+
+TEST(DataFileBytes, GarbageDecodesWithoutFailing)
+{
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += static_cast<char>((i * 7919 + 13) & 0xFF);
+    for (const std::string &bytes : {garbage, std::string("\xFF\xFE\x41"), std::string("\x81")}) {
+        const Lines lines = DataFileLinesFromBytes(bytes);
+        CInputData record;
+        try {
+            record.ReadLines(lines);
+        } catch (const ConversionError &) {
+        }
+    }
+}
+
+TEST(TextCodec, ByteLengthInCodePage932)
+{
+    EXPECT_EQ(Cp932ByteLength("abc"), 3u);
+    EXPECT_EQ(Cp932ByteLength("件名"), 4u);
+    EXPECT_EQ(Cp932ByteLength("ｱ･｢｣"), 4u);
+    EXPECT_EQ(Cp932ByteLength("N/㎡"), 4u);
+    EXPECT_EQ(Cp932ByteLength("Ⅱ類"), 4u);
+    EXPECT_EQ(Cp932ByteLength("😀"), 1u);
+    EXPECT_EQ(Cp932ToUtf8(Utf8ToCp932("PX75Vα ≦ ＞ ･ ρ")), "PX75Vα ≦ ＞ ･ ρ");
+}
+
+class DataFileOnDisk : public ::testing::Test {
+protected:
+    std::filesystem::path m_dir = std::filesystem::temp_directory_path() /
+                                  ("korvane_test_" + std::to_string(::getpid()));
+    void SetUp() override { std::filesystem::create_directories(m_dir); }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+};
+
+TEST_F(DataFileOnDisk, LoadsASavedFile)
+{
+    const auto path = (m_dir / "case.fdt").string();
+    std::ofstream(path, std::ios::binary) << SavedBytes();
+    EXPECT_EQ(LoadDataFileLines(path), kSavedDefaultCase);
+}
+
+TEST_F(DataFileOnDisk, MissingFileOrFolderIsAFileErrorNamingIt)
+{
+    for (const auto &path : {(m_dir / "missing.fdt").string(), m_dir.string()}) {
+        try {
+            LoadDataFileLines(path);
+            FAIL() << path;
+        } catch (const FileError &error) {
+            EXPECT_NE(std::string(error.what()).find(path), std::string::npos);
+        }
+    }
+}
+
+} // namespace
+} // namespace korvane
