@@ -1,0 +1,97 @@
+#pragma once
+// The calculation sheet as content: an ordered list of items, each a sequence of runs
+// (plain text, sub- and superscripts, fractions), built from one calculated design case.
+// Nothing here draws; DrawSheet places these items on a canvas.
+
+#include "core/Inputdata.h"
+#include "core/PrintSettings.h"
+#include "core/U_calc.h"
+
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+inline constexpr int kTargetScreen = 1;
+inline constexpr int kTargetPrinter = 2;
+
+inline constexpr const char *kVerdictPass = "【 O.K.】";
+inline constexpr const char *kVerdictFail = "【不 可】";
+
+enum class RunKind {
+    Plain,           // at the current base size, on the line
+    Baseline,        // plain, but on the formula's baseline (ends a raised numerator)
+    Subscript,       // 7 pt, lowered
+    Superscript,     // 6 or 7 pt, raised
+    HighSuperscript, // 7 pt, raised by the same amount on every target
+    FlatSuperscript, // 7 pt, raised only on the screen
+    Fraction,        // numerator runs over a bar over denominator runs
+};
+
+// How a fraction lines up its numerator and denominator.
+enum class FractionAlign {
+    None,         // both start at the fraction's left edge
+    ShiftShorter, // the shorter part moves right by the byte-length difference, in mm
+    Centre,       // half the difference of (length + 1), denominator written first
+};
+
+struct Run {
+    RunKind kind = RunKind::Plain;
+    std::string text;
+    int size = 0; // points; 0 = the current base size
+    // Fractions only:
+    std::vector<Run> numerator;
+    std::vector<Run> denominator;
+    std::string numeratorAlign;
+    std::string denominatorAlign;
+    FractionAlign align = FractionAlign::None;
+};
+
+struct SheetItem {
+    std::string label;     // A1, B4, E6 ...; N2 appears once per line
+    std::vector<Run> runs; // empty for the D7 rule
+    std::string verdict;   // kVerdictPass, kVerdictFail or empty
+};
+
+struct SheetInputs {
+    CInputData record;
+    CCalcResult result;
+    PrintSettings print;
+    int target = kTargetScreen;
+    std::string dateText; // the footer's date, printer only
+};
+
+struct SheetContent {
+    std::vector<SheetItem> items;
+    // Flags of the case that the drawing also needs.
+    bool shored = false;
+    bool betaCase = false;
+    bool highStrength = false;
+    bool steelBeams = false;
+    int target = kTargetScreen;
+    int pageNumberPos = 0;
+
+    // The first item with this label, or nullptr.
+    const SheetItem *Find(const std::string &label) const;
+};
+
+SheetContent BuildSheetContent(const SheetInputs &in);
+
+// The closing verdict message without its centring spaces, and with them.
+std::string VerdictMessage(const CheckVerdicts &verdicts);
+std::string CentredVerdictMessage(const std::string &message);
+
+// An item as one text: its label, all its runs joined and its verdict mark (empty when it
+// has none). The D7 rule, which has no text, is left out.
+struct SheetTextItem {
+    std::string label;
+    std::string text;
+    std::string verdict;
+};
+std::vector<SheetTextItem> SheetTextItems(const SheetContent &content);
+
+// All text of a run list joined, sub- and superscripts as plain characters, a fraction as
+// its numerator then its denominator.
+std::string JoinRuns(const std::vector<Run> &runs);
+
+} // namespace korvane

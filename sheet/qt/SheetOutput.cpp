@@ -1,0 +1,103 @@
+#include "sheet/qt/SheetOutput.h"
+
+#include "sheet/DrawSheet.h"
+#include "sheet/RecordingCanvas.h"
+#include "sheet/qt/QtCanvas.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+
+namespace korvane {
+
+namespace {
+
+constexpr QRgb kNavy = qRgb(0, 0, 128);
+
+// A4 at 600 dpi: what the PDF file's page reports as its width in pixels.
+int A4WidthAt(int dpi) { return static_cast<int>(210 / 25.4 * dpi); }
+
+} // namespace
+
+QImage NewResultPicture()
+{
+    QImage picture(kResultPictureWidth, kResultPictureHeight, QImage::Format_RGB32);
+    picture.fill(kNavy);
+    QPainter painter(&picture);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, picture.width() - 1, picture.height() - 1);
+    return picture;
+}
+
+void DrawScreenSheet(QImage &picture, const CInputData &record, const CCalcResult &result)
+{
+    QtCanvas canvas(picture, kScreenFontDpi);
+    const DrawTargetScope scope(kTargetScreen);
+    DrawSheet(record, result, PrintSettings{}, canvas, {});
+}
+
+QImage RenderScreenSheet(const CInputData &record, const CCalcResult &result)
+{
+    QImage picture = NewResultPicture();
+    DrawScreenSheet(picture, record, result);
+    return picture;
+}
+
+bool WriteScreenSheetPng(const QString &path, const CInputData &record,
+                         const CCalcResult &result)
+{
+    return RenderScreenSheet(record, result).save(path, "PNG");
+}
+
+void PrintSheet(QPrinter &printer, const CInputData &record, const CCalcResult &result,
+                const PrintSettings &print, const std::string &dateText)
+{
+    const int dpi = printer.logicalDpiY();
+    QtCanvas canvas(printer, dpi, printer.width(), dpi);
+    const DrawTargetScope scope(kTargetPrinter);
+    DrawSheet(record, result, print, canvas, dateText);
+}
+
+bool WriteSheetPdf(const QString &path, const CInputData &record, const CCalcResult &result,
+                   const PrintSettings &print, const std::string &dateText)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setResolution(kPdfResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(true);
+    printer.setCreator(QStringLiteral("korvane"));
+    printer.setDocName(QStringLiteral("フラットデッキ構造計算"));
+    const int dpi = printer.logicalDpiY();
+    QtCanvas canvas(printer, dpi, printer.width(), dpi);
+    {
+        const DrawTargetScope scope(kTargetPrinter);
+        DrawSheet(record, result, print, canvas, dateText);
+    }
+    return !canvas.PaintingFailed();
+}
+
+std::string SheetDrawLog(const CInputData &record, const CCalcResult &result,
+                         const PrintSettings &print, int target, const std::string &dateText)
+{
+    InstallSheetFontSubstitution();
+    const bool printer = target == kTargetPrinter;
+    RecordingCanvas canvas(printer ? kPdfResolution : kScreenFontDpi,
+                           printer ? A4WidthAt(kPdfResolution) : 0,
+                           printer ? kPdfResolution : 72, QtTextWidth);
+    {
+        const DrawTargetScope scope(target);
+        DrawSheet(record, result, print, canvas, dateText);
+    }
+    return DrawLogJsonLines(canvas.Ops());
+}
+
+std::string TodayShortDate()
+{
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+} // namespace korvane
