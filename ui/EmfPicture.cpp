@@ -1,0 +1,102 @@
+#include "ui/EmfPicture.h"
+
+#include "core/Errors.h"
+
+#include <emf2svg.h>
+
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace korvane {
+
+namespace {
+
+constexpr std::uint32_t kEmrHeader = 1;
+constexpr std::uint32_t kEmrEof = 14;
+constexpr std::uint32_t kEmfSignature = 0x464D4520; // " EMF"
+constexpr qsizetype kMinHeaderSize = 88;
+
+std::uint32_t ReadU32(const QByteArray &bytes, qsizetype at)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData() + at);
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
+}
+
+// libemf2svg trusts the record sizes it reads, so a damaged file is refused here: a header
+// record with the metafile signature, then records of whole 4-byte units that lie within
+// the file, up to an end-of-file record.
+bool IsWellFormedEmf(const QByteArray &emf)
+{
+    if (emf.size() < kMinHeaderSize || ReadU32(emf, 0) != kEmrHeader ||
+        ReadU32(emf, 40) != kEmfSignature)
+        return false;
+    qsizetype at = 0;
+    while (at + 8 <= emf.size()) {
+        const std::uint32_t type = ReadU32(emf, at);
+        const std::uint32_t size = ReadU32(emf, at + 4);
+        if (size < 8 || size % 4 != 0 || size > std::uint32_t(emf.size() - at))
+            return false;
+        if (type == kEmrEof)
+            return true;
+        at += size;
+    }
+    return false;
+}
+
+} // namespace
+
+QByteArray EmfToSvg(const QByteArray &emf)
+{
+    if (!IsWellFormedEmf(emf))
+        return {};
+    QByteArray input = emf; // the converter takes a writable buffer
+    generatorOptions options{};
+    options.nameSpace = const_cast<char *>("");
+    options.verbose = false;
+    options.emfplus = true;
+    options.svgDelimiter = true;
+    char *out = nullptr;
+    size_t outLength = 0;
+    const int ok = emf2svg(input.data(), size_t(input.size()), &out, &outLength, &options);
+    QByteArray svg;
+    if (ok && out)
+        svg = QByteArray(out, qsizetype(outLength));
+    std::free(out);
+    return svg;
+}
+
+EmfPicture::EmfPicture() = default;
+EmfPicture::~EmfPicture() = default;
+EmfPicture::EmfPicture(EmfPicture &&) noexcept = default;
+EmfPicture &EmfPicture::operator=(EmfPicture &&) noexcept = default;
+
+EmfPicture EmfPicture::Load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("ヘルプ画像ファイル \"%1\" を開けません。").arg(path)
+                            .toStdString());
+    const QByteArray svg = EmfToSvg(file.readAll());
+    auto renderer = std::make_unique<QSvgRenderer>(svg);
+    if (svg.isEmpty() || !renderer->isValid())
+        throw FileError(QStringLiteral("ヘルプ画像ファイル \"%1\" は読み込めない形式です。")
+                            .arg(path)
+                            .toStdString());
+    EmfPicture picture;
+    picture.m_svg = svg;
+    picture.m_renderer = std::move(renderer);
+    return picture;
+}
+
+void EmfPicture::Draw(QPainter &painter, const QRectF &target) const
+{
+    if (m_renderer)
+        m_renderer->render(&painter, target);
+}
+
+} // namespace korvane

@@ -1,0 +1,43 @@
+#pragma once
+// Enhanced metafile pictures (the help pictures). The metafile is turned into SVG by
+// libemf2svg and drawn by QSvgRenderer, scaled to the size asked for and transparent:
+// only what the picture draws covers the target.
+
+#include <QByteArray>
+#include <QRectF>
+#include <QString>
+
+#include <memory>
+
+class QPainter;
+class QSvgRenderer;
+
+namespace korvane {
+
+// SVG text of an enhanced metafile, or an empty array when the bytes are not a metafile
+// that libemf2svg can convert.
+QByteArray EmfToSvg(const QByteArray &emf);
+
+class EmfPicture {
+public:
+    EmfPicture();
+    ~EmfPicture();
+    EmfPicture(EmfPicture &&) noexcept;
+    EmfPicture &operator=(EmfPicture &&) noexcept;
+
+    // Reads and converts the metafile at `path`. Throws FileError, naming the file, when it
+    // cannot be read or is not a picture.
+    static EmfPicture Load(const QString &path);
+
+    bool IsNull() const { return !m_renderer; }
+    QByteArray Svg() const { return m_svg; }
+
+    // Draws the picture scaled into `target`, leaving undrawn parts of it as they were.
+    void Draw(QPainter &painter, const QRectF &target) const;
+
+private:
+    QByteArray m_svg;
+    std::unique_ptr<QSvgRenderer> m_renderer;
+};
+
+} // namespace korvane

@@ -1,0 +1,22 @@
+#pragma once
+// The summary window: the program's description of its evaluation methods, limits and
+// symbols, read from "Summary.rtf" in the data folder. One window for the whole run; it is
+// created hidden and its close box only hides it.
+
+#include <QWidget>
+
+class QTextBrowser;
+
+class TSummary : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TSummary(QWidget *parent = nullptr);
+
+    // Loads "Summary.rtf" into RichEdit1, replacing what it held, and shows the window in
+    // front. Throws korvane::FileError, naming the file, when it cannot be read; the window
+    // is then not shown.
+    void ShowSummary();
+
+    QTextBrowser *RichEdit1 = nullptr;
+};
