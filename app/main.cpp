@@ -1,0 +1,20 @@
+// The desktop program: the application object, the windows in their start-up order, and the
+// message loop until the main window closes.
+
+#include "ui/Application.h"
+#include "ui/U_krv.h"
+#include "ui/Windows.h"
+
+int main(int argc, char **argv)
+{
+    korvane::Application app(argc, argv);
+    std::unique_ptr<korvane::ProgramWindows> windows;
+    try {
+        windows = korvane::CreateProgramWindows();
+    } catch (const std::exception &error) {
+        korvane::ShowGeneralError(QString::fromUtf8(error.what()));
+        return 1;
+    }
+    windows->form1->show();
+    return app.exec();
+}

@@ -1,0 +1,34 @@
+#include "ui/Application.h"
+
+#include "ui/Look.h"
+#include "ui/MessageSeam.h"
+
+#include <exception>
+
+namespace korvane {
+
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+{
+    // Only the name: a display name would be appended to every window caption.
+    setApplicationName(QString::fromUtf8(kAppTitle));
+    InstallWindowFonts();
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        ShowGeneralError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowGeneralError(QStringLiteral("不明なエラーが発生しました。"));
+    }
+    return false;
+}
+
+void ShowGeneralError(const QString &text)
+{
+    ShowMessage(QApplication::activeWindow(), text);
+}
+
+} // namespace korvane

@@ -1,0 +1,499 @@
+#include "ui/U_krv.h"
+
+#include "core/Catalogue.h"
+#include "core/PrintSettings.h"
+#include "core/U_calc.h"
+#include "ui/Controls.h"
+#include "ui/HintBar.h"
+#include "ui/Look.h"
+#include "ui/MessageSeam.h"
+#include "ui/U_PrintData.h"
+#include "ui/U_notice.h"
+#include "ui/U_start.h"
+#include "ui/UserFolder.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace korvane;
+
+namespace {
+
+// Status bar line until the mouse first rests on a control with a hint.
+const char *const kLegalLine =
+    "Korvane for Win ver 3.6 (" __DATE__ ")  本プログラムの著作権は提供者に帰属します。"
+    "無断転載・改変を禁じます。";
+
+const QString kNavyField = QStringLiteral(
+    "QLineEdit { background: rgb(0,0,128); color: white; font-weight: bold;"
+    " border: 1px solid rgb(90,90,110); }"
+    "QLineEdit:disabled { background: rgb(0,0,128); color: rgb(150,150,170); }");
+
+const QString kNavyList = QStringLiteral(
+    "QComboBox { background: rgb(0,0,128); color: white; font-weight: bold;"
+    " border: 1px solid rgb(90,90,110); padding-left: 4px; }"
+    "QComboBox::drop-down { background: rgb(212,208,200); width: 16px;"
+    " border-left: 1px solid rgb(90,90,110); }"
+    "QComboBox::down-arrow { image: none; width: 0; height: 0;"
+    " border-left: 4px solid transparent; border-right: 4px solid transparent;"
+    " border-top: 5px solid black; }"
+    "QComboBox QAbstractItemView { background: rgb(0,0,128); color: white;"
+    " selection-background-color: rgb(204,0,68); selection-color: white; }");
+
+QLabel *MakeLabel(const QString &text, QWidget *parent, const QRect &box)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(box);
+    return label;
+}
+
+QFrame *MakeBand(QWidget *inputArea, const QRect &box)
+{
+    auto *band = new QFrame(inputArea);
+    band->setGeometry(box);
+    SetBackground(*band, kWindowGrey);
+    return band;
+}
+
+QLineEdit *MakeNumberField(QWidget *parent, const QRect &box)
+{
+    auto *field = new QLineEdit(parent);
+    field->setGeometry(box);
+    field->setStyleSheet(kNavyField);
+    field->setAlignment(Qt::AlignCenter);
+    field->setAttribute(Qt::WA_InputMethodEnabled, false);
+    return field;
+}
+
+DropDownList *MakeList(QWidget *parent, const QRect &box)
+{
+    auto *list = new DropDownList(parent);
+    list->setGeometry(box);
+    list->setStyleSheet(kNavyList);
+    list->setAttribute(Qt::WA_InputMethodEnabled, false);
+    return list;
+}
+
+QRadioButton *MakeOption(const QString &caption, QWidget *parent, const QRect &box)
+{
+    auto *option = new QRadioButton(caption, parent);
+    option->setGeometry(box);
+    option->setFont(WindowFont(12, true));
+    PaintOptionCaption(*option, false);
+    return option;
+}
+
+QGroupBox *MakeGroup(const QString &caption, QWidget *parent, const QRect &box)
+{
+    auto *group = new QGroupBox(caption, parent);
+    group->setGeometry(box);
+    return group;
+}
+
+QPushButton *MakeButton(const QString &caption, QWidget *parent, const QRect &box)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setGeometry(box);
+    button->setFont(WindowFont(12, true));
+    return button;
+}
+
+} // namespace
+
+int &korvane::SplashMilliseconds()
+{
+    static int milliseconds = 1000;
+    return milliseconds;
+}
+
+TForm1::TForm1(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("フラットデッキ構造計算プログラム"));
+    setFixedSize(644, 465);
+    SetBackground(*this, kWindowGrey);
+    createControls();
+    connectSignals();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::createControls()
+{
+    createInputArea();
+    createRightColumn();
+    Label13 = MakeLabel(QStringLiteral("本プログラムのご利用について"), this,
+                        QRect(367, 427, 166, 14));
+    Label13->setFont(WindowFont(11, true));
+    Label13->setStyleSheet(QStringLiteral("color: rgb(0,0,128); text-decoration: underline;"));
+    Label13->setCursor(Qt::PointingHandCursor);
+    Label13->installEventFilter(this);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setGeometry(0, 445, 644, 20);
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->showMessage(QString::fromUtf8(kLegalLine));
+
+    Edit_APPDATA = new QLineEdit(QStringLiteral("%APPDATA%"), this);
+    Edit_APPDATA->hide();
+    Edit2 = new QLineEdit(this);
+    Edit2->hide();
+    applyHints();
+    PaintGroupCaptions({RadioButton10, RadioButton11});
+    PaintGroupCaptions({RadioButton1, RadioButton2, RadioButton3});
+    PaintGroupCaptions({RadioButton4, RadioButton5, RadioButton6, RadioButton9});
+    PaintGroupCaptions({RadioButton7, RadioButton8});
+    // Every control reports mouse moves, so that the status bar follows the mouse.
+    for (QWidget *child : findChildren<QWidget *>())
+        child->setMouseTracking(true);
+}
+
+void TForm1::createInputArea()
+{
+    auto *inputArea = new QFrame(this);
+    inputArea->setGeometry(6, 4, 530, 420);
+    SetBackground(*inputArea, kInputBlue);
+
+    const struct {
+        const char *text;
+        int top;
+    } titles[] = {{"デッキ種類", 66}, {"ス　パ　ン", 165}, {"支  持  梁", 223},
+                  {"施工 状況", 239}, {"コンクリート", 298}, {"荷     重", 369}};
+    for (const auto &title : titles) {
+        QLabel *label = MakeLabel(QString::fromUtf8(title.text), inputArea,
+                                  QRect(13, title.top, 72, 16));
+        label->setFont(WindowFont(12, true));
+        label->setStyleSheet(QStringLiteral("color: white;"));
+    }
+
+    DeckPanel = MakeBand(inputArea, QRect(87, 11, 430, 124));
+    SpanPanel = MakeBand(inputArea, QRect(87, 141, 430, 60));
+    BeamPanel = MakeBand(inputArea, QRect(87, 206, 430, 60));
+    ConcretePanel = MakeBand(inputArea, QRect(87, 272, 430, 65));
+    LoadsPanel = MakeBand(inputArea, QRect(87, 343, 430, 65));
+    createDeckBand();
+    createSpanBand();
+    createBeamBand();
+    createConcreteBand();
+    createLoadsBand();
+}
+
+void TForm1::createDeckBand()
+{
+    GroupBox9 = MakeGroup(QStringLiteral("デッキ種類"), DeckPanel, QRect(6, 4, 130, 66));
+    RadioButton10 = MakeOption(QStringLiteral("PXリッジデッキ"), GroupBox9,
+                               QRect(10, 20, 116, 20));
+    RadioButton11 = MakeOption(QStringLiteral("PXデッキ"), GroupBox9, QRect(10, 42, 116, 20));
+    RadioButton10->setChecked(true);
+
+    auto *modelGroup = MakeGroup(QStringLiteral(" デッキ名称 "), DeckPanel,
+                                 QRect(142, 4, 130, 52));
+    ComboBox2 = MakeList(modelGroup, QRect(10, 21, 110, 22));
+    ComboBox2->addItems({QStringLiteral("PX75LA"), QStringLiteral("PX75LB")});
+    ComboBox2->setCurrentIndex(0);
+
+    auto *thicknessGroup = MakeGroup(QStringLiteral(" デッキ板厚 "), DeckPanel,
+                                     QRect(278, 4, 146, 52));
+    ComboBox3 = MakeList(thicknessGroup, QRect(10, 21, 84, 22));
+    MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(100, 24, 30, 16));
+
+    MakeLabel(QStringLiteral("表面処理"), DeckPanel, QRect(146, 86, 52, 16));
+    ComboBox7 = MakeList(DeckPanel, QRect(200, 83, 64, 22));
+    ComboBox7->addItems({QStringLiteral("Z12"), QStringLiteral("Z27"), QStringLiteral("Y18"),
+                         QStringLiteral("K35"), QStringLiteral("他")});
+    ComboBox7->setCurrentIndex(0);
+
+    MakeLabel(QStringLiteral("単位重量"), DeckPanel, QRect(282, 86, 52, 16));
+    Edit99 = MakeNumberField(DeckPanel, QRect(336, 83, 52, 22));
+    Edit99->setAcceptDrops(false);
+    MakeLabel(QStringLiteral("N/㎡"), DeckPanel, QRect(392, 86, 34, 16));
+
+    Label9 = MakeLabel(QStringLiteral("ｆ"), DeckPanel, QRect(16, 84, 12, 18));
+    Label9->setFont(WindowFont(14, true));
+    Label10 = MakeLabel(QStringLiteral("b：235 N/ｍ㎡"), DeckPanel, QRect(27, 90, 100, 16));
+    Label10->setFont(WindowFont(12, true));
+    for (QLabel *label : {Label9, Label10}) {
+        label->setStyleSheet(QStringLiteral("color: rgb(204,0,68);"));
+        label->hide();
+    }
+}
+
+void TForm1::createSpanBand()
+{
+    Edit1 = MakeNumberField(SpanPanel, QRect(16, 20, 64, 22));
+    Edit1->setText(QStringLiteral("2500"));
+    UpDown1 = new UpDownArrows(Edit1, 500, 9900, 10, SpanPanel);
+    UpDown1->setGeometry(80, 20, 16, 22);
+    MakeLabel(QStringLiteral("mm"), SpanPanel, QRect(102, 23, 30, 16));
+
+    GroupBox1 = MakeGroup(QStringLiteral(" 支保工 "), SpanPanel, QRect(142, 4, 282, 50));
+    RadioButton1 = MakeOption(QStringLiteral("無  し"), GroupBox1, QRect(12, 22, 72, 20));
+    RadioButton2 = MakeOption(QStringLiteral("有り-１本"), GroupBox1, QRect(96, 22, 88, 20));
+    RadioButton3 = MakeOption(QStringLiteral("有り-２本"), GroupBox1, QRect(190, 22, 88, 20));
+    RadioButton1->setChecked(true);
+}
+
+void TForm1::createBeamBand()
+{
+    GroupBox3 = MakeGroup(QStringLiteral(" 施工割増係数α "), BeamPanel,
+                          QRect(6, 4, 418, 50));
+    RadioButton4 = MakeOption(QStringLiteral("Ｓ造"), GroupBox3, QRect(12, 22, 70, 20));
+    RadioButton5 = MakeOption(QStringLiteral("Ⅰ類 [1.0]"), GroupBox3, QRect(96, 22, 96, 20));
+    RadioButton6 = MakeOption(QStringLiteral("Ⅱ類 [1.25]"), GroupBox3, QRect(200, 22, 104, 20));
+    RadioButton9 = MakeOption(QStringLiteral("Ⅲ類 [1.5]"), GroupBox3, QRect(312, 22, 100, 20));
+    RadioButton4->setChecked(true);
+}
+
+void TForm1::createConcreteBand()
+{
+    auto *kindGroup = MakeGroup(QStringLiteral(" 種　類 "), ConcretePanel,
+                                QRect(6, 4, 256, 56));
+    m_concreteGroup = new QButtonGroup(this);
+    m_concreteGroup->setExclusive(true);
+    const std::pair<QToolButton **, const char *> buttons[] = {
+        {&SpeedButton4, "普　　 通"}, {&SpeedButton5, "軽量１種"}, {&SpeedButton6, "軽量２種"}};
+    int left = 8;
+    int kind = code::kConcreteNormal;
+    for (const auto &[slot, caption] : buttons) {
+        auto *button = new QToolButton(kindGroup);
+        button->setText(QString::fromUtf8(caption));
+        button->setGeometry(left, 22, 78, 26);
+        button->setCheckable(true);
+        button->setFont(WindowFont(12, true));
+        button->setFocusPolicy(Qt::NoFocus);
+        m_concreteGroup->addButton(button, kind++);
+        *slot = button;
+        left += 80;
+    }
+    SpeedButton4->setChecked(true);
+
+    auto *thicknessGroup = MakeGroup(QStringLiteral(" コンクリート厚"), ConcretePanel,
+                                     QRect(270, 4, 154, 56));
+    Edit3 = MakeNumberField(thicknessGroup, QRect(12, 22, 64, 22));
+    Edit3->setText(QStringLiteral("130"));
+    UpDown3 = new UpDownArrows(Edit3, 0, 800, 5, thicknessGroup);
+    UpDown3->setGeometry(76, 22, 16, 22);
+    MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(98, 25, 30, 16));
+}
+
+void TForm1::createLoadsBand()
+{
+    auto *workGroup = MakeGroup(QStringLiteral(" 作業荷重 "), LoadsPanel, QRect(6, 4, 226, 56));
+    RadioButton7 = MakeOption(QStringLiteral("1470 N/㎡"), workGroup, QRect(10, 15, 100, 18));
+    RadioButton8 = MakeOption(QStringLiteral("その他"), workGroup, QRect(10, 34, 70, 18));
+    RadioButton7->setChecked(true);
+    MaskEdit1 = MakeNumberField(workGroup, QRect(96, 30, 60, 22));
+    MaskEdit1->setInputMask(QStringLiteral("####;_"));
+    MaskEdit1->setText(QStringLiteral("2450"));
+    MaskEdit1->setEnabled(false);
+    MakeLabel(QStringLiteral("N/㎡"), workGroup, QRect(162, 33, 34, 16));
+
+    OtherLoadGroup = MakeGroup(QStringLiteral(" その他荷重 "), LoadsPanel,
+                               QRect(240, 4, 184, 56));
+    Edit6 = MakeNumberField(OtherLoadGroup, QRect(12, 22, 64, 22));
+    Edit6->setText(QStringLiteral("0"));
+    UpDown6 = new UpDownArrows(Edit6, 0, 9000, 50, OtherLoadGroup);
+    UpDown6->setGeometry(76, 22, 16, 22);
+    MakeLabel(QStringLiteral("N/㎡"), OtherLoadGroup, QRect(98, 25, 34, 16));
+}
+
+void TForm1::createRightColumn()
+{
+    for (int top : {8, 71}) {
+        auto *line = new QFrame(this);
+        line->setGeometry(544, top, 92, 2);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+    }
+    StaticText1 = MakeLabel(QStringLiteral("Korvane"), this, QRect(549, 18, 88, 26));
+    StaticText1->setFont(TitleSerifFont(22));
+    StaticText2 = MakeLabel(QStringLiteral("for Win"), this, QRect(560, 44, 76, 22));
+    StaticText2->setFont(TitleSerifFont(16));
+    for (QLabel *title : {StaticText1, StaticText2})
+        title->setStyleSheet(QStringLiteral("color: rgb(0,0,128);"));
+
+    auto *frame = new QFrame(this);
+    frame->setGeometry(544, 100, 92, 339);
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Sunken);
+
+    BitBtn1 = MakeButton(QStringLiteral("計　算"), this, QRect(550, 107, 80, 28));
+    BitBtn3 = MakeButton(QStringLiteral("データ読込"), this, QRect(550, 135, 80, 28));
+    BitBtn4 = MakeButton(QStringLiteral("データ保存"), this, QRect(550, 163, 80, 28));
+    BitBtn2 = MakeButton(QStringLiteral("終　了"), this, QRect(550, 191, 80, 28));
+    BitBtn5 = MakeButton(QStringLiteral("HELP ON"), this, QRect(550, 346, 80, 48));
+    BitBtn5->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    BitBtn5->setIconSize(QSize(20, 20));
+    BitBtn6 = MakeButton(QStringLiteral("概　　要"), this, QRect(550, 394, 80, 28));
+}
+
+void TForm1::applyHints()
+{
+    const auto hint = [](QWidget *control, const char *text, bool withTip = true) {
+        SetHint(*control, QString::fromUtf8(text), withTip);
+    };
+    hint(DeckPanel, "デッキプレートの選択|使用するデッキを選択してください。");
+    for (QWidget *family : {RadioButton10, RadioButton11})
+        hint(family, "デッキ種類|使用するフラットデッキ種類を選択してください。");
+    hint(ComboBox2, "デッキプレート種類|使用するフラットデッキを選択してください。");
+    hint(ComboBox3, "デッキ板厚|使用するフラットデッキの板厚を選択します。");
+    hint(ComboBox7, "デッキの表面処理材料を指定して下さい。");
+    hint(Edit99, "選択デッキの重量です");
+    hint(Edit1, "スパン| 梁フランジの内側の距離を入力します。", false);
+    hint(UpDown1, "スパン| 梁フランジの内側の距離を入力します。");
+    hint(RadioButton1, "支保工の有無");
+    hint(RadioButton2, "支保工の有無|スパンを1/2として検討します。");
+    hint(RadioButton3, "支保工の有無|スパンを1/3として検討します。");
+    hint(BeamPanel, "支持梁・施工状況");
+    hint(RadioButton4, "施工割増係数|鉄骨造の場合、考慮しません。");
+    for (QWidget *rc : {RadioButton5, RadioButton6, RadioButton9})
+        hint(rc, "施工割増係数|梁がRC／SRC造の場合に設定して下さい。詳細は「HELP」を参照下さい。");
+    hint(ConcretePanel,
+         "コンクリート|使用するコンクリートとデッキ山上のスラブ厚さを設定します。");
+    for (QWidget *kind : {SpeedButton4, SpeedButton5, SpeedButton6})
+        hint(kind, "コンクリート種類|使用するコンクリートの種類");
+    for (QWidget *slab : {static_cast<QWidget *>(Edit3), static_cast<QWidget *>(UpDown3)})
+        hint(slab, "コンクリート厚|デッキ山上のスラブ厚さを設定します。120mm以上を入力して下さい。");
+    hint(LoadsPanel, "荷重の入力値はすべて、下１桁はまるめた値で計算されます。");
+    hint(RadioButton7, "施工時荷重|施工時荷重");
+    hint(RadioButton8, "施工時荷重|数値で設定。");
+    hint(MaskEdit1, "作業荷重|直接数値で設定して下さい。");
+    hint(OtherLoadGroup, "施工時/その他|荷重の入力値はすべて、下１桁はまるめた値で計算されます。");
+    for (QWidget *other : {static_cast<QWidget *>(Edit6), static_cast<QWidget *>(UpDown6)})
+        hint(other, "その他の荷重|等分布荷重です。集中荷重は別途の計算が必要です。");
+    for (QWidget *title : {StaticText1, StaticText2})
+        hint(title, "Korvane for Win ver 3.3");
+    hint(BitBtn1, "計算|左記条件で計算を行い、結果を表示します。", false);
+    hint(BitBtn3, "Open|保存データを読み込みます。", false);
+    hint(BitBtn4, "Save|設定条件を保存します。", false);
+    hint(BitBtn2, "Ｅｎｄ|Korvane for Win を終了します。", false);
+    hint(BitBtn5, "詳細ヘルプ|より詳細なヘルプ画面を表示します。", false);
+    hint(BitBtn6,
+         "Korvane for Win について|プログラムで使用される評価方法、制限値や記号についての説明を表示します。",
+         false);
+}
+
+void TForm1::FormCreate()
+{
+    m_form7 = new TForm7(this);                                                  // 1
+    m_idlePending = true;                                                        // 2
+    programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');  // 3
+    dataFolder = programFolder + QStringLiteral("load_data/");
+    Edit2->setText(ExpandEnvironmentText(Edit_APPDATA->text()));                // 4
+    userFolder = UserFolderOf(Edit2->text());
+    markerFile = MarkerFileOf(userFolder);
+    UpdateMarker();                                                              // 5, 6
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);                          // 7
+    m_waitCursor = true;
+    ShowSplash();                                                                // 8, 16
+    PlaceOnScreen();                                                             // 9
+    ComboBox2->setCurrentIndex(0);                                               // 10
+    ComboBox3->setCurrentIndex(ComboBox3->count() > 0 ? 0 : -1);
+    SharedCalcResult().deckWeight = 124.0;                                       // 11
+    Label9->hide();                                                              // 12
+    Label10->hide();
+    SharedPrintSettings().projectTitle = "件名を入力";                           // 13
+    SharedPrintSettings().pageText = "－１－";
+    ComboBox2->setFocus();                                                       // 14
+    m_hints = new HintTracker(                                                   // 15
+        [this](const QString &longHint) { StatusBar1->showMessage(longHint); }, this);
+}
+
+void TForm1::UpdateMarker()
+{
+    UpdateMarkerFile(userFolder, [this] {
+        auto *notice = new TForm8(this);
+        ExecModal(*notice);
+    });
+}
+
+void TForm1::ShowSplash()
+{
+    auto *splash = new TAboutBox(this);
+    splash->show();
+    // Let the splash paint while the start-up waits; the main window is not shown yet, so no
+    // input can reach it.
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < SplashMilliseconds()) {
+        QEventLoop wait;
+        QTimer::singleShot(std::max<qint64>(1, SplashMilliseconds() - clock.elapsed()), &wait,
+                           &QEventLoop::quit);
+        wait.exec();
+    }
+    splash->close();
+    splash->deleteLater();
+}
+
+void TForm1::PlaceOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    if (x() + width() > area.width())
+        move(area.width() - width() - 5, 5);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    if (m_waitCursor) {
+        QGuiApplication::restoreOverrideCursor();
+        m_waitCursor = false;
+    }
+    if (m_idlePending)
+        QTimer::singleShot(0, this, [this] {
+            if (m_idlePending)
+                InitialIdle();
+        });
+    QWidget::showEvent(event);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // Closing the main window ends the program at once, whatever else is open.
+    event->accept();
+    if (!parentWidget())
+        QCoreApplication::quit();
+}
+
+void TForm1::InitialIdle()
+{
+    m_idlePending = false;
+    CInputData record;
+    double weight = 0;
+    if (LookupDeckWeight(record, weight))
+        record.unitWeight = static_cast<std::int32_t>(weight);
+    ShowInputData(*this, record);
+    emit initialFillDone();
+}
+
+void TForm1::BitBtn2Click()
+{
+    close();
+}
+
+void TForm1::Label13Click()
+{
+    auto *notice = new TForm8(this);
+    ExecModal(*notice);
+}

@@ -1,0 +1,200 @@
+#pragma once
+// The main window: every input of one design case in five bands (deck, span and shoring,
+// supporting beam, concrete, loads), the command buttons, the link to the usage notice and
+// the status bar. The controls are the design case; commands read them into a fresh record
+// with ReadInputData and a record is put back with ShowInputData.
+
+#include <QWidget>
+
+#include "core/Inputdata.h"
+
+#include <memory>
+
+class QButtonGroup;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QToolButton;
+class TForm4;
+class TForm7;
+class TSummary;
+
+namespace korvane {
+class DropDownList;
+class HintTracker;
+class UpDownArrows;
+} // namespace korvane
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Windows created after this one that its handlers use.
+    void SetSummaryWindow(TSummary *summary) { m_summary = summary; }
+    void SetHelpWindow(TForm4 *help);
+    TForm7 *Form7() const { return m_form7; }
+
+    // Deck band.
+    QFrame *DeckPanel = nullptr;
+    QGroupBox *GroupBox9 = nullptr;
+    QRadioButton *RadioButton10 = nullptr; // "PXリッジデッキ"
+    QRadioButton *RadioButton11 = nullptr; // "PXデッキ"
+    korvane::DropDownList *ComboBox2 = nullptr; // model
+    korvane::DropDownList *ComboBox3 = nullptr; // thickness
+    korvane::DropDownList *ComboBox7 = nullptr; // coating
+    QLineEdit *Edit99 = nullptr;                // unit weight
+    QLabel *Label9 = nullptr;                   // "ｆ"
+    QLabel *Label10 = nullptr;                  // "b：235 N/ｍ㎡"
+
+    // Span band.
+    QFrame *SpanPanel = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    korvane::UpDownArrows *UpDown1 = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    QRadioButton *RadioButton1 = nullptr;
+    QRadioButton *RadioButton2 = nullptr;
+    QRadioButton *RadioButton3 = nullptr;
+
+    // Supporting beam band.
+    QFrame *BeamPanel = nullptr;
+    QGroupBox *GroupBox3 = nullptr;
+    QRadioButton *RadioButton4 = nullptr;
+    QRadioButton *RadioButton5 = nullptr;
+    QRadioButton *RadioButton6 = nullptr;
+    QRadioButton *RadioButton9 = nullptr;
+
+    // Concrete band.
+    QFrame *ConcretePanel = nullptr;
+    QToolButton *SpeedButton4 = nullptr;
+    QToolButton *SpeedButton5 = nullptr;
+    QToolButton *SpeedButton6 = nullptr;
+    QLineEdit *Edit3 = nullptr;
+    korvane::UpDownArrows *UpDown3 = nullptr;
+
+    // Loads band.
+    QFrame *LoadsPanel = nullptr;
+    QRadioButton *RadioButton7 = nullptr; // "1470 N/㎡"
+    QRadioButton *RadioButton8 = nullptr; // "その他"
+    QLineEdit *MaskEdit1 = nullptr;
+    QGroupBox *OtherLoadGroup = nullptr;
+    QLineEdit *Edit6 = nullptr;
+    korvane::UpDownArrows *UpDown6 = nullptr;
+
+    // Right column, link, status bar, hidden fields of the start-up.
+    QLabel *StaticText1 = nullptr;
+    QLabel *StaticText2 = nullptr;
+    QPushButton *BitBtn1 = nullptr; // "計　算"
+    QPushButton *BitBtn3 = nullptr; // "データ読込"
+    QPushButton *BitBtn4 = nullptr; // "データ保存"
+    QPushButton *BitBtn2 = nullptr; // "終　了"
+    QPushButton *BitBtn5 = nullptr; // "HELP ON"
+    QPushButton *BitBtn6 = nullptr; // "概　　要"
+    QLabel *Label13 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    QLineEdit *Edit_APPDATA = nullptr;
+    QLineEdit *Edit2 = nullptr;
+
+    // Values the window keeps for the whole run.
+    QString programFolder;
+    QString dataFolder;
+    QString userFolder;
+    QString markerFile;
+
+    // The four-position text of the work-load field, unfilled positions as blanks.
+    QString MaskEdit1Text() const;
+
+    // Start-up and ending.
+    void InitialIdle();
+    void BitBtn2Click();
+    void Label13Click();
+
+    // Help and summary.
+    void BitBtn5Click();
+    void BitBtn6Click();
+    // Draws help page 1-5 into the help window, when there is one.
+    void ShowHelpPage(int page);
+
+    // Deck selection.
+    void RadioButton10Click();
+    void RadioButton11Click();
+    void ComboBox2Change();
+    void ComboBox3Change();
+    void ComboBox7Change();
+    void ComboBox2DropDown();
+    void Edit99MouseDown();
+    // Whether a key typed into the unit weight field gets through.
+    bool Edit99KeyAccepted();
+
+    // Numeric inputs.
+    void Edit1Click();
+    void Edit1MouseMove();
+    void Edit1Exit();
+    void Edit3Exit();
+    void Edit6Exit();
+    void ShoringClick();
+    void AlphaClassClick();
+    void SpeedButton4MouseDown();
+    void RadioButton7Click();
+    void RadioButton8Click();
+    // Whether a character typed into the concrete or other-load field gets through.
+    static bool EditKeyPress(const QString &typed);
+
+signals:
+    // The window has been filled from the default record.
+    void initialFillDone();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void createInputArea();
+    void createDeckBand();
+    void createSpanBand();
+    void createBeamBand();
+    void createConcreteBand();
+    void createLoadsBand();
+    void createRightColumn();
+    void applyHints();
+    void connectSignals();
+    void connectDeckSignals();
+    void connectInputSignals();
+    void FormCreate();
+    void UpdateMarker();
+    void ShowSplash();
+    void PlaceOnScreen();
+    void FamilyChange(bool ridge);
+    void CoatingUpdate();
+    void LeaveCheck(QLineEdit *field, int upperBound, const QString &notNumber,
+                    const QString &restored, const QString &tooLarge);
+    void PaintGroupCaptions(std::initializer_list<QRadioButton *> group);
+
+    TForm7 *m_form7 = nullptr;
+    TForm4 *m_help = nullptr;
+    TSummary *m_summary = nullptr;
+    QButtonGroup *m_concreteGroup = nullptr;
+    korvane::HintTracker *m_hints = nullptr;
+    bool m_idlePending = false;
+    bool m_waitCursor = false;
+};
+
+namespace korvane {
+
+// How long the start-up shows the splash, in milliseconds (tests shorten it).
+int &SplashMilliseconds();
+
+} // namespace korvane
+
+// The window into a fresh record (defaults first, so versionText stays current).
+void ReadInputData(const TForm1 &form, korvane::CInputData &record);
+
+// The record into the window, driving the deck band through its handlers.
+void ShowInputData(TForm1 &form, korvane::CInputData record);

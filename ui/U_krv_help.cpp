@@ -1,0 +1,70 @@
+// The main window's help and summary buttons and its help page requests.
+
+#include "ui/U_krv.h"
+
+#include <QPushButton>
+
+#if __has_include("ui/Uhelp.h")
+#include "ui/Uhelp.h"
+#define KORVANE_HAS_HELP_WINDOW 1
+#endif
+#if __has_include("ui/U_summary.h")
+#include "ui/U_summary.h"
+#define KORVANE_HAS_SUMMARY_WINDOW 1
+#endif
+
+using namespace korvane;
+
+void TForm1::SetHelpWindow(TForm4 *help)
+{
+    m_help = help;
+#ifdef KORVANE_HAS_HELP_WINDOW
+    if (m_help)
+        connect(m_help, &TForm4::closedByUser, this, [this] {
+            BitBtn5->setText(QStringLiteral("HELP ON"));
+            m_help->helpJustSwitchedOn = 0;
+        });
+#endif
+}
+
+void TForm1::BitBtn5Click()
+{
+#ifdef KORVANE_HAS_HELP_WINDOW
+    if (!m_help)
+        return;
+    if (!m_help->isVisible()) {
+        m_help->show();
+        BitBtn5->setText(QStringLiteral("HELP OFF"));
+        m_help->helpJustSwitchedOn = 1;
+    } else {
+        m_help->close();
+        BitBtn5->setText(QStringLiteral("HELP ON"));
+        m_help->helpJustSwitchedOn = 0;
+    }
+#endif
+}
+
+void TForm1::BitBtn6Click()
+{
+#ifdef KORVANE_HAS_SUMMARY_WINDOW
+    if (m_summary)
+        m_summary->ShowSummary();
+#endif
+}
+
+void TForm1::ShowHelpPage(int page)
+{
+#ifdef KORVANE_HAS_HELP_WINDOW
+    if (!m_help)
+        return;
+    int family = 0;
+    if (page == 1) {
+        CInputData record;
+        ReadInputData(*this, record);
+        family = record.deckFamily;
+    }
+    m_help->ShowHelpPage(page, family);
+#else
+    (void)page;
+#endif
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The splash: a small borderless window shown while the main window is being created.
+
+#include <QWidget>
+
+class TAboutBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit TAboutBox(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
