@@ -1,6 +1,5 @@
 #include "core/Inputdata.h"
 
-#include "core/TextCodec.h"
 #include "core/WholeNumber.h"
 
 namespace korvane {
@@ -76,12 +75,10 @@ public:
         return ReadWholeNumberOrThrow(line ? std::string_view(*line) : std::string_view());
     }
 
-    // A text field holds what code page 932 can hold: other characters become "?" here,
-    // as they would in the saved file.
     std::string Text()
     {
         const std::string *line = Next();
-        return line ? Cp932ToUtf8(Utf8ToCp932(*line)) : std::string();
+        return line ? *line : std::string();
     }
 
 private:

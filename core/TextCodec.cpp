@@ -118,29 +118,34 @@ bool IsAscii(std::string_view text)
 
 std::string DecodeFileText(std::string_view bytes)
 {
+    // Text from a file with a byte-order mark may hold characters that code page 932
+    // cannot: they become "?" here, as they would in the record's saved file.
+    auto heldByCp932 = [](const std::string &utf8) { return Cp932ToUtf8(Utf8ToCp932(utf8)); };
     if (StartsWith(bytes, "\xEF\xBB\xBF"))
-        return ValidUtf8(bytes.substr(3));
+        return heldByCp932(ValidUtf8(bytes.substr(3)));
     if (StartsWith(bytes, "\xFF\xFE"))
-        return Utf8FromUtf16(bytes.substr(2), false);
+        return heldByCp932(Utf8FromUtf16(bytes.substr(2), false));
     if (StartsWith(bytes, "\xFE\xFF"))
-        return Utf8FromUtf16(bytes.substr(2), true);
+        return heldByCp932(Utf8FromUtf16(bytes.substr(2), true));
     return Cp932ToUtf8(bytes);
 }
 
 std::vector<std::string> SplitLines(std::string_view text)
 {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
+    lines.reserve(16); // a data file has sixteen lines
+    const char *const end = text.data() + text.size();
+    const char *start = text.data();
+    for (const char *p = start; p != end; ++p) {
+        if (*p != '\r' && *p != '\n')
             continue;
-        lines.emplace_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+        lines.emplace_back(start, p);
+        if (*p == '\r' && p + 1 != end && p[1] == '\n')
+            ++p;
+        start = p + 1;
     }
-    if (start < text.size())
-        lines.emplace_back(text.substr(start));
+    if (start != end)
+        lines.emplace_back(start, end);
     return lines;
 }
 
@@ -155,7 +160,7 @@ std::string Cp932ToUtf8(std::string_view cp932)
 {
     if (IsAscii(cp932))
         return std::string(cp932);
-    return Utf8FromCp932().Convert(cp932, kReplacement, Cp932SequenceLength);
+    return Utf8FromCp932().Convert(cp932, "?", Cp932SequenceLength);
 }
 
 std::size_t Cp932ByteLength(std::string_view utf8)

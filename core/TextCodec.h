@@ -10,7 +10,8 @@
 namespace korvane {
 
 // Decodes the bytes of a whole file to UTF-8: a UTF-8 or UTF-16 (LE/BE) byte-order mark
-// selects that encoding, otherwise code page 932. Undecodable bytes become U+FFFD.
+// selects that encoding, otherwise code page 932. The result holds only characters that
+// code page 932 can hold: undecodable bytes and other characters become "?".
 std::string DecodeFileText(std::string_view bytes);
 
 // Splits a text at CR LF, LF or CR. A final line break does not start another line.
@@ -19,7 +20,7 @@ std::vector<std::string> SplitLines(std::string_view text);
 // UTF-8 to code page 932; a character that code page 932 cannot hold becomes "?".
 std::string Utf8ToCp932(std::string_view utf8);
 
-// Code page 932 to UTF-8; undecodable bytes become U+FFFD.
+// Code page 932 to UTF-8; undecodable bytes become "?".
 std::string Cp932ToUtf8(std::string_view cp932);
 
 // Byte length of a UTF-8 text once written as code page 932 (full-width 2, ASCII and

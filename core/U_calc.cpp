@@ -3,6 +3,7 @@
 #include "core/Catalogue.h"
 #include "core/Inputdata.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -49,10 +50,17 @@ double CombinedWorkLoad(const CInputData &record)
     return load;
 }
 
+// The plate thickness times ten rounded half up, as two digits ("07", "10"): the C format
+// "%02.0f", written out by hand for the values a plate can have.
 std::string ThicknessTag(double plateThickness)
 {
+    const double tenths = std::floor(plateThickness * 10 + 0.5);
+    if (tenths >= 0 && tenths < 100) {
+        const int n = static_cast<int>(tenths);
+        return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+    }
     char tag[32];
-    std::snprintf(tag, sizeof tag, "%02.0f", std::floor(plateThickness * 10 + 0.5));
+    std::snprintf(tag, sizeof tag, "%02.0f", tenths);
     return tag;
 }
 
@@ -83,8 +91,26 @@ void SetAlpha(int alphaClass, CCalcResult &r)
     }
 }
 
-// 10^e for the rounding routines, as the printed figures have always been computed.
-double PowerOfTen(int e) { return std::pow(10.0, e); }
+// 10^e for the rounding routines: the nearest double to the power, from a table for the
+// exponents that occur (the same values std::pow gives) and std::pow beyond it.
+constexpr int kTableExponent = 22;
+constexpr auto kPowersOfTen = [] {
+    std::array<double, 2 * kTableExponent + 1> table{};
+    for (int e = -kTableExponent; e <= kTableExponent; ++e) {
+        double value = 1;
+        for (int i = 0; i < (e < 0 ? -e : e); ++i)
+            value *= 10; // exact up to 10^22
+        table[e + kTableExponent] = e < 0 ? 1 / value : value;
+    }
+    return table;
+}();
+
+double PowerOfTen(int e)
+{
+    if (e >= -kTableExponent && e <= kTableExponent)
+        return kPowersOfTen[e + kTableExponent];
+    return std::pow(10.0, e);
+}
 
 int DecimalExponent(double x) { return static_cast<int>(std::floor(std::log(x) / std::log(10.0))); }
 
@@ -107,7 +133,7 @@ CCalcResult &SharedCalcResult()
     return result;
 }
 
-void PrepareCalculation(CInputData record, CCalcResult &r)
+void PrepareCalculation(const CInputData &record, CCalcResult &r)
 {
     const int family = record.deckFamily;
     const int model = record.deckModel;
@@ -123,7 +149,9 @@ void PrepareCalculation(CInputData record, CCalcResult &r)
     r.plateThickness = PlateThicknessOf(thickness);
     r.thicknessTag = ThicknessTag(r.plateThickness);
     r.deckDepth = DeckDepth(family, model);
-    r.deckLabel = DeckModelName(family, model) + "-" + r.thicknessTag;
+    r.deckLabel = DeckModelName(family, model);
+    r.deckLabel += '-';
+    r.deckLabel += r.thicknessTag;
     r.outsideGuideline = OutsideGuideline(alphaClass, r.plateThickness);
     SetAlpha(alphaClass, r);
     r.beta = ReductionFactor(family, model, thickness, alphaClass);
@@ -143,7 +171,7 @@ void PrepareCalculation(CInputData record, CCalcResult &r)
     r.totalLoad = r.deadLoad + r.workLoad;
 }
 
-void SetAllowables(CInputData record, CCalcResult &r)
+void SetAllowables(const CInputData &record, CCalcResult &r)
 {
     r.fb = 0;
     r.fb = BasicAllowableStress(record.deckFamily, record.deckModel);
@@ -157,7 +185,7 @@ void SetAllowables(CInputData record, CCalcResult &r)
                             record.alphaClass);
 }
 
-void ComputeResponses(CInputData record, CCalcResult &r)
+void ComputeResponses(const CInputData &record, CCalcResult &r)
 {
     const double l1 = r.effectiveSpan / 100; // m
     r.moment = l1 * l1 * (kMomentFactor * r.totalLoad / 1000);

@@ -2,7 +2,8 @@
 // The construction-stage calculation: loads, allowables, responses, the four checks and the
 // rounding routines whose results the sheet prints.
 //
-// A calculation is PrepareCalculation then ComputeResponses on one CCalcResult. For every
+// A calculation is PrepareCalculation then ComputeResponses on one CCalcResult. Each step
+// only reads the design record it is given. For every
 // coating but "他" the deck weight is taken from `deckWeight` as it stands in the result;
 // the window keeps it equal to the selected deck, and Calculate() looks it up instead.
 
@@ -46,9 +47,9 @@ struct CCalcResult {
 // The one results record of the desktop program.
 CCalcResult &SharedCalcResult();
 
-void PrepareCalculation(CInputData record, CCalcResult &result);
-void SetAllowables(CInputData record, CCalcResult &result);
-void ComputeResponses(CInputData record, CCalcResult &result);
+void PrepareCalculation(const CInputData &record, CCalcResult &result);
+void SetAllowables(const CInputData &record, CCalcResult &result);
+void ComputeResponses(const CInputData &record, CCalcResult &result);
 
 // A whole calculation without a window: deck weight from the catalogue, fresh result.
 CCalcResult Calculate(const CInputData &record);

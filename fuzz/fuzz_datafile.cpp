@@ -1,0 +1,34 @@
+// libFuzzer target: any bytes as a data file must decode, split and read into a record
+// (or raise the conversion error of an unreadable unit-weight line), and a record that
+// reads must write and read back to the same record.
+
+#include "core/DataFile.h"
+#include "core/Errors.h"
+#include "core/Inputdata.h"
+#include "core/PreCheck.h"
+#include "core/U_calc.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    using namespace korvane;
+    const auto lines =
+        DataFileLinesFromBytes(std::string_view(reinterpret_cast<const char *>(data), size));
+    CInputData record;
+    try {
+        record.ReadLines(lines);
+    } catch (const ConversionError &) {
+        return 0;
+    }
+    std::vector<std::string> written;
+    record.WriteLines(written);
+    CInputData again;
+    again.ReadLines(DataFileLinesFromBytes(DataFileBytes(written)));
+    if (FormatVersion(record.versionText) == 36 && !(again == record))
+        std::abort();
+    if (!CheckRecordCodes(record) && !PreCheck(record, WorkLoadEntryOf(record)))
+        EvaluateChecks(record, Calculate(record));
+    return 0;
+}
