@@ -22,8 +22,10 @@ struct Point {
 // the platform's font mapper does; every canvas sizes its fonts by this.
 inline int FontPixelSize(int points, int dpi) { return (points * dpi * 2 + 72) / 144; }
 
-// The resolution at which the picture's fonts are sized: a common desktop display. Positions
-// on the picture use a 72-per-inch grid, so text is a third larger than the grid's points.
+// The resolution at which the picture's fonts are sized. Positions on the picture use a
+// 72-per-inch grid; the sheet's lines were laid out for its proportional Gothic at a 96 dpi
+// display. The substitute Gothic's Latin letters and digits are about a tenth wider, so its
+// fonts are sized at 88 dpi: 10 pt is 12 px, 9 pt 11 px, and the lines keep their lengths.
 inline constexpr int kScreenFontDpi = 88;
 
 class Canvas {

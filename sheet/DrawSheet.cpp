@@ -78,7 +78,7 @@ private:
     void WriteRun(const Run &run);
     void WriteText(int x, int y, const std::string &text, int size);
     void WriteFraction(const Run &fraction);
-    void WriteVerdict(const SheetItem &item, int y);
+    void WriteVerdict(const std::string &verdict, int y);
     void HLine(int x1, int x2, int y);
     void LoadsLine(const char *label, double labelColumn);
 };
@@ -257,7 +257,7 @@ void Drawer::BlockE()
         Write("E3", Col(10), LineY());
         m_d += m_step;
         Write("E4", Col(15), LineY());
-        WriteVerdict(*Item("E4"), m_c.PenPos().y);
+        WriteVerdict(Item("E4")->verdict, m_c.PenPos().y);
     }
 
     m_d = static_cast<int>(m_d + 0.5 * m_step);
@@ -274,14 +274,13 @@ void Drawer::BlockE()
         runs.back().text += e7.runs.front().text;
         runs.insert(runs.end(), e7.runs.begin() + 1, e7.runs.end());
         Write(runs, Col(15), m_baseline);
-        m_lastVerdictY = m_baseline;
+        WriteVerdict(e7.verdict, m_baseline);
     } else {
         Write(e6.runs, Col(15), m_baseline);
         m_d = static_cast<int>(m_d + 1.5 * m_step);
-        m_lastVerdictY = LineY();
-        Write(e7.runs, m_xEnd - Px(25), m_lastVerdictY);
+        Write(e7.runs, m_xEnd - Px(25), LineY());
+        WriteVerdict(e7.verdict, LineY());
     }
-    m_c.TextOut(m_b + Px(u), m_lastVerdictY, e7.verdict);
 
     m_d += m_step;
     m_d += m_step;
@@ -315,8 +314,7 @@ void Drawer::BlockE()
         Write("E11", Col(10), LineY());
         m_d += m_step;
         Write(e12->runs, Col(15), LineY());
-        m_lastVerdictY = LineY();
-        m_c.TextOut(m_b + Px(u), m_lastVerdictY, e12->verdict);
+        WriteVerdict(e12->verdict, LineY());
     }
 }
 
@@ -458,9 +456,15 @@ void Drawer::WriteFraction(const Run &f)
     m_lineY = m_baseline;
 }
 
-void Drawer::WriteVerdict(const SheetItem &item, int y)
+// The verdict in the verdict column on the line at y. A line whose text already reaches the
+// column would run into the mark, so the mark then moves one step down, where the line
+// below is blank in the verdict column.
+void Drawer::WriteVerdict(const std::string &verdict, int y)
 {
-    m_c.TextOut(m_b + Px(m_printer ? 150 : 170), y, item.verdict);
+    const int x = m_b + Px(m_printer ? 150 : 170);
+    if (m_c.PenPos().x > x)
+        y += Px(m_step);
+    m_c.TextOut(x, y, verdict);
     m_lastVerdictY = y;
 }
 
