@@ -1,0 +1,120 @@
+// The sheet through QPainter: the result picture and the one-page PDF file read back.
+#include "sheet/DrawSheet.h"
+#include "sheet/qt/SheetOutput.h"
+
+#include "core/Inputdata.h"
+#include "core/U_calc.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <regex>
+
+namespace korvane {
+namespace {
+
+std::string RunCommand(const std::string &command)
+{
+    std::string out;
+    std::unique_ptr<FILE, int (*)(FILE *)> pipe(popen(command.c_str(), "r"), pclose);
+    if (!pipe)
+        return out;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, pipe.get())) > 0)
+        out.append(buf, n);
+    return out;
+}
+
+class SheetOutput : public testing::Test {
+protected:
+    QTemporaryDir m_dir;
+    CInputData m_record;
+    std::string Path(const char *name) const { return m_dir.filePath(name).toStdString(); }
+};
+
+TEST_F(SheetOutput, PdfIsOneSearchableA4Page)
+{
+    PrintSettings print;
+    print.projectTitle = "市民会館 増築";
+    print.pageNumberPos = 21;
+    const std::string pdf = Path("sheet.pdf");
+    ASSERT_TRUE(WriteSheetPdf(QString::fromStdString(pdf), m_record, Calculate(m_record), print,
+                              "2026/12/10"));
+    EXPECT_EQ(drawTarget, 0);
+
+    const std::string info = RunCommand("pdfinfo '" + pdf + "'");
+    EXPECT_TRUE(std::regex_search(info, std::regex("Pages:\\s+1\\n"))) << info;
+    EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+
+    const std::string text = RunCommand("pdftotext -raw '" + pdf + "' -");
+    for (const char *expected :
+         {"物件名：市民会館 増築", "フラットデッキ構造計算", "PX75LA-07 (Z12)",
+          "鉄筋コンクリート 24000x0.13= 3120N/㎡", "＝180.92", "fb/β = 188 N/mm",
+          "スパンL＝2500 ＞ Lmax=2420mm", "【不 可】", "「スパン」がアウトになります。設定を変えて下さい。",
+          "Ａｒｖｅｌ株式会社 [2026/12/10]", "－１－"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+}
+
+TEST_F(SheetOutput, PdfThatCannotBeWrittenReportsFailure)
+{
+    const QString path = m_dir.filePath("missing/folder/sheet.pdf");
+    EXPECT_FALSE(WriteSheetPdf(path, m_record, Calculate(m_record), PrintSettings{}, "x"));
+    EXPECT_EQ(drawTarget, 0);
+}
+
+TEST_F(SheetOutput, ScreenPictureIsTheResultPictureWithTheSheetOnIt)
+{
+    const QImage empty = NewResultPicture();
+    const QImage sheet = RenderScreenSheet(m_record, Calculate(m_record));
+    EXPECT_EQ(drawTarget, 0);
+    ASSERT_EQ(sheet.size(), QSize(570, 670));
+    EXPECT_EQ(empty.pixel(300, 300), qRgb(0, 0, 128));
+    // The frame's top edge is a white line; headings are cyan, text white.
+    EXPECT_EQ(sheet.pixel(200, 10), qRgb(255, 255, 255));
+    int cyan = 0, white = 0; // text is smoothed: count the clearly coloured pixels
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x) {
+            const QRgb p = sheet.pixel(x, y);
+            cyan += qRed(p) < 100 && qGreen(p) > 200 && qBlue(p) > 200;
+            white += qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) > 200;
+        }
+    EXPECT_GT(cyan, 200);
+    EXPECT_GT(white, 3000);
+    // Nothing is drawn below the verdict box.
+    for (int x = 1; x < sheet.width() - 1; x += 3)
+        EXPECT_EQ(sheet.pixel(x, 650), qRgb(0, 0, 128));
+
+    const std::string png = Path("sheet.png");
+    ASSERT_TRUE(WriteScreenSheetPng(QString::fromStdString(png), m_record, Calculate(m_record)));
+    EXPECT_EQ(QImage(QString::fromStdString(png)).size(), QSize(570, 670));
+}
+
+TEST_F(SheetOutput, DrawLogMeasuresWithTheSheetFont)
+{
+    const std::string log =
+        SheetDrawLog(m_record, Calculate(m_record), PrintSettings{}, kTargetScreen, "");
+    EXPECT_EQ(drawTarget, 0);
+    EXPECT_EQ(log.rfind(R"({"op":"rect","x":15,"y":10,"x2":525,"y2":228)", 0), 0u);
+    EXPECT_NE(log.find(R"("x":23,"y":18,"size":9,"color":"#00ffff","text":"□床の概要／使用材料")"),
+              std::string::npos);
+    const std::string printed =
+        SheetDrawLog(m_record, Calculate(m_record), PrintSettings{}, kTargetPrinter, "today");
+    EXPECT_NE(printed.find(R"("text":"Ａｒｖｅｌ株式会社 [today]")"), std::string::npos);
+    EXPECT_NE(printed.find(R"({"op":"rect","x":307,"y":590,"x2":4417,"y2":2125)"),
+              std::string::npos);
+}
+
+} // namespace
+} // namespace korvane
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
