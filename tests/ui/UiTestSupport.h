@@ -1,0 +1,98 @@
+#pragma once
+// Helpers shared by the window tests: answering message boxes and modal windows, a private
+// per-user data folder, and a main window that is ready as after start-up.
+
+#include "ui/Application.h"
+#include "ui/MessageSeam.h"
+#include "ui/U_krv.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace korvane::testing {
+
+// Records every message box instead of showing it.
+class MessageRecorder {
+public:
+    MessageRecorder()
+    {
+        m_previous = SetMessageHandler(
+            [this](QWidget *, const QString &text, const QString &title) {
+                texts << text;
+                titles << title;
+            });
+    }
+    ~MessageRecorder() { SetMessageHandler(m_previous); }
+    QStringList texts;
+    QStringList titles;
+
+private:
+    MessageHandler m_previous;
+};
+
+// Records the class of every modal window and closes it as its user would.
+class ModalRecorder {
+public:
+    ModalRecorder()
+    {
+        m_previous = SetModalHandler([this](QDialog &dialog) {
+            shown << QString::fromLatin1(dialog.metaObject()->className());
+            dialog.accept();
+            return int(QDialog::Accepted);
+        });
+    }
+    ~ModalRecorder() { SetModalHandler(m_previous); }
+    QStringList shown;
+
+private:
+    ModalHandler m_previous;
+};
+
+// Points the user's application-data folder at a fresh temporary folder.
+class TemporaryAppData {
+public:
+    TemporaryAppData()
+    {
+        m_saved = qgetenv("APPDATA");
+        qputenv("APPDATA", m_dir.path().toLocal8Bit());
+    }
+    ~TemporaryAppData() { qputenv("APPDATA", m_saved); }
+    QString Path() const { return m_dir.path(); }
+    QString UserFolder() const { return m_dir.path() + QStringLiteral("/Arvel_DeckPlate"); }
+    QString MarkerFile() const { return UserFolder() + QStringLiteral("/korvane.dat"); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_saved;
+};
+
+// A main window after start-up and its first filling, shown and active, with the notice
+// of a first start answered.
+inline std::unique_ptr<TForm1> MakeReadyForm()
+{
+    SplashMilliseconds() = 0;
+    ModalRecorder notices;
+    auto form = std::make_unique<TForm1>();
+    form->InitialIdle();
+    form->show();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get()))
+        qWarning("main window did not become active");
+    return form;
+}
+
+} // namespace korvane::testing
+
+// Runs a Qt Test class under the program's own application object.
+#define KORVANE_UI_TEST_MAIN(TestClass)                                                    \
+    int main(int argc, char **argv)                                                        \
+    {                                                                                      \
+        korvane::Application app(argc, argv);                                              \
+        TestClass test;                                                                    \
+        QTEST_SET_MAIN_SOURCE_PATH                                                         \
+        return QTest::qExec(&test, argc, argv);                                            \
+    }

@@ -1,0 +1,224 @@
+// The deck band: family, model, thickness and coating lists and the unit weight field.
+
+#include "UiTestSupport.h"
+
+#include "core/Catalogue.h"
+#include "core/U_calc.h"
+#include "ui/Look.h"
+#include "ui/Controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+using namespace korvane;
+using namespace korvane::testing;
+
+namespace {
+
+// Chooses a list entry as a click on it in the opened list does.
+void ChooseEntry(QComboBox *list, const QString &text)
+{
+    const int target = list->findText(text);
+    QVERIFY2(target >= 0, qPrintable(text));
+    list->setCurrentIndex(target);
+    emit list->activated(target);
+}
+
+// Chooses a list entry on the closed list with the arrow keys.
+void StepToEntry(QComboBox *list, const QString &text)
+{
+    const int target = list->findText(text);
+    QVERIFY2(target >= 0, qPrintable(text));
+    list->setFocus();
+    while (list->currentIndex() < target)
+        QTest::keyClick(list, Qt::Key_Down);
+    while (list->currentIndex() > target)
+        QTest::keyClick(list, Qt::Key_Up);
+}
+
+QStringList Items(const QComboBox *list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    return items;
+}
+
+} // namespace
+
+class DeckSelection : public QObject {
+    Q_OBJECT
+    TemporaryAppData m_appData;
+
+private slots:
+    void beforeFirstFilling();
+    void afterStart();
+    void familyChange_data();
+    void familyChange();
+    void allowableLabel_data();
+    void allowableLabel();
+    void otherCoatingTakesTypedWeight();
+    void catalogueCoatingDiscardsKeys_data();
+    void catalogueCoatingDiscardsKeys();
+};
+
+void DeckSelection::beforeFirstFilling()
+{
+    SplashMilliseconds() = 0;
+    ModalRecorder notices;
+    TForm1 form;
+    QCOMPARE(Items(form.ComboBox2), QStringList({"PX75LA", "PX75LB"}));
+    QCOMPARE(form.ComboBox3->count(), 0);
+    QCOMPARE(form.ComboBox3->currentIndex(), -1);
+    QCOMPARE(form.Edit99->text(), QString());
+    QCOMPARE(form.Edit99->toolTip(), QStringLiteral("選択デッキの重量です"));
+    QVERIFY(form.Label9->isHidden());
+    QCOMPARE(SharedCalcResult().deckWeight, 124.0);
+}
+
+void DeckSelection::afterStart()
+{
+    auto form = MakeReadyForm();
+    QVERIFY(form->RadioButton10->isChecked());
+    QCOMPARE(Items(form->ComboBox2), QStringList({"PX75LA", "PX75LB", "PX100L"}));
+    QCOMPARE(Items(form->ComboBox3), QStringList({"0.7", "0.8", "1.0", "1.2", "1.4", "1.6"}));
+    QCOMPARE(form->ComboBox2->currentText(), QStringLiteral("PX75LA"));
+    QCOMPARE(form->ComboBox3->currentText(), QStringLiteral("0.7"));
+    QCOMPARE(form->ComboBox7->currentText(), QStringLiteral("Z12"));
+    QCOMPARE(form->Edit99->text(), QStringLiteral("111"));
+    QCOMPARE(form->Edit99->toolTip(), QStringLiteral("選択されたデッキの単位重量です。"));
+    QCOMPARE(SharedCalcResult().deckWeight, 111.0);
+    QVERIFY(form->Label9->isHidden() && form->Label10->isHidden());
+}
+
+void DeckSelection::familyChange_data()
+{
+    QTest::addColumn<QString>("thicknessBefore");
+    QTest::addColumn<bool>("toPxDeck");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("thickness");
+
+    QTest::newRow("0.7 is not offered by PXデッキ: first thickness")
+        << "0.7" << true << "PX75" << "0.8";
+    QTest::newRow("1.2 survives the change to PXデッキ") << "1.2" << true << "PX75" << "1.2";
+    QTest::newRow("1.6 survives the change back to PXリッジデッキ")
+        << "1.6" << false << "PX75LA" << "1.6";
+}
+
+void DeckSelection::familyChange()
+{
+    QFETCH(QString, thicknessBefore);
+    QFETCH(bool, toPxDeck);
+    QFETCH(QString, model);
+    QFETCH(QString, thickness);
+
+    auto form = MakeReadyForm();
+    if (!toPxDeck)
+        QTest::mouseClick(form->RadioButton11, Qt::LeftButton);
+    ChooseEntry(form->ComboBox3, thicknessBefore);
+    ChooseEntry(form->ComboBox7, QStringLiteral("Z27"));
+    QRadioButton *target = toPxDeck ? form->RadioButton11 : form->RadioButton10;
+    QTest::mouseClick(target, Qt::LeftButton);
+
+    QVERIFY(target->isChecked());
+    QCOMPARE(form->ComboBox2->currentText(), model);
+    QCOMPARE(form->ComboBox3->currentText(), thickness);
+    QCOMPARE(form->ComboBox7->currentText(), QStringLiteral("Z27")); // untouched
+    CInputData record;
+    ReadInputData(*form, record);
+    double catalogue = 0;
+    QVERIFY(LookupDeckWeight(record, catalogue));
+    QCOMPARE(SharedCalcResult().deckWeight, catalogue);
+    QCOMPARE(form->Edit99->text(), QString::number(catalogue));
+    QCOMPARE(target->palette().color(QPalette::WindowText), kChosenCrimson);
+    QRadioButton *other = toPxDeck ? form->RadioButton10 : form->RadioButton11;
+    QCOMPARE(other->palette().color(QPalette::WindowText), kOptionNavy);
+}
+
+void DeckSelection::allowableLabel_data()
+{
+    QTest::addColumn<bool>("pxDeck");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("PX75Vα") << true << "PX75Vα" << true;
+    QTest::newRow("PX75") << true << "PX75" << false;
+    QTest::newRow("PX75V") << true << "PX75V" << false;
+    QTest::newRow("PX75LB") << false << "PX75LB" << false;
+}
+
+void DeckSelection::allowableLabel()
+{
+    QFETCH(bool, pxDeck);
+    QFETCH(QString, model);
+    QFETCH(bool, shown);
+    auto form = MakeReadyForm();
+    if (pxDeck) {
+        QTest::mouseClick(form->RadioButton11, Qt::LeftButton);
+        QCOMPARE(form->ComboBox2->currentText(), QStringLiteral("PX75"));
+        QCOMPARE(form->Edit99->text(), QStringLiteral("124"));
+    }
+    StepToEntry(form->ComboBox2, model);
+    QCOMPARE(form->Label9->isVisible(), shown);
+    QCOMPARE(form->Label10->isVisible(), shown);
+    if (shown) { // leaving the family hides it again
+        QTest::mouseClick(form->RadioButton10, Qt::LeftButton);
+        QVERIFY(!form->Label9->isVisible());
+    }
+}
+
+void DeckSelection::otherCoatingTakesTypedWeight()
+{
+    auto form = MakeReadyForm();
+    const double before = SharedCalcResult().deckWeight;
+    ChooseEntry(form->ComboBox7, QStringLiteral("他"));
+    QCOMPARE(form->Edit99->text(), QString());
+    QCOMPARE(form->Edit99->toolTip(), QStringLiteral("デッキの単位重量を設定して下さい。"));
+    QCOMPARE(form->Edit99->statusTip(), QStringLiteral("デッキの単位重量を設定して下さい。"));
+    QVERIFY(form->Edit99->hasFocus());
+    QCOMPARE(SharedCalcResult().deckWeight, before); // no catalogue entry for "他"
+
+    QTest::keyClicks(form->Edit99, QStringLiteral("150"));
+    QCOMPARE(form->Edit99->text(), QStringLiteral("150"));
+    CInputData record;
+    ReadInputData(*form, record);
+    QCOMPARE(record.coatingCode, 4);
+    QCOMPARE(record.unitWeight, 150);
+
+    ChooseEntry(form->ComboBox3, QStringLiteral("1.0"));
+    QCOMPARE(form->Edit99->text(), QString()); // the typed weight goes with any change
+
+    ChooseEntry(form->ComboBox7, QStringLiteral("Z27"));
+    ReadInputData(*form, record);
+    double catalogue = 0;
+    QVERIFY(LookupDeckWeight(record, catalogue));
+    QCOMPARE(form->Edit99->text(), QString::number(catalogue));
+    QCOMPARE(form->Edit99->toolTip(), QStringLiteral("選択されたデッキの単位重量です。"));
+}
+
+void DeckSelection::catalogueCoatingDiscardsKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("digit") << int(Qt::Key_5) << int(Qt::NoModifier);
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << int(Qt::NoModifier);
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << int(Qt::NoModifier);
+    QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier);
+}
+
+void DeckSelection::catalogueCoatingDiscardsKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    auto form = MakeReadyForm();
+    form->Edit99->setFocus();
+    form->Edit99->selectAll();
+    QTest::keyClick(form->Edit99, Qt::Key_End);
+    QTest::keyClick(form->Edit99, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTest::keyClick(form->Edit99, Qt::Key_Home);
+    QTest::keyClick(form->Edit99, Qt::Key_Delete);
+    QCOMPARE(form->Edit99->text(), QStringLiteral("111"));
+}
+
+KORVANE_UI_TEST_MAIN(DeckSelection)
+#include "tst_deck_selection.moc"
