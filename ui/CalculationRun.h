@@ -1,0 +1,22 @@
+#pragma once
+// The calculate command of the main window: the pre-check of the inputs, the calculation,
+// the sheet on the result window and the result window shown in place of the main window.
+
+#include "core/Inputdata.h"
+
+class TForm1;
+class TForm3;
+
+namespace korvane {
+
+// The pre-check's verdict shown in the main window: the first failing check's message, the
+// focus on its field and its corrected text; the focus on "計　算" when every check passes.
+// Returns whether every check passed. The work-load field in an unreadable state (one to
+// three digits in its four positions) throws ConversionError.
+bool CheckInputData(TForm1 &form, const CInputData &record);
+
+// "計　算": reads the window, checks it, calculates, draws the sheet into the result
+// window and shows that window modally with the main window hidden until it closes.
+void RunCalculation(TForm1 &form, TForm3 &resultWindow);
+
+} // namespace korvane
