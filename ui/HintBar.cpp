@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace korvane {
@@ -58,10 +59,15 @@ bool HintTracker::eventFilter(QObject *watched, QEvent *event)
         return false;
     const auto *widget = static_cast<const QWidget *>(watched);
     switch (event->type()) {
-    case QEvent::MouseMove:
-    case QEvent::Enter:
-        Track(widget);
+    case QEvent::MouseMove: {
+        // A move that a control ignores goes on to its parents: take the deepest control
+        // under the mouse, whoever sees the event.
+        const QWidget *top = widget->window();
+        const QPoint global = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        const QWidget *under = top->childAt(top->mapFromGlobal(global));
+        Track(under ? under : top);
         break;
+    }
     case QEvent::Leave:
         if (widget->isWindow())
             Change(QString());

@@ -293,6 +293,7 @@ void TestHelpWindow::missingPicture()
     QFETCH(int, range);
 
     TForm4 help;
+    help.show();
     help.ShowHelpPage(page == 2 ? 1 : 2, 0); // a different page before
     const QString before = help.windowTitle();
     const QImage pictureBefore = help.Picture();

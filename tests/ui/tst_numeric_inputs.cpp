@@ -1,0 +1,261 @@
+// The span, concrete and load inputs: key filter, arrows, leave checks, work-load field
+// and the span hint in the status bar.
+
+#include "UiTestSupport.h"
+
+#include "ui/Controls.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolButton>
+
+using namespace korvane;
+using namespace korvane::testing;
+
+namespace {
+
+QLineEdit *FieldNamed(TForm1 &form, const QString &name)
+{
+    if (name == QLatin1String("Edit1"))
+        return form.Edit1;
+    if (name == QLatin1String("Edit3"))
+        return form.Edit3;
+    return form.Edit6;
+}
+
+UpDownArrows *ArrowsOf(TForm1 &form, const QString &name)
+{
+    if (name == QLatin1String("Edit1"))
+        return form.UpDown1;
+    if (name == QLatin1String("Edit3"))
+        return form.UpDown3;
+    return form.UpDown6;
+}
+
+// Replaces a field's text as a user does: select all, type (an empty text deletes).
+void TypeInto(QLineEdit *field, const QString &text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+} // namespace
+
+class NumericInputs : public QObject {
+    Q_OBJECT
+    TemporaryAppData m_appData;
+
+private slots:
+    void leaveCheck_data();
+    void leaveCheck();
+    void pastedTextIsCaughtOnLeaving();
+    void keyFilter_data();
+    void keyFilter();
+    void arrows_data();
+    void arrows();
+    void workLoadField();
+    void spanHint_data();
+    void spanHint();
+    void statusBarFollowsTheMouse();
+};
+
+void NumericInputs::leaveCheck_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message"); // empty: none
+    QTest::addColumn<QString>("after");
+
+    const QString spanUnset = QStringLiteral("『スパン』を設定して下さい");
+    const QString spanMax = QStringLiteral("計算可能な『スパン』の最大値は、9900 mmです");
+    QTest::newRow("span letters") << "Edit1" << "abc" << spanUnset << "500";
+    QTest::newRow("span empty") << "Edit1" << "" << spanUnset << "500";
+    QTest::newRow("span fraction") << "Edit1" << "2500.5" << spanUnset << "500";
+    QTest::newRow("span above bound") << "Edit1" << "12000" << spanMax << "9900";
+    QTest::newRow("span at bound") << "Edit1" << "9900" << "" << "9900";
+    QTest::newRow("span small") << "Edit1" << "300" << "" << "300";
+    QTest::newRow("span zero") << "Edit1" << "0" << "" << "0";
+    QTest::newRow("span negative") << "Edit1" << "-5" << "" << "-5";
+    QTest::newRow("concrete empty")
+        << "Edit3" << "" << QStringLiteral("『コンクリート厚』を設定して下さい") << "0";
+    QTest::newRow("concrete above bound")
+        << "Edit3" << "850" << QStringLiteral("計算可能な『コンクリート厚』の最大値は、800 mmです")
+        << "800";
+    QTest::newRow("concrete at bound") << "Edit3" << "800" << "" << "800";
+    QTest::newRow("other load empty")
+        << "Edit6" << "" << QStringLiteral("『その他荷重』の値を設定して下さい") << "0";
+    QTest::newRow("other load above bound")
+        << "Edit6" << "9500" << QStringLiteral("計算可能な『その他荷重』の最大値は、9000 N/㎡です")
+        << "9000";
+}
+
+void NumericInputs::leaveCheck()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, after);
+
+    auto form = MakeReadyForm();
+    QLineEdit *edit = FieldNamed(*form, field);
+    TypeInto(edit, typed);
+    MessageRecorder messages;
+    QTest::keyClick(edit, Qt::Key_Tab);
+
+    QCOMPARE(messages.texts, message.isEmpty() ? QStringList() : QStringList{message});
+    if (!message.isEmpty())
+        QCOMPARE(messages.titles.front(), QStringLiteral("Korvane for Win"));
+    QCOMPARE(edit->text(), after);
+    QCOMPARE(edit->hasFocus(), !message.isEmpty());
+}
+
+void NumericInputs::pastedTextIsCaughtOnLeaving()
+{
+    auto form = MakeReadyForm();
+    form->Edit3->setFocus();
+    form->Edit3->setText(QStringLiteral("1x0")); // as a paste from the context menu does
+    MessageRecorder messages;
+    QTest::keyClick(form->Edit3, Qt::Key_Tab);
+    QCOMPARE(messages.texts, QStringList{QStringLiteral("『コンクリート厚』を設定して下さい")});
+    QCOMPARE(form->Edit3->text(), QStringLiteral("0"));
+}
+
+void NumericInputs::keyFilter_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("after"); // the field held "130" or "0", cursor at the end
+    QTest::newRow("concrete letter") << "Edit3" << "a" << "130";
+    QTest::newRow("concrete point") << "Edit3" << "." << "130";
+    QTest::newRow("concrete sign") << "Edit3" << "-" << "130";
+    QTest::newRow("concrete digits") << "Edit3" << "5" << "1305";
+    QTest::newRow("other load letter") << "Edit6" << "k" << "0";
+    QTest::newRow("other load digits") << "Edit6" << "50" << "050";
+    QTest::newRow("span takes anything") << "Edit1" << "a." << "2500a.";
+}
+
+void NumericInputs::keyFilter()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    auto form = MakeReadyForm();
+    QLineEdit *edit = FieldNamed(*form, field);
+    edit->setFocus();
+    edit->end(false);
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), after);
+    QTest::keyClick(edit, Qt::Key_Backspace); // Backspace always passes
+    QCOMPARE(edit->text(), after.chopped(1));
+}
+
+void NumericInputs::arrows_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("span up") << "Edit1" << "2500" << true << "2510";
+    QTest::newRow("span up at bound") << "Edit1" << "9900" << true << "9900";
+    QTest::newRow("span down at bound") << "Edit1" << "500" << false << "500";
+    QTest::newRow("span down from above bound") << "Edit1" << "12000" << false << "9890";
+    QTest::newRow("concrete up") << "Edit3" << "130" << true << "135";
+    QTest::newRow("concrete up stops at 800") << "Edit3" << "798" << true << "800";
+    QTest::newRow("other load up") << "Edit6" << "0" << true << "50";
+    QTest::newRow("other load down at 0") << "Edit6" << "0" << false << "0";
+    QTest::newRow("thousands written plainly") << "Edit6" << "8950" << true << "9000";
+}
+
+void NumericInputs::arrows()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, start);
+    QFETCH(bool, up);
+    QFETCH(QString, after);
+    auto form = MakeReadyForm();
+    FieldNamed(*form, field)->setText(start);
+    UpDownArrows *arrows = ArrowsOf(*form, field);
+    QTest::mouseClick(up ? arrows->UpButton() : arrows->DownButton(), Qt::LeftButton);
+    QCOMPARE(FieldNamed(*form, field)->text(), after);
+}
+
+void NumericInputs::workLoadField()
+{
+    auto form = MakeReadyForm();
+    QVERIFY(!form->MaskEdit1->isEnabled());
+    QCOMPARE(form->MaskEdit1->text(), QStringLiteral("2450"));
+
+    QTest::mouseClick(form->RadioButton8, Qt::LeftButton);
+    QVERIFY(form->MaskEdit1->isEnabled());
+    QVERIFY(form->MaskEdit1->hasFocus());
+    CInputData record;
+    ReadInputData(*form, record);
+    QCOMPARE(record.workLoadValue, 2450);
+
+    form->MaskEdit1->selectAll();
+    QTest::keyClick(form->MaskEdit1, Qt::Key_Delete);
+    form->MaskEdit1->home(false);
+    QTest::keyClicks(form->MaskEdit1, QStringLiteral("980"));
+    QCOMPARE(form->MaskEdit1Text(), QStringLiteral("980 ")); // four positions, one blank
+    ReadInputData(*form, record);
+    QCOMPARE(record.workLoadValue, 0);
+
+    form->MaskEdit1->home(false);
+    QTest::keyClicks(form->MaskEdit1, QStringLiteral("2000"));
+    ReadInputData(*form, record);
+    QCOMPARE(record.workLoadValue, 2000);
+
+    QTest::mouseClick(form->RadioButton7, Qt::LeftButton);
+    QVERIFY(!form->MaskEdit1->isEnabled());
+    QCOMPARE(form->MaskEdit1->text(), QStringLiteral("2000")); // kept for "その他"
+    ReadInputData(*form, record);
+    QCOMPARE(record.workLoadValue, 1470);
+}
+
+void NumericInputs::spanHint_data()
+{
+    QTest::addColumn<bool>("valpha");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("PX75Vα") << true
+                            << QStringLiteral("計算可能な範囲は、PX75Vαの場合『1000～5700mm』です。");
+    QTest::newRow("other decks") << false << QStringLiteral("計算可能な範囲は『1000～4900mm』です。");
+}
+
+void NumericInputs::spanHint()
+{
+    QFETCH(bool, valpha);
+    QFETCH(QString, hint);
+    auto form = MakeReadyForm();
+    if (valpha) {
+        QTest::mouseClick(form->RadioButton11, Qt::LeftButton);
+        form->ComboBox2->setCurrentIndex(2);
+        emit form->ComboBox2->activated(2);
+    }
+    QTest::mouseMove(form->Edit1, QPoint(10, 10));
+    QTest::mouseMove(form->Edit1, QPoint(12, 11));
+    QCOMPARE(form->StatusBar1->currentMessage(), hint);
+    QCOMPARE(form->Edit1->toolTip(), QString()); // the span field pops up no tip
+}
+
+void NumericInputs::statusBarFollowsTheMouse()
+{
+    auto form = MakeReadyForm();
+    QVERIFY(!form->StatusBar1->currentMessage().isEmpty()); // the initial line
+    QTest::mouseMove(form->BitBtn1, QPoint(20, 10));
+    QCOMPARE(form->StatusBar1->currentMessage(),
+             QStringLiteral("左記条件で計算を行い、結果を表示します。"));
+    QCOMPARE(form->BitBtn1->toolTip(), QString());
+    QTest::mouseMove(form.get(), QPoint(540, 300)); // between the input area and the buttons
+    QCOMPARE(form->StatusBar1->currentMessage(), QString());
+    QTest::mouseMove(form->RadioButton5, QPoint(5, 5));
+    QCOMPARE(form->StatusBar1->currentMessage(),
+             QStringLiteral("梁がRC／SRC造の場合に設定して下さい。詳細は「HELP」を参照下さい。"));
+    QCOMPARE(form->RadioButton5->toolTip(), QStringLiteral("施工割増係数"));
+}
+
+KORVANE_UI_TEST_MAIN(NumericInputs)
+#include "tst_numeric_inputs.moc"
