@@ -3,6 +3,7 @@
 #include "core/TextCodec.h"
 
 #include <QColor>
+#include <QStringList>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -85,6 +86,8 @@ public:
 
     void Run()
     {
+        while (m_pos < m_in.size() && m_in[m_pos] != '{')
+            ++m_pos; // blanks before the document's group
         while (m_pos < m_in.size() && !m_finished)
             Step();
         Flush();
@@ -556,7 +559,10 @@ void ReadRtf(const QByteArray &rtf, QTextDocument &document)
     if (!StartsAsRtf(rtf)) {
         const std::string text =
             DecodeFileText(std::string_view(rtf.constData(), std::size_t(rtf.size())));
-        document.setPlainText(QString::fromStdString(text));
+        QStringList lines;
+        for (const std::string &line : SplitLines(text))
+            lines << QString::fromStdString(line);
+        document.setPlainText(lines.join(QLatin1Char('\n')));
         return;
     }
     RtfParser(rtf, document).Run();

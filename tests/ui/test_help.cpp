@@ -309,7 +309,11 @@ void TestHelpWindow::missingPicture()
         QVERIFY2(QString::fromUtf8(error.what()).contains(DataFolder() + file), error.what());
     }
     QCOMPARE(help.helpJustSwitchedOn, 1);
-    QCOMPARE(help.ScrollBox1->verticalScrollBar()->value(), 100);
+    // The page did not scroll to the top: with the shorter range the position is only
+    // held within it.
+    QScrollBar *bar = help.ScrollBox1->verticalScrollBar();
+    QCOMPARE(bar->value(), std::min(100, bar->maximum()));
+    QVERIFY(bar->value() > 0);
     if (page == 1) {
         QCOMPARE(help.windowTitle(), before);
         QCOMPARE(help.Picture(), pictureBefore);
