@@ -1,0 +1,168 @@
+// Start-up: the per-user marker file and the usage notice, the link to the notice, the
+// user's data folder and the general error display.
+
+#include "UiTestSupport.h"
+
+#include "core/Errors.h"
+#include "ui/U_notice.h"
+#include "ui/UserFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+
+using namespace korvane;
+using namespace korvane::testing;
+
+namespace {
+
+const QByteArray k311("\x37\x01\x00\x00", 4);
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// An object whose event handler fails, as a window handler can.
+class FailingHandler : public QObject {
+public:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::User)
+            throw FileError("ファイル「x.fdt」を読み込めません。");
+        return QObject::event(event);
+    }
+};
+
+} // namespace
+
+class StartUp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SplashMilliseconds() = 0; }
+    void markerFile_data();
+    void markerFile();
+    void unwritableFolderDoesNotStopStartUp();
+    void linkOpensAFreshNotice();
+    void noticeClosesAndFreesItself();
+    void appDataFallsBackToXdgDataHome();
+    void errorEscapingAHandlerIsShown();
+};
+
+void StartUp::markerFile_data()
+{
+    QTest::addColumn<bool>("folderExists");
+    QTest::addColumn<QByteArray>("content"); // "<missing>": no file
+    QTest::addColumn<bool>("noticeShown");
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray missing("<missing>");
+    QTest::newRow("first start") << false << missing << true << k311;
+    QTest::newRow("folder without file") << true << missing << true << k311;
+    QTest::newRow("empty file") << true << QByteArray() << false << k311;
+    QTest::newRow("up to date") << true << k311 << false << k311;
+    QTest::newRow("other number") << true << QByteArray("\x2c\x01\x00\x00", 4) << false
+                                  << k311;
+    QTest::newRow("longer file keeps its tail")
+        << true << QByteArray("\x2c\x01\x00\x00tail", 8) << false << k311 + "tail";
+    QTest::newRow("short file") << true << QByteArray("\x37\x01", 2) << false << k311;
+}
+
+void StartUp::markerFile()
+{
+    QFETCH(bool, folderExists);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, noticeShown);
+    QFETCH(QByteArray, after);
+
+    TemporaryAppData appData;
+    if (folderExists)
+        QVERIFY(QDir().mkpath(appData.UserFolder()));
+    if (content != "<missing>")
+        Write(appData.MarkerFile(), content);
+
+    ModalRecorder modals;
+    TForm1 form;
+    QCOMPARE(modals.shown, noticeShown ? QStringList{"TForm8"} : QStringList());
+    QCOMPARE(ReadAll(appData.MarkerFile()), after);
+    QCOMPARE(form.markerFile, appData.MarkerFile());
+}
+
+void StartUp::unwritableFolderDoesNotStopStartUp()
+{
+    TemporaryAppData appData;
+    Write(appData.UserFolder(), "a file where the folder should be");
+    ModalRecorder modals;
+    TForm1 form;
+    QCOMPARE(modals.shown, QStringList{"TForm8"});
+    QCOMPARE(form.windowTitle(), QStringLiteral("フラットデッキ構造計算プログラム"));
+}
+
+void StartUp::linkOpensAFreshNotice()
+{
+    TemporaryAppData appData;
+    auto form = MakeReadyForm();
+    QList<QPointer<QDialog>> notices;
+    const ModalHandler previous = SetModalHandler([&](QDialog &dialog) {
+        notices << &dialog;
+        dialog.accept();
+        return 1;
+    });
+    QTest::mouseClick(form->Label13, Qt::LeftButton);
+    QTest::mouseClick(form->Label13, Qt::LeftButton);
+    SetModalHandler(previous);
+    QCOMPARE(notices.size(), 2);
+    QTRY_VERIFY(notices[0].isNull() && notices[1].isNull()); // each freed on closing
+}
+
+void StartUp::noticeClosesAndFreesItself()
+{
+    QPointer<TForm8> notice = new TForm8;
+    QCOMPARE(notice->windowTitle(), QStringLiteral("ご確認下さい"));
+    QCOMPARE(notice->size(), QSize(402, 312));
+    notice->show();
+    QTest::mouseClick(notice->BitBtn1, Qt::LeftButton);
+    QTRY_VERIFY(notice.isNull());
+}
+
+void StartUp::appDataFallsBackToXdgDataHome()
+{
+    const QByteArray savedAppData = qgetenv("APPDATA");
+    const QByteArray savedXdg = qgetenv("XDG_DATA_HOME");
+    qunsetenv("APPDATA");
+    qputenv("XDG_DATA_HOME", "/tmp/xdg-data");
+    QCOMPARE(ExpandEnvironmentText(QStringLiteral("%APPDATA%")), QStringLiteral("/tmp/xdg-data"));
+    qputenv("APPDATA", "/srv/users/sato");
+    QCOMPARE(ExpandEnvironmentText(QStringLiteral("%APPDATA%/x")),
+             QStringLiteral("/srv/users/sato/x"));
+    QCOMPARE(ExpandEnvironmentText(QStringLiteral("%NO_SUCH_VARIABLE_KV%")),
+             QStringLiteral("%NO_SUCH_VARIABLE_KV%"));
+    qputenv("APPDATA", savedAppData);
+    qputenv("XDG_DATA_HOME", savedXdg);
+    if (savedXdg.isEmpty())
+        qunsetenv("XDG_DATA_HOME");
+}
+
+void StartUp::errorEscapingAHandlerIsShown()
+{
+    MessageRecorder messages;
+    FailingHandler failing;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&failing, &event);
+    QCOMPARE(messages.texts, QStringList{QStringLiteral("ファイル「x.fdt」を読み込めません。")});
+    QCOMPARE(messages.titles, QStringList{QStringLiteral("Korvane for Win")});
+}
+
+KORVANE_UI_TEST_MAIN(StartUp)
+#include "tst_start_up.moc"
