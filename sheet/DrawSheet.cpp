@@ -417,8 +417,9 @@ void Drawer::WriteRun(const Run &run)
     }
 }
 
-void Drawer::WriteFraction(const Run &f)
+void Drawer::WriteFraction(const Run &run)
 {
+    const FractionParts &f = *run.fraction;
     const int x0 = m_x;
     const int h = Px(m_step / 2);
     int numeratorShift = 0;

@@ -2,7 +2,9 @@
 
 #include "core/TextCodec.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 
 namespace korvane {
@@ -21,8 +23,10 @@ DecimalDigits ToDigits(double value)
     DecimalDigits d;
     d.negative = std::signbit(value);
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    // buf is "d.dddddddddddddde±XX"
+    // "d.dddddddddddddde±XX", correctly rounded like printf's "%.14e" but much faster.
+    const auto end = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(value),
+                                   std::chars_format::scientific, 14).ptr;
+    *end = '\0';
     std::string digits;
     digits += buf[0];
     digits.append(buf + 2, 14);

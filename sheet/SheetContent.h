@@ -7,6 +7,7 @@
 #include "core/PrintSettings.h"
 #include "core/U_calc.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,14 +36,19 @@ enum class FractionAlign {
     Centre,       // half the difference of (length + 1), denominator written first
 };
 
+struct FractionParts;
+
 struct Run {
     RunKind kind = RunKind::Plain;
     std::string text;
-    int size = 0; // points; 0 = the current base size
-    // Fractions only:
+    int size = 0;                                  // points; 0 = the current base size
+    std::shared_ptr<const FractionParts> fraction; // fractions only
+};
+
+struct FractionParts {
     std::vector<Run> numerator;
     std::vector<Run> denominator;
-    std::string numeratorAlign;
+    std::string numeratorAlign; // the texts whose byte lengths line the parts up
     std::string denominatorAlign;
     FractionAlign align = FractionAlign::None;
 };

@@ -114,6 +114,9 @@ TEST_F(SheetOutput, DrawLogMeasuresWithTheSheetFont)
 
 int main(int argc, char **argv)
 {
+    // The sheet needs fonts, not a display: run without one unless told otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
