@@ -1,3 +1,168 @@
 #include "ui/Udata_IO.h"
 
-TForm6::TForm6(QWidget *parent) : QWidget(parent) {}
+#include "core/DataFile.h"
+#include "core/Errors.h"
+#include "core/Inputdata.h"
+#include "ui/MessageSeam.h"
+#include "ui/U_krv.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString kFilters[] = {QStringLiteral("データファイル(*.fdt)"),
+                            QStringLiteral("全てのファイル(*.*)")};
+
+QFileDialog *MakeDialog(QWidget *parent, QFileDialog::AcceptMode mode)
+{
+    auto *dialog = new QFileDialog(parent);
+    dialog->setAcceptMode(mode);
+    dialog->setNameFilters({kFilters[0], kFilters[1]});
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setSizeGripEnabled(true);
+    if (mode == QFileDialog::AcceptOpen) {
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setDefaultSuffix(QStringLiteral("fdt"));
+    }
+    return dialog;
+}
+
+QString ChosenFile(QFileDialog &dialog)
+{
+    if (korvane::ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
+
+QString FolderOf(const QString &path) { return QFileInfo(path).absolutePath(); }
+
+[[noreturn]] void ThrowUnwritable(const QString &path, const QString &reason)
+{
+    throw korvane::FileError(
+        QStringLiteral("ファイル \"%1\" に書き込めません。(%2)").arg(path, reason).toStdString());
+}
+
+// Writes into a temporary file beside the target and replaces the target only once every
+// byte is on disk. The buffer is flushed before the commit because a commit does not see a
+// write that fails while the file is closed, and would put a cut-off file in place.
+void WriteWholeFile(const QString &path, const std::string &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        ThrowUnwritable(path, file.errorString());
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        ThrowUnwritable(path, reason);
+    }
+    if (!file.commit())
+        ThrowUnwritable(path, file.errorString());
+}
+
+} // namespace
+
+TForm6::TForm6(QWidget *parent) : QWidget(parent)
+{
+    OpenDialog1 = MakeDialog(this, QFileDialog::AcceptOpen);
+    SaveDialog1 = MakeDialog(this, QFileDialog::AcceptSave);
+    FormCreate();
+}
+
+// Both dialogs start in the user's home folder.
+void TForm6::FormCreate()
+{
+    OpenDialog1->setDirectory(QDir::homePath());
+    SaveDialog1->setDirectory(QDir::homePath());
+}
+
+int TForm6::OpenDataFile(TForm1 &form)
+{
+    if (!lastOpenName.isEmpty())
+        OpenDialog1->setDirectory(FolderOf(lastOpenName));
+    else if (!lastSaveName.isEmpty())
+        OpenDialog1->setDirectory(FolderOf(lastSaveName));
+    const QString chosen = ChosenFile(*OpenDialog1);
+    if (chosen.isEmpty())
+        return 1;
+    lastOpenName = chosen;
+    Memo1 = korvane::LoadDataFileLines(QFile::encodeName(lastOpenName).toStdString());
+    form.setWindowTitle(QStringLiteral("Korvane for Win [") + lastOpenName + QLatin1Char(']'));
+    return 0;
+}
+
+QString TForm6::ProposedSaveFolder() const
+{
+    const QString &last = !lastSaveName.isEmpty() ? lastSaveName : lastOpenName;
+    return last.isEmpty() ? SaveDialog1->directory().absolutePath() : FolderOf(last);
+}
+
+QString TForm6::ProposedSaveName() const
+{
+    const QString &last = !lastSaveName.isEmpty() ? lastSaveName : lastOpenName;
+    return last.isEmpty() ? QStringLiteral("Data.fdt")
+                          : korvane::WithFdtExtension(QFileInfo(last).fileName());
+}
+
+void TForm6::SaveDataFile()
+{
+    SaveDialog1->setDirectory(ProposedSaveFolder());
+    SaveDialog1->selectFile(ProposedSaveName());
+    const QString chosen = ChosenFile(*SaveDialog1);
+    if (chosen.isEmpty())
+        return;
+    lastSaveName = chosen;
+
+    WriteWholeFile(lastSaveName, korvane::DataFileBytes(Memo1));
+}
+
+namespace korvane {
+
+namespace {
+
+// PX100 with K35 no longer exists: the user chooses the coating again.
+void ApplyDiscontinuedCoatingNotice(TForm1 &form, CInputData &record)
+{
+    if (record.deckFamily == code::kFamilyPx && record.deckModel == code::kModelPx100 &&
+        record.coatingCode == code::kCoatingK35) {
+        ShowMessage(&form, QStringLiteral("PX100の表面処理「K35」は廃止されました。\n"
+                                          "表面処理を選択し直してください。"));
+        record.coatingCode = code::kCoatingNone;
+    }
+}
+
+} // namespace
+
+void OpenDesignCase(TForm1 &form, TForm6 &files)
+{
+    if (files.OpenDataFile(form) == 1)
+        return;
+    CInputData record;
+    record.ReadLines(files.Memo1);
+    ApplyDiscontinuedCoatingNotice(form, record);
+    ShowInputData(form, record);
+}
+
+void SaveDesignCase(TForm1 &form, TForm6 &files)
+{
+    files.Memo1.clear();
+    CInputData record;
+    ReadInputData(form, record);
+    record.WriteLines(files.Memo1);
+    files.SaveDataFile();
+}
+
+QString WithFdtExtension(const QString &fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return fileName + QStringLiteral(".fdt");
+    return fileName.left(dot) + QStringLiteral(".fdt");
+}
+
+} // namespace korvane
