@@ -3,15 +3,24 @@
 // JSON object per case on its own line.
 //
 // Exit status: 0 every case calculated, 2 a case refused by the pre-check, 1 a file that
-// could not be read (its message on standard error, nothing else written for it).
+// could not be read (its message on standard error, nothing else written for it) or an
+// output file that could not be written.
+//
+// The calculation sheet of a calculated case comes with it: its items in the JSON, and on
+// request its picture (PNG), its printed page (PDF) or its canvas operations (draw log).
 
 #include "cli/CalcJson.h"
 #include "cli/FileCase.h"
+#include "sheet/SheetContent.h"
+#include "sheet/qt/SheetOutput.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
+#include <cstring>
 #include <iostream>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -20,11 +29,99 @@ constexpr int kExitCalculated = 0;
 constexpr int kExitUnreadable = 1;
 constexpr int kExitRefused = 2;
 
-void PrintCase(const korvane::FileCase &fileCase)
+// What to produce besides the calculation, from the options.
+struct SheetOptions {
+    bool json = true;
+    bool drawLog = false;
+    int target = korvane::kTargetScreen;
+    QString png;
+    QString pdf;
+    std::string date;
+};
+
+// The printed page takes its print settings from the case as opening it would apply them.
+korvane::PrintSettings PrintSettingsOf(const korvane::CInputData &record)
 {
-    const auto json = korvane::CaseJson(fileCase);
-    std::cout << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-              << '\n';
+    korvane::PrintSettings print;
+    print.projectTitle = record.projectTitle;
+    print.pageText = record.pageText;
+    print.pageNumberPos = korvane::KnownPageNumberPos(record.pageNumberPos);
+    return print;
+}
+
+nlohmann::ordered_json SheetJson(const korvane::FileCase &fileCase, const SheetOptions &options)
+{
+    const korvane::SheetInputs in{fileCase.record, fileCase.result,
+                                  PrintSettingsOf(fileCase.record), options.target,
+                                  options.date};
+    nlohmann::ordered_json items = nlohmann::ordered_json::array();
+    for (const auto &item : korvane::SheetTextItems(korvane::BuildSheetContent(in))) {
+        nlohmann::ordered_json j;
+        j["item"] = item.label;
+        j["text"] = item.text;
+        j["verdict"] = item.verdict.empty() ? nlohmann::ordered_json()
+                                            : nlohmann::ordered_json(item.verdict);
+        items.push_back(std::move(j));
+    }
+    return items;
+}
+
+// Writes the requested sheet files of a calculated case; false when one cannot be written.
+bool WriteSheetFiles(const korvane::FileCase &fileCase, const SheetOptions &options)
+{
+    bool written = true;
+    if (!options.png.isEmpty() &&
+        !korvane::WriteScreenSheetPng(options.png, fileCase.record, fileCase.result)) {
+        std::cerr << "korvane-calc: " << options.png.toStdString() << " を書き込めません。\n";
+        written = false;
+    }
+    if (!options.pdf.isEmpty() &&
+        !korvane::WriteSheetPdf(options.pdf, fileCase.record, fileCase.result,
+                                PrintSettingsOf(fileCase.record), options.date)) {
+        std::cerr << "korvane-calc: " << options.pdf.toStdString() << " を書き込めません。\n";
+        written = false;
+    }
+    return written;
+}
+
+// Prints the case; returns false when a sheet file could not be written.
+bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options)
+{
+    const bool calculated = !fileCase.refusal;
+    if (options.json) {
+        auto json = korvane::CaseJson(fileCase);
+        if (calculated)
+            json["sheet"] = SheetJson(fileCase, options);
+        std::cout << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+                  << '\n';
+    }
+    if (!calculated)
+        return true;
+    if (options.drawLog)
+        std::cout << korvane::SheetDrawLog(fileCase.record, fileCase.result,
+                                           PrintSettingsOf(fileCase.record), options.target,
+                                           options.date);
+    return WriteSheetFiles(fileCase, options);
+}
+
+// Pictures, pages and the draw log measure text with fonts, which need the GUI application
+// (on the offscreen platform unless one is chosen); the JSON alone does not.
+bool NeedsFonts(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char *option : {"--png", "--pdf", "--draw-log"})
+            if (std::strncmp(argv[i], option, std::strlen(option)) == 0)
+                return true;
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[])
+{
+    if (!NeedsFonts(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 int Status(const korvane::FileCase &fileCase)
@@ -44,22 +141,43 @@ int Worse(int a, int b)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const auto app = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName("korvane-calc");
 
     QCommandLineParser parser;
     parser.setApplicationDescription("フラットデッキ構造計算 (コマンドライン版)");
     parser.addHelpOption();
     parser.addOption({"json", "計算結果を JSON で出力します (既定)。"});
+    parser.addOption({"target", "計算書の種類: screen (画面, 既定) または printer (印刷)。",
+                      "screen|printer", "screen"});
+    parser.addOption({"png", "画面の計算書を PNG ファイルに書き出します。", "OUT.png"});
+    parser.addOption({"pdf", "印刷の計算書を A4 一枚の PDF ファイルに書き出します。", "OUT.pdf"});
+    parser.addOption({"draw-log", "計算書の描画操作を 1 行 1 件の JSON で出力します。"});
+    parser.addOption({"date", "印刷の計算書に記す日付 (既定: 今日)。", "TEXT"});
     parser.addPositionalArgument("files", "データファイル (*.fdt)。省略時は既定の設計条件。",
                                  "[FILE.fdt...]");
-    parser.process(app);
+    parser.process(*app);
+
+    SheetOptions options;
+    options.drawLog = parser.isSet("draw-log");
+    options.json = parser.isSet("json") || !options.drawLog;
+    const QString target = parser.value("target");
+    if (target != "screen" && target != "printer") {
+        std::cerr << "korvane-calc: --target は screen か printer です。\n";
+        return kExitUnreadable;
+    }
+    options.target = target == "printer" ? korvane::kTargetPrinter : korvane::kTargetScreen;
+    options.png = parser.value("png");
+    options.pdf = parser.value("pdf");
+    options.date = parser.isSet("date") ? parser.value("date").toStdString()
+                                        : korvane::TodayShortDate();
 
     std::ios::sync_with_stdio(false);
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) {
         const auto fileCase = korvane::CalculateCase(korvane::DefaultDesignCase());
-        PrintCase(fileCase);
+        if (!PrintCase(fileCase, options))
+            return kExitUnreadable;
         return Status(fileCase);
     }
 
@@ -67,8 +185,8 @@ int main(int argc, char *argv[])
     for (const QString &file : files) {
         try {
             const auto fileCase = korvane::CalculateFile(file.toStdString());
-            PrintCase(fileCase);
-            status = Worse(status, Status(fileCase));
+            const bool written = PrintCase(fileCase, options);
+            status = Worse(status, written ? Status(fileCase) : kExitUnreadable);
         } catch (const std::exception &error) {
             std::cout.flush();
             std::cerr << "korvane-calc: " << error.what() << std::endl;
