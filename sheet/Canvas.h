@@ -20,7 +20,9 @@ struct Point {
 
 // Character height in device pixels of a font of `points` at `dpi`, rounded to nearest as
 // the platform's font mapper does; every canvas sizes its fonts by this.
-inline int FontPixelSize(int points, int dpi) { return (points * dpi * 2 + 72) / 144; }
+inline int FontPixelSize(int points, int dpi) {
+    return (points * dpi * 2 + 72) / 144;
+}
 
 // The resolution at which the picture's fonts are sized. Positions on the picture use a
 // 72-per-inch grid; the sheet's lines were laid out for its proportional Gothic at a 96 dpi

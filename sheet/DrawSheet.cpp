@@ -16,18 +16,17 @@ constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kCyan{0, 255, 255};
 constexpr Rgb kCrimson{204, 0, 68};
 
-int ByteLength(const std::string &text) { return static_cast<int>(Cp932ByteLength(text)); }
+int ByteLength(const std::string &text) {
+    return static_cast<int>(Cp932ByteLength(text));
+}
 
 // One DrawSheet call: the drawing state and the placement of every item.
 class Drawer {
 public:
     Drawer(const SheetContent &content, Canvas &canvas)
-        : m_s(content), m_c(canvas), m_printer(content.target == kTargetPrinter)
-    {
-    }
+        : m_s(content), m_c(canvas), m_printer(content.target == kTargetPrinter) {}
 
-    void Draw()
-    {
+    void Draw() {
         SetUp();
         BlockA();
         BlockB();
@@ -83,8 +82,7 @@ private:
     void LoadsLine(const char *label, double labelColumn);
 };
 
-void Drawer::SetUp()
-{
+void Drawer::SetUp() {
     if (m_printer) {
         m_c.BeginDoc();
         m_dpi = m_c.PixelsPerInchY();
@@ -128,8 +126,7 @@ void Drawer::SetUp()
     m_c.SetFontSize(m_baseSize);
 }
 
-void Drawer::PageNumber(const std::string &text, int y)
-{
+void Drawer::PageNumber(const std::string &text, int y) {
     const int pos = m_s.pageNumberPos % 10;
     const double width = ByteLength(text) * m_scale;
     const int page = m_c.PageWidth();
@@ -143,8 +140,7 @@ void Drawer::PageNumber(const std::string &text, int y)
     WriteText(x, y, text, 0);
 }
 
-void Drawer::BlockA()
-{
+void Drawer::BlockA() {
     Heading("A1", Col(3), LineY());
     m_d += m_step;
     Write("A2", Col(10), LineY());
@@ -159,8 +155,7 @@ void Drawer::BlockA()
     m_d += m_step / 2;
 }
 
-void Drawer::BlockB()
-{
+void Drawer::BlockB() {
     m_d += m_step;
     Heading("B1", Col(3), LineY());
     m_d += m_step;
@@ -197,8 +192,7 @@ void Drawer::BlockB()
     m_d += m_step / 2;
 }
 
-void Drawer::LoadsLine(const char *label, double labelColumn)
-{
+void Drawer::LoadsLine(const char *label, double labelColumn) {
     const SheetItem &item = *Item(label);
     m_lineY = LineY();
     m_x = Col(labelColumn);
@@ -208,8 +202,7 @@ void Drawer::LoadsLine(const char *label, double labelColumn)
     WriteRun(item.runs.back());
 }
 
-void Drawer::BlockCD()
-{
+void Drawer::BlockCD() {
     m_d += m_step;
     Heading("C1", Col(3), LineY());
     m_d += m_step;
@@ -234,8 +227,7 @@ void Drawer::BlockCD()
     LoadsLine("D8", 112);
 }
 
-void Drawer::BlockE()
-{
+void Drawer::BlockE() {
     if (!m_printer) {
         m_step = 6;
         m_baseSize = 10;
@@ -318,8 +310,7 @@ void Drawer::BlockE()
     }
 }
 
-void Drawer::NotesAndVerdict()
-{
+void Drawer::NotesAndVerdict() {
     int az = 35;
     if (m_s.shored)
         az -= 5;
@@ -362,25 +353,24 @@ void Drawer::NotesAndVerdict()
         PageNumber(JoinRuns(f2->runs), Px(277));
 }
 
-void Drawer::Heading(const char *label, int x, int y)
-{
+void Drawer::Heading(const char *label, int x, int y) {
     m_c.SetFontColor(m_headingColor);
     Write(label, x, y);
     m_c.SetFontColor(m_textColor);
 }
 
-void Drawer::Write(const char *label, int x, int y) { Write(Item(label)->runs, x, y); }
+void Drawer::Write(const char *label, int x, int y) {
+    Write(Item(label)->runs, x, y);
+}
 
-void Drawer::Write(const std::vector<Run> &runs, int x, int y)
-{
+void Drawer::Write(const std::vector<Run> &runs, int x, int y) {
     m_x = x;
     m_lineY = y;
     for (const Run &run : runs)
         WriteRun(run);
 }
 
-void Drawer::WriteText(int x, int y, const std::string &text, int size)
-{
+void Drawer::WriteText(int x, int y, const std::string &text, int size) {
     if (size != 0)
         m_c.SetFontSize(size);
     m_c.TextOut(x, y, text);
@@ -389,8 +379,7 @@ void Drawer::WriteText(int x, int y, const std::string &text, int size)
     m_x = m_c.PenPos().x;
 }
 
-void Drawer::WriteRun(const Run &run)
-{
+void Drawer::WriteRun(const Run &run) {
     const int scriptDx = m_printer ? 0 : Px(1);
     switch (run.kind) {
     case RunKind::Plain:
@@ -417,8 +406,7 @@ void Drawer::WriteRun(const Run &run)
     }
 }
 
-void Drawer::WriteFraction(const Run &run)
-{
+void Drawer::WriteFraction(const Run &run) {
     const FractionParts &f = *run.fraction;
     const int x0 = m_x;
     const int h = Px(m_step / 2);
@@ -460,8 +448,7 @@ void Drawer::WriteFraction(const Run &run)
 // The verdict in the verdict column on the line at y. A line whose text already reaches the
 // column would run into the mark, so the mark then moves one step down, where the line
 // below is blank in the verdict column.
-void Drawer::WriteVerdict(const std::string &verdict, int y)
-{
+void Drawer::WriteVerdict(const std::string &verdict, int y) {
     const int x = m_b + Px(m_printer ? 150 : 170);
     if (m_c.PenPos().x > x)
         y += Px(m_step);
@@ -469,22 +456,19 @@ void Drawer::WriteVerdict(const std::string &verdict, int y)
     m_lastVerdictY = y;
 }
 
-void Drawer::HLine(int x1, int x2, int y)
-{
+void Drawer::HLine(int x1, int x2, int y) {
     m_c.MoveTo(x1, y);
     m_c.LineTo(x2, y);
 }
 
 } // namespace
 
-void DrawSheetContent(const SheetContent &content, Canvas &canvas)
-{
+void DrawSheetContent(const SheetContent &content, Canvas &canvas) {
     Drawer(content, canvas).Draw();
 }
 
 void DrawSheet(const CInputData &record, const CCalcResult &result, const PrintSettings &print,
-               Canvas &canvas, const std::string &dateText)
-{
+               Canvas &canvas, const std::string &dateText) {
     if (drawTarget != kTargetScreen && drawTarget != kTargetPrinter)
         return;
     SheetInputs in{record, result, print, drawTarget, dateText};

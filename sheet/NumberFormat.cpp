@@ -4,8 +4,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 namespace korvane {
 
@@ -18,14 +18,14 @@ struct DecimalDigits {
     std::string fraction; // digits after the point, may be empty
 };
 
-DecimalDigits ToDigits(double value)
-{
+DecimalDigits ToDigits(double value) {
     DecimalDigits d;
     d.negative = std::signbit(value);
     char buf[64];
     // "d.dddddddddddddde±XX", correctly rounded like printf's "%.14e" but much faster.
     const auto end = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(value),
-                                   std::chars_format::scientific, 14).ptr;
+                                   std::chars_format::scientific, 14)
+                         .ptr;
     *end = '\0';
     std::string digits;
     digits += buf[0];
@@ -43,24 +43,21 @@ DecimalDigits ToDigits(double value)
     return d;
 }
 
-void StripLeadingZeros(std::string &s, size_t keep)
-{
+void StripLeadingZeros(std::string &s, size_t keep) {
     size_t n = 0;
     while (n < s.size() && s[n] == '0' && s.size() - n > keep)
         ++n;
     s.erase(0, n);
 }
 
-void StripTrailingZeros(std::string &s, size_t keep)
-{
+void StripTrailingZeros(std::string &s, size_t keep) {
     while (s.size() > keep && s.back() == '0')
         s.pop_back();
 }
 
 // Adds one unit in the last place of whole+fraction; a carry out of the whole part
 // prepends a digit.
-void IncrementLastPlace(DecimalDigits &d)
-{
+void IncrementLastPlace(DecimalDigits &d) {
     for (auto it = d.fraction.rbegin(); it != d.fraction.rend(); ++it) {
         if (*it != '9') {
             ++*it;
@@ -78,13 +75,11 @@ void IncrementLastPlace(DecimalDigits &d)
     d.whole.insert(d.whole.begin(), '1');
 }
 
-bool AllZeros(const std::string &s)
-{
+bool AllZeros(const std::string &s) {
     return s.find_first_not_of('0') == std::string::npos;
 }
 
-std::string NonFinite(double value)
-{
+std::string NonFinite(double value) {
     if (std::isnan(value))
         return "NAN";
     return value < 0 ? "-INF" : "INF";
@@ -92,8 +87,7 @@ std::string NonFinite(double value)
 
 } // namespace
 
-std::string FormatGeneral(double value)
-{
+std::string FormatGeneral(double value) {
     if (!std::isfinite(value))
         return NonFinite(value);
     DecimalDigits d = ToDigits(value);
@@ -110,8 +104,7 @@ std::string FormatGeneral(double value)
     return text;
 }
 
-std::string FormatPattern(double value, std::string_view pattern)
-{
+std::string FormatPattern(double value, std::string_view pattern) {
     if (!std::isfinite(value))
         return NonFinite(value);
     const size_t point = pattern.find('.');
@@ -120,9 +113,8 @@ std::string FormatPattern(double value, std::string_view pattern)
         point == std::string_view::npos ? std::string_view() : pattern.substr(point + 1);
     const size_t decimals = fractionPattern.size();
     const size_t firstZero = wholePattern.find('0');
-    const size_t minWhole = firstZero == std::string_view::npos
-                                ? 0
-                                : wholePattern.size() - firstZero;
+    const size_t minWhole =
+        firstZero == std::string_view::npos ? 0 : wholePattern.size() - firstZero;
     const size_t lastZero = fractionPattern.rfind('0');
     const size_t minFraction = lastZero == std::string_view::npos ? 0 : lastZero + 1;
 
@@ -152,22 +144,19 @@ std::string FormatPattern(double value, std::string_view pattern)
     return text;
 }
 
-std::string FormatPrintf(const char *format, double value)
-{
+std::string FormatPrintf(const char *format, double value) {
     char buf[128];
     std::snprintf(buf, sizeof buf, format, value);
     return buf;
 }
 
-std::string FormatPrintf(const char *format, int value)
-{
+std::string FormatPrintf(const char *format, int value) {
     char buf[128];
     std::snprintf(buf, sizeof buf, format, value);
     return buf;
 }
 
-std::string Pad6(const std::string &text)
-{
+std::string Pad6(const std::string &text) {
     const size_t length = Cp932ByteLength(text);
     return length < 6 ? std::string(6 - length, ' ') + text : text;
 }

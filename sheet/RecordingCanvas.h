@@ -13,9 +13,9 @@ namespace korvane {
 struct CanvasOp {
     std::string op; // "text", "line", "rect", "fillrect"
     int x = 0, y = 0, x2 = 0, y2 = 0;
-    int size = 0;   // font points (text)
-    int width = 0;  // pen width (line, rect)
-    Rgb color;      // font colour (text), pen colour (line, rect), fill colour (fillrect)
+    int size = 0;  // font points (text)
+    int width = 0; // pen width (line, rect)
+    Rgb color;     // font colour (text), pen colour (line, rect), fill colour (fillrect)
     std::string text;
 };
 

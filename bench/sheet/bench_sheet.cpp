@@ -16,15 +16,13 @@
 namespace korvane {
 namespace {
 
-CInputData ShoredCase()
-{
+CInputData ShoredCase() {
     CInputData r;
     r.shoringCode = code::kShoringOneRow; // every block of the sheet is present
     return r;
 }
 
-void BM_BuildSheetContent(benchmark::State &state)
-{
+void BM_BuildSheetContent(benchmark::State &state) {
     const CInputData record = ShoredCase();
     const SheetInputs in{record, Calculate(record), PrintSettings{}, kTargetScreen, ""};
     for (auto _ : state)
@@ -33,8 +31,7 @@ void BM_BuildSheetContent(benchmark::State &state)
 }
 BENCHMARK(BM_BuildSheetContent);
 
-void BM_DrawOnRecordingCanvas(benchmark::State &state)
-{
+void BM_DrawOnRecordingCanvas(benchmark::State &state) {
     const CInputData record = ShoredCase();
     const CCalcResult result = Calculate(record);
     for (auto _ : state) {
@@ -47,8 +44,7 @@ void BM_DrawOnRecordingCanvas(benchmark::State &state)
 }
 BENCHMARK(BM_DrawOnRecordingCanvas);
 
-void BM_DrawScreenSheetOnImage(benchmark::State &state)
-{
+void BM_DrawScreenSheetOnImage(benchmark::State &state) {
     const CInputData record = ShoredCase();
     const CCalcResult result = Calculate(record);
     QImage picture = NewResultPicture();
@@ -62,8 +58,7 @@ void BM_DrawScreenSheetOnImage(benchmark::State &state)
 }
 BENCHMARK(BM_DrawScreenSheetOnImage)->Unit(benchmark::kMillisecond);
 
-void BM_WritePdfPage(benchmark::State &state)
-{
+void BM_WritePdfPage(benchmark::State &state) {
     const CInputData record = ShoredCase();
     const CCalcResult result = Calculate(record);
     QTemporaryDir dir;
@@ -80,8 +75,7 @@ BENCHMARK(BM_WritePdfPage)->Unit(benchmark::kMillisecond);
 } // namespace
 } // namespace korvane
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     // The sheet needs fonts, not a display: run without one unless told otherwise.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -11,10 +11,11 @@ namespace korvane {
 
 namespace {
 
-QString ToQString(const std::string &text) { return QString::fromUtf8(text); }
+QString ToQString(const std::string &text) {
+    return QString::fromUtf8(text);
+}
 
-QFont SheetFont(int pixelSize)
-{
+QFont SheetFont(int pixelSize) {
     QFont font(ToQString(kSheetFontFace));
     font.setPixelSize(pixelSize);
     font.setStyleHint(QFont::SansSerif);
@@ -24,49 +25,42 @@ QFont SheetFont(int pixelSize)
     return font;
 }
 
-int Advance(const QFont &font, const QString &text, const QPaintDevice *device)
-{
+int Advance(const QFont &font, const QString &text, const QPaintDevice *device) {
     const QFontMetricsF metrics(font, device);
     return static_cast<int>(metrics.horizontalAdvance(text) + 0.5);
 }
 
 } // namespace
 
-void InstallSheetFontSubstitution()
-{
+void InstallSheetFontSubstitution() {
     const QString face = ToQString(kSheetFontFace);
     if (QFont::substitutes(face).isEmpty())
         QFont::insertSubstitution(face, QStringLiteral("IPAPGothic"));
 }
 
-int QtTextWidth(const std::string &text, int pixelSize)
-{
+int QtTextWidth(const std::string &text, int pixelSize) {
     InstallSheetFontSubstitution();
     return Advance(SheetFont(pixelSize), ToQString(text), nullptr);
 }
 
-QtCanvas::QtCanvas(QPaintDevice &device, int fontDpi) : m_device(device), m_fontDpi(fontDpi)
-{
+QtCanvas::QtCanvas(QPaintDevice &device, int fontDpi) : m_device(device), m_fontDpi(fontDpi) {
     InstallSheetFontSubstitution();
     m_font = SheetFont(FontPixelSize(m_points, m_fontDpi));
     Begin();
 }
 
 QtCanvas::QtCanvas(QPaintDevice &device, int fontDpi, int pageWidth, int ppiY)
-    : m_device(device), m_fontDpi(fontDpi), m_pageWidth(pageWidth), m_ppiY(ppiY)
-{
+    : m_device(device), m_fontDpi(fontDpi), m_pageWidth(pageWidth), m_ppiY(ppiY) {
     InstallSheetFontSubstitution();
     m_font = SheetFont(FontPixelSize(m_points, m_fontDpi));
 }
 
-QtCanvas::~QtCanvas()
-{
+QtCanvas::~QtCanvas() {
     if (m_painter.isActive())
         m_painter.end();
 }
 
-void QtCanvas::Begin()
-{
+void QtCanvas::Begin() {
     if (!m_painter.begin(&m_device)) {
         m_failed = true;
         return;
@@ -76,31 +70,26 @@ void QtCanvas::Begin()
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
-void QtCanvas::BeginDoc()
-{
+void QtCanvas::BeginDoc() {
     if (!m_painter.isActive())
         Begin();
 }
 
-void QtCanvas::EndDoc()
-{
+void QtCanvas::EndDoc() {
     if (m_painter.isActive())
         m_painter.end();
 }
 
-void QtCanvas::SetFontFace(const std::string &face)
-{
+void QtCanvas::SetFontFace(const std::string &face) {
     m_font.setFamily(ToQString(face));
 }
 
-void QtCanvas::SetFontSize(int points)
-{
+void QtCanvas::SetFontSize(int points) {
     m_points = points;
     m_font.setPixelSize(FontPixelSize(points, m_fontDpi));
 }
 
-void QtCanvas::TextOut(int x, int y, const std::string &text)
-{
+void QtCanvas::TextOut(int x, int y, const std::string &text) {
     const QString q = ToQString(text);
     const QFontMetrics metrics(m_font, &m_device);
     if (m_painter.isActive()) {
@@ -111,8 +100,7 @@ void QtCanvas::TextOut(int x, int y, const std::string &text)
     m_pen = {x + Advance(m_font, q, &m_device), y};
 }
 
-void QtCanvas::ApplyLinePen()
-{
+void QtCanvas::ApplyLinePen() {
     QPen pen(QColor(m_penColor.r, m_penColor.g, m_penColor.b));
     pen.setWidth(m_penWidth); // 0 is the thinnest line the device draws
     pen.setCapStyle(Qt::FlatCap);
@@ -120,8 +108,7 @@ void QtCanvas::ApplyLinePen()
     m_painter.setPen(pen);
 }
 
-void QtCanvas::LineTo(int x, int y)
-{
+void QtCanvas::LineTo(int x, int y) {
     if (m_painter.isActive()) {
         ApplyLinePen();
         m_painter.drawLine(m_pen.x, m_pen.y, x, y);
@@ -129,8 +116,7 @@ void QtCanvas::LineTo(int x, int y)
     m_pen = {x, y};
 }
 
-void QtCanvas::Rectangle(int x1, int y1, int x2, int y2)
-{
+void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     if (!m_painter.isActive())
         return;
     ApplyLinePen();
@@ -139,8 +125,7 @@ void QtCanvas::Rectangle(int x1, int y1, int x2, int y2)
     m_painter.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
 }
 
-void QtCanvas::FillRect(int x1, int y1, int x2, int y2, Rgb color)
-{
+void QtCanvas::FillRect(int x1, int y1, int x2, int y2, Rgb color) {
     if (m_painter.isActive())
         m_painter.fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)),
                            QColor(color.r, color.g, color.b));

@@ -17,12 +17,13 @@ namespace {
 constexpr QRgb kNavy = qRgb(0, 0, 128);
 
 // A4 at 600 dpi: what the PDF file's page reports as its width in pixels.
-int A4WidthAt(int dpi) { return static_cast<int>(210 / 25.4 * dpi); }
+int A4WidthAt(int dpi) {
+    return static_cast<int>(210 / 25.4 * dpi);
+}
 
 } // namespace
 
-QImage NewResultPicture()
-{
+QImage NewResultPicture() {
     QImage picture(kResultPictureWidth, kResultPictureHeight, QImage::Format_RGB32);
     picture.fill(kNavy);
     QPainter painter(&picture);
@@ -31,29 +32,24 @@ QImage NewResultPicture()
     return picture;
 }
 
-void DrawScreenSheet(QImage &picture, const CInputData &record, const CCalcResult &result)
-{
+void DrawScreenSheet(QImage &picture, const CInputData &record, const CCalcResult &result) {
     QtCanvas canvas(picture, kScreenFontDpi);
     const DrawTargetScope scope(kTargetScreen);
     DrawSheet(record, result, PrintSettings{}, canvas, {});
 }
 
-QImage RenderScreenSheet(const CInputData &record, const CCalcResult &result)
-{
+QImage RenderScreenSheet(const CInputData &record, const CCalcResult &result) {
     QImage picture = NewResultPicture();
     DrawScreenSheet(picture, record, result);
     return picture;
 }
 
-bool WriteScreenSheetPng(const QString &path, const CInputData &record,
-                         const CCalcResult &result)
-{
+bool WriteScreenSheetPng(const QString &path, const CInputData &record, const CCalcResult &result) {
     return RenderScreenSheet(record, result).save(path, "PNG");
 }
 
 void PrintSheet(QPrinter &printer, const CInputData &record, const CCalcResult &result,
-                const PrintSettings &print, const std::string &dateText)
-{
+                const PrintSettings &print, const std::string &dateText) {
     const int dpi = printer.logicalDpiY();
     QtCanvas canvas(printer, dpi, printer.width(), dpi);
     const DrawTargetScope scope(kTargetPrinter);
@@ -61,8 +57,7 @@ void PrintSheet(QPrinter &printer, const CInputData &record, const CCalcResult &
 }
 
 bool WriteSheetPdf(const QString &path, const CInputData &record, const CCalcResult &result,
-                   const PrintSettings &print, const std::string &dateText)
-{
+                   const PrintSettings &print, const std::string &dateText) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
@@ -81,13 +76,12 @@ bool WriteSheetPdf(const QString &path, const CInputData &record, const CCalcRes
 }
 
 std::string SheetDrawLog(const CInputData &record, const CCalcResult &result,
-                         const PrintSettings &print, int target, const std::string &dateText)
-{
+                         const PrintSettings &print, int target, const std::string &dateText) {
     InstallSheetFontSubstitution();
     const bool printer = target == kTargetPrinter;
     RecordingCanvas canvas(printer ? kPdfResolution : kScreenFontDpi,
-                           printer ? A4WidthAt(kPdfResolution) : 0,
-                           printer ? kPdfResolution : 72, QtTextWidth);
+                           printer ? A4WidthAt(kPdfResolution) : 0, printer ? kPdfResolution : 72,
+                           QtTextWidth);
     {
         const DrawTargetScope scope(target);
         DrawSheet(record, result, print, canvas, dateText);
@@ -95,8 +89,7 @@ std::string SheetDrawLog(const CInputData &record, const CCalcResult &result,
     return DrawLogJsonLines(canvas.Ops());
 }
 
-std::string TodayShortDate()
-{
+std::string TodayShortDate() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 

@@ -28,8 +28,7 @@ void DrawScreenSheet(QImage &picture, const CInputData &record, const CCalcResul
 
 // A new result picture with the screen sheet on it; PNG file of it (false if not written).
 QImage RenderScreenSheet(const CInputData &record, const CCalcResult &result);
-bool WriteScreenSheetPng(const QString &path, const CInputData &record,
-                         const CCalcResult &result);
+bool WriteScreenSheetPng(const QString &path, const CInputData &record, const CCalcResult &result);
 
 // Prints the sheet as one page on a printer chosen by the caller.
 void PrintSheet(QPrinter &printer, const CInputData &record, const CCalcResult &result,

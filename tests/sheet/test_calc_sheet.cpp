@@ -21,8 +21,7 @@ struct Result {
     std::string out;
 };
 
-Result RunCommand(const std::string &command)
-{
+Result RunCommand(const std::string &command) {
     Result r;
     FILE *pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -37,13 +36,11 @@ Result RunCommand(const std::string &command)
 }
 
 // Runs korvane-calc with the arguments; standard error goes to `errFile`.
-Result RunCalc(const std::string &args, const std::string &errFile = "/dev/null")
-{
+Result RunCalc(const std::string &args, const std::string &errFile = "/dev/null") {
     return RunCommand(std::string(KORVANE_CALC) + " " + args + " 2>" + errFile);
 }
 
-std::string ReadFile(const std::filesystem::path &path)
-{
+std::string ReadFile(const std::filesystem::path &path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
@@ -52,8 +49,7 @@ std::string ReadFile(const std::filesystem::path &path)
 
 class CalcSheet : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         m_dir = std::filesystem::temp_directory_path() /
                 ("korvane_calc_sheet_" + std::to_string(::getpid()));
         std::filesystem::create_directories(m_dir);
@@ -63,16 +59,14 @@ protected:
     std::filesystem::path m_dir;
 };
 
-nlohmann::json FindItem(const nlohmann::json &sheet, const std::string &label)
-{
+nlohmann::json FindItem(const nlohmann::json &sheet, const std::string &label) {
     for (const auto &item : sheet)
         if (item["item"] == label)
             return item;
     return nullptr;
 }
 
-TEST_F(CalcSheet, JsonListsTheScreenSheetItemByItem)
-{
+TEST_F(CalcSheet, JsonListsTheScreenSheetItemByItem) {
     const Result r = RunCalc("");
     ASSERT_EQ(r.status, 0);
     const auto sheet = nlohmann::json::parse(r.out)["sheet"];
@@ -85,8 +79,7 @@ TEST_F(CalcSheet, JsonListsTheScreenSheetItemByItem)
     EXPECT_TRUE(FindItem(sheet, "F1").is_null());
 }
 
-TEST_F(CalcSheet, PrinterTargetAddsHeaderAndFooterWithTheGivenDate)
-{
+TEST_F(CalcSheet, PrinterTargetAddsHeaderAndFooterWithTheGivenDate) {
     const Result r = RunCalc("--target printer --date 2026/12/10");
     ASSERT_EQ(r.status, 0);
     const auto sheet = nlohmann::json::parse(r.out)["sheet"];
@@ -95,8 +88,7 @@ TEST_F(CalcSheet, PrinterTargetAddsHeaderAndFooterWithTheGivenDate)
     EXPECT_EQ(FindItem(sheet, "F1")["text"], "Ａｒｖｅｌ株式会社 [2026/12/10]");
 }
 
-TEST_F(CalcSheet, WritesPictureAndPage)
-{
+TEST_F(CalcSheet, WritesPictureAndPage) {
     const std::string png = Path("sheet.png"), pdf = Path("sheet.pdf");
     const Result r = RunCalc("--png '" + png + "' --pdf '" + pdf + "' --date 2026/12/10");
     ASSERT_EQ(r.status, 0);
@@ -107,8 +99,7 @@ TEST_F(CalcSheet, WritesPictureAndPage)
     EXPECT_NE(text.find("Ａｒｖｅｌ株式会社 [2026/12/10]"), std::string::npos) << text;
 }
 
-TEST_F(CalcSheet, DrawLogReplacesTheJsonWithOneOperationPerLine)
-{
+TEST_F(CalcSheet, DrawLogReplacesTheJsonWithOneOperationPerLine) {
     const Result r = RunCalc("--draw-log");
     ASSERT_EQ(r.status, 0);
     std::istringstream lines(r.out);
@@ -123,16 +114,14 @@ TEST_F(CalcSheet, DrawLogReplacesTheJsonWithOneOperationPerLine)
     EXPECT_GT(count, 100);
 }
 
-TEST_F(CalcSheet, UnwritablePdfFailsWithAMessage)
-{
+TEST_F(CalcSheet, UnwritablePdfFailsWithAMessage) {
     const std::string err = Path("err.txt");
     const Result r = RunCalc("--pdf '" + Path("no/such/folder/x.pdf") + "'", err);
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(ReadFile(err).find("x.pdf"), std::string::npos);
 }
 
-TEST_F(CalcSheet, UnknownTargetIsRefused)
-{
+TEST_F(CalcSheet, UnknownTargetIsRefused) {
     EXPECT_EQ(RunCalc("--target paper").status, 1);
 }
 

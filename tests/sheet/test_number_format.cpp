@@ -16,8 +16,7 @@ struct GeneralCase {
 
 class GeneralFormat : public testing::TestWithParam<GeneralCase> {};
 
-TEST_P(GeneralFormat, WritesPlainDecimal)
-{
+TEST_P(GeneralFormat, WritesPlainDecimal) {
     EXPECT_EQ(FormatGeneral(GetParam().value), GetParam().text);
 }
 
@@ -31,8 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
                     GeneralCase{"TinyWithoutExponent", 1e-7, "0.0000001"},
                     GeneralCase{"HugeWithoutExponent", 1.5e17, "150000000000000000"},
                     GeneralCase{"FifteenDigits", 123456789.123456789, "123456789.123457"},
-                    GeneralCase{"Negative", -2.5, "-2.5"},
-                    GeneralCase{"NegativeZero", -0.0, "0"},
+                    GeneralCase{"Negative", -2.5, "-2.5"}, GeneralCase{"NegativeZero", -0.0, "0"},
                     GeneralCase{"Zero", 0.0, "0"}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -45,34 +43,31 @@ struct PatternCase {
 
 class PatternFormat : public testing::TestWithParam<PatternCase> {};
 
-TEST_P(PatternFormat, RoundsHalfAwayFromZero)
-{
+TEST_P(PatternFormat, RoundsHalfAwayFromZero) {
     EXPECT_EQ(FormatPattern(GetParam().value, GetParam().pattern), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, PatternFormat,
-    testing::Values(
-        PatternCase{"WholeDropsPoint", 111, "###.#", "111"},
-        PatternCase{"OneDecimal", 20.3, "###.#", "20.3"},
-        PatternCase{"HalfUp", 20.25, "###.#", "20.3"},
-        PatternCase{"DecimalHalfNotBinaryHalf", 1.15, "###.#", "1.2"},
-        PatternCase{"CarryIntoWhole", 99.95, "###.#", "100"},
-        PatternCase{"NegativeHalfAway", -1.25, "###.#", "-1.3"},
-        PatternCase{"LeadingHashShowsNoZero", 0.5, "###.#", ".5"},
-        PatternCase{"ZeroIsWritten", 0, "###.#", "0"},
-        PatternCase{"TwoDecimals", 18.88, "#0.##", "18.88"},
-        PatternCase{"TwoDecimalsTrimmed", 11.9, "#0.##", "11.9"},
-        PatternCase{"ZeroPlaceholder", 0.05, "#0.##", "0.05"},
-        PatternCase{"DecimalHalfTwoPlaces", 2.675, "#0.##", "2.68"},
-        PatternCase{"NoDecimals", 9800, "######", "9800"},
-        PatternCase{"NoDecimalsHalfUp", 4700.5, "#####", "4701"},
-        PatternCase{"NoDecimalsBelowHalf", 4700.49, "#####", "4700"},
-        PatternCase{"WiderThanPattern", 1234567, "#####", "1234567"}),
+    testing::Values(PatternCase{"WholeDropsPoint", 111, "###.#", "111"},
+                    PatternCase{"OneDecimal", 20.3, "###.#", "20.3"},
+                    PatternCase{"HalfUp", 20.25, "###.#", "20.3"},
+                    PatternCase{"DecimalHalfNotBinaryHalf", 1.15, "###.#", "1.2"},
+                    PatternCase{"CarryIntoWhole", 99.95, "###.#", "100"},
+                    PatternCase{"NegativeHalfAway", -1.25, "###.#", "-1.3"},
+                    PatternCase{"LeadingHashShowsNoZero", 0.5, "###.#", ".5"},
+                    PatternCase{"ZeroIsWritten", 0, "###.#", "0"},
+                    PatternCase{"TwoDecimals", 18.88, "#0.##", "18.88"},
+                    PatternCase{"TwoDecimalsTrimmed", 11.9, "#0.##", "11.9"},
+                    PatternCase{"ZeroPlaceholder", 0.05, "#0.##", "0.05"},
+                    PatternCase{"DecimalHalfTwoPlaces", 2.675, "#0.##", "2.68"},
+                    PatternCase{"NoDecimals", 9800, "######", "9800"},
+                    PatternCase{"NoDecimalsHalfUp", 4700.5, "#####", "4701"},
+                    PatternCase{"NoDecimalsBelowHalf", 4700.49, "#####", "4700"},
+                    PatternCase{"WiderThanPattern", 1234567, "#####", "1234567"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Pad6, FillsToSixBytesOfCodePage932)
-{
+TEST(Pad6, FillsToSixBytesOfCodePage932) {
     EXPECT_EQ(Pad6("3231"), "  3231");
     EXPECT_EQ(Pad6("123456"), "123456");
     EXPECT_EQ(Pad6("1234567"), "1234567");
@@ -80,8 +75,7 @@ TEST(Pad6, FillsToSixBytesOfCodePage932)
     EXPECT_EQ(Pad6(""), "      ");
 }
 
-TEST(Printf, FollowsTheCConversion)
-{
+TEST(Printf, FollowsTheCConversion) {
     EXPECT_EQ(FormatPrintf("(C=%3.1f)", 1.5), "(C=1.5)");
     EXPECT_EQ(FormatPrintf("β=%4.2f", 1.25), "β=1.25");
     EXPECT_EQ(FormatPrintf("Lmax=%4dmm", 980), "Lmax= 980mm");
@@ -89,8 +83,7 @@ TEST(Printf, FollowsTheCConversion)
     EXPECT_EQ(FormatPrintf("%g", 1234567.0), "1.23457e+06");
 }
 
-TEST(NonFinite, IsNamedNotPrintedAsDigits)
-{
+TEST(NonFinite, IsNamedNotPrintedAsDigits) {
     EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::infinity()), "INF");
     EXPECT_EQ(FormatPattern(std::numeric_limits<double>::quiet_NaN(), "###.#"), "NAN");
 }

@@ -13,8 +13,7 @@ namespace {
 
 using Edit = std::function<void(CInputData &)>;
 
-CInputData Record(const Edit &edit = {})
-{
+CInputData Record(const Edit &edit = {}) {
     CInputData r;
     if (edit)
         edit(r);
@@ -22,30 +21,28 @@ CInputData Record(const Edit &edit = {})
 }
 
 SheetContent Build(const CInputData &record, int target = kTargetScreen,
-                   const PrintSettings &print = {})
-{
+                   const PrintSettings &print = {}) {
     return BuildSheetContent(SheetInputs{record, Calculate(record), print, target, "2026/12/10"});
 }
 
-SheetContent BuildFrom(const CInputData &record, const CCalcResult &result)
-{
+SheetContent BuildFrom(const CInputData &record, const CCalcResult &result) {
     return BuildSheetContent(SheetInputs{record, result, {}, kTargetScreen, ""});
 }
 
 // Joined text of an item, or "<absent>".
-std::string Text(const SheetContent &c, const std::string &label)
-{
+std::string Text(const SheetContent &c, const std::string &label) {
     const SheetItem *item = c.Find(label);
     return item ? JoinRuns(item->runs) : "<absent>";
 }
 
-std::string Verdict(const SheetContent &c, const std::string &label)
-{
+std::string Verdict(const SheetContent &c, const std::string &label) {
     const SheetItem *item = c.Find(label);
     return item ? item->verdict : "<absent>";
 }
 
-void OneRowOfShores(CInputData &r) { r.shoringCode = code::kShoringOneRow; }
+void OneRowOfShores(CInputData &r) {
+    r.shoringCode = code::kShoringOneRow;
+}
 
 struct ItemCase {
     const char *name;
@@ -57,8 +54,7 @@ struct ItemCase {
 
 class ItemText : public testing::TestWithParam<ItemCase> {};
 
-TEST_P(ItemText, ReadsExactly)
-{
+TEST_P(ItemText, ReadsExactly) {
     const ItemCase &c = GetParam();
     const SheetContent content = Build(Record(c.edit));
     EXPECT_EQ(Text(content, c.label), c.text);
@@ -80,10 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         ItemCase{"B3", {}, "B3", "断 面 係 数Zt : 20.3 x103 mm3/m", ""},
         ItemCase{"B4", {}, "B4", "許容応力度  : ｆb = 235 N/mm2", ""},
         ItemCase{"B5", {}, "B5", "断面二次モーメントI : 105 x104 mm4/m", ""},
-        ItemCase{"B6", {}, "B6", "低減係数β=1.25", ""},
-        ItemCase{"B7", {}, "B7", "Lmax=2420mm", ""},
-        ItemCase{"NoB8", {}, "B8", "<absent>", "<absent>"},
-        ItemCase{"C2", {}, "C2", "鉄骨造", ""},
+        ItemCase{"B6", {}, "B6", "低減係数β=1.25", ""}, ItemCase{"B7", {}, "B7", "Lmax=2420mm", ""},
+        ItemCase{"NoB8", {}, "B8", "<absent>", "<absent>"}, ItemCase{"C2", {}, "C2", "鉄骨造", ""},
         ItemCase{"D2", {}, "D2", "鉄筋コンクリート 24000x0.13= 3120N/㎡", ""},
         ItemCase{"D4", {}, "D4", "固定荷重 ＷDL :   3231 N/㎡", ""},
         ItemCase{"D5", {}, "D5", "デッキプレート       　　　        111N/㎡", ""},
@@ -92,25 +86,35 @@ INSTANTIATE_TEST_SUITE_P(
         ItemCase{"NoE2", {}, "E2", "<absent>", "<absent>"},
         ItemCase{"NoE4", {}, "E4", "<absent>", "<absent>"},
         ItemCase{"E5", {}, "E5", "1)正曲げ応力度", ""},
-        ItemCase{"E6", {}, "E6",
-                 "σ＝ wＷTL･Ｌw2･103 8xＺt＝ 4701×2.52  8x20.3 × 103  103 ＝180.92 ", ""},
+        ItemCase{"E6",
+                 {},
+                 "E6",
+                 "σ＝ wＷTL･Ｌw2･103 8xＺt＝ 4701×2.52  8x20.3 × 103  103 ＝180.92 ",
+                 ""},
         ItemCase{"E7", {}, "E7", " ≦ fb/β = 188 N/mm2", kOk},
         ItemCase{"E8", {}, "E8", "2)たわみ", ""},
-        ItemCase{"E9", {}, "E9",
+        ItemCase{"E9",
+                 {},
+                 "E9",
                  "δmax＝Ｃ 5wＷTL･Ｌw4･109       384Ｅ･Ｉ＝1.5  5×4701×2.54"
                  " 384×2.05×105×105 × 109  104 ＝ 16.66",
                  ""},
         ItemCase{"E10", {}, "E10", " ≦ 1000･Ｌw/180 + 5 =18.88 mm", kOk},
         ItemCase{"E11", {}, "E11", "3)0.7mmデッキ最大スパン", ""},
         ItemCase{"E12", {}, "E12", "スパンL＝2500 ＞ Lmax=2420mm", kNg},
-        ItemCase{"N0", {}, "N0", "注意：", ""},
-        ItemCase{"NoN1", {}, "N1", "<absent>", "<absent>"},
+        ItemCase{"N0", {}, "N0", "注意：", ""}, ItemCase{"NoN1", {}, "N1", "<absent>", "<absent>"},
         ItemCase{"NoN2", {}, "N2", "<absent>", "<absent>"},
         ItemCase{"NoN3", {}, "N3", "<absent>", "<absent>"},
-        ItemCase{"N6", {}, "N6",
-                 "・全ての計算は、入力値も含め上記記載通りの有効数字を用いて行っています。", ""},
-        ItemCase{"V2", {}, "V2",
-                 "                   「スパン」がアウトになります。設定を変えて下さい。", ""},
+        ItemCase{"N6",
+                 {},
+                 "N6",
+                 "・全ての計算は、入力値も含め上記記載通りの有効数字を用いて行っています。",
+                 ""},
+        ItemCase{"V2",
+                 {},
+                 "V2",
+                 "                   「スパン」がアウトになります。設定を変えて下さい。",
+                 ""},
         ItemCase{"ScreenHasNoFooter", {}, "F1", "<absent>", "<absent>"}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -131,8 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
         ItemCase{"E12", OneRowOfShores, "E12", "スパンL＝1250 ≦ Lmax=2420mm", kOk},
         ItemCase{"V2", OneRowOfShores, "V2",
                  "                                     全てクリアしています。", ""},
-        ItemCase{"TwoRowsE2", [](CInputData &r) { r.shoringCode = code::kShoringTwoRows; },
-                 "E2", "支保工使用のため，スパンを1/3(Ｌw=Ｌ/3)として計算します。", ""}),
+        ItemCase{"TwoRowsE2", [](CInputData &r) { r.shoringCode = code::kShoringTwoRows; }, "E2",
+                 "支保工使用のため，スパンを1/3(Ｌw=Ｌ/3)として計算します。", ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // Cases that change one thing of the default case.
@@ -198,14 +202,14 @@ INSTANTIATE_TEST_SUITE_P(
                      r.thicknessCode = 0;
                  },
                  "B6", "<absent>", "<absent>"},
-        ItemCase{"SlabOf300HasNoN4", [](CInputData &r) { r.slabThickness = 300; }, "N4",
-                 "<absent>", "<absent>"},
+        ItemCase{"SlabOf300HasNoN4", [](CInputData &r) { r.slabThickness = 300; }, "N4", "<absent>",
+                 "<absent>"},
         ItemCase{"SlabOf301HasN4", [](CInputData &r) { r.slabThickness = 301; }, "N4",
                  "・コンクリート厚さS=301mmは標準仕様範囲外です。"
                  "計算結果がOKの場合も別途弊社へご相談ください。",
                  ""},
-        ItemCase{"SpanOf3000HasNoN5", [](CInputData &r) { r.spanLength = 3000; }, "N5",
-                 "<absent>", "<absent>"},
+        ItemCase{"SpanOf3000HasNoN5", [](CInputData &r) { r.spanLength = 3000; }, "N5", "<absent>",
+                 "<absent>"},
         ItemCase{"SpanOf3010HasN5", [](CInputData &r) { r.spanLength = 3010; }, "N5",
                  "・スパン3010mmは判定の如何に関わらず、梁の構造上中間支保工を必要とする場合が"
                  "あります。",
@@ -223,8 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 // PX75Vα 1.2 mm, class Ⅲ, 3000 mm, S 150 mm: the high-strength deck outside the guideline.
-CInputData HighStrengthCase()
-{
+CInputData HighStrengthCase() {
     return Record([](CInputData &r) {
         r.deckFamily = code::kFamilyPx;
         r.deckModel = code::kModelPx75Valpha;
@@ -235,17 +238,15 @@ CInputData HighStrengthCase()
     });
 }
 
-TEST(Concrete, LightweightKindsReadLightweight)
-{
+TEST(Concrete, LightweightKindsReadLightweight) {
     for (int kind : {code::kConcreteLight1, code::kConcreteLight2}) {
-        const std::string a4 = Text(Build(Record([&](CInputData &r) { r.concreteKind = kind; })),
-                                    "A4");
+        const std::string a4 =
+            Text(Build(Record([&](CInputData &r) { r.concreteKind = kind; })), "A4");
         EXPECT_EQ(a4.rfind("コンクリート : 軽量ρ=", 0), 0u) << a4;
     }
 }
 
-TEST(HighStrengthCase, FailsBendingAndDeflectionAndAddsItsNotes)
-{
+TEST(HighStrengthCase, FailsBendingAndDeflectionAndAddsItsNotes) {
     const SheetContent c = Build(HighStrengthCase());
     EXPECT_TRUE(c.highStrength);
     EXPECT_EQ(Text(c, "E7"), " ＞ fb/α = 235/1.5＝156.7 N/mm2");
@@ -258,8 +259,7 @@ TEST(HighStrengthCase, FailsBendingAndDeflectionAndAddsItsNotes)
                              "設定を変えて下さい。");
 }
 
-TEST(HighStrengthCase, BreaksNoteN2DifferentlyOnScreenAndPaper)
-{
+TEST(HighStrengthCase, BreaksNoteN2DifferentlyOnScreenAndPaper) {
     std::vector<std::string> screen, printer;
     for (const SheetItem &item : Build(HighStrengthCase()).items)
         if (item.label == "N2")
@@ -275,8 +275,7 @@ TEST(HighStrengthCase, BreaksNoteN2DifferentlyOnScreenAndPaper)
                                                  "  許容応力度及び断面性能値が異なります。"}));
 }
 
-TEST(Deflection, IsCutNotRoundedAndTinyValuesReadAlmostZero)
-{
+TEST(Deflection, IsCutNotRoundedAndTinyValuesReadAlmostZero) {
     const CInputData record = Record();
     CCalcResult result = Calculate(record);
     const auto resultText = [&](double deflection) {
@@ -289,23 +288,22 @@ TEST(Deflection, IsCutNotRoundedAndTinyValuesReadAlmostZero)
     EXPECT_EQ(resultText(16.669), "＝ 16.66");
 }
 
-TEST(Deflection, LimitIsCutToTwoDecimals)
-{
+TEST(Deflection, LimitIsCutToTwoDecimals) {
     const CInputData record = Record();
     CCalcResult result = Calculate(record);
     result.deflectionLimit = 18.8889;
     EXPECT_EQ(Text(BuildFrom(record, result), "E10"), " ≦ 1000･Ｌw/180 + 5 =18.88 mm");
 }
 
-TEST(VerdictMessage, NamesFailingChecksBendingFirst)
-{
+TEST(VerdictMessage, NamesFailingChecksBendingFirst) {
     CheckVerdicts v;
     v.ribBearing.applies = true;
     v.maxSpan.applies = true;
     EXPECT_EQ(VerdictMessage(v), "全てクリアしています。");
     v.deflection.passes = false;
     v.bending.passes = false;
-    EXPECT_EQ(VerdictMessage(v), "「正曲げ応力度」と「たわみ」がアウトになります。設定を変えて下さい。");
+    EXPECT_EQ(VerdictMessage(v),
+              "「正曲げ応力度」と「たわみ」がアウトになります。設定を変えて下さい。");
     v.ribBearing.passes = false;
     EXPECT_EQ(VerdictMessage(v),
               "「正曲げ応力度」「たわみ」「支圧荷重」がアウトになります。設定を変えて下さい。");
@@ -313,8 +311,7 @@ TEST(VerdictMessage, NamesFailingChecksBendingFirst)
     EXPECT_EQ(VerdictMessage(v), "全てアウトです。設定を変えて下さい。");
 }
 
-TEST(VerdictMessage, IgnoresChecksThatDoNotApply)
-{
+TEST(VerdictMessage, IgnoresChecksThatDoNotApply) {
     CheckVerdicts v;
     v.ribBearing.passes = false; // without shores the bearing check does not exist
     v.maxSpan.passes = false;
@@ -329,8 +326,7 @@ struct CentringCase {
 
 class Centring : public testing::TestWithParam<CentringCase> {};
 
-TEST_P(Centring, PrefixesSpacesByByteLength)
-{
+TEST_P(Centring, PrefixesSpacesByByteLength) {
     const std::string &m = GetParam().message;
     EXPECT_EQ(CentredVerdictMessage(m), std::string(GetParam().spaces, ' ') + m);
 }
@@ -342,16 +338,15 @@ INSTANTIATE_TEST_SUITE_P(
         CentringCase{"OneCheck50Bytes", "「スパン」がアウトになります。設定を変えて下さい。", 19},
         CentringCase{"TwoChecks68Bytes",
                      "「正曲げ応力度」と「たわみ」がアウトになります。設定を変えて下さい。", 7},
-        CentringCase{"ThreeChecks78Bytes",
-                     "「正曲げ応力度」「たわみ」「支圧荷重」がアウトになります。設定を変えて下さい。",
-                     1},
+        CentringCase{
+            "ThreeChecks78Bytes",
+            "「正曲げ応力度」「たわみ」「支圧荷重」がアウトになります。設定を変えて下さい。", 1},
         CentringCase{"AllFail", "全てアウトです。設定を変えて下さい。", 28},
         CentringCase{"EightyBytes", std::string(80, 'x'), 0},
         CentringCase{"Longer", std::string(95, 'x'), 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(PrinterVariant, HeaderAndFooterFollowThePrintSettings)
-{
+TEST(PrinterVariant, HeaderAndFooterFollowThePrintSettings) {
     PrintSettings print; // title left at the placeholder, no page number
     SheetContent c = Build(Record(), kTargetPrinter, print);
     EXPECT_EQ(Text(c, "H1"), "<absent>");
@@ -376,16 +371,15 @@ TEST(PrinterVariant, HeaderAndFooterFollowThePrintSettings)
     EXPECT_EQ(Text(c, "F2"), "－７－");
 }
 
-TEST(SheetTextItems, ListTextItemsInOrderWithVerdicts)
-{
+TEST(SheetTextItems, ListTextItemsInOrderWithVerdicts) {
     const std::vector<SheetTextItem> items = SheetTextItems(Build(Record()));
     std::vector<std::string> labels;
     for (const SheetTextItem &item : items)
         labels.push_back(item.label);
-    const std::vector<std::string> expected{
-        "A1", "A2", "A3", "A4", "B1", "B2", "B3", "B4",  "B5",  "B6",  "B7", "C1",
-        "C2", "D1", "D2", "D3", "D4", "D5", "D6", "D8",  "E1",  "E5",  "E6", "E7",
-        "E8", "E9", "E10", "E11", "E12", "N0", "N6", "V1", "V2"};
+    const std::vector<std::string> expected{"A1",  "A2",  "A3", "A4", "B1", "B2", "B3", "B4", "B5",
+                                            "B6",  "B7",  "C1", "C2", "D1", "D2", "D3", "D4", "D5",
+                                            "D6",  "D8",  "E1", "E5", "E6", "E7", "E8", "E9", "E10",
+                                            "E11", "E12", "N0", "N6", "V1", "V2"};
     EXPECT_EQ(labels, expected);
     EXPECT_EQ(items[23].text, " ≦ fb/β = 188 N/mm2");
     EXPECT_EQ(items[23].verdict, "【 O.K.】");

@@ -17,24 +17,23 @@ namespace {
 
 constexpr int kA4Width = 4960; // A4 at 600 dpi
 
-CInputData DefaultCase() { return CInputData(); }
+CInputData DefaultCase() {
+    return CInputData();
+}
 
-CInputData ShoredCase()
-{
+CInputData ShoredCase() {
     CInputData r;
     r.shoringCode = code::kShoringOneRow;
     return r;
 }
 
-CInputData ClassThreeCase()
-{
+CInputData ClassThreeCase() {
     CInputData r;
     r.alphaClass = code::kClass3;
     return r;
 }
 
-RecordingCanvas DrawScreen(const CInputData &record, TextMeasure measure = HalfWidthMeasure)
-{
+RecordingCanvas DrawScreen(const CInputData &record, TextMeasure measure = HalfWidthMeasure) {
     RecordingCanvas canvas(kScreenFontDpi, 0, 72, std::move(measure));
     const DrawTargetScope scope(kTargetScreen);
     DrawSheet(record, Calculate(record), PrintSettings{}, canvas, "");
@@ -42,8 +41,7 @@ RecordingCanvas DrawScreen(const CInputData &record, TextMeasure measure = HalfW
 }
 
 RecordingCanvas DrawPrinter(const CInputData &record, const PrintSettings &print = {},
-                            TextMeasure measure = HalfWidthMeasure)
-{
+                            TextMeasure measure = HalfWidthMeasure) {
     RecordingCanvas canvas(600, kA4Width, 600, std::move(measure));
     const DrawTargetScope scope(kTargetPrinter);
     DrawSheet(record, Calculate(record), print, canvas, "2026/12/10");
@@ -51,15 +49,13 @@ RecordingCanvas DrawPrinter(const CInputData &record, const PrintSettings &print
 }
 
 // Position of the first text op with this text, or (-1, -1).
-Point At(const RecordingCanvas &canvas, const std::string &text)
-{
+Point At(const RecordingCanvas &canvas, const std::string &text) {
     const CanvasOp *op = canvas.FindText(text);
     return op ? Point{op->x, op->y} : Point{-1, -1};
 }
 
 std::vector<const CanvasOp *> OpsOf(const RecordingCanvas &canvas, const std::string &kind,
-                                    const std::string &text = {})
-{
+                                    const std::string &text = {}) {
     std::vector<const CanvasOp *> out;
     for (const CanvasOp &op : canvas.Ops())
         if (op.op == kind && (text.empty() || op.text == text))
@@ -76,8 +72,7 @@ struct PlaceCase {
 
 class ScreenDefaultPlacement : public testing::TestWithParam<PlaceCase> {};
 
-TEST_P(ScreenDefaultPlacement, LandsOnTheGrid)
-{
+TEST_P(ScreenDefaultPlacement, LandsOnTheGrid) {
     static const RecordingCanvas canvas = DrawScreen(DefaultCase());
     EXPECT_EQ(At(canvas, GetParam().text), (Point{GetParam().x, GetParam().y}));
 }
@@ -91,37 +86,32 @@ INSTANTIATE_TEST_SUITE_P(
         PlaceCase{"A4", "コンクリート : 普通", 43, 46},
         PlaceCase{"B1", "□デッキプレートの断面性能と許容応力度 (C=1.5)", 23, 66},
         PlaceCase{"B4", "許容応力度  : ｆb = ", 43, 95},
-        PlaceCase{"B6", "低減係数β=1.25", 241, 109},
-        PlaceCase{"B7", "Lmax=2420mm", 241, 123},
+        PlaceCase{"B6", "低減係数β=1.25", 241, 109}, PlaceCase{"B7", "Lmax=2420mm", 241, 123},
         PlaceCase{"C1", "□支持梁/施工状況", 23, 114},
         PlaceCase{"D2", "鉄筋コンクリート 24000x0.13= 3120N/㎡", 43, 163},
-        PlaceCase{"D3", "}→", 255, 165},
-        PlaceCase{"D4Label", "固定荷重 Ｗ", 284, 171},
+        PlaceCase{"D3", "}→", 255, 165}, PlaceCase{"D4Label", "固定荷重 Ｗ", 284, 171},
         PlaceCase{"D4Value", "  3231 N/㎡", 440, 171},
         PlaceCase{"D5", "デッキプレート       　　　        ", 43, 177},
         PlaceCase{"D6Label", "作業荷重 Ｗ", 284, 188},
-        PlaceCase{"D6Value", "  1470 N/㎡", 440, 188},
-        PlaceCase{"D8SubscriptW", "W", 332, 211},
+        PlaceCase{"D6Value", "  1470 N/㎡", 440, 188}, PlaceCase{"D8SubscriptW", "W", 332, 211},
         PlaceCase{"D8Value", "  4701 N/㎡", 440, 208},
         PlaceCase{"E1", "□施工時におけるデッキプレートの検討", 23, 239},
         PlaceCase{"E5ChecksMoveLeft", "1)正曲げ応力度", 28, 264},
-        PlaceCase{"E6Baseline", "σ＝ ", 42, 290},
-        PlaceCase{"E8", "2)たわみ", 28, 324},
+        PlaceCase{"E6Baseline", "σ＝ ", 42, 290}, PlaceCase{"E8", "2)たわみ", 28, 324},
         PlaceCase{"E9Baseline", "δmax＝Ｃ", 42, 349},
         PlaceCase{"E11", "3)0.7mmデッキ最大スパン", 28, 409},
         PlaceCase{"E12", "スパンL＝2500 ＞ Lmax=2420mm", 42, 426},
         PlaceCase{"E12Verdict", "【不 可】", 481, 426},
         // Notes 30 mm (35 less 5 in the β case) below the last verdict, 10 mm up for N0.
         PlaceCase{"N0", "注意：", 17, 426 + 85 - 28},
-        PlaceCase{"N6", "・全ての計算は、入力値も含め上記記載通りの有効数字を用いて行っています。", 23,
-                  483 + 11},
+        PlaceCase{"N6", "・全ての計算は、入力値も含め上記記載通りの有効数字を用いて行っています。",
+                  23, 483 + 11},
         PlaceCase{"V1", "《 判　　定 》", 23, 494 + 18},
         PlaceCase{"V2", "                   「スパン」がアウトになります。設定を変えて下さい。", 77,
                   494 + 21}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(ScreenSheet, FramesAndRulesInWhiteThinnestPen)
-{
+TEST(ScreenSheet, FramesAndRulesInWhiteThinnestPen) {
     const RecordingCanvas canvas = DrawScreen(DefaultCase());
     const auto rects = OpsOf(canvas, "rect");
     ASSERT_EQ(rects.size(), 2u);
@@ -146,8 +136,7 @@ TEST(ScreenSheet, FramesAndRulesInWhiteThinnestPen)
               (std::array{278, 202, d6->x + HalfWidthMeasure(d6->text, 11), 202}));
 }
 
-TEST(ScreenSheet, HeadingsCyanTextWhiteNotesCyan)
-{
+TEST(ScreenSheet, HeadingsCyanTextWhiteNotesCyan) {
     const RecordingCanvas canvas = DrawScreen(DefaultCase());
     const Rgb cyan{0, 255, 255}, white{255, 255, 255};
     EXPECT_EQ(canvas.FindText("□床の概要／使用材料")->color, cyan);
@@ -161,8 +150,7 @@ TEST(ScreenSheet, HeadingsCyanTextWhiteNotesCyan)
     EXPECT_EQ(canvas.FindText("1)正曲げ応力度")->size, 10);
 }
 
-TEST(ScreenSheet, ShoredFrameIsTallerAndNotesCloser)
-{
+TEST(ScreenSheet, ShoredFrameIsTallerAndNotesCloser) {
     const RecordingCanvas canvas = DrawScreen(ShoredCase());
     const CanvasOp &frame = *OpsOf(canvas, "rect").front();
     EXPECT_EQ(frame.y2, 10 + 232);
@@ -178,8 +166,7 @@ TEST(ScreenSheet, ShoredFrameIsTallerAndNotesCloser)
     EXPECT_EQ(At(canvas, "注意：").y, e12->y + 70 - 28);
 }
 
-TEST(ScreenSheet, FractionsSitOnTheirBars)
-{
+TEST(ScreenSheet, FractionsSitOnTheirBars) {
     const RecordingCanvas canvas = DrawScreen(DefaultCase());
     const int baseline = 290;
     const int x0 = At(canvas, "σ＝ ").x + HalfWidthMeasure("σ＝ ", 12);
@@ -204,8 +191,7 @@ TEST(ScreenSheet, FractionsSitOnTheirBars)
     EXPECT_EQ(At(canvas, "＝"), (Point{bar.x2, baseline}));
 }
 
-TEST(ScreenSheet, SuperscriptsAreRaisedAndSmaller)
-{
+TEST(ScreenSheet, SuperscriptsAreRaisedAndSmaller) {
     const RecordingCanvas canvas = DrawScreen(DefaultCase());
     const CanvasOp *kn = canvas.FindText("ρ=24 kN/m");
     const CanvasOp *cube = canvas.FindText("3");
@@ -216,8 +202,7 @@ TEST(ScreenSheet, SuperscriptsAreRaisedAndSmaller)
     EXPECT_EQ(cube->y, 46 - 2);
 }
 
-TEST(ScreenSheet, DeflectionComparisonStandsBelowItsFormula)
-{
+TEST(ScreenSheet, DeflectionComparisonStandsBelowItsFormula) {
     const RecordingCanvas canvas = DrawScreen(DefaultCase());
     const Point result = At(canvas, "＝ 16.66");
     const Point comparison = At(canvas, " ≦ 1000･Ｌw/180 + 5 =18.88 mm");
@@ -227,8 +212,7 @@ TEST(ScreenSheet, DeflectionComparisonStandsBelowItsFormula)
     EXPECT_EQ((Point{verdict->x, verdict->y}), (Point{481, 375 + 17}));
 }
 
-TEST(ScreenSheet, BendingComparisonOfRcBeamsOnALineOfItsOwn)
-{
+TEST(ScreenSheet, BendingComparisonOfRcBeamsOnALineOfItsOwn) {
     const RecordingCanvas canvas = DrawScreen(ClassThreeCase());
     const Point result = At(canvas, "＝180.92 ");
     const CanvasOp *comparison = canvas.FindText(" ＞ fb/(α×β) = 235/2.625＝89.53 N/mm");
@@ -237,8 +221,7 @@ TEST(ScreenSheet, BendingComparisonOfRcBeamsOnALineOfItsOwn)
     EXPECT_EQ(comparison->y, 228 + 87); // one and a half steps below the formula, D 31
 }
 
-TEST(ScreenSheet, SteelBeamComparisonContinuesTheFormulaRun)
-{
+TEST(ScreenSheet, SteelBeamComparisonContinuesTheFormulaRun) {
     const RecordingCanvas canvas = DrawScreen(DefaultCase());
     const CanvasOp *run = canvas.FindText("＝180.92  ≦ fb/β = 188 N/mm");
     ASSERT_NE(run, nullptr);
@@ -246,16 +229,16 @@ TEST(ScreenSheet, SteelBeamComparisonContinuesTheFormulaRun)
     EXPECT_EQ(OpsOf(canvas, "text", "【 O.K.】").front()->y, 290);
 }
 
-TEST(ScreenSheet, VerdictMovesDownRatherThanOverlapTheLine)
-{
+TEST(ScreenSheet, VerdictMovesDownRatherThanOverlapTheLine) {
     // Text twice as wide pushes the bending line past the verdict column.
-    const auto wide = [](const std::string &text, int px) { return 2 * HalfWidthMeasure(text, px); };
+    const auto wide = [](const std::string &text, int px) {
+        return 2 * HalfWidthMeasure(text, px);
+    };
     const RecordingCanvas canvas = DrawScreen(DefaultCase(), wide);
     EXPECT_EQ(OpsOf(canvas, "text", "【 O.K.】").front()->y, 290 + 17);
 }
 
-TEST(ScreenSheet, HighStrengthAllowableIsUnderlinedInCrimson)
-{
+TEST(ScreenSheet, HighStrengthAllowableIsUnderlinedInCrimson) {
     CInputData r;
     r.deckFamily = code::kFamilyPx;
     r.deckModel = code::kModelPx75Valpha;
@@ -271,8 +254,7 @@ TEST(ScreenSheet, HighStrengthAllowableIsUnderlinedInCrimson)
     EXPECT_EQ(OpsOf(canvas, "line")[1]->color, (Rgb{255, 255, 255})); // pen restored
 }
 
-TEST(DrawTarget, NoneDrawsNothing)
-{
+TEST(DrawTarget, NoneDrawsNothing) {
     RecordingCanvas canvas(kScreenFontDpi);
     drawTarget = 0;
     const CInputData r;
@@ -287,16 +269,14 @@ TEST(DrawTarget, NoneDrawsNothing)
 
 class PrinterDefaultPlacement : public testing::TestWithParam<PlaceCase> {};
 
-PrintSettings TitledSettings(int pageNumberPos)
-{
+PrintSettings TitledSettings(int pageNumberPos) {
     PrintSettings print;
     print.projectTitle = "市民会館";
     print.pageNumberPos = pageNumberPos;
     return print;
 }
 
-TEST_P(PrinterDefaultPlacement, LandsOnThePage)
-{
+TEST_P(PrinterDefaultPlacement, LandsOnThePage) {
     static const RecordingCanvas canvas = DrawPrinter(DefaultCase(), TitledSettings(10));
     EXPECT_EQ(At(canvas, GetParam().text), (Point{GetParam().x, GetParam().y}));
 }
@@ -314,8 +294,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PlaceCase{"F1", "Ａｒｖｅｌ株式会社 [2026/12/10]", 3259, 4084}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(PrinterSheet, OneDocumentBlackOnWhiteWithFrame)
-{
+TEST(PrinterSheet, OneDocumentBlackOnWhiteWithFrame) {
     const RecordingCanvas canvas = DrawPrinter(DefaultCase(), TitledSettings(0));
     EXPECT_EQ(canvas.Documents(), 1);
     EXPECT_EQ(canvas.EndedDocuments(), 1);
@@ -335,14 +314,12 @@ TEST(PrinterSheet, OneDocumentBlackOnWhiteWithFrame)
     EXPECT_FALSE(canvas.BrushClear());
 }
 
-TEST(PrinterSheet, ShoredFrameBottom)
-{
+TEST(PrinterSheet, ShoredFrameBottom) {
     const RecordingCanvas canvas = DrawPrinter(ShoredCase());
     EXPECT_EQ(OpsOf(canvas, "rect").front()->y2, 2243);
 }
 
-TEST(PrinterSheet, PlaceholderTitlePrintsNoTitleLine)
-{
+TEST(PrinterSheet, PlaceholderTitlePrintsNoTitleLine) {
     const RecordingCanvas canvas = DrawPrinter(DefaultCase());
     for (const CanvasOp *op : OpsOf(canvas, "text"))
         EXPECT_EQ(op->text.rfind("物件名：", 0), std::string::npos);
@@ -359,8 +336,7 @@ struct PageNumberCase {
 
 class PageNumber : public testing::TestWithParam<PageNumberCase> {};
 
-TEST_P(PageNumber, SitsAtItsPosition)
-{
+TEST_P(PageNumber, SitsAtItsPosition) {
     const RecordingCanvas canvas = DrawPrinter(DefaultCase(), TitledSettings(GetParam().pos));
     const auto ops = OpsOf(canvas, "text", "－１－");
     ASSERT_EQ(ops.size(), 1u);
@@ -368,39 +344,41 @@ TEST_P(PageNumber, SitsAtItsPosition)
     EXPECT_EQ(ops[0]->size, 10);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Positions, PageNumber,
-    testing::Values(PageNumberCase{"TopLeft", 10, 118, 94},
-                    PageNumberCase{"TopCentre", 11, 2409, 94},
-                    PageNumberCase{"TopRight", 12, 4534, 94},
-                    PageNumberCase{"TopUnknownIsRight", 15, 4534, 94},
-                    PageNumberCase{"BottomLeft", 20, 118, 6543},
-                    PageNumberCase{"BottomCentre", 21, 2409, 6543},
-                    PageNumberCase{"BottomRight", 22, 4534, 6543}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Positions, PageNumber,
+                         testing::Values(PageNumberCase{"TopLeft", 10, 118, 94},
+                                         PageNumberCase{"TopCentre", 11, 2409, 94},
+                                         PageNumberCase{"TopRight", 12, 4534, 94},
+                                         PageNumberCase{"TopUnknownIsRight", 15, 4534, 94},
+                                         PageNumberCase{"BottomLeft", 20, 118, 6543},
+                                         PageNumberCase{"BottomCentre", 21, 2409, 6543},
+                                         PageNumberCase{"BottomRight", 22, 4534, 6543}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
-TEST(PrinterSheet, DeflectionVerdictBesideOrBelowTheLongLine)
-{
+TEST(PrinterSheet, DeflectionVerdictBesideOrBelowTheLongLine) {
     const auto narrow = [](const std::string &, int) { return 0; };
     RecordingCanvas canvas = DrawPrinter(DefaultCase(), {}, narrow);
     const CanvasOp *line = canvas.FindText("＝ 16.66 ≦ 1000･Ｌw/180 + 5 =18.88 mm");
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(OpsOf(canvas, "text", "【 O.K.】")[1]->y, line->y + 47); // half a step lower
 
-    const auto wide = [](const std::string &text, int px) { return 3 * HalfWidthMeasure(text, px); };
+    const auto wide = [](const std::string &text, int px) {
+        return 3 * HalfWidthMeasure(text, px);
+    };
     canvas = DrawPrinter(DefaultCase(), {}, wide);
     line = canvas.FindText("＝ 16.66 ≦ 1000･Ｌw/180 + 5 =18.88 mm");
     EXPECT_EQ(OpsOf(canvas, "text", "【 O.K.】")[1]->y, line->y + 94); // on the next line
 }
 
-TEST(DrawLog, OneJsonObjectPerDrawingOperation)
-{
+TEST(DrawLog, OneJsonObjectPerDrawingOperation) {
     const RecordingCanvas canvas = DrawScreen(DefaultCase());
     const std::string log = DrawLogJsonLines(canvas.Ops());
     const std::string first = log.substr(0, log.find('\n'));
-    EXPECT_EQ(first, R"({"op":"rect","x":15,"y":10,"x2":525,"y2":228,"width":0,"color":"#ffffff"})");
-    EXPECT_NE(log.find(R"({"op":"text","x":23,"y":18,"size":9,"color":"#00ffff","text":"□床の概要／使用材料"})"),
-              std::string::npos);
+    EXPECT_EQ(first,
+              R"({"op":"rect","x":15,"y":10,"x2":525,"y2":228,"width":0,"color":"#ffffff"})");
+    EXPECT_NE(
+        log.find(
+            R"({"op":"text","x":23,"y":18,"size":9,"color":"#00ffff","text":"□床の概要／使用材料"})"),
+        std::string::npos);
     EXPECT_EQ(static_cast<size_t>(std::count(log.begin(), log.end(), '\n')), canvas.Ops().size());
 }
 

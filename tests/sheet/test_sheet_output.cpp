@@ -17,8 +17,7 @@
 namespace korvane {
 namespace {
 
-std::string RunCommand(const std::string &command)
-{
+std::string RunCommand(const std::string &command) {
     std::string out;
     std::unique_ptr<FILE, int (*)(FILE *)> pipe(popen(command.c_str(), "r"), pclose);
     if (!pipe)
@@ -37,8 +36,7 @@ protected:
     std::string Path(const char *name) const { return m_dir.filePath(name).toStdString(); }
 };
 
-TEST_F(SheetOutput, PdfIsOneSearchableA4Page)
-{
+TEST_F(SheetOutput, PdfIsOneSearchableA4Page) {
     PrintSettings print;
     print.projectTitle = "市民会館 増築";
     print.pageNumberPos = 21;
@@ -52,23 +50,21 @@ TEST_F(SheetOutput, PdfIsOneSearchableA4Page)
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
 
     const std::string text = RunCommand("pdftotext -raw '" + pdf + "' -");
-    for (const char *expected :
-         {"物件名：市民会館 増築", "フラットデッキ構造計算", "PX75LA-07 (Z12)",
-          "鉄筋コンクリート 24000x0.13= 3120N/㎡", "＝180.92", "fb/β = 188 N/mm",
-          "スパンL＝2500 ＞ Lmax=2420mm", "【不 可】", "「スパン」がアウトになります。設定を変えて下さい。",
-          "Ａｒｖｅｌ株式会社 [2026/12/10]", "－１－"})
+    for (const char *expected : {"物件名：市民会館 増築", "フラットデッキ構造計算",
+                                 "PX75LA-07 (Z12)", "鉄筋コンクリート 24000x0.13= 3120N/㎡",
+                                 "＝180.92", "fb/β = 188 N/mm", "スパンL＝2500 ＞ Lmax=2420mm",
+                                 "【不 可】", "「スパン」がアウトになります。設定を変えて下さい。",
+                                 "Ａｒｖｅｌ株式会社 [2026/12/10]", "－１－"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
 }
 
-TEST_F(SheetOutput, PdfThatCannotBeWrittenReportsFailure)
-{
+TEST_F(SheetOutput, PdfThatCannotBeWrittenReportsFailure) {
     const QString path = m_dir.filePath("missing/folder/sheet.pdf");
     EXPECT_FALSE(WriteSheetPdf(path, m_record, Calculate(m_record), PrintSettings{}, "x"));
     EXPECT_EQ(drawTarget, 0);
 }
 
-TEST_F(SheetOutput, ScreenPictureIsTheResultPictureWithTheSheetOnIt)
-{
+TEST_F(SheetOutput, ScreenPictureIsTheResultPictureWithTheSheetOnIt) {
     const QImage empty = NewResultPicture();
     const QImage sheet = RenderScreenSheet(m_record, Calculate(m_record));
     EXPECT_EQ(drawTarget, 0);
@@ -94,8 +90,7 @@ TEST_F(SheetOutput, ScreenPictureIsTheResultPictureWithTheSheetOnIt)
     EXPECT_EQ(QImage(QString::fromStdString(png)).size(), QSize(570, 670));
 }
 
-TEST_F(SheetOutput, DrawLogMeasuresWithTheSheetFont)
-{
+TEST_F(SheetOutput, DrawLogMeasuresWithTheSheetFont) {
     const std::string log =
         SheetDrawLog(m_record, Calculate(m_record), PrintSettings{}, kTargetScreen, "");
     EXPECT_EQ(drawTarget, 0);
@@ -112,8 +107,7 @@ TEST_F(SheetOutput, DrawLogMeasuresWithTheSheetFont)
 } // namespace
 } // namespace korvane
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     // The sheet needs fonts, not a display: run without one unless told otherwise.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
