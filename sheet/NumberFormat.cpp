@@ -2,6 +2,7 @@
 
 #include "core/TextCodec.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -27,18 +28,21 @@ DecimalDigits ToDigits(double value) {
                                    std::chars_format::scientific, 14)
                          .ptr;
     *end = '\0';
-    std::string digits;
-    digits += buf[0];
-    digits.append(buf + 2, 14);
+    char digits[15];
+    digits[0] = buf[0];
+    std::copy(buf + 2, buf + 16, digits + 1);
     const int exponent = std::atoi(buf + 17);
     const int pointAt = exponent + 1; // digits before the point
+    const std::string_view all(digits, sizeof digits);
     if (pointAt <= 0) {
-        d.fraction = std::string(static_cast<size_t>(-pointAt), '0') + digits;
-    } else if (pointAt >= static_cast<int>(digits.size())) {
-        d.whole = digits + std::string(static_cast<size_t>(pointAt) - digits.size(), '0');
+        d.fraction.assign(static_cast<size_t>(-pointAt), '0');
+        d.fraction += all;
+    } else if (pointAt >= static_cast<int>(all.size())) {
+        d.whole = all;
+        d.whole.append(static_cast<size_t>(pointAt) - all.size(), '0');
     } else {
-        d.whole = digits.substr(0, static_cast<size_t>(pointAt));
-        d.fraction = digits.substr(static_cast<size_t>(pointAt));
+        d.whole = all.substr(0, static_cast<size_t>(pointAt));
+        d.fraction = all.substr(static_cast<size_t>(pointAt));
     }
     return d;
 }
