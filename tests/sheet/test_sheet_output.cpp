@@ -1,18 +1,22 @@
 // The sheet through QPainter: the result picture and the one-page PDF file read back.
 #include "sheet/DrawSheet.h"
+#include "sheet/qt/QtCanvas.h"
 #include "sheet/qt/SheetOutput.h"
 
 #include "core/Inputdata.h"
 #include "core/U_calc.h"
 
 #include <QGuiApplication>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <regex>
+#include <sstream>
 
 namespace korvane {
 namespace {
@@ -102,6 +106,60 @@ TEST_F(SheetOutput, DrawLogMeasuresWithTheSheetFont) {
     EXPECT_NE(printed.find(R"("text":"Ａｒｖｅｌ株式会社 [today]")"), std::string::npos);
     EXPECT_NE(printed.find(R"({"op":"rect","x":307,"y":590,"x2":4417,"y2":2125)"),
               std::string::npos);
+}
+
+// A picture canvas that also notes where each text went.
+class NotingCanvas : public QtCanvas {
+public:
+    using QtCanvas::QtCanvas;
+    void TextOut(int x, int y, const std::string &text) override {
+        m_texts.push_back({x, y, text});
+        QtCanvas::TextOut(x, y, text);
+    }
+    struct Text {
+        int x, y;
+        std::string text;
+        bool operator==(const Text &) const = default;
+    };
+    std::vector<Text> m_texts;
+};
+
+std::vector<NotingCanvas::Text> LoggedTexts(const std::string &log) {
+    std::vector<NotingCanvas::Text> texts;
+    std::istringstream lines(log);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const auto op = nlohmann::json::parse(line);
+        if (op["op"] == "text")
+            texts.push_back({op["x"], op["y"], op["text"]});
+    }
+    return texts;
+}
+
+TEST_F(SheetOutput, DrawLogPlacesEveryTextWhereThePictureAndPageHaveIt) {
+    const CCalcResult result = Calculate(m_record);
+    QImage picture = NewResultPicture();
+    NotingCanvas screen(picture, kScreenFontDpi);
+    {
+        const DrawTargetScope scope(kTargetScreen);
+        DrawSheet(m_record, result, PrintSettings{}, screen, "");
+    }
+    EXPECT_EQ(LoggedTexts(SheetDrawLog(m_record, result, PrintSettings{}, kTargetScreen, "")),
+              screen.m_texts);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_dir.filePath("noted.pdf"));
+    printer.setResolution(kPdfResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(true);
+    NotingCanvas page(printer, kPdfResolution, printer.width(), kPdfResolution);
+    {
+        const DrawTargetScope scope(kTargetPrinter);
+        DrawSheet(m_record, result, PrintSettings{}, page, "d");
+    }
+    EXPECT_EQ(LoggedTexts(SheetDrawLog(m_record, result, PrintSettings{}, kTargetPrinter, "d")),
+              page.m_texts);
 }
 
 } // namespace
