@@ -27,13 +27,45 @@ std::uint32_t ReadU32(const QByteArray &bytes, qsizetype at)
            std::uint32_t(p[3]) << 24;
 }
 
-// libemf2svg trusts the record sizes it reads, so a damaged file is refused here: a header
-// record with the metafile signature, then records of whole 4-byte units that lie within
-// the file, up to an end-of-file record.
+// A block of the header that the converter reads must lie inside the header.
+bool HeaderPartFits(std::uint32_t headerSize, std::uint32_t offset, std::uint64_t length)
+{
+    return length == 0 || (offset >= kMinHeaderSize && offset + length <= headerSize);
+}
+
+// The converter reads the description as a UTF-16 text up to a zero character, whatever
+// its stated length, so one must follow inside the header.
+bool DescriptionFits(const QByteArray &emf, std::uint32_t headerSize)
+{
+    const std::uint32_t length = ReadU32(emf, 60);
+    const std::uint32_t offset = ReadU32(emf, 64);
+    if (length == 0 && offset == 0)
+        return true; // no description: the record's type, 1, ends in a zero character
+    if (!HeaderPartFits(headerSize, offset, std::uint64_t(length) * 2) ||
+        offset < kMinHeaderSize)
+        return false;
+    for (std::uint32_t at = offset; at + 1 < headerSize; at += 2) {
+        if (emf[at] == 0 && emf[at + 1] == 0)
+            return true;
+    }
+    return false;
+}
+
+// libemf2svg trusts the sizes and offsets it reads, so a damaged file is refused here: a
+// header record with the metafile signature whose description and pixel format lie inside
+// it, then records of whole 4-byte units that lie within the file, up to an end-of-file
+// record.
 bool IsWellFormedEmf(const QByteArray &emf)
 {
     if (emf.size() < kMinHeaderSize || ReadU32(emf, 0) != kEmrHeader ||
         ReadU32(emf, 40) != kEmfSignature)
+        return false;
+    const std::uint32_t headerSize = ReadU32(emf, 4);
+    if (headerSize < kMinHeaderSize || headerSize > std::uint32_t(emf.size()))
+        return false;
+    if (!DescriptionFits(emf, headerSize))
+        return false;
+    if (headerSize >= 100 && !HeaderPartFits(headerSize, ReadU32(emf, 92), ReadU32(emf, 88)))
         return false;
     qsizetype at = 0;
     while (at + 8 <= emf.size()) {

@@ -345,6 +345,15 @@ void TestHelpWindow::damagedPictureIsRefused_data()
     QByteArray oversized = bytes;
     qToLittleEndian<quint32>(0x7FFFFFF0u, oversized.data() + third + 4);
     QTest::newRow("record past the end") << oversized;
+    QByteArray description = bytes;
+    qToLittleEndian<quint32>(0x10000u, description.data() + 60); // its length in characters
+    QTest::newRow("description past the header") << description;
+    QByteArray unterminated = bytes.left(220 + 8);
+    qToLittleEndian<quint32>(0u, unterminated.data() + 60);   // no length, but an offset
+    qToLittleEndian<quint32>(220u, unterminated.data() + 64); // at the end of the header
+    qToLittleEndian<quint32>(14u, unterminated.data() + 220); // then the end record
+    qToLittleEndian<quint32>(8u, unterminated.data() + 224);
+    QTest::newRow("description without end") << unterminated;
 }
 
 void TestHelpWindow::damagedPictureIsRefused()
