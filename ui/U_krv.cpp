@@ -22,6 +22,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -44,16 +45,25 @@ const QString kNavyField = QStringLiteral(
     " border: 1px solid rgb(90,90,110); }"
     "QLineEdit:disabled { background: rgb(0,0,128); color: rgb(150,150,170); }");
 
-const QString kNavyList = QStringLiteral(
-    "QComboBox { background: rgb(0,0,128); color: white; font-weight: bold;"
-    " border: 1px solid rgb(90,90,110); padding-left: 4px; }"
-    "QComboBox::drop-down { background: rgb(212,208,200); width: 16px;"
-    " border-left: 1px solid rgb(90,90,110); }"
-    "QComboBox::down-arrow { image: none; width: 0; height: 0;"
-    " border-left: 4px solid transparent; border-right: 4px solid transparent;"
-    " border-top: 5px solid black; }"
-    "QComboBox QAbstractItemView { background: rgb(0,0,128); color: white;"
-    " selection-background-color: rgb(204,0,68); selection-color: white; }");
+const QString kSpeedButton = QStringLiteral(
+    "QToolButton { color: rgb(0,0,128); background: rgb(212,208,200);"
+    " border: 2px outset rgb(235,235,235); }"
+    "QToolButton:checked { color: rgb(204,0,68); background: rgb(160,166,176);"
+    " border: 2px inset rgb(120,120,130); }");
+
+// A pick-only list in the inputs' navy with white bold text.
+void PaintNavyList(QComboBox &list)
+{
+    QPalette palette = list.palette();
+    for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
+        palette.setColor(role, kOptionNavy);
+    for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+        palette.setColor(role, Qt::white);
+    palette.setColor(QPalette::Highlight, kChosenCrimson);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    list.setPalette(palette);
+    list.setFont(WindowFont(12, true));
+}
 
 QLabel *MakeLabel(const QString &text, QWidget *parent, const QRect &box)
 {
@@ -84,7 +94,7 @@ DropDownList *MakeList(QWidget *parent, const QRect &box)
 {
     auto *list = new DropDownList(parent);
     list->setGeometry(box);
-    list->setStyleSheet(kNavyList);
+    PaintNavyList(*list);
     list->setAttribute(Qt::WA_InputMethodEnabled, false);
     return list;
 }
@@ -131,6 +141,7 @@ TForm1::TForm1(QWidget *parent)
     SetBackground(*this, kWindowGrey);
     createControls();
     connectSignals();
+    CentreOnScreen();
     FormCreate();
 }
 
@@ -278,6 +289,7 @@ void TForm1::createConcreteBand()
         button->setGeometry(left, 22, 78, 26);
         button->setCheckable(true);
         button->setFont(WindowFont(12, true));
+        button->setStyleSheet(kSpeedButton);
         button->setFocusPolicy(Qt::NoFocus);
         m_concreteGroup->addButton(button, kind++);
         *slot = button;
@@ -323,8 +335,8 @@ void TForm1::createRightColumn()
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
     }
-    StaticText1 = MakeLabel(QStringLiteral("Korvane"), this, QRect(549, 18, 88, 26));
-    StaticText1->setFont(TitleSerifFont(22));
+    StaticText1 = MakeLabel(QStringLiteral("Korvane"), this, QRect(549, 18, 92, 26));
+    StaticText1->setFont(TitleSerifFont(20));
     StaticText2 = MakeLabel(QStringLiteral("for Win"), this, QRect(560, 44, 76, 22));
     StaticText2->setFont(TitleSerifFont(16));
     for (QLabel *title : {StaticText1, StaticText2})
@@ -433,6 +445,8 @@ void TForm1::ShowSplash()
     // input can reach it.
     QElapsedTimer clock;
     clock.start();
+    QCoreApplication::processEvents();
+    PrepareForShowing();
     while (clock.elapsed() < SplashMilliseconds()) {
         QEventLoop wait;
         QTimer::singleShot(std::max<qint64>(1, SplashMilliseconds() - clock.elapsed()), &wait,
@@ -443,13 +457,34 @@ void TForm1::ShowSplash()
     splash->deleteLater();
 }
 
+void TForm1::CentreOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2,
+             area.y() + (area.height() - height()) / 2);
+    }
+}
+
+// Work that showing the window would do anyway (style polish, native window, fonts and
+// glyphs of one full paint) is done while the splash waits, so that the window appears at
+// once afterwards.
+void TForm1::PrepareForShowing()
+{
+    ensurePolished();
+    for (QWidget *child : findChildren<QWidget *>())
+        child->ensurePolished();
+    winId();
+    QPixmap warmUp(size());
+    render(&warmUp);
+}
+
 void TForm1::PlaceOnScreen()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     if (x() + width() > area.width())
         move(area.width() - width() - 5, 5);
 }

@@ -170,6 +170,8 @@ private:
     void FormCreate();
     void UpdateMarker();
     void ShowSplash();
+    void CentreOnScreen();
+    void PrepareForShowing();
     void PlaceOnScreen();
     void FamilyChange(bool ridge);
     void CoatingUpdate();

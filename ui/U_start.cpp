@@ -55,11 +55,11 @@ void TAboutBox::paintEvent(QPaintEvent *)
     DrawIcon(painter, QRect(14, 14, 32, 32));
 
     painter.setPen(Qt::white);
-    painter.setFont(TitleSerifFont(26));
-    painter.drawText(QRect(56, 8, 140, 34), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.setFont(TitleSerifFont(24));
+    painter.drawText(QRect(56, 8, 124, 34), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Korvane"));
     painter.setFont(TitleSerifFont(16));
-    painter.drawText(QRect(170, 16, 96, 26), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRect(184, 16, 82, 26), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("for  Win"));
     painter.setFont(WindowFont(11, true));
     painter.drawText(QRect(200, 42, 62, 14), Qt::AlignRight | Qt::AlignVCenter,
