@@ -41,10 +41,10 @@ bool DescriptionFits(const QByteArray &emf, std::uint32_t headerSize)
     const std::uint32_t offset = ReadU32(emf, 64);
     if (length == 0 && offset == 0)
         return true; // no description: the record's type, 1, ends in a zero character
-    if (!HeaderPartFits(headerSize, offset, std::uint64_t(length) * 2) ||
-        offset < kMinHeaderSize)
+    if (offset < kMinHeaderSize || offset >= headerSize ||
+        !HeaderPartFits(headerSize, offset, std::uint64_t(length) * 2))
         return false;
-    for (std::uint32_t at = offset; at + 1 < headerSize; at += 2) {
+    for (qsizetype at = offset; at + 1 < qsizetype(headerSize); at += 2) {
         if (emf[at] == 0 && emf[at + 1] == 0)
             return true;
     }

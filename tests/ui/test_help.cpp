@@ -354,6 +354,10 @@ void TestHelpWindow::damagedPictureIsRefused_data()
     qToLittleEndian<quint32>(14u, unterminated.data() + 220); // then the end record
     qToLittleEndian<quint32>(8u, unterminated.data() + 224);
     QTest::newRow("description without end") << unterminated;
+    QByteArray farDescription = bytes;
+    qToLittleEndian<quint32>(0u, farDescription.data() + 60);
+    qToLittleEndian<quint32>(0xFFFFFFFFu, farDescription.data() + 64);
+    QTest::newRow("description at the end of the address range") << farDescription;
 }
 
 void TestHelpWindow::damagedPictureIsRefused()
