@@ -1,0 +1,100 @@
+// The main window's "HELP ON"/"HELP OFF" button and the help pages its inputs ask for,
+// with the real help window and the pictures of load_data/.
+
+#include "UiTestSupport.h"
+
+#include "ui/Uhelp.h"
+#include "ui/Windows.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+using namespace korvane;
+using namespace korvane::testing;
+
+class HelpSwitch : public QObject {
+    Q_OBJECT
+    TemporaryAppData m_appData;
+    std::unique_ptr<ProgramWindows> m_windows;
+    TForm1 *m_form = nullptr;
+    TForm4 *m_help = nullptr;
+
+private slots:
+    void init();
+    void cleanup() { m_windows.reset(); }
+    void switchOnShowsTheDeckPageOfTheFamily();
+    void firstPageAfterSwitchingOnTakesTheFocus();
+    void closeBoxResetsTheButton();
+    void pageTouchedWhileOffIsShownWhenSwitchedOn();
+};
+
+void HelpSwitch::init()
+{
+    SplashMilliseconds() = 0;
+    ModalRecorder notices;
+    m_windows = CreateProgramWindows();
+    m_form = m_windows->form1.get();
+    m_help = static_cast<TForm4 *>(m_windows->help.get());
+    m_form->InitialIdle();
+    m_form->show();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+}
+
+void HelpSwitch::switchOnShowsTheDeckPageOfTheFamily()
+{
+    QVERIFY(!m_help->isVisible());
+    QTest::mouseClick(m_form->BitBtn5, Qt::LeftButton);
+    QVERIFY(m_help->isVisible());
+    QCOMPARE(m_form->BitBtn5->text(), QStringLiteral("HELP OFF"));
+    QCOMPARE(m_help->windowTitle(), QStringLiteral("デッキ種類"));
+    QCOMPARE(m_help->ScrollRange(), 1135); // the ridge deck's picture
+    QTest::mouseClick(m_form->RadioButton11, Qt::LeftButton);
+    QCOMPARE(m_help->ScrollRange(), 966);
+
+    QTest::mouseClick(m_form->BitBtn5, Qt::LeftButton);
+    QVERIFY(!m_help->isVisible());
+    QCOMPARE(m_form->BitBtn5->text(), QStringLiteral("HELP ON"));
+    QCOMPARE(m_help->helpJustSwitchedOn, 0);
+}
+
+void HelpSwitch::firstPageAfterSwitchingOnTakesTheFocus()
+{
+    QTest::mouseClick(m_form->BitBtn5, Qt::LeftButton);
+    QCOMPARE(m_help->helpJustSwitchedOn, 1);
+    QTest::mouseClick(m_form->Edit1, Qt::LeftButton);
+    QCOMPARE(m_help->windowTitle(), QStringLiteral("スパン"));
+    QCOMPARE(m_help->helpJustSwitchedOn, 0);
+}
+
+void HelpSwitch::closeBoxResetsTheButton()
+{
+    QTest::mouseClick(m_form->BitBtn5, Qt::LeftButton);
+    m_help->close();
+    QCOMPARE(m_form->BitBtn5->text(), QStringLiteral("HELP ON"));
+    QCOMPARE(m_help->helpJustSwitchedOn, 0);
+    QTest::mouseClick(m_form->BitBtn5, Qt::LeftButton);
+    QVERIFY(m_help->isVisible());
+    QCOMPARE(m_help->windowTitle(), QStringLiteral("デッキ種類")); // its last page
+}
+
+void HelpSwitch::pageTouchedWhileOffIsShownWhenSwitchedOn()
+{
+    const struct {
+        QWidget *control;
+        const char *caption;
+    } touches[] = {{m_form->SpeedButton6, "コンクリート"},
+                   {m_form->RadioButton9, "支持梁/施工状況"},
+                   {m_form->RadioButton8, "荷　重"},
+                   {m_form->RadioButton2, "スパン"}};
+    for (const auto &touch : touches) {
+        QTest::mouseClick(touch.control, Qt::LeftButton);
+        QVERIFY(!m_help->isVisible());
+        QCOMPARE(m_help->windowTitle(), QString::fromUtf8(touch.caption));
+    }
+}
+
+KORVANE_UI_TEST_MAIN(HelpSwitch)
+#include "tst_help_switch.moc"
