@@ -1,0 +1,120 @@
+// The print settings window: a position takes effect when clicked, OK commits the title
+// and the page text, Cancel restores them but not the position.
+
+#include "UiTestSupport.h"
+
+#include "core/PrintSettings.h"
+#include "ui/Look.h"
+#include "ui/U_PrintData.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace korvane;
+using namespace korvane::testing;
+
+class PrintSettingsWindow : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TForm7> m_window;
+
+private slots:
+    void init();
+    void cleanup() { m_window.reset(); }
+    void createdState();
+    void closing_data();
+    void closing();
+    void titleFieldEmptiesItsPlaceholderOnClick();
+};
+
+void PrintSettingsWindow::init()
+{
+    SharedPrintSettings() = PrintSettings{};
+    m_window = std::make_unique<TForm7>();
+}
+
+void PrintSettingsWindow::createdState()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("印刷用設定"));
+    QCOMPARE(m_window->size(), QSize(464, 155));
+    QCOMPARE(m_window->Edit1->text(), QStringLiteral("件名を入力"));
+    QCOMPARE(m_window->Edit2->text(), QStringLiteral("－１－"));
+    QVERIFY(m_window->RadioButton1->isChecked());
+    QVERIFY(!m_window->Edit2->isEnabled());
+    QCOMPARE(m_window->RadioButton1->palette().color(QPalette::WindowText), kChosenCrimson);
+    QCOMPARE(m_window->RadioButton4->palette().color(QPalette::WindowText), kOptionNavy);
+    QCOMPARE(m_window->BitBtn2->text(), QStringLiteral("    設　定"));
+    QCOMPARE(m_window->BitBtn1->text(), QStringLiteral(" キャンセル"));
+}
+
+void PrintSettingsWindow::closing_data()
+{
+    QTest::addColumn<int>("storedPosition"); // before the window opens
+    QTest::addColumn<int>("clickedOption");  // -1: none
+    QTest::addColumn<QString>("title");      // typed into Edit1
+    QTest::addColumn<QString>("pageText");   // typed into Edit2 when enabled
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("storedTitle");
+    QTest::addColumn<QString>("storedPageText");
+    QTest::addColumn<int>("checkedOption");
+
+    QTest::newRow("OK with an empty title keeps the placeholder")
+        << 0 << -1 << "" << "" << true << 0 << "件名を入力" << "－１－" << 0;
+    QTest::newRow("OK with a title") << 0 << -1 << "新社屋" << "" << true << 0 << "新社屋"
+                                     << "－１－" << 0;
+    QTest::newRow("top right then Cancel keeps the position")
+        << 0 << 3 << "新社屋" << "P2" << false << 12 << "件名を入力" << "－１－" << 3;
+    QTest::newRow("none then Cancel keeps none")
+        << 11 << 0 << "" << "" << false << 0 << "件名を入力" << "－１－" << 0;
+    QTest::newRow("none then OK keeps the page text")
+        << 11 << 0 << "" << "" << true << 0 << "件名を入力" << "－１－" << 0;
+    QTest::newRow("new page text with a position")
+        << 0 << 5 << "" << "-2-" << true << 21 << "件名を入力" << "-2-" << 5;
+}
+
+void PrintSettingsWindow::closing()
+{
+    QFETCH(int, storedPosition);
+    QFETCH(int, clickedOption);
+    QFETCH(QString, title);
+    QFETCH(QString, pageText);
+    QFETCH(bool, ok);
+    QFETCH(int, position);
+    QFETCH(QString, storedTitle);
+    QFETCH(QString, storedPageText);
+    QFETCH(int, checkedOption);
+
+    m_window->CheckPositionOption(storedPosition);
+    m_window->RefreshPositionOptions();
+    m_window->show();
+    if (clickedOption >= 0)
+        QTest::mouseClick(m_window->PositionOptions()[clickedOption], Qt::LeftButton,
+                          {}, QPoint(6, 8));
+    m_window->Edit1->setText(title);
+    if (m_window->Edit2->isEnabled() && !pageText.isEmpty())
+        m_window->Edit2->setText(pageText);
+    QTest::mouseClick(ok ? m_window->BitBtn2 : m_window->BitBtn1, Qt::LeftButton);
+
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(SharedPrintSettings().pageNumberPos, position);
+    QCOMPARE(QString::fromStdString(SharedPrintSettings().projectTitle), storedTitle);
+    QCOMPARE(QString::fromStdString(SharedPrintSettings().pageText), storedPageText);
+    QVERIFY(m_window->PositionOptions()[checkedOption]->isChecked());
+    QCOMPARE(m_window->Edit2->isEnabled(), checkedOption != 0);
+    if (!ok)
+        QCOMPARE(m_window->Edit1->text(), storedTitle); // the title comes back
+}
+
+void PrintSettingsWindow::titleFieldEmptiesItsPlaceholderOnClick()
+{
+    m_window->show();
+    QTest::mouseClick(m_window->Edit1, Qt::LeftButton);
+    QCOMPARE(m_window->Edit1->text(), QString());
+    m_window->Edit1->setText(QStringLiteral("倉庫"));
+    QTest::mouseClick(m_window->Edit1, Qt::LeftButton);
+    QCOMPARE(m_window->Edit1->text(), QStringLiteral("倉庫"));
+}
+
+KORVANE_UI_TEST_MAIN(PrintSettingsWindow)
+#include "tst_print_settings.moc"
