@@ -481,12 +481,15 @@ void TForm1::PrepareForShowing()
 
 void TForm1::PlaceOnScreen()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    if (x() + width() > area.width())
-        move(area.width() - width() - 5, 5);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(StartPosition(geometry(), screen->geometry().width()));
+}
+
+QPoint korvane::StartPosition(const QRect &window, int screenWidth)
+{
+    if (window.x() + window.width() > screenWidth)
+        return {screenWidth - window.width() - 5, 5};
+    return window.topLeft();
 }
 
 void TForm1::showEvent(QShowEvent *event)

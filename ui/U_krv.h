@@ -193,6 +193,10 @@ namespace korvane {
 // How long the start-up shows the splash, in milliseconds (tests shorten it).
 int &SplashMilliseconds();
 
+// Where the main window goes: where it is, unless its right edge passes the screen's width;
+// then its right edge 5 pixels inside the screen and its top at 5.
+QPoint StartPosition(const QRect &window, int screenWidth);
+
 } // namespace korvane
 
 // The window into a fresh record (defaults first, so versionText stays current).

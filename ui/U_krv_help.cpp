@@ -2,7 +2,11 @@
 
 #include "ui/U_krv.h"
 
+#include "ui/Application.h"
+
 #include <QPushButton>
+
+#include <exception>
 
 #if __has_include("ui/Uhelp.h")
 #include "ui/Uhelp.h"
@@ -63,7 +67,13 @@ void TForm1::ShowHelpPage(int page)
         ReadInputData(*this, record);
         family = record.deckFamily;
     }
-    m_help->ShowHelpPage(page, family);
+    // A picture that cannot be loaded is reported, but the handler that asked for the page
+    // goes on: a case being shown must not stop halfway because of a help picture.
+    try {
+        m_help->ShowHelpPage(page, family);
+    } catch (const std::exception &error) {
+        ShowGeneralError(QString::fromUtf8(error.what()));
+    }
 #else
     (void)page;
 #endif

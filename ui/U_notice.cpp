@@ -49,6 +49,7 @@ TForm8::TForm8(QWidget *parent)
     auto *text = new QPlainTextEdit(QString::fromUtf8(kNoticeText), this);
     text->setGeometry(12, 58, 378, 206);
     text->setReadOnly(true);
+    text->setFont(WindowFont(11));
     text->setFocusPolicy(Qt::NoFocus);
 
     BitBtn1 = new QPushButton(QStringLiteral("確　認"), this);

@@ -6,6 +6,7 @@
 #include "ui/Uhelp.h"
 #include "ui/Windows.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,6 +29,7 @@ private slots:
     void firstPageAfterSwitchingOnTakesTheFocus();
     void closeBoxResetsTheButton();
     void pageTouchedWhileOffIsShownWhenSwitchedOn();
+    void missingPictureDoesNotStopShowingACase();
 };
 
 void HelpSwitch::init()
@@ -94,6 +96,30 @@ void HelpSwitch::pageTouchedWhileOffIsShownWhenSwitchedOn()
         QVERIFY(!m_help->isVisible());
         QCOMPARE(m_help->windowTitle(), QString::fromUtf8(touch.caption));
     }
+}
+
+void HelpSwitch::missingPictureDoesNotStopShowingACase()
+{
+    const QString picture = QCoreApplication::applicationDirPath() +
+                            QStringLiteral("/load_data/KR_tag1.emf");
+    const QString aside = picture + QStringLiteral(".aside");
+    QVERIFY(QFile::rename(picture, aside));
+    MessageRecorder messages;
+    CInputData record;
+    record.deckFamily = 0;
+    record.deckModel = 2;
+    record.thicknessCode = 1;
+    record.spanLength = 4200;
+    record.workLoadValue = 2000;
+    ShowInputData(*m_form, record);
+    QFile::rename(aside, picture);
+
+    QCOMPARE(messages.texts.size(), 1); // the picture's error, once
+    CInputData shown;
+    ReadInputData(*m_form, shown);
+    QCOMPARE(shown.deckModel, 2);
+    QCOMPARE(shown.spanLength, 4200);
+    QCOMPARE(shown.workLoadValue, 2000);
 }
 
 KORVANE_UI_TEST_MAIN(HelpSwitch)

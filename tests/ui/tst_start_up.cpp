@@ -58,6 +58,8 @@ private slots:
     void noticeClosesAndFreesItself();
     void appDataFallsBackToXdgDataHome();
     void errorEscapingAHandlerIsShown();
+    void placement_data();
+    void placement();
 };
 
 void StartUp::markerFile_data()
@@ -162,6 +164,25 @@ void StartUp::errorEscapingAHandlerIsShown()
     QCoreApplication::sendEvent(&failing, &event);
     QCOMPARE(messages.texts, QStringList{QStringLiteral("ファイル「x.fdt」を読み込めません。")});
     QCOMPARE(messages.titles, QStringList{QStringLiteral("Korvane for Win")});
+}
+
+void StartUp::placement_data()
+{
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<int>("screenWidth");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("fits") << QRect(318, 279, 644, 465) << 1280 << QPoint(318, 279);
+    QTest::newRow("right edge exactly at the screen's") << QRect(636, 100, 644, 465) << 1280
+                                                        << QPoint(636, 100);
+    QTest::newRow("narrow screen") << QRect(100, 80, 644, 465) << 700 << QPoint(51, 5);
+}
+
+void StartUp::placement()
+{
+    QFETCH(QRect, window);
+    QFETCH(int, screenWidth);
+    QFETCH(QPoint, expected);
+    QCOMPARE(StartPosition(window, screenWidth), expected);
 }
 
 KORVANE_UI_TEST_MAIN(StartUp)
