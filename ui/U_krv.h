@@ -19,7 +19,9 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QToolButton;
+class TForm3;
 class TForm4;
+class TForm6;
 class TForm7;
 class TSummary;
 
@@ -38,6 +40,8 @@ public:
     // Windows created after this one that its handlers use.
     void SetSummaryWindow(TSummary *summary) { m_summary = summary; }
     void SetHelpWindow(TForm4 *help);
+    void SetDataFileWindow(TForm6 *files) { m_files = files; }
+    void SetResultWindow(TForm3 *result) { m_result = result; }
     TForm7 *Form7() const { return m_form7; }
 
     // Deck band.
@@ -108,6 +112,11 @@ public:
 
     // The four-position text of the work-load field, unfilled positions as blanks.
     QString MaskEdit1Text() const;
+
+    // Calculate, open and save.
+    void BitBtn1Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
 
     // Start-up and ending.
     void InitialIdle();
@@ -182,6 +191,8 @@ private:
     TForm7 *m_form7 = nullptr;
     TForm4 *m_help = nullptr;
     TSummary *m_summary = nullptr;
+    TForm6 *m_files = nullptr;
+    TForm3 *m_result = nullptr;
     QButtonGroup *m_concreteGroup = nullptr;
     korvane::HintTracker *m_hints = nullptr;
     bool m_idlePending = false;

@@ -42,7 +42,9 @@ std::unique_ptr<ProgramWindows> CreateProgramWindows()
     windows->help = std::move(help);
 #endif
     windows->form6 = std::make_unique<TForm6>();
+    windows->form1->SetDataFileWindow(windows->form6.get());
     windows->form3 = std::make_unique<TForm3>();
+    windows->form1->SetResultWindow(windows->form3.get());
     return windows;
 }
 

@@ -1,0 +1,70 @@
+// The main window's command buttons reach the windows created after it.
+
+#include "UiTestSupport.h"
+
+#include "ui/Windows.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace korvane;
+using namespace korvane::testing;
+
+class CommandButtons : public QObject {
+    Q_OBJECT
+    TemporaryAppData m_appData;
+
+private slots:
+    void buttonsOpenTheirWindows_data();
+    void buttonsOpenTheirWindows();
+    void endClosesTheMainWindow();
+};
+
+void CommandButtons::buttonsOpenTheirWindows_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("計　算") << "BitBtn1" << "TForm3";
+    QTest::newRow("データ読込") << "BitBtn3" << "QFileDialog";
+    QTest::newRow("データ保存") << "BitBtn4" << "QFileDialog";
+}
+
+void CommandButtons::buttonsOpenTheirWindows()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    SplashMilliseconds() = 0;
+    std::unique_ptr<ProgramWindows> windows;
+    {
+        ModalRecorder notices;
+        windows = CreateProgramWindows();
+    }
+    TForm1 &form = *windows->form1;
+    form.InitialIdle();
+    form.show();
+    QPushButton *pressed = button == QLatin1String("BitBtn1")   ? form.BitBtn1
+                           : button == QLatin1String("BitBtn3") ? form.BitBtn3
+                                                                : form.BitBtn4;
+    ModalRecorder modals;
+    MessageRecorder messages;
+    QTest::mouseClick(pressed, Qt::LeftButton);
+    QCOMPARE(modals.shown, QStringList{window});
+    QCOMPARE(messages.texts, QStringList());
+}
+
+void CommandButtons::endClosesTheMainWindow()
+{
+    SplashMilliseconds() = 0;
+    ModalRecorder notices;
+    TForm1 form;
+    form.InitialIdle();
+    form.show();
+    MessageRecorder messages; // nothing is asked, even with changed input
+    form.Edit1->setText(QStringLiteral("3000"));
+    QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
+    QVERIFY(!form.isVisible());
+    QVERIFY(messages.texts.isEmpty());
+}
+
+KORVANE_UI_TEST_MAIN(CommandButtons)
+#include "tst_command_buttons.moc"
