@@ -188,6 +188,8 @@ void TestHelpWindow::pages()
     QCOMPARE(help.height(), 600);
     QCOMPARE(help.ScrollBox1->verticalScrollBar()->value(), 0);
     QCOMPARE(help.Picture(), ExpectedPicture(file, pictureHeight));
+    // The picture covers its area with drawing (not a blank conversion) and nothing below.
+    QVERIFY(DrawnPixels(help.Picture(), 0, pictureHeight) > 437 * pictureHeight / 20);
     QCOMPARE(DrawnPixels(help.Picture(), pictureHeight, 1143), 0);
 }
 
