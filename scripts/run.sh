@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs what korvane needs, builds it and starts the desktop program.
+# Installs what korvane needs, builds the desktop program into build/ and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)"
-if [ -x build/app/korvane ]; then
-  exec build/app/korvane "$@"
+cmake --build build -j "$(nproc)" --target korvane
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display to show the program on (DISPLAY is not set)." >&2
+  echo "On a machine without a desktop: xvfb-run -a scripts/run.sh" >&2
+  exit 1
 fi
-exec build/cli/korvane-calc "$@"
+exec build/app/korvane "$@"

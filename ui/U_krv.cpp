@@ -145,7 +145,11 @@ TForm1::TForm1(QWidget *parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    if (m_waitCursor) // never shown: the start-up's hourglass ends with the window
+        QGuiApplication::restoreOverrideCursor();
+}
 
 void TForm1::createControls()
 {
