@@ -5,6 +5,7 @@
 #include "ui/RtfReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
@@ -46,7 +47,8 @@ void TSummary::ShowSummary()
 {
     const QString path = DataFolder() + QStringLiteral("Summary.rtf");
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A folder of that name opens on some systems but reads as nothing.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw korvane::FileError(
             QStringLiteral("概要ファイル \"%1\" を開けません。").arg(path).toStdString());
     korvane::ReadRtf(file.readAll(), *RichEdit1->document());

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -124,6 +125,7 @@ private slots:
     void damagedPictureIsRefused();
     void missingFirstPictureLeavesTheWindowBlank();
     void summaryShownTwiceReloadsOneWindow();
+    void missingSummaryIsNotShown_data();
     void missingSummaryIsNotShown();
 };
 
@@ -411,11 +413,22 @@ void TestHelpWindow::summaryShownTwiceReloadsOneWindow()
              1);
 }
 
+void TestHelpWindow::missingSummaryIsNotShown_data()
+{
+    QTest::addColumn<bool>("folderInItsPlace");
+    QTest::newRow("no file") << false;
+    QTest::newRow("a folder of that name") << true;
+}
+
 void TestHelpWindow::missingSummaryIsNotShown()
 {
+    QFETCH(bool, folderInItsPlace);
     TSummary summary;
     summary.RichEdit1->setPlainText("earlier text");
     FileGuard missing("Summary.rtf");
+    if (folderInItsPlace)
+        QVERIFY(QDir().mkdir(DataFolder() + "Summary.rtf"));
+    const auto removeFolder = qScopeGuard([] { QDir().rmdir(DataFolder() + "Summary.rtf"); });
     try {
         summary.ShowSummary();
         QFAIL("no error for a missing summary");
