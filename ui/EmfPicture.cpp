@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <deque>
 
 namespace korvane {
 
@@ -102,10 +103,23 @@ QByteArray EmfToSvg(const QByteArray &emf)
     return svg;
 }
 
-EmfPicture::EmfPicture() = default;
-EmfPicture::~EmfPicture() = default;
-EmfPicture::EmfPicture(EmfPicture &&) noexcept = default;
-EmfPicture &EmfPicture::operator=(EmfPicture &&) noexcept = default;
+namespace {
+
+// The pictures converted last, by file path and content: there are seven help pictures.
+struct ConvertedPicture {
+    QString path;
+    QByteArray emf;
+    EmfPicture picture;
+};
+constexpr std::size_t kCachedPictures = 8;
+
+std::deque<ConvertedPicture> &ConvertedPictures()
+{
+    static std::deque<ConvertedPicture> pictures;
+    return pictures;
+}
+
+} // namespace
 
 EmfPicture EmfPicture::Load(const QString &path)
 {
@@ -113,8 +127,14 @@ EmfPicture EmfPicture::Load(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("ヘルプ画像ファイル \"%1\" を開けません。").arg(path)
                             .toStdString());
-    const QByteArray svg = EmfToSvg(file.readAll());
-    auto renderer = std::make_unique<QSvgRenderer>(svg);
+    const QByteArray emf = file.readAll();
+    auto &cache = ConvertedPictures();
+    for (const ConvertedPicture &c : cache) {
+        if (c.path == path && c.emf == emf)
+            return c.picture;
+    }
+    const QByteArray svg = EmfToSvg(emf);
+    auto renderer = std::make_shared<QSvgRenderer>(svg);
     if (svg.isEmpty() || !renderer->isValid())
         throw FileError(QStringLiteral("ヘルプ画像ファイル \"%1\" は読み込めない形式です。")
                             .arg(path)
@@ -122,6 +142,9 @@ EmfPicture EmfPicture::Load(const QString &path)
     EmfPicture picture;
     picture.m_svg = svg;
     picture.m_renderer = std::move(renderer);
+    if (cache.size() == kCachedPictures)
+        cache.pop_front();
+    cache.push_back({path, emf, picture});
     return picture;
 }
 

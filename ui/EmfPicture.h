@@ -20,13 +20,10 @@ QByteArray EmfToSvg(const QByteArray &emf);
 
 class EmfPicture {
 public:
-    EmfPicture();
-    ~EmfPicture();
-    EmfPicture(EmfPicture &&) noexcept;
-    EmfPicture &operator=(EmfPicture &&) noexcept;
-
     // Reads and converts the metafile at `path`. Throws FileError, naming the file, when it
-    // cannot be read or is not a picture.
+    // cannot be read or is not a picture. The file is read at every call; the conversion of
+    // a file whose bytes are those of an earlier call is reused, so that switching between
+    // help pages does not convert the same picture again.
     static EmfPicture Load(const QString &path);
 
     bool IsNull() const { return !m_renderer; }
@@ -37,7 +34,7 @@ public:
 
 private:
     QByteArray m_svg;
-    std::unique_ptr<QSvgRenderer> m_renderer;
+    std::shared_ptr<QSvgRenderer> m_renderer;
 };
 
 } // namespace korvane

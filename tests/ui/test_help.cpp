@@ -124,6 +124,7 @@ private slots:
     void damagedPictureIsRefused_data();
     void damagedPictureIsRefused();
     void missingFirstPictureLeavesTheWindowBlank();
+    void pictureIsReadAgainForEachPage();
     void summaryShownTwiceReloadsOneWindow();
     void missingSummaryIsNotShown_data();
     void missingSummaryIsNotShown();
@@ -388,6 +389,23 @@ void TestHelpWindow::missingFirstPictureLeavesTheWindowBlank()
     // The error reaches the general error display once the event loop runs.
     QTRY_COMPARE(App()->errors.size(), 1);
     QCOMPARE(App()->errors.first(), help.FirstPictureError());
+}
+
+void TestHelpWindow::pictureIsReadAgainForEachPage()
+{
+    TForm4 help;
+    help.ShowHelpPage(3, 0);
+    QCOMPARE(help.Picture(), ExpectedPicture("KR_tag3.emf", 607));
+    {
+        FileGuard replaced("KR_tag3.emf");
+        QFile other(DataFolder() + "KR_tag5.emf");
+        QVERIFY(other.open(QIODevice::ReadOnly));
+        replaced.Write(other.readAll());
+        help.ShowHelpPage(3, 0);
+        QCOMPARE(help.Picture(), ExpectedPicture("KR_tag5.emf", 607));
+    }
+    help.ShowHelpPage(3, 0);
+    QCOMPARE(help.Picture(), ExpectedPicture("KR_tag3.emf", 607));
 }
 
 void TestHelpWindow::summaryShownTwiceReloadsOneWindow()
