@@ -459,6 +459,7 @@ def beam_page():
     i_beam(p, 110, y0, 60, 60)
     p.rect(40, y0 - 6, 140, 6, DECK, DECK, 0.5)
     p.concrete([(40, y0 - 40), (180, y0 - 40), (180, y0 - 6), (40, y0 - 6)], 5)
+    p.text(42, y0 + 12, "デッキ", 10, DECK)
     p.text(110, y0 + 80, "Ｓ造（鉄骨梁）", 12, NAVY, "middle")
     p.text(110, y0 + 96, "α は考慮しません", 11, "#000", "middle")
     # RC beam.
@@ -471,6 +472,7 @@ def beam_page():
     p.rect(bx + 30, y0 - 6, 420 - bx - 30, 6, DECK, DECK, 0.5)
     p.polygon([(bx - 34, y0 - 40), (bx + 34, y0 - 40), (bx + 34, y0 + 62), (bx - 34, y0 + 62)],
               "none", GREY, 0.8)
+    p.text(252, y0 + 12, "デッキ", 10, DECK)
     p.text(bx, y0 + 80, "RC造・SRC造の梁", 12, NAVY, "middle")
     p.text(bx, y0 + 96, "区分に応じて α を設定", 11, "#000", "middle")
     p.heading(y0 + 130, "施工割増係数 α")
