@@ -34,13 +34,18 @@ private:
     MessageHandler m_previous;
 };
 
-// Records the class of every modal window and closes it as its user would.
+// Records the class of every modal window and closes it as its user would: confirming it,
+// or cancelling it when `cancel` is set.
 class ModalRecorder {
 public:
-    ModalRecorder()
+    explicit ModalRecorder(bool cancel = false)
     {
-        m_previous = SetModalHandler([this](QDialog &dialog) {
+        m_previous = SetModalHandler([this, cancel](QDialog &dialog) {
             shown << QString::fromLatin1(dialog.metaObject()->className());
+            if (cancel) {
+                dialog.reject();
+                return int(QDialog::Rejected);
+            }
             dialog.accept();
             return int(QDialog::Accepted);
         });

@@ -45,7 +45,7 @@ void CommandButtons::buttonsOpenTheirWindows()
     QPushButton *pressed = button == QLatin1String("BitBtn1")   ? form.BitBtn1
                            : button == QLatin1String("BitBtn3") ? form.BitBtn3
                                                                 : form.BitBtn4;
-    ModalRecorder modals;
+    ModalRecorder modals(/*cancel=*/true);
     MessageRecorder messages;
     QTest::mouseClick(pressed, Qt::LeftButton);
     QCOMPARE(modals.shown, QStringList{window});
