@@ -142,12 +142,18 @@ public:
 
     // Numeric inputs.
     void Edit1Click();
+    void UpDown1Click();
+    void Edit3Click();
+    void UpDown3Click();
+    void MaskEdit1Click();
+    void Edit6Click();
+    void UpDown6Click();
     void Edit1MouseMove();
     void Edit1Exit();
     void Edit3Exit();
     void Edit6Exit();
-    void ShoringClick();
-    void AlphaClassClick();
+    void RadioButton1Click(); // shared by the three shoring options
+    void RadioButton4Click(); // shared by the four increase-factor classes
     void SpeedButton4MouseDown();
     void RadioButton7Click();
     void RadioButton8Click();

@@ -103,18 +103,18 @@ void TForm1::connectDeckSignals()
 
 void TForm1::connectInputSignals()
 {
-    connect(UpDown1, &UpDownArrows::clicked, this, [this] { ShowHelpPage(2); });
-    connect(UpDown3, &UpDownArrows::clicked, this, [this] { ShowHelpPage(4); });
-    connect(UpDown6, &UpDownArrows::clicked, this, [this] { ShowHelpPage(5); });
+    connect(UpDown1, &UpDownArrows::clicked, this, &TForm1::UpDown1Click);
+    connect(UpDown3, &UpDownArrows::clicked, this, &TForm1::UpDown3Click);
+    connect(UpDown6, &UpDownArrows::clicked, this, &TForm1::UpDown6Click);
     for (QRadioButton *option : {RadioButton1, RadioButton2, RadioButton3})
         connect(option, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
-                ShoringClick();
+                RadioButton1Click();
         });
     for (QRadioButton *option : {RadioButton4, RadioButton5, RadioButton6, RadioButton9})
         connect(option, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
-                AlphaClassClick();
+                RadioButton4Click();
         });
     for (QToolButton *kind : {SpeedButton4, SpeedButton5, SpeedButton6})
         connect(kind, &QToolButton::pressed, this, &TForm1::SpeedButton4MouseDown);
@@ -171,12 +171,12 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
                 return true;
         }
         if (IsClick(event))
-            ShowHelpPage(watched == Edit3 ? 4 : 5);
+            watched == Edit3 ? Edit3Click() : Edit6Click();
         else if (LeavesField(event))
             watched == Edit3 ? Edit3Exit() : Edit6Exit();
     }
     if (watched == MaskEdit1 && IsClick(event))
-        ShowHelpPage(5);
+        MaskEdit1Click();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -274,6 +274,36 @@ void TForm1::Edit1Click()
     ShowHelpPage(2);
 }
 
+void TForm1::UpDown1Click()
+{
+    ShowHelpPage(2);
+}
+
+void TForm1::Edit3Click()
+{
+    ShowHelpPage(4);
+}
+
+void TForm1::UpDown3Click()
+{
+    ShowHelpPage(4);
+}
+
+void TForm1::MaskEdit1Click()
+{
+    ShowHelpPage(5);
+}
+
+void TForm1::Edit6Click()
+{
+    ShowHelpPage(5);
+}
+
+void TForm1::UpDown6Click()
+{
+    ShowHelpPage(5);
+}
+
 void TForm1::Edit1MouseMove()
 {
     const CInputData record = WindowRecord(*this);
@@ -324,13 +354,13 @@ void TForm1::Edit6Exit()
                QStringLiteral("計算可能な『その他荷重』の最大値は、9000 N/㎡です"));
 }
 
-void TForm1::ShoringClick()
+void TForm1::RadioButton1Click()
 {
     PaintGroupCaptions({RadioButton1, RadioButton2, RadioButton3});
     ShowHelpPage(2);
 }
 
-void TForm1::AlphaClassClick()
+void TForm1::RadioButton4Click()
 {
     PaintGroupCaptions({RadioButton4, RadioButton5, RadioButton6, RadioButton9});
     ShowHelpPage(3);
