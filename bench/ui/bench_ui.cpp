@@ -4,7 +4,9 @@
 #include "ui/Application.h"
 #include "ui/MessageSeam.h"
 #include "ui/U_krv.h"
+#include "ui/Windows.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QTemporaryDir>
 
@@ -23,6 +25,20 @@ void CreateAndFill(benchmark::State &state)
     }
 }
 BENCHMARK(CreateAndFill)->Unit(benchmark::kMillisecond);
+
+// All windows in start-up order, the main window shown and filled: the start-up's work
+// besides the splash wait (on the offscreen platform, so without the X server's share).
+void AllWindowsShownAndFilled(benchmark::State &state)
+{
+    for (auto _ : state) {
+        auto windows = CreateProgramWindows();
+        windows->form1->show();
+        windows->form1->InitialIdle();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(windows.get());
+    }
+}
+BENCHMARK(AllWindowsShownAndFilled)->Unit(benchmark::kMillisecond);
 
 void ShowThenRead(benchmark::State &state)
 {
