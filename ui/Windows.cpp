@@ -45,6 +45,7 @@ std::unique_ptr<ProgramWindows> CreateProgramWindows()
     windows->form1->SetDataFileWindow(windows->form6.get());
     windows->form3 = std::make_unique<TForm3>();
     windows->form1->SetResultWindow(windows->form3.get());
+    windows->form3->SetPrintSettingsWindow(windows->form1->Form7());
     return windows;
 }
 
