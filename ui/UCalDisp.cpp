@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -92,6 +93,10 @@ void TForm3::createControls()
 
     ToolBar1 = new QToolBar(this);
     ToolBar1->setFixedHeight(kToolBarHeight);
+    ToolBar1->setMovable(false);
+    ToolBar1->setContentsMargins(0, 0, 0, 0);
+    ToolBar1->layout()->setContentsMargins(0, 0, 0, 0);
+    ToolBar1->layout()->setSpacing(0);
     ToolBar1->setIconSize(QSize(16, 16));
     SpeedButton2 = ToolButton(ToolBar1, QStringLiteral("印刷"), QStringLiteral("計算書プリント"),
                               13, QStyle::SP_FileDialogDetailedView);
