@@ -3,6 +3,9 @@
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 #include <exception>
 
 namespace korvane {
@@ -12,6 +15,19 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // Only the name: a display name would be appended to every window caption.
     setApplicationName(QString::fromUtf8(kAppTitle));
     InstallWindowFonts();
+    InstallJapaneseDialogs();
+}
+
+// The platform's own dialogs (print, open, save) and standard buttons speak Japanese like
+// the rest of the program, whatever the system's language.
+void Application::InstallJapaneseDialogs()
+{
+    auto *translator = new QTranslator(this);
+    if (translator->load(QStringLiteral("qtbase_ja"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+    else
+        delete translator;
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

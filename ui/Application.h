@@ -12,6 +12,9 @@ public:
     Application(int &argc, char **argv);
 
     bool notify(QObject *receiver, QEvent *event) override;
+
+private:
+    void InstallJapaneseDialogs();
 };
 
 // Shows the text of an error that no handler caught.
