@@ -4,6 +4,7 @@
 #include "core/PrintSettings.h"
 #include "core/U_calc.h"
 #include "ui/Controls.h"
+#include "ui/EmfPicture.h"
 #include "ui/HintBar.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
@@ -451,6 +452,7 @@ void TForm1::ShowSplash()
     clock.start();
     QCoreApplication::processEvents();
     PrepareForShowing();
+    PrepareHelpPictures(clock);
     while (clock.elapsed() < SplashMilliseconds()) {
         QEventLoop wait;
         QTimer::singleShot(std::max<qint64>(1, SplashMilliseconds() - clock.elapsed()), &wait,
@@ -481,6 +483,25 @@ void TForm1::PrepareForShowing()
     winId();
     QPixmap warmUp(size());
     render(&warmUp);
+}
+
+// The help pictures are converted while the splash waits, most needed first, so that the
+// help window's first picture and the first filling's deck page draw at once. A picture
+// that cannot be read is left for the help window to report when it needs it.
+void TForm1::PrepareHelpPictures(const QElapsedTimer &splashClock)
+{
+    static const char *const pictures[] = {"KR_tag0.emf", "KR_tag1_2.emf", "KR_tag1.emf",
+                                           "KR_tag2.emf", "KR_tag3.emf", "KR_tag4.emf",
+                                           "KR_tag5.emf"};
+    for (const char *name : pictures) {
+        if (splashClock.elapsed() > SplashMilliseconds() - 150)
+            break;
+        try {
+            EmfPicture::Load(dataFolder + QString::fromLatin1(name));
+        } catch (const std::exception &) {
+        }
+        QCoreApplication::processEvents();
+    }
 }
 
 void TForm1::PlaceOnScreen()

@@ -11,6 +11,7 @@
 #include <memory>
 
 class QButtonGroup;
+class QElapsedTimer;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -187,6 +188,7 @@ private:
     void ShowSplash();
     void CentreOnScreen();
     void PrepareForShowing();
+    void PrepareHelpPictures(const QElapsedTimer &splashClock);
     void PlaceOnScreen();
     void FamilyChange(bool ridge);
     void CoatingUpdate();
