@@ -547,7 +547,6 @@ void TForm1::InitialIdle()
     if (LookupDeckWeight(record, weight))
         record.unitWeight = static_cast<std::int32_t>(weight);
     ShowInputData(*this, record);
-    emit initialFillDone();
 }
 
 void TForm1::BitBtn2Click()

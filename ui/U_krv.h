@@ -161,10 +161,6 @@ public:
     // Whether a character typed into the concrete or other-load field gets through.
     static bool EditKeyPress(const QString &typed);
 
-signals:
-    // The window has been filled from the default record.
-    void initialFillDone();
-
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
