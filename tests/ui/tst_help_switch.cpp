@@ -3,6 +3,7 @@
 
 #include "UiTestSupport.h"
 
+#include "ui/Controls.h"
 #include "ui/Uhelp.h"
 #include "ui/Windows.h"
 
@@ -90,12 +91,20 @@ void HelpSwitch::pageTouchedWhileOffIsShownWhenSwitchedOn()
     } touches[] = {{m_form->SpeedButton6, "コンクリート"},
                    {m_form->RadioButton9, "支持梁/施工状況"},
                    {m_form->RadioButton8, "荷　重"},
-                   {m_form->RadioButton2, "スパン"}};
+                   {m_form->RadioButton2, "スパン"},
+                   {m_form->Edit99, "デッキ種類"},
+                   {m_form->UpDown3->UpButton(), "コンクリート"},
+                   {m_form->UpDown1->DownButton(), "スパン"},
+                   {m_form->Edit6, "荷　重"},
+                   {m_form->Edit3, "コンクリート"}};
     for (const auto &touch : touches) {
         QTest::mouseClick(touch.control, Qt::LeftButton);
         QVERIFY(!m_help->isVisible());
         QCOMPARE(m_help->windowTitle(), QString::fromUtf8(touch.caption));
     }
+    m_form->ComboBox3->showPopup(); // opening a list asks for the deck page
+    m_form->ComboBox3->hidePopup();
+    QCOMPARE(m_help->windowTitle(), QStringLiteral("デッキ種類"));
 }
 
 void HelpSwitch::missingPictureDoesNotStopShowingACase()
