@@ -408,30 +408,33 @@ void TForm1::applyHints()
          false);
 }
 
+// The start-up of the main window, in this order.
 void TForm1::FormCreate()
 {
-    m_form7 = new TForm7(this);                                                  // 1
-    m_idlePending = true;                                                        // 2
-    programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');  // 3
+    m_form7 = new TForm7(this);
+    m_idlePending = true; // the first filling waits for the first idle moment after showing
+    programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     dataFolder = programFolder + QStringLiteral("load_data/");
-    Edit2->setText(ExpandEnvironmentText(Edit_APPDATA->text()));                // 4
+    Edit2->setText(ExpandEnvironmentText(Edit_APPDATA->text()));
     userFolder = UserFolderOf(Edit2->text());
     markerFile = MarkerFileOf(userFolder);
-    UpdateMarker();                                                              // 5, 6
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);                          // 7
+    UpdateMarker();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_waitCursor = true;
-    ShowSplash();                                                                // 8, 16
-    PlaceOnScreen();                                                             // 9
-    ComboBox2->setCurrentIndex(0);                                               // 10
-    ComboBox3->setCurrentIndex(ComboBox3->count() > 0 ? 0 : -1);
-    SharedCalcResult().deckWeight = 124.0;                                       // 11
-    Label9->hide();                                                              // 12
+    TAboutBox *splash = ShowSplash();
+    PlaceOnScreen();
+    ComboBox2->setCurrentIndex(0);
+    ComboBox3->setCurrentIndex(ComboBox3->count() > 0 ? 0 : -1); // still empty: no choice
+    SharedCalcResult().deckWeight = 124.0;
+    Label9->hide();
     Label10->hide();
-    SharedPrintSettings().projectTitle = "件名を入力";                           // 13
+    SharedPrintSettings().projectTitle = "件名を入力";
     SharedPrintSettings().pageText = "－１－";
-    ComboBox2->setFocus();                                                       // 14
-    m_hints = new HintTracker(                                                   // 15
+    ComboBox2->setFocus();
+    m_hints = new HintTracker(
         [this](const QString &longHint) { StatusBar1->showMessage(longHint); }, this);
+    splash->close();
+    splash->deleteLater();
 }
 
 void TForm1::UpdateMarker()
@@ -442,7 +445,7 @@ void TForm1::UpdateMarker()
     });
 }
 
-void TForm1::ShowSplash()
+TAboutBox *TForm1::ShowSplash()
 {
     auto *splash = new TAboutBox(this);
     splash->show();
@@ -459,8 +462,7 @@ void TForm1::ShowSplash()
                            &QEventLoop::quit);
         wait.exec();
     }
-    splash->close();
-    splash->deleteLater();
+    return splash;
 }
 
 void TForm1::CentreOnScreen()

@@ -20,6 +20,7 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QToolButton;
+class TAboutBox;
 class TForm3;
 class TForm4;
 class TForm6;
@@ -181,7 +182,7 @@ private:
     void connectInputSignals();
     void FormCreate();
     void UpdateMarker();
-    void ShowSplash();
+    TAboutBox *ShowSplash();
     void CentreOnScreen();
     void PrepareForShowing();
     void PrepareHelpPictures(const QElapsedTimer &splashClock);
