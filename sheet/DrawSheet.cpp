@@ -16,7 +16,7 @@ constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kCyan{0, 255, 255};
 constexpr Rgb kCrimson{204, 0, 68};
 
-int ByteLength(const std::string &text) {
+int ByteLength(std::string_view text) {
     return static_cast<int>(Cp932ByteLength(text));
 }
 
@@ -72,10 +72,10 @@ private:
 
     void PageNumber(const std::string &text, int y);
     void Heading(const char *label, int x, int y);
-    void Write(const std::vector<Run> &runs, int x, int y);
+    void Write(std::span<const Run> runs, int x, int y);
     void Write(const char *label, int x, int y);
     void WriteRun(const Run &run);
-    void WriteText(int x, int y, const std::string &text, int size);
+    void WriteText(int x, int y, std::string_view text, int size);
     void WriteFraction(const Run &fraction);
     void WriteVerdict(const std::string &verdict, int y);
     void HLine(int x1, int x2, int y);
@@ -262,8 +262,9 @@ void Drawer::BlockE() {
     m_baseline = LineY();
     if (m_s.steelBeams) {
         // The result and the comparison are one run on the formula line.
-        std::vector<Run> runs = e6.runs;
-        runs.back().text += e7.runs.front().text;
+        std::vector<Run> runs(e6.runs.begin(), e6.runs.end());
+        const std::string joined = std::string(runs.back().text) += e7.runs.front().text;
+        runs.back().text = joined;
         runs.insert(runs.end(), e7.runs.begin() + 1, e7.runs.end());
         Write(runs, Col(15), m_baseline);
         WriteVerdict(e7.verdict, m_baseline);
@@ -289,8 +290,9 @@ void Drawer::BlockE() {
         Write(e10.runs, m_xEnd - Px(25), y);
         m_lastVerdictY = y + Px(m_step);
     } else {
-        std::vector<Run> runs = e9.runs;
-        runs.back().text += e10.runs.front().text;
+        std::vector<Run> runs(e9.runs.begin(), e9.runs.end());
+        const std::string joined = std::string(runs.back().text) += e10.runs.front().text;
+        runs.back().text = joined;
         Write(runs, Col(15), m_baseline);
         if (m_b + Px(u) > m_c.PenPos().x) {
             m_lastVerdictY = m_baseline + Px(m_step / 2);
@@ -330,7 +332,7 @@ void Drawer::NotesAndVerdict() {
     m_d = 0;
     const int y0 = m_a - Px(10);
     m_c.SetFontColor(m_headingColor);
-    m_c.TextOut(m_b + Px(181 - u), y0, Item("N0")->runs.front().text);
+    m_c.TextOut(m_b + Px(181 - u), y0, std::string(Item("N0")->runs.front().text));
     int lastNoteY = y0;
     for (const SheetItem &item : m_s.items) {
         if (item.label.size() != 2 || item.label[0] != 'N' || item.label == "N0")
@@ -341,13 +343,14 @@ void Drawer::NotesAndVerdict() {
     }
     m_a = lastNoteY;
     m_c.Rectangle(m_b, m_a + Px(5.5), m_b + Px(u), m_a + Px(14));
-    m_c.TextOut(m_b + Px(3), m_a + Px(6.5), Item("V1")->runs.front().text);
+    m_c.TextOut(m_b + Px(3), m_a + Px(6.5), std::string(Item("V1")->runs.front().text));
     m_c.SetFontSize(m_baseSize);
     m_c.SetFontColor(m_textColor);
-    m_c.TextOut(m_b + Px(m_printer ? 37 : 22), m_a + Px(7.5), Item("V2")->runs.front().text);
+    m_c.TextOut(m_b + Px(m_printer ? 37 : 22), m_a + Px(7.5),
+                std::string(Item("V2")->runs.front().text));
     if (!m_printer)
         return;
-    m_c.TextOut(m_b + Px(125), m_a + Px(15), Item("F1")->runs.front().text);
+    m_c.TextOut(m_b + Px(125), m_a + Px(15), std::string(Item("F1")->runs.front().text));
     m_c.SetFontSize(10);
     if (const SheetItem *f2 = Item("F2"))
         PageNumber(JoinRuns(f2->runs), Px(277));
@@ -363,17 +366,17 @@ void Drawer::Write(const char *label, int x, int y) {
     Write(Item(label)->runs, x, y);
 }
 
-void Drawer::Write(const std::vector<Run> &runs, int x, int y) {
+void Drawer::Write(std::span<const Run> runs, int x, int y) {
     m_x = x;
     m_lineY = y;
     for (const Run &run : runs)
         WriteRun(run);
 }
 
-void Drawer::WriteText(int x, int y, const std::string &text, int size) {
+void Drawer::WriteText(int x, int y, std::string_view text, int size) {
     if (size != 0)
         m_c.SetFontSize(size);
-    m_c.TextOut(x, y, text);
+    m_c.TextOut(x, y, std::string(text));
     if (size != 0)
         m_c.SetFontSize(m_baseSize);
     m_x = m_c.PenPos().x;

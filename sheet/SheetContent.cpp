@@ -5,7 +5,7 @@
 #include "sheet/NumberFormat.h"
 
 #include <cmath>
-#include <cstdio>
+#include <new>
 
 namespace korvane {
 
@@ -13,41 +13,71 @@ namespace {
 
 constexpr double kYoungsModulus = 2.05; // 10⁵ N/mm², as in the deflection formula
 
-Run Plain(std::string text, int size = 0) {
-    return Run{RunKind::Plain, std::move(text), size, {}};
+// A text a run may view: a literal, which lives as long as the program, or a text composed
+// into the sheet's store. A std::string cannot become one, so no run views a temporary.
+class Held {
+public:
+    consteval Held(const char *literal) : m_text(literal) {}
+    static Held Stored(std::string_view text) { return Held(text, 0); }
+    std::string_view Text() const { return m_text; }
+
+private:
+    Held(std::string_view text, int) : m_text(text) {}
+    std::string_view m_text;
+};
+
+// The closing verdict message, handed to `append` piece by piece: the failing checks are
+// named, bending first.
+template <class Append> void ComposeVerdictMessage(const CheckVerdicts &v, Append append) {
+    const char *failing[4];
+    size_t count = 0;
+    if (!v.bending.passes)
+        failing[count++] = "正曲げ応力度";
+    if (!v.deflection.passes)
+        failing[count++] = "たわみ";
+    if (v.ribBearing.applies && !v.ribBearing.passes)
+        failing[count++] = "支圧荷重";
+    if (v.maxSpan.applies && !v.maxSpan.passes)
+        failing[count++] = "スパン";
+    switch (count) {
+    case 0:
+        append("全てクリアしています。");
+        return;
+    case 1:
+        append("「");
+        append(failing[0]);
+        break;
+    case 2:
+        append("「");
+        append(failing[0]);
+        append("」と「");
+        append(failing[1]);
+        break;
+    case 3:
+        append("「");
+        append(failing[0]);
+        append("」「");
+        append(failing[1]);
+        append("」「");
+        append(failing[2]);
+        break;
+    default:
+        append("全てアウトです。設定を変えて下さい。");
+        return;
+    }
+    append("」がアウトになります。設定を変えて下さい。");
 }
 
-Run Scripted(RunKind kind, std::string text, int size) {
-    return Run{kind, std::move(text), size, {}};
+// The spaces that centre the message on the sheet's 80-byte line.
+int CentringSpaces(std::string_view message) {
+    const double length = static_cast<double>(Cp932ByteLength(message));
+    if (length >= 80)
+        return 0;
+    return static_cast<int>((80 - length) * 1.3 / 2);
 }
 
-// A run list built by moving the runs in (an initializer list would copy each of them).
-template <class... R> std::vector<Run> Runs(R &&...runs) {
-    std::vector<Run> list;
-    list.reserve(sizeof...(runs));
-    (list.push_back(std::forward<R>(runs)), ...);
-    return list;
-}
-
-Run Sub(std::string text) {
-    return Scripted(RunKind::Subscript, std::move(text), 7);
-}
-Run Sup(std::string text, int size) {
-    return Scripted(RunKind::Superscript, std::move(text), size);
-}
-
-Run Fraction(std::vector<Run> numerator, std::vector<Run> denominator, FractionAlign align,
-             std::string numeratorAlign = {}, std::string denominatorAlign = {}) {
-    Run run;
-    run.kind = RunKind::Fraction;
-    run.fraction = std::make_shared<const FractionParts>(
-        FractionParts{std::move(numerator), std::move(denominator), std::move(numeratorAlign),
-                      std::move(denominatorAlign), align});
-    return run;
-}
-
-const char *Verdict(bool passes) {
-    return passes ? kVerdictPass : kVerdictFail;
+Held Verdict(bool passes) {
+    return passes ? Held(kVerdictPass) : Held(kVerdictFail);
 }
 
 // Everything the item texts are decided by, worked out once.
@@ -64,18 +94,18 @@ struct Case {
 
 class Builder {
 public:
-    explicit Builder(const Case &c) : m_c(c) {}
+    Builder(const Case &c, SheetContent &content)
+        : m_c(c), m_items(content.items), m_store(content.store) {}
 
-    void Add(std::string label, std::vector<Run> runs, std::string verdict = {}) {
-        m_items.push_back(SheetItem{std::move(label), std::move(runs), std::move(verdict)});
+    void Add(const char *label, std::span<const Run> runs, Held verdict = "") {
+        m_items.push_back(SheetItem{label, runs, std::string(verdict.Text())});
     }
-    std::vector<SheetItem> Take() { return std::move(m_items); }
-    void Reserve(size_t n) { m_items.reserve(n); }
 
     void Header(const PrintSettings &print);
     void BlockA();
     void BlockB();
     void BlockCD();
+    void Heading();
     void Bearing();
     void Bending();
     void Deflection();
@@ -85,7 +115,45 @@ public:
 
 private:
     const Case &m_c;
-    std::vector<SheetItem> m_items;
+    std::vector<SheetItem> &m_items;
+    SheetStore &m_store;
+
+    // One text composed of its pieces in the store.
+    template <class... P> Held Cat(const P &...pieces) {
+        m_store.BeginText();
+        (m_store.Append(std::string_view(pieces)), ...);
+        return Held::Stored(m_store.EndText());
+    }
+
+    static Run Plain(Held text, int size = 0) {
+        return Run{RunKind::Plain, text.Text(), size, nullptr};
+    }
+    static Run Scripted(RunKind kind, Held text, int size) {
+        return Run{kind, text.Text(), size, nullptr};
+    }
+    static Run Sub(Held text) { return Scripted(RunKind::Subscript, text, 7); }
+    static Run Sup(Held text, int size) { return Scripted(RunKind::Superscript, text, size); }
+
+    template <class... R> std::span<const Run> Runs(const R &...runs) {
+        if constexpr (sizeof...(runs) == 0) {
+            return {};
+        } else {
+            Run *list = m_store.Allocate<Run>(sizeof...(runs));
+            size_t i = 0;
+            ((new (list + i++) Run(runs)), ...);
+            return {list, sizeof...(runs)};
+        }
+    }
+
+    Run Fraction(std::span<const Run> numerator, std::span<const Run> denominator,
+                 FractionAlign align, Held numeratorAlign = "", Held denominatorAlign = "") {
+        FractionParts *parts = m_store.Allocate<FractionParts>(1);
+        new (parts) FractionParts{numerator, denominator, numeratorAlign.Text(),
+                                  denominatorAlign.Text(), align};
+        return Run{RunKind::Fraction, {}, 0, parts};
+    }
+
+    Held VerdictLine();
 };
 
 std::string CoatingText(int coatingCode) {
@@ -94,7 +162,7 @@ std::string CoatingText(int coatingCode) {
     return "";
 }
 
-std::string ClassLine(int alphaClass) {
+Held ClassLine(int alphaClass) {
     switch (alphaClass) {
     case code::kClassSteel:
         return "鉄骨造";
@@ -107,7 +175,7 @@ std::string ClassLine(int alphaClass) {
     }
 }
 
-std::string ClassNoteText(int alphaClass) {
+const char *ClassNoteText(int alphaClass) {
     if (alphaClass == code::kClass2)
         return "Ⅱ類[α＝1.25]";
     if (alphaClass == code::kClassSteel || alphaClass == code::kClass1)
@@ -121,47 +189,49 @@ bool TitleIsPlaceholder(const std::string &title) {
 
 void Builder::Header(const PrintSettings &print) {
     if (print.pageNumberPos >= 1 && print.pageNumberPos <= 19)
-        Add("H1", Runs(Plain(print.pageText)));
+        Add("H1", Runs(Plain(Cat(print.pageText))));
     if (!TitleIsPlaceholder(print.projectTitle))
-        Add("H2", Runs(Plain("物件名：" + print.projectTitle, 13)));
+        Add("H2", Runs(Plain(Cat("物件名：", print.projectTitle), 13)));
     Add("H3", Runs(Plain("フラットデッキ構造計算", 13)));
 }
 
 void Builder::BlockA() {
     const CCalcResult &r = m_c.res;
     Add("A1", Runs(Plain("□床の概要／使用材料")));
-    const std::string unit = r.plateThickness == 1.0 ? ".0 mm" : " mm";
-    Add("A2", Runs(Plain("デッキプレート: " + r.deckLabel + CoatingText(m_c.rec.coatingCode) +
-                         "  t =" + FormatGeneral(r.plateThickness) + unit)));
-    const std::string shoring = m_c.shored ? "支保工有り" : "支保工無し(Ｌw=Ｌ)";
-    Add("A3", Runs(Plain("ス　パ　ン Ｌ : " + FormatGeneral(r.span / 100) + "ｍ　" + "[ " +
-                         shoring + " ]")));
+    const char *unit = r.plateThickness == 1.0 ? ".0 mm" : " mm";
+    Add("A2", Runs(Plain(Cat("デッキプレート: ", r.deckLabel, CoatingText(m_c.rec.coatingCode),
+                             "  t =", FormatGeneral(r.plateThickness), unit))));
+    const char *shoring = m_c.shored ? "支保工有り" : "支保工無し(Ｌw=Ｌ)";
+    Add("A3", Runs(Plain(Cat("ス　パ　ン Ｌ : ", FormatGeneral(r.span / 100), "ｍ　", "[ ",
+                             shoring, " ]"))));
     const bool light = m_c.rec.concreteKind == code::kConcreteLight1 ||
                        m_c.rec.concreteKind == code::kConcreteLight2;
-    Add("A4", Runs(Plain(std::string("コンクリート : ") + (light ? "軽量" : "普通")),
-                   Plain("ρ=" + FormatGeneral(RoundHalfUp3(r.concreteDensity)) + " " + "kN/m"),
-                   Sup("3", 6), Plain("   S=" + std::to_string(r.concreteThickness) + "mm")));
+    Add("A4", Runs(Plain(light ? Held("コンクリート : 軽量") : Held("コンクリート : 普通")),
+                   Plain(Cat("ρ=", FormatGeneral(RoundHalfUp3(r.concreteDensity)), " kN/m")),
+                   Sup("3", 6), Plain(Cat("   S=", std::to_string(r.concreteThickness), "mm"))));
 }
 
 void Builder::BlockB() {
     const CCalcResult &r = m_c.res;
-    Add("B1", Runs(Plain(FormatPrintf("□デッキプレートの断面性能と許容応力度 (C=%3.1f)",
-                                      r.deflectionCoef))));
-    Add("B2", Runs(Plain("重　　   量 : " + FormatPattern(RoundHalfUp4(r.deckWeight), "###.#") +
-                         "N/㎡")));
-    Add("B3", Runs(Plain("断 面 係 数Zt : " + FormatPattern(r.sectionModulus, "###.#") + " x10"),
+    Add("B1", Runs(Plain(Cat("□デッキプレートの断面性能と許容応力度 (C=",
+                             FormatPrintf("%3.1f", r.deflectionCoef), ")"))));
+    Add("B2", Runs(Plain(
+                  Cat("重　　   量 : ", FormatPattern(RoundHalfUp4(r.deckWeight), "###.#"), "N/㎡"))));
+    Add("B3", Runs(Plain(Cat("断 面 係 数Zt : ", FormatPattern(r.sectionModulus, "###.#"), " x10")),
                    Sup("3", 6), Plain(" mm"), Sup("3", 6), Plain("/m")));
-    Add("B4", Runs(Plain("許容応力度  : ｆb = "), Plain(FormatGeneral(r.fb) + " " + "N/mm"),
+    Add("B4", Runs(Plain("許容応力度  : ｆb = "), Plain(Cat(FormatGeneral(r.fb), " N/mm")),
                    Sup("2", 6)));
-    Add("B5", Runs(Plain("断面二次モーメントI : " + FormatPattern(r.inertia, "###.#") + " x10"),
-                   Sup("4", 6), Plain(" mm"), Sup("4", 6), Plain("/m")));
+    Add("B5",
+        Runs(Plain(Cat("断面二次モーメントI : ", FormatPattern(r.inertia, "###.#"), " x10")),
+             Sup("4", 6), Plain(" mm"), Sup("4", 6), Plain("/m")));
     if (m_c.betaCase) {
-        Add("B6", Runs(Plain(FormatPrintf("低減係数β=%4.2f", r.beta))));
-        Add("B7", Runs(Plain(FormatPrintf("Lmax=%4dmm", static_cast<int>(r.maxSpan)))));
+        Add("B6", Runs(Plain(Cat("低減係数β=", FormatPrintf("%4.2f", r.beta)))));
+        Add("B7", Runs(Plain(
+                      Cat("Lmax=", FormatPrintf("%4d", static_cast<int>(r.maxSpan)), "mm"))));
     }
     if (m_c.shored)
-        Add("B8", Runs(Plain("デッキリブ許容支圧荷重: " +
-                             FormatPattern(r.ribBearingAllow, "######") + " " + "N" + "/m")));
+        Add("B8", Runs(Plain(Cat("デッキリブ許容支圧荷重: ",
+                                 FormatPattern(r.ribBearingAllow, "######"), " N/m"))));
 }
 
 void Builder::BlockCD() {
@@ -169,49 +239,52 @@ void Builder::BlockCD() {
     Add("C1", Runs(Plain("□支持梁/施工状況")));
     Add("C2", Runs(Plain(ClassLine(m_c.rec.alphaClass))));
     Add("D1", Runs(Plain("□施工時荷重の計算")));
-    Add("D2",
-        Runs(Plain("鉄筋コンクリート " + FormatGeneral(r.concreteDensity * 1000) + "x" +
-                   FormatGeneral(r.concreteThickness / 1000.0) + "= " +
-                   FormatGeneral(r.concreteDensity * 10 * r.concreteThickness / 10) + "N/㎡")));
+    Add("D2", Runs(Plain(Cat("鉄筋コンクリート ", FormatGeneral(r.concreteDensity * 1000), "x",
+                             FormatGeneral(r.concreteThickness / 1000.0), "= ",
+                             FormatGeneral(r.concreteDensity * 10 * r.concreteThickness / 10),
+                             "N/㎡"))));
     Add("D3", Runs(Plain("}→", 16)));
     Add("D4", Runs(Plain("固定荷重 Ｗ"), Sub("DL"), Plain(" : "),
-                   Plain(Pad6(FormatPattern(r.deadLoad, "#####")) + " " + "N/㎡")));
+                   Plain(Cat(Pad6(FormatPattern(r.deadLoad, "#####")), " N/㎡"))));
     Add("D5", Runs(Plain("デッキプレート       　　　        "),
-                   Plain(FormatGeneral(RoundHalfUp3(r.deckWeight)) + "N/㎡")));
-    const std::string workLabel =
-        m_c.rec.otherLoadValue != 0 ? "作業荷重＋その他荷重 Ｗ" : "作業荷重 Ｗ";
-    Add("D6",
-        Runs(Plain(workLabel), Sub("WL"), Plain(" : "),
-             Plain(Pad6(FormatPattern(CeilToDigits(0, r.workLoad), "#####")) + " " + "N" + "/㎡")));
+                   Plain(Cat(FormatGeneral(RoundHalfUp3(r.deckWeight)), "N/㎡"))));
+    const Held workLabel =
+        m_c.rec.otherLoadValue != 0 ? Held("作業荷重＋その他荷重 Ｗ") : Held("作業荷重 Ｗ");
+    Add("D6", Runs(Plain(workLabel), Sub("WL"), Plain(" : "),
+                   Plain(Cat(Pad6(FormatPattern(CeilToDigits(0, r.workLoad), "#####")),
+                             " N/㎡"))));
     Add("D7", Runs());
     Add("D8", Runs(Sub("W"), Plain("Ｗ"), Sub("TL"), Plain(" : "),
-                   Plain(Pad6(FormatPattern(r.totalLoad, "#####")) + " " + "N" + "/㎡")));
+                   Plain(Cat(Pad6(FormatPattern(r.totalLoad, "#####")), " N/㎡"))));
+}
+
+void Builder::Heading() {
+    Add("E1", Runs(Plain("□施工時におけるデッキプレートの検討")));
 }
 
 void Builder::Bearing() {
     const CCalcResult &r = m_c.res;
     Add("E2", Runs(Plain(m_c.rec.shoringCode == code::kShoringOneRow
-                             ? "支保工使用のため，スパンを1/2(Ｌw=Ｌ/2)として計算します。"
-                             : "支保工使用のため，スパンを1/3(Ｌw=Ｌ/3)として計算します。")));
+                             ? Held("支保工使用のため，スパンを1/2(Ｌw=Ｌ/2)として計算します。")
+                             : Held("支保工使用のため，スパンを1/3(Ｌw=Ｌ/3)として計算します。"))));
     Add("E3", Runs(Plain("1)デッキリブの支圧荷重")));
     const bool passes = m_c.verdicts.ribBearing.passes;
     Add("E4",
         Runs(Plain("Ｐ＝ wＷ"), Sub("TL"),
-             Plain("･Ｌw＝ " + FormatGeneral(CeilToDigits(0, r.totalLoad)) + "x" +
-                   FormatGeneral(r.effectiveSpan / 100) + "＝" +
-                   FormatGeneral(CeilToDigits(0, r.ribBearingLoad))),
-             Plain(std::string(passes ? " ≦ " : " ＞ ") +
-                   FormatPattern(r.ribBearingAllow, "######") + " " + "N" + "/m")),
+             Plain(Cat("･Ｌw＝ ", FormatGeneral(CeilToDigits(0, r.totalLoad)), "x",
+                       FormatGeneral(r.effectiveSpan / 100), "＝",
+                       FormatGeneral(CeilToDigits(0, r.ribBearingLoad)))),
+             Plain(Cat(passes ? " ≦ " : " ＞ ", FormatPattern(r.ribBearingAllow, "######"),
+                       " N/m"))),
         Verdict(passes));
 }
 
 void Builder::Bending() {
     const CCalcResult &r = m_c.res;
-    Add("E5", Runs(Plain(m_c.shored ? "2)正曲げ応力度" : "1)正曲げ応力度")));
-    const std::string load = FormatGeneral(CeilToDigits(0, r.totalLoad));
-    const std::string span = FormatGeneral(r.effectiveSpan / 100);
-    const std::string numerator2 = " " + load + "×" + span;
-    const std::string denominator2 = " 8x" + FormatGeneral(r.sectionModulus) + " ";
+    Add("E5", Runs(Plain(m_c.shored ? Held("2)正曲げ応力度") : Held("1)正曲げ応力度"))));
+    const Held numerator2 = Cat(" ", FormatGeneral(CeilToDigits(0, r.totalLoad)), "×",
+                                FormatGeneral(r.effectiveSpan / 100));
+    const Held denominator2 = Cat(" 8x", FormatGeneral(r.sectionModulus), " ");
     const double s = m_c.verdicts.bendingStress;
     Add("E6",
         Runs(Plain("σ＝ "),
@@ -221,63 +294,75 @@ void Builder::Bending() {
                       Runs(Plain("8xＺt")), FractionAlign::ShiftShorter, "wＷTL･Ｌw ･10 ", "8xＺt"),
              Plain("＝"),
              Fraction(Runs(Plain(numerator2), Sup("2", 6), Plain(" ")), Runs(Plain(denominator2)),
-                      FractionAlign::ShiftShorter, numerator2 + "　", denominator2),
+                      FractionAlign::ShiftShorter, Cat(numerator2.Text(), "　"), denominator2),
              Plain("×"),
              Fraction(Runs(Plain(" 10"), Sup("3", 6), Plain(" ")),
                       Runs(Plain(" 10"), Sup("3", 6), Plain(" ")), FractionAlign::None),
-             Plain("＝" + FormatGeneral(s) + " ")));
+             Plain(Cat("＝", FormatGeneral(s), " "))));
 
     const bool passes = m_c.verdicts.bending.passes;
-    std::string label;
+    const char *label;
     if (m_c.steelBeams)
         label = m_c.betaCase ? "fb/β = " : "fb = ";
     else
         label = m_c.betaCase ? "fb/(α×β) = " : "fb/α = ";
-    label = (passes ? " ≦ " : " ＞ ") + label;
-    std::string value = FormatGeneral(r.fbAllow);
-    if (!m_c.steelBeams)
-        value = FormatGeneral(r.fb) + "/" + FormatGeneral(r.alpha * r.beta) + "＝" + value;
-    Add("E7", Runs(Plain(label + value + " " + "N/mm"), Sup("2", 6)), Verdict(passes));
+    m_store.BeginText();
+    m_store.Append(passes ? " ≦ " : " ＞ ");
+    m_store.Append(label);
+    if (!m_c.steelBeams) {
+        m_store.Append(FormatGeneral(r.fb));
+        m_store.Append("/");
+        m_store.Append(FormatGeneral(r.alpha * r.beta));
+        m_store.Append("＝");
+    }
+    m_store.Append(FormatGeneral(r.fbAllow));
+    m_store.Append(" N/mm");
+    Add("E7", Runs(Plain(Held::Stored(m_store.EndText())), Sup("2", 6)), Verdict(passes));
 }
 
 void Builder::Deflection() {
     const CCalcResult &r = m_c.res;
-    Add("E8", Runs(Plain(m_c.shored ? "3)たわみ" : "2)たわみ")));
-    const std::string numerator2 = " 5×" + FormatGeneral(CeilToDigits(0, r.totalLoad)) + "×" +
-                                   FormatGeneral(r.effectiveSpan / 100);
-    const std::string denominatorHead = " 384×" + FormatGeneral(kYoungsModulus) + "×10";
-    const std::string denominatorTail = "×" + FormatGeneral(r.inertia) + " ";
-    const std::string result =
-        r.deflection < 0.001 ? " ≒ 0" : "＝ " + FormatGeneral(std::floor(r.deflection * 100) / 100);
-    Add("E9", Runs(Plain("δmax＝Ｃ"),
-                   Fraction(Runs(Plain(" 5wＷ"), Sub("TL"), Plain("･Ｌw"), Sup("4", 7),
-                                 Plain("･10"), Scripted(RunKind::HighSuperscript, "9", 7)),
-                            Runs(Plain("       384Ｅ･Ｉ")), FractionAlign::None),
-                   Plain(FormatPrintf("＝%3.1f ", r.deflectionCoef)),
-                   Fraction(Runs(Plain(numerator2), Sup("4", 7)),
-                            Runs(Plain(denominatorHead), Scripted(RunKind::FlatSuperscript, "5", 7),
-                                 Plain(denominatorTail)),
-                            FractionAlign::Centre, numerator2, denominatorHead + denominatorTail),
-                   Plain("×"),
-                   Fraction(Runs(Plain(" 10"), Sup("9", 6), Plain(" ")),
-                            Runs(Plain(" 10"), Sup("4", 6), Plain(" ")), FractionAlign::None),
-                   Plain(result)));
+    Add("E8", Runs(Plain(m_c.shored ? Held("3)たわみ") : Held("2)たわみ"))));
+    const Held numerator2 = Cat(" 5×", FormatGeneral(CeilToDigits(0, r.totalLoad)), "×",
+                                FormatGeneral(r.effectiveSpan / 100));
+    const Held denominatorHead = Cat(" 384×", FormatGeneral(kYoungsModulus), "×10");
+    const Held denominatorTail = Cat("×", FormatGeneral(r.inertia), " ");
+    const Held result = r.deflection < 0.001
+                            ? Held(" ≒ 0")
+                            : Cat("＝ ", FormatGeneral(std::floor(r.deflection * 100) / 100));
+    Add("E9",
+        Runs(Plain("δmax＝Ｃ"),
+             Fraction(Runs(Plain(" 5wＷ"), Sub("TL"), Plain("･Ｌw"), Sup("4", 7), Plain("･10"),
+                           Scripted(RunKind::HighSuperscript, "9", 7)),
+                      Runs(Plain("       384Ｅ･Ｉ")), FractionAlign::None),
+             Plain(Cat("＝", FormatPrintf("%3.1f", r.deflectionCoef), " ")),
+             Fraction(Runs(Plain(numerator2), Sup("4", 7)),
+                      Runs(Plain(denominatorHead), Scripted(RunKind::FlatSuperscript, "5", 7),
+                           Plain(denominatorTail)),
+                      FractionAlign::Centre, numerator2,
+                      Cat(denominatorHead.Text(), denominatorTail.Text())),
+             Plain("×"),
+             Fraction(Runs(Plain(" 10"), Sup("9", 6), Plain(" ")),
+                      Runs(Plain(" 10"), Sup("4", 6), Plain(" ")), FractionAlign::None),
+             Plain(result)));
     const bool passes = m_c.verdicts.deflection.passes;
     Add("E10",
-        Runs(Plain(std::string(passes ? " ≦ " : " ＞ ") + "1000･Ｌw/180 + 5 =" +
-                   FormatPattern(std::floor(r.deflectionLimit * 100) / 100, "#0.##") + " mm")),
+        Runs(Plain(Cat(passes ? " ≦ " : " ＞ ", "1000･Ｌw/180 + 5 =",
+                       FormatPattern(std::floor(r.deflectionLimit * 100) / 100, "#0.##"),
+                       " mm"))),
         Verdict(passes));
 }
 
 void Builder::MaximumSpan() {
     const CCalcResult &r = m_c.res;
-    Add("E11", Runs(Plain(FormatPrintf("%d)0.7mmデッキ最大スパン", m_c.shored ? 4 : 3))));
+    Add("E11", Runs(Plain(m_c.shored ? Held("4)0.7mmデッキ最大スパン")
+                                     : Held("3)0.7mmデッキ最大スパン"))));
     const double span = r.effectiveSpan * 10;
     const bool passes = m_c.verdicts.maxSpan.passes;
-    char buf[160];
-    std::snprintf(buf, sizeof buf, "スパンL＝%g %s Lmax=%dmm", span, passes ? "≦" : "＞",
-                  static_cast<int>(r.maxSpan));
-    Add("E12", Runs(Plain(buf)), Verdict(passes));
+    Add("E12",
+        Runs(Plain(Cat("スパンL＝", FormatPrintf("%g", span), passes ? " ≦" : " ＞", " Lmax=",
+                       std::to_string(static_cast<int>(r.maxSpan)), "mm"))),
+        Verdict(passes));
 }
 
 void Builder::Notes() {
@@ -285,13 +370,13 @@ void Builder::Notes() {
     const char *guideline = "｢床型枠用鋼製デッキプレート設計･施工指針｣";
     Add("N0", Runs(Plain("注意：")));
     if (r.deckDepth == 100)
-        Add("N1", Runs(Plain(std::string("・H100タイプは") + guideline +
-                             "の適用外ですが、準拠して計算します。")));
+        Add("N1", Runs(Plain(Cat("・H100タイプは", guideline,
+                                 "の適用外ですが、準拠して計算します。"))));
     if (m_c.highStrength) {
-        const std::string head =
-            std::string("・") + guideline + "に準拠して検討しますが、PX75Vαデッキの場合は、";
+        const Held head =
+            Cat("・", guideline, "に準拠して検討しますが、PX75Vαデッキの場合は、");
         if (m_c.target == kTargetPrinter) {
-            Add("N2", Runs(Plain(head + "上部枠内記載のように")));
+            Add("N2", Runs(Plain(Cat(head.Text(), "上部枠内記載のように"))));
             Add("N2", Runs(Plain("  許容応力度及び断面性能値が異なります。")));
         } else {
             Add("N2", Runs(Plain(head)));
@@ -299,33 +384,47 @@ void Builder::Notes() {
         }
     }
     if (r.outsideGuideline == 1)
-        Add("N3", Runs(Plain("・板厚" + FormatGeneral(r.plateThickness) + "mm－" +
-                             ClassNoteText(m_c.rec.alphaClass) + " は" + guideline +
-                             "の適用外の組合せです。")));
+        Add("N3", Runs(Plain(Cat("・板厚", FormatGeneral(r.plateThickness), "mm－",
+                                 ClassNoteText(m_c.rec.alphaClass), " は", guideline,
+                                 "の適用外の組合せです。"))));
     if (r.concreteThickness > 300)
-        Add("N4",
-            Runs(Plain("・コンクリート厚さS=" + std::to_string(r.concreteThickness) +
-                       "mmは標準仕様範囲外です。計算結果がOKの場合も別途弊社へご相談ください。")));
+        Add("N4", Runs(Plain(Cat("・コンクリート厚さS=", std::to_string(r.concreteThickness),
+                                 "mmは標準仕様範囲外です。計算結果がOKの場合も別途弊社へご相談"
+                                 "ください。"))));
     if (r.span > 300)
-        Add("N5",
-            Runs(Plain(
-                "・スパン" + FormatGeneral(r.span * 10) +
-                "mmは判定の如何に関わらず、梁の構造上中間支保工を必要とする場合があります。")));
+        Add("N5", Runs(Plain(Cat("・スパン", FormatGeneral(r.span * 10),
+                                 "mmは判定の如何に関わらず、梁の構造上中間支保工を必要とする場合"
+                                 "があります。"))));
     Add("N6",
         Runs(Plain("・全ての計算は、入力値も含め上記記載通りの有効数字を用いて行っています。")));
 }
 
-void Builder::Closing(const PrintSettings &print, const std::string &dateText) {
-    Add("V1", Runs(Plain("《 判　　定 》")));
-    Add("V2", Runs(Plain(CentredVerdictMessage(VerdictMessage(m_c.verdicts)))));
-    if (m_c.target != kTargetPrinter)
-        return;
-    Add("F1", Runs(Plain("Ａｒｖｅｌ株式会社 [" + dateText + "]")));
-    if (print.pageNumberPos >= 20)
-        Add("F2", Runs(Plain(print.pageText)));
+// The closing verdict message, centred, composed in the store without a temporary.
+Held Builder::VerdictLine() {
+    m_store.BeginText();
+    ComposeVerdictMessage(m_c.verdicts, [this](std::string_view piece) { m_store.Append(piece); });
+    const std::string_view message = m_store.EndText();
+    const int spaces = CentringSpaces(message);
+    if (spaces == 0)
+        return Held::Stored(message);
+    m_store.BeginText();
+    for (int i = 0; i < spaces; ++i)
+        m_store.Append(' ');
+    m_store.Append(message);
+    return Held::Stored(m_store.EndText());
 }
 
-void JoinInto(const std::vector<Run> &runs, std::string &out) {
+void Builder::Closing(const PrintSettings &print, const std::string &dateText) {
+    Add("V1", Runs(Plain("《 判　　定 》")));
+    Add("V2", Runs(Plain(VerdictLine())));
+    if (m_c.target != kTargetPrinter)
+        return;
+    Add("F1", Runs(Plain(Cat("Ａｒｖｅｌ株式会社 [", dateText, "]"))));
+    if (print.pageNumberPos >= 20)
+        Add("F2", Runs(Plain(Cat(print.pageText))));
+}
+
+void JoinInto(std::span<const Run> runs, std::string &out) {
     for (const Run &run : runs) {
         if (run.kind == RunKind::Fraction) {
             JoinInto(run.fraction->numerator, out);
@@ -346,40 +445,16 @@ const SheetItem *SheetContent::Find(const std::string &label) const {
 }
 
 std::string VerdictMessage(const CheckVerdicts &v) {
-    std::vector<std::string> failing;
-    if (!v.bending.passes)
-        failing.push_back("正曲げ応力度");
-    if (!v.deflection.passes)
-        failing.push_back("たわみ");
-    if (v.ribBearing.applies && !v.ribBearing.passes)
-        failing.push_back("支圧荷重");
-    if (v.maxSpan.applies && !v.maxSpan.passes)
-        failing.push_back("スパン");
-    switch (failing.size()) {
-    case 0:
-        return "全てクリアしています。";
-    case 1:
-        return "「" + failing[0] + "」がアウトになります。設定を変えて下さい。";
-    case 2:
-        return "「" + failing[0] + "」と「" + failing[1] +
-               "」がアウトになります。設定を変えて下さい。";
-    case 3:
-        return "「" + failing[0] + "」「" + failing[1] + "」「" + failing[2] +
-               "」がアウトになります。設定を変えて下さい。";
-    default:
-        return "全てアウトです。設定を変えて下さい。";
-    }
+    std::string message;
+    ComposeVerdictMessage(v, [&message](std::string_view piece) { message += piece; });
+    return message;
 }
 
 std::string CentredVerdictMessage(const std::string &message) {
-    const double length = static_cast<double>(Cp932ByteLength(message));
-    if (length >= 80)
-        return message;
-    const int spaces = static_cast<int>((80 - length) * 1.3 / 2);
-    return std::string(static_cast<size_t>(spaces), ' ') + message;
+    return std::string(static_cast<size_t>(CentringSpaces(message)), ' ') + message;
 }
 
-std::string JoinRuns(const std::vector<Run> &runs) {
+std::string JoinRuns(std::span<const Run> runs) {
     std::string out;
     JoinInto(runs, out);
     return out;
@@ -403,14 +478,15 @@ SheetContent BuildSheetContent(const SheetInputs &in) {
            rec.deckFamily == code::kFamilyPx && rec.deckModel == code::kModelPx75Valpha,
            rec.alphaClass == code::kClassSteel,
            in.target};
-    Builder b(c);
-    b.Reserve(64);
+    SheetContent content;
+    content.items.reserve(64);
+    Builder b(c, content);
     if (in.target == kTargetPrinter)
         b.Header(in.print);
     b.BlockA();
     b.BlockB();
     b.BlockCD();
-    b.Add("E1", Runs(Plain("□施工時におけるデッキプレートの検討")));
+    b.Heading();
     if (c.shored)
         b.Bearing();
     b.Bending();
@@ -420,8 +496,6 @@ SheetContent BuildSheetContent(const SheetInputs &in) {
     b.Notes();
     b.Closing(in.print, in.dateText);
 
-    SheetContent content;
-    content.items = b.Take();
     content.shored = c.shored;
     content.betaCase = c.betaCase;
     content.highStrength = c.highStrength;

@@ -6,9 +6,11 @@
 #include "core/Inputdata.h"
 #include "core/PrintSettings.h"
 #include "core/U_calc.h"
+#include "sheet/SheetStore.h"
 
-#include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvane {
@@ -38,25 +40,27 @@ enum class FractionAlign {
 
 struct FractionParts;
 
+// Texts, run lists and fractions are views: into the SheetContent's store, or into static
+// storage. They are valid while the SheetContent they came from lives.
 struct Run {
     RunKind kind = RunKind::Plain;
-    std::string text;
-    int size = 0;                                  // points; 0 = the current base size
-    std::shared_ptr<const FractionParts> fraction; // fractions only
+    std::string_view text;
+    int size = 0;                             // points; 0 = the current base size
+    const FractionParts *fraction = nullptr; // fractions only
 };
 
 struct FractionParts {
-    std::vector<Run> numerator;
-    std::vector<Run> denominator;
-    std::string numeratorAlign; // the texts whose byte lengths line the parts up
-    std::string denominatorAlign;
+    std::span<const Run> numerator;
+    std::span<const Run> denominator;
+    std::string_view numeratorAlign; // the texts whose byte lengths line the parts up
+    std::string_view denominatorAlign;
     FractionAlign align = FractionAlign::None;
 };
 
 struct SheetItem {
-    std::string label;     // A1, B4, E6 ...; N2 appears once per line
-    std::vector<Run> runs; // empty for the D7 rule
-    std::string verdict;   // kVerdictPass, kVerdictFail or empty
+    std::string label;         // A1, B4, E6 ...; N2 appears once per line
+    std::span<const Run> runs; // empty for the D7 rule
+    std::string verdict;       // kVerdictPass, kVerdictFail or empty
 };
 
 struct SheetInputs {
@@ -67,7 +71,15 @@ struct SheetInputs {
     std::string dateText; // the footer's date, printer only
 };
 
+// Movable but not copyable: the items view texts held by `store`, which a move keeps in
+// place and a copy would not.
 struct SheetContent {
+    SheetContent() = default;
+    SheetContent(SheetContent &&) noexcept = default;
+    SheetContent &operator=(SheetContent &&) noexcept = default;
+    SheetContent(const SheetContent &) = delete;
+    SheetContent &operator=(const SheetContent &) = delete;
+
     std::vector<SheetItem> items;
     // Flags of the case that the drawing also needs.
     bool shored = false;
@@ -76,6 +88,7 @@ struct SheetContent {
     bool steelBeams = false;
     int target = kTargetScreen;
     int pageNumberPos = 0;
+    SheetStore store; // the texts, run lists and fractions the items view
 
     // The first item with this label, or nullptr.
     const SheetItem *Find(const std::string &label) const;
@@ -98,6 +111,6 @@ std::vector<SheetTextItem> SheetTextItems(const SheetContent &content);
 
 // All text of a run list joined, sub- and superscripts as plain characters, a fraction as
 // its numerator then its denominator.
-std::string JoinRuns(const std::vector<Run> &runs);
+std::string JoinRuns(std::span<const Run> runs);
 
 } // namespace korvane

@@ -278,9 +278,9 @@ TEST(HighStrengthCase, BreaksNoteN2DifferentlyOnScreenAndPaper) {
 TEST(Deflection, IsCutNotRoundedAndTinyValuesReadAlmostZero) {
     const CInputData record = Record();
     CCalcResult result = Calculate(record);
-    const auto resultText = [&](double deflection) {
+    const auto resultText = [&](double deflection) -> std::string {
         result.deflection = deflection;
-        return BuildFrom(record, result).Find("E9")->runs.back().text;
+        return std::string(BuildFrom(record, result).Find("E9")->runs.back().text);
     };
     EXPECT_EQ(resultText(0.0005), " ≒ 0");
     EXPECT_EQ(resultText(0.001), "＝ 0");

@@ -1,0 +1,69 @@
+#include "sheet/SheetStore.h"
+
+#include <cstring>
+#include <memory>
+
+namespace korvane {
+
+namespace {
+
+// One sheet's texts, runs and fractions take about 8 KB: usually a single block holds all.
+constexpr std::size_t kBlockSize = 12 * 1024;
+
+} // namespace
+
+void SheetStore::NewBlock(std::size_t atLeast) {
+    const std::size_t size = atLeast > kBlockSize ? atLeast : kBlockSize;
+    m_blocks.push_back(std::make_unique_for_overwrite<std::byte[]>(size));
+    m_next = m_blocks.back().get();
+    m_left = size;
+}
+
+void *SheetStore::AllocateBytes(std::size_t bytes, std::size_t align) {
+    void *at = m_next;
+    if (m_next == nullptr || !std::align(align, bytes, at, m_left)) {
+        NewBlock(bytes + align);
+        at = m_next;
+        std::align(align, bytes, at, m_left);
+    }
+    m_next = static_cast<std::byte *>(at) + bytes;
+    m_left -= bytes;
+    return at;
+}
+
+void SheetStore::BeginText() {
+    if (m_next == nullptr)
+        NewBlock(0);
+    m_textStart = m_next;
+}
+
+void SheetStore::Append(std::string_view piece) {
+    if (piece.empty())
+        return;
+    if (piece.size() > m_left) {
+        // The open text moves to a new block large enough for it and what follows.
+        const std::string_view open(reinterpret_cast<const char *>(m_textStart),
+                                    static_cast<std::size_t>(m_next - m_textStart));
+        NewBlock(2 * (open.size() + piece.size()));
+        std::memcpy(m_next, open.data(), open.size());
+        m_textStart = m_next;
+        m_next += open.size();
+        m_left -= open.size();
+    }
+    std::memcpy(m_next, piece.data(), piece.size());
+    m_next += piece.size();
+    m_left -= piece.size();
+}
+
+void SheetStore::Append(char c) {
+    Append(std::string_view(&c, 1));
+}
+
+std::string_view SheetStore::EndText() {
+    const std::string_view text(reinterpret_cast<const char *>(m_textStart),
+                                static_cast<std::size_t>(m_next - m_textStart));
+    m_textStart = nullptr;
+    return text;
+}
+
+} // namespace korvane
