@@ -3,114 +3,111 @@
 #include "core/TextCodec.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
 
 namespace korvane {
 
 namespace {
 
-// A finite value as its 15 significant decimal digits split at the decimal point.
-struct DecimalDigits {
+// A finite value's 15 significant decimal digits, correctly rounded, and where the decimal
+// point falls: |value| = 0.d₁d₂…d₁₅ × 10^pointAt.
+struct Digits {
     bool negative = false;
-    std::string whole;    // digits before the point, may be empty
-    std::string fraction; // digits after the point, may be empty
+    char digit[15];
+    int pointAt = 0; // digits before the point; zero or less for values below 1
+
+    // The digit at a place counted from the first significant one; zero outside the 15.
+    char At(int place) const { return place >= 0 && place < 15 ? digit[place] : '0'; }
 };
 
-DecimalDigits ToDigits(double value) {
-    DecimalDigits d;
+// The mantissa digits and the exponent of a "d.ddde±XX" text; returns the digit count.
+int ParseScientific(const char *p, const char *end, char *digits, int &exponent) {
+    int count = 0;
+    for (; p < end && *p != 'e'; ++p)
+        if (*p != '.')
+            digits[count++] = *p;
+    ++p; // the 'e'
+    const bool minus = *p == '-';
+    int e = 0;
+    for (++p; p < end; ++p)
+        e = e * 10 + (*p - '0');
+    exponent = minus ? -e : e;
+    return count;
+}
+
+Digits ToDigits(double value) {
+    Digits d;
     d.negative = std::signbit(value);
-    char buf[64];
-    // "d.dddddddddddddde±XX", correctly rounded like printf's "%.14e" but much faster.
-    const auto end = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(value),
-                                   std::chars_format::scientific, 14)
-                         .ptr;
-    *end = '\0';
-    char digits[15];
-    digits[0] = buf[0];
-    std::copy(buf + 2, buf + 16, digits + 1);
-    const int exponent = std::atoi(buf + 17);
-    const int pointAt = exponent + 1; // digits before the point
-    const std::string_view all(digits, sizeof digits);
-    if (pointAt <= 0) {
-        d.fraction.assign(static_cast<size_t>(-pointAt), '0');
-        d.fraction += all;
-    } else if (pointAt >= static_cast<int>(all.size())) {
-        d.whole = all;
-        d.whole.append(static_cast<size_t>(pointAt) - all.size(), '0');
-    } else {
-        d.whole = all.substr(0, static_cast<size_t>(pointAt));
-        d.fraction = all.substr(static_cast<size_t>(pointAt));
+    const double magnitude = std::fabs(value);
+    char text[64];
+    char mantissa[24];
+    int exponent = 0;
+    // The shortest text that reads back as the value. When it has at most 15 digits it is
+    // also the value correctly rounded to 15 digits: a normal double lies closer to it than
+    // half a unit of the 15th digit. Longer ones, and subnormal values, are rounded again
+    // from the exact binary value, as printf's "%.14e" does.
+    const char *end =
+        std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific).ptr;
+    int count = ParseScientific(text, end, mantissa, exponent);
+    if (count > 15 || (magnitude != 0 && magnitude < DBL_MIN)) {
+        end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific,
+                            14)
+                  .ptr;
+        count = ParseScientific(text, end, mantissa, exponent);
     }
+    std::fill(d.digit, d.digit + 15, '0');
+    std::copy(mantissa, mantissa + count, d.digit);
+    d.pointAt = exponent + 1;
     return d;
 }
 
-void StripLeadingZeros(std::string &s, size_t keep) {
-    size_t n = 0;
-    while (n < s.size() && s[n] == '0' && s.size() - n > keep)
-        ++n;
-    s.erase(0, n);
-}
-
-void StripTrailingZeros(std::string &s, size_t keep) {
-    while (s.size() > keep && s.back() == '0')
-        s.pop_back();
-}
-
-// Adds one unit in the last place of whole+fraction; a carry out of the whole part
-// prepends a digit.
-void IncrementLastPlace(DecimalDigits &d) {
-    for (auto it = d.fraction.rbegin(); it != d.fraction.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
-        }
-        *it = '0';
-    }
-    for (auto it = d.whole.rbegin(); it != d.whole.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
-        }
-        *it = '0';
-    }
-    d.whole.insert(d.whole.begin(), '1');
-}
-
-bool AllZeros(const std::string &s) {
-    return s.find_first_not_of('0') == std::string::npos;
-}
-
-std::string NonFinite(double value) {
+const char *NonFinite(double value) {
     if (std::isnan(value))
         return "NAN";
     return value < 0 ? "-INF" : "INF";
 }
 
-} // namespace
-
-std::string FormatGeneral(double value) {
-    if (!std::isfinite(value))
-        return NonFinite(value);
-    DecimalDigits d = ToDigits(value);
-    StripLeadingZeros(d.whole, 1);
-    if (d.whole.empty())
-        d.whole = "0";
-    StripTrailingZeros(d.fraction, 0);
-    std::string text;
-    if (d.negative && !(AllZeros(d.whole) && d.fraction.empty()))
-        text += '-';
-    text += d.whole;
-    if (!d.fraction.empty())
-        text += '.' + d.fraction;
-    return text;
+void WriteGeneral(double value, NumberText &text) {
+    if (!std::isfinite(value)) {
+        text.Append(NonFinite(value));
+        return;
+    }
+    const Digits d = ToDigits(value);
+    int significant = 15;
+    while (significant > 0 && d.digit[significant - 1] == '0')
+        --significant;
+    if (significant == 0) { // zero, also a negative zero
+        text.Append('0');
+        return;
+    }
+    const int p = d.pointAt;
+    if (d.negative)
+        text.Append('-');
+    if (p <= 0) {
+        text.Append('0');
+    } else {
+        text.Append(std::string_view(d.digit, static_cast<size_t>(std::min(p, 15))));
+        if (p > 15)
+            text.Append('0', static_cast<size_t>(p - 15));
+    }
+    if (p < significant) {
+        text.Append('.');
+        if (p < 0)
+            text.Append('0', static_cast<size_t>(-p));
+        const int from = std::max(p, 0);
+        text.Append(std::string_view(d.digit + from, static_cast<size_t>(significant - from)));
+    }
 }
 
-std::string FormatPattern(double value, std::string_view pattern) {
-    if (!std::isfinite(value))
-        return NonFinite(value);
+void WritePattern(double value, std::string_view pattern, NumberText &text) {
+    if (!std::isfinite(value)) {
+        text.Append(NonFinite(value));
+        return;
+    }
     const size_t point = pattern.find('.');
     const std::string_view wholePattern = pattern.substr(0, point);
     const std::string_view fractionPattern =
@@ -122,30 +119,97 @@ std::string FormatPattern(double value, std::string_view pattern) {
     const size_t lastZero = fractionPattern.rfind('0');
     const size_t minFraction = lastZero == std::string_view::npos ? 0 : lastZero + 1;
 
-    DecimalDigits d = ToDigits(value);
+    const Digits d = ToDigits(value);
+    const int p = d.pointAt;
+    const size_t whole = static_cast<size_t>(std::max(p, 0));
+    // The whole digits and the pattern's decimals, after one spare place for a carry.
+    const size_t length = 1 + whole + decimals;
+    char local[128];
+    std::string spill;
+    char *a = local;
+    if (length > sizeof local) {
+        spill.resize(length);
+        a = spill.data();
+    }
+    a[0] = '0';
+    for (size_t i = 0; i < whole; ++i)
+        a[1 + i] = d.At(static_cast<int>(i));
+    for (size_t j = 0; j < decimals; ++j)
+        a[1 + whole + j] = d.At(p + static_cast<int>(j));
     // Round half away from zero at the pattern's last decimal: the digits are magnitudes.
-    const bool roundUp = d.fraction.size() > decimals && d.fraction[decimals] >= '5';
-    if (d.fraction.size() > decimals)
-        d.fraction.resize(decimals);
-    d.fraction.append(decimals - d.fraction.size(), '0');
-    if (roundUp)
-        IncrementLastPlace(d);
+    if (d.At(p + static_cast<int>(decimals)) >= '5') {
+        size_t i = length - 1;
+        while (i > 0 && a[i] == '9')
+            a[i--] = '0';
+        ++a[i]; // a[0] takes the carry out of the whole part
+    }
 
-    const bool zero = AllZeros(d.whole) && AllZeros(d.fraction);
-    StripLeadingZeros(d.whole, 0);
-    if (d.whole.size() < minWhole)
-        d.whole.insert(0, minWhole - d.whole.size(), '0');
-    StripTrailingZeros(d.fraction, minFraction);
-    if (d.whole.empty() && d.fraction.empty())
-        d.whole = "0"; // a zero is written, never an empty text
+    const bool zero = std::all_of(a, a + length, [](char c) { return c == '0'; });
+    size_t wholeStart = 0;
+    while (wholeStart < 1 + whole && a[wholeStart] == '0')
+        ++wholeStart;
+    const size_t wholeLength = 1 + whole - wholeStart;
+    size_t fractionLength = decimals;
+    while (fractionLength > minFraction && a[whole + fractionLength] == '0')
+        --fractionLength;
 
-    std::string text;
     if (d.negative && !zero)
-        text += '-';
-    text += d.whole;
-    if (!d.fraction.empty())
-        text += '.' + d.fraction;
+        text.Append('-');
+    if (wholeLength < minWhole)
+        text.Append('0', minWhole - wholeLength);
+    text.Append(std::string_view(a + wholeStart, wholeLength));
+    if (wholeLength == 0 && minWhole == 0 && fractionLength == 0)
+        text.Append('0'); // a zero is written, never an empty text
+    if (fractionLength > 0) {
+        text.Append('.');
+        text.Append(std::string_view(a + 1 + whole, fractionLength));
+    }
+}
+
+} // namespace
+
+void NumberText::Append(std::string_view piece) {
+    if (piece.empty())
+        return;
+    if (m_long.empty() && m_size + piece.size() <= kInline) {
+        std::memcpy(m_inline + m_size, piece.data(), piece.size());
+        m_size += piece.size();
+        return;
+    }
+    if (m_long.empty())
+        m_long.assign(m_inline, m_size);
+    m_long += piece;
+}
+
+void NumberText::Append(char c, std::size_t count) {
+    if (m_long.empty() && m_size + count <= kInline) {
+        std::memset(m_inline + m_size, c, count);
+        m_size += count;
+        return;
+    }
+    if (m_long.empty())
+        m_long.assign(m_inline, m_size);
+    m_long.append(count, c);
+}
+
+NumberText GeneralText(double value) {
+    NumberText text;
+    WriteGeneral(value, text);
     return text;
+}
+
+std::string FormatGeneral(double value) {
+    return GeneralText(value).String();
+}
+
+NumberText PatternText(double value, std::string_view pattern) {
+    NumberText text;
+    WritePattern(value, pattern, text);
+    return text;
+}
+
+std::string FormatPattern(double value, std::string_view pattern) {
+    return PatternText(value, pattern).String();
 }
 
 std::string FormatPrintf(const char *format, double value) {
@@ -160,9 +224,11 @@ std::string FormatPrintf(const char *format, int value) {
     return buf;
 }
 
-std::string Pad6(const std::string &text) {
+std::string Pad6(std::string_view text) {
     const size_t length = Cp932ByteLength(text);
-    return length < 6 ? std::string(6 - length, ' ') + text : text;
+    std::string padded(length < 6 ? 6 - length : 0, ' ');
+    padded += text;
+    return padded;
 }
 
 } // namespace korvane

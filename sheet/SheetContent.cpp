@@ -200,14 +200,14 @@ void Builder::BlockA() {
     Add("A1", Runs(Plain("□床の概要／使用材料")));
     const char *unit = r.plateThickness == 1.0 ? ".0 mm" : " mm";
     Add("A2", Runs(Plain(Cat("デッキプレート: ", r.deckLabel, CoatingText(m_c.rec.coatingCode),
-                             "  t =", FormatGeneral(r.plateThickness), unit))));
+                             "  t =", GeneralText(r.plateThickness), unit))));
     const char *shoring = m_c.shored ? "支保工有り" : "支保工無し(Ｌw=Ｌ)";
-    Add("A3", Runs(Plain(Cat("ス　パ　ン Ｌ : ", FormatGeneral(r.span / 100), "ｍ　", "[ ",
+    Add("A3", Runs(Plain(Cat("ス　パ　ン Ｌ : ", GeneralText(r.span / 100), "ｍ　", "[ ",
                              shoring, " ]"))));
     const bool light = m_c.rec.concreteKind == code::kConcreteLight1 ||
                        m_c.rec.concreteKind == code::kConcreteLight2;
     Add("A4", Runs(Plain(light ? Held("コンクリート : 軽量") : Held("コンクリート : 普通")),
-                   Plain(Cat("ρ=", FormatGeneral(RoundHalfUp3(r.concreteDensity)), " kN/m")),
+                   Plain(Cat("ρ=", GeneralText(RoundHalfUp3(r.concreteDensity)), " kN/m")),
                    Sup("3", 6), Plain(Cat("   S=", std::to_string(r.concreteThickness), "mm"))));
 }
 
@@ -216,13 +216,13 @@ void Builder::BlockB() {
     Add("B1", Runs(Plain(Cat("□デッキプレートの断面性能と許容応力度 (C=",
                              FormatPrintf("%3.1f", r.deflectionCoef), ")"))));
     Add("B2", Runs(Plain(
-                  Cat("重　　   量 : ", FormatPattern(RoundHalfUp4(r.deckWeight), "###.#"), "N/㎡"))));
-    Add("B3", Runs(Plain(Cat("断 面 係 数Zt : ", FormatPattern(r.sectionModulus, "###.#"), " x10")),
+                  Cat("重　　   量 : ", PatternText(RoundHalfUp4(r.deckWeight), "###.#"), "N/㎡"))));
+    Add("B3", Runs(Plain(Cat("断 面 係 数Zt : ", PatternText(r.sectionModulus, "###.#"), " x10")),
                    Sup("3", 6), Plain(" mm"), Sup("3", 6), Plain("/m")));
-    Add("B4", Runs(Plain("許容応力度  : ｆb = "), Plain(Cat(FormatGeneral(r.fb), " N/mm")),
+    Add("B4", Runs(Plain("許容応力度  : ｆb = "), Plain(Cat(GeneralText(r.fb), " N/mm")),
                    Sup("2", 6)));
     Add("B5",
-        Runs(Plain(Cat("断面二次モーメントI : ", FormatPattern(r.inertia, "###.#"), " x10")),
+        Runs(Plain(Cat("断面二次モーメントI : ", PatternText(r.inertia, "###.#"), " x10")),
              Sup("4", 6), Plain(" mm"), Sup("4", 6), Plain("/m")));
     if (m_c.betaCase) {
         Add("B6", Runs(Plain(Cat("低減係数β=", FormatPrintf("%4.2f", r.beta)))));
@@ -231,7 +231,7 @@ void Builder::BlockB() {
     }
     if (m_c.shored)
         Add("B8", Runs(Plain(Cat("デッキリブ許容支圧荷重: ",
-                                 FormatPattern(r.ribBearingAllow, "######"), " N/m"))));
+                                 PatternText(r.ribBearingAllow, "######"), " N/m"))));
 }
 
 void Builder::BlockCD() {
@@ -239,23 +239,23 @@ void Builder::BlockCD() {
     Add("C1", Runs(Plain("□支持梁/施工状況")));
     Add("C2", Runs(Plain(ClassLine(m_c.rec.alphaClass))));
     Add("D1", Runs(Plain("□施工時荷重の計算")));
-    Add("D2", Runs(Plain(Cat("鉄筋コンクリート ", FormatGeneral(r.concreteDensity * 1000), "x",
-                             FormatGeneral(r.concreteThickness / 1000.0), "= ",
-                             FormatGeneral(r.concreteDensity * 10 * r.concreteThickness / 10),
+    Add("D2", Runs(Plain(Cat("鉄筋コンクリート ", GeneralText(r.concreteDensity * 1000), "x",
+                             GeneralText(r.concreteThickness / 1000.0), "= ",
+                             GeneralText(r.concreteDensity * 10 * r.concreteThickness / 10),
                              "N/㎡"))));
     Add("D3", Runs(Plain("}→", 16)));
     Add("D4", Runs(Plain("固定荷重 Ｗ"), Sub("DL"), Plain(" : "),
-                   Plain(Cat(Pad6(FormatPattern(r.deadLoad, "#####")), " N/㎡"))));
+                   Plain(Cat(Pad6(PatternText(r.deadLoad, "#####")), " N/㎡"))));
     Add("D5", Runs(Plain("デッキプレート       　　　        "),
-                   Plain(Cat(FormatGeneral(RoundHalfUp3(r.deckWeight)), "N/㎡"))));
+                   Plain(Cat(GeneralText(RoundHalfUp3(r.deckWeight)), "N/㎡"))));
     const Held workLabel =
         m_c.rec.otherLoadValue != 0 ? Held("作業荷重＋その他荷重 Ｗ") : Held("作業荷重 Ｗ");
     Add("D6", Runs(Plain(workLabel), Sub("WL"), Plain(" : "),
-                   Plain(Cat(Pad6(FormatPattern(CeilToDigits(0, r.workLoad), "#####")),
+                   Plain(Cat(Pad6(PatternText(CeilToDigits(0, r.workLoad), "#####")),
                              " N/㎡"))));
     Add("D7", Runs());
     Add("D8", Runs(Sub("W"), Plain("Ｗ"), Sub("TL"), Plain(" : "),
-                   Plain(Cat(Pad6(FormatPattern(r.totalLoad, "#####")), " N/㎡"))));
+                   Plain(Cat(Pad6(PatternText(r.totalLoad, "#####")), " N/㎡"))));
 }
 
 void Builder::Heading() {
@@ -271,10 +271,10 @@ void Builder::Bearing() {
     const bool passes = m_c.verdicts.ribBearing.passes;
     Add("E4",
         Runs(Plain("Ｐ＝ wＷ"), Sub("TL"),
-             Plain(Cat("･Ｌw＝ ", FormatGeneral(CeilToDigits(0, r.totalLoad)), "x",
-                       FormatGeneral(r.effectiveSpan / 100), "＝",
-                       FormatGeneral(CeilToDigits(0, r.ribBearingLoad)))),
-             Plain(Cat(passes ? " ≦ " : " ＞ ", FormatPattern(r.ribBearingAllow, "######"),
+             Plain(Cat("･Ｌw＝ ", GeneralText(CeilToDigits(0, r.totalLoad)), "x",
+                       GeneralText(r.effectiveSpan / 100), "＝",
+                       GeneralText(CeilToDigits(0, r.ribBearingLoad)))),
+             Plain(Cat(passes ? " ≦ " : " ＞ ", PatternText(r.ribBearingAllow, "######"),
                        " N/m"))),
         Verdict(passes));
 }
@@ -282,9 +282,9 @@ void Builder::Bearing() {
 void Builder::Bending() {
     const CCalcResult &r = m_c.res;
     Add("E5", Runs(Plain(m_c.shored ? Held("2)正曲げ応力度") : Held("1)正曲げ応力度"))));
-    const Held numerator2 = Cat(" ", FormatGeneral(CeilToDigits(0, r.totalLoad)), "×",
-                                FormatGeneral(r.effectiveSpan / 100));
-    const Held denominator2 = Cat(" 8x", FormatGeneral(r.sectionModulus), " ");
+    const Held numerator2 = Cat(" ", GeneralText(CeilToDigits(0, r.totalLoad)), "×",
+                                GeneralText(r.effectiveSpan / 100));
+    const Held denominator2 = Cat(" 8x", GeneralText(r.sectionModulus), " ");
     const double s = m_c.verdicts.bendingStress;
     Add("E6",
         Runs(Plain("σ＝ "),
@@ -298,7 +298,7 @@ void Builder::Bending() {
              Plain("×"),
              Fraction(Runs(Plain(" 10"), Sup("3", 6), Plain(" ")),
                       Runs(Plain(" 10"), Sup("3", 6), Plain(" ")), FractionAlign::None),
-             Plain(Cat("＝", FormatGeneral(s), " "))));
+             Plain(Cat("＝", GeneralText(s), " "))));
 
     const bool passes = m_c.verdicts.bending.passes;
     const char *label;
@@ -310,12 +310,12 @@ void Builder::Bending() {
     m_store.Append(passes ? " ≦ " : " ＞ ");
     m_store.Append(label);
     if (!m_c.steelBeams) {
-        m_store.Append(FormatGeneral(r.fb));
+        m_store.Append(GeneralText(r.fb));
         m_store.Append("/");
-        m_store.Append(FormatGeneral(r.alpha * r.beta));
+        m_store.Append(GeneralText(r.alpha * r.beta));
         m_store.Append("＝");
     }
-    m_store.Append(FormatGeneral(r.fbAllow));
+    m_store.Append(GeneralText(r.fbAllow));
     m_store.Append(" N/mm");
     Add("E7", Runs(Plain(Held::Stored(m_store.EndText())), Sup("2", 6)), Verdict(passes));
 }
@@ -323,13 +323,13 @@ void Builder::Bending() {
 void Builder::Deflection() {
     const CCalcResult &r = m_c.res;
     Add("E8", Runs(Plain(m_c.shored ? Held("3)たわみ") : Held("2)たわみ"))));
-    const Held numerator2 = Cat(" 5×", FormatGeneral(CeilToDigits(0, r.totalLoad)), "×",
-                                FormatGeneral(r.effectiveSpan / 100));
-    const Held denominatorHead = Cat(" 384×", FormatGeneral(kYoungsModulus), "×10");
-    const Held denominatorTail = Cat("×", FormatGeneral(r.inertia), " ");
+    const Held numerator2 = Cat(" 5×", GeneralText(CeilToDigits(0, r.totalLoad)), "×",
+                                GeneralText(r.effectiveSpan / 100));
+    const Held denominatorHead = Cat(" 384×", GeneralText(kYoungsModulus), "×10");
+    const Held denominatorTail = Cat("×", GeneralText(r.inertia), " ");
     const Held result = r.deflection < 0.001
                             ? Held(" ≒ 0")
-                            : Cat("＝ ", FormatGeneral(std::floor(r.deflection * 100) / 100));
+                            : Cat("＝ ", GeneralText(std::floor(r.deflection * 100) / 100));
     Add("E9",
         Runs(Plain("δmax＝Ｃ"),
              Fraction(Runs(Plain(" 5wＷ"), Sub("TL"), Plain("･Ｌw"), Sup("4", 7), Plain("･10"),
@@ -348,7 +348,7 @@ void Builder::Deflection() {
     const bool passes = m_c.verdicts.deflection.passes;
     Add("E10",
         Runs(Plain(Cat(passes ? " ≦ " : " ＞ ", "1000･Ｌw/180 + 5 =",
-                       FormatPattern(std::floor(r.deflectionLimit * 100) / 100, "#0.##"),
+                       PatternText(std::floor(r.deflectionLimit * 100) / 100, "#0.##"),
                        " mm"))),
         Verdict(passes));
 }
@@ -384,7 +384,7 @@ void Builder::Notes() {
         }
     }
     if (r.outsideGuideline == 1)
-        Add("N3", Runs(Plain(Cat("・板厚", FormatGeneral(r.plateThickness), "mm－",
+        Add("N3", Runs(Plain(Cat("・板厚", GeneralText(r.plateThickness), "mm－",
                                  ClassNoteText(m_c.rec.alphaClass), " は", guideline,
                                  "の適用外の組合せです。"))));
     if (r.concreteThickness > 300)
@@ -392,7 +392,7 @@ void Builder::Notes() {
                                  "mmは標準仕様範囲外です。計算結果がOKの場合も別途弊社へご相談"
                                  "ください。"))));
     if (r.span > 300)
-        Add("N5", Runs(Plain(Cat("・スパン", FormatGeneral(r.span * 10),
+        Add("N5", Runs(Plain(Cat("・スパン", GeneralText(r.span * 10),
                                  "mmは判定の如何に関わらず、梁の構造上中間支保工を必要とする場合"
                                  "があります。"))));
     Add("N6",
