@@ -8,32 +8,23 @@
 
 #include <exception>
 
-#if __has_include("ui/Uhelp.h")
-#include "ui/Uhelp.h"
-#define KORVANE_HAS_HELP_WINDOW 1
-#endif
-#if __has_include("ui/U_summary.h")
 #include "ui/U_summary.h"
-#define KORVANE_HAS_SUMMARY_WINDOW 1
-#endif
+#include "ui/Uhelp.h"
 
 using namespace korvane;
 
 void TForm1::SetHelpWindow(TForm4 *help)
 {
     m_help = help;
-#ifdef KORVANE_HAS_HELP_WINDOW
     if (m_help)
         connect(m_help, &TForm4::closedByUser, this, [this] {
             BitBtn5->setText(QStringLiteral("HELP ON"));
             m_help->helpJustSwitchedOn = 0;
         });
-#endif
 }
 
 void TForm1::BitBtn5Click()
 {
-#ifdef KORVANE_HAS_HELP_WINDOW
     if (!m_help)
         return;
     if (!m_help->isVisible()) {
@@ -45,20 +36,16 @@ void TForm1::BitBtn5Click()
         BitBtn5->setText(QStringLiteral("HELP ON"));
         m_help->helpJustSwitchedOn = 0;
     }
-#endif
 }
 
 void TForm1::BitBtn6Click()
 {
-#ifdef KORVANE_HAS_SUMMARY_WINDOW
     if (m_summary)
         m_summary->ShowSummary();
-#endif
 }
 
 void TForm1::ShowHelpPage(int page)
 {
-#ifdef KORVANE_HAS_HELP_WINDOW
     if (!m_help)
         return;
     int family = 0;
@@ -74,7 +61,4 @@ void TForm1::ShowHelpPage(int page)
     } catch (const std::exception &error) {
         ShowGeneralError(QString::fromUtf8(error.what()));
     }
-#else
-    (void)page;
-#endif
 }

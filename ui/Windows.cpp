@@ -4,14 +4,8 @@
 #include "ui/UCalDisp.h"
 #include "ui/Udata_IO.h"
 
-#if __has_include("ui/U_summary.h")
 #include "ui/U_summary.h"
-#define KORVANE_HAS_SUMMARY_WINDOW 1
-#endif
-#if __has_include("ui/Uhelp.h")
 #include "ui/Uhelp.h"
-#define KORVANE_HAS_HELP_WINDOW 1
-#endif
 
 namespace korvane {
 
@@ -31,16 +25,12 @@ std::unique_ptr<ProgramWindows> CreateProgramWindows()
 {
     auto windows = std::make_unique<ProgramWindows>();
     windows->form1 = std::make_unique<TForm1>();
-#ifdef KORVANE_HAS_SUMMARY_WINDOW
     auto summary = std::make_unique<TSummary>();
     windows->form1->SetSummaryWindow(summary.get());
     windows->summary = std::move(summary);
-#endif
-#ifdef KORVANE_HAS_HELP_WINDOW
     auto help = std::make_unique<TForm4>();
     windows->form1->SetHelpWindow(help.get());
     windows->help = std::move(help);
-#endif
     windows->form6 = std::make_unique<TForm6>();
     windows->form1->SetDataFileWindow(windows->form6.get());
     windows->form3 = std::make_unique<TForm3>();
