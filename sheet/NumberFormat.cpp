@@ -6,6 +6,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -39,10 +40,38 @@ int ParseScientific(const char *p, const char *end, char *digits, int &exponent)
     return count;
 }
 
+// Most of the sheet's values are short decimals: a whole n below 10¹⁵ over 10^k. When that
+// quotient, correctly rounded, is the value itself, the decimal reads back as the value, so
+// n's digits are the value's 15 digits, as the shortest text would give them.
+bool ShortDecimalDigits(double magnitude, Digits &d) {
+    static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+    if (!(magnitude >= DBL_MIN && magnitude < 1e15))
+        return false;
+    for (int k = 0; k < 7; ++k) {
+        const double scaled = magnitude * kPowers[k];
+        if (scaled >= 1e15)
+            return false;
+        const auto whole = static_cast<std::uint64_t>(scaled);
+        if (static_cast<double>(whole) != scaled || scaled / kPowers[k] != magnitude)
+            continue;
+        char reversed[16];
+        int length = 0;
+        for (std::uint64_t n = whole; n != 0; n /= 10)
+            reversed[length++] = static_cast<char>('0' + n % 10);
+        for (int i = 0; i < 15; ++i)
+            d.digit[i] = i < length ? reversed[length - 1 - i] : '0';
+        d.pointAt = length - k;
+        return true;
+    }
+    return false;
+}
+
 Digits ToDigits(double value) {
     Digits d;
     d.negative = std::signbit(value);
     const double magnitude = std::fabs(value);
+    if (ShortDecimalDigits(magnitude, d))
+        return d;
     char text[64];
     char mantissa[24];
     int exponent = 0;
@@ -210,6 +239,55 @@ NumberText PatternText(double value, std::string_view pattern) {
 
 std::string FormatPattern(double value, std::string_view pattern) {
     return PatternText(value, pattern).String();
+}
+
+NumberText FixedText(double value, int decimals, int width) {
+    NumberText text;
+    const Digits d = ToDigits(value);
+    const int p = d.pointAt;
+    // The place of the first digit cut off; the digits up to it are the value's own only
+    // within the 15, and a 15-digit tail of exactly one half may hide which side of the
+    // half the binary value lies on. Such values, and negative and non-finite ones, take
+    // the C library's exact conversion.
+    const int cut = p + decimals;
+    bool exactHalf = d.At(cut) == '5';
+    for (int i = cut + 1; exactHalf && i < 15; ++i)
+        exactHalf = d.digit[i] == '0';
+    if (!std::isfinite(value) || d.negative || decimals < 0 || decimals > 20 || cut >= 15 ||
+        exactHalf) {
+        char format[16];
+        std::snprintf(format, sizeof format, "%%%d.%df", width, decimals);
+        char buf[400];
+        std::snprintf(buf, sizeof buf, format, value);
+        text.Append(buf);
+        return text;
+    }
+    // The digits that stay, after one spare place for a carry; half rounds up, a tail
+    // below half down, as the exact conversion does for such values.
+    const int whole = std::max(p, 1);
+    const int length = 1 + whole + decimals;
+    char a[64];
+    a[0] = '0';
+    for (int i = 0; i < whole; ++i)
+        a[1 + i] = d.At(i - (whole - p));
+    for (int j = 0; j < decimals; ++j)
+        a[1 + whole + j] = d.At(p + j);
+    if (d.At(cut) >= '5') {
+        int i = length - 1;
+        while (i > 0 && a[i] == '9')
+            a[i--] = '0';
+        ++a[i];
+    }
+    const int start = a[0] == '0' ? 1 : 0;
+    const int shown = whole + 1 - start + (decimals > 0 ? 1 + decimals : 0);
+    if (shown < width)
+        text.Append(' ', static_cast<size_t>(width - shown));
+    text.Append(std::string_view(a + start, static_cast<size_t>(whole + 1 - start)));
+    if (decimals > 0) {
+        text.Append('.');
+        text.Append(std::string_view(a + 1 + whole, static_cast<size_t>(decimals)));
+    }
+    return text;
 }
 
 std::string FormatPrintf(const char *format, double value) {

@@ -54,6 +54,10 @@ NumberText GeneralText(double value);
 std::string FormatPattern(double value, std::string_view pattern);
 NumberText PatternText(double value, std::string_view pattern);
 
+// What C's "%<width>.<decimals>f" writes for the value, without the C library's cost for
+// the usual values.
+NumberText FixedText(double value, int decimals, int width = 0);
+
 // C formatted output of one value ("%3.1f", "%4.2f", "%g", "%4d", ...).
 std::string FormatPrintf(const char *format, double value);
 std::string FormatPrintf(const char *format, int value);

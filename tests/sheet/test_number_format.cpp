@@ -34,6 +34,13 @@ INSTANTIATE_TEST_SUITE_P(
                     GeneralCase{"Zero", 0.0, "0"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST(GeneralFormat, LongPlainDecimalsAreWrittenInFull) {
+    EXPECT_EQ(FormatGeneral(1e-60), "0." + std::string(59, '0') + "1");
+    EXPECT_EQ(FormatGeneral(-1234.5678e100), "-12345678" + std::string(96, '0'));
+    // A subnormal value: its 15 digits come from the exact binary value, not from "5e-324".
+    EXPECT_EQ(FormatGeneral(5e-324), "0." + std::string(323, '0') + "494065645841247");
+}
+
 struct PatternCase {
     const char *name;
     double value;
@@ -65,6 +72,42 @@ INSTANTIATE_TEST_SUITE_P(
                     PatternCase{"NoDecimalsHalfUp", 4700.5, "#####", "4701"},
                     PatternCase{"NoDecimalsBelowHalf", 4700.49, "#####", "4700"},
                     PatternCase{"WiderThanPattern", 1234567, "#####", "1234567"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(PatternFormat, ManyDecimalsAreAllWritten) {
+    EXPECT_EQ(FormatPattern(123.456, "0000000000." + std::string(130, '0')),
+              "0000000123.456" + std::string(127, '0'));
+}
+
+struct FixedCase {
+    const char *name;
+    double value;
+    int decimals;
+    int width;
+    const char *text;
+};
+
+class FixedFormat : public testing::TestWithParam<FixedCase> {};
+
+TEST_P(FixedFormat, WritesWhatPrintfWrites) {
+    const FixedCase &c = GetParam();
+    EXPECT_EQ(FixedText(c.value, c.decimals, c.width).String(), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FixedFormat,
+    testing::Values(FixedCase{"OneDecimal", 1.5, 1, 3, "1.5"},
+                    FixedCase{"PaddedToWidth", 123.456, 0, 4, " 123"},
+                    FixedCase{"TwoDecimals", 1.25, 2, 4, "1.25"},
+                    FixedCase{"ExactHalfToEven", 0.25, 1, 3, "0.2"},
+                    FixedCase{"BinaryBelowHalf", 0.35, 1, 3, "0.3"},
+                    FixedCase{"BinaryBelowHalfTwoPlaces", 2.675, 2, 4, "2.67"},
+                    FixedCase{"BinaryAboveHalf", 0.05, 1, 3, "0.1"},
+                    FixedCase{"CarryIntoWhole", 0.96, 1, 3, "1.0"},
+                    FixedCase{"CarryAddsADigit", 9.96, 1, 3, "10.0"},
+                    FixedCase{"Negative", -1.25, 1, 3, "-1.2"},
+                    FixedCase{"Zero", 0.0, 1, 3, "0.0"},
+                    FixedCase{"BeyondFifteenDigits", 1e20, 1, 3, "100000000000000000000.0"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Pad6, FillsToSixBytesOfCodePage932) {
