@@ -4,6 +4,7 @@
 #include "core/TextCodec.h"
 #include "sheet/NumberFormat.h"
 
+#include <array>
 #include <cmath>
 #include <new>
 
@@ -214,7 +215,7 @@ void Builder::BlockA() {
 void Builder::BlockB() {
     const CCalcResult &r = m_c.res;
     Add("B1", Runs(Plain(Cat("□デッキプレートの断面性能と許容応力度 (C=",
-                             FormatPrintf("%3.1f", r.deflectionCoef), ")"))));
+                             FixedText(r.deflectionCoef, 1, 3), ")"))));
     Add("B2", Runs(Plain(
                   Cat("重　　   量 : ", PatternText(RoundHalfUp4(r.deckWeight), "###.#"), "N/㎡"))));
     Add("B3", Runs(Plain(Cat("断 面 係 数Zt : ", PatternText(r.sectionModulus, "###.#"), " x10")),
@@ -225,7 +226,7 @@ void Builder::BlockB() {
         Runs(Plain(Cat("断面二次モーメントI : ", PatternText(r.inertia, "###.#"), " x10")),
              Sup("4", 6), Plain(" mm"), Sup("4", 6), Plain("/m")));
     if (m_c.betaCase) {
-        Add("B6", Runs(Plain(Cat("低減係数β=", FormatPrintf("%4.2f", r.beta)))));
+        Add("B6", Runs(Plain(Cat("低減係数β=", FixedText(r.beta, 2, 4)))));
         Add("B7", Runs(Plain(
                       Cat("Lmax=", FormatPrintf("%4d", static_cast<int>(r.maxSpan)), "mm"))));
     }
@@ -335,7 +336,7 @@ void Builder::Deflection() {
              Fraction(Runs(Plain(" 5wＷ"), Sub("TL"), Plain("･Ｌw"), Sup("4", 7), Plain("･10"),
                            Scripted(RunKind::HighSuperscript, "9", 7)),
                       Runs(Plain("       384Ｅ･Ｉ")), FractionAlign::None),
-             Plain(Cat("＝", FormatPrintf("%3.1f", r.deflectionCoef), " ")),
+             Plain(Cat("＝", FixedText(r.deflectionCoef, 1, 3), " ")),
              Fraction(Runs(Plain(numerator2), Sup("4", 7)),
                       Runs(Plain(denominatorHead), Scripted(RunKind::FlatSuperscript, "5", 7),
                            Plain(denominatorTail)),
@@ -399,18 +400,34 @@ void Builder::Notes() {
         Runs(Plain("・全ての計算は、入力値も含め上記記載通りの有効数字を用いて行っています。")));
 }
 
+// The message depends only on which checks fail: its centring spaces are counted once for
+// each of the 16 combinations rather than by converting the text on every sheet.
+int VerdictSpaces(const CheckVerdicts &v) {
+    static const std::array<int, 16> spaces = [] {
+        std::array<int, 16> table{};
+        for (unsigned failing = 0; failing < 16; ++failing) {
+            CheckVerdicts c;
+            c.bending.passes = !(failing & 1);
+            c.deflection.passes = !(failing & 2);
+            c.ribBearing.applies = c.maxSpan.applies = true;
+            c.ribBearing.passes = !(failing & 4);
+            c.maxSpan.passes = !(failing & 8);
+            table[failing] = CentringSpaces(VerdictMessage(c));
+        }
+        return table;
+    }();
+    const unsigned failing = (v.bending.passes ? 0 : 1) | (v.deflection.passes ? 0 : 2) |
+                             (v.ribBearing.applies && !v.ribBearing.passes ? 4 : 0) |
+                             (v.maxSpan.applies && !v.maxSpan.passes ? 8 : 0);
+    return spaces[failing];
+}
+
 // The closing verdict message, centred, composed in the store without a temporary.
 Held Builder::VerdictLine() {
     m_store.BeginText();
-    ComposeVerdictMessage(m_c.verdicts, [this](std::string_view piece) { m_store.Append(piece); });
-    const std::string_view message = m_store.EndText();
-    const int spaces = CentringSpaces(message);
-    if (spaces == 0)
-        return Held::Stored(message);
-    m_store.BeginText();
-    for (int i = 0; i < spaces; ++i)
+    for (int i = VerdictSpaces(m_c.verdicts); i > 0; --i)
         m_store.Append(' ');
-    m_store.Append(message);
+    ComposeVerdictMessage(m_c.verdicts, [this](std::string_view piece) { m_store.Append(piece); });
     return Held::Stored(m_store.EndText());
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <type_traits>
 
 namespace korvane {
 namespace {
@@ -369,6 +370,50 @@ TEST(PrinterVariant, HeaderAndFooterFollowThePrintSettings) {
     EXPECT_EQ(Text(c, "H2"), "物件名：市民会館 増築");
     EXPECT_EQ(Text(c, "H1"), "<absent>");
     EXPECT_EQ(Text(c, "F2"), "－７－");
+}
+
+// The closing line is composed from the failing checks and centred by the message's length.
+TEST(ClosingVerdict, EveryCombinationOfFailingChecksReadsItsCentredMessage) {
+    const CInputData record = Record(OneRowOfShores); // all four checks apply
+    for (unsigned failing = 0; failing < 16; ++failing) {
+        CCalcResult result = Calculate(record);
+        if (failing & 1)
+            result.fbAllow = 0;
+        if (failing & 2)
+            result.deflectionLimit = -1;
+        if (failing & 4)
+            result.ribBearingAllow = -1;
+        if (failing & 8)
+            result.maxSpan = 0;
+        const std::string expected =
+            CentredVerdictMessage(VerdictMessage(EvaluateChecks(record, result)));
+        EXPECT_EQ(Text(BuildFrom(record, result), "V2"), expected) << "failing " << failing;
+    }
+}
+
+// Items view texts held by their sheet: texts longer than the sheet's storage blocks are
+// kept whole, and a moved sheet still reads the same. A copy could not keep its views, so
+// there is none.
+TEST(SheetStorage, LongTextsAndMovedSheetsKeepEveryText) {
+    static_assert(!std::is_copy_constructible_v<SheetContent>);
+    static_assert(std::is_nothrow_move_constructible_v<SheetContent>);
+    PrintSettings print;
+    print.projectTitle = std::string(40000, 'x') + "増築";
+    print.pageNumberPos = 22;
+    print.pageText = "－７－";
+    SheetContent original = Build(Record(OneRowOfShores), kTargetPrinter, print);
+    const std::vector<SheetTextItem> before = SheetTextItems(original);
+    const SheetContent moved = std::move(original);
+    const std::vector<SheetTextItem> after = SheetTextItems(moved);
+    ASSERT_EQ(after.size(), before.size());
+    for (size_t i = 0; i < after.size(); ++i) {
+        EXPECT_EQ(after[i].label, before[i].label);
+        EXPECT_EQ(after[i].text, before[i].text) << after[i].label;
+        EXPECT_EQ(after[i].verdict, before[i].verdict) << after[i].label;
+    }
+    EXPECT_EQ(Text(moved, "H2"), "物件名：" + print.projectTitle);
+    EXPECT_EQ(Text(moved, "F2"), "－７－");
+    EXPECT_EQ(Text(moved, "V2"), "                                     全てクリアしています。");
 }
 
 TEST(SheetTextItems, ListTextItemsInOrderWithVerdicts) {
