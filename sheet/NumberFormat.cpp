@@ -49,10 +49,11 @@ bool ShortDecimalDigits(double magnitude, Digits &d) {
         return false;
     for (int k = 0; k < 7; ++k) {
         const double scaled = magnitude * kPowers[k];
-        if (scaled >= 1e15)
+        if (scaled >= 1e15 - 1)
             return false;
-        const auto whole = static_cast<std::uint64_t>(scaled);
-        if (static_cast<double>(whole) != scaled || scaled / kPowers[k] != magnitude)
+        // The nearest whole is the candidate; the division decides whether it is the value.
+        const auto whole = static_cast<std::uint64_t>(scaled + 0.5);
+        if (whole == 0 || static_cast<double>(whole) / kPowers[k] != magnitude)
             continue;
         char reversed[16];
         int length = 0;
@@ -197,28 +198,10 @@ void WritePattern(double value, std::string_view pattern, NumberText &text) {
 
 } // namespace
 
-void NumberText::Append(std::string_view piece) {
-    if (piece.empty())
-        return;
-    if (m_long.empty() && m_size + piece.size() <= kInline) {
-        std::memcpy(m_inline + m_size, piece.data(), piece.size());
-        m_size += piece.size();
-        return;
-    }
+void NumberText::Spill(std::string_view piece) {
     if (m_long.empty())
         m_long.assign(m_inline, m_size);
     m_long += piece;
-}
-
-void NumberText::Append(char c, std::size_t count) {
-    if (m_long.empty() && m_size + count <= kInline) {
-        std::memset(m_inline + m_size, c, count);
-        m_size += count;
-        return;
-    }
-    if (m_long.empty())
-        m_long.assign(m_inline, m_size);
-    m_long.append(count, c);
 }
 
 NumberText GeneralText(double value) {
@@ -287,6 +270,30 @@ NumberText FixedText(double value, int decimals, int width) {
         text.Append('.');
         text.Append(std::string_view(a + 1 + whole, static_cast<size_t>(decimals)));
     }
+    return text;
+}
+
+NumberText ShortestText(double value) {
+    // A whole value of at most six digits is written as such by "%g"; others go through
+    // the C library.
+    if (std::fabs(value) < 1e6 && value == static_cast<double>(static_cast<int>(value)) &&
+        !(value == 0 && std::signbit(value)))
+        return IntText(static_cast<int>(value));
+    NumberText text;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%g", value);
+    text.Append(buf);
+    return text;
+}
+
+NumberText IntText(int value, int width) {
+    char buf[16];
+    const char *end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+    const auto length = static_cast<int>(end - buf);
+    NumberText text;
+    if (length < width)
+        text.Append(' ', static_cast<size_t>(width - length));
+    text.Append(std::string_view(buf, static_cast<size_t>(length)));
     return text;
 }
 

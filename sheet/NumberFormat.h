@@ -29,14 +29,30 @@ public:
     operator std::string_view() const { return View(); }
     std::string String() const { return std::string(View()); }
 
-    void Append(std::string_view piece);
-    void Append(char c, std::size_t count = 1);
+    void Append(std::string_view piece) {
+        if (m_long.empty() && m_size + piece.size() <= kInline) {
+            for (char c : piece)
+                m_inline[m_size++] = c;
+            return;
+        }
+        Spill(piece);
+    }
+    void Append(char c, std::size_t count = 1) {
+        if (m_long.empty() && m_size + count <= kInline) {
+            for (std::size_t i = 0; i < count; ++i)
+                m_inline[m_size++] = c;
+            return;
+        }
+        Spill(std::string(count, c));
+    }
     void Clear() {
         m_size = 0;
         m_long.clear();
     }
 
 private:
+    void Spill(std::string_view piece);
+
     static constexpr std::size_t kInline = 48;
     char m_inline[kInline];
     std::size_t m_size = 0;
@@ -57,6 +73,11 @@ NumberText PatternText(double value, std::string_view pattern);
 // What C's "%<width>.<decimals>f" writes for the value, without the C library's cost for
 // the usual values.
 NumberText FixedText(double value, int decimals, int width = 0);
+
+// What C's "%g" and "%<width>d" write for the value, without the C library for the usual
+// values.
+NumberText ShortestText(double value);
+NumberText IntText(int value, int width = 0);
 
 // C formatted output of one value ("%3.1f", "%4.2f", "%g", "%4d", ...).
 std::string FormatPrintf(const char *format, double value);

@@ -98,8 +98,12 @@ public:
     Builder(const Case &c, SheetContent &content)
         : m_c(c), m_items(content.items), m_store(content.store) {}
 
-    void Add(const char *label, std::span<const Run> runs, Held verdict = "") {
-        m_items.push_back(SheetItem{label, runs, std::string(verdict.Text())});
+    template <size_t N> void Add(const char (&label)[N], std::span<const Run> runs,
+                                 Held verdict = "") {
+        SheetItem &item = m_items.emplace_back();
+        item.label.assign(label, N - 1);
+        item.runs = runs;
+        item.verdict.assign(verdict.Text());
     }
 
     void Header(const PrintSettings &print);
@@ -228,7 +232,7 @@ void Builder::BlockB() {
     if (m_c.betaCase) {
         Add("B6", Runs(Plain(Cat("低減係数β=", FixedText(r.beta, 2, 4)))));
         Add("B7", Runs(Plain(
-                      Cat("Lmax=", FormatPrintf("%4d", static_cast<int>(r.maxSpan)), "mm"))));
+                      Cat("Lmax=", IntText(static_cast<int>(r.maxSpan), 4), "mm"))));
     }
     if (m_c.shored)
         Add("B8", Runs(Plain(Cat("デッキリブ許容支圧荷重: ",
@@ -361,7 +365,7 @@ void Builder::MaximumSpan() {
     const double span = r.effectiveSpan * 10;
     const bool passes = m_c.verdicts.maxSpan.passes;
     Add("E12",
-        Runs(Plain(Cat("スパンL＝", FormatPrintf("%g", span), passes ? " ≦" : " ＞", " Lmax=",
+        Runs(Plain(Cat("スパンL＝", ShortestText(span), passes ? " ≦" : " ＞", " Lmax=",
                        std::to_string(static_cast<int>(r.maxSpan)), "mm"))),
         Verdict(passes));
 }

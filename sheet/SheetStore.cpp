@@ -19,13 +19,10 @@ void SheetStore::NewBlock(std::size_t atLeast) {
     m_left = size;
 }
 
-void *SheetStore::AllocateBytes(std::size_t bytes, std::size_t align) {
+void *SheetStore::AllocateInNewBlock(std::size_t bytes, std::size_t align) {
+    NewBlock(bytes + align);
     void *at = m_next;
-    if (m_next == nullptr || !std::align(align, bytes, at, m_left)) {
-        NewBlock(bytes + align);
-        at = m_next;
-        std::align(align, bytes, at, m_left);
-    }
+    std::align(align, bytes, at, m_left);
     m_next = static_cast<std::byte *>(at) + bytes;
     m_left -= bytes;
     return at;
@@ -37,26 +34,15 @@ void SheetStore::BeginText() {
     m_textStart = m_next;
 }
 
-void SheetStore::Append(std::string_view piece) {
-    if (piece.empty())
-        return;
-    if (piece.size() > m_left) {
-        // The open text moves to a new block large enough for it and what follows.
-        const std::string_view open(reinterpret_cast<const char *>(m_textStart),
-                                    static_cast<std::size_t>(m_next - m_textStart));
-        NewBlock(2 * (open.size() + piece.size()));
-        std::memcpy(m_next, open.data(), open.size());
-        m_textStart = m_next;
-        m_next += open.size();
-        m_left -= open.size();
-    }
-    std::memcpy(m_next, piece.data(), piece.size());
-    m_next += piece.size();
-    m_left -= piece.size();
-}
-
-void SheetStore::Append(char c) {
-    Append(std::string_view(&c, 1));
+// The open text moves to a new block large enough for it and the piece to come.
+void SheetStore::MoveOpenTextToNewBlock(std::size_t pieceSize) {
+    const std::byte *open = m_textStart;
+    const auto openSize = static_cast<std::size_t>(m_next - m_textStart);
+    NewBlock(2 * (openSize + pieceSize));
+    std::memcpy(m_next, open, openSize);
+    m_textStart = m_next;
+    m_next += openSize;
+    m_left -= openSize;
 }
 
 std::string_view SheetStore::EndText() {

@@ -110,6 +110,26 @@ INSTANTIATE_TEST_SUITE_P(
                     FixedCase{"BeyondFifteenDigits", 1e20, 1, 3, "100000000000000000000.0"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST(ShortestText, WritesWhatPercentGWrites) {
+    EXPECT_EQ(ShortestText(2500.0).String(), "2500");
+    EXPECT_EQ(ShortestText(-1250.0).String(), "-1250");
+    EXPECT_EQ(ShortestText(999999.0).String(), "999999");
+    EXPECT_EQ(ShortestText(1e6).String(), "1e+06");
+    EXPECT_EQ(ShortestText(1234567.0).String(), "1.23457e+06");
+    EXPECT_EQ(ShortestText(1250.5).String(), "1250.5");
+    EXPECT_EQ(ShortestText(0.0001).String(), "0.0001");
+    EXPECT_EQ(ShortestText(0.0).String(), "0");
+    EXPECT_EQ(ShortestText(-0.0).String(), "-0");
+}
+
+TEST(IntText, WritesWhatPercentDWrites) {
+    EXPECT_EQ(IntText(980, 4).String(), " 980");
+    EXPECT_EQ(IntText(2420, 4).String(), "2420");
+    EXPECT_EQ(IntText(123456, 4).String(), "123456");
+    EXPECT_EQ(IntText(-5, 4).String(), "  -5");
+    EXPECT_EQ(IntText(0).String(), "0");
+}
+
 TEST(Pad6, FillsToSixBytesOfCodePage932) {
     EXPECT_EQ(Pad6("3231"), "  3231");
     EXPECT_EQ(Pad6("123456"), "123456");
