@@ -18,11 +18,12 @@ namespace {
 // point falls: |value| = 0.d₁d₂…d₁₅ × 10^pointAt.
 struct Digits {
     bool negative = false;
-    char digit[15];
+    char digit[24];
+    int count = 0;   // digits held, without trailing zeros: none for a zero value
     int pointAt = 0; // digits before the point; zero or less for values below 1
 
-    // The digit at a place counted from the first significant one; zero outside the 15.
-    char At(int place) const { return place >= 0 && place < 15 ? digit[place] : '0'; }
+    // The digit at a place counted from the first significant one; zero past those held.
+    char At(int place) const { return place >= 0 && place < count ? digit[place] : '0'; }
 };
 
 // The mantissa digits and the exponent of a "d.ddde±XX" text; returns the digit count.
@@ -55,13 +56,18 @@ bool ShortDecimalDigits(double magnitude, Digits &d) {
         const auto whole = static_cast<std::uint64_t>(scaled + 0.5);
         if (whole == 0 || static_cast<double>(whole) / kPowers[k] != magnitude)
             continue;
+        std::uint64_t n = whole;
+        int zeros = 0;
+        for (; n % 10 == 0; n /= 10)
+            ++zeros;
         char reversed[16];
         int length = 0;
-        for (std::uint64_t n = whole; n != 0; n /= 10)
+        for (; n != 0; n /= 10)
             reversed[length++] = static_cast<char>('0' + n % 10);
-        for (int i = 0; i < 15; ++i)
-            d.digit[i] = i < length ? reversed[length - 1 - i] : '0';
-        d.pointAt = length - k;
+        for (int i = 0; i < length; ++i)
+            d.digit[i] = reversed[length - 1 - i];
+        d.count = length;
+        d.pointAt = length + zeros - k;
         return true;
     }
     return false;
@@ -89,8 +95,10 @@ Digits ToDigits(double value) {
                   .ptr;
         count = ParseScientific(text, end, mantissa, exponent);
     }
-    std::fill(d.digit, d.digit + 15, '0');
+    while (count > 0 && mantissa[count - 1] == '0')
+        --count;
     std::copy(mantissa, mantissa + count, d.digit);
+    d.count = count;
     d.pointAt = exponent + 1;
     return d;
 }
@@ -107,9 +115,7 @@ void WriteGeneral(double value, NumberText &text) {
         return;
     }
     const Digits d = ToDigits(value);
-    int significant = 15;
-    while (significant > 0 && d.digit[significant - 1] == '0')
-        --significant;
+    const int significant = d.count;
     if (significant == 0) { // zero, also a negative zero
         text.Append('0');
         return;
@@ -120,9 +126,9 @@ void WriteGeneral(double value, NumberText &text) {
     if (p <= 0) {
         text.Append('0');
     } else {
-        text.Append(std::string_view(d.digit, static_cast<size_t>(std::min(p, 15))));
-        if (p > 15)
-            text.Append('0', static_cast<size_t>(p - 15));
+        const int held = std::min(p, significant);
+        text.Append(std::string_view(d.digit, static_cast<size_t>(held)));
+        text.Append('0', static_cast<size_t>(p - held));
     }
     if (p < significant) {
         text.Append('.');
@@ -235,7 +241,7 @@ NumberText FixedText(double value, int decimals, int width) {
     const int cut = p + decimals;
     bool exactHalf = d.At(cut) == '5';
     for (int i = cut + 1; exactHalf && i < 15; ++i)
-        exactHalf = d.digit[i] == '0';
+        exactHalf = d.At(i) == '0';
     if (!std::isfinite(value) || d.negative || decimals < 0 || decimals > 20 || cut >= 15 ||
         exactHalf) {
         char format[16];

@@ -91,6 +91,9 @@ struct Case {
     bool highStrength;
     bool steelBeams;
     int target;
+    // The load and the span that several formulas write alike.
+    NumberText totalLoadText; // rounded up to whole newtons
+    NumberText spanText;      // Lw in metres
 };
 
 class Builder {
@@ -100,10 +103,7 @@ public:
 
     template <size_t N> void Add(const char (&label)[N], std::span<const Run> runs,
                                  Held verdict = "") {
-        SheetItem &item = m_items.emplace_back();
-        item.label.assign(label, N - 1);
-        item.runs = runs;
-        item.verdict.assign(verdict.Text());
+        m_items.push_back(SheetItem{std::string(label, N - 1), runs, std::string(verdict.Text())});
     }
 
     void Header(const PrintSettings &print);
@@ -126,9 +126,10 @@ private:
     // One text composed of its pieces in the store.
     template <class... P> Held Cat(const P &...pieces) {
         m_store.BeginText();
-        (m_store.Append(std::string_view(pieces)), ...);
+        (m_store.Append(Piece(pieces)), ...);
         return Held::Stored(m_store.EndText());
     }
+    static std::string_view Piece(std::string_view text) { return text; }
 
     static Run Plain(Held text, int size = 0) {
         return Run{RunKind::Plain, text.Text(), size, nullptr};
@@ -276,8 +277,7 @@ void Builder::Bearing() {
     const bool passes = m_c.verdicts.ribBearing.passes;
     Add("E4",
         Runs(Plain("Ｐ＝ wＷ"), Sub("TL"),
-             Plain(Cat("･Ｌw＝ ", GeneralText(CeilToDigits(0, r.totalLoad)), "x",
-                       GeneralText(r.effectiveSpan / 100), "＝",
+             Plain(Cat("･Ｌw＝ ", m_c.totalLoadText, "x", m_c.spanText, "＝",
                        GeneralText(CeilToDigits(0, r.ribBearingLoad)))),
              Plain(Cat(passes ? " ≦ " : " ＞ ", PatternText(r.ribBearingAllow, "######"),
                        " N/m"))),
@@ -287,8 +287,7 @@ void Builder::Bearing() {
 void Builder::Bending() {
     const CCalcResult &r = m_c.res;
     Add("E5", Runs(Plain(m_c.shored ? Held("2)正曲げ応力度") : Held("1)正曲げ応力度"))));
-    const Held numerator2 = Cat(" ", GeneralText(CeilToDigits(0, r.totalLoad)), "×",
-                                GeneralText(r.effectiveSpan / 100));
+    const Held numerator2 = Cat(" ", m_c.totalLoadText, "×", m_c.spanText);
     const Held denominator2 = Cat(" 8x", GeneralText(r.sectionModulus), " ");
     const double s = m_c.verdicts.bendingStress;
     Add("E6",
@@ -328,8 +327,7 @@ void Builder::Bending() {
 void Builder::Deflection() {
     const CCalcResult &r = m_c.res;
     Add("E8", Runs(Plain(m_c.shored ? Held("3)たわみ") : Held("2)たわみ"))));
-    const Held numerator2 = Cat(" 5×", GeneralText(CeilToDigits(0, r.totalLoad)), "×",
-                                GeneralText(r.effectiveSpan / 100));
+    const Held numerator2 = Cat(" 5×", m_c.totalLoadText, "×", m_c.spanText);
     const Held denominatorHead = Cat(" 384×", GeneralText(kYoungsModulus), "×10");
     const Held denominatorTail = Cat("×", GeneralText(r.inertia), " ");
     const Held result = r.deflection < 0.001
@@ -498,7 +496,9 @@ SheetContent BuildSheetContent(const SheetInputs &in) {
            rec.deckFamily == code::kFamilyRidge && rec.thicknessCode == code::kThickness07,
            rec.deckFamily == code::kFamilyPx && rec.deckModel == code::kModelPx75Valpha,
            rec.alphaClass == code::kClassSteel,
-           in.target};
+           in.target,
+           GeneralText(CeilToDigits(0, in.result.totalLoad)),
+           GeneralText(in.result.effectiveSpan / 100)};
     SheetContent content;
     content.items.reserve(64);
     Builder b(c, content);

@@ -14,8 +14,12 @@ constexpr std::size_t kBlockSize = 12 * 1024;
 
 void SheetStore::NewBlock(std::size_t atLeast) {
     const std::size_t size = atLeast > kBlockSize ? atLeast : kBlockSize;
-    m_blocks.push_back(std::make_unique_for_overwrite<std::byte[]>(size));
-    m_next = m_blocks.back().get();
+    auto block = std::make_unique_for_overwrite<std::byte[]>(size);
+    m_next = block.get();
+    if (!m_firstBlock)
+        m_firstBlock = std::move(block);
+    else
+        m_blocks.push_back(std::move(block));
     m_left = size;
 }
 

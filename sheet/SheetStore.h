@@ -74,7 +74,8 @@ private:
     void MoveOpenTextToNewBlock(std::size_t pieceSize);
     void NewBlock(std::size_t atLeast);
 
-    std::vector<std::unique_ptr<std::byte[]>> m_blocks;
+    std::unique_ptr<std::byte[]> m_firstBlock;         // usually the only one
+    std::vector<std::unique_ptr<std::byte[]>> m_blocks; // any further ones
     std::byte *m_next = nullptr;
     std::size_t m_left = 0;
     std::byte *m_textStart = nullptr; // the open text, while one is being composed
