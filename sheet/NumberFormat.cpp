@@ -90,8 +90,7 @@ Digits ToDigits(double value) {
         std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific).ptr;
     int count = ParseScientific(text, end, mantissa, exponent);
     if (count > 15 || (magnitude != 0 && magnitude < DBL_MIN)) {
-        end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific,
-                            14)
+        end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14)
                   .ptr;
         count = ParseScientific(text, end, mantissa, exponent);
     }

@@ -101,8 +101,8 @@ public:
     Builder(const Case &c, SheetContent &content)
         : m_c(c), m_items(content.items), m_store(content.store) {}
 
-    template <size_t N> void Add(const char (&label)[N], std::span<const Run> runs,
-                                 Held verdict = "") {
+    template <size_t N>
+    void Add(const char (&label)[N], std::span<const Run> runs, Held verdict = "") {
         m_items.push_back(SheetItem{std::string(label, N - 1), runs, std::string(verdict.Text())});
     }
 
@@ -208,8 +208,8 @@ void Builder::BlockA() {
     Add("A2", Runs(Plain(Cat("デッキプレート: ", r.deckLabel, CoatingText(m_c.rec.coatingCode),
                              "  t =", GeneralText(r.plateThickness), unit))));
     const char *shoring = m_c.shored ? "支保工有り" : "支保工無し(Ｌw=Ｌ)";
-    Add("A3", Runs(Plain(Cat("ス　パ　ン Ｌ : ", GeneralText(r.span / 100), "ｍ　", "[ ",
-                             shoring, " ]"))));
+    Add("A3", Runs(Plain(Cat("ス　パ　ン Ｌ : ", GeneralText(r.span / 100), "ｍ　", "[ ", shoring,
+                             " ]"))));
     const bool light = m_c.rec.concreteKind == code::kConcreteLight1 ||
                        m_c.rec.concreteKind == code::kConcreteLight2;
     Add("A4", Runs(Plain(light ? Held("コンクリート : 軽量") : Held("コンクリート : 普通")),
@@ -221,19 +221,17 @@ void Builder::BlockB() {
     const CCalcResult &r = m_c.res;
     Add("B1", Runs(Plain(Cat("□デッキプレートの断面性能と許容応力度 (C=",
                              FixedText(r.deflectionCoef, 1, 3), ")"))));
-    Add("B2", Runs(Plain(
-                  Cat("重　　   量 : ", PatternText(RoundHalfUp4(r.deckWeight), "###.#"), "N/㎡"))));
+    Add("B2", Runs(Plain(Cat("重　　   量 : ", PatternText(RoundHalfUp4(r.deckWeight), "###.#"),
+                             "N/㎡"))));
     Add("B3", Runs(Plain(Cat("断 面 係 数Zt : ", PatternText(r.sectionModulus, "###.#"), " x10")),
                    Sup("3", 6), Plain(" mm"), Sup("3", 6), Plain("/m")));
-    Add("B4", Runs(Plain("許容応力度  : ｆb = "), Plain(Cat(GeneralText(r.fb), " N/mm")),
-                   Sup("2", 6)));
-    Add("B5",
-        Runs(Plain(Cat("断面二次モーメントI : ", PatternText(r.inertia, "###.#"), " x10")),
-             Sup("4", 6), Plain(" mm"), Sup("4", 6), Plain("/m")));
+    Add("B4",
+        Runs(Plain("許容応力度  : ｆb = "), Plain(Cat(GeneralText(r.fb), " N/mm")), Sup("2", 6)));
+    Add("B5", Runs(Plain(Cat("断面二次モーメントI : ", PatternText(r.inertia, "###.#"), " x10")),
+                   Sup("4", 6), Plain(" mm"), Sup("4", 6), Plain("/m")));
     if (m_c.betaCase) {
         Add("B6", Runs(Plain(Cat("低減係数β=", FixedText(r.beta, 2, 4)))));
-        Add("B7", Runs(Plain(
-                      Cat("Lmax=", IntText(static_cast<int>(r.maxSpan), 4), "mm"))));
+        Add("B7", Runs(Plain(Cat("Lmax=", IntText(static_cast<int>(r.maxSpan), 4), "mm"))));
     }
     if (m_c.shored)
         Add("B8", Runs(Plain(Cat("デッキリブ許容支圧荷重: ",
@@ -245,10 +243,10 @@ void Builder::BlockCD() {
     Add("C1", Runs(Plain("□支持梁/施工状況")));
     Add("C2", Runs(Plain(ClassLine(m_c.rec.alphaClass))));
     Add("D1", Runs(Plain("□施工時荷重の計算")));
-    Add("D2", Runs(Plain(Cat("鉄筋コンクリート ", GeneralText(r.concreteDensity * 1000), "x",
-                             GeneralText(r.concreteThickness / 1000.0), "= ",
-                             GeneralText(r.concreteDensity * 10 * r.concreteThickness / 10),
-                             "N/㎡"))));
+    Add("D2",
+        Runs(Plain(Cat("鉄筋コンクリート ", GeneralText(r.concreteDensity * 1000), "x",
+                       GeneralText(r.concreteThickness / 1000.0), "= ",
+                       GeneralText(r.concreteDensity * 10 * r.concreteThickness / 10), "N/㎡"))));
     Add("D3", Runs(Plain("}→", 16)));
     Add("D4", Runs(Plain("固定荷重 Ｗ"), Sub("DL"), Plain(" : "),
                    Plain(Cat(Pad6(PatternText(r.deadLoad, "#####")), " N/㎡"))));
@@ -257,8 +255,7 @@ void Builder::BlockCD() {
     const Held workLabel =
         m_c.rec.otherLoadValue != 0 ? Held("作業荷重＋その他荷重 Ｗ") : Held("作業荷重 Ｗ");
     Add("D6", Runs(Plain(workLabel), Sub("WL"), Plain(" : "),
-                   Plain(Cat(Pad6(PatternText(CeilToDigits(0, r.workLoad), "#####")),
-                             " N/㎡"))));
+                   Plain(Cat(Pad6(PatternText(CeilToDigits(0, r.workLoad), "#####")), " N/㎡"))));
     Add("D7", Runs());
     Add("D8", Runs(Sub("W"), Plain("Ｗ"), Sub("TL"), Plain(" : "),
                    Plain(Cat(Pad6(PatternText(r.totalLoad, "#####")), " N/㎡"))));
@@ -279,8 +276,7 @@ void Builder::Bearing() {
         Runs(Plain("Ｐ＝ wＷ"), Sub("TL"),
              Plain(Cat("･Ｌw＝ ", m_c.totalLoadText, "x", m_c.spanText, "＝",
                        GeneralText(CeilToDigits(0, r.ribBearingLoad)))),
-             Plain(Cat(passes ? " ≦ " : " ＞ ", PatternText(r.ribBearingAllow, "######"),
-                       " N/m"))),
+             Plain(Cat(passes ? " ≦ " : " ＞ ", PatternText(r.ribBearingAllow, "######"), " N/m"))),
         Verdict(passes));
 }
 
@@ -333,26 +329,24 @@ void Builder::Deflection() {
     const Held result = r.deflection < 0.001
                             ? Held(" ≒ 0")
                             : Cat("＝ ", GeneralText(std::floor(r.deflection * 100) / 100));
-    Add("E9",
-        Runs(Plain("δmax＝Ｃ"),
-             Fraction(Runs(Plain(" 5wＷ"), Sub("TL"), Plain("･Ｌw"), Sup("4", 7), Plain("･10"),
-                           Scripted(RunKind::HighSuperscript, "9", 7)),
-                      Runs(Plain("       384Ｅ･Ｉ")), FractionAlign::None),
-             Plain(Cat("＝", FixedText(r.deflectionCoef, 1, 3), " ")),
-             Fraction(Runs(Plain(numerator2), Sup("4", 7)),
-                      Runs(Plain(denominatorHead), Scripted(RunKind::FlatSuperscript, "5", 7),
-                           Plain(denominatorTail)),
-                      FractionAlign::Centre, numerator2,
-                      Cat(denominatorHead.Text(), denominatorTail.Text())),
-             Plain("×"),
-             Fraction(Runs(Plain(" 10"), Sup("9", 6), Plain(" ")),
-                      Runs(Plain(" 10"), Sup("4", 6), Plain(" ")), FractionAlign::None),
-             Plain(result)));
+    Add("E9", Runs(Plain("δmax＝Ｃ"),
+                   Fraction(Runs(Plain(" 5wＷ"), Sub("TL"), Plain("･Ｌw"), Sup("4", 7),
+                                 Plain("･10"), Scripted(RunKind::HighSuperscript, "9", 7)),
+                            Runs(Plain("       384Ｅ･Ｉ")), FractionAlign::None),
+                   Plain(Cat("＝", FixedText(r.deflectionCoef, 1, 3), " ")),
+                   Fraction(Runs(Plain(numerator2), Sup("4", 7)),
+                            Runs(Plain(denominatorHead), Scripted(RunKind::FlatSuperscript, "5", 7),
+                                 Plain(denominatorTail)),
+                            FractionAlign::Centre, numerator2,
+                            Cat(denominatorHead.Text(), denominatorTail.Text())),
+                   Plain("×"),
+                   Fraction(Runs(Plain(" 10"), Sup("9", 6), Plain(" ")),
+                            Runs(Plain(" 10"), Sup("4", 6), Plain(" ")), FractionAlign::None),
+                   Plain(result)));
     const bool passes = m_c.verdicts.deflection.passes;
     Add("E10",
         Runs(Plain(Cat(passes ? " ≦ " : " ＞ ", "1000･Ｌw/180 + 5 =",
-                       PatternText(std::floor(r.deflectionLimit * 100) / 100, "#0.##"),
-                       " mm"))),
+                       PatternText(std::floor(r.deflectionLimit * 100) / 100, "#0.##"), " mm"))),
         Verdict(passes));
 }
 
@@ -363,8 +357,8 @@ void Builder::MaximumSpan() {
     const double span = r.effectiveSpan * 10;
     const bool passes = m_c.verdicts.maxSpan.passes;
     Add("E12",
-        Runs(Plain(Cat("スパンL＝", ShortestText(span), passes ? " ≦" : " ＞", " Lmax=",
-                       std::to_string(static_cast<int>(r.maxSpan)), "mm"))),
+        Runs(Plain(Cat("スパンL＝", ShortestText(span), passes ? " ≦" : " ＞",
+                       " Lmax=", std::to_string(static_cast<int>(r.maxSpan)), "mm"))),
         Verdict(passes));
 }
 
@@ -373,11 +367,10 @@ void Builder::Notes() {
     const char *guideline = "｢床型枠用鋼製デッキプレート設計･施工指針｣";
     Add("N0", Runs(Plain("注意：")));
     if (r.deckDepth == 100)
-        Add("N1", Runs(Plain(Cat("・H100タイプは", guideline,
-                                 "の適用外ですが、準拠して計算します。"))));
+        Add("N1",
+            Runs(Plain(Cat("・H100タイプは", guideline, "の適用外ですが、準拠して計算します。"))));
     if (m_c.highStrength) {
-        const Held head =
-            Cat("・", guideline, "に準拠して検討しますが、PX75Vαデッキの場合は、");
+        const Held head = Cat("・", guideline, "に準拠して検討しますが、PX75Vαデッキの場合は、");
         if (m_c.target == kTargetPrinter) {
             Add("N2", Runs(Plain(Cat(head.Text(), "上部枠内記載のように"))));
             Add("N2", Runs(Plain("  許容応力度及び断面性能値が異なります。")));

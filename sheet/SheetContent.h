@@ -45,7 +45,7 @@ struct FractionParts;
 struct Run {
     RunKind kind = RunKind::Plain;
     std::string_view text;
-    int size = 0;                             // points; 0 = the current base size
+    int size = 0;                            // points; 0 = the current base size
     const FractionParts *fraction = nullptr; // fractions only
 };
 

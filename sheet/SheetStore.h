@@ -74,7 +74,7 @@ private:
     void MoveOpenTextToNewBlock(std::size_t pieceSize);
     void NewBlock(std::size_t atLeast);
 
-    std::unique_ptr<std::byte[]> m_firstBlock;         // usually the only one
+    std::unique_ptr<std::byte[]> m_firstBlock;          // usually the only one
     std::vector<std::unique_ptr<std::byte[]>> m_blocks; // any further ones
     std::byte *m_next = nullptr;
     std::size_t m_left = 0;

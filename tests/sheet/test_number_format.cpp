@@ -105,8 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FixedCase{"BinaryAboveHalf", 0.05, 1, 3, "0.1"},
                     FixedCase{"CarryIntoWhole", 0.96, 1, 3, "1.0"},
                     FixedCase{"CarryAddsADigit", 9.96, 1, 3, "10.0"},
-                    FixedCase{"Negative", -1.25, 1, 3, "-1.2"},
-                    FixedCase{"Zero", 0.0, 1, 3, "0.0"},
+                    FixedCase{"Negative", -1.25, 1, 3, "-1.2"}, FixedCase{"Zero", 0.0, 1, 3, "0.0"},
                     FixedCase{"BeyondFifteenDigits", 1e20, 1, 3, "100000000000000000000.0"}),
     [](const auto &info) { return std::string(info.param.name); });
 
