@@ -263,7 +263,8 @@ void Drawer::BlockE() {
     if (m_s.steelBeams) {
         // The result and the comparison are one run on the formula line.
         std::vector<Run> runs(e6.runs.begin(), e6.runs.end());
-        const std::string joined = std::string(runs.back().text) += e7.runs.front().text;
+        std::string joined(runs.back().text);
+        joined += e7.runs.front().text;
         runs.back().text = joined;
         runs.insert(runs.end(), e7.runs.begin() + 1, e7.runs.end());
         Write(runs, Col(15), m_baseline);
@@ -291,7 +292,8 @@ void Drawer::BlockE() {
         m_lastVerdictY = y + Px(m_step);
     } else {
         std::vector<Run> runs(e9.runs.begin(), e9.runs.end());
-        const std::string joined = std::string(runs.back().text) += e10.runs.front().text;
+        std::string joined(runs.back().text);
+        joined += e10.runs.front().text;
         runs.back().text = joined;
         Write(runs, Col(15), m_baseline);
         if (m_b + Px(u) > m_c.PenPos().x) {
