@@ -41,20 +41,38 @@ int ParseScientific(const char *p, const char *end, char *digits, int &exponent)
     return count;
 }
 
-// Most of the sheet's values are short decimals: a whole n below 10¹⁵ over 10^k. When that
-// quotient, correctly rounded, is the value itself, the decimal reads back as the value, so
-// n's digits are the value's 15 digits, as the shortest text would give them.
+// x·p − n for a normal x, a power of ten p ≤ 10⁶ and a whole n next to x·p, rounded only at
+// the end: x splits into 33 high significant bits and the rest, so that both parts times p
+// are exact, as is the difference of the high product from the close n. (An fma would do
+// the same, but without an fma instruction it is a slow library call.)
+double ScaledResidual(double x, double p, double n) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    bits &= ~((std::uint64_t{1} << 20) - 1);
+    double high;
+    std::memcpy(&high, &bits, sizeof high);
+    const double low = x - high;
+    return (high * p - n) + low * p;
+}
+
+// Most of the sheet's values are short decimals, or lie within a few units of the last
+// place of one: D = n / 10^k with a whole n of at most 15 digits. D is the value correctly
+// rounded to 15 digits when the value lies closer to D than half a unit of the 15th digit;
+// the distance, x·10^k − n, is held against 0.4 of that half unit, which leaves ample room
+// for its one rounding.
 bool ShortDecimalDigits(double magnitude, Digits &d) {
     static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+    // Half a unit of the 15th digit of an L-digit whole, less the margin: 0.4 · 10^(L−15).
+    static constexpr double kTolerance[] = {4e-16, 4e-15, 4e-14, 4e-13, 4e-12, 4e-11, 4e-10, 4e-9,
+                                            4e-8,  4e-7,  4e-6,  4e-5,  4e-4,  4e-3,  4e-2,  4e-1};
     if (!(magnitude >= DBL_MIN && magnitude < 1e15))
         return false;
     for (int k = 0; k < 7; ++k) {
         const double scaled = magnitude * kPowers[k];
         if (scaled >= 1e15 - 1)
             return false;
-        // The nearest whole is the candidate; the division decides whether it is the value.
-        const auto whole = static_cast<std::uint64_t>(scaled + 0.5);
-        if (whole == 0 || static_cast<double>(whole) / kPowers[k] != magnitude)
+        const auto whole = static_cast<std::uint64_t>(scaled + 0.5); // the nearest whole
+        if (whole == 0)
             continue;
         std::uint64_t n = whole;
         int zeros = 0;
@@ -64,10 +82,18 @@ bool ShortDecimalDigits(double magnitude, Digits &d) {
         int length = 0;
         for (; n != 0; n /= 10)
             reversed[length++] = static_cast<char>('0' + n % 10);
+        // A power of ten may hold a value just below it, where the digits are ten times
+        // finer: the tolerance is then that of one digit less.
+        const int wholeDigits = length + zeros;
+        const double tolerance =
+            kTolerance[length == 1 && reversed[0] == '1' ? wholeDigits - 1 : wholeDigits];
+        if (std::fabs(ScaledResidual(magnitude, kPowers[k], static_cast<double>(whole))) >
+            tolerance)
+            continue;
         for (int i = 0; i < length; ++i)
             d.digit[i] = reversed[length - 1 - i];
         d.count = length;
-        d.pointAt = length + zeros - k;
+        d.pointAt = wholeDigits - k;
         return true;
     }
     return false;

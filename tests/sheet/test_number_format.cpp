@@ -30,6 +30,9 @@ INSTANTIATE_TEST_SUITE_P(
                     GeneralCase{"TinyWithoutExponent", 1e-7, "0.0000001"},
                     GeneralCase{"HugeWithoutExponent", 1.5e17, "150000000000000000"},
                     GeneralCase{"FifteenDigits", 123456789.123456789, "123456789.123457"},
+                    GeneralCase{"UnitsOffAShortDecimal", 45.230000000000004, "45.23"},
+                    GeneralCase{"JustBelowAPowerOfTen", 999.9999999999999, "1000"},
+                    GeneralCase{"SixteenDigitsKept", 0.1234567890123456, "0.123456789012346"},
                     GeneralCase{"Negative", -2.5, "-2.5"}, GeneralCase{"NegativeZero", -0.0, "0"},
                     GeneralCase{"Zero", 0.0, "0"}),
     [](const auto &info) { return std::string(info.param.name); });
