@@ -108,8 +108,9 @@ TEST_F(CalcSheet, DrawLogReplacesTheJsonWithOneOperationPerLine) {
     while (std::getline(lines, line)) {
         const auto op = nlohmann::json::parse(line);
         EXPECT_TRUE(op.contains("op") && op.contains("x") && op.contains("y")) << line;
-        if (count++ == 0)
+        if (count++ == 0) {
             EXPECT_EQ(op["op"], "rect");
+        }
     }
     EXPECT_GT(count, 100);
 }
