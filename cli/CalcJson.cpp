@@ -1,6 +1,9 @@
 #include "cli/CalcJson.h"
 
 #include "cli/FileCase.h"
+#include "sheet/SheetContent.h"
+
+#include <cstdio>
 
 namespace korvane {
 
@@ -84,6 +87,79 @@ Json CaseJson(const FileCase &c)
         json["checks"] = ChecksJson(c.verdicts);
     }
     return json;
+}
+
+namespace {
+
+bool NeedsEscape(char c) { return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20; }
+
+void AppendEscaped(std::string &out, char c)
+{
+    switch (c) {
+    case '"':
+        out += "\\\"";
+        return;
+    case '\\':
+        out += "\\\\";
+        return;
+    case '\b':
+        out += "\\b";
+        return;
+    case '\f':
+        out += "\\f";
+        return;
+    case '\n':
+        out += "\\n";
+        return;
+    case '\r':
+        out += "\\r";
+        return;
+    case '\t':
+        out += "\\t";
+        return;
+    default:
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+        out += escaped;
+    }
+}
+
+} // namespace
+
+void AppendJsonString(std::string &out, std::string_view text)
+{
+    out += '"';
+    std::size_t plainFrom = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!NeedsEscape(text[i]))
+            continue;
+        out.append(text, plainFrom, i - plainFrom);
+        AppendEscaped(out, text[i]);
+        plainFrom = i + 1;
+    }
+    out.append(text, plainFrom);
+    out += '"';
+}
+
+std::string SheetItemsJson(const std::vector<SheetTextItem> &items)
+{
+    std::string out = "[";
+    for (const SheetTextItem &item : items) {
+        if (out.size() > 1)
+            out += ',';
+        out += "{\"item\":";
+        AppendJsonString(out, item.label);
+        out += ",\"text\":";
+        AppendJsonString(out, item.text);
+        out += ",\"verdict\":";
+        if (item.verdict.empty())
+            out += "null";
+        else
+            AppendJsonString(out, item.verdict);
+        out += '}';
+    }
+    out += ']';
+    return out;
 }
 
 } // namespace korvane

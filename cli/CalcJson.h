@@ -5,6 +5,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace korvane {
 
 class CInputData;
@@ -12,6 +16,7 @@ struct CCalcResult;
 struct CheckVerdicts;
 struct FileCase;
 struct PreCheckFailure;
+struct SheetTextItem;
 
 nlohmann::ordered_json RecordJson(const CInputData &record);
 nlohmann::ordered_json ResultJson(const CCalcResult &result);
@@ -20,5 +25,12 @@ nlohmann::ordered_json PreCheckJson(const PreCheckFailure &failure);
 
 // The whole object of one case, without the sheet items.
 nlohmann::ordered_json CaseJson(const FileCase &fileCase);
+
+// The sheet items as a compact JSON array of {"item", "text", "verdict"} objects (verdict
+// null where an item has none), written as the JSON library would write it.
+std::string SheetItemsJson(const std::vector<SheetTextItem> &items);
+
+// Appends a UTF-8 text as a JSON string, escaped as the JSON library escapes it.
+void AppendJsonString(std::string &out, std::string_view text);
 
 } // namespace korvane

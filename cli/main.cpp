@@ -49,21 +49,14 @@ korvane::PrintSettings PrintSettingsOf(const korvane::CInputData &record)
     return print;
 }
 
-nlohmann::ordered_json SheetJson(const korvane::FileCase &fileCase, const SheetOptions &options)
+// The sheet items as a JSON array, written directly: they are most of what a case prints,
+// and building a JSON tree for each item costs more than the whole calculation.
+std::string SheetJson(const korvane::FileCase &fileCase, const SheetOptions &options)
 {
     const korvane::SheetInputs in{fileCase.record, fileCase.result,
                                   PrintSettingsOf(fileCase.record), options.target,
                                   options.date};
-    nlohmann::ordered_json items = nlohmann::ordered_json::array();
-    for (const auto &item : korvane::SheetTextItems(korvane::BuildSheetContent(in))) {
-        nlohmann::ordered_json j;
-        j["item"] = item.label;
-        j["text"] = item.text;
-        j["verdict"] = item.verdict.empty() ? nlohmann::ordered_json()
-                                            : nlohmann::ordered_json(item.verdict);
-        items.push_back(std::move(j));
-    }
-    return items;
+    return korvane::SheetItemsJson(korvane::SheetTextItems(korvane::BuildSheetContent(in)));
 }
 
 // Writes the requested sheet files of a calculated case; false when one cannot be written.
@@ -89,11 +82,15 @@ bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options)
 {
     const bool calculated = !fileCase.refusal;
     if (options.json) {
-        auto json = korvane::CaseJson(fileCase);
-        if (calculated)
-            json["sheet"] = SheetJson(fileCase, options);
-        std::cout << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-                  << '\n';
+        std::string text = korvane::CaseJson(fileCase).dump(
+            -1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+        if (calculated) {
+            text.pop_back(); // the object's closing brace: the sheet array goes last
+            text += ",\"sheet\":";
+            text += SheetJson(fileCase, options);
+            text += '}';
+        }
+        std::cout << text << '\n';
     }
     if (!calculated)
         return true;
