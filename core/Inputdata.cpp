@@ -130,6 +130,12 @@ bool CInputData::ReadLines(const std::vector<std::string> &lines)
     return true;
 }
 
+bool HasDiscontinuedCoating(const CInputData &record)
+{
+    return record.deckFamily == code::kFamilyPx && record.deckModel == code::kModelPx100 &&
+           record.coatingCode == code::kCoatingK35;
+}
+
 int FormatVersion(const std::string &versionText)
 {
     if (versionText == "korvane for win")

@@ -45,6 +45,11 @@ public:
     std::string pageText;
 };
 
+// PX100 with K35 is no longer made: a case read with it asks for the coating again.
+inline constexpr const char *kDiscontinuedCoatingNotice =
+    "PX100の表面処理「K35」は廃止されました。\n表面処理を選択し直してください。";
+bool HasDiscontinuedCoating(const CInputData &record);
+
 // Format version number of a data file from its first line: 30, 31, 32, 33, 36, or 20
 // for anything else (the headerless oldest format).
 int FormatVersion(const std::string &versionText);

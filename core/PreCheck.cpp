@@ -116,9 +116,8 @@ std::optional<PreCheckFailure> CheckRecordCodes(const CInputData &r)
                            " はこのデッキにありません。");
     if (r.coatingCode < 0 || r.coatingCode > code::kCoatingOther)
         return CodeFailure("表面処理のコード " + std::to_string(r.coatingCode) + " は扱えません。");
-    if (r.deckFamily == code::kFamilyPx && r.deckModel == code::kModelPx100 &&
-        r.coatingCode == code::kCoatingK35)
-        return CodeFailure("PX100の表面処理「K35」は廃止されました。\n表面処理を選択し直してください。");
+    if (HasDiscontinuedCoating(r))
+        return CodeFailure(kDiscontinuedCoatingNotice);
     if (r.shoringCode < code::kShoringNone || r.shoringCode > code::kShoringTwoRows)
         return CodeFailure("支保工のコード " + std::to_string(r.shoringCode) + " は扱えません。");
     const int c = r.alphaClass;

@@ -128,10 +128,8 @@ namespace {
 // PX100 with K35 no longer exists: the user chooses the coating again.
 void ApplyDiscontinuedCoatingNotice(TForm1 &form, CInputData &record)
 {
-    if (record.deckFamily == code::kFamilyPx && record.deckModel == code::kModelPx100 &&
-        record.coatingCode == code::kCoatingK35) {
-        ShowMessage(&form, QStringLiteral("PX100の表面処理「K35」は廃止されました。\n"
-                                          "表面処理を選択し直してください。"));
+    if (HasDiscontinuedCoating(record)) {
+        ShowMessage(&form, QString::fromUtf8(kDiscontinuedCoatingNotice));
         record.coatingCode = code::kCoatingNone;
     }
 }
