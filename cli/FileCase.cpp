@@ -1,21 +1,10 @@
 #include "cli/FileCase.h"
 
-#include "core/Catalogue.h"
 #include "core/DataFile.h"
 #include "core/Errors.h"
 
-#include <cmath>
 
 namespace korvane {
-
-CInputData DefaultDesignCase()
-{
-    CInputData record;
-    double weight = 0;
-    if (LookupDeckWeight(record, weight))
-        record.unitWeight = static_cast<std::int32_t>(std::trunc(weight));
-    return record;
-}
 
 FileCase CalculateCase(const CInputData &record)
 {

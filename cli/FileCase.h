@@ -19,9 +19,6 @@ struct FileCase {
     CheckVerdicts verdicts;
 };
 
-// The default design case, with the catalogue weight of its deck shown as the window does.
-CInputData DefaultDesignCase();
-
 // Checks and calculates a record. A refused record is not calculated.
 FileCase CalculateCase(const CInputData &record);
 

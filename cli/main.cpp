@@ -11,6 +11,7 @@
 
 #include "cli/CalcJson.h"
 #include "cli/FileCase.h"
+#include "core/Catalogue.h"
 #include "sheet/SheetContent.h"
 #include "sheet/qt/SheetOutput.h"
 

@@ -3,6 +3,7 @@
 #include "core/Inputdata.h"
 
 #include <array>
+#include <cmath>
 
 namespace korvane {
 
@@ -132,6 +133,15 @@ bool LookupDeckWeight(const CInputData &record, double &weight)
     weight = family == 0 ? kWeightPx[coating][model][position]
                          : kWeightRidge[coating][model][position];
     return true;
+}
+
+CInputData DefaultDesignCase()
+{
+    CInputData record;
+    double weight = 0;
+    if (LookupDeckWeight(record, weight))
+        record.unitWeight = static_cast<std::int32_t>(std::trunc(weight));
+    return record;
 }
 
 std::string DeckModelName(int family, int model)

@@ -544,11 +544,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::InitialIdle()
 {
     m_idlePending = false;
-    CInputData record;
-    double weight = 0;
-    if (LookupDeckWeight(record, weight))
-        record.unitWeight = static_cast<std::int32_t>(weight);
-    ShowInputData(*this, record);
+    ShowInputData(*this, DefaultDesignCase());
 }
 
 void TForm1::BitBtn2Click()
