@@ -267,7 +267,8 @@ TEST_F(CalcProgram, NegativeLoadsAreRefused)
     auto work = SavedCase(2500, -1);
     auto other = SavedCase(2500);
     other[12] = "-9000";
-    for (const auto &[lines, field] : {std::pair{work, "workLoad"}, std::pair{other, "otherLoad"}}) {
+    for (const auto &[lines, field] :
+         {std::pair{work, "workLoad"}, std::pair{other, "otherLoad"}}) {
         const CalcRun run = RunCalc(Write("negative.fdt", lines));
         EXPECT_EQ(run.status, 2) << field;
         const Json j = JsonLines(run.out).at(0);

@@ -131,7 +131,8 @@ void DesktopOpening::droppedFileOpensLikeTheOpenCommand()
 {
     auto cut = kCase;
     cut.resize(12);
-    const std::string name = m_dir.path().toStdString() + "/\x83\x66\x81\x5b\x83\x5e.fdt"; // Shift-JIS "データ.fdt"
+    // "データ.fdt" in Shift-JIS
+    const std::string name = m_dir.path().toStdString() + "/\x83\x66\x81\x5b\x83\x5e.fdt";
     WriteCase(name, cut);
     auto form = MakeReadyForm();
     TForm6 files;
