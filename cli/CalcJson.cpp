@@ -1,76 +1,120 @@
 #include "cli/CalcJson.h"
 
 #include "cli/FileCase.h"
+#include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
-
-#include <cstdio>
 
 namespace korvane {
 
-using Json = nlohmann::ordered_json;
+namespace {
 
-Json RecordJson(const CInputData &r)
-{
-    return Json{
-        {"versionText", r.versionText},     {"deckFamily", r.deckFamily},
-        {"deckModel", r.deckModel},         {"thicknessCode", r.thicknessCode},
-        {"coatingCode", r.coatingCode},     {"unitWeight", r.unitWeight},
-        {"spanLength", r.spanLength},       {"shoringCode", r.shoringCode},
-        {"alphaClass", r.alphaClass},       {"concreteKind", r.concreteKind},
-        {"slabThickness", r.slabThickness}, {"workLoadValue", r.workLoadValue},
-        {"otherLoadValue", r.otherLoadValue}, {"projectTitle", r.projectTitle},
-        {"pageNumberPos", r.pageNumberPos}, {"pageText", r.pageText},
-    };
+// Fields of the record and the result, in the order they are printed.
+void Field(JsonWriter &json, std::string_view key, int value) {
+    json.Key(key);
+    json.Int(value);
 }
 
-Json ResultJson(const CCalcResult &r)
-{
-    return Json{
-        {"concreteThickness", r.concreteThickness},
-        {"concreteDensity", r.concreteDensity},
-        {"deckDepth", r.deckDepth},
-        {"deckWeight", r.deckWeight},
-        {"plateThickness", r.plateThickness},
-        {"span", r.span},
-        {"effectiveSpan", r.effectiveSpan},
-        {"totalLoad", r.totalLoad},
-        {"workLoad", r.workLoad},
-        {"deadLoad", r.deadLoad},
-        {"sectionModulus", r.sectionModulus},
-        {"inertia", r.inertia},
-        {"moment", r.moment},
-        {"stress", r.stress},
-        {"fb", r.fb},
-        {"fbAllow", r.fbAllow},
-        {"deflectionLimit", r.deflectionLimit},
-        {"ribBearingAllow", r.ribBearingAllow},
-        {"deflectionCoef", r.deflectionCoef},
-        {"deflection", r.deflection},
-        {"ribBearingLoad", r.ribBearingLoad},
-        {"deckLabel", r.deckLabel},
-        {"thicknessTag", r.thicknessTag},
-        {"alpha", r.alpha},
-        {"beta", r.beta},
-        {"outsideGuideline", r.outsideGuideline},
-        {"maxSpan", r.maxSpan},
-    };
+void Field(JsonWriter &json, std::string_view key, double value) {
+    json.Key(key);
+    json.Number(value);
 }
 
-Json ChecksJson(const CheckVerdicts &v)
-{
-    auto check = [](const char *name, const CheckVerdict &verdict) {
-        return Json{{"name", name}, {"applies", verdict.applies}, {"passes", verdict.passes}};
-    };
-    Json bending = check("bending", v.bending);
-    bending["stress"] = v.bendingStress;
-    return Json::array({check("ribBearing", v.ribBearing), bending,
-                        check("deflection", v.deflection), check("maxSpan", v.maxSpan)});
+void Field(JsonWriter &json, std::string_view key, std::string_view text) {
+    json.Key(key);
+    json.String(text);
 }
 
-std::optional<std::string> InputFieldOf(const std::string &control)
-{
+void Field(JsonWriter &json, std::string_view key, bool value) {
+    json.Key(key);
+    json.Bool(value);
+}
+
+void FieldOrNull(JsonWriter &json, std::string_view key, const std::optional<std::string> &text) {
+    json.Key(key);
+    if (text)
+        json.String(*text);
+    else
+        json.Null();
+}
+
+void WriteCheck(JsonWriter &json, const char *name, const CheckVerdict &verdict,
+                const double *stress = nullptr) {
+    json.StartObject();
+    Field(json, "name", std::string_view(name));
+    Field(json, "applies", verdict.applies);
+    Field(json, "passes", verdict.passes);
+    if (stress)
+        Field(json, "stress", *stress);
+    json.EndObject();
+}
+
+} // namespace
+
+void WriteRecord(JsonWriter &json, const CInputData &r) {
+    json.StartObject();
+    Field(json, "versionText", r.versionText);
+    Field(json, "deckFamily", r.deckFamily);
+    Field(json, "deckModel", r.deckModel);
+    Field(json, "thicknessCode", r.thicknessCode);
+    Field(json, "coatingCode", r.coatingCode);
+    Field(json, "unitWeight", r.unitWeight);
+    Field(json, "spanLength", r.spanLength);
+    Field(json, "shoringCode", r.shoringCode);
+    Field(json, "alphaClass", r.alphaClass);
+    Field(json, "concreteKind", r.concreteKind);
+    Field(json, "slabThickness", r.slabThickness);
+    Field(json, "workLoadValue", r.workLoadValue);
+    Field(json, "otherLoadValue", r.otherLoadValue);
+    Field(json, "projectTitle", r.projectTitle);
+    Field(json, "pageNumberPos", r.pageNumberPos);
+    Field(json, "pageText", r.pageText);
+    json.EndObject();
+}
+
+void WriteResult(JsonWriter &json, const CCalcResult &r) {
+    json.StartObject();
+    Field(json, "concreteThickness", r.concreteThickness);
+    Field(json, "concreteDensity", r.concreteDensity);
+    Field(json, "deckDepth", r.deckDepth);
+    Field(json, "deckWeight", r.deckWeight);
+    Field(json, "plateThickness", r.plateThickness);
+    Field(json, "span", r.span);
+    Field(json, "effectiveSpan", r.effectiveSpan);
+    Field(json, "totalLoad", r.totalLoad);
+    Field(json, "workLoad", r.workLoad);
+    Field(json, "deadLoad", r.deadLoad);
+    Field(json, "sectionModulus", r.sectionModulus);
+    Field(json, "inertia", r.inertia);
+    Field(json, "moment", r.moment);
+    Field(json, "stress", r.stress);
+    Field(json, "fb", r.fb);
+    Field(json, "fbAllow", r.fbAllow);
+    Field(json, "deflectionLimit", r.deflectionLimit);
+    Field(json, "ribBearingAllow", r.ribBearingAllow);
+    Field(json, "deflectionCoef", r.deflectionCoef);
+    Field(json, "deflection", r.deflection);
+    Field(json, "ribBearingLoad", r.ribBearingLoad);
+    Field(json, "deckLabel", r.deckLabel);
+    Field(json, "thicknessTag", r.thicknessTag);
+    Field(json, "alpha", r.alpha);
+    Field(json, "beta", r.beta);
+    Field(json, "outsideGuideline", r.outsideGuideline);
+    Field(json, "maxSpan", r.maxSpan);
+    json.EndObject();
+}
+
+void WriteChecks(JsonWriter &json, const CheckVerdicts &v) {
+    json.StartArray();
+    WriteCheck(json, "ribBearing", v.ribBearing);
+    WriteCheck(json, "bending", v.bending, &v.bendingStress);
+    WriteCheck(json, "deflection", v.deflection);
+    WriteCheck(json, "maxSpan", v.maxSpan);
+    json.EndArray();
+}
+
+std::optional<std::string> InputFieldOf(const std::string &control) {
     static const std::pair<const char *, const char *> kFields[] = {
-        {"Edit99", "unitWeight"}, {"Edit1", "span"},          {"Edit3", "slabThickness"},
+        {"Edit99", "unitWeight"},  {"Edit1", "span"},      {"Edit3", "slabThickness"},
         {"MaskEdit1", "workLoad"}, {"Edit6", "otherLoad"},
     };
     for (const auto &[controlName, field] : kFields)
@@ -79,102 +123,62 @@ std::optional<std::string> InputFieldOf(const std::string &control)
     return std::nullopt;
 }
 
-Json PreCheckJson(const PreCheckFailure &failure)
-{
-    const auto field = InputFieldOf(failure.control);
-    return Json{
-        {"message", failure.message},
-        {"field", field ? Json(*field) : Json()},
-        {"control", failure.control.empty() ? Json() : Json(failure.control)},
-        {"corrected", failure.corrected ? Json(*failure.corrected) : Json()},
-    };
+void WritePreCheck(JsonWriter &json, const PreCheckFailure &failure) {
+    json.StartObject();
+    Field(json, "message", failure.message);
+    FieldOrNull(json, "field", InputFieldOf(failure.control));
+    FieldOrNull(json, "control",
+                failure.control.empty() ? std::nullopt : std::optional(failure.control));
+    FieldOrNull(json, "corrected", failure.corrected);
+    json.EndObject();
 }
 
-Json CaseJson(const FileCase &c)
-{
-    Json json;
-    json["file"] = c.file ? Json(*c.file) : Json();
-    json["record"] = RecordJson(c.record);
-    json["warnings"] = c.warnings;
-    json["precheck"] = c.refusal ? PreCheckJson(*c.refusal) : Json();
-    if (!c.refusal) {
-        json["result"] = ResultJson(c.result);
-        json["checks"] = ChecksJson(c.verdicts);
-    }
-    return json;
-}
-
-namespace {
-
-bool NeedsEscape(char c) { return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20; }
-
-void AppendEscaped(std::string &out, char c)
-{
-    switch (c) {
-    case '"':
-        out += "\\\"";
-        return;
-    case '\\':
-        out += "\\\\";
-        return;
-    case '\b':
-        out += "\\b";
-        return;
-    case '\f':
-        out += "\\f";
-        return;
-    case '\n':
-        out += "\\n";
-        return;
-    case '\r':
-        out += "\\r";
-        return;
-    case '\t':
-        out += "\\t";
-        return;
-    default:
-        char escaped[8];
-        std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-        out += escaped;
-    }
-}
-
-} // namespace
-
-void AppendJsonString(std::string &out, std::string_view text)
-{
-    out += '"';
-    std::size_t plainFrom = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!NeedsEscape(text[i]))
+void WriteSheetItems(JsonWriter &json, const SheetContent &sheet) {
+    std::string text;
+    json.StartArray();
+    for (const SheetItem &item : sheet.items) {
+        if (item.runs.empty())
             continue;
-        out.append(text, plainFrom, i - plainFrom);
-        AppendEscaped(out, text[i]);
-        plainFrom = i + 1;
+        text.clear();
+        AppendJoinedRuns(item.runs, text);
+        json.StartObject();
+        Field(json, "item", item.label);
+        Field(json, "text", text);
+        json.Key("verdict");
+        if (item.verdict.empty())
+            json.Null();
+        else
+            json.String(item.verdict);
+        json.EndObject();
     }
-    out.append(text, plainFrom);
-    out += '"';
+    json.EndArray();
 }
 
-std::string SheetItemsJson(const std::vector<SheetTextItem> &items)
-{
-    std::string out = "[";
-    for (const SheetTextItem &item : items) {
-        if (out.size() > 1)
-            out += ',';
-        out += "{\"item\":";
-        AppendJsonString(out, item.label);
-        out += ",\"text\":";
-        AppendJsonString(out, item.text);
-        out += ",\"verdict\":";
-        if (item.verdict.empty())
-            out += "null";
-        else
-            AppendJsonString(out, item.verdict);
-        out += '}';
+void WriteCase(JsonWriter &json, const FileCase &c, const SheetContent *sheet) {
+    json.StartObject();
+    FieldOrNull(json, "file", c.file);
+    json.Key("record");
+    WriteRecord(json, c.record);
+    json.Key("warnings");
+    json.StartArray();
+    for (const std::string &warning : c.warnings)
+        json.String(warning);
+    json.EndArray();
+    json.Key("precheck");
+    if (c.refusal) {
+        WritePreCheck(json, *c.refusal);
+    } else {
+        json.Null();
+        json.Key("result");
+        WriteResult(json, c.result);
+        json.Key("checks");
+        WriteChecks(json, c.verdicts);
+        if (sheet) {
+            json.Key("sheet");
+            WriteSheetItems(json, *sheet);
+        }
     }
-    out += ']';
-    return out;
+    json.EndObject();
 }
 
 } // namespace korvane

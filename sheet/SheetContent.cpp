@@ -436,17 +436,6 @@ void Builder::Closing(const PrintSettings &print, const std::string &dateText) {
         Add("F2", Runs(Plain(Cat(print.pageText))));
 }
 
-void JoinInto(std::span<const Run> runs, std::string &out) {
-    for (const Run &run : runs) {
-        if (run.kind == RunKind::Fraction) {
-            JoinInto(run.fraction->numerator, out);
-            JoinInto(run.fraction->denominator, out);
-        } else {
-            out += run.text;
-        }
-    }
-}
-
 } // namespace
 
 const SheetItem *SheetContent::Find(const std::string &label) const {
@@ -466,9 +455,20 @@ std::string CentredVerdictMessage(const std::string &message) {
     return std::string(static_cast<size_t>(CentringSpaces(message)), ' ') + message;
 }
 
+void AppendJoinedRuns(std::span<const Run> runs, std::string &out) {
+    for (const Run &run : runs) {
+        if (run.kind == RunKind::Fraction) {
+            AppendJoinedRuns(run.fraction->numerator, out);
+            AppendJoinedRuns(run.fraction->denominator, out);
+        } else {
+            out += run.text;
+        }
+    }
+}
+
 std::string JoinRuns(std::span<const Run> runs) {
     std::string out;
-    JoinInto(runs, out);
+    AppendJoinedRuns(runs, out);
     return out;
 }
 

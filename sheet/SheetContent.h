@@ -112,5 +112,6 @@ std::vector<SheetTextItem> SheetTextItems(const SheetContent &content);
 // All text of a run list joined, sub- and superscripts as plain characters, a fraction as
 // its numerator then its denominator.
 std::string JoinRuns(std::span<const Run> runs);
+void AppendJoinedRuns(std::span<const Run> runs, std::string &out);
 
 } // namespace korvane

@@ -15,8 +15,7 @@
 
 namespace {
 
-std::string ReadWhole(const char *path)
-{
+std::string ReadWhole(const char *path) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
     in.seekg(0);
@@ -25,8 +24,7 @@ std::string ReadWhole(const char *path)
     return bytes;
 }
 
-std::vector<std::string_view> Lines(std::string_view text)
-{
+std::vector<std::string_view> Lines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t from = 0;
     for (std::size_t end; (end = text.find('\n', from)) != std::string::npos; from = end + 1)
@@ -36,8 +34,7 @@ std::vector<std::string_view> Lines(std::string_view text)
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     if (argc < 2) {
         std::cerr << "usage: read_write_floor OUTPUT_LINES FILE...\n";
         return 1;
