@@ -92,8 +92,8 @@ struct Case {
     bool steelBeams;
     int target;
     // The load and the span that several formulas write alike.
-    NumberText totalLoadText; // rounded up to whole newtons
-    NumberText spanText;      // Lw in metres
+    std::string totalLoadText; // rounded up to whole newtons
+    std::string spanText;      // Lw in metres
 };
 
 class Builder {
