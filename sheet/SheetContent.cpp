@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cmath>
+#include <memory>
 #include <new>
+#include <type_traits>
 
 namespace korvane {
 
@@ -14,8 +16,8 @@ namespace {
 
 constexpr double kYoungsModulus = 2.05; // 10⁵ N/mm², as in the deflection formula
 
-// A text a run may view: a literal, which lives as long as the program, or a text composed
-// into the sheet's store. A std::string cannot become one, so no run views a temporary.
+// A text a run may view: a literal, which lives as long as the program, or a text the
+// sheet content holds. A std::string cannot become one, so no run views a temporary.
 class Held {
 public:
     consteval Held(const char *literal) : m_text(literal) {}
@@ -99,7 +101,7 @@ struct Case {
 class Builder {
 public:
     Builder(const Case &c, SheetContent &content)
-        : m_c(c), m_items(content.items), m_store(content.store) {}
+        : m_c(c), m_items(content.items), m_memory(content.memory->pieces) {}
 
     template <size_t N>
     void Add(const char (&label)[N], std::span<const Run> runs, Held verdict = "") {
@@ -121,13 +123,25 @@ public:
 private:
     const Case &m_c;
     std::vector<SheetItem> &m_items;
-    SheetStore &m_store;
+    std::pmr::memory_resource &m_memory;
 
-    // One text composed of its pieces in the store.
+    // Room for `count` objects, which need no destruction, in the content's memory.
+    template <class T> T *Allocate(size_t count) {
+        static_assert(std::is_trivially_destructible_v<T>);
+        return static_cast<T *>(m_memory.allocate(sizeof(T) * count, alignof(T)));
+    }
+
+    // One text composed of its pieces, kept in the content's memory.
     template <class... P> Held Cat(const P &...pieces) {
-        m_store.BeginText();
-        (m_store.Append(Piece(pieces)), ...);
-        return Held::Stored(m_store.EndText());
+        const std::string_view parts[] = {Piece(pieces)...};
+        size_t length = 0;
+        for (const std::string_view part : parts)
+            length += part.size();
+        char *text = Allocate<char>(length);
+        char *end = text;
+        for (const std::string_view part : parts)
+            end = std::copy(part.begin(), part.end(), end);
+        return Held::Stored(std::string_view(text, length));
     }
     static std::string_view Piece(std::string_view text) { return text; }
 
@@ -144,18 +158,17 @@ private:
         if constexpr (sizeof...(runs) == 0) {
             return {};
         } else {
-            Run *list = m_store.Allocate<Run>(sizeof...(runs));
-            size_t i = 0;
-            ((new (list + i++) Run(runs)), ...);
-            return {list, sizeof...(runs)};
+            const Run list[] = {runs...};
+            Run *kept = Allocate<Run>(sizeof...(runs));
+            std::uninitialized_copy(std::begin(list), std::end(list), kept);
+            return {kept, sizeof...(runs)};
         }
     }
 
     Run Fraction(std::span<const Run> numerator, std::span<const Run> denominator,
                  FractionAlign align, Held numeratorAlign = "", Held denominatorAlign = "") {
-        FractionParts *parts = m_store.Allocate<FractionParts>(1);
-        new (parts) FractionParts{numerator, denominator, numeratorAlign.Text(),
-                                  denominatorAlign.Text(), align};
+        FractionParts *parts = new (Allocate<FractionParts>(1)) FractionParts{
+            numerator, denominator, numeratorAlign.Text(), denominatorAlign.Text(), align};
         return Run{RunKind::Fraction, {}, 0, parts};
     }
 
@@ -306,18 +319,17 @@ void Builder::Bending() {
         label = m_c.betaCase ? "fb/β = " : "fb = ";
     else
         label = m_c.betaCase ? "fb/(α×β) = " : "fb/α = ";
-    m_store.BeginText();
-    m_store.Append(passes ? " ≦ " : " ＞ ");
-    m_store.Append(label);
+    std::string allowed = passes ? " ≦ " : " ＞ ";
+    allowed += label;
     if (!m_c.steelBeams) {
-        m_store.Append(GeneralText(r.fb));
-        m_store.Append("/");
-        m_store.Append(GeneralText(r.alpha * r.beta));
-        m_store.Append("＝");
+        allowed += GeneralText(r.fb);
+        allowed += "/";
+        allowed += GeneralText(r.alpha * r.beta);
+        allowed += "＝";
     }
-    m_store.Append(GeneralText(r.fbAllow));
-    m_store.Append(" N/mm");
-    Add("E7", Runs(Plain(Held::Stored(m_store.EndText())), Sup("2", 6)), Verdict(passes));
+    allowed += GeneralText(r.fbAllow);
+    allowed += " N/mm";
+    Add("E7", Runs(Plain(Cat(allowed)), Sup("2", 6)), Verdict(passes));
 }
 
 void Builder::Deflection() {
@@ -417,13 +429,11 @@ int VerdictSpaces(const CheckVerdicts &v) {
     return spaces[failing];
 }
 
-// The closing verdict message, centred, composed in the store without a temporary.
+// The closing verdict message, centred.
 Held Builder::VerdictLine() {
-    m_store.BeginText();
-    for (int i = VerdictSpaces(m_c.verdicts); i > 0; --i)
-        m_store.Append(' ');
-    ComposeVerdictMessage(m_c.verdicts, [this](std::string_view piece) { m_store.Append(piece); });
-    return Held::Stored(m_store.EndText());
+    std::string line(static_cast<size_t>(VerdictSpaces(m_c.verdicts)), ' ');
+    ComposeVerdictMessage(m_c.verdicts, [&line](std::string_view piece) { line += piece; });
+    return Cat(line);
 }
 
 void Builder::Closing(const PrintSettings &print, const std::string &dateText) {
