@@ -28,7 +28,9 @@ std::string ShortestText(double value);
 std::string IntText(int value, int width = 0);
 
 // Earlier names of GeneralText and PatternText.
-inline std::string FormatGeneral(double value) { return GeneralText(value); }
+inline std::string FormatGeneral(double value) {
+    return GeneralText(value);
+}
 inline std::string FormatPattern(double value, std::string_view pattern) {
     return PatternText(value, pattern);
 }
