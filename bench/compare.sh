@@ -28,12 +28,12 @@ done
 cd "$work"
 "$calc" case*.fdt >expected.jsonl || [ $? -eq 2 ] # the refused case exits 2
 
-milliseconds() { # runs the command once, prints its wall time in ms
-  local start end
-  start=$(date +%s%N)
-  "$@" >/dev/null || [ $? -eq 2 ]
-  end=$(date +%s%N)
-  echo $(((end - start) / 1000000))
+# Runs the command once; prints its wall time and its processor time (user + system), in ms.
+# On a busy machine the processor time is the steadier of the two.
+milliseconds() {
+  local TIMEFORMAT='%3R %3U %3S' times
+  times=$( { time "$@" >/dev/null 2>&1; } 2>&1) || true
+  awk '{ printf "%d %d\n", $1 * 1000, ($2 + $3) * 1000 }' <<<"$times"
 }
 
 range() { # min-max of the numbers given
@@ -50,10 +50,12 @@ benchmark_field() {
       $1 == name { print $column[field] }'
 }
 
-calc_ms=() floor_ms=() engine_ns=() arith_ns=() sheet_rate=()
+calc_ms=() floor_ms=() calc_cpu=() floor_cpu=() engine_ns=() arith_ns=() sheet_rate=()
 for ((run = 0; run < runs; ++run)); do
-  calc_ms+=("$(milliseconds "$calc" case*.fdt)")
-  floor_ms+=("$(milliseconds "$floor" expected.jsonl case*.fdt)")
+  read -r wall cpu < <(milliseconds "$calc" case*.fdt)
+  calc_ms+=("$wall") calc_cpu+=("$cpu")
+  read -r wall cpu < <(milliseconds "$floor" expected.jsonl case*.fdt)
+  floor_ms+=("$wall") floor_cpu+=("$cpu")
   engine_ns+=("$(benchmark_field "$build/bench/core/bench_core" BM_Calculation cpu_time)")
   arith_ns+=("$(benchmark_field "$build/bench/core/bench_core" BM_ArithmeticFloor cpu_time)")
   sheet_rate+=("$(benchmark_field "$build/bench/sheet/bench_sheet" BM_BuildSheetContent \
@@ -67,6 +69,10 @@ printf '%-8s %-28s %-28s %s\n' batch "korvane-calc $(range "${calc_ms[@]}") ms" 
   "read+write $(range "${floor_ms[@]}") ms" \
   "<= 2x floor (now $(ratio "$(range "${calc_ms[@]}" | cut -d- -f1)" \
     "$(range "${floor_ms[@]}" | cut -d- -f1)")x at best)"
+printf '%-8s %-28s %-28s %s\n' "  cpu" "korvane-calc $(range "${calc_cpu[@]}") ms" \
+  "read+write $(range "${floor_cpu[@]}") ms" \
+  "(now $(ratio "$(range "${calc_cpu[@]}" | cut -d- -f1)" \
+    "$(range "${floor_cpu[@]}" | cut -d- -f1)")x at best)"
 min_engine="$(range "${engine_ns[@]}" | cut -d- -f1)"
 printf '%-8s %-28s %-28s %s\n' engine \
   "$(range "$(printf '%.1f\n' "${engine_ns[@]}")") ns/case" \
