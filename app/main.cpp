@@ -2,6 +2,7 @@
 // message loop until the main window closes.
 
 #include "ui/Application.h"
+#include "ui/GuardedRun.h"
 #include "ui/U_krv.h"
 #include "ui/Windows.h"
 

@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "ui/DataFolder.h"
 #include "ui/EmfPicture.h"
+#include "ui/GuardedRun.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -115,12 +116,12 @@ TForm4::TForm4(QWidget *parent)
     try {
         FormCreate();
     } catch (const korvane::FileError &error) {
-        // A constructor that threw would leave the program without its help window, so the
-        // error is raised where every handler's error goes: from the event loop.
+        // A constructor that threw would leave the program without its help window: the
+        // start-up goes on and the error is shown once the program's windows are up.
         m_firstPictureError = QString::fromUtf8(error.what());
-        const std::string text = error.what();
         QMetaObject::invokeMethod(
-            this, [text] { throw korvane::FileError(text); }, Qt::QueuedConnection);
+            this, [this] { korvane::ShowGeneralError(m_firstPictureError); },
+            Qt::QueuedConnection);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "UiTestSupport.h"
 
 #include "core/Errors.h"
+#include "ui/GuardedRun.h"
 #include "ui/U_notice.h"
 #include "ui/UserFolder.h"
 
@@ -12,6 +13,11 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+
+#include <functional>
+#include <new>
+
+Q_DECLARE_METATYPE(std::function<void()>)
 
 using namespace korvane;
 using namespace korvane::testing;
@@ -33,17 +39,6 @@ void Write(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-// An object whose event handler fails, as a window handler can.
-class FailingHandler : public QObject {
-public:
-    bool event(QEvent *event) override
-    {
-        if (event->type() == QEvent::User)
-            throw FileError("ファイル「x.fdt」を読み込めません。");
-        return QObject::event(event);
-    }
-};
-
 } // namespace
 
 class StartUp : public QObject {
@@ -57,7 +52,8 @@ private slots:
     void linkOpensAFreshNotice();
     void noticeClosesAndFreesItself();
     void appDataFallsBackToXdgDataHome();
-    void errorEscapingAHandlerIsShown();
+    void handlerErrorIsShownAndTheProgramGoesOn_data();
+    void handlerErrorIsShownAndTheProgramGoesOn();
     void placement_data();
     void placement();
 };
@@ -156,14 +152,36 @@ void StartUp::appDataFallsBackToXdgDataHome()
         qunsetenv("XDG_DATA_HOME");
 }
 
-void StartUp::errorEscapingAHandlerIsShown()
+void StartUp::handlerErrorIsShownAndTheProgramGoesOn_data()
 {
+    QTest::addColumn<std::function<void()>>("failure");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("file error") << std::function<void()>([] {
+        throw FileError("ファイル「x.fdt」を読み込めません。");
+    }) << QStringLiteral("ファイル「x.fdt」を読み込めません。");
+    QTest::newRow("conversion error") << std::function<void()>([] {
+        throw ConversionError("'98 ' は有効な整数値ではありません。");
+    }) << QStringLiteral("'98 ' は有効な整数値ではありません。");
+    QTest::newRow("out of memory")
+        << std::function<void()>([] { throw std::bad_alloc(); }) << OutOfMemoryText();
+    QTest::newRow("anything else")
+        << std::function<void()>([] { throw 42; }) << QStringLiteral("不明なエラーが発生しました。");
+}
+
+// A failing handler's error is shown in a box with the program's title; the guard returns
+// and the next handler runs as usual.
+void StartUp::handlerErrorIsShownAndTheProgramGoesOn()
+{
+    QFETCH(std::function<void()>, failure);
+    QFETCH(QString, shown);
     MessageRecorder messages;
-    FailingHandler failing;
-    QEvent event(QEvent::User);
-    QCoreApplication::sendEvent(&failing, &event);
-    QCOMPARE(messages.texts, QStringList{QStringLiteral("ファイル「x.fdt」を読み込めません。")});
+    QVERIFY(!RunGuarded(nullptr, failure));
+    QCOMPARE(messages.texts, QStringList{shown});
     QCOMPARE(messages.titles, QStringList{QStringLiteral("Korvane for Win")});
+    bool ran = false;
+    QVERIFY(RunGuarded(nullptr, [&] { ran = true; }));
+    QVERIFY(ran);
+    QCOMPARE(messages.texts.size(), 1);
 }
 
 void StartUp::placement_data()
