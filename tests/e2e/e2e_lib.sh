@@ -146,14 +146,22 @@ e2e_wait_program_ended() {
 }
 
 # Real input events. Points are relative to the window's client area.
-e2e_click() {
+# `mousemove --sync` waits until the pointer has moved, 15 s when it is already at the
+# point (a second click on the same button), so the pointer first steps beside the point.
+e2e_pointer_to() {
   local win=$1 x=$2 y=$3
-  xdotool mousemove --sync --window "$win" "$x" "$y" click 1
+  xdotool mousemove --window "$win" "$((x + 1))" "$y"
+  xdotool mousemove --sync --window "$win" "$x" "$y"
+}
+
+e2e_click() {
+  e2e_pointer_to "$@"
+  xdotool click 1
 }
 
 e2e_double_click() {
-  local win=$1 x=$2 y=$3
-  xdotool mousemove --sync --window "$win" "$x" "$y" click --repeat 2 --delay 80 1
+  e2e_pointer_to "$@"
+  xdotool click --repeat 2 --delay 80 1
 }
 
 # Clicks the close box at the right end of the window's title bar, as drawn by openbox.
