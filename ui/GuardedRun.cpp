@@ -10,19 +10,16 @@
 
 namespace korvane {
 
-void ShowGeneralError(const QString &text, QWidget *parent)
-{
+void ShowGeneralError(const QString &text, QWidget *parent) {
     ShowMessage(parent ? parent : QApplication::activeWindow(), text);
 }
 
-QString OutOfMemoryText()
-{
+QString OutOfMemoryText() {
     return QStringLiteral("メモリが不足しています。他のプログラムを終了してから、"
                           "もう一度実行して下さい。");
 }
 
-bool RunGuarded(QWidget *parent, const std::function<void()> &handler)
-{
+bool RunGuarded(QWidget *parent, const std::function<void()> &handler) {
     try {
         handler();
         return true;

@@ -8,20 +8,17 @@
 #include "ui/GuardedRun.h"
 #include "ui/Udata_IO.h"
 
-void TForm1::BitBtn1Click()
-{
+void TForm1::BitBtn1Click() {
     if (m_result)
         korvane::RunGuarded(this, [this] { korvane::RunCalculation(*this, *m_result); });
 }
 
-void TForm1::BitBtn3Click()
-{
+void TForm1::BitBtn3Click() {
     if (m_files)
         korvane::RunGuarded(this, [this] { korvane::OpenDesignCase(*this, *m_files); });
 }
 
-void TForm1::BitBtn4Click()
-{
+void TForm1::BitBtn4Click() {
     if (m_files)
         korvane::RunGuarded(this, [this] { korvane::SaveDesignCase(*this, *m_files); });
 }

@@ -24,8 +24,8 @@ int A4WidthAt(int dpi) {
 } // namespace
 
 QImage NewResultPicture(qreal devicePixelRatio) {
-    const QSize pixels = (QSizeF(kResultPictureWidth, kResultPictureHeight) * devicePixelRatio)
-                             .toSize();
+    const QSize pixels =
+        (QSizeF(kResultPictureWidth, kResultPictureHeight) * devicePixelRatio).toSize();
     QImage picture(pixels, QImage::Format_RGB32);
     picture.setDevicePixelRatio(devicePixelRatio);
     picture.fill(kNavy);

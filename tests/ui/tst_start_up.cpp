@@ -5,6 +5,7 @@
 
 #include "core/Errors.h"
 #include "ui/GuardedRun.h"
+#include "ui/UCalDisp.h"
 #include "ui/U_notice.h"
 #include "ui/UserFolder.h"
 
@@ -52,6 +53,7 @@ private slots:
     void linkOpensAFreshNotice();
     void noticeClosesAndFreesItself();
     void appDataFallsBackToXdgDataHome();
+    void captionButtonsAskedOfTheWindowManager();
     void handlerErrorIsShownAndTheProgramGoesOn_data();
     void handlerErrorIsShownAndTheProgramGoesOn();
     void placement_data();
@@ -150,6 +152,23 @@ void StartUp::appDataFallsBackToXdgDataHome()
     qputenv("XDG_DATA_HOME", savedXdg);
     if (savedXdg.isEmpty())
         qunsetenv("XDG_DATA_HOME");
+}
+
+// What the windows ask of the window manager: the usage notice a caption without any
+// button, the result window a caption with the window menu and the close box only.
+void StartUp::captionButtonsAskedOfTheWindowManager()
+{
+    const Qt::WindowFlags buttons = Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint |
+                                    Qt::WindowContextHelpButtonHint;
+    TForm8 notice;
+    QVERIFY(notice.windowFlags() & Qt::CustomizeWindowHint);
+    QVERIFY(notice.windowFlags() & Qt::WindowTitleHint);
+    QCOMPARE(notice.windowFlags() & buttons, Qt::WindowFlags());
+    TForm3 result;
+    QVERIFY(result.windowFlags() & Qt::CustomizeWindowHint);
+    QCOMPARE(result.windowFlags() & buttons,
+             Qt::WindowFlags(Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint));
 }
 
 void StartUp::handlerErrorIsShownAndTheProgramGoesOn_data()
