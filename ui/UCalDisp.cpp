@@ -215,6 +215,8 @@ void TForm3::showEvent(QShowEvent *event)
     setFocus();
 }
 
+// Notes the window manager's frame once the window is on screen, so that the next fit on
+// the screen counts the real title bar and border.
 void TForm3::moveEvent(QMoveEvent *event)
 {
     QDialog::moveEvent(event);
