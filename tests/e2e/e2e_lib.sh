@@ -1,0 +1,193 @@
+# Shared steps of the end-to-end tests: a private X server with a small window manager, the
+# real program started as a returning user, and real input events through xdotool.
+#
+# Source it from a test script:
+#   source "$(dirname "$0")/e2e_lib.sh"
+#   e2e_start_display            # Xvfb + openbox, DISPLAY exported; all is stopped on exit
+#   e2e_start_korvane "$KORVANE" # waits for the filled main window; sets KORVANE_PID, MAIN_WIN
+#   e2e_click "$MAIN_WIN" 580 40 # a real click at a point of the window
+#   win=$(e2e_wait_window "Korvane for Win [ 計算結果の表示 ]")
+#
+# Needs Xvfb, openbox, xdotool, xwininfo (x11-utils) and import/compare (imagemagick).
+
+set -uo pipefail
+
+readonly MAIN_CAPTION="フラットデッキ構造計算プログラム"
+readonly RESULT_CAPTION="Korvane for Win [ 計算結果の表示 ]"
+readonly MESSAGE_CAPTION="Korvane for Win"
+readonly PRINT_SETTINGS_CAPTION="印刷用設定"
+
+# Centres of the main window's command buttons, in its client area.
+readonly CALCULATE_BUTTON=(590 121)
+readonly OPEN_BUTTON=(590 149)
+readonly SAVE_BUTTON=(590 177)
+readonly QUIT_BUTTON=(590 205)
+
+E2E_TMP=$(mktemp -d)
+E2E_PIDS=()
+KORVANE_PID=""
+MAIN_WIN=""
+
+e2e_cleanup() {
+  local pid
+  for pid in "${E2E_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null
+  done
+  for pid in "${E2E_PIDS[@]}"; do
+    wait "$pid" 2>/dev/null
+  done
+  rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  if [ -n "${DISPLAY:-}" ] && [ -n "${E2E_SHOTS:-}" ]; then
+    import -window root "$E2E_SHOTS/failure-$(date +%s%N).png" 2>/dev/null
+  fi
+  exit 1
+}
+
+# Starts Xvfb on a free display (size WIDTHxHEIGHT, default 1280x1024) and openbox on it.
+e2e_start_display() {
+  local size=${1:-1280x1024}
+  exec {displayfd}<> <(:)
+  Xvfb -displayfd "$displayfd" -screen 0 "${size}x24" -nolisten tcp -noreset \
+    >"$E2E_TMP/xvfb.log" 2>&1 &
+  E2E_PIDS+=($!)
+  local number=""
+  for _ in $(seq 100); do
+    read -r -t 0.1 -u "$displayfd" number && break
+  done
+  [ -n "$number" ] || e2e_fail "Xvfb did not start"
+  export DISPLAY=":$number"
+  openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+  E2E_PIDS+=($!)
+  # openbox owns the window manager selection once it is ready.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.05
+  done
+  e2e_fail "openbox did not start"
+}
+
+# Prints the id of the viewable window with exactly that caption, waiting up to 10 s.
+e2e_wait_window() {
+  local caption=$1 id
+  for _ in $(seq 200); do
+    for id in $(xdotool search --onlyvisible --name "^$(e2e_regex "$caption")\$" 2>/dev/null); do
+      echo "$id"
+      return 0
+    done
+    if [ -n "$KORVANE_PID" ] && ! kill -0 "$KORVANE_PID" 2>/dev/null; then
+      e2e_fail "the program ended while waiting for \"$caption\""
+    fi
+    sleep 0.05
+  done
+  e2e_fail "no window \"$caption\" appeared"
+}
+
+# Waits up to 10 s until no viewable window has that caption.
+e2e_wait_gone() {
+  local caption=$1
+  for _ in $(seq 200); do
+    xdotool search --onlyvisible --name "^$(e2e_regex "$caption")\$" >/dev/null 2>&1 || return 0
+    sleep 0.05
+  done
+  e2e_fail "the window \"$caption\" stayed on screen"
+}
+
+# Whether a viewable window with that caption is there now.
+e2e_window_shown() {
+  xdotool search --onlyvisible --name "^$(e2e_regex "$1")\$" >/dev/null 2>&1
+}
+
+# The caption as an extended regular expression matching it literally.
+e2e_regex() {
+  printf '%s' "$1" | sed -e 's/[][\.^$*+?(){}|]/\\&/g'
+}
+
+# Starts the program as a returning user (private APPDATA with the marker file), with the
+# given arguments, and waits for the filled main window. Sets KORVANE_PID and MAIN_WIN.
+e2e_start_korvane() {
+  local program=$1
+  shift
+  local appdata="$E2E_TMP/appdata"
+  mkdir -p "$appdata/Arvel_DeckPlate"
+  printf '\x37\x01\x00\x00' >"$appdata/Arvel_DeckPlate/korvane.dat"
+  HOME="$E2E_TMP" APPDATA="$appdata" QT_QPA_PLATFORM=xcb \
+    "$program" "$@" >"$E2E_TMP/korvane.log" 2>&1 &
+  KORVANE_PID=$!
+  E2E_PIDS+=("$KORVANE_PID")
+  MAIN_WIN=$(e2e_wait_window "$MAIN_CAPTION") || exit 1
+  e2e_wait_main_filled
+}
+
+# Waits for the main window's first filling: the thickness list, empty until then, shows
+# "0.7" in white on navy.
+e2e_wait_main_filled() {
+  for _ in $(seq 100); do
+    local white
+    white=$(import -window "$MAIN_WIN" -crop 56x16+385+43 +repage txt:- 2>/dev/null |
+      grep -ci '#FFFFFF')
+    [ "${white:-0}" -ge 3 ] && return 0
+    sleep 0.05
+  done
+  e2e_fail "the main window was not filled"
+}
+
+# Waits up to 10 s for the program to end; fails when it does not.
+e2e_wait_program_ended() {
+  for _ in $(seq 200); do
+    kill -0 "$KORVANE_PID" 2>/dev/null || return 0
+    sleep 0.05
+  done
+  e2e_fail "the program did not end"
+}
+
+# Real input events. Points are relative to the window's client area.
+e2e_click() {
+  local win=$1 x=$2 y=$3
+  xdotool mousemove --sync --window "$win" "$x" "$y" click 1
+}
+
+e2e_double_click() {
+  local win=$1 x=$2 y=$3
+  xdotool mousemove --sync --window "$win" "$x" "$y" click --repeat 2 --delay 80 1
+}
+
+# Clicks the close box at the right end of the window's title bar, as drawn by openbox.
+e2e_click_close_box() {
+  local win=$1 x y width
+  x=$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {print $4}')
+  y=$(xwininfo -id "$win" | awk '/Absolute upper-left Y/ {print $4}')
+  width=$(xwininfo -id "$win" | awk '/Width/ {print $2}')
+  xdotool mousemove --sync $((x + width - 8)) $((y - 10)) click 1
+}
+
+# Presses keys (xdotool key names, e.g. Return, ctrl+z, Up) in the window that has the focus.
+e2e_key() {
+  xdotool key --delay 30 "$@"
+}
+
+# Types text into the window that has the focus.
+e2e_type() {
+  xdotool type --delay 30 "$1"
+}
+
+# Gives the window the input focus and waits until it has it.
+e2e_focus() {
+  local win=$1
+  xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+}
+
+# Writes the window's client area as a PNG.
+e2e_shot() {
+  local win=$1 file=$2
+  import -window "$win" "$file" 2>/dev/null || e2e_fail "no screenshot of window $win"
+}
+
+# How many pixels two pictures differ in (0 when equal).
+e2e_pixels_differing() {
+  compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1
+}
