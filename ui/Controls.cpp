@@ -54,6 +54,9 @@ bool EntryField::event(QEvent *event)
     // Reaches every control of a window as it is left, before the focus goes out.
     if (event->type() == QEvent::WindowDeactivate)
         m_focusedAtSwitch = window()->focusWidget() == this;
+    // A window shown anew (not restored from an icon) is no return to it.
+    if (event->type() == QEvent::Show && !event->spontaneous())
+        m_focusedAtSwitch = false;
     return QLineEdit::event(event);
 }
 
