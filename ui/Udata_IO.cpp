@@ -2,6 +2,7 @@
 
 #include "core/DataFile.h"
 #include "core/Errors.h"
+#include "core/FileReading.h"
 #include "core/Inputdata.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageSeam.h"
@@ -63,19 +64,22 @@ QFileDialog *TForm6::BuildDialog(QFileDialog::AcceptMode mode)
     return dialog;
 }
 
-int TForm6::OpenDataFile(TForm1 &form)
+QString TForm6::ChooseFileToOpen()
 {
     if (!lastOpenName.isEmpty())
         OpenDialog1->setDirectory(FolderOf(lastOpenName));
     else if (!lastSaveName.isEmpty())
         OpenDialog1->setDirectory(FolderOf(lastSaveName));
-    const QString chosen = ChosenFile(*OpenDialog1);
-    if (chosen.isEmpty())
-        return 1;
-    lastOpenName = chosen;
-    Memo1 = korvane::LoadDataFileLines(QFile::encodeName(lastOpenName).toStdString());
+    return ChosenFile(*OpenDialog1);
+}
+
+korvane::DataFileCase TForm6::OpenDataFile(TForm1 &form, const std::string &path)
+{
+    korvane::DataFileCase opened = korvane::ReadDataFile(path);
+    Memo1 = opened.lines;
+    lastOpenName = QString::fromStdString(korvane::DisplayPath(path));
     form.setWindowTitle(QStringLiteral("Korvane for Win [") + lastOpenName + QLatin1Char(']'));
-    return 0;
+    return opened;
 }
 
 QString TForm6::ProposedSaveFolder() const
@@ -120,12 +124,29 @@ void ApplyDiscontinuedCoatingNotice(TForm1 &form, CInputData &record)
 
 void OpenDesignCase(TForm1 &form, TForm6 &files)
 {
-    if (files.OpenDataFile(form) == 1)
+    const QString chosen = files.ChooseFileToOpen();
+    if (chosen.isEmpty())
         return;
-    CInputData record;
-    record.ReadLines(files.Memo1);
-    ApplyDiscontinuedCoatingNotice(form, record);
-    ShowInputData(form, record);
+    OpenDesignCaseFile(form, files, QFile::encodeName(chosen).toStdString());
+}
+
+void OpenDesignCaseFile(TForm1 &form, TForm6 &files, const std::string &path)
+{
+    DataFileCase opened = files.OpenDataFile(form, path);
+    ApplyDiscontinuedCoatingNotice(form, opened.record);
+    ShowInputData(form, opened.record);
+    if (!opened.warnings.empty())
+        ShowMessage(&form, ReadingWarningsMessage(files.lastOpenName, opened.warnings));
+}
+
+QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::string> &warnings)
+{
+    QString text = QStringLiteral("ファイル \"%1\" には読めなかった値があり、既定値で補って"
+                                  "読み込みました。\n計算の前に入力値を確認して下さい。\n")
+                       .arg(fileName);
+    for (const std::string &warning : warnings)
+        text += QStringLiteral("\n・") + QString::fromStdString(warning);
+    return text;
 }
 
 void SaveDesignCase(TForm1 &form, TForm6 &files)
