@@ -4,6 +4,7 @@
 #include "core/Errors.h"
 #include "core/FileReading.h"
 #include "core/Inputdata.h"
+#include "ui/FileDialogs.h"
 #include "ui/MessageSeam.h"
 #include "ui/U_krv.h"
 
@@ -13,25 +14,6 @@
 #include <QSaveFile>
 
 namespace {
-
-const QString kFilters[] = {QStringLiteral("データファイル(*.fdt)"),
-                            QStringLiteral("全てのファイル(*.*)")};
-
-QFileDialog *MakeDialog(QWidget *parent, QFileDialog::AcceptMode mode)
-{
-    auto *dialog = new QFileDialog(parent);
-    dialog->setAcceptMode(mode);
-    dialog->setNameFilters({kFilters[0], kFilters[1]});
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setSizeGripEnabled(true);
-    if (mode == QFileDialog::AcceptOpen) {
-        dialog->setFileMode(QFileDialog::ExistingFile);
-    } else {
-        dialog->setFileMode(QFileDialog::AnyFile);
-        dialog->setDefaultSuffix(QStringLiteral("fdt"));
-    }
-    return dialog;
-}
 
 QString ChosenFile(QFileDialog &dialog)
 {
@@ -68,18 +50,18 @@ void WriteWholeFile(const QString &path, const std::string &bytes)
 
 } // namespace
 
-TForm6::TForm6(QWidget *parent) : QWidget(parent)
+TForm6::TForm6(QWidget *parent)
+    : QWidget(parent), OpenDialog1([this] { return BuildDialog(QFileDialog::AcceptOpen); }),
+      SaveDialog1([this] { return BuildDialog(QFileDialog::AcceptSave); })
 {
-    OpenDialog1 = MakeDialog(this, QFileDialog::AcceptOpen);
-    SaveDialog1 = MakeDialog(this, QFileDialog::AcceptSave);
-    FormCreate();
 }
 
-// Both dialogs start in the user's home folder.
-void TForm6::FormCreate()
+// A dialog starts in the user's home folder, over the window that owns it.
+QFileDialog *TForm6::BuildDialog(QFileDialog::AcceptMode mode)
 {
-    OpenDialog1->setDirectory(QDir::homePath());
-    SaveDialog1->setDirectory(QDir::homePath());
+    QFileDialog *dialog = korvane::MakeDesignCaseDialog(m_owner ? m_owner.data() : this, mode);
+    dialog->setDirectory(QDir::homePath());
+    return dialog;
 }
 
 QString TForm6::ChooseFileToOpen()
