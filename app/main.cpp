@@ -1,10 +1,14 @@
 // The desktop program: the application object, the windows in their start-up order, and the
-// message loop until the main window closes.
+// message loop until the main window closes. A data file named on the command line is
+// opened once the main window has had its first filling.
 
 #include "ui/Application.h"
 #include "ui/GuardedRun.h"
+#include "ui/DesktopOpening.h"
 #include "ui/U_krv.h"
 #include "ui/Windows.h"
+
+#include <QIcon>
 
 int main(int argc, char **argv)
 {
@@ -13,6 +17,7 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
     korvane::Application app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/korvane.svg")));
     std::unique_ptr<korvane::ProgramWindows> windows;
     try {
         windows = korvane::CreateProgramWindows();
@@ -20,6 +25,9 @@ int main(int argc, char **argv)
         korvane::ShowGeneralError(QString::fromUtf8(error.what()));
         return 1;
     }
+    korvane::AcceptDroppedDataFiles(*windows->form1, *windows->form6);
     windows->form1->show();
+    if (const auto file = korvane::DataFileArgument(argc, argv))
+        korvane::OpenAtStart(*windows->form1, *windows->form6, *file);
     return app.exec();
 }

@@ -1,8 +1,7 @@
 #include "cli/FileCase.h"
 
 #include "core/DataFile.h"
-#include "core/Errors.h"
-
+#include "core/FileReading.h"
 
 namespace korvane {
 
@@ -22,15 +21,10 @@ FileCase CalculateCase(const CInputData &record)
 
 FileCase CalculateFile(const std::string &path)
 {
-    CInputData record;
-    try {
-        record.ReadLines(LoadDataFileLines(path));
-    } catch (const ConversionError &error) {
-        throw ConversionError("ファイル \"" + path + "\" の単位重量の行を読めません。(" +
-                              error.what() + ")");
-    }
-    FileCase fileCase = CalculateCase(record);
-    fileCase.file = path;
+    DataFileCase read = ReadDataFile(path);
+    FileCase fileCase = CalculateCase(read.record);
+    fileCase.file = DisplayPath(path);
+    fileCase.warnings = std::move(read.warnings);
     return fileCase;
 }
 

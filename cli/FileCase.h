@@ -8,12 +8,14 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace korvane {
 
 struct FileCase {
-    std::optional<std::string> file; // empty for the default design case
+    std::optional<std::string> file; // empty for the default design case; readable UTF-8
     CInputData record;               // as ReadLines gave it
+    std::vector<std::string> warnings; // lines the file did not give, defaults standing in
     std::optional<PreCheckFailure> refusal;
     CCalcResult result;              // meaningful only without a refusal
     CheckVerdicts verdicts;
@@ -22,8 +24,9 @@ struct FileCase {
 // Checks and calculates a record. A refused record is not calculated.
 FileCase CalculateCase(const CInputData &record);
 
-// Reads and calculates a data file. Throws FileError or ConversionError, each with a
-// message naming the file, when the file cannot be read.
+// Reads and calculates a data file; `path` is the file's name as bytes, whatever their
+// encoding. Throws FileError or ConversionError, each with a message naming the file, when
+// the file cannot be read.
 FileCase CalculateFile(const std::string &path);
 
 } // namespace korvane

@@ -12,17 +12,22 @@
 #include "cli/CalcJson.h"
 #include "cli/FileCase.h"
 #include "core/Catalogue.h"
+#include "core/FileReading.h"
 #include "sheet/SheetContent.h"
 #include "sheet/qt/SheetOutput.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -122,6 +127,40 @@ std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[])
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The file arguments exactly as their bytes came: a name that is not UTF-8 (Shift-JIS from
+// an archive made on Japanese Windows) would not survive the trip through QString. Follows
+// the parser's rules: options with a value take the next argument unless written with
+// "=", and everything after "--" is a file.
+std::vector<std::string> RawFileArguments(int argc, char *argv[])
+{
+    static const char *const kValueOptions[] = {"--target", "--png", "--pdf", "--date"};
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
+            files.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        for (const char *option : kValueOptions)
+            if (argument == option)
+                ++i;
+    }
+    return files;
+}
+
+// What the reader found missing or unreadable in a file, one line each on standard error,
+// as the window shows it after opening the file.
+void ReportWarnings(const korvane::FileCase &fileCase)
+{
+    for (const std::string &warning : fileCase.warnings)
+        std::cerr << "korvane-calc: " << fileCase.file.value_or("") << ": " << warning << '\n';
+}
+
 int Status(const korvane::FileCase &fileCase)
 {
     return fileCase.refusal ? kExitRefused : kExitCalculated;
@@ -171,8 +210,13 @@ int main(int argc, char *argv[])
                                         : korvane::TodayShortDate();
 
     std::ios::sync_with_stdio(false);
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty()) {
+    std::vector<std::string> files = RawFileArguments(argc, argv);
+    if (files.size() != static_cast<std::size_t>(parser.positionalArguments().size())) {
+        files.clear(); // an argument form the scan does not know: take the parser's reading
+        for (const QString &file : parser.positionalArguments())
+            files.push_back(QFile::encodeName(file).toStdString());
+    }
+    if (files.empty()) {
         const auto fileCase = korvane::CalculateCase(korvane::DefaultDesignCase());
         if (!PrintCase(fileCase, options))
             return kExitUnreadable;
@@ -180,11 +224,17 @@ int main(int argc, char *argv[])
     }
 
     int status = kExitCalculated;
-    for (const QString &file : files) {
+    for (const std::string &file : files) {
         try {
-            const auto fileCase = korvane::CalculateFile(file.toStdString());
+            const auto fileCase = korvane::CalculateFile(file);
+            ReportWarnings(fileCase);
             const bool written = PrintCase(fileCase, options);
             status = Worse(status, written ? Status(fileCase) : kExitUnreadable);
+        } catch (const std::bad_alloc &) {
+            std::cout.flush();
+            std::cerr << "korvane-calc: ファイル \"" << korvane::DisplayPath(file)
+                      << "\" の処理中にメモリが足りなくなりました。" << std::endl;
+            status = Worse(status, kExitUnreadable);
         } catch (const std::exception &error) {
             std::cout.flush();
             std::cerr << "korvane-calc: " << error.what() << std::endl;

@@ -1,5 +1,7 @@
 #include "core/Inputdata.h"
 
+#include "core/Errors.h"
+#include "core/FileReading.h"
 #include "core/WholeNumber.h"
 
 namespace korvane {
@@ -48,7 +50,35 @@ void CInputData::WriteLines(std::vector<std::string> &lines) const
 
 namespace {
 
+// A field as a warning names it: its Japanese name and the reading default in words.
+struct FieldName {
+    const char *name;
+    const char *standIn;
+};
+
+constexpr FieldName kFamilyField{"デッキ種類", "PXデッキ"};
+constexpr FieldName kModelField{"デッキ名称", "一覧の先頭の名称"};
+constexpr FieldName kThicknessField{"デッキ板厚", "0.8 mm"};
+constexpr FieldName kCoatingField{"表面処理", "Z12"};
+constexpr FieldName kUnitWeightField{"単位重量", ""};
+constexpr FieldName kSpanField{"スパン", "2500 mm"};
+constexpr FieldName kShoringField{"支保工", "無し"};
+constexpr FieldName kClassField{"施工割増係数", "Ｓ造"};
+constexpr FieldName kConcreteField{"コンクリート種類", "普通"};
+constexpr FieldName kSlabField{"コンクリート厚", "0 mm"};
+constexpr FieldName kWorkLoadField{"作業荷重", "1470 N/㎡"};
+constexpr FieldName kOtherLoadField{"その他荷重", "0 N/㎡"};
+constexpr FieldName kTitleField{"物件名", "空欄"};
+constexpr FieldName kPagePositionField{"ページ番号の位置", "無し"};
+constexpr FieldName kPageTextField{"ページ番号", "空欄"};
+
+std::string LineLabel(std::size_t lineNumber, const FieldName &field)
+{
+    return std::to_string(lineNumber) + " 行目 (" + field.name + ")";
+}
+
 // Hands out the lines of a file one after another; past the end, every line is missing.
+// Notes what it could not read, so that the reader can say which defaults stand in.
 class LineCursor {
 public:
     LineCursor(const std::vector<std::string> &lines, std::size_t start)
@@ -56,34 +86,73 @@ public:
     {
     }
 
-    const std::string *Next()
+    std::int32_t NumberOr(const FieldName &field, std::int32_t fallback)
     {
+        const std::size_t lineNumber = m_next + 1;
+        const std::string *line = Next(field);
+        if (!line)
+            return fallback;
+        if (auto value = ReadWholeNumber(*line))
+            return *value;
+        const char *problem = HasWholeNumberForm(*line) ? "は扱える範囲を超える数値です。"
+                                                         : "は整数として読めません。";
+        m_unread.push_back(LineLabel(lineNumber, field) + " の「" + ShortQuote(*line) + "」" +
+                           problem + "既定値 " + field.standIn + " を使います。");
+        return fallback;
+    }
+
+    std::int32_t NumberOrThrow(const FieldName &field)
+    {
+        const std::size_t lineNumber = m_next + 1;
         const std::string *line = m_next < m_lines.size() ? &m_lines[m_next] : nullptr;
         ++m_next;
-        return line;
+        if (!line)
+            throw ConversionError(LineLabel(lineNumber, field) + " がありません (ファイルが " +
+                                  std::to_string(m_lines.size()) + " 行で終わっています)。");
+        try {
+            return ReadWholeNumberOrThrow(*line);
+        } catch (const ConversionError &error) {
+            throw ConversionError(LineLabel(lineNumber, field) + ": " + error.what());
+        }
     }
 
-    std::int32_t NumberOr(std::int32_t fallback)
+    std::string Text(const FieldName &field)
     {
-        const std::string *line = Next();
-        return line ? ReadWholeNumberOr(*line, fallback) : fallback;
-    }
-
-    std::int32_t NumberOrThrow()
-    {
-        const std::string *line = Next();
-        return ReadWholeNumberOrThrow(line ? std::string_view(*line) : std::string_view());
-    }
-
-    std::string Text()
-    {
-        const std::string *line = Next();
+        const std::string *line = Next(field);
         return line ? *line : std::string();
     }
 
+    // The findings in line order, then the fields the file ended before.
+    std::vector<std::string> Findings() const
+    {
+        std::vector<std::string> findings = m_unread;
+        if (m_missing.empty())
+            return findings;
+        std::string list;
+        for (const FieldName *field : m_missing)
+            list += std::string(list.empty() ? "" : "、") + field->name + " " + field->standIn;
+        findings.push_back(m_lines.empty()
+                               ? "ファイルが空です。すべての項目に既定値を使います: " + list + "。"
+                               : "ファイルが " + std::to_string(m_lines.size()) +
+                                     " 行で終わっています。ない項目には既定値を使います: " +
+                                     list + "。");
+        return findings;
+    }
+
 private:
+    const std::string *Next(const FieldName &field)
+    {
+        const std::string *line = m_next < m_lines.size() ? &m_lines[m_next] : nullptr;
+        ++m_next;
+        if (!line)
+            m_missing.push_back(&field);
+        return line;
+    }
+
     const std::vector<std::string> &m_lines;
     std::size_t m_next;
+    std::vector<std::string> m_unread;
+    std::vector<const FieldName *> m_missing;
 };
 
 bool HasFamilyLine(int format) { return format == 32 || format == 33 || format == 36; }
@@ -91,9 +160,14 @@ bool HasFamilyLine(int format) { return format == 32 || format == 33 || format =
 // Formats 20 and 30 numbered PX100 as model 2, before PX75Vα took that code.
 bool NumbersPx100AsTwo(int format) { return format == 20 || format == 30; }
 
+constexpr const char *kHeaderlessNote =
+    "1 行目が既知の見出し (「korvane 3.6」など) ではないため、見出しのない最も古い形式"
+    "として読みました。";
+
 } // namespace
 
-bool CInputData::ReadLines(const std::vector<std::string> &lines)
+bool CInputData::ReadLines(const std::vector<std::string> &lines,
+                           std::vector<std::string> *warnings)
 {
     SetDefaults();
     versionText = lines.empty() ? std::string() : lines.front();
@@ -102,10 +176,10 @@ bool CInputData::ReadLines(const std::vector<std::string> &lines)
     // The headerless oldest format starts with the model on the first line.
     LineCursor cursor(lines, format == 20 ? 0 : 1);
 
-    deckFamily = HasFamilyLine(format) && cursor.NumberOr(0) == 1 ? 1 : 0;
+    deckFamily = HasFamilyLine(format) && cursor.NumberOr(kFamilyField, 0) == 1 ? 1 : 0;
 
-    deckModel = cursor.NumberOr(0);
-    thicknessCode = cursor.NumberOr(0);
+    deckModel = cursor.NumberOr(kModelField, 0);
+    thicknessCode = cursor.NumberOr(kThicknessField, 0);
     if (NumbersPx100AsTwo(format) && deckModel == 2)
         deckModel = code::kModelPx100;
 
@@ -113,20 +187,28 @@ bool CInputData::ReadLines(const std::vector<std::string> &lines)
         coatingCode = 0;
         unitWeight = 0;
     } else {
-        coatingCode = cursor.NumberOr(0);
-        unitWeight = cursor.NumberOrThrow();
+        coatingCode = cursor.NumberOr(kCoatingField, 0);
+        unitWeight = cursor.NumberOrThrow(kUnitWeightField);
     }
 
-    spanLength = cursor.NumberOr(2500);
-    shoringCode = cursor.NumberOr(code::kShoringNone);
-    alphaClass = cursor.NumberOr(code::kClassSteel);
-    concreteKind = cursor.NumberOr(code::kConcreteNormal);
-    slabThickness = cursor.NumberOr(0);
-    workLoadValue = cursor.NumberOr(code::kStandardWorkLoad);
-    otherLoadValue = cursor.NumberOr(0);
-    projectTitle = cursor.Text();
-    pageNumberPos = cursor.NumberOr(0);
-    pageText = cursor.Text();
+    spanLength = cursor.NumberOr(kSpanField, 2500);
+    shoringCode = cursor.NumberOr(kShoringField, code::kShoringNone);
+    alphaClass = cursor.NumberOr(kClassField, code::kClassSteel);
+    concreteKind = cursor.NumberOr(kConcreteField, code::kConcreteNormal);
+    slabThickness = cursor.NumberOr(kSlabField, 0);
+    workLoadValue = cursor.NumberOr(kWorkLoadField, code::kStandardWorkLoad);
+    otherLoadValue = cursor.NumberOr(kOtherLoadField, 0);
+    projectTitle = cursor.Text(kTitleField);
+    pageNumberPos = cursor.NumberOr(kPagePositionField, 0);
+    pageText = cursor.Text(kPageTextField);
+
+    if (warnings) {
+        std::vector<std::string> findings = cursor.Findings();
+        // Why a file with an unknown first line reads so oddly: say it once, first.
+        if (format == 20 && !lines.empty() && !findings.empty())
+            findings.insert(findings.begin(), kHeaderlessNote);
+        warnings->insert(warnings->end(), findings.begin(), findings.end());
+    }
     return true;
 }
 

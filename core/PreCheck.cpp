@@ -12,6 +12,7 @@ constexpr const char *kUnitWeightField = "Edit99";
 constexpr const char *kSpanField = "Edit1";
 constexpr const char *kConcreteField = "Edit3";
 constexpr const char *kWorkLoadField = "MaskEdit1";
+constexpr const char *kOtherLoadField = "Edit6";
 
 constexpr int kMinSpan = 1000;
 constexpr int kMaxSpan = 4900;
@@ -84,6 +85,21 @@ std::optional<PreCheckFailure> CheckWorkLoad(const WorkLoadEntry &entry)
     return std::nullopt;
 }
 
+// A negative load would lower the total load and let every check pass: it has no meaning
+// for a construction load and is refused, after the nine range checks.
+std::optional<PreCheckFailure> CheckLoadSigns(const CInputData &r)
+{
+    if (r.workLoadValue < 0)
+        return Failure(kNegativeWorkLoadCheck,
+                       "作業荷重に負の値は指定できません。\n正しい値を入力して下さい。",
+                       kWorkLoadField);
+    if (r.otherLoadValue < 0)
+        return Failure(kNegativeOtherLoadCheck,
+                       "その他荷重に負の値は指定できません。\n0 以上の値を入力して下さい。",
+                       kOtherLoadField);
+    return std::nullopt;
+}
+
 PreCheckFailure CodeFailure(const std::string &message) { return {0, message, "", std::nullopt}; }
 
 } // namespace
@@ -96,7 +112,9 @@ std::optional<PreCheckFailure> PreCheck(const CInputData &record, const WorkLoad
         return failure;
     if (auto failure = CheckSlab(record))
         return failure;
-    return CheckWorkLoad(workLoad);
+    if (auto failure = CheckWorkLoad(workLoad))
+        return failure;
+    return CheckLoadSigns(record);
 }
 
 WorkLoadEntry WorkLoadEntryOf(const CInputData &record)

@@ -15,14 +15,21 @@ struct WorkLoadEntry {
 };
 
 struct PreCheckFailure {
-    int check = 0;           // 1-9 in the order the checks run; 0 for a record code
+    int check = 0;           // 1-11 in the order the checks run; 0 for a record code
     std::string message;     // shown in the message box
     std::string control;     // control given the focus ("Edit1"); empty for none
     std::optional<std::string> corrected; // text put into that control
 };
 
-// Checks 1-9. Throws ConversionError when "その他" is chosen and the field text is
-// neither blank nor a whole number (an entry of one to three digits in the mask).
+// The two checks that follow the nine range checks: a negative work load (its field
+// "MaskEdit1") and a negative other load ("Edit6").
+inline constexpr int kNegativeWorkLoadCheck = 10;
+inline constexpr int kNegativeOtherLoadCheck = 11;
+
+// Checks 1-9, then the signs of the work load and the other load (the record's values,
+// which the window reads from the same fields). Throws ConversionError when "その他" is
+// chosen and the field text is neither blank nor a whole number (an entry of one to three
+// digits in the mask).
 std::optional<PreCheckFailure> PreCheck(const CInputData &record, const WorkLoadEntry &workLoad);
 
 // The work-load controls a record read from a file stands for.

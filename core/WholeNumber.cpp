@@ -1,6 +1,7 @@
 #include "core/WholeNumber.h"
 
 #include "core/Errors.h"
+#include "core/FileReading.h"
 
 #include <limits>
 
@@ -43,6 +44,21 @@ std::optional<std::int32_t> ReadWholeNumber(std::string_view text)
     return static_cast<std::int32_t>(value);
 }
 
+bool HasWholeNumberForm(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && IsBlank(text[pos]))
+        ++pos;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        ++pos;
+    if (pos == text.size())
+        return false;
+    for (; pos < text.size(); ++pos)
+        if (text[pos] < '0' || text[pos] > '9')
+            return false;
+    return true;
+}
+
 std::int32_t ReadWholeNumberOr(std::string_view text, std::int32_t fallback)
 {
     return ReadWholeNumber(text).value_or(fallback);
@@ -52,7 +68,7 @@ std::int32_t ReadWholeNumberOrThrow(std::string_view text)
 {
     if (auto value = ReadWholeNumber(text))
         return *value;
-    throw ConversionError("'" + std::string(text) + "' は有効な整数値ではありません。");
+    throw ConversionError("'" + ShortQuote(text) + "' は有効な整数値ではありません。");
 }
 
 } // namespace korvane

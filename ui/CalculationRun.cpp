@@ -28,6 +28,8 @@ QLineEdit *FieldNamed(TForm1 &form, const std::string &control)
         return form.Edit3;
     if (control == "MaskEdit1")
         return form.MaskEdit1;
+    if (control == "Edit6")
+        return form.Edit6;
     return nullptr;
 }
 

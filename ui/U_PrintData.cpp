@@ -2,6 +2,7 @@
 
 #include "core/PrintSettings.h"
 #include "core/TextCodec.h"
+#include "ui/Controls.h"
 #include "ui/Look.h"
 
 #include <QEvent>
@@ -65,7 +66,7 @@ void TForm7::createControls()
 {
     Label1 = new QLabel(QStringLiteral("物件名"), this);
     Label1->setGeometry(10, 10, 50, 22);
-    Edit1 = new QLineEdit(this);
+    Edit1 = new korvane::EntryField(this);
     Edit1->setGeometry(64, 10, 390, 22);
     Edit1->setToolTip(QStringLiteral("計算書の表題を記述します"));
     Edit1->installEventFilter(this);
@@ -93,7 +94,7 @@ void TForm7::createControls()
 
     GroupBox1 = new QGroupBox(QStringLiteral("表示内容"), GroupBox4);
     GroupBox1->setGeometry(302, 10, 80, 50);
-    Edit2 = new QLineEdit(GroupBox1);
+    Edit2 = new korvane::EntryField(GroupBox1);
     Edit2->setGeometry(5, 20, 70, 22);
     Edit2->setAlignment(Qt::AlignCenter);
     Edit2->setToolTip(QStringLiteral("ページ表示内容を設定します"));

@@ -13,6 +13,7 @@
 #include "ui/U_notice.h"
 #include "ui/U_start.h"
 #include "ui/UserFolder.h"
+#include "ui/VersionTexts.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -36,11 +37,6 @@
 using namespace korvane;
 
 namespace {
-
-// Status bar line until the mouse first rests on a control with a hint.
-const char *const kLegalLine =
-    "Korvane for Win ver 3.6 (" __DATE__ ")  本プログラムの著作権は提供者に帰属します。"
-    "無断転載・改変を禁じます。";
 
 const QString kNavyField = QStringLiteral(
     "QLineEdit { background: rgb(0,0,128); color: white; font-weight: bold;"
@@ -84,7 +80,7 @@ QFrame *MakeBand(QWidget *inputArea, const QRect &box)
 
 QLineEdit *MakeNumberField(QWidget *parent, const QRect &box)
 {
-    auto *field = new QLineEdit(parent);
+    auto *field = new EntryField(parent);
     field->setGeometry(box);
     field->setStyleSheet(kNavyField);
     field->setAlignment(Qt::AlignCenter);
@@ -167,7 +163,7 @@ void TForm1::createControls()
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setGeometry(0, 445, 644, 20);
     StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->showMessage(QString::fromUtf8(kLegalLine));
+    StatusBar1->showMessage(LegalLine());
 
     Edit_APPDATA = new QLineEdit(QStringLiteral("%APPDATA%"), this);
     Edit_APPDATA->hide();
@@ -398,7 +394,7 @@ void TForm1::applyHints()
     for (QWidget *other : {static_cast<QWidget *>(Edit6), static_cast<QWidget *>(UpDown6)})
         hint(other, "その他の荷重|等分布荷重です。集中荷重は別途の計算が必要です。");
     for (QWidget *title : {StaticText1, StaticText2})
-        hint(title, "Korvane for Win ver 3.3");
+        SetHint(*title, TitleHint(), true);
     hint(BitBtn1, "計算|左記条件で計算を行い、結果を表示します。", false);
     hint(BitBtn3, "Open|保存データを読み込みます。", false);
     hint(BitBtn4, "Save|設定条件を保存します。", false);

@@ -2,7 +2,9 @@
 
 #include "core/DataFile.h"
 #include "core/Errors.h"
+#include "core/FileReading.h"
 #include "core/Inputdata.h"
+#include "ui/FileDialogs.h"
 #include "ui/MessageSeam.h"
 #include "ui/U_krv.h"
 
@@ -12,25 +14,6 @@
 #include <QSaveFile>
 
 namespace {
-
-const QString kFilters[] = {QStringLiteral("データファイル(*.fdt)"),
-                            QStringLiteral("全てのファイル(*.*)")};
-
-QFileDialog *MakeDialog(QWidget *parent, QFileDialog::AcceptMode mode)
-{
-    auto *dialog = new QFileDialog(parent);
-    dialog->setAcceptMode(mode);
-    dialog->setNameFilters({kFilters[0], kFilters[1]});
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setSizeGripEnabled(true);
-    if (mode == QFileDialog::AcceptOpen) {
-        dialog->setFileMode(QFileDialog::ExistingFile);
-    } else {
-        dialog->setFileMode(QFileDialog::AnyFile);
-        dialog->setDefaultSuffix(QStringLiteral("fdt"));
-    }
-    return dialog;
-}
 
 QString ChosenFile(QFileDialog &dialog)
 {
@@ -67,33 +50,36 @@ void WriteWholeFile(const QString &path, const std::string &bytes)
 
 } // namespace
 
-TForm6::TForm6(QWidget *parent) : QWidget(parent)
+TForm6::TForm6(QWidget *parent)
+    : QWidget(parent), OpenDialog1([this] { return BuildDialog(QFileDialog::AcceptOpen); }),
+      SaveDialog1([this] { return BuildDialog(QFileDialog::AcceptSave); })
 {
-    OpenDialog1 = MakeDialog(this, QFileDialog::AcceptOpen);
-    SaveDialog1 = MakeDialog(this, QFileDialog::AcceptSave);
-    FormCreate();
 }
 
-// Both dialogs start in the user's home folder.
-void TForm6::FormCreate()
+// A dialog starts in the user's home folder, over the window that owns it.
+QFileDialog *TForm6::BuildDialog(QFileDialog::AcceptMode mode)
 {
-    OpenDialog1->setDirectory(QDir::homePath());
-    SaveDialog1->setDirectory(QDir::homePath());
+    QFileDialog *dialog = korvane::MakeDesignCaseDialog(m_owner ? m_owner.data() : this, mode);
+    dialog->setDirectory(QDir::homePath());
+    return dialog;
 }
 
-int TForm6::OpenDataFile(TForm1 &form)
+QString TForm6::ChooseFileToOpen()
 {
     if (!lastOpenName.isEmpty())
         OpenDialog1->setDirectory(FolderOf(lastOpenName));
     else if (!lastSaveName.isEmpty())
         OpenDialog1->setDirectory(FolderOf(lastSaveName));
-    const QString chosen = ChosenFile(*OpenDialog1);
-    if (chosen.isEmpty())
-        return 1;
-    lastOpenName = chosen;
-    Memo1 = korvane::LoadDataFileLines(QFile::encodeName(lastOpenName).toStdString());
+    return ChosenFile(*OpenDialog1);
+}
+
+korvane::DataFileCase TForm6::OpenDataFile(TForm1 &form, const std::string &path)
+{
+    korvane::DataFileCase opened = korvane::ReadDataFile(path);
+    Memo1 = opened.lines;
+    lastOpenName = QString::fromStdString(korvane::DisplayPath(path));
     form.setWindowTitle(QStringLiteral("Korvane for Win [") + lastOpenName + QLatin1Char(']'));
-    return 0;
+    return opened;
 }
 
 QString TForm6::ProposedSaveFolder() const
@@ -138,12 +124,29 @@ void ApplyDiscontinuedCoatingNotice(TForm1 &form, CInputData &record)
 
 void OpenDesignCase(TForm1 &form, TForm6 &files)
 {
-    if (files.OpenDataFile(form) == 1)
+    const QString chosen = files.ChooseFileToOpen();
+    if (chosen.isEmpty())
         return;
-    CInputData record;
-    record.ReadLines(files.Memo1);
-    ApplyDiscontinuedCoatingNotice(form, record);
-    ShowInputData(form, record);
+    OpenDesignCaseFile(form, files, QFile::encodeName(chosen).toStdString());
+}
+
+void OpenDesignCaseFile(TForm1 &form, TForm6 &files, const std::string &path)
+{
+    DataFileCase opened = files.OpenDataFile(form, path);
+    ApplyDiscontinuedCoatingNotice(form, opened.record);
+    ShowInputData(form, opened.record);
+    if (!opened.warnings.empty())
+        ShowMessage(&form, ReadingWarningsMessage(files.lastOpenName, opened.warnings));
+}
+
+QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::string> &warnings)
+{
+    QString text = QStringLiteral("ファイル \"%1\" には読めなかった値があり、既定値で補って"
+                                  "読み込みました。\n計算の前に入力値を確認して下さい。\n")
+                       .arg(fileName);
+    for (const std::string &warning : warnings)
+        text += QStringLiteral("\n・") + QString::fromStdString(warning);
+    return text;
 }
 
 void SaveDesignCase(TForm1 &form, TForm6 &files)

@@ -3,13 +3,16 @@
 // opened and saved, and the line buffer through which a file is read and written. The
 // holder window itself is never shown.
 
+#include "core/DataFile.h"
+#include "ui/FileDialogs.h"
+
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <string>
 #include <vector>
 
-class QFileDialog;
 class TForm1;
 
 class TForm6 : public QWidget {
@@ -17,18 +20,29 @@ class TForm6 : public QWidget {
 public:
     explicit TForm6(QWidget *parent = nullptr);
 
-    QFileDialog *OpenDialog1 = nullptr;
-    QFileDialog *SaveDialog1 = nullptr;
+    // The window the dialogs open over (the main window); without one they belong to
+    // this hidden holder.
+    void SetDialogOwner(QWidget *owner) { m_owner = owner; }
+
+    // Built on first use, so that the start-up does not wait for them.
+    korvane::FileDialogOnDemand OpenDialog1;
+    korvane::FileDialogOnDemand SaveDialog1;
     // The lines of the file last opened or saved.
     std::vector<std::string> Memo1;
 
     QString lastOpenName;
     QString lastSaveName;
 
-    // Runs the open dialog and loads the chosen file into the line buffer; 0 when a file
-    // was loaded, 1 when the user cancelled. The main window's caption names the file.
-    // A file that cannot be read throws korvane::FileError.
-    int OpenDataFile(TForm1 &form);
+    // Runs the open dialog, starting in the folder of the file last opened (or saved);
+    // the chosen file's full path, or an empty text when the user cancelled.
+    QString ChooseFileToOpen();
+
+    // Reads the data file at `path` (its name as bytes, whatever their encoding) into the
+    // line buffer, remembers it as the file last opened and names it in the main window's
+    // caption. The file is read whole first: one that cannot be read throws (FileError,
+    // ConversionError) and leaves the line buffer, the names and the caption as they were,
+    // so that a later save does not propose the file that was not read.
+    korvane::DataFileCase OpenDataFile(TForm1 &form, const std::string &path);
 
     // Runs the save dialog and writes the line buffer to the chosen file. The file is
     // replaced only once the new one is complete; a failure throws korvane::FileError and
@@ -40,13 +54,24 @@ public:
     QString ProposedSaveName() const;
 
 private:
-    void FormCreate();
+    QFileDialog *BuildDialog(QFileDialog::AcceptMode mode);
+
+    QPointer<QWidget> m_owner;
 };
 
 namespace korvane {
 
 // "データ読込": reads a chosen file into the window, with the notices of older files.
 void OpenDesignCase(TForm1 &form, TForm6 &files);
+
+// Reads the data file at `path` (bytes) into the window as "データ読込" does once a file is
+// chosen: caption, notices of older files, the case, then one message listing the lines
+// the file did not give and the defaults that stand in. Also the way in for a file given
+// on the command line or dropped onto the main window. Throws as TForm6::OpenDataFile.
+void OpenDesignCaseFile(TForm1 &form, TForm6 &files, const std::string &path);
+
+// The one message after an open that lists what the file did not give.
+QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::string> &warnings);
 
 // "データ保存": writes the window's case in the current format to a chosen file.
 void SaveDesignCase(TForm1 &form, TForm6 &files);

@@ -1,5 +1,6 @@
 #include "core/DataFile.h"
 #include "core/Errors.h"
+#include "core/FileReading.h"
 #include "core/Inputdata.h"
 #include "core/TextCodec.h"
 #include "core/WholeNumber.h"
@@ -181,6 +182,92 @@ TEST(DataFile, UnreadableUnitWeightLineIsAConversionError)
     EXPECT_EQ(Read(lines).spanLength, 2500);
 }
 
+std::vector<std::string> Warnings(const Lines &lines)
+{
+    CInputData record;
+    std::vector<std::string> warnings;
+    record.ReadLines(lines, &warnings);
+    return warnings;
+}
+
+// Older files are normal: a complete file of any format whose lines all read gives no
+// warning, also with texts that are empty or look like numbers.
+TEST(ReadingWarnings, NoneForACompleteFileOfAnyFormat)
+{
+    const std::vector<Lines> files = {
+        kSavedDefaultCase,
+        {"korvane 3.3", "0", "2", "0", "4", "150", "5200", "3", "9", "6", "250", "2000", "500",
+         "", "22", ""},
+        {"korvane 3.2", "1", "1", "1", "1", "120", "3000", "2", "5", "5", "150", "1470", "0",
+         "123", "10", "－２－"},
+        {"korvane 3.1", "2", "1", "3", "130", "2500", "1", "4", "4", "130", "1470", "0", "t",
+         "0", "p"},
+        {"korvane for win", "2", "1", "0", "130", "2500", "1", "4", "4", "130", "1470", "0",
+         "t", "0", "p"},
+        {"1", "2", "3000", "2", "5", "4", "150", "1470", "500", "件名を入力", "11", "－１－"},
+        {"1", "2", "3000", "2", "5", "4", "150", "1470", "500", "件名を入力", "11", "－１－",
+         "lines after the layout are ignored"},
+    };
+    for (const Lines &file : files)
+        EXPECT_EQ(Warnings(file), std::vector<std::string>()) << file.front();
+}
+
+// Each finding names the line, its field and the default standing in; a file cut short is
+// one finding listing every field it did not give.
+TEST(ReadingWarnings, NameLineFieldAndDefault)
+{
+    Lines lines = kSavedDefaultCase;
+    lines[6] = "3000 ";
+    lines[11] = "-99999999999";
+    lines[12] = std::string(5000, 'x');
+    EXPECT_EQ(Warnings(lines),
+              (std::vector<std::string>{
+                  "7 行目 (スパン) の「3000 」は整数として読めません。既定値 2500 mm を使います。",
+                  "12 行目 (作業荷重) の「-99999999999」は扱える範囲を超える数値です。既定値 "
+                  "1470 N/㎡ を使います。",
+                  "13 行目 (その他荷重) の「" + std::string(24, 'x') +
+                      "…」は整数として読めません。既定値 0 N/㎡ を使います。"}));
+
+    lines = kSavedDefaultCase;
+    lines.resize(11);
+    EXPECT_EQ(Warnings(lines),
+              std::vector<std::string>{"ファイルが 11 行で終わっています。ない項目には既定値を"
+                                       "使います: 作業荷重 1470 N/㎡、その他荷重 0 N/㎡、"
+                                       "物件名 空欄、ページ番号の位置 無し、ページ番号 空欄。"});
+}
+
+TEST(ReadingWarnings, EmptyFileAndGarbageAreNotTakenSilently)
+{
+    const auto empty = Warnings({});
+    ASSERT_EQ(empty.size(), 1u);
+    EXPECT_EQ(empty[0].rfind("ファイルが空です。", 0), 0u) << empty[0];
+
+    const auto garbage = Warnings({"PK\x03\x04 zip?", "\x01\x02"});
+    ASSERT_EQ(garbage.size(), 4u);
+    EXPECT_NE(garbage[0].find("見出しのない最も古い形式"), std::string::npos);
+    EXPECT_EQ(garbage[1].rfind("1 行目 (デッキ名称) の「PK?? zip?」", 0), 0u) << garbage[1];
+    EXPECT_NE(garbage[3].find("ファイルが 2 行で終わっています"), std::string::npos);
+}
+
+TEST(ReadingWarnings, UnitWeightErrorNamesTheLine)
+{
+    Lines lines = kSavedDefaultCase;
+    lines[5] = "1e3";
+    try {
+        Read(lines);
+        FAIL();
+    } catch (const ConversionError &error) {
+        EXPECT_STREQ(error.what(), "6 行目 (単位重量): '1e3' は有効な整数値ではありません。");
+    }
+    try {
+        Read({"korvane 3.6", "1", "0"});
+        FAIL();
+    } catch (const ConversionError &error) {
+        EXPECT_STREQ(error.what(),
+                     "6 行目 (単位重量) がありません (ファイルが 3 行で終わっています)。");
+    }
+}
+
 TEST(DataFile, LinesAfterTheLayoutAreIgnoredAndCodesAreKept)
 {
     Lines lines = kSavedDefaultCase;
@@ -359,6 +446,26 @@ TEST_F(DataFileOnDisk, MissingFileOrFolderIsAFileErrorNamingIt)
             EXPECT_NE(std::string(error.what()).find(path), std::string::npos);
         }
     }
+}
+
+// The cap is exact: a file of the cap's size is read, one byte more is refused unread.
+TEST_F(DataFileOnDisk, CapIsExact)
+{
+    const auto path = (m_dir / "big.fdt").string();
+    std::ofstream(path, std::ios::binary) << std::string(100, '7');
+    EXPECT_EQ(ReadSmallRegularFile(path, 100).size(), 100u);
+    std::ofstream(path, std::ios::binary) << std::string(101, '7');
+    EXPECT_THROW(ReadSmallRegularFile(path, 100), FileError);
+    // Files whose size says nothing (a kernel file reports 0) are still held to the cap.
+    EXPECT_THROW(ReadSmallRegularFile("/proc/self/maps", 10), FileError);
+}
+
+TEST(FileNames, ShiftJisNamesAreShownReadably)
+{
+    EXPECT_EQ(DisplayPath("/home/設計/case.fdt"), "/home/設計/case.fdt");
+    EXPECT_EQ(DisplayPath("/tmp/\x83\x66\x81\x5b\x83\x5e.fdt"), "/tmp/データ.fdt");
+    EXPECT_EQ(ShortQuote("\x01" "abc", 2), "?a…");
+    EXPECT_EQ(ShortQuote("設計条件", 4), "設計条件");
 }
 
 } // namespace

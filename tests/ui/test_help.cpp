@@ -111,6 +111,7 @@ private slots:
     void firstPicture();
     void pages_data();
     void pages();
+    void hiddenWindowDrawsWhenItShows();
     void firstPageAfterHelpOnTakesTheFocus();
     void wheelScrollsByTheWheelDelta();
     void closeBoxHidesAndClearsTheFlag();
@@ -264,6 +265,25 @@ void TestHelpWindow::closeBoxHidesAndClearsTheFlag()
     help->show();
     QCOMPARE(help->windowTitle(), QStringLiteral("コンクリート"));
     delete help;
+}
+
+// A hidden help window converts and draws nothing: the start-up and the first filling do
+// not wait for pictures nobody sees. Showing it draws the page asked for last.
+void TestHelpWindow::hiddenWindowDrawsWhenItShows()
+{
+    TForm4 help;
+    QVERIFY(!help.PictureDrawn());
+    help.ShowHelpPage(4, 0);
+    help.ShowHelpPage(1, 1);
+    QVERIFY(!help.PictureDrawn());
+    QCOMPARE(help.windowTitle(), QStringLiteral("デッキ種類"));
+    QCOMPARE(help.ScrollRange(), 1135);
+    help.show();
+    QVERIFY(help.PictureDrawn());
+    QCOMPARE(help.Picture(), ExpectedPicture("KR_tag1_2.emf", 1122));
+    help.ShowHelpPage(5, 0); // visible: drawn at once
+    QVERIFY(help.PictureDrawn());
+    QCOMPARE(help.Picture(), ExpectedPicture("KR_tag5.emf", 607));
 }
 
 void TestHelpWindow::missingPicture_data()

@@ -4,17 +4,25 @@
 
 #include "core/DataFile.h"
 #include "core/Errors.h"
+#include "core/FileReading.h"
+#include "ui/CalculationRun.h"
 #include "ui/Controls.h"
 #include "ui/Udata_IO.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QTreeView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <fstream>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace korvane;
 using namespace korvane::testing;
@@ -61,6 +69,34 @@ void WriteLines(const QString &path, const std::vector<std::string> &lines)
     std::ofstream(path.toStdString(), std::ios::binary) << DataFileBytes(lines);
 }
 
+void WriteBytes(const std::string &path, const std::string &bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+const std::vector<std::string> kSavedCase = {"korvane 3.6", "1", "0", "5", "0", "111", "3000",
+                                             "1", "4", "4", "130", "3000", "500",
+                                             "件名を入力", "0", "－１－"};
+
+QStringList Texts(const std::vector<std::string> &lines)
+{
+    QStringList texts;
+    for (const std::string &line : lines)
+        texts << QString::fromStdString(line);
+    return texts;
+}
+
+// The text of the one exception an open throws, or empty when it throws none.
+QString OpenFailure(TForm1 &form, TForm6 &files, const std::string &path)
+{
+    try {
+        OpenDesignCaseFile(form, files, path);
+    } catch (const std::exception &error) {
+        return QString::fromUtf8(error.what());
+    }
+    return {};
+}
+
 const std::vector<std::string> kFormat30Case = {"korvane for win", "1", "2", "1", "130",
                                                 "3000", "2", "5", "4", "150", "1470", "0",
                                                 "倉庫棟", "21", "－３－"};
@@ -86,11 +122,86 @@ private slots:
     void proposedFoldersAndNames();
     void cancellingChangesNothing();
     void unreadableFileKeepsTheWindow();
+    void nastyFilesAreRefusedNamingTheFile_data();
+    void nastyFilesAreRefusedNamingTheFile();
+    void damagedFilesAreOpenedWithOneWarning_data();
+    void damagedFilesAreOpenedWithOneWarning();
+    void fileWithANameThatIsNotUtf8();
+    void negativeLoadFromAFileIsRefusedByTheCalculateCommand_data();
+    void negativeLoadFromAFileIsRefusedByTheCalculateCommand();
     void failedSaveLeavesTheOldFile();
     void extensionIsReplaced_data();
     void extensionIsReplaced();
     void unreadableFileByTheButtonIsShownAndTheWindowWorks();
+    void dialogsAreBuiltOnFirstUseOverTheirOwner();
+    void fileListSpeaksJapaneseInWholeColumns();
 };
+
+void DataFiles::dialogsAreBuiltOnFirstUseOverTheirOwner()
+{
+    m_files->SetDialogOwner(m_form.get());
+    QVERIFY(!m_files->OpenDialog1.IsBuilt());
+    QVERIFY(!m_files->SaveDialog1.IsBuilt());
+    FileDialogAnswers answers({QString()});
+    OpenDesignCase(*m_form, *m_files);
+    QVERIFY(m_files->OpenDialog1.IsBuilt());
+    QVERIFY(!m_files->SaveDialog1.IsBuilt());
+    QCOMPARE(m_files->OpenDialog1->parentWidget(), m_form.get());
+    QCOMPARE(answers.folders, QStringList{QDir::homePath()});
+}
+
+// Sizes, types and dates in Japanese, each column as wide as its longest text.
+void DataFiles::fileListSpeaksJapaneseInWholeColumns()
+{
+    QDir(m_dir.path()).mkdir("folder");
+    QFile small(Path("small.fdt"));
+    QVERIFY(small.open(QIODevice::WriteOnly));
+    small.write("ab");
+    small.close();
+    QFile large(Path("large.fdt"));
+    QVERIFY(large.open(QIODevice::WriteOnly));
+    large.write(QByteArray(3 * 1024 + 512, 'x'));
+    large.close();
+
+    std::unique_ptr<QFileDialog> dialog(MakeDesignCaseDialog(m_form.get(),
+                                                             QFileDialog::AcceptOpen));
+    dialog->setDirectory(m_dir.path());
+    dialog->show();
+    auto *view = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+    QVERIFY(view);
+    QAbstractItemModel *list = view->model();
+    QCOMPARE(list, dialog->proxyModel());
+    const auto rowOf = [&](const QString &name) -> int {
+        const QModelIndex root = view->rootIndex();
+        for (int row = 0; row < list->rowCount(root); ++row)
+            if (list->index(row, 0, root).data().toString() == name)
+                return row;
+        return -1;
+    };
+    QTRY_VERIFY(rowOf("folder") >= 0 && rowOf("small.fdt") >= 0 && rowOf("large.fdt") >= 0);
+    const QModelIndex root = view->rootIndex();
+    const auto text = [&](const QString &name, int column) {
+        return list->index(rowOf(name), column, root).data().toString();
+    };
+    QCOMPARE(text("folder", 2), QStringLiteral("フォルダー"));
+    QCOMPARE(text("folder", 1), QString());
+    QCOMPARE(text("small.fdt", 1), QStringLiteral("2 バイト"));
+    QCOMPARE(text("large.fdt", 1), QStringLiteral("3.5 KB"));
+    QCOMPARE(text("small.fdt", 2), QStringLiteral("fdt ファイル"));
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d$"))
+                .match(text("small.fdt", 3))
+                .hasMatch());
+
+    const QFontMetrics metrics(view->font());
+    for (int column : {1, 2, 3}) {
+        int widest = 0;
+        for (const QString &name : {QStringLiteral("folder"), QStringLiteral("small.fdt"),
+                                    QStringLiteral("large.fdt")})
+            widest = std::max(widest, metrics.horizontalAdvance(text(name, column)));
+        QVERIFY2(view->header()->sectionSize(column) > widest,
+                 qPrintable(QStringLiteral("column %1").arg(column)));
+    }
+}
 
 void DataFiles::init()
 {
@@ -188,16 +299,182 @@ void DataFiles::cancellingChangesNothing()
     QVERIFY(m_files->lastOpenName.isEmpty());
 }
 
+// A file that fails to open must not become the file that a later save proposes, or the
+// user would overwrite it with the case still on the screen.
 void DataFiles::unreadableFileKeepsTheWindow()
 {
+    WriteLines(Path("good.fdt"), kFormat30Case);
     auto lines = kFormat30Case;
     lines[4] = "重い";
     WriteLines(Path("bad.fdt"), lines);
+    FileDialogAnswers answers({Path("good.fdt"), Path("bad.fdt"), QString()});
+    OpenDesignCase(*m_form, *m_files);
     m_form->Edit1->setText(QStringLiteral("3100"));
-    FileDialogAnswers answers({Path("bad.fdt")});
-    QVERIFY_THROWS_EXCEPTION(ConversionError, OpenDesignCase(*m_form, *m_files));
+    const QString title = m_form->windowTitle();
+    try {
+        OpenDesignCase(*m_form, *m_files);
+        QFAIL("no conversion error");
+    } catch (const ConversionError &error) {
+        const QString text = QString::fromUtf8(error.what());
+        QVERIFY2(text.contains(Path("bad.fdt")) && text.contains(QStringLiteral("5 行目 (単位重量)")) &&
+                     text.contains(QStringLiteral("'重い'")),
+                 qPrintable(text));
+    }
     QCOMPARE(m_form->Edit1->text(), QStringLiteral("3100"));
-    QVERIFY(m_form->windowTitle().contains(QStringLiteral("bad.fdt")));
+    QCOMPARE(m_form->windowTitle(), title);
+    QCOMPARE(m_files->lastOpenName, Path("good.fdt"));
+    SaveDesignCase(*m_form, *m_files); // cancelled
+    QCOMPARE(answers.proposedNames.last(), QStringLiteral("good.fdt"));
+}
+
+// Each file is refused with a message naming it, without hanging or reading it whole; the
+// window keeps its case and caption. (A hang fails the test through its time limit.)
+void DataFiles::nastyFilesAreRefusedNamingTheFile_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("reason");
+    const std::string dir = m_dir.path().toStdString();
+    ::mkfifo((dir + "/fifo.fdt").c_str(), 0600);
+    std::ofstream(dir + "/sparse.fdt").close();
+    ::truncate((dir + "/sparse.fdt").c_str(), 1LL << 30);
+    WriteBytes(dir + "/over.fdt", std::string(kDataFileByteCap + 1, '7'));
+    WriteBytes(dir + "/line.fdt", std::string(100'000'000, '7'));
+    QDir(m_dir.path()).mkdir(QStringLiteral("folder.fdt"));
+    const QString tooLarge = QStringLiteral("大きすぎます");
+    QTest::newRow("fifo without writer") << Path("fifo.fdt") << "通常のファイルではありません";
+    QTest::newRow("/dev/zero") << "/dev/zero" << "通常のファイルではありません";
+    QTest::newRow("folder") << Path("folder.fdt") << "フォルダです";
+    QTest::newRow("1 GiB sparse") << Path("sparse.fdt") << tooLarge;
+    QTest::newRow("one byte over the cap") << Path("over.fdt") << tooLarge;
+    QTest::newRow("100 MB line") << Path("line.fdt") << tooLarge;
+    QTest::newRow("missing") << Path("missing.fdt") << "No such file";
+}
+
+void DataFiles::nastyFilesAreRefusedNamingTheFile()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
+    const QString title = m_form->windowTitle();
+    FileDialogAnswers answers({path});
+    QString failure;
+    try {
+        OpenDesignCase(*m_form, *m_files);
+    } catch (const FileError &error) {
+        failure = QString::fromUtf8(error.what());
+    }
+    QVERIFY2(failure.contains(QLatin1Char('"') + path + QLatin1Char('"')), qPrintable(failure));
+    QVERIFY2(failure.contains(reason), qPrintable(failure));
+    QCOMPARE(m_form->windowTitle(), title);
+    QVERIFY(m_files->lastOpenName.isEmpty());
+    QCOMPARE(m_form->Edit1->text(), QStringLiteral("2500"));
+}
+
+// A damaged file still opens with the defaults its older formats rely on, but never
+// silently: one message names the file, the lines and the defaults standing in.
+void DataFiles::damagedFilesAreOpenedWithOneWarning_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("expected"); // pieces of the one message; empty: none
+    QTest::addColumn<QString>("span");
+
+    auto cut = kSavedCase;
+    cut.resize(11);
+    QTest::newRow("cut after the slab line")
+        << Texts(cut) << QStringList{"ファイルが 11 行で終わっています", "作業荷重 1470 N/㎡",
+                              "その他荷重 0 N/㎡"}
+        << "3000";
+    auto blankAfterSpan = kSavedCase;
+    blankAfterSpan[6] = "3000 ";
+    QTest::newRow("blank after the span")
+        << Texts(blankAfterSpan)
+        << QStringList{"7 行目 (スパン) の「3000 」は整数として読めません", "2500 mm"}
+        << "2500";
+    auto huge = kSavedCase;
+    huge[12] = "99999999999";
+    QTest::newRow("other load beyond 32 bits")
+        << Texts(huge) << QStringList{"13 行目 (その他荷重)", "範囲を超える", "0 N/㎡"} << "3000";
+    QTest::newRow("empty") << QStringList{}
+                           << QStringList{"ファイルが空です", "スパン 2500 mm"} << "2500";
+    QTest::newRow("garbage") << QStringList{"\x7f\x01garbage", "zz"}
+                             << QStringList{"見出しのない最も古い形式", "1 行目 (デッキ名称)",
+                                            "2 行目 (デッキ板厚)"}
+                             << "2500";
+    QTest::newRow("complete headerless oldest format")
+        << QStringList{"1", "2", "3000", "2", "5", "4", "150", "1470", "500",
+                                    "件名を入力", "11", "－１－"}
+        << QStringList{} << "3000";
+    QTest::newRow("saved case") << Texts(kSavedCase) << QStringList{} << "3000";
+}
+
+void DataFiles::damagedFilesAreOpenedWithOneWarning()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, span);
+    std::vector<std::string> fileLines;
+    for (const QString &line : lines)
+        fileLines.push_back(line.toStdString());
+    WriteLines(Path("case.fdt"), fileLines);
+    MessageRecorder messages;
+    ModalRecorder notices;
+    FileDialogAnswers answers({Path("case.fdt")});
+    OpenDesignCase(*m_form, *m_files);
+    QCOMPARE(m_form->Edit1->text(), span);
+    QStringList warnings = messages.texts.filter(QStringLiteral("既定値"));
+    if (expected.isEmpty()) {
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+        return;
+    }
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings[0].contains(QLatin1Char('"') + Path("case.fdt") + QLatin1Char('"')));
+    for (const QString &piece : expected)
+        QVERIFY2(warnings[0].contains(piece), qPrintable(warnings[0]));
+}
+
+// A Shift-JIS name, as archives made on Japanese Windows hold them: read by its bytes,
+// named readably in the caption.
+void DataFiles::fileWithANameThatIsNotUtf8()
+{
+    const std::string name = m_dir.path().toStdString() + "/\x83\x66\x81\x5b\x83\x5e.fdt";
+    WriteBytes(name, DataFileBytes(kSavedCase));
+    QCOMPARE(OpenFailure(*m_form, *m_files, name), QString());
+    QCOMPARE(m_form->Edit1->text(), QStringLiteral("3000"));
+    const QString title = m_form->windowTitle();
+    ::unlink(name.c_str()); // the temporary folder's clean-up cannot name it
+    QVERIFY2(title.endsWith(QStringLiteral("/データ.fdt]")), qPrintable(title));
+}
+
+// A negative load lowers the total load and would pass every check: the calculate command
+// refuses it after the nine range checks and puts the focus on its field.
+void DataFiles::negativeLoadFromAFileIsRefusedByTheCalculateCommand_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("work load") << 11 << "-2147483648" << "作業荷重に負の値" << "MaskEdit1";
+    QTest::newRow("other load") << 12 << "-9000" << "その他荷重に負の値" << "Edit6";
+}
+
+void DataFiles::negativeLoadFromAFileIsRefusedByTheCalculateCommand()
+{
+    QFETCH(int, line);
+    QFETCH(QString, value);
+    QFETCH(QString, message);
+    QFETCH(QString, field);
+    auto lines = kSavedCase;
+    lines[line] = value.toStdString();
+    WriteLines(Path("negative.fdt"), lines);
+    FileDialogAnswers answers({Path("negative.fdt")});
+    OpenDesignCase(*m_form, *m_files);
+    MessageRecorder messages;
+    CInputData record;
+    ReadInputData(*m_form, record);
+    QVERIFY(!CheckInputData(*m_form, record));
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY2(messages.texts[0].contains(message), qPrintable(messages.texts[0]));
+    QLineEdit *expected = field == "MaskEdit1" ? m_form->MaskEdit1 : m_form->Edit6;
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(expected));
 }
 
 // A save that fails half way must not cost the user the file that was there.

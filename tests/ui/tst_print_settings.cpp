@@ -25,6 +25,7 @@ private slots:
     void closing_data();
     void closing();
     void titleFieldEmptiesItsPlaceholderOnClick();
+    void titleIsSelectedEachTimeTheWindowOpens();
 };
 
 void PrintSettingsWindow::init()
@@ -114,6 +115,21 @@ void PrintSettingsWindow::titleFieldEmptiesItsPlaceholderOnClick()
     m_window->Edit1->setText(QStringLiteral("倉庫"));
     QTest::mouseClick(m_window->Edit1, Qt::LeftButton);
     QCOMPARE(m_window->Edit1->text(), QStringLiteral("倉庫"));
+}
+
+// The window focuses the title as it opens: typing replaces the whole title, also when
+// the window is opened again.
+void PrintSettingsWindow::titleIsSelectedEachTimeTheWindowOpens()
+{
+    for (int opening = 0; opening < 2; ++opening) {
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(m_window->Edit1->hasFocus());
+        QCOMPARE(m_window->Edit1->selectedText(), QStringLiteral("件名を入力"));
+        QTest::mouseClick(m_window->BitBtn1, Qt::LeftButton); // キャンセル
+        QVERIFY(!m_window->isVisible());
+    }
 }
 
 KORVANE_UI_TEST_MAIN(PrintSettingsWindow)

@@ -8,12 +8,16 @@
 #include "ui/UCalDisp.h"
 #include "ui/U_notice.h"
 #include "ui/UserFolder.h"
+#include "ui/VersionTexts.h"
+#include "version/ProgramVersion.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
 
 #include <functional>
 #include <new>
@@ -58,6 +62,7 @@ private slots:
     void handlerErrorIsShownAndTheProgramGoesOn();
     void placement_data();
     void placement();
+    void versionTextsShowTheBuildsRelease();
 };
 
 void StartUp::markerFile_data()
@@ -220,6 +225,24 @@ void StartUp::placement()
     QFETCH(int, screenWidth);
     QFETCH(QPoint, expected);
     QCOMPARE(StartPosition(window, screenWidth), expected);
+}
+
+// The status bar's first line and the title text's hint name the one version of the build
+// and its release date in Japanese.
+void StartUp::versionTextsShowTheBuildsRelease()
+{
+    TemporaryAppData appData;
+    auto form = MakeReadyForm();
+    const QString version = QString::fromLatin1(version::kVersion);
+    QCOMPARE(VersionText(), QStringLiteral("ver ") + version);
+    QVERIFY(QRegularExpression(QStringLiteral("^20\\d\\d年(1[0-2]|[1-9])月([1-3]\\d|[1-9])日$"))
+                .match(ReleaseDateText())
+                .hasMatch());
+    QCOMPARE(form->StatusBar1->currentMessage(), LegalLine());
+    QVERIFY(LegalLine().startsWith(QStringLiteral("Korvane for Win ver %1 (%2)  ")
+                                       .arg(version, ReleaseDateText())));
+    QCOMPARE(form->StaticText1->statusTip(), QStringLiteral("Korvane for Win ver ") + version);
+    QCOMPARE(form->StaticText2->statusTip(), form->StaticText1->statusTip());
 }
 
 KORVANE_UI_TEST_MAIN(StartUp)
