@@ -67,25 +67,11 @@ Json ChecksJson(const CheckVerdicts &v)
                         check("deflection", v.deflection), check("maxSpan", v.maxSpan)});
 }
 
-std::optional<std::string> InputFieldOf(const std::string &control)
-{
-    static const std::pair<const char *, const char *> kFields[] = {
-        {"Edit99", "unitWeight"}, {"Edit1", "span"},          {"Edit3", "slabThickness"},
-        {"MaskEdit1", "workLoad"}, {"Edit6", "otherLoad"},
-    };
-    for (const auto &[controlName, field] : kFields)
-        if (control == controlName)
-            return field;
-    return std::nullopt;
-}
-
 Json PreCheckJson(const PreCheckFailure &failure)
 {
-    const auto field = InputFieldOf(failure.control);
     return Json{
         {"message", failure.message},
-        {"field", field ? Json(*field) : Json()},
-        {"control", failure.control.empty() ? Json() : Json(failure.control)},
+        {"field", std::string(InputFieldName(failure.field))},
         {"corrected", failure.corrected ? Json(*failure.corrected) : Json()},
     };
 }
@@ -95,11 +81,14 @@ Json CaseJson(const FileCase &c)
     Json json;
     json["file"] = c.file ? Json(*c.file) : Json();
     json["record"] = RecordJson(c.record);
+    if (!(c.read == c.record))
+        json["read"] = RecordJson(c.read);
+    json["notices"] = c.notices;
     json["warnings"] = c.warnings;
     json["precheck"] = c.refusal ? PreCheckJson(*c.refusal) : Json();
     if (!c.refusal) {
-        json["result"] = ResultJson(c.result);
-        json["checks"] = ChecksJson(c.verdicts);
+        json["result"] = ResultJson(c.result.calculation);
+        json["checks"] = ChecksJson(c.result.verdicts);
     }
     return json;
 }

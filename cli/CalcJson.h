@@ -24,10 +24,6 @@ nlohmann::ordered_json ResultJson(const CCalcResult &result);
 nlohmann::ordered_json ChecksJson(const CheckVerdicts &verdicts);
 nlohmann::ordered_json PreCheckJson(const PreCheckFailure &failure);
 
-// The input field a pre-check names ("unitWeight", "span", "slabThickness", "workLoad",
-// "otherLoad") for the window control it focuses; none for a failure without a control.
-std::optional<std::string> InputFieldOf(const std::string &control);
-
 // The whole object of one case, without the sheet items.
 nlohmann::ordered_json CaseJson(const FileCase &fileCase);
 

@@ -4,6 +4,8 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <algorithm>
@@ -149,6 +151,12 @@ void DropDownList::showPopup()
 {
     emit dropDown();
     QComboBox::showPopup();
+}
+
+void ScrollByWheel(QScrollArea &area, int wheelDelta)
+{
+    QScrollBar *bar = area.verticalScrollBar();
+    bar->setValue(bar->value() - wheelDelta);
 }
 
 } // namespace korvane

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
+class QScrollArea;
 class QToolButton;
 
 namespace korvane {
@@ -79,5 +80,9 @@ public:
 signals:
     void dropDown();
 };
+
+// Moves a scroll area's vertical position by a wheel delta (120 a notch), nothing more: the
+// result and help windows scroll their pictures so.
+void ScrollByWheel(QScrollArea &area, int wheelDelta);
 
 } // namespace korvane

@@ -3,6 +3,7 @@
 #include "core/PrintSettings.h"
 #include "core/U_calc.h"
 #include "sheet/qt/SheetOutput.h"
+#include "ui/Controls.h"
 #include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
@@ -202,6 +203,13 @@ void TForm3::RefreshPicture()
     Image1->resize(m_picture.deviceIndependentSize().toSize());
 }
 
+void TForm3::ShowResult(korvane::CaseResult result)
+{
+    m_result = std::move(result);
+    ShowPicture(korvane::RenderScreenSheet(m_result.record, m_result.calculation,
+                                           devicePixelRatioF()));
+}
+
 // The next calculation starts from an empty picture, as the first one did.
 void TForm3::ClearPicture()
 {
@@ -249,8 +257,10 @@ void TForm3::PrintOnChosenPrinter()
     bool printed = false;
     {
         korvane::BusyNotice busy(this);
-        printed = korvane::PrintSheet(printer, inputData, korvane::SharedCalcResult(),
-                                      korvane::SharedPrintSettings(), korvane::TodayShortDate());
+        const korvane::PrintSettings print = m_form7 ? m_form7->Settings()
+                                                     : korvane::PrintSettings{};
+        printed = korvane::PrintSheet(printer, m_result.record, m_result.calculation, print,
+                                      korvane::TodayShortDate());
     }
     if (!printed)
         korvane::ShowGeneralError(PrintFailureText(printer), this);
@@ -268,7 +278,7 @@ void TForm3::N3Click()
 {
     if (!m_form7)
         return;
-    korvane::SharedPrintSettings().pageText = m_form7->Edit2->text().toStdString();
+    m_form7->Settings().pageText = m_form7->Edit2->text().toStdString();
     hide();
     korvane::ExecModal(*m_form7);
     show();
@@ -277,8 +287,7 @@ void TForm3::N3Click()
 
 void TForm3::ScrollBox1MouseWheel(int wheelDelta)
 {
-    QScrollBar *bar = ScrollBox1->verticalScrollBar();
-    bar->setValue(bar->value() - wheelDelta);
+    korvane::ScrollByWheel(*ScrollBox1, wheelDelta);
 }
 
 bool TForm3::eventFilter(QObject *watched, QEvent *event)

@@ -3,7 +3,7 @@
 // and the way back to the input window. Created once at start-up; every calculation draws
 // into its picture and shows it modally.
 
-#include "core/Inputdata.h"
+#include "core/U_calc.h"
 
 #include <QDialog>
 #include <QImage>
@@ -29,8 +29,10 @@ public:
 
     void SetPrintSettingsWindow(TForm7 *form7) { m_form7 = form7; }
 
-    // The design case of the sheet on the picture; the calculation run replaces it.
-    korvane::CInputData inputData;
+    // The calculated case the window shows and prints; the calculation run replaces it.
+    const korvane::CaseResult &Result() const { return m_result; }
+    // Takes a calculated case and draws its screen sheet on a new result picture.
+    void ShowResult(korvane::CaseResult result);
 
     // The sheet picture (the window's Image1): an empty result picture until a calculation
     // hands over the screen picture of its case, and again once the window closes.
@@ -78,6 +80,7 @@ private:
     void FitOnScreen(int clientHeight);
     void PrintOnChosenPrinter();
 
+    korvane::CaseResult m_result;
     QImage m_picture;
     TForm7 *m_form7 = nullptr;
     // The window manager's frame round the client area, once the window has been shown;

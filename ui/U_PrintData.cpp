@@ -123,8 +123,8 @@ void TForm7::connectSignals()
 
 void TForm7::FormCreate()
 {
-    Edit1->setText(QStringLiteral("件名を入力"));
-    Edit2->setText(QStringLiteral("－１－"));
+    Edit1->setText(QString::fromUtf8(kTitlePlaceholder));
+    Edit2->setText(QString::fromUtf8(kDefaultPageText));
     RefreshPositionOptions();
 }
 
@@ -150,14 +150,14 @@ void TForm7::RefreshPositionOptions()
     for (std::size_t i = 0; i < options.size(); ++i) {
         PaintOptionCaption(*options[i], options[i]->isChecked());
         if (options[i]->isChecked())
-            SharedPrintSettings().pageNumberPos = kPositionCodes[i];
+            m_settings.pageNumberPos = kPositionCodes[i];
     }
     Edit2->setEnabled(!RadioButton1->isChecked());
 }
 
 void TForm7::Edit1Click()
 {
-    if (Edit1->text() == QStringLiteral("件名を入力"))
+    if (Edit1->text() == QString::fromUtf8(kTitlePlaceholder))
         Edit1->clear();
 }
 
@@ -189,10 +189,10 @@ void TForm7::done(int result)
 
 void TForm7::CommitSettings()
 {
-    PrintSettings &settings = SharedPrintSettings();
+    PrintSettings &settings = m_settings;
     const QString title = Edit1->text();
-    if (title.isEmpty() || title == QStringLiteral("件名を入力"))
-        settings.projectTitle = "件名を入力";
+    if (title.isEmpty() || title == QString::fromUtf8(kTitlePlaceholder))
+        settings.projectTitle = kTitlePlaceholder;
     else
         settings.projectTitle = ToRecordText(title);
     if (Edit2->isEnabled())
@@ -203,7 +203,7 @@ void TForm7::CommitSettings()
 
 void TForm7::RevertSettings()
 {
-    const PrintSettings &settings = SharedPrintSettings();
+    const PrintSettings &settings = m_settings;
     Edit1->setText(FromRecordText(settings.projectTitle));
     Edit2->setEnabled(true);
     Edit2->setText(FromRecordText(settings.pageText));
@@ -220,7 +220,7 @@ void TForm7::showEvent(QShowEvent *event)
 {
     Edit1->setAttribute(Qt::WA_InputMethodEnabled, true);
     if (Edit2->isEnabled())
-        Edit2->setText(FromRecordText(SharedPrintSettings().pageText));
+        Edit2->setText(FromRecordText(m_settings.pageText));
     Edit1->setFocus();
     if (QWidget *over = parentWidget())
         move(over->window()->geometry().center() - QPoint(width() / 2, height() / 2));

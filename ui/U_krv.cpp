@@ -4,6 +4,7 @@
 #include "core/PrintSettings.h"
 #include "core/U_calc.h"
 #include "ui/Controls.h"
+#include "ui/DataFolder.h"
 #include "ui/EmfPicture.h"
 #include "ui/GuardedRun.h"
 #include "ui/HintBar.h"
@@ -121,6 +122,19 @@ QPushButton *MakeButton(const QString &caption, QWidget *parent, const QRect &bo
     return button;
 }
 
+// The text the input form model starts a field with.
+QString FieldText(const InputForm &inputs, InputField field)
+{
+    return QString::fromStdString(inputs.Text(field)).trimmed();
+}
+
+// Arrows with the field's bounds and step from the input form model.
+UpDownArrows *MakeArrows(QLineEdit *field, InputField role, QWidget *parent)
+{
+    const FieldBounds bounds = BoundsOf(role);
+    return new UpDownArrows(field, bounds.lower, bounds.upper, bounds.step, parent);
+}
+
 } // namespace
 
 int &korvane::SplashMilliseconds()
@@ -220,8 +234,9 @@ void TForm1::createDeckBand()
     auto *modelGroup = MakeGroup(QStringLiteral(" デッキ名称 "), DeckPanel,
                                  QRect(142, 4, 130, 52));
     ComboBox2 = MakeList(modelGroup, QRect(10, 21, 110, 22));
-    ComboBox2->addItems({QStringLiteral("PX75LA"), QStringLiteral("PX75LB")});
-    ComboBox2->setCurrentIndex(0);
+    for (const std::string &model : m_inputs.ModelItems())
+        ComboBox2->addItem(QString::fromStdString(model));
+    ComboBox2->setCurrentIndex(m_inputs.ModelPosition());
 
     auto *thicknessGroup = MakeGroup(QStringLiteral(" デッキ板厚 "), DeckPanel,
                                      QRect(278, 4, 146, 52));
@@ -230,9 +245,9 @@ void TForm1::createDeckBand()
 
     MakeLabel(QStringLiteral("表面処理"), DeckPanel, QRect(146, 86, 52, 16));
     ComboBox7 = MakeList(DeckPanel, QRect(200, 83, 64, 22));
-    ComboBox7->addItems({QStringLiteral("Z12"), QStringLiteral("Z27"), QStringLiteral("Y18"),
-                         QStringLiteral("K35"), QStringLiteral("他")});
-    ComboBox7->setCurrentIndex(0);
+    for (const std::string &coating : InputForm::CoatingItems())
+        ComboBox7->addItem(QString::fromStdString(coating));
+    ComboBox7->setCurrentIndex(m_inputs.CoatingPosition());
 
     MakeLabel(QStringLiteral("単位重量"), DeckPanel, QRect(282, 86, 52, 16));
     Edit99 = MakeNumberField(DeckPanel, QRect(336, 83, 52, 22));
@@ -252,8 +267,8 @@ void TForm1::createDeckBand()
 void TForm1::createSpanBand()
 {
     Edit1 = MakeNumberField(SpanPanel, QRect(16, 20, 64, 22));
-    Edit1->setText(QStringLiteral("2500"));
-    UpDown1 = new UpDownArrows(Edit1, 500, 9900, 10, SpanPanel);
+    Edit1->setText(FieldText(m_inputs, InputField::span));
+    UpDown1 = MakeArrows(Edit1, InputField::span, SpanPanel);
     UpDown1->setGeometry(80, 20, 16, 22);
     MakeLabel(QStringLiteral("mm"), SpanPanel, QRect(102, 23, 30, 16));
 
@@ -302,8 +317,8 @@ void TForm1::createConcreteBand()
     auto *thicknessGroup = MakeGroup(QStringLiteral(" コンクリート厚"), ConcretePanel,
                                      QRect(270, 4, 154, 56));
     Edit3 = MakeNumberField(thicknessGroup, QRect(12, 22, 64, 22));
-    Edit3->setText(QStringLiteral("130"));
-    UpDown3 = new UpDownArrows(Edit3, 0, 800, 5, thicknessGroup);
+    Edit3->setText(FieldText(m_inputs, InputField::slabThickness));
+    UpDown3 = MakeArrows(Edit3, InputField::slabThickness, thicknessGroup);
     UpDown3->setGeometry(76, 22, 16, 22);
     MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(98, 25, 30, 16));
 }
@@ -316,15 +331,15 @@ void TForm1::createLoadsBand()
     RadioButton7->setChecked(true);
     MaskEdit1 = MakeNumberField(workGroup, QRect(96, 30, 60, 22));
     MaskEdit1->setInputMask(QStringLiteral("####;_"));
-    MaskEdit1->setText(QStringLiteral("2450"));
+    MaskEdit1->setText(FieldText(m_inputs, InputField::workLoad));
     MaskEdit1->setEnabled(false);
     MakeLabel(QStringLiteral("N/㎡"), workGroup, QRect(162, 33, 34, 16));
 
     OtherLoadGroup = MakeGroup(QStringLiteral(" その他荷重 "), LoadsPanel,
                                QRect(240, 4, 184, 56));
     Edit6 = MakeNumberField(OtherLoadGroup, QRect(12, 22, 64, 22));
-    Edit6->setText(QStringLiteral("0"));
-    UpDown6 = new UpDownArrows(Edit6, 0, 9000, 50, OtherLoadGroup);
+    Edit6->setText(FieldText(m_inputs, InputField::otherLoad));
+    UpDown6 = MakeArrows(Edit6, InputField::otherLoad, OtherLoadGroup);
     UpDown6->setGeometry(76, 22, 16, 22);
     MakeLabel(QStringLiteral("N/㎡"), OtherLoadGroup, QRect(98, 25, 34, 16));
 }
@@ -411,7 +426,7 @@ void TForm1::FormCreate()
     m_form7 = new TForm7(this);
     m_idlePending = true; // the first filling waits for the first idle moment after showing
     programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    dataFolder = programFolder + QStringLiteral("load_data/");
+    dataFolder = DataFolder();
     Edit2->setText(ExpandEnvironmentText(Edit_APPDATA->text()));
     userFolder = UserFolderOf(Edit2->text());
     markerFile = MarkerFileOf(userFolder);
@@ -422,11 +437,8 @@ void TForm1::FormCreate()
     PlaceOnScreen();
     ComboBox2->setCurrentIndex(0);
     ComboBox3->setCurrentIndex(ComboBox3->count() > 0 ? 0 : -1); // still empty: no choice
-    SharedCalcResult().deckWeight = 124.0;
     Label9->hide();
     Label10->hide();
-    SharedPrintSettings().projectTitle = "件名を入力";
-    SharedPrintSettings().pageText = "－１－";
     ComboBox2->setFocus();
     m_hints = new HintTracker(
         [this](const QString &longHint) { StatusBar1->showMessage(longHint); }, this);

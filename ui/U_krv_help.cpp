@@ -49,11 +49,8 @@ void TForm1::ShowHelpPage(int page)
     if (!m_help)
         return;
     int family = 0;
-    if (page == 1) {
-        CInputData record;
-        ReadInputData(*this, record);
-        family = record.deckFamily;
-    }
+    if (page == 1)
+        family = m_inputs.ReadCase().deckFamily;
     // A picture that cannot be loaded is reported, but the handler that asked for the page
     // goes on: a case being shown must not stop halfway because of a help picture.
     RunGuarded(this, [&] { m_help->ShowHelpPage(page, family); });

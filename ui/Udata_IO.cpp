@@ -109,19 +109,6 @@ void TForm6::SaveDataFile()
 
 namespace korvane {
 
-namespace {
-
-// PX100 with K35 no longer exists: the user chooses the coating again.
-void ApplyDiscontinuedCoatingNotice(TForm1 &form, CInputData &record)
-{
-    if (HasDiscontinuedCoating(record)) {
-        ShowMessage(&form, QString::fromUtf8(kDiscontinuedCoatingNotice));
-        record.coatingCode = code::kCoatingNone;
-    }
-}
-
-} // namespace
-
 void OpenDesignCase(TForm1 &form, TForm6 &files)
 {
     const QString chosen = files.ChooseFileToOpen();
@@ -133,8 +120,7 @@ void OpenDesignCase(TForm1 &form, TForm6 &files)
 void OpenDesignCaseFile(TForm1 &form, TForm6 &files, const std::string &path)
 {
     DataFileCase opened = files.OpenDataFile(form, path);
-    ApplyDiscontinuedCoatingNotice(form, opened.record);
-    ShowInputData(form, opened.record);
+    form.OpenCase(opened.record);
     if (!opened.warnings.empty())
         ShowMessage(&form, ReadingWarningsMessage(files.lastOpenName, opened.warnings));
 }
@@ -152,9 +138,7 @@ QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::s
 void SaveDesignCase(TForm1 &form, TForm6 &files)
 {
     files.Memo1.clear();
-    CInputData record;
-    ReadInputData(form, record);
-    record.WriteLines(files.Memo1);
+    form.ReadCase().WriteLines(files.Memo1);
     files.SaveDataFile();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/Uhelp.h"
 
 #include "core/Errors.h"
+#include "ui/Controls.h"
 #include "ui/DataFolder.h"
 #include "ui/EmfPicture.h"
 #include "ui/GuardedRun.h"
@@ -188,8 +189,7 @@ void TForm4::ShowHelpPage(int page, int deckFamily)
 
 void TForm4::ScrollBox1MouseWheel(int wheelDelta)
 {
-    QScrollBar *bar = ScrollBox1->verticalScrollBar();
-    bar->setValue(bar->value() - wheelDelta);
+    korvane::ScrollByWheel(*ScrollBox1, wheelDelta);
 }
 
 int TForm4::ScrollRange() const { return m_scrollContent->height(); }

@@ -37,8 +37,7 @@ QImage NewResultPicture(qreal devicePixelRatio) {
 
 void DrawScreenSheet(QImage &picture, const CInputData &record, const CCalcResult &result) {
     QtCanvas canvas(picture, kScreenFontDpi);
-    const DrawTargetScope scope(kTargetScreen);
-    DrawSheet(record, result, PrintSettings{}, canvas, {});
+    DrawSheet(canvas, kTargetScreen, record, result, PrintSettings{}, {});
 }
 
 QImage RenderScreenSheet(const CInputData &record, const CCalcResult &result,
@@ -57,8 +56,7 @@ bool PrintSheet(QPrinter &printer, const CInputData &record, const CCalcResult &
     const int dpi = printer.logicalDpiY();
     QtCanvas canvas(printer, dpi, printer.width(), dpi);
     {
-        const DrawTargetScope scope(kTargetPrinter);
-        DrawSheet(record, result, print, canvas, dateText);
+        DrawSheet(canvas, kTargetPrinter, record, result, print, dateText);
     }
     return !canvas.PaintingFailed() && printer.printerState() != QPrinter::Error;
 }
@@ -84,8 +82,7 @@ std::string SheetDrawLog(const CInputData &record, const CCalcResult &result,
                            printer ? A4WidthAt(kPdfResolution) : 0, printer ? kPdfResolution : 72,
                            QtTextWidth);
     {
-        const DrawTargetScope scope(target);
-        DrawSheet(record, result, print, canvas, dateText);
+        DrawSheet(canvas, target, record, result, print, dateText);
     }
     return DrawLogJsonLines(canvas.Ops());
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The calculation sheet as the programs hand it out: the screen sheet on the result picture
 // or in a PNG file, the printed sheet on a printer or in a one-page A4 PDF file, and the draw
-// log of either. Every function sets drawTarget around its DrawSheet call.
+// log of either. Each names its drawing target to DrawSheet.
 
 #include "core/Inputdata.h"
 #include "core/PrintSettings.h"

@@ -203,8 +203,8 @@ void CalculateCommand::runShowsTheSheetInPlaceOfTheMainWindow()
     QCOMPARE(caption, QStringLiteral("Korvane for Win [ 計算結果の表示 ]"));
     QVERIFY2(drawn > 2000, qPrintable(QString::number(drawn)));
     QCOMPARE(m_result->Picture().height(), 670);
-    QCOMPARE(SharedCalcResult().totalLoad, 4701.0);
-    QCOMPARE(m_result->inputData.spanLength, 2500);
+    QCOMPARE(m_result->Result().calculation.totalLoad, 4701.0);
+    QCOMPARE(m_result->Result().record.spanLength, 2500);
     QVERIFY(m_form->isVisible());
     QCOMPARE(m_form->focusWidget(), m_form->BitBtn1);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
@@ -398,7 +398,7 @@ void CalculateCommand::printSettingsTakeThePageTextOfTheWindow()
     SetModalHandler(previous);
     QVERIFY(resultHidden);
     QVERIFY(m_result->isVisible());
-    QCOMPARE(SharedPrintSettings().pageText, std::string("－２－"));
+    QCOMPARE(m_form->Form7()->Settings().pageText, std::string("－２－"));
 }
 
 void CalculateCommand::printCancelledPrintsNothing()
@@ -423,7 +423,7 @@ void CalculateCommand::printWritesOnePageWithTheSheet()
     RunCalculation(*m_form, *m_result);
     SetModalHandler(previous);
 
-    SharedPrintSettings().projectTitle = "テスト棟新築工事";
+    m_form->Form7()->Settings().projectTitle = "テスト棟新築工事";
     const auto choice = TForm3::SetPrinterChoice([&](QPrinter &printer, QWidget *) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
@@ -431,7 +431,7 @@ void CalculateCommand::printWritesOnePageWithTheSheet()
     });
     m_result->N1Click();
     TForm3::SetPrinterChoice(choice);
-    SharedPrintSettings().projectTitle = "件名を入力";
+    m_form->Form7()->Settings().projectTitle = kTitlePlaceholder;
 
     const QString text = PdfText(path);
     QVERIFY2(text.contains(QStringLiteral("物件名：テスト棟新築工事")), qPrintable(text));

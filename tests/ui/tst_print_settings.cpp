@@ -30,7 +30,6 @@ private slots:
 
 void PrintSettingsWindow::init()
 {
-    SharedPrintSettings() = PrintSettings{};
     m_window = std::make_unique<TForm7>();
 }
 
@@ -98,9 +97,9 @@ void PrintSettingsWindow::closing()
     QTest::mouseClick(ok ? m_window->BitBtn2 : m_window->BitBtn1, Qt::LeftButton);
 
     QVERIFY(!m_window->isVisible());
-    QCOMPARE(SharedPrintSettings().pageNumberPos, position);
-    QCOMPARE(QString::fromStdString(SharedPrintSettings().projectTitle), storedTitle);
-    QCOMPARE(QString::fromStdString(SharedPrintSettings().pageText), storedPageText);
+    QCOMPARE(m_window->Settings().pageNumberPos, position);
+    QCOMPARE(QString::fromStdString(m_window->Settings().projectTitle), storedTitle);
+    QCOMPARE(QString::fromStdString(m_window->Settings().pageText), storedPageText);
     QVERIFY(m_window->PositionOptions()[checkedOption]->isChecked());
     QCOMPARE(m_window->Edit2->isEnabled(), checkedOption != 0);
     if (!ok)
