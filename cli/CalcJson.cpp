@@ -1,6 +1,7 @@
 #include "cli/CalcJson.h"
 
 #include "cli/FileCase.h"
+#include "core/InputField.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
 
@@ -35,6 +36,14 @@ void FieldOrNull(JsonWriter &json, std::string_view key, const std::optional<std
         json.String(*text);
     else
         json.Null();
+}
+
+void WriteTexts(JsonWriter &json, std::string_view key, const std::vector<std::string> &texts) {
+    json.Key(key);
+    json.StartArray();
+    for (const std::string &text : texts)
+        json.String(text);
+    json.EndArray();
 }
 
 void WriteCheck(JsonWriter &json, const char *name, const CheckVerdict &verdict,
@@ -112,23 +121,10 @@ void WriteChecks(JsonWriter &json, const CheckVerdicts &v) {
     json.EndArray();
 }
 
-std::optional<std::string> InputFieldOf(const std::string &control) {
-    static const std::pair<const char *, const char *> kFields[] = {
-        {"Edit99", "unitWeight"},  {"Edit1", "span"},      {"Edit3", "slabThickness"},
-        {"MaskEdit1", "workLoad"}, {"Edit6", "otherLoad"},
-    };
-    for (const auto &[controlName, field] : kFields)
-        if (control == controlName)
-            return field;
-    return std::nullopt;
-}
-
 void WritePreCheck(JsonWriter &json, const PreCheckFailure &failure) {
     json.StartObject();
     Field(json, "message", failure.message);
-    FieldOrNull(json, "field", InputFieldOf(failure.control));
-    FieldOrNull(json, "control",
-                failure.control.empty() ? std::nullopt : std::optional(failure.control));
+    Field(json, "field", InputFieldName(failure.field));
     FieldOrNull(json, "corrected", failure.corrected);
     json.EndObject();
 }
@@ -159,20 +155,21 @@ void WriteCase(JsonWriter &json, const FileCase &c, const SheetContent *sheet) {
     FieldOrNull(json, "file", c.file);
     json.Key("record");
     WriteRecord(json, c.record);
-    json.Key("warnings");
-    json.StartArray();
-    for (const std::string &warning : c.warnings)
-        json.String(warning);
-    json.EndArray();
+    if (!(c.read == c.record)) {
+        json.Key("read");
+        WriteRecord(json, c.read);
+    }
+    WriteTexts(json, "notices", c.notices);
+    WriteTexts(json, "warnings", c.warnings);
     json.Key("precheck");
     if (c.refusal) {
         WritePreCheck(json, *c.refusal);
     } else {
         json.Null();
         json.Key("result");
-        WriteResult(json, c.result);
+        WriteResult(json, c.result.calculation);
         json.Key("checks");
-        WriteChecks(json, c.verdicts);
+        WriteChecks(json, c.result.verdicts);
         if (sheet) {
             json.Key("sheet");
             WriteSheetItems(json, *sheet);

@@ -3,9 +3,6 @@
 // results, the four checks and the sheet items. Field names are the program's own names;
 // other tools rely on them. Everything is streamed through one JsonWriter.
 
-#include <optional>
-#include <string>
-
 namespace korvane {
 
 class CInputData;
@@ -25,10 +22,6 @@ void WritePreCheck(JsonWriter &json, const PreCheckFailure &failure);
 // an item has none); an item's text is its runs joined. The D7 rule, without text, is left
 // out.
 void WriteSheetItems(JsonWriter &json, const SheetContent &sheet);
-
-// The input field a pre-check names ("unitWeight", "span", "slabThickness", "workLoad",
-// "otherLoad") for the window control it focuses; none for a failure without a control.
-std::optional<std::string> InputFieldOf(const std::string &control);
 
 // The whole object of one case. `sheet` is the calculated case's sheet, written last; it
 // is not used for a refused case.

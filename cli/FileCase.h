@@ -1,8 +1,9 @@
 #pragma once
-// One design case of the command-line calculator: a data file read as the open command
-// reads it (or the default case), checked as the calculate command checks it, calculated.
+// One design case of the command-line calculator, taken the window's way: the data file read
+// as the open command reads it (or the default case of the first filling), put into the
+// input form as the window shows it, read back as the window reads it, pre-checked as the
+// calculate command checks the form, calculated.
 
-#include "core/Inputdata.h"
 #include "core/PreCheck.h"
 #include "core/U_calc.h"
 
@@ -13,16 +14,21 @@
 namespace korvane {
 
 struct FileCase {
-    std::optional<std::string> file; // empty for the default design case; readable UTF-8
-    CInputData record;               // as ReadLines gave it
+    std::optional<std::string> file;   // empty for the default design case; readable UTF-8
+    CInputData read;                   // the case as the file gave it
+    CInputData record;                 // the window's reading after opening: what is calculated
+    std::vector<std::string> notices;  // the open command's notices, in order
     std::vector<std::string> warnings; // lines the file did not give, defaults standing in
     std::optional<PreCheckFailure> refusal;
-    CCalcResult result;              // meaningful only without a refusal
-    CheckVerdicts verdicts;
+    CaseResult result; // meaningful only without a refusal
 };
 
-// Checks and calculates a record. A refused record is not calculated.
-FileCase CalculateCase(const CInputData &record);
+// The calculate command's pre-check number for a work-load field whose text does not read
+// as a whole number: the window shows the conversion error and calculates nothing.
+inline constexpr int kWorkLoadConversionCheck = 12;
+
+// The default design case, as the window shows it after start-up.
+FileCase CalculateDefaultCase();
 
 // Reads and calculates a data file; `path` is the file's name as bytes, whatever their
 // encoding. Throws FileError or ConversionError, each with a message naming the file, when

@@ -1,17 +1,16 @@
-// korvane-calc: the calculation of the desktop program without its window. Reads each data
-// file given (or takes the default design case), checks and calculates it, and prints one
-// JSON object per case on its own line.
+// korvane-calc: the calculation of the desktop program without its window. For each data
+// file given (or the default design case) it gives what opening the file in the window and
+// pressing "計　算" gives, and prints one JSON object per case on its own line.
 //
-// Exit status: 0 every case calculated, 2 a case refused by the pre-check, 1 a file that
-// could not be read (its message on standard error, nothing else written for it) or an
-// output file that could not be written.
+// Exit status: 0 every case calculated, 2 a case refused by the pre-check or by the work-load
+// field's conversion error, 1 a file that could not be read (its message on standard error,
+// nothing else written for it) or an output file that could not be written.
 //
 // The calculation sheet of a calculated case comes with it: its items in the JSON, and on
 // request its picture (PNG), its printed page (PDF) or its canvas operations (draw log).
 
 #include "cli/CalcJson.h"
 #include "cli/FileCase.h"
-#include "core/Catalogue.h"
 #include "core/FileReading.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
@@ -46,20 +45,17 @@ struct SheetOptions {
     std::string date;
 };
 
-// The printed page takes its print settings from the case as opening it would apply them.
+// The printed page takes its print settings from the window's reading after opening the
+// file, which holds them as the print settings window shows them.
 korvane::PrintSettings PrintSettingsOf(const korvane::CInputData &record)
 {
-    korvane::PrintSettings print;
-    print.projectTitle = record.projectTitle;
-    print.pageText = record.pageText;
-    print.pageNumberPos = korvane::KnownPageNumberPos(record.pageNumberPos);
-    return print;
+    return {record.projectTitle, record.pageText, record.pageNumberPos};
 }
 
 // The sheet of a calculated case, in the variant the options ask for.
 korvane::SheetContent SheetOf(const korvane::FileCase &fileCase, const SheetOptions &options)
 {
-    const korvane::SheetInputs in{fileCase.record, fileCase.result,
+    const korvane::SheetInputs in{fileCase.record, fileCase.result.calculation,
                                   PrintSettingsOf(fileCase.record), options.target,
                                   options.date};
     return korvane::BuildSheetContent(in);
@@ -70,12 +66,13 @@ bool WriteSheetFiles(const korvane::FileCase &fileCase, const SheetOptions &opti
 {
     bool written = true;
     if (!options.png.isEmpty() &&
-        !korvane::WriteScreenSheetPng(options.png, fileCase.record, fileCase.result)) {
+        !korvane::WriteScreenSheetPng(options.png, fileCase.record,
+                                      fileCase.result.calculation)) {
         std::cerr << "korvane-calc: " << options.png.toStdString() << " を書き込めません。\n";
         written = false;
     }
     if (!options.pdf.isEmpty() &&
-        !korvane::WriteSheetPdf(options.pdf, fileCase.record, fileCase.result,
+        !korvane::WriteSheetPdf(options.pdf, fileCase.record, fileCase.result.calculation,
                                 PrintSettingsOf(fileCase.record), options.date)) {
         std::cerr << "korvane-calc: " << options.pdf.toStdString() << " を書き込めません。\n";
         written = false;
@@ -104,7 +101,7 @@ bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options,
     if (!calculated)
         return true;
     if (options.drawLog)
-        std::cout << korvane::SheetDrawLog(fileCase.record, fileCase.result,
+        std::cout << korvane::SheetDrawLog(fileCase.record, fileCase.result.calculation,
                                            PrintSettingsOf(fileCase.record), options.target,
                                            options.date);
     return WriteSheetFiles(fileCase, options);
@@ -220,7 +217,7 @@ int main(int argc, char *argv[])
             files.push_back(QFile::encodeName(file).toStdString());
     }
     if (files.empty()) {
-        const auto fileCase = korvane::CalculateCase(korvane::DefaultDesignCase());
+        const auto fileCase = korvane::CalculateDefaultCase();
         korvane::JsonWriter json;
         if (!PrintCase(fileCase, options, json))
             return kExitUnreadable;

@@ -7,11 +7,8 @@
 
 namespace korvane {
 
-namespace {
-
-// Position of a thickness code within a table row, rows running in ascending plate
-// thickness: family 0 holds codes 0-4 (0.8-1.6 mm); family 1 puts code 5 (0.7 mm) first.
-int ThicknessPosition(int family, int thicknessCode)
+// Table rows run in ascending plate thickness, as the window's thickness lists do.
+int ThicknessListPosition(int family, int thicknessCode)
 {
     if (family == 0)
         return thicknessCode >= 0 && thicknessCode <= 4 ? thicknessCode : -1;
@@ -22,6 +19,20 @@ int ThicknessPosition(int family, int thicknessCode)
     }
     return -1;
 }
+
+int ThicknessCodeAtListPosition(int family, int position)
+{
+    if (family == 0)
+        return position >= 0 && position < kPxThicknessCount ? position : -1;
+    if (family == 1) {
+        if (position == 0)
+            return code::kThickness07;
+        return position >= 1 && position < kRidgeThicknessCount ? position - 1 : -1;
+    }
+    return -1;
+}
+
+namespace {
 
 int ModelCount(int family) { return family == 0 ? 4 : family == 1 ? 3 : 0; }
 
@@ -119,7 +130,7 @@ bool IsPx75L(int family, int model) { return family == 1 && (model == 0 || model
 bool IsCatalogueDeck(int family, int model, int thicknessCode)
 {
     return model >= 0 && model < ModelCount(family) &&
-           ThicknessPosition(family, thicknessCode) >= 0;
+           ThicknessListPosition(family, thicknessCode) >= 0;
 }
 
 bool LookupDeckWeight(const CInputData &record, double &weight)
@@ -129,7 +140,7 @@ bool LookupDeckWeight(const CInputData &record, double &weight)
     const int coating = record.coatingCode;
     if (!IsCatalogueDeck(family, model, record.thicknessCode) || coating < 0 || coating > 3)
         return false;
-    const int position = ThicknessPosition(family, record.thicknessCode);
+    const int position = ThicknessListPosition(family, record.thicknessCode);
     weight = family == 0 ? kWeightPx[coating][model][position]
                          : kWeightRidge[coating][model][position];
     return true;
@@ -169,7 +180,7 @@ bool LookupSectionValues(int family, int model, int thicknessCode, SectionValues
 {
     if (!IsCatalogueDeck(family, model, thicknessCode))
         return false;
-    const int p = ThicknessPosition(family, thicknessCode);
+    const int p = ThicknessListPosition(family, thicknessCode);
     if (family == 0) {
         if (model == code::kModelPx75Valpha)
             values = {kZtPx75Valpha[p], kIPx75Valpha[p], kRibPx75Valpha[p]};

@@ -25,6 +25,14 @@ double PlateThicknessOf(int thicknessCode);
 // "Z12", "Z27", "Y18", "K35", "他" for codes 0-4; empty otherwise.
 std::string CoatingName(int coatingCode);
 
+// The thickness lists of the window: family 0 offers codes 0-4 (0.8-1.6 mm) in code order;
+// family 1 puts code 5 (0.7 mm) first, then codes 0-4. The position of a code in its
+// family's list, -1 when the list lacks it, and the code at a position, -1 when none.
+int ThicknessListPosition(int family, int thicknessCode);
+int ThicknessCodeAtListPosition(int family, int position);
+inline constexpr int kRidgeThicknessCount = 6;
+inline constexpr int kPxThicknessCount = 5;
+
 // Number of models (family 0 counts PX100) and thickness codes a family holds.
 bool IsCatalogueDeck(int family, int model, int thicknessCode);
 

@@ -23,7 +23,7 @@ void CInputData::SetDefaults()
     otherLoadValue = 0;
     projectTitle = kTitlePlaceholder;
     pageNumberPos = 0;
-    pageText = "－１－";
+    pageText = kDefaultPageText;
 }
 
 void CInputData::WriteLines(std::vector<std::string> &lines) const

@@ -9,7 +9,9 @@
 namespace korvane {
 
 inline constexpr const char *kCurrentVersionText = "korvane 3.6";
+// The project title that stands for none: the sheet prints no title line for it.
 inline constexpr const char *kTitlePlaceholder = "件名を入力";
+inline constexpr const char *kDefaultPageText = "－１－";
 
 class CInputData {
 public:

@@ -1,6 +1,5 @@
 #include "core/PreCheck.h"
 
-#include "core/Catalogue.h"
 #include "core/Inputdata.h"
 #include "core/WholeNumber.h"
 
@@ -8,11 +7,11 @@ namespace korvane {
 
 namespace {
 
-constexpr const char *kUnitWeightField = "Edit99";
-constexpr const char *kSpanField = "Edit1";
-constexpr const char *kConcreteField = "Edit3";
-constexpr const char *kWorkLoadField = "MaskEdit1";
-constexpr const char *kOtherLoadField = "Edit6";
+constexpr InputField kUnitWeightField = InputField::unitWeight;
+constexpr InputField kSpanField = InputField::span;
+constexpr InputField kConcreteField = InputField::slabThickness;
+constexpr InputField kWorkLoadField = InputField::workLoad;
+constexpr InputField kOtherLoadField = InputField::otherLoad;
 
 constexpr int kMinSpan = 1000;
 constexpr int kMaxSpan = 4900;
@@ -21,10 +20,10 @@ constexpr int kMinSlab = 120;
 constexpr int kMaxSlab = 800;
 constexpr int kMaxUnitWeight = 99999;
 
-PreCheckFailure Failure(int check, const char *message, const char *control,
+PreCheckFailure Failure(int check, const char *message, InputField field,
                         std::optional<std::string> corrected = std::nullopt)
 {
-    return {check, message, control, std::move(corrected)};
+    return {check, message, field, std::move(corrected)};
 }
 
 std::string Trimmed(const std::string &text)
@@ -100,8 +99,6 @@ std::optional<PreCheckFailure> CheckLoadSigns(const CInputData &r)
     return std::nullopt;
 }
 
-PreCheckFailure CodeFailure(const std::string &message) { return {0, message, "", std::nullopt}; }
-
 } // namespace
 
 std::optional<PreCheckFailure> PreCheck(const CInputData &record, const WorkLoadEntry &workLoad)
@@ -115,36 +112,6 @@ std::optional<PreCheckFailure> PreCheck(const CInputData &record, const WorkLoad
     if (auto failure = CheckWorkLoad(workLoad))
         return failure;
     return CheckLoadSigns(record);
-}
-
-WorkLoadEntry WorkLoadEntryOf(const CInputData &record)
-{
-    const bool standard = record.workLoadValue == code::kStandardWorkLoad;
-    return {!standard, standard ? std::string() : std::to_string(record.workLoadValue)};
-}
-
-std::optional<PreCheckFailure> CheckRecordCodes(const CInputData &r)
-{
-    if (r.deckFamily != 0 && r.deckFamily != 1)
-        return CodeFailure("デッキ種類のコード " + std::to_string(r.deckFamily) + " は扱えません。");
-    if (DeckModelName(r.deckFamily, r.deckModel).empty())
-        return CodeFailure("デッキ形状のコード " + std::to_string(r.deckModel) + " は扱えません。");
-    if (!IsCatalogueDeck(r.deckFamily, r.deckModel, r.thicknessCode))
-        return CodeFailure("板厚のコード " + std::to_string(r.thicknessCode) +
-                           " はこのデッキにありません。");
-    if (r.coatingCode < 0 || r.coatingCode > code::kCoatingOther)
-        return CodeFailure("表面処理のコード " + std::to_string(r.coatingCode) + " は扱えません。");
-    if (HasDiscontinuedCoating(r))
-        return CodeFailure(kDiscontinuedCoatingNotice);
-    if (r.shoringCode < code::kShoringNone || r.shoringCode > code::kShoringTwoRows)
-        return CodeFailure("支保工のコード " + std::to_string(r.shoringCode) + " は扱えません。");
-    const int c = r.alphaClass;
-    if (c != code::kClassSteel && c != code::kClass1 && c != code::kClass2 && c != code::kClass3)
-        return CodeFailure("施工割増係数の区分コード " + std::to_string(c) + " は扱えません。");
-    if (r.concreteKind < code::kConcreteNormal || r.concreteKind > code::kConcreteLight2)
-        return CodeFailure("コンクリート種類のコード " + std::to_string(r.concreteKind) +
-                           " は扱えません。");
-    return std::nullopt;
 }
 
 } // namespace korvane

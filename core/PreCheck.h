@@ -1,6 +1,8 @@
 #pragma once
 // The calculable ranges, checked before a calculation, one failure at a time.
 
+#include "core/InputField.h"
+
 #include <optional>
 #include <string>
 
@@ -15,14 +17,14 @@ struct WorkLoadEntry {
 };
 
 struct PreCheckFailure {
-    int check = 0;           // 1-11 in the order the checks run; 0 for a record code
+    int check = 0;           // 1-11 in the order the checks run
     std::string message;     // shown in the message box
-    std::string control;     // control given the focus ("Edit1"); empty for none
-    std::optional<std::string> corrected; // text put into that control
+    InputField field = InputField::span; // the field given the focus
+    std::optional<std::string> corrected; // text put into that field
 };
 
-// The two checks that follow the nine range checks: a negative work load (its field
-// "MaskEdit1") and a negative other load ("Edit6").
+// The two checks that follow the nine range checks: a negative work load and a negative
+// other load.
 inline constexpr int kNegativeWorkLoadCheck = 10;
 inline constexpr int kNegativeOtherLoadCheck = 11;
 
@@ -31,12 +33,5 @@ inline constexpr int kNegativeOtherLoadCheck = 11;
 // chosen and the field text is neither blank nor a whole number (an entry of one to three
 // digits in the mask).
 std::optional<PreCheckFailure> PreCheck(const CInputData &record, const WorkLoadEntry &workLoad);
-
-// The work-load controls a record read from a file stands for.
-WorkLoadEntry WorkLoadEntryOf(const CInputData &record);
-
-// Codes a window could never produce (family, model, thickness, coating, shoring, class,
-// concrete kind outside their tables, PX100 with K35). Used where no window normalises.
-std::optional<PreCheckFailure> CheckRecordCodes(const CInputData &record);
 
 } // namespace korvane

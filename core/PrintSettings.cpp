@@ -2,12 +2,6 @@
 
 namespace korvane {
 
-PrintSettings &SharedPrintSettings()
-{
-    static PrintSettings settings;
-    return settings;
-}
-
 std::int32_t KnownPageNumberPos(std::int32_t code)
 {
     switch (code) {

@@ -1,6 +1,8 @@
 #pragma once
-// The print values: project title, page text and page-number position. One instance serves
-// the whole desktop program; the print settings window edits it and the sheet reads it.
+// The print values: project title, page text and page-number position. The print settings
+// window holds the desktop program's; the sheet is given them.
+
+#include "core/Inputdata.h"
 
 #include <cstdint>
 #include <string>
@@ -8,12 +10,10 @@
 namespace korvane {
 
 struct PrintSettings {
-    std::string projectTitle = "件名を入力";
-    std::string pageText = "－１－";
+    std::string projectTitle = kTitlePlaceholder;
+    std::string pageText = kDefaultPageText;
     std::int32_t pageNumberPos = 0; // 0 none, 10-12 top left/centre/right, 20-22 bottom
 };
-
-PrintSettings &SharedPrintSettings();
 
 // The position code as the print settings window would choose it: unknown codes are 0.
 std::int32_t KnownPageNumberPos(std::int32_t code);

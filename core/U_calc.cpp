@@ -11,7 +11,6 @@ namespace korvane {
 
 namespace {
 
-constexpr double kYoungsModulus = 2.05; // 10⁵ N/mm²
 constexpr double kMomentFactor = 0.125; // wL²/8
 constexpr double kDeflectionFactor = 5.0 / 384.0;
 
@@ -127,12 +126,6 @@ double RoundHalfUpDigits(double x, int digits)
 
 } // namespace
 
-CCalcResult &SharedCalcResult()
-{
-    static CCalcResult result;
-    return result;
-}
-
 void PrepareCalculation(const CInputData &record, CCalcResult &r)
 {
     const int family = record.deckFamily;
@@ -204,6 +197,13 @@ CCalcResult Calculate(const CInputData &record)
     PrepareCalculation(record, result);
     ComputeResponses(record, result);
     return result;
+}
+
+CaseResult CalculateCase(const CInputData &record)
+{
+    CaseResult calculated{record, Calculate(record), {}};
+    calculated.verdicts = EvaluateChecks(record, calculated.calculation);
+    return calculated;
 }
 
 CheckVerdicts EvaluateChecks(const CInputData &record, const CCalcResult &r)

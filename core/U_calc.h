@@ -3,16 +3,21 @@
 // rounding routines whose results the sheet prints.
 //
 // A calculation is PrepareCalculation then ComputeResponses on one CCalcResult. Each step
-// only reads the design record it is given. For every
-// coating but "他" the deck weight is taken from `deckWeight` as it stands in the result;
-// the window keeps it equal to the selected deck, and Calculate() looks it up instead.
+// only reads the design record it is given. For every coating but "他" the deck weight is
+// taken from `deckWeight` as it stands in the result; Calculate() looks it up in the
+// catalogue first. CalculateCase() is the one way from a design case to its verdicts that
+// the window and korvane-calc both take.
+
+#include "core/Inputdata.h"
 
 #include <cstdint>
 #include <string>
 
 namespace korvane {
 
-class CInputData;
+// Young's modulus of the deck steel, 10⁵ N/mm²: the deflection uses it and the sheet
+// prints it in the deflection formula.
+inline constexpr double kYoungsModulus = 2.05;
 
 struct CCalcResult {
     std::int32_t concreteThickness = 0; // mm
@@ -44,9 +49,6 @@ struct CCalcResult {
     std::int32_t maxSpan = 0; // mm, 0 = no maximum-span check
 };
 
-// The one results record of the desktop program.
-CCalcResult &SharedCalcResult();
-
 void PrepareCalculation(const CInputData &record, CCalcResult &result);
 void SetAllowables(const CInputData &record, CCalcResult &result);
 void ComputeResponses(const CInputData &record, CCalcResult &result);
@@ -68,6 +70,16 @@ struct CheckVerdicts {
 };
 
 CheckVerdicts EvaluateChecks(const CInputData &record, const CCalcResult &result);
+
+// A calculated design case: the case, its calculation and its verdicts (with the bending
+// stress as compared and printed). The result window holds one; korvane-calc prints one.
+struct CaseResult {
+    CInputData record;
+    CCalcResult calculation;
+    CheckVerdicts verdicts;
+};
+
+CaseResult CalculateCase(const CInputData &record);
 
 // Rounds x up (towards plus infinity) to a step that depends on its magnitude and the mode
 // (0, 3 or other). Infinity and NaN give 0, so that no such value reaches a sheet.

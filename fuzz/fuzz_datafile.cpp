@@ -1,11 +1,12 @@
 // libFuzzer target: any bytes as a data file must decode, split and read into a record
 // (or raise the conversion error of an unreadable unit-weight line), and a record that
-// reads must write and read back to the same record.
+// reads must write and read back to the same record. Opened in the input form as the window
+// opens it, a case that passes the pre-check must calculate.
 
 #include "core/DataFile.h"
 #include "core/Errors.h"
+#include "core/InputForm.h"
 #include "core/Inputdata.h"
-#include "core/PreCheck.h"
 #include "core/U_calc.h"
 
 #include <cstdint>
@@ -28,7 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     again.ReadLines(DataFileLinesFromBytes(DataFileBytes(written)));
     if (FormatVersion(record.versionText) == 36 && !(again == record))
         std::abort();
-    if (!CheckRecordCodes(record) && !PreCheck(record, WorkLoadEntryOf(record)))
-        EvaluateChecks(record, Calculate(record));
+    InputForm form;
+    form.OpenCase(record);
+    try {
+        if (!form.PreCheck())
+            CalculateCase(form.ReadCase());
+    } catch (const ConversionError &) {
+    }
     return 0;
 }

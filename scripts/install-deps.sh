@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang
   xvfb xauth x11-utils imagemagick openbox xdotool
+  python3 libx11-6
   poppler-utils
 )
 

@@ -7,7 +7,6 @@
 
 namespace korvane {
 
-int drawTarget = 0;
 
 namespace {
 
@@ -472,11 +471,11 @@ void DrawSheetContent(const SheetContent &content, Canvas &canvas) {
     Drawer(content, canvas).Draw();
 }
 
-void DrawSheet(const CInputData &record, const CCalcResult &result, const PrintSettings &print,
-               Canvas &canvas, const std::string &dateText) {
-    if (drawTarget != kTargetScreen && drawTarget != kTargetPrinter)
+void DrawSheet(Canvas &canvas, int target, const CInputData &record, const CCalcResult &result,
+               const PrintSettings &print, const std::string &dateText) {
+    if (target != kTargetScreen && target != kTargetPrinter)
         return;
-    SheetInputs in{record, result, print, drawTarget, dateText};
+    SheetInputs in{record, result, print, target, dateText};
     DrawSheetContent(BuildSheetContent(in), canvas);
 }
 

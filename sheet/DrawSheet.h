@@ -9,24 +9,13 @@
 
 namespace korvane {
 
-// The target of DrawSheet: 0 none, 1 the result picture, 2 a printer page. It is 0 except
-// while a caller draws; callers set it around their call (DrawTargetScope does both).
-extern int drawTarget;
-
-class DrawTargetScope {
-public:
-    explicit DrawTargetScope(int target) { drawTarget = target; }
-    ~DrawTargetScope() { drawTarget = 0; }
-    DrawTargetScope(const DrawTargetScope &) = delete;
-    DrawTargetScope &operator=(const DrawTargetScope &) = delete;
-};
-
 inline constexpr const char *kSheetFontFace = "ＭＳ Ｐゴシック";
 
-// Draws the whole sheet for the target that drawTarget names; draws nothing when it names
-// none. `dateText` is the footer's date (printer only).
-void DrawSheet(const CInputData &record, const CCalcResult &result, const PrintSettings &print,
-               Canvas &canvas, const std::string &dateText);
+// Draws the whole sheet for `target` (kTargetScreen, the result picture, or kTargetPrinter, a
+// printer page); draws nothing for any other value. `dateText` is the footer's date
+// (printer only).
+void DrawSheet(Canvas &canvas, int target, const CInputData &record, const CCalcResult &result,
+               const PrintSettings &print, const std::string &dateText);
 
 // Draws already built content for its own target.
 void DrawSheetContent(const SheetContent &content, Canvas &canvas);

@@ -14,8 +14,6 @@ namespace korvane {
 
 namespace {
 
-constexpr double kYoungsModulus = 2.05; // 10⁵ N/mm², as in the deflection formula
-
 // A text a run may view: a literal, which lives as long as the program, or a text the
 // sheet content holds. A std::string cannot become one, so no run views a temporary.
 class Held {

@@ -3,15 +3,41 @@
 // field that may hold any text, and a pick-only list that reports its opening.
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QWidget>
 
-class QLineEdit;
+class QScrollArea;
 class QToolButton;
 
 namespace korvane {
 
+// A text field that selects its whole text when the program or the keyboard (Tab, Shift+Tab)
+// puts the focus into it, so that what the user types next replaces the text, as the
+// platform's own fields do; a mouse click places the cursor instead. A text the program
+// writes into the field while it is so selected (a corrected value written after the focus)
+// is selected too, until the user presses a key or the mouse in the field.
+class EntryField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit EntryField(QWidget *parent = nullptr);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void SelectWholeText();
+    void KeepSelectionOnProgramText();
+
+    bool m_keepSelected = false;   // selected by the focus, not yet touched by the user
+    bool m_focusedAtSwitch = false; // held the focus when its window was left
+};
+
 // Up and down arrows that step the whole number of an associated text field within bounds
-// and write it back as plain digits.
+// and write it back as plain digits. The Up and Down keys in the field step it the same way.
 class UpDownArrows : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +56,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Step(int direction);
@@ -53,5 +80,9 @@ public:
 signals:
     void dropDown();
 };
+
+// Moves a scroll area's vertical position by a wheel delta (120 a notch), nothing more: the
+// result and help windows scroll their pictures so.
+void ScrollByWheel(QScrollArea &area, int wheelDelta);
 
 } // namespace korvane

@@ -123,11 +123,34 @@ std::deque<ConvertedPicture> &ConvertedPictures()
 
 EmfPicture EmfPicture::Load(const QString &path)
 {
+    return Convert(path, ReadFile(path));
+}
+
+namespace {
+
+[[noreturn]] void ThrowNotAPicture(const QString &path)
+{
+    throw FileError(QStringLiteral("ヘルプ画像ファイル \"%1\" は読み込めない形式です。")
+                        .arg(path)
+                        .toStdString());
+}
+
+} // namespace
+
+QByteArray EmfPicture::ReadFile(const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("ヘルプ画像ファイル \"%1\" を開けません。").arg(path)
                             .toStdString());
-    const QByteArray emf = file.readAll();
+    QByteArray emf = file.readAll();
+    if (!IsWellFormedEmf(emf))
+        ThrowNotAPicture(path);
+    return emf;
+}
+
+EmfPicture EmfPicture::Convert(const QString &path, const QByteArray &emf)
+{
     auto &cache = ConvertedPictures();
     for (const ConvertedPicture &c : cache) {
         if (c.path == path && c.emf == emf)
@@ -136,9 +159,7 @@ EmfPicture EmfPicture::Load(const QString &path)
     const QByteArray svg = EmfToSvg(emf);
     auto renderer = std::make_shared<QSvgRenderer>(svg);
     if (svg.isEmpty() || !renderer->isValid())
-        throw FileError(QStringLiteral("ヘルプ画像ファイル \"%1\" は読み込めない形式です。")
-                            .arg(path)
-                            .toStdString());
+        ThrowNotAPicture(path);
     EmfPicture picture;
     picture.m_svg = svg;
     picture.m_renderer = std::move(renderer);

@@ -26,6 +26,12 @@ public:
     // help pages does not convert the same picture again.
     static EmfPicture Load(const QString &path);
 
+    // The two halves of Load: reading the file, which throws FileError when it cannot be
+    // read or is not a well-formed metafile, and the conversion of what was read, which
+    // throws FileError when the converter cannot make a picture of it.
+    static QByteArray ReadFile(const QString &path);
+    static EmfPicture Convert(const QString &path, const QByteArray &emf);
+
     bool IsNull() const { return !m_renderer; }
     QByteArray Svg() const { return m_svg; }
 

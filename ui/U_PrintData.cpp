@@ -2,6 +2,7 @@
 
 #include "core/PrintSettings.h"
 #include "core/TextCodec.h"
+#include "ui/Controls.h"
 #include "ui/Look.h"
 
 #include <QEvent>
@@ -65,7 +66,7 @@ void TForm7::createControls()
 {
     Label1 = new QLabel(QStringLiteral("物件名"), this);
     Label1->setGeometry(10, 10, 50, 22);
-    Edit1 = new QLineEdit(this);
+    Edit1 = new korvane::EntryField(this);
     Edit1->setGeometry(64, 10, 390, 22);
     Edit1->setToolTip(QStringLiteral("計算書の表題を記述します"));
     Edit1->installEventFilter(this);
@@ -93,7 +94,7 @@ void TForm7::createControls()
 
     GroupBox1 = new QGroupBox(QStringLiteral("表示内容"), GroupBox4);
     GroupBox1->setGeometry(302, 10, 80, 50);
-    Edit2 = new QLineEdit(GroupBox1);
+    Edit2 = new korvane::EntryField(GroupBox1);
     Edit2->setGeometry(5, 20, 70, 22);
     Edit2->setAlignment(Qt::AlignCenter);
     Edit2->setToolTip(QStringLiteral("ページ表示内容を設定します"));
@@ -122,8 +123,8 @@ void TForm7::connectSignals()
 
 void TForm7::FormCreate()
 {
-    Edit1->setText(QStringLiteral("件名を入力"));
-    Edit2->setText(QStringLiteral("－１－"));
+    Edit1->setText(QString::fromUtf8(kTitlePlaceholder));
+    Edit2->setText(QString::fromUtf8(kDefaultPageText));
     RefreshPositionOptions();
 }
 
@@ -149,14 +150,14 @@ void TForm7::RefreshPositionOptions()
     for (std::size_t i = 0; i < options.size(); ++i) {
         PaintOptionCaption(*options[i], options[i]->isChecked());
         if (options[i]->isChecked())
-            SharedPrintSettings().pageNumberPos = kPositionCodes[i];
+            m_settings.pageNumberPos = kPositionCodes[i];
     }
     Edit2->setEnabled(!RadioButton1->isChecked());
 }
 
 void TForm7::Edit1Click()
 {
-    if (Edit1->text() == QStringLiteral("件名を入力"))
+    if (Edit1->text() == QString::fromUtf8(kTitlePlaceholder))
         Edit1->clear();
 }
 
@@ -188,10 +189,10 @@ void TForm7::done(int result)
 
 void TForm7::CommitSettings()
 {
-    PrintSettings &settings = SharedPrintSettings();
+    PrintSettings &settings = m_settings;
     const QString title = Edit1->text();
-    if (title.isEmpty() || title == QStringLiteral("件名を入力"))
-        settings.projectTitle = "件名を入力";
+    if (title.isEmpty() || title == QString::fromUtf8(kTitlePlaceholder))
+        settings.projectTitle = kTitlePlaceholder;
     else
         settings.projectTitle = ToRecordText(title);
     if (Edit2->isEnabled())
@@ -202,7 +203,7 @@ void TForm7::CommitSettings()
 
 void TForm7::RevertSettings()
 {
-    const PrintSettings &settings = SharedPrintSettings();
+    const PrintSettings &settings = m_settings;
     Edit1->setText(FromRecordText(settings.projectTitle));
     Edit2->setEnabled(true);
     Edit2->setText(FromRecordText(settings.pageText));
@@ -219,7 +220,7 @@ void TForm7::showEvent(QShowEvent *event)
 {
     Edit1->setAttribute(Qt::WA_InputMethodEnabled, true);
     if (Edit2->isEnabled())
-        Edit2->setText(FromRecordText(SharedPrintSettings().pageText));
+        Edit2->setText(FromRecordText(m_settings.pageText));
     Edit1->setFocus();
     if (QWidget *over = parentWidget())
         move(over->window()->geometry().center() - QPoint(width() / 2, height() / 2));

@@ -1,7 +1,10 @@
 #pragma once
 // The print settings window: project title, page-number position and page text of the
-// printed sheet. Created once by the main window; its controls keep their contents between
-// openings. A position option takes effect the moment it is clicked.
+// printed sheet. Created once by the main window; it holds the program's print settings, and
+// its controls keep their contents between openings. A position option takes effect the
+// moment it is clicked.
+
+#include "core/PrintSettings.h"
 
 #include <QDialog>
 
@@ -50,6 +53,10 @@ public:
 
     void done(int result) override;
 
+    // The print values the sheet is printed with.
+    const korvane::PrintSettings &Settings() const { return m_settings; }
+    korvane::PrintSettings &Settings() { return m_settings; }
+
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,4 +67,6 @@ private:
     void connectSignals();
     void CommitSettings();
     void RevertSettings();
+
+    korvane::PrintSettings m_settings;
 };

@@ -4,7 +4,9 @@
 #include "core/PrintSettings.h"
 #include "core/U_calc.h"
 #include "ui/Controls.h"
+#include "ui/DataFolder.h"
 #include "ui/EmfPicture.h"
+#include "ui/GuardedRun.h"
 #include "ui/HintBar.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
@@ -12,6 +14,7 @@
 #include "ui/U_notice.h"
 #include "ui/U_start.h"
 #include "ui/UserFolder.h"
+#include "ui/VersionTexts.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -35,11 +38,6 @@
 using namespace korvane;
 
 namespace {
-
-// Status bar line until the mouse first rests on a control with a hint.
-const char *const kLegalLine =
-    "Korvane for Win ver 3.6 (" __DATE__ ")  本プログラムの著作権は提供者に帰属します。"
-    "無断転載・改変を禁じます。";
 
 const QString kNavyField = QStringLiteral(
     "QLineEdit { background: rgb(0,0,128); color: white; font-weight: bold;"
@@ -83,7 +81,7 @@ QFrame *MakeBand(QWidget *inputArea, const QRect &box)
 
 QLineEdit *MakeNumberField(QWidget *parent, const QRect &box)
 {
-    auto *field = new QLineEdit(parent);
+    auto *field = new EntryField(parent);
     field->setGeometry(box);
     field->setStyleSheet(kNavyField);
     field->setAlignment(Qt::AlignCenter);
@@ -122,6 +120,19 @@ QPushButton *MakeButton(const QString &caption, QWidget *parent, const QRect &bo
     button->setGeometry(box);
     button->setFont(WindowFont(12, true));
     return button;
+}
+
+// The text the input form model starts a field with.
+QString FieldText(const InputForm &inputs, InputField field)
+{
+    return QString::fromStdString(inputs.Text(field)).trimmed();
+}
+
+// Arrows with the field's bounds and step from the input form model.
+UpDownArrows *MakeArrows(QLineEdit *field, InputField role, QWidget *parent)
+{
+    const FieldBounds bounds = BoundsOf(role);
+    return new UpDownArrows(field, bounds.lower, bounds.upper, bounds.step, parent);
 }
 
 } // namespace
@@ -166,7 +177,7 @@ void TForm1::createControls()
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setGeometry(0, 445, 644, 20);
     StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->showMessage(QString::fromUtf8(kLegalLine));
+    StatusBar1->showMessage(LegalLine());
 
     Edit_APPDATA = new QLineEdit(QStringLiteral("%APPDATA%"), this);
     Edit_APPDATA->hide();
@@ -223,8 +234,9 @@ void TForm1::createDeckBand()
     auto *modelGroup = MakeGroup(QStringLiteral(" デッキ名称 "), DeckPanel,
                                  QRect(142, 4, 130, 52));
     ComboBox2 = MakeList(modelGroup, QRect(10, 21, 110, 22));
-    ComboBox2->addItems({QStringLiteral("PX75LA"), QStringLiteral("PX75LB")});
-    ComboBox2->setCurrentIndex(0);
+    for (const std::string &model : m_inputs.ModelItems())
+        ComboBox2->addItem(QString::fromStdString(model));
+    ComboBox2->setCurrentIndex(m_inputs.ModelPosition());
 
     auto *thicknessGroup = MakeGroup(QStringLiteral(" デッキ板厚 "), DeckPanel,
                                      QRect(278, 4, 146, 52));
@@ -233,9 +245,9 @@ void TForm1::createDeckBand()
 
     MakeLabel(QStringLiteral("表面処理"), DeckPanel, QRect(146, 86, 52, 16));
     ComboBox7 = MakeList(DeckPanel, QRect(200, 83, 64, 22));
-    ComboBox7->addItems({QStringLiteral("Z12"), QStringLiteral("Z27"), QStringLiteral("Y18"),
-                         QStringLiteral("K35"), QStringLiteral("他")});
-    ComboBox7->setCurrentIndex(0);
+    for (const std::string &coating : InputForm::CoatingItems())
+        ComboBox7->addItem(QString::fromStdString(coating));
+    ComboBox7->setCurrentIndex(m_inputs.CoatingPosition());
 
     MakeLabel(QStringLiteral("単位重量"), DeckPanel, QRect(282, 86, 52, 16));
     Edit99 = MakeNumberField(DeckPanel, QRect(336, 83, 52, 22));
@@ -255,8 +267,8 @@ void TForm1::createDeckBand()
 void TForm1::createSpanBand()
 {
     Edit1 = MakeNumberField(SpanPanel, QRect(16, 20, 64, 22));
-    Edit1->setText(QStringLiteral("2500"));
-    UpDown1 = new UpDownArrows(Edit1, 500, 9900, 10, SpanPanel);
+    Edit1->setText(FieldText(m_inputs, InputField::span));
+    UpDown1 = MakeArrows(Edit1, InputField::span, SpanPanel);
     UpDown1->setGeometry(80, 20, 16, 22);
     MakeLabel(QStringLiteral("mm"), SpanPanel, QRect(102, 23, 30, 16));
 
@@ -305,8 +317,8 @@ void TForm1::createConcreteBand()
     auto *thicknessGroup = MakeGroup(QStringLiteral(" コンクリート厚"), ConcretePanel,
                                      QRect(270, 4, 154, 56));
     Edit3 = MakeNumberField(thicknessGroup, QRect(12, 22, 64, 22));
-    Edit3->setText(QStringLiteral("130"));
-    UpDown3 = new UpDownArrows(Edit3, 0, 800, 5, thicknessGroup);
+    Edit3->setText(FieldText(m_inputs, InputField::slabThickness));
+    UpDown3 = MakeArrows(Edit3, InputField::slabThickness, thicknessGroup);
     UpDown3->setGeometry(76, 22, 16, 22);
     MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(98, 25, 30, 16));
 }
@@ -319,15 +331,15 @@ void TForm1::createLoadsBand()
     RadioButton7->setChecked(true);
     MaskEdit1 = MakeNumberField(workGroup, QRect(96, 30, 60, 22));
     MaskEdit1->setInputMask(QStringLiteral("####;_"));
-    MaskEdit1->setText(QStringLiteral("2450"));
+    MaskEdit1->setText(FieldText(m_inputs, InputField::workLoad));
     MaskEdit1->setEnabled(false);
     MakeLabel(QStringLiteral("N/㎡"), workGroup, QRect(162, 33, 34, 16));
 
     OtherLoadGroup = MakeGroup(QStringLiteral(" その他荷重 "), LoadsPanel,
                                QRect(240, 4, 184, 56));
     Edit6 = MakeNumberField(OtherLoadGroup, QRect(12, 22, 64, 22));
-    Edit6->setText(QStringLiteral("0"));
-    UpDown6 = new UpDownArrows(Edit6, 0, 9000, 50, OtherLoadGroup);
+    Edit6->setText(FieldText(m_inputs, InputField::otherLoad));
+    UpDown6 = MakeArrows(Edit6, InputField::otherLoad, OtherLoadGroup);
     UpDown6->setGeometry(76, 22, 16, 22);
     MakeLabel(QStringLiteral("N/㎡"), OtherLoadGroup, QRect(98, 25, 34, 16));
 }
@@ -397,7 +409,7 @@ void TForm1::applyHints()
     for (QWidget *other : {static_cast<QWidget *>(Edit6), static_cast<QWidget *>(UpDown6)})
         hint(other, "その他の荷重|等分布荷重です。集中荷重は別途の計算が必要です。");
     for (QWidget *title : {StaticText1, StaticText2})
-        hint(title, "Korvane for Win ver 3.3");
+        SetHint(*title, TitleHint(), true);
     hint(BitBtn1, "計算|左記条件で計算を行い、結果を表示します。", false);
     hint(BitBtn3, "Open|保存データを読み込みます。", false);
     hint(BitBtn4, "Save|設定条件を保存します。", false);
@@ -414,7 +426,7 @@ void TForm1::FormCreate()
     m_form7 = new TForm7(this);
     m_idlePending = true; // the first filling waits for the first idle moment after showing
     programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    dataFolder = programFolder + QStringLiteral("load_data/");
+    dataFolder = DataFolder();
     Edit2->setText(ExpandEnvironmentText(Edit_APPDATA->text()));
     userFolder = UserFolderOf(Edit2->text());
     markerFile = MarkerFileOf(userFolder);
@@ -425,11 +437,8 @@ void TForm1::FormCreate()
     PlaceOnScreen();
     ComboBox2->setCurrentIndex(0);
     ComboBox3->setCurrentIndex(ComboBox3->count() > 0 ? 0 : -1); // still empty: no choice
-    SharedCalcResult().deckWeight = 124.0;
     Label9->hide();
     Label10->hide();
-    SharedPrintSettings().projectTitle = "件名を入力";
-    SharedPrintSettings().pageText = "－１－";
     ComboBox2->setFocus();
     m_hints = new HintTracker(
         [this](const QString &longHint) { StatusBar1->showMessage(longHint); }, this);
@@ -544,7 +553,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::InitialIdle()
 {
     m_idlePending = false;
-    ShowInputData(*this, DefaultDesignCase());
+    RunGuarded(this, [this] { ShowInputData(*this, DefaultDesignCase()); });
 }
 
 void TForm1::BitBtn2Click()

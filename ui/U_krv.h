@@ -1,11 +1,12 @@
 #pragma once
 // The main window: every input of one design case in five bands (deck, span and shoring,
 // supporting beam, concrete, loads), the command buttons, the link to the usage notice and
-// the status bar. The controls are the design case; commands read them into a fresh record
-// with ReadInputData and a record is put back with ShowInputData.
+// the status bar. The inputs live in an input form model (core/InputForm.h): the handlers
+// forward each user action to it and copy its state back into the controls with refresh().
 
 #include <QWidget>
 
+#include "core/InputForm.h"
 #include "core/Inputdata.h"
 
 #include <memory>
@@ -45,6 +46,20 @@ public:
     void SetDataFileWindow(TForm6 *files) { m_files = files; }
     void SetResultWindow(TForm3 *result) { m_result = result; }
     TForm7 *Form7() const { return m_form7; }
+
+    // The inputs as plain data, with their rules.
+    const korvane::InputForm &Inputs() const { return m_inputs; }
+    // Puts a design case into the inputs (first filling, opening a file) and shows the
+    // notices it raises; OpenCase adds the open command's own notice first.
+    void ShowCase(const korvane::CInputData &record);
+    void OpenCase(const korvane::CInputData &record);
+    // The inputs as a fresh design case, with the print values of the print settings window.
+    korvane::CInputData ReadCase() const;
+    // The pre-check of "計　算" on the inputs: the first failing check's message, the focus on
+    // its field and its corrected text; the focus on "計　算" when every check passes.
+    // Returns whether every check passed. Throws ConversionError for a work-load entry of
+    // one to three digits.
+    bool PreCheckInputs();
 
     // Deck band.
     QFrame *DeckPanel = nullptr;
@@ -187,11 +202,20 @@ private:
     void PrepareForShowing();
     void PrepareHelpPictures(const QElapsedTimer &splashClock);
     void PlaceOnScreen();
-    void FamilyChange(bool ridge);
-    void CoatingUpdate();
-    void LeaveCheck(QLineEdit *field, int upperBound, const QString &notNumber,
-                    const QString &restored, const QString &tooLarge);
     void PaintGroupCaptions(std::initializer_list<QRadioButton *> group);
+    void connectFieldTexts();
+    // Copies the input form model into the controls.
+    void refresh();
+    void refreshDeckBand();
+    void refreshChoices();
+    void refreshFields();
+    // Shows the reaction's message, copies the model into the controls, focuses its field.
+    void react(const korvane::FormReaction &reaction);
+    QLineEdit *FieldOf(korvane::InputField field) const;
+    // The controls after a case was put into the model: notices, focus, print settings.
+    void finishShowing(const std::vector<std::string> &notices,
+                       const korvane::CInputData &record);
+    void LeaveCheck(korvane::InputField field);
 
     TForm7 *m_form7 = nullptr;
     TForm4 *m_help = nullptr;
@@ -202,6 +226,9 @@ private:
     korvane::HintTracker *m_hints = nullptr;
     bool m_idlePending = false;
     bool m_waitCursor = false;
+    korvane::InputForm m_inputs;
+    bool m_refreshing = false;
+    std::string m_shownWeightHint; // the unit weight hint last given to the field
 };
 
 namespace korvane {
@@ -218,5 +245,5 @@ QPoint StartPosition(const QRect &window, int screenWidth);
 // The window into a fresh record (defaults first, so versionText stays current).
 void ReadInputData(const TForm1 &form, korvane::CInputData &record);
 
-// The record into the window, driving the deck band through its handlers.
+// The record into the window, as the first filling and opening a file put it.
 void ShowInputData(TForm1 &form, korvane::CInputData record);

@@ -2,14 +2,12 @@
 
 #include "ui/U_krv.h"
 
-#include "core/Catalogue.h"
-#include "core/U_calc.h"
-#include "core/WholeNumber.h"
 #include "ui/Controls.h"
 #include "ui/HintBar.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
 
+#include <QButtonGroup>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,47 +16,11 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include <charconv>
+#include <QSignalBlocker>
 
 using namespace korvane;
 
 namespace {
-
-const QStringList kRidgeModels{QStringLiteral("PX75LA"), QStringLiteral("PX75LB"),
-                               QStringLiteral("PX100L")};
-const QStringList kPxModels{QStringLiteral("PX75"), QStringLiteral("PX75V"),
-                            QStringLiteral("PX75Vα")};
-const QStringList kRidgeThicknesses{QStringLiteral("0.7"), QStringLiteral("0.8"),
-                                    QStringLiteral("1.0"), QStringLiteral("1.2"),
-                                    QStringLiteral("1.4"), QStringLiteral("1.6")};
-const QStringList kPxThicknesses{QStringLiteral("0.8"), QStringLiteral("1.0"),
-                                 QStringLiteral("1.2"), QStringLiteral("1.4"),
-                                 QStringLiteral("1.6")};
-
-// Refills a list and chooses the entry of the same text, else the first.
-void RefillKeepingText(QComboBox &list, const QStringList &items)
-{
-    const QString remembered = list.currentText();
-    list.clear();
-    list.addItems(items);
-    const int found = list.findText(remembered);
-    list.setCurrentIndex(found < 0 ? 0 : found);
-}
-
-// The shortest decimal text that reads back as the same number ("111", not "111.000000").
-QString ShortestDecimal(double value)
-{
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
-}
-
-CInputData WindowRecord(const TForm1 &form)
-{
-    CInputData record;
-    ReadInputData(form, record);
-    return record;
-}
 
 // A focus change inside the window (not a window switch or a popup) leaves a field.
 bool LeavesField(const QEvent *event)
@@ -106,18 +68,33 @@ void TForm1::connectInputSignals()
     connect(UpDown1, &UpDownArrows::clicked, this, &TForm1::UpDown1Click);
     connect(UpDown3, &UpDownArrows::clicked, this, &TForm1::UpDown3Click);
     connect(UpDown6, &UpDownArrows::clicked, this, &TForm1::UpDown6Click);
-    for (QRadioButton *option : {RadioButton1, RadioButton2, RadioButton3})
-        connect(option, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                RadioButton1Click();
+    const std::pair<QRadioButton *, int> shoring[] = {{RadioButton1, code::kShoringNone},
+                                                      {RadioButton2, code::kShoringOneRow},
+                                                      {RadioButton3, code::kShoringTwoRows}};
+    for (const auto &[option, shoringCode] : shoring)
+        connect(option, &QRadioButton::toggled, this, [this, shoringCode](bool on) {
+            if (!on)
+                return;
+            m_inputs.ChooseShoring(shoringCode);
+            RadioButton1Click();
         });
-    for (QRadioButton *option : {RadioButton4, RadioButton5, RadioButton6, RadioButton9})
-        connect(option, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                RadioButton4Click();
+    const std::pair<QRadioButton *, int> classes[] = {{RadioButton4, code::kClassSteel},
+                                                      {RadioButton5, code::kClass1},
+                                                      {RadioButton6, code::kClass2},
+                                                      {RadioButton9, code::kClass3}};
+    for (const auto &[option, alphaClass] : classes)
+        connect(option, &QRadioButton::toggled, this, [this, alphaClass](bool on) {
+            if (!on)
+                return;
+            m_inputs.ChooseAlphaClass(alphaClass);
+            RadioButton4Click();
         });
     for (QToolButton *kind : {SpeedButton4, SpeedButton5, SpeedButton6})
         connect(kind, &QToolButton::pressed, this, &TForm1::SpeedButton4MouseDown);
+    connect(m_concreteGroup, &QButtonGroup::idToggled, this, [this](int kind, bool on) {
+        if (on && !m_refreshing)
+            m_inputs.ChooseConcreteKind(kind);
+    });
     connect(RadioButton7, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             RadioButton7Click();
@@ -128,10 +105,27 @@ void TForm1::connectInputSignals()
     });
 }
 
+// Every text the user puts into a field (typed, pasted, stepped by the arrows) goes to the
+// model; texts the model itself writes come back unchanged.
+void TForm1::connectFieldTexts()
+{
+    for (const InputField field : {InputField::unitWeight, InputField::span,
+                                   InputField::slabThickness, InputField::otherLoad})
+        connect(FieldOf(field), &QLineEdit::textChanged, this, [this, field](const QString &text) {
+            if (!m_refreshing)
+                m_inputs.SetText(field, text.toStdString());
+        });
+    connect(MaskEdit1, &QLineEdit::textChanged, this, [this] {
+        if (!m_refreshing)
+            m_inputs.SetText(InputField::workLoad, MaskEdit1Text().toStdString());
+    });
+}
+
 void TForm1::connectSignals()
 {
     connectDeckSignals();
     connectInputSignals();
+    connectFieldTexts();
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
@@ -190,58 +184,29 @@ void TForm1::PaintGroupCaptions(std::initializer_list<QRadioButton *> group)
 
 void TForm1::RadioButton10Click()
 {
-    FamilyChange(true);
+    react(m_inputs.ChooseFamily(true));
+    ShowHelpPage(1);
 }
 
 void TForm1::RadioButton11Click()
 {
-    FamilyChange(false);
-}
-
-void TForm1::FamilyChange(bool ridge)
-{
-    PaintGroupCaptions({RadioButton10, RadioButton11});
-    RefillKeepingText(*ComboBox2, ridge ? kRidgeModels : kPxModels);
-    ComboBox2Change();
-    RefillKeepingText(*ComboBox3, ridge ? kRidgeThicknesses : kPxThicknesses);
-    CoatingUpdate();
+    react(m_inputs.ChooseFamily(false));
     ShowHelpPage(1);
 }
 
 void TForm1::ComboBox2Change()
 {
-    const CInputData record = WindowRecord(*this);
-    const bool allowableShown =
-        record.deckFamily == code::kFamilyPx && record.deckModel == code::kModelPx75Valpha;
-    Label9->setVisible(allowableShown);
-    Label10->setVisible(allowableShown);
-    CoatingUpdate();
+    react(m_inputs.ChooseModel(ComboBox2->currentIndex()));
 }
 
 void TForm1::ComboBox3Change()
 {
-    CoatingUpdate();
+    react(m_inputs.ChooseThickness(ComboBox3->currentIndex()));
 }
 
 void TForm1::ComboBox7Change()
 {
-    CoatingUpdate();
-}
-
-void TForm1::CoatingUpdate()
-{
-    const CInputData record = WindowRecord(*this);
-    double weight = 0;
-    if (LookupDeckWeight(record, weight))
-        SharedCalcResult().deckWeight = weight;
-    if (record.coatingCode == code::kCoatingOther) {
-        Edit99->clear();
-        SetHint(*Edit99, QStringLiteral("デッキの単位重量を設定して下さい。"), true);
-        Edit99->setFocus();
-    } else {
-        Edit99->setText(ShortestDecimal(SharedCalcResult().deckWeight));
-        SetHint(*Edit99, QStringLiteral("選択されたデッキの単位重量です。"), true);
-    }
+    react(m_inputs.ChooseCoating(ComboBox7->currentIndex()));
 }
 
 void TForm1::ComboBox2DropDown()
@@ -256,7 +221,7 @@ void TForm1::Edit99MouseDown()
 
 bool TForm1::Edit99KeyAccepted()
 {
-    return WindowRecord(*this).coatingCode == code::kCoatingOther;
+    return m_inputs.UnitWeightEditable();
 }
 
 // ---- Numeric inputs ----
@@ -265,8 +230,7 @@ bool TForm1::EditKeyPress(const QString &typed)
 {
     if (typed.size() != 1)
         return typed.isEmpty(); // keys that type nothing (arrows, Home) are no characters
-    const QChar c = typed.front();
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QChar(8);
+    return InputForm::AcceptsTypedCharacter(InputField::slabThickness, typed.front().unicode());
 }
 
 void TForm1::Edit1Click()
@@ -306,52 +270,31 @@ void TForm1::UpDown6Click()
 
 void TForm1::Edit1MouseMove()
 {
-    const CInputData record = WindowRecord(*this);
-    const bool valpha =
-        record.deckFamily == code::kFamilyPx && record.deckModel == code::kModelPx75Valpha;
-    Edit1->setStatusTip(valpha ? QStringLiteral("計算可能な範囲は、PX75Vαの場合『1000～5700mm』です。")
-                               : QStringLiteral("計算可能な範囲は『1000～4900mm』です。"));
+    Edit1->setStatusTip(QString::fromStdString(m_inputs.SpanHint()));
     if (m_hints)
         m_hints->Track(Edit1);
 }
 
-void TForm1::LeaveCheck(QLineEdit *field, int upperBound, const QString &notNumber,
-                        const QString &restored, const QString &tooLarge)
+void TForm1::LeaveCheck(InputField field)
 {
     // The corrected text goes in before the focus returns, so that the control losing the
     // focus again sees a valid field.
-    if (!ReadWholeNumber(field->text().toStdString())) {
-        ShowMessage(this, notNumber);
-        field->setText(restored);
-        field->setFocus();
-    }
-    const auto value = ReadWholeNumber(field->text().toStdString());
-    if (value && *value > upperBound) {
-        ShowMessage(this, tooLarge);
-        field->setText(QString::number(upperBound));
-        field->setFocus();
-    }
+    react(m_inputs.LeaveField(field));
 }
 
 void TForm1::Edit1Exit()
 {
-    LeaveCheck(Edit1, UpDown1->Upper(), QStringLiteral("『スパン』を設定して下さい"),
-               QString::number(UpDown1->Lower()),
-               QStringLiteral("計算可能な『スパン』の最大値は、9900 mmです"));
+    LeaveCheck(InputField::span);
 }
 
 void TForm1::Edit3Exit()
 {
-    LeaveCheck(Edit3, UpDown3->Upper(), QStringLiteral("『コンクリート厚』を設定して下さい"),
-               QString::number(UpDown3->Lower()),
-               QStringLiteral("計算可能な『コンクリート厚』の最大値は、800 mmです"));
+    LeaveCheck(InputField::slabThickness);
 }
 
 void TForm1::Edit6Exit()
 {
-    LeaveCheck(Edit6, UpDown6->Upper(), QStringLiteral("『その他荷重』の値を設定して下さい"),
-               QStringLiteral("0"),
-               QStringLiteral("計算可能な『その他荷重』の最大値は、9000 N/㎡です"));
+    LeaveCheck(InputField::otherLoad);
 }
 
 void TForm1::RadioButton1Click()
@@ -373,16 +316,13 @@ void TForm1::SpeedButton4MouseDown()
 
 void TForm1::RadioButton7Click()
 {
-    PaintGroupCaptions({RadioButton7, RadioButton8});
-    MaskEdit1->setEnabled(false);
+    react(m_inputs.ChooseOtherWorkLoad(false));
     ShowHelpPage(5);
 }
 
 void TForm1::RadioButton8Click()
 {
-    PaintGroupCaptions({RadioButton7, RadioButton8});
-    MaskEdit1->setEnabled(true);
-    MaskEdit1->setFocus();
+    react(m_inputs.ChooseOtherWorkLoad(true));
     ShowHelpPage(5);
 }
 

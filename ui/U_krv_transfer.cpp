@@ -1,18 +1,21 @@
-// The two transfers between the main window and a design record.
+// The main window bound to its input form model: the model copied into the controls, the
+// design case put into the inputs and read out of them, the pre-check shown on the fields.
 
 #include "ui/U_krv.h"
 
 #include "core/PrintSettings.h"
 #include "core/TextCodec.h"
-#include "core/WholeNumber.h"
 #include "ui/Controls.h"
+#include "ui/HintBar.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
 #include "ui/U_PrintData.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -21,52 +24,47 @@ using namespace korvane;
 
 namespace {
 
-std::int32_t FieldNumber(const QString &text, std::int32_t fallback)
-{
-    return ReadWholeNumberOr(text.toStdString(), fallback);
+QStringList ListItems(const std::vector<std::string> &items) {
+    QStringList list;
+    for (const std::string &item : items)
+        list << QString::fromStdString(item);
+    return list;
 }
 
-// A window text as the record holds it: what code page 932 keeps of it.
-std::string ToRecordText(const QString &text)
-{
-    return Cp932ToUtf8(Utf8ToCp932(text.toStdString()));
-}
-
-// Thickness list position <-> thickness code. The ridge deck's list starts with 0.7 mm,
-// whose code 5 is the last; the other codes follow it in list order.
-int ThicknessCodeAt(int family, int position)
-{
-    if (family != code::kFamilyPx)
-        return position >= 1 && position <= 5 ? position - 1 : code::kThickness07;
-    return position >= 0 && position <= 4 ? position : 0;
-}
-
-int ThicknessPositionOf(int family, int thicknessCode)
-{
-    if (family != code::kFamilyPx) {
-        if (thicknessCode == code::kThickness07)
-            return 0;
-        return thicknessCode >= 0 && thicknessCode <= 4 ? thicknessCode + 1 : 0;
+// Gives a list the model's items and position without running its handler.
+void ShowList(QComboBox &list, const std::vector<std::string> &items, int position) {
+    const QSignalBlocker quiet(list);
+    const QStringList wanted = ListItems(items);
+    QStringList shown;
+    for (int i = 0; i < list.count(); ++i)
+        shown << list.itemText(i);
+    if (shown != wanted) {
+        list.clear();
+        list.addItems(wanted);
     }
-    return thicknessCode >= 0 && thicknessCode <= 4 ? thicknessCode : 0;
+    list.setCurrentIndex(position);
+}
+
+// Writes a text into a field only when it differs, so that the cursor and the selection of
+// a field the user is editing stay where they are.
+void ShowText(QLineEdit &field, const QString &text) {
+    if (field.text() != text)
+        field.setText(text);
 }
 
 // Chooses an option without running its click handler.
-void Choose(QAbstractButton *option)
-{
+void Choose(QAbstractButton *option) {
     const QSignalBlocker quiet(option);
     option->setChecked(true);
 }
 
-void PaintCaptions(std::initializer_list<QRadioButton *> group)
-{
-    for (QRadioButton *option : group)
-        PaintOptionCaption(*option, option->isChecked());
+// A window text as the record holds it: what code page 932 keeps of it.
+std::string ToRecordText(const QString &text) {
+    return Cp932ToUtf8(Utf8ToCp932(text.toStdString()));
 }
 
-void ShowPrintSettings(TForm7 &settingsWindow, const CInputData &record)
-{
-    PrintSettings &settings = SharedPrintSettings();
+void ShowPrintSettings(TForm7 &settingsWindow, const CInputData &record) {
+    PrintSettings &settings = settingsWindow.Settings();
     settingsWindow.Edit1->setText(QString::fromStdString(record.projectTitle));
     settings.projectTitle = ToRecordText(settingsWindow.Edit1->text());
     settingsWindow.Edit2->setEnabled(true);
@@ -78,103 +76,135 @@ void ShowPrintSettings(TForm7 &settingsWindow, const CInputData &record)
     settingsWindow.RefreshPositionOptions();
 }
 
-} // namespace
-
-void ReadInputData(const TForm1 &form, CInputData &record)
-{
-    record.SetDefaults();
-    record.deckFamily = form.RadioButton10->isChecked() ? code::kFamilyRidge : code::kFamilyPx;
-    const int model = form.ComboBox2->currentIndex();
-    record.deckModel = model == 1 || model == 2 ? model : 0;
-    record.thicknessCode = ThicknessCodeAt(record.deckFamily, form.ComboBox3->currentIndex());
-    const int coating = form.ComboBox7->currentIndex();
-    record.coatingCode = coating >= 0 && coating <= 4 ? coating : 0;
-    record.unitWeight = FieldNumber(form.Edit99->text(), 0);
-    record.spanLength = FieldNumber(form.Edit1->text(), 2500);
-    record.shoringCode = form.RadioButton1->isChecked()   ? code::kShoringNone
-                         : form.RadioButton2->isChecked() ? code::kShoringOneRow
-                                                          : code::kShoringTwoRows;
-    record.alphaClass = form.RadioButton4->isChecked()   ? code::kClassSteel
-                        : form.RadioButton5->isChecked() ? code::kClass1
-                        : form.RadioButton6->isChecked() ? code::kClass2
-                                                         : code::kClass3;
-    record.concreteKind = form.SpeedButton4->isChecked()   ? code::kConcreteNormal
-                          : form.SpeedButton5->isChecked() ? code::kConcreteLight1
-                                                           : code::kConcreteLight2;
-    record.slabThickness = FieldNumber(form.Edit3->text(), 0);
-    record.workLoadValue = form.RadioButton7->isChecked()
-                               ? code::kStandardWorkLoad
-                               : FieldNumber(form.MaskEdit1Text(), 0);
-    record.otherLoadValue = FieldNumber(form.Edit6->text(), 0);
-    record.projectTitle = SharedPrintSettings().projectTitle;
-    record.pageNumberPos = SharedPrintSettings().pageNumberPos;
-    if (const TForm7 *settingsWindow = form.Form7())
-        record.pageText = ToRecordText(settingsWindow->Edit2->text());
+// The improved-section notice asks the user to take note; the others are plain messages.
+void ShowNotices(TForm1 &form, const std::vector<std::string> &notices) {
+    for (const std::string &notice : notices)
+        if (notice == kImprovedSectionNotice)
+            ShowMessage(&form, QString::fromStdString(notice), QStringLiteral("確認"));
+        else
+            ShowMessage(&form, QString::fromStdString(notice));
 }
 
-void ShowInputData(TForm1 &form, CInputData record)
-{
-    const int version = FormatVersion(record.versionText);
-    if (record.deckFamily != code::kFamilyPx) {
-        Choose(form.RadioButton10);
-        form.RadioButton10Click();
-    } else {
-        Choose(form.RadioButton11);
-        form.RadioButton11Click();
+} // namespace
+
+QLineEdit *TForm1::FieldOf(InputField field) const {
+    switch (field) {
+    case InputField::unitWeight:
+        return Edit99;
+    case InputField::span:
+        return Edit1;
+    case InputField::slabThickness:
+        return Edit3;
+    case InputField::workLoad:
+        return MaskEdit1;
+    case InputField::otherLoad:
+        break;
     }
-    form.ComboBox2->setCurrentIndex(record.deckModel == 1 || record.deckModel == 2
-                                        ? record.deckModel
-                                        : 0);
-    form.ComboBox2Change();
-    if (version == 20 && form.ComboBox2->currentIndex() == 1)
-        ShowMessage(&form,
-                    QStringLiteral("デッキの断面形状改良により、以前と重量が異なります。\n"
-                                   "ご了解下さい。"),
-                    QStringLiteral("確認"));
-    form.ComboBox3->setCurrentIndex(
-        ThicknessPositionOf(record.deckFamily != code::kFamilyPx ? code::kFamilyRidge
-                                                                 : code::kFamilyPx,
-                            record.thicknessCode));
-    form.ComboBox3Change();
-    // A discontinued model shows as the first model with its coating code as it stands, so
-    // that "他" keeps the user's own weight.
-    const bool knownCoating = record.coatingCode >= 0 && record.coatingCode <= 4;
-    form.ComboBox7->setCurrentIndex(knownCoating ? record.coatingCode : -1);
-    form.ComboBox7Change();
-    form.Edit99->setText(QString::number(record.unitWeight));
-    form.Edit1->setText(QString::number(record.spanLength));
+    return Edit6;
+}
 
-    form.GroupBox1->setEnabled(true);
-    Choose(record.shoringCode == code::kShoringOneRow    ? form.RadioButton2
-           : record.shoringCode == code::kShoringTwoRows ? form.RadioButton3
-                                                         : form.RadioButton1);
-    form.RadioButton2->setVisible(true);
-    form.RadioButton3->setVisible(true);
-    PaintCaptions({form.RadioButton1, form.RadioButton2, form.RadioButton3});
+void TForm1::refresh() {
+    const bool nested = std::exchange(m_refreshing, true);
+    refreshDeckBand();
+    refreshChoices();
+    refreshFields();
+    m_refreshing = nested;
+}
 
-    Choose(record.alphaClass == code::kClass1   ? form.RadioButton5
-           : record.alphaClass == code::kClass2 ? form.RadioButton6
-           : record.alphaClass == code::kClass3 ? form.RadioButton9
-                                                : form.RadioButton4);
-    PaintCaptions({form.RadioButton4, form.RadioButton5, form.RadioButton6, form.RadioButton9});
-
-    Choose(record.concreteKind == code::kConcreteLight1   ? form.SpeedButton5
-           : record.concreteKind == code::kConcreteLight2 ? form.SpeedButton6
-                                                          : form.SpeedButton4);
-    form.Edit3->setText(QString::number(record.slabThickness));
-
-    if (record.workLoadValue == code::kStandardWorkLoad) {
-        form.MaskEdit1->setText(QStringLiteral("2450"));
-        form.MaskEdit1->setEnabled(false);
-        Choose(form.RadioButton7);
-    } else {
-        Choose(form.RadioButton8);
-        form.MaskEdit1->setEnabled(true);
-        form.MaskEdit1->setText(QString::number(record.workLoadValue));
+void TForm1::refreshDeckBand() {
+    Choose(m_inputs.RidgeFamily() ? RadioButton10 : RadioButton11);
+    PaintGroupCaptions({RadioButton10, RadioButton11});
+    ShowList(*ComboBox2, m_inputs.ModelItems(), m_inputs.ModelPosition());
+    ShowList(*ComboBox3, m_inputs.ThicknessItems(), m_inputs.ThicknessPosition());
+    ShowList(*ComboBox7, InputForm::CoatingItems(), m_inputs.CoatingPosition());
+    Label9->setVisible(m_inputs.AllowableStressShown());
+    Label10->setVisible(m_inputs.AllowableStressShown());
+    if (m_inputs.UnitWeightHint() != m_shownWeightHint) {
+        m_shownWeightHint = m_inputs.UnitWeightHint();
+        SetHint(*Edit99, QString::fromStdString(m_shownWeightHint), true);
     }
-    PaintCaptions({form.RadioButton7, form.RadioButton8});
-    form.Edit6->setText(QString::number(record.otherLoadValue));
+}
 
-    if (TForm7 *settingsWindow = form.Form7())
-        ShowPrintSettings(*settingsWindow, record);
+void TForm1::refreshChoices() {
+    Choose(m_inputs.ShoringCode() == code::kShoringOneRow    ? RadioButton2
+           : m_inputs.ShoringCode() == code::kShoringTwoRows ? RadioButton3
+                                                             : RadioButton1);
+    PaintGroupCaptions({RadioButton1, RadioButton2, RadioButton3});
+    Choose(m_inputs.AlphaClass() == code::kClass1   ? RadioButton5
+           : m_inputs.AlphaClass() == code::kClass2 ? RadioButton6
+           : m_inputs.AlphaClass() == code::kClass3 ? RadioButton9
+                                                    : RadioButton4);
+    PaintGroupCaptions({RadioButton4, RadioButton5, RadioButton6, RadioButton9});
+    Choose(m_concreteGroup->button(m_inputs.ConcreteKind()));
+    Choose(m_inputs.OtherWorkLoad() ? RadioButton8 : RadioButton7);
+    PaintGroupCaptions({RadioButton7, RadioButton8});
+}
+
+void TForm1::refreshFields() {
+    ShowText(*Edit99, QString::fromStdString(m_inputs.Text(InputField::unitWeight)));
+    ShowText(*Edit1, QString::fromStdString(m_inputs.Text(InputField::span)));
+    ShowText(*Edit3, QString::fromStdString(m_inputs.Text(InputField::slabThickness)));
+    ShowText(*Edit6, QString::fromStdString(m_inputs.Text(InputField::otherLoad)));
+    const QString workLoad = QString::fromStdString(m_inputs.Text(InputField::workLoad));
+    if (MaskEdit1Text() != workLoad)
+        MaskEdit1->setText(workLoad.trimmed());
+    MaskEdit1->setEnabled(m_inputs.WorkLoadFieldEnabled());
+}
+
+void TForm1::react(const FormReaction &reaction) {
+    if (reaction.message)
+        ShowMessage(this, QString::fromStdString(*reaction.message));
+    refresh();
+    if (reaction.focus)
+        FieldOf(*reaction.focus)->setFocus();
+}
+
+void TForm1::ShowCase(const CInputData &record) {
+    finishShowing(m_inputs.ShowCase(record), record);
+}
+
+void TForm1::OpenCase(const CInputData &record) {
+    finishShowing(m_inputs.OpenCase(record), record);
+}
+
+void TForm1::finishShowing(const std::vector<std::string> &notices, const CInputData &record) {
+    refresh();
+    if (m_inputs.UnitWeightEditable())
+        Edit99->setFocus(); // the coating "他" asks for the user's weight
+    ShowHelpPage(1);
+    ShowNotices(*this, notices);
+    if (m_form7)
+        ShowPrintSettings(*m_form7, record);
+}
+
+CInputData TForm1::ReadCase() const {
+    CInputData record = m_inputs.ReadCase();
+    if (m_form7) {
+        record.projectTitle = m_form7->Settings().projectTitle;
+        record.pageNumberPos = m_form7->Settings().pageNumberPos;
+        record.pageText = ToRecordText(m_form7->Edit2->text());
+    }
+    return record;
+}
+
+bool TForm1::PreCheckInputs() {
+    const auto failure = m_inputs.PreCheck();
+    if (!failure) {
+        BitBtn1->setFocus();
+        return true;
+    }
+    ShowMessage(this, QString::fromStdString(failure->message));
+    // The focus goes to the field before its corrected text, which the field then selects.
+    FieldOf(failure->field)->setFocus();
+    m_inputs.ApplyCorrection(*failure);
+    refresh();
+    return false;
+}
+
+void ReadInputData(const TForm1 &form, CInputData &record) {
+    record = form.ReadCase();
+}
+
+void ShowInputData(TForm1 &form, CInputData record) {
+    form.ShowCase(record);
 }

@@ -1,6 +1,7 @@
 #include "ui/U_start.h"
 
 #include "ui/Look.h"
+#include "ui/VersionTexts.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -63,7 +64,7 @@ void TAboutBox::paintEvent(QPaintEvent *)
                      QStringLiteral("for  Win"));
     painter.setFont(WindowFont(11, true));
     painter.drawText(QRect(200, 42, 62, 14), Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("ver 3.6"));
+                     VersionText());
 
     painter.setPen(QPen(QColor(230, 0, 0), 1));
     painter.drawLine(14, 60, 261, 60);

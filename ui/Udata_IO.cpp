@@ -4,6 +4,7 @@
 #include "core/Errors.h"
 #include "core/FileReading.h"
 #include "core/Inputdata.h"
+#include "ui/FileDialogs.h"
 #include "ui/MessageSeam.h"
 #include "ui/U_krv.h"
 
@@ -13,25 +14,6 @@
 #include <QSaveFile>
 
 namespace {
-
-const QString kFilters[] = {QStringLiteral("データファイル(*.fdt)"),
-                            QStringLiteral("全てのファイル(*.*)")};
-
-QFileDialog *MakeDialog(QWidget *parent, QFileDialog::AcceptMode mode)
-{
-    auto *dialog = new QFileDialog(parent);
-    dialog->setAcceptMode(mode);
-    dialog->setNameFilters({kFilters[0], kFilters[1]});
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setSizeGripEnabled(true);
-    if (mode == QFileDialog::AcceptOpen) {
-        dialog->setFileMode(QFileDialog::ExistingFile);
-    } else {
-        dialog->setFileMode(QFileDialog::AnyFile);
-        dialog->setDefaultSuffix(QStringLiteral("fdt"));
-    }
-    return dialog;
-}
 
 QString ChosenFile(QFileDialog &dialog)
 {
@@ -68,18 +50,18 @@ void WriteWholeFile(const QString &path, const std::string &bytes)
 
 } // namespace
 
-TForm6::TForm6(QWidget *parent) : QWidget(parent)
+TForm6::TForm6(QWidget *parent)
+    : QWidget(parent), OpenDialog1([this] { return BuildDialog(QFileDialog::AcceptOpen); }),
+      SaveDialog1([this] { return BuildDialog(QFileDialog::AcceptSave); })
 {
-    OpenDialog1 = MakeDialog(this, QFileDialog::AcceptOpen);
-    SaveDialog1 = MakeDialog(this, QFileDialog::AcceptSave);
-    FormCreate();
 }
 
-// Both dialogs start in the user's home folder.
-void TForm6::FormCreate()
+// A dialog starts in the user's home folder, over the window that owns it.
+QFileDialog *TForm6::BuildDialog(QFileDialog::AcceptMode mode)
 {
-    OpenDialog1->setDirectory(QDir::homePath());
-    SaveDialog1->setDirectory(QDir::homePath());
+    QFileDialog *dialog = korvane::MakeDesignCaseDialog(m_owner ? m_owner.data() : this, mode);
+    dialog->setDirectory(QDir::homePath());
+    return dialog;
 }
 
 QString TForm6::ChooseFileToOpen()
@@ -127,19 +109,6 @@ void TForm6::SaveDataFile()
 
 namespace korvane {
 
-namespace {
-
-// PX100 with K35 no longer exists: the user chooses the coating again.
-void ApplyDiscontinuedCoatingNotice(TForm1 &form, CInputData &record)
-{
-    if (HasDiscontinuedCoating(record)) {
-        ShowMessage(&form, QString::fromUtf8(kDiscontinuedCoatingNotice));
-        record.coatingCode = code::kCoatingNone;
-    }
-}
-
-} // namespace
-
 void OpenDesignCase(TForm1 &form, TForm6 &files)
 {
     const QString chosen = files.ChooseFileToOpen();
@@ -151,8 +120,7 @@ void OpenDesignCase(TForm1 &form, TForm6 &files)
 void OpenDesignCaseFile(TForm1 &form, TForm6 &files, const std::string &path)
 {
     DataFileCase opened = files.OpenDataFile(form, path);
-    ApplyDiscontinuedCoatingNotice(form, opened.record);
-    ShowInputData(form, opened.record);
+    form.OpenCase(opened.record);
     if (!opened.warnings.empty())
         ShowMessage(&form, ReadingWarningsMessage(files.lastOpenName, opened.warnings));
 }
@@ -170,9 +138,7 @@ QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::s
 void SaveDesignCase(TForm1 &form, TForm6 &files)
 {
     files.Memo1.clear();
-    CInputData record;
-    ReadInputData(form, record);
-    record.WriteLines(files.Memo1);
+    form.ReadCase().WriteLines(files.Memo1);
     files.SaveDataFile();
 }
 

@@ -4,14 +4,15 @@
 // holder window itself is never shown.
 
 #include "core/DataFile.h"
+#include "ui/FileDialogs.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <string>
 #include <vector>
 
-class QFileDialog;
 class TForm1;
 
 class TForm6 : public QWidget {
@@ -19,8 +20,13 @@ class TForm6 : public QWidget {
 public:
     explicit TForm6(QWidget *parent = nullptr);
 
-    QFileDialog *OpenDialog1 = nullptr;
-    QFileDialog *SaveDialog1 = nullptr;
+    // The window the dialogs open over (the main window); without one they belong to
+    // this hidden holder.
+    void SetDialogOwner(QWidget *owner) { m_owner = owner; }
+
+    // Built on first use, so that the start-up does not wait for them.
+    korvane::FileDialogOnDemand OpenDialog1;
+    korvane::FileDialogOnDemand SaveDialog1;
     // The lines of the file last opened or saved.
     std::vector<std::string> Memo1;
 
@@ -48,7 +54,9 @@ public:
     QString ProposedSaveName() const;
 
 private:
-    void FormCreate();
+    QFileDialog *BuildDialog(QFileDialog::AcceptMode mode);
+
+    QPointer<QWidget> m_owner;
 };
 
 namespace korvane {

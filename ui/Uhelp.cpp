@@ -1,8 +1,10 @@
 #include "ui/Uhelp.h"
 
 #include "core/Errors.h"
+#include "ui/Controls.h"
 #include "ui/DataFolder.h"
 #include "ui/EmfPicture.h"
+#include "ui/GuardedRun.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -16,20 +18,32 @@
 
 namespace korvane {
 
-// The picture area: a fixed-size picture that the help pages draw on.
+// The picture area: a fixed-size picture that the help pages draw on. It holds as many
+// pixels as the screen shows in its place, so that the pictures are drawn sharp on a screen
+// of a higher pixel density, with the same layout.
 class HelpImage : public QWidget {
 public:
     static constexpr int kWidth = 448;
     static constexpr int kHeight = 1143;
 
-    explicit HelpImage(QWidget *parent) : QWidget(parent), m_image(kWidth, kHeight,
-                                                                   QImage::Format_RGB32)
+    explicit HelpImage(QWidget *parent) : QWidget(parent)
     {
         setFixedSize(kWidth, kHeight);
-        m_image.fill(Qt::white);
+        SetPixelRatio(devicePixelRatioF());
     }
 
     QImage &Image() { return m_image; }
+
+    // Whether the picture holds the pixels of `ratio`; a new picture (white) when not.
+    bool SetPixelRatio(qreal ratio)
+    {
+        if (!m_image.isNull() && m_image.devicePixelRatio() == ratio)
+            return false;
+        m_image = QImage(QSize(kWidth, kHeight) * ratio, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(ratio);
+        m_image.fill(Qt::white);
+        return true;
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -77,9 +91,18 @@ constexpr HelpPage kOtherPages[4] = {
     {"荷　重", "KR_tag5.emf", 607},
 };
 
-EmfPicture LoadPicture(const HelpPage &page)
+QString PicturePath(const HelpPage &page)
 {
-    return EmfPicture::Load(DataFolder() + QString::fromUtf8(page.file));
+    return DataFolder() + QString::fromUtf8(page.file);
+}
+
+// Shows the error with the general error display once the event loop runs again, so that
+// the window that met it (perhaps still being made) goes on first.
+void ReportFromEventLoop(QObject *context, const std::string &text)
+{
+    QMetaObject::invokeMethod(
+        context, [text] { korvane::ShowGeneralError(QString::fromStdString(text)); },
+        Qt::QueuedConnection);
 }
 
 } // namespace
@@ -115,12 +138,9 @@ TForm4::TForm4(QWidget *parent)
     try {
         FormCreate();
     } catch (const korvane::FileError &error) {
-        // A constructor that threw would leave the program without its help window, so the
-        // error is raised where every handler's error goes: from the event loop.
+        // A constructor that threw would leave the program without its help window.
         m_firstPictureError = QString::fromUtf8(error.what());
-        const std::string text = error.what();
-        QMetaObject::invokeMethod(
-            this, [text] { throw korvane::FileError(text); }, Qt::QueuedConnection);
+        ReportFromEventLoop(this, error.what());
     }
 }
 
@@ -133,7 +153,7 @@ void TForm4::FormCreate()
     SetScrollRange(kFirstScrollRange);
     resize(kWindowWidth, kFirstWindowHeight);
     FillBackground();
-    DrawPicture(LoadPicture(kFirstPicture), kFirstPicture.height);
+    SetPage(PicturePath(kFirstPicture), kFirstPicture.height);
 }
 
 void TForm4::ShowHelpPage(int page, int deckFamily)
@@ -141,18 +161,22 @@ void TForm4::ShowHelpPage(int page, int deckFamily)
     if (page < 1 || page > 5)
         return;
     const HelpPage &row = page == 1 ? kDeckPages[deckFamily == 0 ? 0 : 1] : kOtherPages[page - 2];
-    EmfPicture picture;
+    const QString path = PicturePath(row);
     // The deck page reads its picture before it changes anything, so that a picture that
-    // cannot be loaded leaves the window as it was.
+    // cannot be read leaves the window as it was.
+    QByteArray deckPicture;
     if (page == 1)
-        picture = LoadPicture(row);
+        deckPicture = EmfPicture::ReadFile(path);
     SetScrollRange(row.height + 13);
     resize(width(), kPageWindowHeight);
     FillBackground();
     setWindowTitle(QString::fromUtf8(row.caption));
-    if (page != 1)
-        picture = LoadPicture(row);
-    DrawPicture(picture, row.height);
+    if (page == 1)
+        SetPage(path, row.height, deckPicture);
+    else
+        SetPage(path, row.height);
+    if (isVisible())
+        DrawPagePicture();
     ScrollToTop();
     if (helpJustSwitchedOn == 1) {
         // The first page after "HELP ON" brings the help window to the front; later pages
@@ -165,13 +189,54 @@ void TForm4::ShowHelpPage(int page, int deckFamily)
 
 void TForm4::ScrollBox1MouseWheel(int wheelDelta)
 {
-    QScrollBar *bar = ScrollBox1->verticalScrollBar();
-    bar->setValue(bar->value() - wheelDelta);
+    korvane::ScrollByWheel(*ScrollBox1, wheelDelta);
 }
 
 int TForm4::ScrollRange() const { return m_scrollContent->height(); }
 
-const QImage &TForm4::Picture() const { return Image1->Image(); }
+const QImage &TForm4::Picture() const
+{
+    DrawPagePicture();
+    return Image1->Image();
+}
+
+void TForm4::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // A screen of another pixel density needs the page drawn anew, with its pixels.
+    if (Image1->SetPixelRatio(devicePixelRatioF())) {
+        FillBackground();
+        m_pictureDrawn = false;
+    }
+    try {
+        DrawPagePicture();
+    } catch (const korvane::FileError &error) {
+        ReportFromEventLoop(this, error.what());
+    }
+}
+
+void TForm4::SetPage(const QString &path, int height)
+{
+    m_page = {}; // a page whose picture cannot be read shows none, not the one before
+    m_pictureDrawn = false;
+    SetPage(path, height, EmfPicture::ReadFile(path));
+}
+
+void TForm4::SetPage(const QString &path, int height, const QByteArray &emf)
+{
+    m_page = {path, emf, height};
+    m_pictureDrawn = false;
+}
+
+// The page's picture is converted and drawn only when it is seen (the window shows, or
+// the picture is asked for), so that a hidden help window costs the start-up nothing.
+void TForm4::DrawPagePicture() const
+{
+    if (m_pictureDrawn || m_page.emf.isEmpty())
+        return;
+    m_pictureDrawn = true; // a picture that cannot be converted is reported once
+    DrawPicture(EmfPicture::Convert(m_page.path, m_page.emf), m_page.height);
+}
 
 void TForm4::closeEvent(QCloseEvent *event)
 {
@@ -206,7 +271,7 @@ void TForm4::FillBackground()
     Image1->update();
 }
 
-void TForm4::DrawPicture(const EmfPicture &picture, int height)
+void TForm4::DrawPicture(const EmfPicture &picture, int height) const
 {
     QPainter painter(&Image1->Image());
     painter.setRenderHint(QPainter::Antialiasing);

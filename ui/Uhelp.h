@@ -22,9 +22,10 @@ public:
     // blank; its error is raised from the event loop, so that the start-up goes on.
     explicit TForm4(QWidget *parent = nullptr);
 
-    // Draws help page `page` (1 to 5); page 1 shows the picture of `deckFamily`
-    // (0 PXデッキ, 1 PXリッジデッキ). Throws korvane::FileError when the picture cannot be
-    // loaded: page 1 then leaves the window as it was, pages 2 to 5 keep their new caption,
+    // Shows help page `page` (1 to 5); page 1 shows the picture of `deckFamily`
+    // (0 PXデッキ, 1 PXリッジデッキ). The picture is read at once but drawn only when the
+    // window is visible or shows. Throws korvane::FileError when the picture cannot be
+    // read: page 1 then leaves the window as it was, pages 2 to 5 keep their new caption,
     // height and scroll range over an empty picture area.
     void ShowHelpPage(int page, int deckFamily);
 
@@ -34,8 +35,12 @@ public:
 
     // Height of the scrollable picture area.
     int ScrollRange() const;
-    // The picture area as drawn.
+    // The picture area as drawn, with the current page's picture (drawn now if the window
+    // has not shown it yet).
     const QImage &Picture() const;
+    // Whether the current page's picture is on the picture area (it is drawn only when the
+    // window shows or the picture is asked for).
+    bool PictureDrawn() const { return m_pictureDrawn; }
     // Text of the error of the first picture, empty when it was drawn.
     QString FirstPictureError() const { return m_firstPictureError; }
 
@@ -53,6 +58,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -60,8 +66,20 @@ private:
     void FormCloseQuery();
     void SetScrollRange(int range);
     void FillBackground();
-    void DrawPicture(const korvane::EmfPicture &picture, int height);
+    void DrawPicture(const korvane::EmfPicture &picture, int height) const;
     void ScrollToTop();
+    void SetPage(const QString &path, int height);
+    void SetPage(const QString &path, int height, const QByteArray &emf);
+    void DrawPagePicture() const;
+
+    // The picture of the page shown last: its file, its bytes as read, its drawn height.
+    struct PagePicture {
+        QString path;
+        QByteArray emf;
+        int height = 0;
+    };
+    PagePicture m_page;
+    mutable bool m_pictureDrawn = false;
 
     QWidget *m_scrollContent = nullptr;
     QString m_firstPictureError;

@@ -32,6 +32,7 @@ std::unique_ptr<ProgramWindows> CreateProgramWindows()
     windows->form1->SetHelpWindow(help.get());
     windows->help = std::move(help);
     windows->form6 = std::make_unique<TForm6>();
+    windows->form6->SetDialogOwner(windows->form1.get());
     windows->form1->SetDataFileWindow(windows->form6.get());
     windows->form3 = std::make_unique<TForm3>();
     windows->form1->SetResultWindow(windows->form3.get());

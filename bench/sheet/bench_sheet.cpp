@@ -36,8 +36,7 @@ void BM_DrawOnRecordingCanvas(benchmark::State &state) {
     const CCalcResult result = Calculate(record);
     for (auto _ : state) {
         RecordingCanvas canvas(kScreenFontDpi);
-        const DrawTargetScope scope(kTargetScreen);
-        DrawSheet(record, result, PrintSettings{}, canvas, "");
+        DrawSheet(canvas, kTargetScreen, record, result, PrintSettings{}, "");
         benchmark::DoNotOptimize(canvas.Ops().size());
     }
     state.SetItemsProcessed(state.iterations());

@@ -3,7 +3,6 @@
 
 #include "cli/CalcJson.h"
 #include "cli/FileCase.h"
-#include "core/Catalogue.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
 #include "tests/JsonTestSupport.h"
@@ -25,18 +24,18 @@ SheetContent PrinterSheet(const FileCase &fileCase) {
     print.projectTitle = "市民会館";
     print.pageNumberPos = 21;
     print.pageText = "－１－";
-    return BuildSheetContent(
-        SheetInputs{fileCase.record, fileCase.result, print, kTargetPrinter, "2026/12/10"});
+    return BuildSheetContent(SheetInputs{fileCase.record, fileCase.result.calculation, print,
+                                         kTargetPrinter, "2026/12/10"});
 }
 
 TEST(CalcJson, CalculatedCaseHasItsKeysInOrderAndTheSheetLast) {
-    const FileCase fileCase = CalculateCase(DefaultDesignCase());
+    const FileCase fileCase = CalculateDefaultCase();
     const SheetContent sheet = PrinterSheet(fileCase);
     JsonWriter json;
     WriteCase(json, fileCase, &sheet);
     const rapidjson::Document j = test::ParseJson(std::string(json.Text()));
-    EXPECT_EQ(Keys(j), (std::vector<std::string>{"file", "record", "warnings", "precheck", "result",
-                                                 "checks", "sheet"}));
+    EXPECT_EQ(Keys(j), (std::vector<std::string>{"file", "record", "notices", "warnings",
+                                                 "precheck", "result", "checks", "sheet"}));
     EXPECT_TRUE(j["file"].IsNull());
     EXPECT_EQ(j["record"].MemberCount(), 16u);
     EXPECT_EQ(j["result"].MemberCount(), 27u);
@@ -44,26 +43,31 @@ TEST(CalcJson, CalculatedCaseHasItsKeysInOrderAndTheSheetLast) {
               (std::vector<std::string>{"name", "applies", "passes", "stress"}));
 }
 
+// A file's record that the window reads back otherwise stands beside it as "read".
 TEST(CalcJson, RefusedCaseEndsWithThePreCheck) {
-    CInputData record = DefaultDesignCase();
-    record.spanLength = 999;
-    FileCase fileCase = CalculateCase(record);
+    FileCase fileCase = CalculateDefaultCase();
     fileCase.file = "短い.fdt";
-    ASSERT_TRUE(fileCase.refusal);
+    fileCase.read.spanLength = 999;
+    fileCase.record.spanLength = 999;
+    fileCase.read.workLoadValue = 980;
+    fileCase.refusal =
+        PreCheckFailure{1, "計算できるスパンは、1000 mm以上です", InputField::span, "1000"};
     JsonWriter json;
     WriteCase(json, fileCase, nullptr);
     const rapidjson::Document j = test::ParseJson(std::string(json.Text()));
-    EXPECT_EQ(Keys(j), (std::vector<std::string>{"file", "record", "warnings", "precheck"}));
+    EXPECT_EQ(Keys(j), (std::vector<std::string>{"file", "record", "read", "notices", "warnings",
+                                                 "precheck"}));
     EXPECT_EQ(j["file"], "短い.fdt");
-    EXPECT_EQ(Keys(j["precheck"]),
-              (std::vector<std::string>{"message", "field", "control", "corrected"}));
+    EXPECT_EQ(j["read"]["workLoadValue"].GetInt(), 980);
+    EXPECT_EQ(Keys(j["precheck"]), (std::vector<std::string>{"message", "field", "corrected"}));
     EXPECT_EQ(j["precheck"]["field"], "span");
+    EXPECT_EQ(j["precheck"]["corrected"], "1000");
 }
 
 // Each item's text is its runs joined, fractions numerator first; the rule without text
 // is left out and an item without a verdict has null.
 TEST(CalcJson, SheetItemsAreTheJoinedRunsOfEveryItemWithText) {
-    const FileCase fileCase = CalculateCase(DefaultDesignCase());
+    const FileCase fileCase = CalculateDefaultCase();
     const SheetContent sheet = PrinterSheet(fileCase);
     JsonWriter json;
     WriteSheetItems(json, sheet);

@@ -66,6 +66,14 @@ protected:
     }
 };
 
+// The four positions of the window's work-load field holding a number.
+std::string WorkLoadText(int workLoad)
+{
+    std::string text = std::to_string(workLoad);
+    text.resize(4, ' ');
+    return text;
+}
+
 std::vector<std::string> SavedCase(int spanLength, int workLoad = 1470)
 {
     return {"korvane 3.6", "1", "0", "5", "0", "111", std::to_string(spanLength), "1", "4", "4",
@@ -118,41 +126,74 @@ TEST_F(CalcProgram, RefusedCaseExitsTwoWithThePreCheck)
     const Json &j = parsed.at(0);
     EXPECT_EQ(j["precheck"]["message"], "計算できるスパンは、1000 mm以上です");
     EXPECT_EQ(j["precheck"]["field"], "span");
-    EXPECT_EQ(j["precheck"]["control"], "Edit1");
     EXPECT_EQ(j["precheck"]["corrected"], "1000");
+    EXPECT_TRUE(j["notices"].IsArray() && j["notices"].Empty());
+    EXPECT_FALSE(j.HasMember("read")); // the window reads the file's record back unchanged
     EXPECT_FALSE(j.HasMember("result"));
     EXPECT_FALSE(j.HasMember("checks"));
+    EXPECT_FALSE(j.HasMember("sheet"));
 }
 
-TEST_F(CalcProgram, RecordIsCalculatedAsRead)
+// A work load other than 1470 goes into the window's four-position field: fewer than four
+// digits leave blanks behind them, which the calculate command cannot convert.
+TEST_F(CalcProgram, ShortWorkLoadIsRefusedWithTheConversionError)
 {
-    const CalcRun run = RunCalc(Write("light.fdt", SavedCase(2500, 980)));
-    EXPECT_EQ(run.status, 0);
-    const auto parsed = JsonLines(run.out);
-    const Json &j = parsed.at(0);
-    EXPECT_EQ(j["record"]["workLoadValue"].GetInt(), 980);
-    EXPECT_EQ(j["result"]["workLoad"].GetDouble(), 980);
+    const CalcRun full = RunCalc(Write("heavy.fdt", SavedCase(2500, 2000)));
+    EXPECT_EQ(full.status, 0) << full.err;
+    EXPECT_EQ(JsonLines(full.out).at(0)["result"]["workLoad"].GetDouble(), 2000);
 
-    const CalcRun zero = RunCalc(Write("zero.fdt", SavedCase(2500, 0)));
-    EXPECT_EQ(zero.status, 2);
-    EXPECT_EQ(JsonLines(zero.out).at(0)["precheck"]["control"], "MaskEdit1");
+    for (const int workLoad : {980, 0}) {
+        const CalcRun run = RunCalc(Write("light.fdt", SavedCase(2500, workLoad)));
+        EXPECT_EQ(run.status, 2) << workLoad;
+        const auto parsed = JsonLines(run.out);
+        const Json &j = parsed.at(0);
+        EXPECT_EQ(j["record"]["workLoadValue"].GetInt(), 0); // "980 " does not read as a number
+        if (workLoad != 0)
+            EXPECT_EQ(j["read"]["workLoadValue"].GetInt(), workLoad);
+        else
+            EXPECT_FALSE(j.HasMember("read"));
+        EXPECT_EQ(j["precheck"]["field"], "workLoad");
+        EXPECT_TRUE(j["precheck"]["corrected"].IsNull());
+        EXPECT_EQ(j["precheck"]["message"],
+                  "'" + WorkLoadText(workLoad) + "' は有効な整数値ではありません。");
+        EXPECT_FALSE(j.HasMember("result"));
+    }
 }
 
-TEST_F(CalcProgram, CodeNoWindowCanProduceIsRefusedWithoutControl)
+// What the window shows of a file is what is calculated: PX100 is no longer in the model
+// list and shows as PX75; with K35, which PX100 never had, the coating is asked again.
+TEST_F(CalcProgram, CaseIsCalculatedAsTheWindowShowsIt)
 {
-    auto lines = SavedCase(2500);
-    lines[0] = "korvane 3.1"; // family 0: model, thickness, coating from lines 2 to 4
-    lines[1] = "3";           // PX100
-    lines[2] = "0";
-    lines[3] = "3";           // K35
-    lines.erase(lines.begin() + 4);
-    const CalcRun run = RunCalc(Write("px100.fdt", lines));
-    EXPECT_EQ(run.status, 2);
-    const auto parsed = JsonLines(run.out);
-    const Json &j = parsed.at(0);
-    EXPECT_TRUE(j["precheck"]["control"].IsNull());
-    EXPECT_EQ(j["precheck"]["message"],
-              "PX100の表面処理「K35」は廃止されました。\n表面処理を選択し直してください。");
+    auto px100 = SavedCase(2500);
+    px100[1] = "0", px100[2] = "3", px100[3] = "0", px100[4] = "1", px100[5] = "191";
+    auto k35 = px100;
+    k35[4] = "3";
+    const struct {
+        const char *name;
+        std::vector<std::string> lines;
+        const char *deckLabel;
+        int coating;
+        const char *notice; // nullptr: none
+    } rows[] = {
+        {"px100.fdt", px100, "PX75-08", 1, nullptr},
+        {"k35.fdt", k35, "PX75-08", 0,
+         "PX100の表面処理「K35」は廃止されました。\n表面処理を選択し直してください。"},
+    };
+    for (const auto &row : rows) {
+        const CalcRun run = RunCalc(Write(row.name, row.lines));
+        ASSERT_EQ(run.status, 0) << row.name << run.err;
+        const auto parsed = JsonLines(run.out);
+        const Json &j = parsed.at(0);
+        EXPECT_EQ(j["read"]["deckModel"].GetInt(), 3) << row.name;
+        EXPECT_EQ(j["record"]["deckModel"].GetInt(), 0) << row.name;
+        EXPECT_EQ(j["record"]["coatingCode"].GetInt(), row.coating) << row.name;
+        EXPECT_EQ(j["result"]["deckLabel"], row.deckLabel) << row.name;
+        EXPECT_EQ(j["result"]["deckDepth"].GetInt(), 75) << row.name;
+        ASSERT_EQ(j["notices"].Size(), row.notice ? 1u : 0u) << row.name;
+        if (row.notice) {
+            EXPECT_EQ(j["notices"][0u], row.notice) << row.name;
+        }
+    }
 }
 
 TEST_F(CalcProgram, UnreadableFilesExitOneNamingTheFile)
@@ -262,7 +303,7 @@ TEST_F(CalcProgram, FileNameThatIsNotUtf8)
 // range checks, naming its field.
 TEST_F(CalcProgram, NegativeLoadsAreRefused)
 {
-    auto work = SavedCase(2500, -1);
+    auto work = SavedCase(2500, -100); // four positions, so the field converts
     auto other = SavedCase(2500);
     other[12] = "-9000";
     for (const auto &[lines, field] :

@@ -35,16 +35,14 @@ CInputData ClassThreeCase() {
 
 RecordingCanvas DrawScreen(const CInputData &record, TextMeasure measure = HalfWidthMeasure) {
     RecordingCanvas canvas(kScreenFontDpi, 0, 72, std::move(measure));
-    const DrawTargetScope scope(kTargetScreen);
-    DrawSheet(record, Calculate(record), PrintSettings{}, canvas, "");
+    DrawSheet(canvas, kTargetScreen, record, Calculate(record), PrintSettings{}, "");
     return canvas;
 }
 
 RecordingCanvas DrawPrinter(const CInputData &record, const PrintSettings &print = {},
                             TextMeasure measure = HalfWidthMeasure) {
     RecordingCanvas canvas(600, kA4Width, 600, std::move(measure));
-    const DrawTargetScope scope(kTargetPrinter);
-    DrawSheet(record, Calculate(record), print, canvas, "2026/12/10");
+    DrawSheet(canvas, kTargetPrinter, record, Calculate(record), print, "2026/12/10");
     return canvas;
 }
 
@@ -254,17 +252,13 @@ TEST(ScreenSheet, HighStrengthAllowableIsUnderlinedInCrimson) {
     EXPECT_EQ(OpsOf(canvas, "line")[1]->color, (Rgb{255, 255, 255})); // pen restored
 }
 
-TEST(DrawTarget, NoneDrawsNothing) {
-    RecordingCanvas canvas(kScreenFontDpi);
-    drawTarget = 0;
+TEST(DrawTarget, UnknownTargetDrawsNothing) {
     const CInputData r;
-    DrawSheet(r, Calculate(r), PrintSettings{}, canvas, "");
-    EXPECT_TRUE(canvas.Ops().empty());
-    {
-        const DrawTargetScope scope(kTargetPrinter);
-        EXPECT_EQ(drawTarget, kTargetPrinter);
+    for (int target : {0, 3}) {
+        RecordingCanvas canvas(kScreenFontDpi);
+        DrawSheet(canvas, target, r, Calculate(r), PrintSettings{}, "");
+        EXPECT_TRUE(canvas.Ops().empty()) << target;
     }
-    EXPECT_EQ(drawTarget, 0);
 }
 
 class PrinterDefaultPlacement : public testing::TestWithParam<PlaceCase> {};

@@ -10,6 +10,9 @@
 #include "ui/Udata_IO.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QTreeView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -129,7 +132,76 @@ private slots:
     void failedSaveLeavesTheOldFile();
     void extensionIsReplaced_data();
     void extensionIsReplaced();
+    void unreadableFileByTheButtonIsShownAndTheWindowWorks();
+    void dialogsAreBuiltOnFirstUseOverTheirOwner();
+    void fileListSpeaksJapaneseInWholeColumns();
 };
+
+void DataFiles::dialogsAreBuiltOnFirstUseOverTheirOwner()
+{
+    m_files->SetDialogOwner(m_form.get());
+    QVERIFY(!m_files->OpenDialog1.IsBuilt());
+    QVERIFY(!m_files->SaveDialog1.IsBuilt());
+    FileDialogAnswers answers({QString()});
+    OpenDesignCase(*m_form, *m_files);
+    QVERIFY(m_files->OpenDialog1.IsBuilt());
+    QVERIFY(!m_files->SaveDialog1.IsBuilt());
+    QCOMPARE(m_files->OpenDialog1->parentWidget(), m_form.get());
+    QCOMPARE(answers.folders, QStringList{QDir::homePath()});
+}
+
+// Sizes, types and dates in Japanese, each column as wide as its longest text.
+void DataFiles::fileListSpeaksJapaneseInWholeColumns()
+{
+    QDir(m_dir.path()).mkdir("folder");
+    QFile small(Path("small.fdt"));
+    QVERIFY(small.open(QIODevice::WriteOnly));
+    small.write("ab");
+    small.close();
+    QFile large(Path("large.fdt"));
+    QVERIFY(large.open(QIODevice::WriteOnly));
+    large.write(QByteArray(3 * 1024 + 512, 'x'));
+    large.close();
+
+    std::unique_ptr<QFileDialog> dialog(MakeDesignCaseDialog(m_form.get(),
+                                                             QFileDialog::AcceptOpen));
+    dialog->setDirectory(m_dir.path());
+    dialog->show();
+    auto *view = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+    QVERIFY(view);
+    QAbstractItemModel *list = view->model();
+    QCOMPARE(list, dialog->proxyModel());
+    const auto rowOf = [&](const QString &name) -> int {
+        const QModelIndex root = view->rootIndex();
+        for (int row = 0; row < list->rowCount(root); ++row)
+            if (list->index(row, 0, root).data().toString() == name)
+                return row;
+        return -1;
+    };
+    QTRY_VERIFY(rowOf("folder") >= 0 && rowOf("small.fdt") >= 0 && rowOf("large.fdt") >= 0);
+    const QModelIndex root = view->rootIndex();
+    const auto text = [&](const QString &name, int column) {
+        return list->index(rowOf(name), column, root).data().toString();
+    };
+    QCOMPARE(text("folder", 2), QStringLiteral("フォルダー"));
+    QCOMPARE(text("folder", 1), QString());
+    QCOMPARE(text("small.fdt", 1), QStringLiteral("2 バイト"));
+    QCOMPARE(text("large.fdt", 1), QStringLiteral("3.5 KB"));
+    QCOMPARE(text("small.fdt", 2), QStringLiteral("fdt ファイル"));
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d$"))
+                .match(text("small.fdt", 3))
+                .hasMatch());
+
+    const QFontMetrics metrics(view->font());
+    for (int column : {1, 2, 3}) {
+        int widest = 0;
+        for (const QString &name : {QStringLiteral("folder"), QStringLiteral("small.fdt"),
+                                    QStringLiteral("large.fdt")})
+            widest = std::max(widest, metrics.horizontalAdvance(text(name, column)));
+        QVERIFY2(view->header()->sectionSize(column) > widest,
+                 qPrintable(QStringLiteral("column %1").arg(column)));
+    }
+}
 
 void DataFiles::init()
 {
@@ -396,9 +468,7 @@ void DataFiles::negativeLoadFromAFileIsRefusedByTheCalculateCommand()
     FileDialogAnswers answers({Path("negative.fdt")});
     OpenDesignCase(*m_form, *m_files);
     MessageRecorder messages;
-    CInputData record;
-    ReadInputData(*m_form, record);
-    QVERIFY(!CheckInputData(*m_form, record));
+    QVERIFY(!CheckInputData(*m_form));
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(message), qPrintable(messages.texts[0]));
     QLineEdit *expected = field == "MaskEdit1" ? m_form->MaskEdit1 : m_form->Edit6;
@@ -449,6 +519,26 @@ void DataFiles::extensionIsReplaced()
     QFETCH(QString, name);
     QFETCH(QString, proposed);
     QCOMPARE(WithFdtExtension(name), proposed);
+}
+
+// "データ読込" on a file whose unit-weight line does not read: the error is shown with the
+// program's title, the inputs stay, and the next open through the button works.
+void DataFiles::unreadableFileByTheButtonIsShownAndTheWindowWorks()
+{
+    m_form->SetDataFileWindow(m_files.get());
+    auto lines = kFormat30Case;
+    lines[4] = "重い";
+    WriteLines(Path("bad.fdt"), lines);
+    WriteLines(Path("good.fdt"), kFormat30Case);
+    m_form->Edit1->setText(QStringLiteral("3100"));
+    MessageRecorder messages;
+    FileDialogAnswers answers({Path("bad.fdt"), Path("good.fdt")});
+    m_form->BitBtn3->click();
+    QCOMPARE(messages.texts.size(), 1);
+    QCOMPARE(messages.titles.first(), QStringLiteral("Korvane for Win"));
+    QCOMPARE(m_form->Edit1->text(), QStringLiteral("3100"));
+    m_form->BitBtn3->click();
+    QCOMPARE(m_form->Edit1->text(), QStringLiteral("3000"));
 }
 
 KORVANE_UI_TEST_MAIN(DataFiles)

@@ -3,9 +3,12 @@
 
 #include "UiTestSupport.h"
 
+#include "core/Catalogue.h"
+#include "ui/CalculationRun.h"
 #include "ui/Controls.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -57,6 +60,14 @@ private slots:
     void keyFilter();
     void arrows_data();
     void arrows();
+    void arrowKeys_data() { arrows_data(); }
+    void arrowKeys();
+    void arrowKeysLeaveOtherKeysAlone();
+    void programFocusSelectsWholeText_data();
+    void programFocusSelectsWholeText();
+    void mouseClickPlacesTheCursor();
+    void focusGivenBehindAMessageBoxSelects();
+    void returningToTheWindowKeepsTheCursor();
     void workLoadField();
     void spanHint_data();
     void spanHint();
@@ -181,6 +192,133 @@ void NumericInputs::arrows()
     UpDownArrows *arrows = ArrowsOf(*form, field);
     QTest::mouseClick(up ? arrows->UpButton() : arrows->DownButton(), Qt::LeftButton);
     QCOMPARE(FieldNamed(*form, field)->text(), after);
+}
+
+// The Up and Down keys in a field do what its arrows do, handler included.
+void NumericInputs::arrowKeys()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, start);
+    QFETCH(bool, up);
+    QFETCH(QString, after);
+    auto form = MakeReadyForm();
+    QLineEdit *edit = FieldNamed(*form, field);
+    edit->setText(start);
+    edit->setFocus();
+    QSignalSpy handled(ArrowsOf(*form, field), &UpDownArrows::clicked);
+    QTest::keyClick(edit, up ? Qt::Key_Up : Qt::Key_Down);
+    QCOMPARE(edit->text(), after);
+    QCOMPARE(handled.count(), 1);
+}
+
+void NumericInputs::arrowKeysLeaveOtherKeysAlone()
+{
+    auto form = MakeReadyForm();
+    form->Edit1->setFocus();
+    QTest::keyClick(form->Edit1, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(form->Edit1, Qt::Key_PageUp);
+    QCOMPARE(form->Edit1->text(), QStringLiteral("2500"));
+    QTest::keyClick(form->Edit1, Qt::Key_Up, Qt::KeypadModifier); // the keypad's arrow
+    QCOMPARE(form->Edit1->text(), QStringLiteral("2510"));
+}
+
+// Every way the program or the keyboard puts the focus into a field leaves its whole text
+// selected, so that typing replaces it.
+void NumericInputs::programFocusSelectsWholeText_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("pre-check correction of the span") << "precheck" << "1000" << "7";
+    QTest::newRow("span leave check") << "leave" << "500" << "7";
+    QTest::newRow("Tab into the concrete field") << "tab" << "130" << "7";
+    QTest::newRow("hand-entered work load, full mask") << "workload" << "2450" << "3000";
+    QTest::newRow("unit weight of an opened 他 case") << "other coating" << "150" << "7";
+}
+
+void NumericInputs::programFocusSelectsWholeText()
+{
+    QFETCH(QString, route);
+    QFETCH(QString, selected);
+    QFETCH(QString, typed);
+    auto form = MakeReadyForm();
+    MessageRecorder messages;
+    QLineEdit *field = nullptr;
+    if (route == QLatin1String("precheck")) {
+        TypeInto(form->Edit1, QStringLiteral("999"));
+        form->BitBtn1->setFocus(); // as the press of "計　算" does
+        QVERIFY(!CheckInputData(*form));
+        QCOMPARE(messages.texts.size(), 1);
+        field = form->Edit1;
+    } else if (route == QLatin1String("leave")) {
+        TypeInto(form->Edit1, QStringLiteral("abc"));
+        QTest::keyClick(form->Edit1, Qt::Key_Tab);
+        field = form->Edit1;
+    } else if (route == QLatin1String("tab")) {
+        form->Edit1->setFocus();
+        form->Edit1->end(false);
+        QTest::keyClick(form->Edit1, Qt::Key_Tab); // the shoring options are next...
+        for (int i = 0; i < 20 && !form->Edit3->hasFocus(); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        field = form->Edit3;
+    } else if (route == QLatin1String("workload")) {
+        QTest::mouseClick(form->RadioButton8, Qt::LeftButton);
+        field = form->MaskEdit1;
+    } else {
+        CInputData record = DefaultDesignCase();
+        record.coatingCode = code::kCoatingOther;
+        record.unitWeight = 150;
+        ShowInputData(*form, record);
+        field = form->Edit99;
+    }
+    QVERIFY(field->hasFocus());
+    QCOMPARE(field->text(), selected);
+    QCOMPARE(field->selectedText(), selected);
+    QTest::keyClicks(field, typed);
+    QCOMPARE(field->text(), typed);
+}
+
+void NumericInputs::mouseClickPlacesTheCursor()
+{
+    auto form = MakeReadyForm();
+    QTest::mouseClick(form->Edit3, Qt::LeftButton, {}, QPoint(4, 10));
+    QVERIFY(form->Edit3->hasFocus());
+    QVERIFY(!form->Edit3->hasSelectedText());
+}
+
+// The pre-check focuses its field while a message box has the window inactive; the field
+// is selected when the window comes back.
+void NumericInputs::focusGivenBehindAMessageBoxSelects()
+{
+    auto form = MakeReadyForm();
+    form->BitBtn1->setFocus();
+    QWidget box;
+    box.show();
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    form->Edit1->setFocus();
+    form->Edit1->setText(QStringLiteral("1000"));
+    box.close();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QVERIFY(form->Edit1->hasFocus());
+    QCOMPARE(form->Edit1->selectedText(), QStringLiteral("1000"));
+}
+
+void NumericInputs::returningToTheWindowKeepsTheCursor()
+{
+    auto form = MakeReadyForm();
+    QTest::mouseClick(form->Edit1, Qt::LeftButton, {}, QPoint(4, 10));
+    form->Edit1->end(false);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    other.close();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QVERIFY(form->Edit1->hasFocus());
+    QVERIFY(!form->Edit1->hasSelectedText());
 }
 
 void NumericInputs::workLoadField()

@@ -25,11 +25,11 @@ private slots:
     void closing_data();
     void closing();
     void titleFieldEmptiesItsPlaceholderOnClick();
+    void titleIsSelectedEachTimeTheWindowOpens();
 };
 
 void PrintSettingsWindow::init()
 {
-    SharedPrintSettings() = PrintSettings{};
     m_window = std::make_unique<TForm7>();
 }
 
@@ -97,9 +97,9 @@ void PrintSettingsWindow::closing()
     QTest::mouseClick(ok ? m_window->BitBtn2 : m_window->BitBtn1, Qt::LeftButton);
 
     QVERIFY(!m_window->isVisible());
-    QCOMPARE(SharedPrintSettings().pageNumberPos, position);
-    QCOMPARE(QString::fromStdString(SharedPrintSettings().projectTitle), storedTitle);
-    QCOMPARE(QString::fromStdString(SharedPrintSettings().pageText), storedPageText);
+    QCOMPARE(m_window->Settings().pageNumberPos, position);
+    QCOMPARE(QString::fromStdString(m_window->Settings().projectTitle), storedTitle);
+    QCOMPARE(QString::fromStdString(m_window->Settings().pageText), storedPageText);
     QVERIFY(m_window->PositionOptions()[checkedOption]->isChecked());
     QCOMPARE(m_window->Edit2->isEnabled(), checkedOption != 0);
     if (!ok)
@@ -114,6 +114,21 @@ void PrintSettingsWindow::titleFieldEmptiesItsPlaceholderOnClick()
     m_window->Edit1->setText(QStringLiteral("倉庫"));
     QTest::mouseClick(m_window->Edit1, Qt::LeftButton);
     QCOMPARE(m_window->Edit1->text(), QStringLiteral("倉庫"));
+}
+
+// The window focuses the title as it opens: typing replaces the whole title, also when
+// the window is opened again.
+void PrintSettingsWindow::titleIsSelectedEachTimeTheWindowOpens()
+{
+    for (int opening = 0; opening < 2; ++opening) {
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(m_window->Edit1->hasFocus());
+        QCOMPARE(m_window->Edit1->selectedText(), QStringLiteral("件名を入力"));
+        QTest::mouseClick(m_window->BitBtn1, Qt::LeftButton); // キャンセル
+        QVERIFY(!m_window->isVisible());
+    }
 }
 
 KORVANE_UI_TEST_MAIN(PrintSettingsWindow)

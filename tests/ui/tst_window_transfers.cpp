@@ -3,6 +3,7 @@
 
 #include "UiTestSupport.h"
 
+#include "core/Catalogue.h"
 #include "core/PrintSettings.h"
 #include "core/U_calc.h"
 #include "ui/Controls.h"
@@ -137,7 +138,10 @@ void WindowTransfers::savedWeightReplacesCatalogueWeight()
     auto form = MakeReadyForm();
     ShowInputData(*form, Record({{"weight", 150}}));
     QCOMPARE(form->Edit99->text(), QStringLiteral("150"));
-    QCOMPARE(SharedCalcResult().deckWeight, 111.0); // the calculation keeps the catalogue's
+    double catalogue = 0;
+    QVERIFY(LookupDeckWeight(ReadBack(*form), catalogue)); // the calculation keeps the catalogue's
+    QCOMPARE(CalculateCase(ReadBack(*form)).calculation.deckWeight, catalogue);
+    QCOMPARE(catalogue, 111.0);
 }
 
 void WindowTransfers::noChoiceReadsItsDefault()
@@ -190,7 +194,7 @@ void WindowTransfers::printSettings()
     QFETCH(bool, pageTextEnabled);
     QFETCH(int, stored);
     auto form = MakeReadyForm();
-    SharedPrintSettings().pageNumberPos = 12; // a position chosen before opening the case
+    form->Form7()->Settings().pageNumberPos = 12; // a position chosen before opening the case
     CInputData record = Record({{"page", position}});
     record.projectTitle = "事務所棟";
     record.pageText = "－３－";
@@ -201,9 +205,9 @@ void WindowTransfers::printSettings()
     QCOMPARE(settings->Edit2->isEnabled(), pageTextEnabled);
     QCOMPARE(settings->Edit1->text(), QStringLiteral("事務所棟"));
     QCOMPARE(settings->Edit2->text(), QStringLiteral("－３－"));
-    QCOMPARE(SharedPrintSettings().pageNumberPos, stored);
-    QCOMPARE(SharedPrintSettings().projectTitle, std::string("事務所棟"));
-    QCOMPARE(SharedPrintSettings().pageText, std::string("－３－"));
+    QCOMPARE(settings->Settings().pageNumberPos, stored);
+    QCOMPARE(settings->Settings().projectTitle, std::string("事務所棟"));
+    QCOMPARE(settings->Settings().pageText, std::string("－３－"));
     QCOMPARE(ReadBack(*form).pageNumberPos, stored);
 }
 

@@ -1,0 +1,160 @@
+// Opening a saved case in the main window and pressing "計　算" gives what korvane-calc gives
+// for the same file: the notices of the open command, the case calculated (or the message
+// that refuses it), the results and verdicts, the sheet items and the sheet picture.
+
+#include "UiTestSupport.h"
+
+#include "cli/CalcJson.h"
+#include "core/DataFile.h"
+#include "sheet/JsonWriter.h"
+#include "sheet/SheetContent.h"
+#include "ui/UCalDisp.h"
+#include "ui/U_PrintData.h"
+#include "ui/Udata_IO.h"
+
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <rapidjson/document.h>
+
+#include <fstream>
+
+using namespace korvane;
+using namespace korvane::testing;
+using Json = rapidjson::Value;
+using Lines = std::vector<std::string>;
+
+Q_DECLARE_METATYPE(Lines)
+
+namespace {
+
+// A case of the current format; `change` edits its lines by field position.
+Lines CurrentCase(std::initializer_list<std::pair<int, const char *>> change = {}) {
+    Lines lines{"korvane 3.6", "1", "0",   "5",    "0", "111",        "2500", "1",
+                "4",           "4", "130", "1470", "0", "件名を入力", "0",    "－１－"};
+    for (const auto &[index, text] : change)
+        lines[static_cast<std::size_t>(index)] = text;
+    return lines;
+}
+
+// PX100 (family 0, model 3) with 0.8 mm plate and the given coating.
+Lines Px100(const char *coating) {
+    return CurrentCase({{1, "0"}, {2, "3"}, {3, "0"}, {4, coating}, {5, "191"}});
+}
+
+QStringList Texts(const Json &array) {
+    QStringList texts;
+    for (const Json &text : array.GetArray())
+        texts << QString::fromUtf8(text.GetString());
+    return texts;
+}
+
+rapidjson::Document Parsed(std::string_view text) {
+    rapidjson::Document document;
+    document.Parse(text.data(), text.size());
+    return document;
+}
+
+// What one of korvane-calc's JSON writers gives for a part of the case, read back.
+template <class Write> rapidjson::Document Written(Write write) {
+    JsonWriter json;
+    write(json);
+    return Parsed(json.Text());
+}
+
+} // namespace
+
+class WindowMatchesCalc : public QObject {
+    Q_OBJECT
+    TemporaryAppData m_appData;
+    QTemporaryDir m_dir;
+
+private slots:
+    void sameFileSameAnswer_data();
+    void sameFileSameAnswer();
+};
+
+void WindowMatchesCalc::sameFileSameAnswer_data() {
+    QTest::addColumn<Lines>("lines");
+    QTest::newRow("PX100 Z12") << Px100("0");
+    QTest::newRow("PX100 Z27") << Px100("1");
+    QTest::newRow("PX100 Y18") << Px100("2");
+    QTest::newRow("PX100 K35") << Px100("3");
+    QTest::newRow("PX100 他") << Px100("4");
+    QTest::newRow("format 20, model 1") << Lines{
+        "1", "2", "3000", "2", "5", "4", "150", "1600", "500", "件名を入力", "11", "－１－"};
+    QTest::newRow("unknown codes")
+        << CurrentCase({{1, "5"}, {2, "7"}, {3, "9"}, {4, "8"}, {7, "0"}, {8, "7"}, {9, "3"}});
+    QTest::newRow("work load 980") << CurrentCase({{11, "980"}});
+    QTest::newRow("work load 1470") << CurrentCase();
+    QTest::newRow("unit weight 150 with Z12") << CurrentCase({{5, "150"}});
+    QTest::newRow("span 999") << CurrentCase({{6, "999"}});
+    QTest::newRow("title and page") << CurrentCase({{13, "事務所棟"}, {14, "21"}, {15, "P-3"}});
+}
+
+void WindowMatchesCalc::sameFileSameAnswer() {
+    QFETCH(Lines, lines);
+    const std::string path = m_dir.filePath(QStringLiteral("case.fdt")).toStdString();
+    std::ofstream(path, std::ios::binary) << DataFileBytes(lines);
+    const QString png = m_dir.filePath(QStringLiteral("sheet.png"));
+    QFile::remove(png);
+
+    QProcess calc;
+    calc.start(QStringLiteral(KORVANE_CALC),
+               {QStringLiteral("--png"), png, QStringLiteral("--date"), QStringLiteral("d"),
+                QString::fromStdString(path)});
+    QVERIFY(calc.waitForFinished(60000));
+    const std::string output = calc.readAllStandardOutput().toStdString();
+    const rapidjson::Document expected = Parsed(output);
+    QVERIFY2(!expected.HasParseError(), output.c_str());
+    const bool refused = !expected["precheck"].IsNull();
+    QCOMPARE(calc.exitCode(), refused ? 2 : 0);
+
+    auto form = MakeReadyForm();
+    auto result = std::make_unique<TForm3>();
+    result->SetPrintSettingsWindow(form->Form7());
+    form->SetResultWindow(result.get());
+    TForm6 files;
+    MessageRecorder messages;
+    OpenDesignCaseFile(*form, files, path);
+    QCOMPARE(messages.texts, Texts(expected["notices"]));
+    QVERIFY(Written([&](JsonWriter &json) { WriteRecord(json, form->ReadCase()); }) ==
+            expected["record"]);
+
+    messages.texts.clear();
+    bool shown = false;
+    QImage picture;
+    const auto previous = SetModalHandler([&](QDialog &dialog) {
+        shown = true;
+        picture = result->Picture().convertToFormat(QImage::Format_RGB32);
+        dialog.reject();
+        return int(QDialog::Rejected);
+    });
+    QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+    SetModalHandler(previous);
+
+    if (refused) {
+        QVERIFY(!shown);
+        QCOMPARE(messages.texts,
+                 QStringList{QString::fromUtf8(expected["precheck"]["message"].GetString())});
+        return;
+    }
+    QVERIFY(shown);
+    QVERIFY(messages.texts.isEmpty());
+    const CaseResult &calculated = result->Result();
+    QVERIFY(Written([&](JsonWriter &json) { WriteRecord(json, calculated.record); }) ==
+            expected["record"]);
+    QVERIFY(Written([&](JsonWriter &json) { WriteResult(json, calculated.calculation); }) ==
+            expected["result"]);
+    QVERIFY(Written([&](JsonWriter &json) { WriteChecks(json, calculated.verdicts); }) ==
+            expected["checks"]);
+    const SheetInputs in{calculated.record, calculated.calculation, form->Form7()->Settings(),
+                         kTargetScreen, "d"};
+    const SheetContent sheet = BuildSheetContent(in);
+    QVERIFY(Written([&](JsonWriter &json) { WriteSheetItems(json, sheet); }) == expected["sheet"]);
+    QCOMPARE(picture, QImage(png).convertToFormat(QImage::Format_RGB32));
+}
+
+KORVANE_UI_TEST_MAIN(WindowMatchesCalc)
+#include "tst_window_matches_calc.moc"
