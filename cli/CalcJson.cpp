@@ -1,169 +1,181 @@
 #include "cli/CalcJson.h"
 
 #include "cli/FileCase.h"
+#include "core/InputField.h"
+#include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
-
-#include <cstdio>
 
 namespace korvane {
 
-using Json = nlohmann::ordered_json;
-
-Json RecordJson(const CInputData &r)
-{
-    return Json{
-        {"versionText", r.versionText},     {"deckFamily", r.deckFamily},
-        {"deckModel", r.deckModel},         {"thicknessCode", r.thicknessCode},
-        {"coatingCode", r.coatingCode},     {"unitWeight", r.unitWeight},
-        {"spanLength", r.spanLength},       {"shoringCode", r.shoringCode},
-        {"alphaClass", r.alphaClass},       {"concreteKind", r.concreteKind},
-        {"slabThickness", r.slabThickness}, {"workLoadValue", r.workLoadValue},
-        {"otherLoadValue", r.otherLoadValue}, {"projectTitle", r.projectTitle},
-        {"pageNumberPos", r.pageNumberPos}, {"pageText", r.pageText},
-    };
-}
-
-Json ResultJson(const CCalcResult &r)
-{
-    return Json{
-        {"concreteThickness", r.concreteThickness},
-        {"concreteDensity", r.concreteDensity},
-        {"deckDepth", r.deckDepth},
-        {"deckWeight", r.deckWeight},
-        {"plateThickness", r.plateThickness},
-        {"span", r.span},
-        {"effectiveSpan", r.effectiveSpan},
-        {"totalLoad", r.totalLoad},
-        {"workLoad", r.workLoad},
-        {"deadLoad", r.deadLoad},
-        {"sectionModulus", r.sectionModulus},
-        {"inertia", r.inertia},
-        {"moment", r.moment},
-        {"stress", r.stress},
-        {"fb", r.fb},
-        {"fbAllow", r.fbAllow},
-        {"deflectionLimit", r.deflectionLimit},
-        {"ribBearingAllow", r.ribBearingAllow},
-        {"deflectionCoef", r.deflectionCoef},
-        {"deflection", r.deflection},
-        {"ribBearingLoad", r.ribBearingLoad},
-        {"deckLabel", r.deckLabel},
-        {"thicknessTag", r.thicknessTag},
-        {"alpha", r.alpha},
-        {"beta", r.beta},
-        {"outsideGuideline", r.outsideGuideline},
-        {"maxSpan", r.maxSpan},
-    };
-}
-
-Json ChecksJson(const CheckVerdicts &v)
-{
-    auto check = [](const char *name, const CheckVerdict &verdict) {
-        return Json{{"name", name}, {"applies", verdict.applies}, {"passes", verdict.passes}};
-    };
-    Json bending = check("bending", v.bending);
-    bending["stress"] = v.bendingStress;
-    return Json::array({check("ribBearing", v.ribBearing), bending,
-                        check("deflection", v.deflection), check("maxSpan", v.maxSpan)});
-}
-
-Json PreCheckJson(const PreCheckFailure &failure)
-{
-    return Json{
-        {"message", failure.message},
-        {"field", std::string(InputFieldName(failure.field))},
-        {"corrected", failure.corrected ? Json(*failure.corrected) : Json()},
-    };
-}
-
-Json CaseJson(const FileCase &c)
-{
-    Json json;
-    json["file"] = c.file ? Json(*c.file) : Json();
-    json["record"] = RecordJson(c.record);
-    if (!(c.read == c.record))
-        json["read"] = RecordJson(c.read);
-    json["notices"] = c.notices;
-    json["warnings"] = c.warnings;
-    json["precheck"] = c.refusal ? PreCheckJson(*c.refusal) : Json();
-    if (!c.refusal) {
-        json["result"] = ResultJson(c.result.calculation);
-        json["checks"] = ChecksJson(c.result.verdicts);
-    }
-    return json;
-}
-
 namespace {
 
-bool NeedsEscape(char c) { return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20; }
+// Fields of the record and the result, in the order they are printed.
+void Field(JsonWriter &json, std::string_view key, int value) {
+    json.Key(key);
+    json.Int(value);
+}
 
-void AppendEscaped(std::string &out, char c)
-{
-    switch (c) {
-    case '"':
-        out += "\\\"";
-        return;
-    case '\\':
-        out += "\\\\";
-        return;
-    case '\b':
-        out += "\\b";
-        return;
-    case '\f':
-        out += "\\f";
-        return;
-    case '\n':
-        out += "\\n";
-        return;
-    case '\r':
-        out += "\\r";
-        return;
-    case '\t':
-        out += "\\t";
-        return;
-    default:
-        char escaped[8];
-        std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-        out += escaped;
-    }
+void Field(JsonWriter &json, std::string_view key, double value) {
+    json.Key(key);
+    json.Number(value);
+}
+
+void Field(JsonWriter &json, std::string_view key, std::string_view text) {
+    json.Key(key);
+    json.String(text);
+}
+
+void Field(JsonWriter &json, std::string_view key, bool value) {
+    json.Key(key);
+    json.Bool(value);
+}
+
+void FieldOrNull(JsonWriter &json, std::string_view key, const std::optional<std::string> &text) {
+    json.Key(key);
+    if (text)
+        json.String(*text);
+    else
+        json.Null();
+}
+
+void WriteTexts(JsonWriter &json, std::string_view key, const std::vector<std::string> &texts) {
+    json.Key(key);
+    json.StartArray();
+    for (const std::string &text : texts)
+        json.String(text);
+    json.EndArray();
+}
+
+void WriteCheck(JsonWriter &json, const char *name, const CheckVerdict &verdict,
+                const double *stress = nullptr) {
+    json.StartObject();
+    Field(json, "name", std::string_view(name));
+    Field(json, "applies", verdict.applies);
+    Field(json, "passes", verdict.passes);
+    if (stress)
+        Field(json, "stress", *stress);
+    json.EndObject();
 }
 
 } // namespace
 
-void AppendJsonString(std::string &out, std::string_view text)
-{
-    out += '"';
-    std::size_t plainFrom = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!NeedsEscape(text[i]))
-            continue;
-        out.append(text, plainFrom, i - plainFrom);
-        AppendEscaped(out, text[i]);
-        plainFrom = i + 1;
-    }
-    out.append(text, plainFrom);
-    out += '"';
+void WriteRecord(JsonWriter &json, const CInputData &r) {
+    json.StartObject();
+    Field(json, "versionText", r.versionText);
+    Field(json, "deckFamily", r.deckFamily);
+    Field(json, "deckModel", r.deckModel);
+    Field(json, "thicknessCode", r.thicknessCode);
+    Field(json, "coatingCode", r.coatingCode);
+    Field(json, "unitWeight", r.unitWeight);
+    Field(json, "spanLength", r.spanLength);
+    Field(json, "shoringCode", r.shoringCode);
+    Field(json, "alphaClass", r.alphaClass);
+    Field(json, "concreteKind", r.concreteKind);
+    Field(json, "slabThickness", r.slabThickness);
+    Field(json, "workLoadValue", r.workLoadValue);
+    Field(json, "otherLoadValue", r.otherLoadValue);
+    Field(json, "projectTitle", r.projectTitle);
+    Field(json, "pageNumberPos", r.pageNumberPos);
+    Field(json, "pageText", r.pageText);
+    json.EndObject();
 }
 
-std::string SheetItemsJson(const std::vector<SheetTextItem> &items)
-{
-    std::string out = "[";
-    for (const SheetTextItem &item : items) {
-        if (out.size() > 1)
-            out += ',';
-        out += "{\"item\":";
-        AppendJsonString(out, item.label);
-        out += ",\"text\":";
-        AppendJsonString(out, item.text);
-        out += ",\"verdict\":";
+void WriteResult(JsonWriter &json, const CCalcResult &r) {
+    json.StartObject();
+    Field(json, "concreteThickness", r.concreteThickness);
+    Field(json, "concreteDensity", r.concreteDensity);
+    Field(json, "deckDepth", r.deckDepth);
+    Field(json, "deckWeight", r.deckWeight);
+    Field(json, "plateThickness", r.plateThickness);
+    Field(json, "span", r.span);
+    Field(json, "effectiveSpan", r.effectiveSpan);
+    Field(json, "totalLoad", r.totalLoad);
+    Field(json, "workLoad", r.workLoad);
+    Field(json, "deadLoad", r.deadLoad);
+    Field(json, "sectionModulus", r.sectionModulus);
+    Field(json, "inertia", r.inertia);
+    Field(json, "moment", r.moment);
+    Field(json, "stress", r.stress);
+    Field(json, "fb", r.fb);
+    Field(json, "fbAllow", r.fbAllow);
+    Field(json, "deflectionLimit", r.deflectionLimit);
+    Field(json, "ribBearingAllow", r.ribBearingAllow);
+    Field(json, "deflectionCoef", r.deflectionCoef);
+    Field(json, "deflection", r.deflection);
+    Field(json, "ribBearingLoad", r.ribBearingLoad);
+    Field(json, "deckLabel", r.deckLabel);
+    Field(json, "thicknessTag", r.thicknessTag);
+    Field(json, "alpha", r.alpha);
+    Field(json, "beta", r.beta);
+    Field(json, "outsideGuideline", r.outsideGuideline);
+    Field(json, "maxSpan", r.maxSpan);
+    json.EndObject();
+}
+
+void WriteChecks(JsonWriter &json, const CheckVerdicts &v) {
+    json.StartArray();
+    WriteCheck(json, "ribBearing", v.ribBearing);
+    WriteCheck(json, "bending", v.bending, &v.bendingStress);
+    WriteCheck(json, "deflection", v.deflection);
+    WriteCheck(json, "maxSpan", v.maxSpan);
+    json.EndArray();
+}
+
+void WritePreCheck(JsonWriter &json, const PreCheckFailure &failure) {
+    json.StartObject();
+    Field(json, "message", failure.message);
+    Field(json, "field", InputFieldName(failure.field));
+    FieldOrNull(json, "corrected", failure.corrected);
+    json.EndObject();
+}
+
+void WriteSheetItems(JsonWriter &json, const SheetContent &sheet) {
+    std::string text;
+    json.StartArray();
+    for (const SheetItem &item : sheet.items) {
+        if (item.runs.empty())
+            continue;
+        text.clear();
+        AppendJoinedRuns(item.runs, text);
+        json.StartObject();
+        Field(json, "item", item.label);
+        Field(json, "text", text);
+        json.Key("verdict");
         if (item.verdict.empty())
-            out += "null";
+            json.Null();
         else
-            AppendJsonString(out, item.verdict);
-        out += '}';
+            json.String(item.verdict);
+        json.EndObject();
     }
-    out += ']';
-    return out;
+    json.EndArray();
+}
+
+void WriteCase(JsonWriter &json, const FileCase &c, const SheetContent *sheet) {
+    json.StartObject();
+    FieldOrNull(json, "file", c.file);
+    json.Key("record");
+    WriteRecord(json, c.record);
+    if (!(c.read == c.record)) {
+        json.Key("read");
+        WriteRecord(json, c.read);
+    }
+    WriteTexts(json, "notices", c.notices);
+    WriteTexts(json, "warnings", c.warnings);
+    json.Key("precheck");
+    if (c.refusal) {
+        WritePreCheck(json, *c.refusal);
+    } else {
+        json.Null();
+        json.Key("result");
+        WriteResult(json, c.result.calculation);
+        json.Key("checks");
+        WriteChecks(json, c.result.verdicts);
+        if (sheet) {
+            json.Key("sheet");
+            WriteSheetItems(json, *sheet);
+        }
+    }
+    json.EndObject();
 }
 
 } // namespace korvane

@@ -12,6 +12,7 @@
 #include "cli/CalcJson.h"
 #include "cli/FileCase.h"
 #include "core/FileReading.h"
+#include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
 #include "sheet/qt/SheetOutput.h"
 
@@ -51,14 +52,13 @@ korvane::PrintSettings PrintSettingsOf(const korvane::CInputData &record)
     return {record.projectTitle, record.pageText, record.pageNumberPos};
 }
 
-// The sheet items as a JSON array, written directly: they are most of what a case prints,
-// and building a JSON tree for each item costs more than the whole calculation.
-std::string SheetJson(const korvane::FileCase &fileCase, const SheetOptions &options)
+// The sheet of a calculated case, in the variant the options ask for.
+korvane::SheetContent SheetOf(const korvane::FileCase &fileCase, const SheetOptions &options)
 {
     const korvane::SheetInputs in{fileCase.record, fileCase.result.calculation,
                                   PrintSettingsOf(fileCase.record), options.target,
                                   options.date};
-    return korvane::SheetItemsJson(korvane::SheetTextItems(korvane::BuildSheetContent(in)));
+    return korvane::BuildSheetContent(in);
 }
 
 // Writes the requested sheet files of a calculated case; false when one cannot be written.
@@ -80,20 +80,23 @@ bool WriteSheetFiles(const korvane::FileCase &fileCase, const SheetOptions &opti
     return written;
 }
 
-// Prints the case; returns false when a sheet file could not be written.
-bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options)
+// Prints the case; returns false when a sheet file could not be written. `json` is the
+// writer of the whole run, reused so that its buffer is allocated once.
+bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options,
+               korvane::JsonWriter &json)
 {
     const bool calculated = !fileCase.refusal;
     if (options.json) {
-        std::string text = korvane::CaseJson(fileCase).dump(
-            -1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+        json.Clear();
         if (calculated) {
-            text.pop_back(); // the object's closing brace: the sheet array goes last
-            text += ",\"sheet\":";
-            text += SheetJson(fileCase, options);
-            text += '}';
+            const korvane::SheetContent sheet = SheetOf(fileCase, options);
+            korvane::WriteCase(json, fileCase, &sheet);
+        } else {
+            korvane::WriteCase(json, fileCase, nullptr);
         }
-        std::cout << text << '\n';
+        json.EndLine();
+        const std::string_view text = json.Text();
+        std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
     if (!calculated)
         return true;
@@ -215,17 +218,19 @@ int main(int argc, char *argv[])
     }
     if (files.empty()) {
         const auto fileCase = korvane::CalculateDefaultCase();
-        if (!PrintCase(fileCase, options))
+        korvane::JsonWriter json;
+        if (!PrintCase(fileCase, options, json))
             return kExitUnreadable;
         return Status(fileCase);
     }
 
     int status = kExitCalculated;
+    korvane::JsonWriter json;
     for (const std::string &file : files) {
         try {
             const auto fileCase = korvane::CalculateFile(file);
             ReportWarnings(fileCase);
-            const bool written = PrintCase(fileCase, options);
+            const bool written = PrintCase(fileCase, options, json);
             status = Worse(status, written ? Status(fileCase) : kExitUnreadable);
         } catch (const std::bad_alloc &) {
             std::cout.flush();

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 qt6-translations-l10n
   libemf2svg-dev
   fonts-ipafont-gothic
-  nlohmann-json3-dev
+  rapidjson-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang
   xvfb xauth x11-utils imagemagick openbox xdotool

@@ -2,9 +2,7 @@
 
 #include "core/TextCodec.h"
 
-#include <nlohmann/json.hpp>
-
-#include <cstdio>
+#include "sheet/JsonWriter.h"
 
 namespace korvane {
 
@@ -41,30 +39,56 @@ const CanvasOp *RecordingCanvas::FindText(const std::string &text) const {
     return nullptr;
 }
 
-std::string DrawLogJsonLines(const std::vector<CanvasOp> &ops) {
-    std::string out;
-    for (const CanvasOp &op : ops) {
-        char color[8];
-        std::snprintf(color, sizeof color, "#%02x%02x%02x", op.color.r, op.color.g, op.color.b);
-        nlohmann::ordered_json j;
-        j["op"] = op.op;
-        j["x"] = op.x;
-        j["y"] = op.y;
-        if (op.op == "text") {
-            j["size"] = op.size;
-            j["color"] = color;
-            j["text"] = op.text;
-        } else {
-            j["x2"] = op.x2;
-            j["y2"] = op.y2;
-            if (op.op != "fillrect")
-                j["width"] = op.width;
-            j["color"] = color;
-        }
-        out += j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-        out += '\n';
+namespace {
+
+// "#rrggbb"
+std::string_view ColorText(Rgb color, char (&text)[8]) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    text[0] = '#';
+    int i = 1;
+    for (const std::uint8_t channel : {color.r, color.g, color.b}) {
+        text[i++] = kHex[channel >> 4];
+        text[i++] = kHex[channel & 0xF];
     }
-    return out;
+    return {text, 7};
+}
+
+} // namespace
+
+std::string DrawLogJsonLines(const std::vector<CanvasOp> &ops) {
+    JsonWriter json;
+    char color[8];
+    for (const CanvasOp &op : ops) {
+        json.StartObject();
+        json.Key("op");
+        json.String(op.op);
+        json.Key("x");
+        json.Int(op.x);
+        json.Key("y");
+        json.Int(op.y);
+        if (op.op == "text") {
+            json.Key("size");
+            json.Int(op.size);
+        } else {
+            json.Key("x2");
+            json.Int(op.x2);
+            json.Key("y2");
+            json.Int(op.y2);
+            if (op.op != "fillrect") {
+                json.Key("width");
+                json.Int(op.width);
+            }
+        }
+        json.Key("color");
+        json.String(ColorText(op.color, color));
+        if (op.op == "text") {
+            json.Key("text");
+            json.String(op.text);
+        }
+        json.EndObject();
+        json.EndLine();
+    }
+    return std::string(json.Text());
 }
 
 } // namespace korvane

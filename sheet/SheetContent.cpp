@@ -6,14 +6,16 @@
 
 #include <array>
 #include <cmath>
+#include <memory>
 #include <new>
+#include <type_traits>
 
 namespace korvane {
 
 namespace {
 
-// A text a run may view: a literal, which lives as long as the program, or a text composed
-// into the sheet's store. A std::string cannot become one, so no run views a temporary.
+// A text a run may view: a literal, which lives as long as the program, or a text the
+// sheet content holds. A std::string cannot become one, so no run views a temporary.
 class Held {
 public:
     consteval Held(const char *literal) : m_text(literal) {}
@@ -90,14 +92,14 @@ struct Case {
     bool steelBeams;
     int target;
     // The load and the span that several formulas write alike.
-    NumberText totalLoadText; // rounded up to whole newtons
-    NumberText spanText;      // Lw in metres
+    std::string totalLoadText; // rounded up to whole newtons
+    std::string spanText;      // Lw in metres
 };
 
 class Builder {
 public:
     Builder(const Case &c, SheetContent &content)
-        : m_c(c), m_items(content.items), m_store(content.store) {}
+        : m_c(c), m_items(content.items), m_memory(content.memory->pieces) {}
 
     template <size_t N>
     void Add(const char (&label)[N], std::span<const Run> runs, Held verdict = "") {
@@ -119,13 +121,25 @@ public:
 private:
     const Case &m_c;
     std::vector<SheetItem> &m_items;
-    SheetStore &m_store;
+    std::pmr::memory_resource &m_memory;
 
-    // One text composed of its pieces in the store.
+    // Room for `count` objects, which need no destruction, in the content's memory.
+    template <class T> T *Allocate(size_t count) {
+        static_assert(std::is_trivially_destructible_v<T>);
+        return static_cast<T *>(m_memory.allocate(sizeof(T) * count, alignof(T)));
+    }
+
+    // One text composed of its pieces, kept in the content's memory.
     template <class... P> Held Cat(const P &...pieces) {
-        m_store.BeginText();
-        (m_store.Append(Piece(pieces)), ...);
-        return Held::Stored(m_store.EndText());
+        const std::string_view parts[] = {Piece(pieces)...};
+        size_t length = 0;
+        for (const std::string_view part : parts)
+            length += part.size();
+        char *text = Allocate<char>(length);
+        char *end = text;
+        for (const std::string_view part : parts)
+            end = std::copy(part.begin(), part.end(), end);
+        return Held::Stored(std::string_view(text, length));
     }
     static std::string_view Piece(std::string_view text) { return text; }
 
@@ -142,18 +156,17 @@ private:
         if constexpr (sizeof...(runs) == 0) {
             return {};
         } else {
-            Run *list = m_store.Allocate<Run>(sizeof...(runs));
-            size_t i = 0;
-            ((new (list + i++) Run(runs)), ...);
-            return {list, sizeof...(runs)};
+            const Run list[] = {runs...};
+            Run *kept = Allocate<Run>(sizeof...(runs));
+            std::uninitialized_copy(std::begin(list), std::end(list), kept);
+            return {kept, sizeof...(runs)};
         }
     }
 
     Run Fraction(std::span<const Run> numerator, std::span<const Run> denominator,
                  FractionAlign align, Held numeratorAlign = "", Held denominatorAlign = "") {
-        FractionParts *parts = m_store.Allocate<FractionParts>(1);
-        new (parts) FractionParts{numerator, denominator, numeratorAlign.Text(),
-                                  denominatorAlign.Text(), align};
+        FractionParts *parts = new (Allocate<FractionParts>(1)) FractionParts{
+            numerator, denominator, numeratorAlign.Text(), denominatorAlign.Text(), align};
         return Run{RunKind::Fraction, {}, 0, parts};
     }
 
@@ -304,18 +317,17 @@ void Builder::Bending() {
         label = m_c.betaCase ? "fb/β = " : "fb = ";
     else
         label = m_c.betaCase ? "fb/(α×β) = " : "fb/α = ";
-    m_store.BeginText();
-    m_store.Append(passes ? " ≦ " : " ＞ ");
-    m_store.Append(label);
+    std::string allowed = passes ? " ≦ " : " ＞ ";
+    allowed += label;
     if (!m_c.steelBeams) {
-        m_store.Append(GeneralText(r.fb));
-        m_store.Append("/");
-        m_store.Append(GeneralText(r.alpha * r.beta));
-        m_store.Append("＝");
+        allowed += GeneralText(r.fb);
+        allowed += "/";
+        allowed += GeneralText(r.alpha * r.beta);
+        allowed += "＝";
     }
-    m_store.Append(GeneralText(r.fbAllow));
-    m_store.Append(" N/mm");
-    Add("E7", Runs(Plain(Held::Stored(m_store.EndText())), Sup("2", 6)), Verdict(passes));
+    allowed += GeneralText(r.fbAllow);
+    allowed += " N/mm";
+    Add("E7", Runs(Plain(Cat(allowed)), Sup("2", 6)), Verdict(passes));
 }
 
 void Builder::Deflection() {
@@ -415,13 +427,11 @@ int VerdictSpaces(const CheckVerdicts &v) {
     return spaces[failing];
 }
 
-// The closing verdict message, centred, composed in the store without a temporary.
+// The closing verdict message, centred.
 Held Builder::VerdictLine() {
-    m_store.BeginText();
-    for (int i = VerdictSpaces(m_c.verdicts); i > 0; --i)
-        m_store.Append(' ');
-    ComposeVerdictMessage(m_c.verdicts, [this](std::string_view piece) { m_store.Append(piece); });
-    return Held::Stored(m_store.EndText());
+    std::string line(static_cast<size_t>(VerdictSpaces(m_c.verdicts)), ' ');
+    ComposeVerdictMessage(m_c.verdicts, [&line](std::string_view piece) { line += piece; });
+    return Cat(line);
 }
 
 void Builder::Closing(const PrintSettings &print, const std::string &dateText) {
@@ -432,17 +442,6 @@ void Builder::Closing(const PrintSettings &print, const std::string &dateText) {
     Add("F1", Runs(Plain(Cat("Ａｒｖｅｌ株式会社 [", dateText, "]"))));
     if (print.pageNumberPos >= 20)
         Add("F2", Runs(Plain(Cat(print.pageText))));
-}
-
-void JoinInto(std::span<const Run> runs, std::string &out) {
-    for (const Run &run : runs) {
-        if (run.kind == RunKind::Fraction) {
-            JoinInto(run.fraction->numerator, out);
-            JoinInto(run.fraction->denominator, out);
-        } else {
-            out += run.text;
-        }
-    }
 }
 
 } // namespace
@@ -464,9 +463,20 @@ std::string CentredVerdictMessage(const std::string &message) {
     return std::string(static_cast<size_t>(CentringSpaces(message)), ' ') + message;
 }
 
+void AppendJoinedRuns(std::span<const Run> runs, std::string &out) {
+    for (const Run &run : runs) {
+        if (run.kind == RunKind::Fraction) {
+            AppendJoinedRuns(run.fraction->numerator, out);
+            AppendJoinedRuns(run.fraction->denominator, out);
+        } else {
+            out += run.text;
+        }
+    }
+}
+
 std::string JoinRuns(std::span<const Run> runs) {
     std::string out;
-    JoinInto(runs, out);
+    AppendJoinedRuns(runs, out);
     return out;
 }
 

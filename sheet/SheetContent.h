@@ -6,8 +6,11 @@
 #include "core/Inputdata.h"
 #include "core/PrintSettings.h"
 #include "core/U_calc.h"
-#include "sheet/SheetStore.h"
 
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <memory_resource>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,8 +43,8 @@ enum class FractionAlign {
 
 struct FractionParts;
 
-// Texts, run lists and fractions are views: into the SheetContent's store, or into static
-// storage. They are valid while the SheetContent they came from lives.
+// Texts, run lists and fractions are views: into what the SheetContent holds, or into
+// static storage. They are valid while the SheetContent they came from lives.
 struct Run {
     RunKind kind = RunKind::Plain;
     std::string_view text;
@@ -71,7 +74,15 @@ struct SheetInputs {
     std::string dateText; // the footer's date, printer only
 };
 
-// Movable but not copyable: the items view texts held by `store`, which a move keeps in
+// The memory of the texts, run lists and fractions a sheet's items view: taken one piece
+// after another from a monotonic buffer and released together. A sheet takes about 8 KB,
+// so the first block usually holds all. Never moved: the content holds it by pointer.
+struct SheetMemory {
+    std::array<std::byte, 12 * 1024> firstBlock;
+    std::pmr::monotonic_buffer_resource pieces{firstBlock.data(), firstBlock.size()};
+};
+
+// Movable but not copyable: the items view what `memory` holds, which a move keeps in
 // place and a copy would not.
 struct SheetContent {
     SheetContent() = default;
@@ -88,7 +99,7 @@ struct SheetContent {
     bool steelBeams = false;
     int target = kTargetScreen;
     int pageNumberPos = 0;
-    SheetStore store; // the texts, run lists and fractions the items view
+    std::unique_ptr<SheetMemory> memory = std::make_unique_for_overwrite<SheetMemory>();
 
     // The first item with this label, or nullptr.
     const SheetItem *Find(const std::string &label) const;
@@ -112,5 +123,6 @@ std::vector<SheetTextItem> SheetTextItems(const SheetContent &content);
 // All text of a run list joined, sub- and superscripts as plain characters, a fraction as
 // its numerator then its denominator.
 std::string JoinRuns(std::span<const Run> runs);
+void AppendJoinedRuns(std::span<const Run> runs, std::string &out);
 
 } // namespace korvane

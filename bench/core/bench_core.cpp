@@ -37,6 +37,41 @@ void BM_Calculation(benchmark::State &state)
 }
 BENCHMARK(BM_Calculation);
 
+// The engine's arithmetic alone for the same case: the catalogue's values already at hand, no
+// look-ups, no texts, no result record. The floor BM_Calculation is set against.
+void BM_ArithmeticFloor(benchmark::State &state)
+{
+    const CInputData record = ShoredCase();
+    const CCalcResult given = Calculate(record);
+    struct {
+        double span, slab, density, deckWeight, workLoad, coef, zt, inertia, ribAllow, fb,
+            alpha, beta, maxSpan;
+    } in{given.span,     static_cast<double>(given.concreteThickness),
+         given.concreteDensity, given.deckWeight, given.workLoad, given.deflectionCoef,
+         given.sectionModulus,  given.inertia, given.ribBearingAllow, given.fb,
+         given.alpha,           given.beta, static_cast<double>(given.maxSpan)};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(in); // read the inputs afresh each time
+        const double lw = CeilToDigits(3, in.span * 10 / 3) / 10;
+        const double total = in.slab / 10 * in.density * 10 + in.deckWeight + in.workLoad;
+        const double fbAllow = CeilToDigits(5, in.fb / (in.alpha * in.beta) * 10000) / 10000;
+        const double limit = 10 * lw / 180 + 5;
+        const double l1 = lw / 100;
+        const double stress = l1 * l1 * (0.125 * total / 1000) / in.zt;
+        const double deflection =
+            l1 * l1 * l1 * l1 * (in.coef * 5 / 384 * total / 100) * 100 / 2.05 / in.inertia;
+        const double ribLoad = CeilToDigits(0, l1 * total * 10000) / 10000;
+        const double bending = CeilToDigits(3, 1000 * stress);
+        const bool verdicts[] = {ribLoad <= in.ribAllow, bending <= fbAllow, deflection <= limit,
+                                 lw * 10 <= in.maxSpan};
+        benchmark::DoNotOptimize(verdicts);
+        benchmark::DoNotOptimize(stress);
+        benchmark::DoNotOptimize(deflection);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ArithmeticFloor);
+
 std::string SavedFileBytes()
 {
     std::vector<std::string> lines;

@@ -3,8 +3,9 @@
 #include "core/DataFile.h"
 #include "core/FileReading.h"
 
+#include "tests/JsonTestSupport.h"
+
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <array>
 #include <cstdio>
@@ -18,7 +19,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Json = nlohmann::json;
+using Json = rapidjson::Value;
+using korvane::test::JsonLines;
 
 struct CalcRun {
     int status = -1;
@@ -44,15 +46,6 @@ CalcRun RunCalc(const std::string &arguments)
     run.err.assign(std::istreambuf_iterator<char>(in), {});
     fs::remove(errFile);
     return run;
-}
-
-std::vector<Json> JsonLines(const std::string &out)
-{
-    std::vector<Json> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(Json::parse(line));
-    return lines;
 }
 
 class CalcProgram : public ::testing::Test {
@@ -94,22 +87,22 @@ TEST_F(CalcProgram, DefaultCaseWithoutFile)
     const auto lines = JsonLines(run.out);
     ASSERT_EQ(lines.size(), 1u);
     const Json &j = lines[0];
-    EXPECT_TRUE(j["precheck"].is_null());
-    EXPECT_EQ(j["record"]["unitWeight"], 111);
-    EXPECT_EQ(j["result"]["totalLoad"], 4701);
-    EXPECT_EQ(j["result"]["fbAllow"], 188);
-    EXPECT_EQ(j["result"]["maxSpan"], 2420);
-    EXPECT_EQ(j["result"].size(), 27u);
-    EXPECT_EQ(j["record"].size(), 16u);
+    EXPECT_TRUE(j["precheck"].IsNull());
+    EXPECT_EQ(j["record"]["unitWeight"].GetInt(), 111);
+    EXPECT_EQ(j["result"]["totalLoad"].GetDouble(), 4701);
+    EXPECT_EQ(j["result"]["fbAllow"].GetDouble(), 188);
+    EXPECT_EQ(j["result"]["maxSpan"].GetInt(), 2420);
+    EXPECT_EQ(j["result"].MemberCount(), 27u);
+    EXPECT_EQ(j["record"].MemberCount(), 16u);
     const Json &checks = j["checks"];
-    ASSERT_EQ(checks.size(), 4u);
-    EXPECT_EQ(checks[1]["name"], "bending");
-    EXPECT_NEAR(checks[1]["stress"].get<double>(), 180.92, 1e-9);
-    EXPECT_EQ(checks[1]["passes"], true);
-    EXPECT_NEAR(j["result"]["deflection"].get<double>(), 16.66, 0.005);
-    EXPECT_EQ(checks[2]["passes"], true);
-    EXPECT_EQ(checks[3]["name"], "maxSpan");
-    EXPECT_EQ(checks[3]["passes"], false);
+    ASSERT_EQ(checks.Size(), 4u);
+    EXPECT_EQ(checks[1u]["name"], "bending");
+    EXPECT_NEAR(checks[1u]["stress"].GetDouble(), 180.92, 1e-9);
+    EXPECT_EQ(checks[1u]["passes"].GetBool(), true);
+    EXPECT_NEAR(j["result"]["deflection"].GetDouble(), 16.66, 0.005);
+    EXPECT_EQ(checks[2u]["passes"].GetBool(), true);
+    EXPECT_EQ(checks[3u]["name"], "maxSpan");
+    EXPECT_EQ(checks[3u]["passes"].GetBool(), false);
 }
 
 TEST_F(CalcProgram, ManyFilesOneLineEachInOrder)
@@ -121,23 +114,24 @@ TEST_F(CalcProgram, ManyFilesOneLineEachInOrder)
     const auto lines = JsonLines(run.out);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0]["file"], a);
-    EXPECT_EQ(lines[0]["record"]["spanLength"], 2000);
-    EXPECT_EQ(lines[1]["record"]["spanLength"], 3000);
+    EXPECT_EQ(lines[0]["record"]["spanLength"].GetInt(), 2000);
+    EXPECT_EQ(lines[1]["record"]["spanLength"].GetInt(), 3000);
 }
 
 TEST_F(CalcProgram, RefusedCaseExitsTwoWithThePreCheck)
 {
     const CalcRun run = RunCalc(Write("short.fdt", SavedCase(999)));
     EXPECT_EQ(run.status, 2);
-    const Json j = JsonLines(run.out).at(0);
+    const auto parsed = JsonLines(run.out);
+    const Json &j = parsed.at(0);
     EXPECT_EQ(j["precheck"]["message"], "計算できるスパンは、1000 mm以上です");
     EXPECT_EQ(j["precheck"]["field"], "span");
     EXPECT_EQ(j["precheck"]["corrected"], "1000");
-    EXPECT_EQ(j["notices"], Json::array());
-    EXPECT_FALSE(j.contains("read")); // the window reads the file's record back unchanged
-    EXPECT_FALSE(j.contains("result"));
-    EXPECT_FALSE(j.contains("checks"));
-    EXPECT_FALSE(j.contains("sheet"));
+    EXPECT_TRUE(j["notices"].IsArray() && j["notices"].Empty());
+    EXPECT_FALSE(j.HasMember("read")); // the window reads the file's record back unchanged
+    EXPECT_FALSE(j.HasMember("result"));
+    EXPECT_FALSE(j.HasMember("checks"));
+    EXPECT_FALSE(j.HasMember("sheet"));
 }
 
 // A work load other than 1470 goes into the window's four-position field: fewer than four
@@ -146,22 +140,23 @@ TEST_F(CalcProgram, ShortWorkLoadIsRefusedWithTheConversionError)
 {
     const CalcRun full = RunCalc(Write("heavy.fdt", SavedCase(2500, 2000)));
     EXPECT_EQ(full.status, 0) << full.err;
-    EXPECT_EQ(JsonLines(full.out).at(0)["result"]["workLoad"], 2000);
+    EXPECT_EQ(JsonLines(full.out).at(0)["result"]["workLoad"].GetDouble(), 2000);
 
     for (const int workLoad : {980, 0}) {
         const CalcRun run = RunCalc(Write("light.fdt", SavedCase(2500, workLoad)));
         EXPECT_EQ(run.status, 2) << workLoad;
-        const Json j = JsonLines(run.out).at(0);
-        EXPECT_EQ(j["record"]["workLoadValue"], 0); // "980 " does not read as a number
+        const auto parsed = JsonLines(run.out);
+        const Json &j = parsed.at(0);
+        EXPECT_EQ(j["record"]["workLoadValue"].GetInt(), 0); // "980 " does not read as a number
         if (workLoad != 0)
-            EXPECT_EQ(j["read"]["workLoadValue"], workLoad);
+            EXPECT_EQ(j["read"]["workLoadValue"].GetInt(), workLoad);
         else
-            EXPECT_FALSE(j.contains("read"));
+            EXPECT_FALSE(j.HasMember("read"));
         EXPECT_EQ(j["precheck"]["field"], "workLoad");
-        EXPECT_TRUE(j["precheck"]["corrected"].is_null());
+        EXPECT_TRUE(j["precheck"]["corrected"].IsNull());
         EXPECT_EQ(j["precheck"]["message"],
                   "'" + WorkLoadText(workLoad) + "' は有効な整数値ではありません。");
-        EXPECT_FALSE(j.contains("result"));
+        EXPECT_FALSE(j.HasMember("result"));
     }
 }
 
@@ -187,14 +182,17 @@ TEST_F(CalcProgram, CaseIsCalculatedAsTheWindowShowsIt)
     for (const auto &row : rows) {
         const CalcRun run = RunCalc(Write(row.name, row.lines));
         ASSERT_EQ(run.status, 0) << row.name << run.err;
-        const Json j = JsonLines(run.out).at(0);
-        EXPECT_EQ(j["read"]["deckModel"], 3) << row.name;
-        EXPECT_EQ(j["record"]["deckModel"], 0) << row.name;
-        EXPECT_EQ(j["record"]["coatingCode"], row.coating) << row.name;
+        const auto parsed = JsonLines(run.out);
+        const Json &j = parsed.at(0);
+        EXPECT_EQ(j["read"]["deckModel"].GetInt(), 3) << row.name;
+        EXPECT_EQ(j["record"]["deckModel"].GetInt(), 0) << row.name;
+        EXPECT_EQ(j["record"]["coatingCode"].GetInt(), row.coating) << row.name;
         EXPECT_EQ(j["result"]["deckLabel"], row.deckLabel) << row.name;
-        EXPECT_EQ(j["result"]["deckDepth"], 75) << row.name;
-        const Json notices = row.notice ? Json::array({row.notice}) : Json::array();
-        EXPECT_EQ(j["notices"], notices) << row.name;
+        EXPECT_EQ(j["result"]["deckDepth"].GetInt(), 75) << row.name;
+        ASSERT_EQ(j["notices"].Size(), row.notice ? 1u : 0u) << row.name;
+        if (row.notice) {
+            EXPECT_EQ(j["notices"][0u], row.notice) << row.name;
+        }
     }
 }
 
@@ -271,16 +269,17 @@ TEST_F(CalcProgram, DamagedFilesAreCalculatedWithWarnings)
     };
     for (const auto &row : rows) {
         const CalcRun run = RunCalc(row.path);
-        const Json j = JsonLines(run.out).at(0);
-        EXPECT_EQ(j["record"]["spanLength"], row.spanLength) << row.path;
-        EXPECT_EQ(j["record"]["workLoadValue"], row.workLoad) << row.path;
+        const auto parsed = JsonLines(run.out);
+        const Json &j = parsed.at(0);
+        EXPECT_EQ(j["record"]["spanLength"].GetInt(), row.spanLength) << row.path;
+        EXPECT_EQ(j["record"]["workLoadValue"].GetInt(), row.workLoad) << row.path;
         if (!row.warning) {
-            EXPECT_EQ(j["warnings"], Json::array()) << row.path;
+            EXPECT_TRUE(j["warnings"].IsArray() && j["warnings"].Empty()) << row.path;
             EXPECT_EQ(run.err, "") << row.path;
             continue;
         }
-        ASSERT_FALSE(j["warnings"].empty()) << row.path;
-        const std::string last = j["warnings"].back();
+        ASSERT_FALSE(j["warnings"].Empty()) << row.path;
+        const std::string last = j["warnings"][j["warnings"].Size() - 1].GetString();
         EXPECT_NE(last.find(row.warning), std::string::npos) << last;
         EXPECT_NE(run.err.find("korvane-calc: " + row.path + ": " + last), std::string::npos)
             << run.err;
@@ -294,9 +293,10 @@ TEST_F(CalcProgram, FileNameThatIsNotUtf8)
     const std::string path = Write("\x83\x66\x81\x5b\x83\x5e.fdt", SavedCase(2600));
     const CalcRun run = RunCalc("'" + path + "' --json");
     ASSERT_EQ(run.status, 0) << run.err;
-    const Json j = JsonLines(run.out).at(0);
+    const auto parsed = JsonLines(run.out);
+    const Json &j = parsed.at(0);
     EXPECT_EQ(j["file"], (m_dir / "データ.fdt").string());
-    EXPECT_EQ(j["record"]["spanLength"], 2600);
+    EXPECT_EQ(j["record"]["spanLength"].GetInt(), 2600);
 }
 
 // A negative load would lower the total load and pass every check: refused after the nine
@@ -310,11 +310,12 @@ TEST_F(CalcProgram, NegativeLoadsAreRefused)
          {std::pair{work, "workLoad"}, std::pair{other, "otherLoad"}}) {
         const CalcRun run = RunCalc(Write("negative.fdt", lines));
         EXPECT_EQ(run.status, 2) << field;
-        const Json j = JsonLines(run.out).at(0);
+        const auto parsed = JsonLines(run.out);
+        const Json &j = parsed.at(0);
         EXPECT_EQ(j["precheck"]["field"], field);
-        EXPECT_TRUE(j["precheck"]["corrected"].is_null());
-        EXPECT_NE(j["precheck"]["message"].get<std::string>().find("負の値"), std::string::npos);
-        EXPECT_FALSE(j.contains("result"));
+        EXPECT_TRUE(j["precheck"]["corrected"].IsNull());
+        EXPECT_NE(std::string(j["precheck"]["message"].GetString()).find("負の値"), std::string::npos);
+        EXPECT_FALSE(j.HasMember("result"));
     }
 }
 

@@ -1,6 +1,6 @@
 // korvane-calc's calculation sheet: the items in its JSON, the PNG and PDF files it writes
 // and its draw log.
-#include <nlohmann/json.hpp>
+#include "tests/JsonTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -59,32 +59,36 @@ protected:
     std::filesystem::path m_dir;
 };
 
-nlohmann::json FindItem(const nlohmann::json &sheet, const std::string &label) {
-    for (const auto &item : sheet)
+// The item with this label; a null value when the sheet has none.
+const rapidjson::Value &FindItem(const rapidjson::Value &sheet, const std::string &label) {
+    static const rapidjson::Value none;
+    for (const auto &item : sheet.GetArray())
         if (item["item"] == label)
             return item;
-    return nullptr;
+    return none;
 }
 
 TEST_F(CalcSheet, JsonListsTheScreenSheetItemByItem) {
     const Result r = RunCalc("");
     ASSERT_EQ(r.status, 0);
-    const auto sheet = nlohmann::json::parse(r.out)["sheet"];
+    const rapidjson::Document j = korvane::test::ParseJson(r.out);
+    const rapidjson::Value &sheet = j["sheet"];
     EXPECT_EQ(FindItem(sheet, "A2")["text"], "デッキプレート: PX75LA-07 (Z12)  t =0.7 mm");
-    EXPECT_TRUE(FindItem(sheet, "A2")["verdict"].is_null());
+    EXPECT_TRUE(FindItem(sheet, "A2")["verdict"].IsNull());
     EXPECT_EQ(FindItem(sheet, "E7")["text"], " ≦ fb/β = 188 N/mm2");
     EXPECT_EQ(FindItem(sheet, "E7")["verdict"], "【 O.K.】");
     EXPECT_EQ(FindItem(sheet, "E12")["verdict"], "【不 可】");
-    EXPECT_TRUE(FindItem(sheet, "D7").is_null());
-    EXPECT_TRUE(FindItem(sheet, "F1").is_null());
+    EXPECT_TRUE(FindItem(sheet, "D7").IsNull());
+    EXPECT_TRUE(FindItem(sheet, "F1").IsNull());
 }
 
 TEST_F(CalcSheet, PrinterTargetAddsHeaderAndFooterWithTheGivenDate) {
     const Result r = RunCalc("--target printer --date 2026/12/10");
     ASSERT_EQ(r.status, 0);
-    const auto sheet = nlohmann::json::parse(r.out)["sheet"];
+    const rapidjson::Document j = korvane::test::ParseJson(r.out);
+    const rapidjson::Value &sheet = j["sheet"];
     EXPECT_EQ(FindItem(sheet, "H3")["text"], "フラットデッキ構造計算");
-    EXPECT_TRUE(FindItem(sheet, "H2").is_null()); // the default title is the placeholder
+    EXPECT_TRUE(FindItem(sheet, "H2").IsNull()); // the default title is the placeholder
     EXPECT_EQ(FindItem(sheet, "F1")["text"], "Ａｒｖｅｌ株式会社 [2026/12/10]");
 }
 
@@ -106,8 +110,8 @@ TEST_F(CalcSheet, DrawLogReplacesTheJsonWithOneOperationPerLine) {
     std::string line;
     int count = 0;
     while (std::getline(lines, line)) {
-        const auto op = nlohmann::json::parse(line);
-        EXPECT_TRUE(op.contains("op") && op.contains("x") && op.contains("y")) << line;
+        const rapidjson::Document op = korvane::test::ParseJson(line);
+        EXPECT_TRUE(op.HasMember("op") && op.HasMember("x") && op.HasMember("y")) << line;
         if (count++ == 0) {
             EXPECT_EQ(op["op"], "rect");
         }

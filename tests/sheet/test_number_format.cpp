@@ -3,7 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace korvane {
 namespace {
@@ -94,7 +100,7 @@ class FixedFormat : public testing::TestWithParam<FixedCase> {};
 
 TEST_P(FixedFormat, WritesWhatPrintfWrites) {
     const FixedCase &c = GetParam();
-    EXPECT_EQ(FixedText(c.value, c.decimals, c.width).String(), c.text);
+    EXPECT_EQ(FixedText(c.value, c.decimals, c.width), c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -113,23 +119,75 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ShortestText, WritesWhatPercentGWrites) {
-    EXPECT_EQ(ShortestText(2500.0).String(), "2500");
-    EXPECT_EQ(ShortestText(-1250.0).String(), "-1250");
-    EXPECT_EQ(ShortestText(999999.0).String(), "999999");
-    EXPECT_EQ(ShortestText(1e6).String(), "1e+06");
-    EXPECT_EQ(ShortestText(1234567.0).String(), "1.23457e+06");
-    EXPECT_EQ(ShortestText(1250.5).String(), "1250.5");
-    EXPECT_EQ(ShortestText(0.0001).String(), "0.0001");
-    EXPECT_EQ(ShortestText(0.0).String(), "0");
-    EXPECT_EQ(ShortestText(-0.0).String(), "-0");
+    EXPECT_EQ(ShortestText(2500.0), "2500");
+    EXPECT_EQ(ShortestText(-1250.0), "-1250");
+    EXPECT_EQ(ShortestText(999999.0), "999999");
+    EXPECT_EQ(ShortestText(1e6), "1e+06");
+    EXPECT_EQ(ShortestText(1234567.0), "1.23457e+06");
+    EXPECT_EQ(ShortestText(1250.5), "1250.5");
+    EXPECT_EQ(ShortestText(0.0001), "0.0001");
+    EXPECT_EQ(ShortestText(0.0), "0");
+    EXPECT_EQ(ShortestText(-0.0), "-0");
+}
+
+// The C library is the reference for the C conversions, and for the 15 digits of the
+// general text: ordinary sheet values (short decimals and the noise of arithmetic on them)
+// and arbitrary doubles.
+std::vector<double> ValuesToCompare() {
+    std::mt19937_64 random(20261210);
+    std::uniform_int_distribution<long> digits(0, 10'000'000);
+    std::uniform_int_distribution<int> places(0, 6);
+    static constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    std::vector<double> values;
+    for (int i = 0; i < 20000; ++i) {
+        const double a = digits(random) / kScale[places(random)];
+        const double b = (digits(random) + 1) / kScale[places(random)];
+        values.insert(values.end(), {a, -a, a * b, a / b, a * 0.125 + b / 3});
+        const std::uint64_t pattern = random();
+        double arbitrary;
+        std::memcpy(&arbitrary, &pattern, sizeof arbitrary);
+        if (std::isfinite(arbitrary))
+            values.push_back(arbitrary);
+    }
+    return values;
+}
+
+std::string Printed(const char *format, double value) {
+    char text[512];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+TEST(NumberTexts, AgreeWithTheCLibrary) {
+    for (const double value : ValuesToCompare()) {
+        ASSERT_EQ(FixedText(value, 1, 3), Printed("%3.1f", value));
+        ASSERT_EQ(FixedText(value, 2, 4), Printed("%4.2f", value));
+        ASSERT_EQ(ShortestText(value), Printed("%g", value));
+        // The general text holds the digits of "%.14e" with the trailing zeros cut.
+        const std::string general = GeneralText(value);
+        std::string expected = Printed("%.14e", std::fabs(value));
+        expected = expected.substr(0, expected.find('e'));
+        expected.erase(1, 1); // the point
+        expected.erase(expected.find_last_not_of('0') + 1);
+        std::string held;
+        for (const char c : general)
+            if (c >= '0' && c <= '9')
+                held += c;
+        held.erase(0, held.find_first_not_of('0'));
+        held.erase(held.find_last_not_of('0') + 1);
+        ASSERT_EQ(held, expected) << value << " written " << general;
+        ASSERT_EQ(std::strtod(general.c_str(), nullptr),
+                  std::strtod(Printed("%.14e", value).c_str(), nullptr))
+            << value;
+    }
 }
 
 TEST(IntText, WritesWhatPercentDWrites) {
-    EXPECT_EQ(IntText(980, 4).String(), " 980");
-    EXPECT_EQ(IntText(2420, 4).String(), "2420");
-    EXPECT_EQ(IntText(123456, 4).String(), "123456");
-    EXPECT_EQ(IntText(-5, 4).String(), "  -5");
-    EXPECT_EQ(IntText(0).String(), "0");
+    EXPECT_EQ(IntText(980, 4), " 980");
+    EXPECT_EQ(IntText(2420, 4), "2420");
+    EXPECT_EQ(IntText(123456, 4), "123456");
+    EXPECT_EQ(IntText(-5, 4), "  -5");
+    EXPECT_EQ(IntText(0), "0");
 }
 
 TEST(Pad6, FillsToSixBytesOfCodePage932) {

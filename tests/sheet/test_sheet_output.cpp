@@ -5,6 +5,7 @@
 
 #include "core/Inputdata.h"
 #include "core/U_calc.h"
+#include "tests/JsonTestSupport.h"
 
 #include <QGuiApplication>
 #include <QPrinter>
@@ -14,7 +15,6 @@
 
 #include <cstdio>
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
 
@@ -131,9 +131,9 @@ std::vector<NotingCanvas::Text> LoggedTexts(const std::string &log) {
     std::istringstream lines(log);
     std::string line;
     while (std::getline(lines, line)) {
-        const auto op = nlohmann::json::parse(line);
+        const rapidjson::Document op = korvane::test::ParseJson(line);
         if (op["op"] == "text")
-            texts.push_back({op["x"], op["y"], op["text"]});
+            texts.push_back({op["x"].GetInt(), op["y"].GetInt(), op["text"].GetString()});
     }
     return texts;
 }

@@ -1,0 +1,30 @@
+# Writes korvane-calc's outputs for every case in cases/ into a folder, one file per output:
+#   NAME.screen.json, NAME.printer.json   the --json line (sheet items of each variant)
+#   NAME.screen.drawlog, NAME.printer.drawlog   the canvas operations of each variant
+#   NAME.pdf.txt                          the printed page's text (pdftotext -layout)
+# A refused case has only its JSON. Sourced by check.sh and regenerate.sh.
+#
+# Usage: write_golden_outputs KORVANE_CALC OUT_DIR
+
+GOLDEN_CASES_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/cases"
+GOLDEN_DATE="2026/12/10" # the footer's date: fixed so that the page text is repeatable
+
+write_golden_outputs() {
+  local calc="$1" out="$2" file name status
+  mkdir -p "$out"
+  for file in "$GOLDEN_CASES_DIR"/*.fdt; do
+    name="$(basename "$file" .fdt)"
+    for target in screen printer; do
+      status=0
+      "$calc" --json --target "$target" --date "$GOLDEN_DATE" "$file" \
+        >"$out/$name.$target.json" || status=$?
+      [ "$status" -eq 2 ] && continue 2 # refused: no sheet to draw or print
+      [ "$status" -eq 0 ] || { echo "korvane-calc failed ($status) on $file" >&2; return 1; }
+      "$calc" --draw-log --target "$target" --date "$GOLDEN_DATE" "$file" \
+        >"$out/$name.$target.drawlog" || return 1
+    done
+    "$calc" --pdf "$out/$name.pdf" --date "$GOLDEN_DATE" "$file" >/dev/null || return 1
+    pdftotext -layout "$out/$name.pdf" "$out/$name.pdf.txt" || return 1
+    rm "$out/$name.pdf"
+  done
+}

@@ -1,0 +1,102 @@
+// The JSON writer behind korvane-calc's lines and the draw log: the number texts other
+// tools have always read from it, numbers that read back exactly, and escaped texts.
+
+#include "sheet/JsonWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+
+namespace korvane {
+namespace {
+
+struct NumberCase {
+    double value;
+    const char *text;
+};
+
+void PrintTo(const NumberCase &c, std::ostream *os) {
+    *os << c.text;
+}
+
+class JsonNumber : public testing::TestWithParam<NumberCase> {};
+
+TEST_P(JsonNumber, WritesTheKnownText) {
+    char buffer[32];
+    EXPECT_EQ(JsonNumberText(GetParam().value, buffer), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layout, JsonNumber,
+    testing::Values(
+        // Whole values keep a point, plain decimals up to 15 whole digits.
+        NumberCase{24.0, "24.0"}, NumberCase{24000.0, "24000.0"}, NumberCase{0.7, "0.7"},
+        NumberCase{123456789012345.0, "123456789012345.0"}, NumberCase{0.0, "0.0"},
+        NumberCase{-0.0, "-0.0"},
+        // As many digits as reading back needs, and no more.
+        NumberCase{3.6726562499999997, "3.6726562499999997"},
+        NumberCase{180.92000000000002, "180.92000000000002"},
+        NumberCase{0.1 + 0.2, "0.30000000000000004"},
+        // Exponents below 0.0001 and from 10¹⁵, with at least two digits.
+        NumberCase{0.0001, "0.0001"}, NumberCase{0.00012, "0.00012"}, NumberCase{1e-5, "1e-05"},
+        NumberCase{-2.5e-7, "-2.5e-07"}, NumberCase{1e15, "1e+15"}, NumberCase{1.5e20, "1.5e+20"},
+        NumberCase{1e100, "1e+100"}, NumberCase{5e-324, "5e-324"},
+        NumberCase{std::numeric_limits<double>::max(), "1.7976931348623157e+308"}));
+
+TEST(JsonNumber, EveryFiniteValueReadsBackExactly) {
+    std::mt19937_64 bits(20261210);
+    char buffer[32];
+    for (int i = 0; i < 200000; ++i) {
+        const std::uint64_t pattern = bits();
+        double value;
+        std::memcpy(&value, &pattern, sizeof value);
+        if (!std::isfinite(value))
+            continue;
+        const std::string text(JsonNumberText(value, buffer));
+        const double back = std::strtod(text.c_str(), nullptr);
+        ASSERT_EQ(std::memcmp(&back, &value, sizeof value), 0) << text;
+    }
+}
+
+TEST(JsonWriter, WritesCompactDocumentsLineByLine) {
+    JsonWriter json;
+    json.StartObject();
+    json.Key("x");
+    json.Int(-12);
+    json.Key("stress");
+    json.Number(180.92);
+    json.Key("none");
+    json.Number(std::numeric_limits<double>::quiet_NaN()); // JSON has no NaN
+    json.Key("passes");
+    json.Bool(true);
+    json.Key("checks");
+    json.StartArray();
+    json.Null();
+    json.EndArray();
+    json.EndObject();
+    json.EndLine();
+    json.StartArray();
+    json.Number(std::numeric_limits<double>::infinity());
+    json.EndArray();
+    json.EndLine();
+    EXPECT_EQ(json.Text(), "{\"x\":-12,\"stress\":180.92,\"none\":null,\"passes\":true,"
+                           "\"checks\":[null]}\n[null]\n");
+    json.Clear();
+    json.String("次");
+    EXPECT_EQ(json.Text(), "\"次\"");
+}
+
+TEST(JsonWriter, EscapesOnlyWhatJsonRequires) {
+    JsonWriter json;
+    json.String("物件名：\"本館\" \\ 別館/\t\r\n\b\f\x01\x1f\x7f end");
+    EXPECT_EQ(json.Text(),
+              "\"物件名：\\\"本館\\\" \\\\ 別館/\\t\\r\\n\\b\\f\\u0001\\u001F\x7f end\"");
+}
+
+} // namespace
+} // namespace korvane
