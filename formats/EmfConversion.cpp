@@ -14,23 +14,20 @@ constexpr std::uint32_t kEmrEof = 14;
 constexpr std::uint32_t kEmfSignature = 0x464D4520; // " EMF"
 constexpr std::size_t kMinHeaderSize = 88;
 
-std::uint32_t ReadU32(std::string_view bytes, std::size_t at)
-{
+std::uint32_t ReadU32(std::string_view bytes, std::size_t at) {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data() + at);
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
            std::uint32_t(p[3]) << 24;
 }
 
 // A block of the header that the converter reads must lie inside the header.
-bool HeaderPartFits(std::uint32_t headerSize, std::uint32_t offset, std::uint64_t length)
-{
+bool HeaderPartFits(std::uint32_t headerSize, std::uint32_t offset, std::uint64_t length) {
     return length == 0 || (offset >= kMinHeaderSize && offset + length <= headerSize);
 }
 
 // The converter reads the description as a UTF-16 text up to a zero character, whatever
 // its stated length, so one must follow inside the header.
-bool DescriptionFits(std::string_view emf, std::uint32_t headerSize)
-{
+bool DescriptionFits(std::string_view emf, std::uint32_t headerSize) {
     const std::uint32_t length = ReadU32(emf, 60);
     const std::uint32_t offset = ReadU32(emf, 64);
     if (length == 0 && offset == 0)
@@ -48,8 +45,7 @@ bool DescriptionFits(std::string_view emf, std::uint32_t headerSize)
 } // namespace
 
 // libemf2svg trusts the sizes and offsets it reads, so a damaged file is refused here.
-bool IsWellFormedEmf(std::string_view emf)
-{
+bool IsWellFormedEmf(std::string_view emf) {
     if (emf.size() < kMinHeaderSize || ReadU32(emf, 0) != kEmrHeader ||
         ReadU32(emf, 40) != kEmfSignature)
         return false;
@@ -73,8 +69,7 @@ bool IsWellFormedEmf(std::string_view emf)
     return false;
 }
 
-std::string EmfToSvg(std::string_view emf)
-{
+std::string EmfToSvg(std::string_view emf) {
     if (!IsWellFormedEmf(emf))
         return {};
     std::string input(emf); // the converter takes a writable buffer

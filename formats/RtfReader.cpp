@@ -21,23 +21,26 @@ constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 // Formatting that a group inherits from its parent and that "}" restores.
 struct GroupState {
-    bool skip = false;         // inside a destination whose text is not shown
-    bool colourTable = false;  // inside \colortbl
+    bool skip = false;        // inside a destination whose text is not shown
+    bool colourTable = false; // inside \colortbl
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    int halfPoints = 0;        // \fsN; 0 = the document's default size
-    int colour = 0;            // \cfN; 0 = the default text colour
+    int halfPoints = 0; // \fsN; 0 = the document's default size
+    int colour = 0;     // \cfN; 0 = the default text colour
     VerticalPosition position = VerticalPosition::Normal;
-    int unicodeSkip = 1;       // \ucN: characters that stand in for each \uN
+    int unicodeSkip = 1; // \ucN: characters that stand in for each \uN
     ParagraphStyle paragraph;
 };
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-int HexValue(char c)
-{
+int HexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'a' && c <= 'f')
@@ -47,8 +50,7 @@ int HexValue(char c)
     return -1;
 }
 
-void AppendUtf8(std::string &out, char32_t c)
-{
+void AppendUtf8(std::string &out, char32_t c) {
     if (c < 0x80) {
         out += char(c);
     } else if (c < 0x800) {
@@ -66,20 +68,56 @@ void AppendUtf8(std::string &out, char32_t c)
     }
 }
 
-bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+bool IsHighSurrogate(char16_t u) {
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t u) {
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
 
 // Destinations whose content is not text of the document.
-bool IsSkippedDestination(std::string_view word)
-{
+bool IsSkippedDestination(std::string_view word) {
     static constexpr std::string_view kSkipped[] = {
-        "fonttbl",   "stylesheet", "info",     "pict",     "object",   "header",
-        "headerl",   "headerr",    "headerf",  "footer",   "footerl",  "footerr",
-        "footerf",   "footnote",   "listtable", "listoverridetable",  "revtbl",
-        "rsidtbl",   "filetbl",    "themedata", "colorschememapping", "latentstyles",
-        "datastore", "xmlnstbl",   "generator", "fldinst",  "pgdsctbl", "private",
-        "annotation", "atnid",     "atnauthor", "bkmkstart", "bkmkend", "nonshppict",
-        "objdata",   "template",   "userprops", "docvar",   "shp",      "shpinst",
+        "fonttbl",
+        "stylesheet",
+        "info",
+        "pict",
+        "object",
+        "header",
+        "headerl",
+        "headerr",
+        "headerf",
+        "footer",
+        "footerl",
+        "footerr",
+        "footerf",
+        "footnote",
+        "listtable",
+        "listoverridetable",
+        "revtbl",
+        "rsidtbl",
+        "filetbl",
+        "themedata",
+        "colorschememapping",
+        "latentstyles",
+        "datastore",
+        "xmlnstbl",
+        "generator",
+        "fldinst",
+        "pgdsctbl",
+        "private",
+        "annotation",
+        "atnid",
+        "atnauthor",
+        "bkmkstart",
+        "bkmkend",
+        "nonshppict",
+        "objdata",
+        "template",
+        "userprops",
+        "docvar",
+        "shp",
+        "shpinst",
     };
     return std::find(std::begin(kSkipped), std::end(kSkipped), word) != std::end(kSkipped);
 }
@@ -88,8 +126,7 @@ class RtfParser {
 public:
     explicit RtfParser(std::string_view rtf) : m_in(rtf) { m_out.paragraphs.emplace_back(); }
 
-    RichText Run()
-    {
+    RichText Run() {
         while (m_pos < m_in.size() && m_in[m_pos] != '{')
             ++m_pos; // blanks before the document's group
         while (m_pos < m_in.size() && !m_finished)
@@ -102,8 +139,7 @@ private:
     GroupState &State() { return m_stack.back(); }
     RichTextParagraph &Current() { return m_out.paragraphs.back(); }
 
-    void Step()
-    {
+    void Step() {
         const char c = m_in[m_pos++];
         switch (c) {
         case '{':
@@ -127,8 +163,7 @@ private:
         }
     }
 
-    void OpenGroup()
-    {
+    void OpenGroup() {
         Flush();
         m_skipCount = 0;
         if (m_stack.size() < kMaxDepth)
@@ -138,8 +173,7 @@ private:
         m_groupStart = true;
     }
 
-    void CloseGroup()
-    {
+    void CloseGroup() {
         Flush();
         m_skipCount = 0;
         m_groupStart = false;
@@ -156,8 +190,7 @@ private:
             m_finished = true;
     }
 
-    void ControlSequence()
-    {
+    void ControlSequence() {
         const bool groupStart = m_groupStart;
         m_groupStart = false;
         if (m_pos >= m_in.size())
@@ -185,8 +218,7 @@ private:
         ControlWord(word, hasParam, param, groupStart);
     }
 
-    int ReadParameter(bool &hasParam)
-    {
+    int ReadParameter(bool &hasParam) {
         bool negative = false;
         if (m_pos < m_in.size() && m_in[m_pos] == '-' && m_pos + 1 < m_in.size() &&
             IsDigit(m_in[m_pos + 1])) {
@@ -206,8 +238,7 @@ private:
         return int(negative ? -value : value);
     }
 
-    void ControlSymbol(char c, bool groupStart)
-    {
+    void ControlSymbol(char c, bool groupStart) {
         if (c == '\'') {
             HexByte();
             return;
@@ -244,8 +275,7 @@ private:
         }
     }
 
-    void HexByte()
-    {
+    void HexByte() {
         int value = -1;
         if (m_pos + 1 < m_in.size()) {
             const int hi = HexValue(m_in[m_pos]);
@@ -267,8 +297,7 @@ private:
         }
     }
 
-    void ControlWord(std::string_view w, bool hasParam, int param, bool groupStart)
-    {
+    void ControlWord(std::string_view w, bool hasParam, int param, bool groupStart) {
         GroupState &s = State();
         const bool on = !hasParam || param != 0;
         if (groupStart && IsSkippedDestination(w)) {
@@ -309,10 +338,9 @@ private:
         SpecialCharacter(w);
     }
 
-    bool CharacterWord(std::string_view w, bool on, bool hasParam, int param)
-    {
-        static constexpr std::string_view kWords[] = {
-            "b", "i", "ul", "ulnone", "fs", "cf", "sub", "super", "nosupersub", "plain"};
+    bool CharacterWord(std::string_view w, bool on, bool hasParam, int param) {
+        static constexpr std::string_view kWords[] = {"b",  "i",   "ul",    "ulnone",     "fs",
+                                                      "cf", "sub", "super", "nosupersub", "plain"};
         if (std::find(std::begin(kWords), std::end(kWords), w) == std::end(kWords))
             return false;
         Flush(); // the text so far keeps the formatting it was written with
@@ -344,8 +372,7 @@ private:
         return true;
     }
 
-    bool ParagraphWord(std::string_view w, int param)
-    {
+    bool ParagraphWord(std::string_view w, int param) {
         ParagraphStyle &p = State().paragraph;
         const int twips = std::clamp(param, -31680, 31680); // within 22 inches
         if (w == "par" || w == "sect" || w == "row")
@@ -375,17 +402,15 @@ private:
         return true;
     }
 
-    void SpecialCharacter(std::string_view w)
-    {
+    void SpecialCharacter(std::string_view w) {
         struct Named {
             std::string_view word;
             char32_t character;
         };
         static constexpr Named kNamed[] = {
-            {"line", 0x2028},   {"tab", U'\t'},     {"cell", U'\t'},    {"emdash", 0x2014},
-            {"endash", 0x2013}, {"bullet", 0x2022}, {"lquote", 0x2018}, {"rquote", 0x2019},
-            {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
-            {"enspace", 0x2002},
+            {"line", 0x2028},      {"tab", U'\t'},        {"cell", U'\t'},     {"emdash", 0x2014},
+            {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},  {"rquote", 0x2019},
+            {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002},
         };
         for (const Named &n : kNamed) {
             if (n.word == w) {
@@ -397,15 +422,13 @@ private:
     }
 
     // \uN gives one UTF-16 unit; a character beyond the first 65536 comes as two in a row.
-    void UnicodeCharacter(int param)
-    {
+    void UnicodeCharacter(int param) {
         if (!State().skip) {
             const auto unit = static_cast<char16_t>(param); // -N stands for 65536 - N
             FlushBytes();
             if (m_highSurrogate && IsLowSurrogate(unit)) {
-                AppendUtf8(m_text,
-                           0x10000 + ((char32_t(m_highSurrogate) - 0xD800) << 10) +
-                               (char32_t(unit) - 0xDC00));
+                AppendUtf8(m_text, 0x10000 + ((char32_t(m_highSurrogate) - 0xD800) << 10) +
+                                       (char32_t(unit) - 0xDC00));
                 m_highSurrogate = 0;
             } else {
                 EndSurrogate();
@@ -419,23 +442,20 @@ private:
     }
 
     // A first half of a pair that no second half followed shows as the replacement mark.
-    void EndSurrogate()
-    {
+    void EndSurrogate() {
         if (m_highSurrogate) {
             AppendUtf8(m_text, kReplacementCharacter);
             m_highSurrogate = 0;
         }
     }
 
-    void SkipBinary(int length)
-    {
-        const std::size_t n = std::min<std::size_t>(std::size_t(std::max(length, 0)),
-                                                     m_in.size() - m_pos);
+    void SkipBinary(int length) {
+        const std::size_t n =
+            std::min<std::size_t>(std::size_t(std::max(length, 0)), m_in.size() - m_pos);
         m_pos += n;
     }
 
-    void ColourTableWord(std::string_view w, int param)
-    {
+    void ColourTableWord(std::string_view w, int param) {
         const std::uint32_t v = std::uint32_t(std::clamp(param, 0, 255));
         if (w == "red")
             m_colourPending = (m_colourPending & 0x00FFFF) | v << 16;
@@ -450,8 +470,7 @@ private:
 
     // Each ";" ends one entry; an entry without colour words (usually the first) is the
     // default text colour.
-    void ColourTableCharacter(char c)
-    {
+    void ColourTableCharacter(char c) {
         if (c != ';' || m_colours.size() >= 4096)
             return;
         m_colours.push_back(m_colourHasValue ? std::optional(m_colourPending) : std::nullopt);
@@ -459,8 +478,7 @@ private:
         m_colourHasValue = false;
     }
 
-    void TextByte(char c)
-    {
+    void TextByte(char c) {
         if (m_skipCount > 0) {
             --m_skipCount;
             return;
@@ -476,8 +494,7 @@ private:
         }
     }
 
-    void TextCharacter(char32_t c)
-    {
+    void TextCharacter(char32_t c) {
         if (State().skip)
             return;
         EndSurrogate();
@@ -485,8 +502,7 @@ private:
         AppendUtf8(m_text, c);
     }
 
-    void Paragraph()
-    {
+    void Paragraph() {
         if (State().skip)
             return;
         Flush();
@@ -494,8 +510,7 @@ private:
         m_out.paragraphs.push_back({State().paragraph, Style(), {}});
     }
 
-    void FlushBytes()
-    {
+    void FlushBytes() {
         if (m_bytes.empty())
             return;
         if (m_cp932) {
@@ -509,8 +524,7 @@ private:
 
     // Ends the run written so far: the text keeps the formatting it was written with, and
     // a paragraph takes the formatting in force at its first text.
-    void Flush()
-    {
+    void Flush() {
         EndSurrogate();
         FlushBytes();
         if (m_text.empty())
@@ -521,8 +535,7 @@ private:
         m_text.clear();
     }
 
-    RichTextStyle Style()
-    {
+    RichTextStyle Style() {
         const GroupState &s = State();
         RichTextStyle style;
         style.bold = s.bold;
@@ -554,17 +567,15 @@ private:
     bool m_colourHasValue = false;
 };
 
-bool StartsAsRtf(std::string_view bytes)
-{
+bool StartsAsRtf(std::string_view bytes) {
     std::size_t i = 0;
-    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\r' || bytes[i] == '\n' ||
-                                bytes[i] == '\t'))
+    while (i < bytes.size() &&
+           (bytes[i] == ' ' || bytes[i] == '\r' || bytes[i] == '\n' || bytes[i] == '\t'))
         ++i;
     return bytes.substr(i, 5) == "{\\rtf";
 }
 
-RichText PlainText(std::string_view bytes)
-{
+RichText PlainText(std::string_view bytes) {
     RichText text;
     text.plain = true;
     for (std::string &line : SplitLines(DecodeFileText(bytes))) {
@@ -577,8 +588,7 @@ RichText PlainText(std::string_view bytes)
 
 } // namespace
 
-RichText ParseRtf(std::string_view rtf)
-{
+RichText ParseRtf(std::string_view rtf) {
     if (!StartsAsRtf(rtf))
         return PlainText(rtf);
     return RtfParser(rtf).Run();

@@ -6,8 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const std::string_view emf(reinterpret_cast<const char *>(data), size);
     const std::string svg = korvane::EmfToSvg(emf);
     if (!svg.empty() && !korvane::IsWellFormedEmf(emf))

@@ -6,8 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     using namespace korvane;
     const RichText text = ParseRtf(std::string_view(reinterpret_cast<const char *>(data), size));
     std::size_t characters = 0;

@@ -17,8 +17,7 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15; // 1440 twips per inch at 96 pixels per inch
 
-Qt::Alignment AlignmentOf(TextAlignment alignment)
-{
+Qt::Alignment AlignmentOf(TextAlignment alignment) {
     switch (alignment) {
     case TextAlignment::Centre:
         return Qt::AlignHCenter;
@@ -32,8 +31,7 @@ Qt::Alignment AlignmentOf(TextAlignment alignment)
     return Qt::AlignLeft;
 }
 
-QTextBlockFormat BlockFormat(const ParagraphStyle &style)
-{
+QTextBlockFormat BlockFormat(const ParagraphStyle &style) {
     QTextBlockFormat f;
     f.setAlignment(AlignmentOf(style.alignment));
     f.setLeftMargin(style.leftIndent / kTwipsPerPixel);
@@ -45,8 +43,7 @@ QTextBlockFormat BlockFormat(const ParagraphStyle &style)
 }
 
 // The document's own character format with what the run changes.
-QTextCharFormat CharFormat(const QTextCharFormat &base, const RichTextStyle &style)
-{
+QTextCharFormat CharFormat(const QTextCharFormat &base, const RichTextStyle &style) {
     QTextCharFormat f = base;
     f.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(style.italic);
@@ -62,13 +59,11 @@ QTextCharFormat CharFormat(const QTextCharFormat &base, const RichTextStyle &sty
     return f;
 }
 
-QString FromUtf8(const std::string &text)
-{
+QString FromUtf8(const std::string &text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-void ShowPlainText(const RichText &text, QTextDocument &document)
-{
+void ShowPlainText(const RichText &text, QTextDocument &document) {
     QStringList lines;
     for (const RichTextParagraph &paragraph : text.paragraphs)
         lines << (paragraph.runs.empty() ? QString() : FromUtf8(paragraph.runs.front().text));
@@ -77,8 +72,7 @@ void ShowPlainText(const RichText &text, QTextDocument &document)
 
 } // namespace
 
-void ReadRtf(const QByteArray &rtf, QTextDocument &document)
-{
+void ReadRtf(const QByteArray &rtf, QTextDocument &document) {
     document.clear();
     const RichText text = ParseRtf(std::string_view(rtf.constData(), std::size_t(rtf.size())));
     if (text.plain) {

@@ -13,20 +13,17 @@
 namespace korvane {
 namespace {
 
-std::string Picture(const std::string &name)
-{
+std::string Picture(const std::string &name) {
     std::ifstream in(KORVANE_LOAD_DATA_SOURCE "/" + name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void PutU32(std::string &bytes, std::size_t at, std::uint32_t value)
-{
+void PutU32(std::string &bytes, std::size_t at, std::uint32_t value) {
     for (int i = 0; i < 4; ++i)
         bytes[at + std::size_t(i)] = char(value >> (8 * i));
 }
 
-std::uint32_t U32At(const std::string &bytes, std::size_t at)
-{
+std::uint32_t U32At(const std::string &bytes, std::size_t at) {
     std::uint32_t value = 0;
     for (int i = 3; i >= 0; --i)
         value = value << 8 | static_cast<unsigned char>(bytes[at + std::size_t(i)]);
@@ -34,8 +31,7 @@ std::uint32_t U32At(const std::string &bytes, std::size_t at)
 }
 
 // The smallest metafile the checks take: the header of a real picture and an end record.
-std::string HeaderAndEnd()
-{
+std::string HeaderAndEnd() {
     std::string emf = Picture("KR_tag0.emf");
     emf.resize(U32At(emf, 4));
     emf += std::string(20, '\0');
@@ -44,8 +40,7 @@ std::string HeaderAndEnd()
     return emf;
 }
 
-TEST(EmfConversion, EveryHelpPictureConvertsToSvg)
-{
+TEST(EmfConversion, EveryHelpPictureConvertsToSvg) {
     for (const char *name : {"KR_tag0.emf", "KR_tag1.emf", "KR_tag1_2.emf", "KR_tag2.emf",
                              "KR_tag3.emf", "KR_tag4.emf", "KR_tag5.emf"}) {
         const std::string emf = Picture(name);
@@ -58,8 +53,7 @@ TEST(EmfConversion, EveryHelpPictureConvertsToSvg)
 }
 
 // Framing faults the converter would follow outside the bytes; each is refused before it.
-TEST(EmfConversion, DamagedFramingIsRefused)
-{
+TEST(EmfConversion, DamagedFramingIsRefused) {
     const std::string good = HeaderAndEnd();
     ASSERT_TRUE(IsWellFormedEmf(good));
     const std::size_t end = good.size() - 20;

@@ -14,15 +14,13 @@
 namespace korvane {
 namespace {
 
-std::string SummaryFile()
-{
+std::string SummaryFile() {
     std::ifstream in(KORVANE_LOAD_DATA_SOURCE "/Summary.rtf", std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Paragraphs joined by "\n", runs by nothing.
-std::string TextOf(const RichText &text)
-{
+std::string TextOf(const RichText &text) {
     std::string out;
     for (std::size_t i = 0; i < text.paragraphs.size(); ++i) {
         if (i > 0)
@@ -33,8 +31,7 @@ std::string TextOf(const RichText &text)
     return out;
 }
 
-std::size_t CharacterCount(const std::string &utf8)
-{
+std::size_t CharacterCount(const std::string &utf8) {
     std::size_t count = 0;
     for (const char c : utf8)
         count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
@@ -42,23 +39,20 @@ std::size_t CharacterCount(const std::string &utf8)
 }
 
 // Every shown character and paragraph break comes from at least one input byte.
-void ExpectNoMoreTextThanInput(const std::string &rtf)
-{
+void ExpectNoMoreTextThanInput(const std::string &rtf) {
     const RichText text = ParseRtf(rtf);
     EXPECT_LE(CharacterCount(TextOf(text)), rtf.size() + 1) << testing::PrintToString(rtf);
 }
 
-TEST(RtfReader, SurrogatesPairUpOrShowAsReplacement)
-{
+TEST(RtfReader, SurrogatesPairUpOrShowAsReplacement) {
     EXPECT_EQ(TextOf(ParseRtf("{\\rtf1 \\u-10179?\\u-8704?}")), "\xF0\x9F\x98\x80");
-    EXPECT_EQ(TextOf(ParseRtf("{\\rtf1 \\u-10179?x}")), "\uFFFDx");  // first half alone
-    EXPECT_EQ(TextOf(ParseRtf("{\\rtf1 \\u-8704?x}")), "\uFFFDx");   // second half alone
-    EXPECT_EQ(TextOf(ParseRtf("{\\rtf1 \\u-10179?}")), "\uFFFD");    // at the end
+    EXPECT_EQ(TextOf(ParseRtf("{\\rtf1 \\u-10179?x}")), "\uFFFDx"); // first half alone
+    EXPECT_EQ(TextOf(ParseRtf("{\\rtf1 \\u-8704?x}")), "\uFFFDx");  // second half alone
+    EXPECT_EQ(TextOf(ParseRtf("{\\rtf1 \\u-10179?}")), "\uFFFD");   // at the end
     EXPECT_EQ(TextOf(ParseRtf("{\\rtf1 \\u-10179?\\'82\\'a0}")), "\uFFFDあ");
 }
 
-TEST(RtfReader, RunsKeepTheFormatTheyWereWrittenWith)
-{
+TEST(RtfReader, RunsKeepTheFormatTheyWereWrittenWith) {
     const RichText text = ParseRtf("{\\rtf1{\\colortbl;\\red204\\green0\\blue68;}"
                                    "a{\\b\\fs26\\cf1 b}{\\sub c}\\cf5 d}");
     ASSERT_EQ(text.paragraphs.size(), 1u);
@@ -75,8 +69,7 @@ TEST(RtfReader, RunsKeepTheFormatTheyWereWrittenWith)
     EXPECT_FALSE(runs[3].style.colour); // an index the table does not hold
 }
 
-TEST(RtfReader, ParagraphTakesTheFormatInForceAtItsEnd)
-{
+TEST(RtfReader, ParagraphTakesTheFormatInForceAtItsEnd) {
     const RichText text = ParseRtf("{\\rtf1\\qc\\li720 one\\par\\pard\\sa150 two}");
     ASSERT_EQ(text.paragraphs.size(), 2u);
     ParagraphStyle centred;
@@ -91,15 +84,13 @@ TEST(RtfReader, ParagraphTakesTheFormatInForceAtItsEnd)
     EXPECT_FALSE(ParseRtf("{\\rtf1}").paragraphs[0].style);
 }
 
-TEST(RtfReader, NotRichTextIsOnePlainParagraphPerLine)
-{
+TEST(RtfReader, NotRichTextIsOnePlainParagraphPerLine) {
     const RichText text = ParseRtf("plain {text}\r\n\x8e\x78\x88\xb3\r\n");
     EXPECT_TRUE(text.plain);
     EXPECT_EQ(TextOf(text), "plain {text}\n支圧");
 }
 
-TEST(RtfReader, SummaryReadsWithoutStandInsOrTables)
-{
+TEST(RtfReader, SummaryReadsWithoutStandInsOrTables) {
     const std::string text = TextOf(ParseRtf(SummaryFile()));
     EXPECT_EQ(text.rfind("Korvane for Win について\n", 0), 0u) << text.substr(0, 80);
     EXPECT_EQ(text.find('?'), std::string::npos);
@@ -116,8 +107,7 @@ struct DamagedCase {
 
 class DamagedRtf : public testing::TestWithParam<DamagedCase> {};
 
-TEST_P(DamagedRtf, ReadsToTheEnd)
-{
+TEST_P(DamagedRtf, ReadsToTheEnd) {
     const std::string text = TextOf(ParseRtf(GetParam().rtf));
     EXPECT_NE(text.find(GetParam().survives), std::string::npos) << text.substr(0, 100);
     ExpectNoMoreTextThanInput(GetParam().rtf);
@@ -139,19 +129,15 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"hugeStandInCount", "{\\rtf1\\uc2147483647 \\u65 b}", ""},
         DamagedCase{"binaryLongerThanTheFile", "{\\rtf1 a\\bin2147483647 b}", "a"},
         DamagedCase{"negativeBinaryLength", "{\\rtf1 a\\bin-5 b}", "ab"},
-        DamagedCase{"overlongControlWord", "{\\rtf1 \\" + std::string(100000, 'x') + " a}",
-                    "a"},
-        DamagedCase{"overlongParameter", "{\\rtf1 \\b" + std::string(100000, '7') + " a}",
-                    "a"},
-        DamagedCase{"colourTableWithoutEnd", "{\\rtf1{\\colortbl" + std::string(100000, ';'),
-                    ""},
+        DamagedCase{"overlongControlWord", "{\\rtf1 \\" + std::string(100000, 'x') + " a}", "a"},
+        DamagedCase{"overlongParameter", "{\\rtf1 \\b" + std::string(100000, '7') + " a}", "a"},
+        DamagedCase{"colourTableWithoutEnd", "{\\rtf1{\\colortbl" + std::string(100000, ';'), ""},
         DamagedCase{"colourIndexOutOfRange", "{\\rtf1{\\cf77 a}}", "a"},
         DamagedCase{"nulBytes", std::string("{\\rtf1 a\0b}", 11), "ab"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // A file that ends early (a broken copy) shows at most the text of the whole file.
-TEST(RtfReader, EveryCutOfTheSummaryReads)
-{
+TEST(RtfReader, EveryCutOfTheSummaryReads) {
     const std::string rtf = SummaryFile();
     ASSERT_FALSE(rtf.empty());
     const std::size_t whole = CharacterCount(TextOf(ParseRtf(rtf)));
@@ -161,8 +147,7 @@ TEST(RtfReader, EveryCutOfTheSummaryReads)
 
 // Random bytes and random mixes of the format's own characters, from a fixed seed so that
 // a failure can be repeated.
-TEST(RtfReader, RandomBytesReadToTheEnd)
-{
+TEST(RtfReader, RandomBytesReadToTheEnd) {
     std::mt19937 random(20261210);
     const std::string alphabet = "{}\\'*uc0123456789-abfinpqrs ;\x82\xa0?\r\n";
     for (int round = 0; round < 3000; ++round) {

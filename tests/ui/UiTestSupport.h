@@ -2,6 +2,7 @@
 // Helpers shared by the window tests: answering message boxes and modal windows, a private
 // per-user data folder, and a main window that is ready as after start-up.
 
+#include "core/PrintSettings.h"
 #include "ui/Application.h"
 #include "ui/MessageSeam.h"
 #include "ui/U_krv.h"
@@ -76,10 +77,12 @@ private:
 };
 
 // A main window after start-up and its first filling, shown and active, with the notice
-// of a first start answered.
+// of a first start answered. The print values start as at a program start, whatever an
+// earlier test of the same program left in them.
 inline std::unique_ptr<TForm1> MakeReadyForm()
 {
     SplashMilliseconds() = 0;
+    SharedPrintSettings() = PrintSettings{};
     ModalRecorder notices;
     auto form = std::make_unique<TForm1>();
     form->InitialIdle();

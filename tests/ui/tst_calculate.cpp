@@ -87,6 +87,7 @@ void CalculateCommand::cleanup()
 {
     m_result.reset();
     m_form.reset();
+    SharedPrintSettings() = PrintSettings{}; // what a test changed must not reach the next
 }
 
 void CalculateCommand::preCheck_data()
@@ -266,7 +267,6 @@ void CalculateCommand::printWritesOnePageWithTheSheet()
     });
     m_result->N1Click();
     TForm3::SetPrinterChoice(choice);
-    SharedPrintSettings().projectTitle = "件名を入力";
 
     const QString text = PdfText(path);
     QVERIFY2(text.contains(QStringLiteral("物件名：テスト棟新築工事")), qPrintable(text));

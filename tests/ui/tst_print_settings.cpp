@@ -20,7 +20,7 @@ class PrintSettingsWindow : public QObject {
 
 private slots:
     void init();
-    void cleanup() { m_window.reset(); }
+    void cleanup();
     void createdState();
     void closing_data();
     void closing();
@@ -32,6 +32,12 @@ void PrintSettingsWindow::init()
 {
     SharedPrintSettings() = PrintSettings{};
     m_window = std::make_unique<TForm7>();
+}
+
+void PrintSettingsWindow::cleanup()
+{
+    m_window.reset();
+    SharedPrintSettings() = PrintSettings{}; // what a test changed must not reach the next
 }
 
 void PrintSettingsWindow::createdState()

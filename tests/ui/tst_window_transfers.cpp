@@ -56,6 +56,7 @@ class WindowTransfers : public QObject {
     TemporaryAppData m_appData;
 
 private slots:
+    void cleanup() { SharedPrintSettings() = PrintSettings{}; } // none left for the next
     void roundTrip_data();
     void roundTrip();
     void unknownCodesShowFirstOption_data();
