@@ -16,12 +16,20 @@ cp fuzz/seeds/datafile/*.fdt "$corpus/datafile/"
 cp assets/load_data/Summary.rtf "$corpus/rtf/"
 python3 fuzz/make_emf_seeds.py "$corpus/emf" assets/load_data/*.emf
 
-# NAME CORPUS MAX_LEN: the longest input is well above every seed.
+# NAME CORPUS MAX_LEN: the longest input is well above every seed. The whole output goes
+# to BUILD/fuzz/NAME.log; the summary is shown, and the log's end when the target fails.
 run() {
+  local log="$build/fuzz/$1.log"
   echo "== $1: ${seconds} s"
-  "$build/fuzz/$1" -max_total_time="$seconds" -max_len="$3" -timeout=10 \
-    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$crashes/$1-" \
-    "$corpus/$2" 2>&1 | grep -v '^#[0-9]' || return 1
+  if "$build/fuzz/$1" -max_total_time="$seconds" -max_len="$3" -timeout=10 \
+      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$crashes/$1-" \
+      "$corpus/$2" >"$log" 2>&1; then
+    grep -E '^(Done|stat::(number_of_executed_units|new_units_added))' "$log"
+  else
+    tail -n 60 "$log"
+    echo "$1 failed: see $log and the input saved in $crashes/" >&2
+    return 1
+  fi
 }
 status=0
 run fuzz_datafile datafile 4096 || status=1
