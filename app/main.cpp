@@ -3,6 +3,7 @@
 // opened once the main window has had its first filling.
 
 #include "ui/Application.h"
+#include "ui/GuardedRun.h"
 #include "ui/DesktopOpening.h"
 #include "ui/U_krv.h"
 #include "ui/Windows.h"

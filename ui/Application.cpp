@@ -6,8 +6,6 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <exception>
-
 namespace korvane {
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
@@ -28,23 +26,6 @@ void Application::InstallJapaneseDialogs()
         installTranslator(translator);
     else
         delete translator;
-}
-
-bool Application::notify(QObject *receiver, QEvent *event)
-{
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception &error) {
-        ShowGeneralError(QString::fromUtf8(error.what()));
-    } catch (...) {
-        ShowGeneralError(QStringLiteral("不明なエラーが発生しました。"));
-    }
-    return false;
-}
-
-void ShowGeneralError(const QString &text)
-{
-    ShowMessage(QApplication::activeWindow(), text);
 }
 
 } // namespace korvane

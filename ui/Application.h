@@ -1,7 +1,7 @@
 #pragma once
-// The application object of the desktop program. An error that escapes a window's handler
-// ends up here and is shown in a message box with its text (the general error display);
-// the program then goes on and the windows keep their state.
+// The application object of the desktop program: its name, the window fonts and the
+// platform dialogs in Japanese. Errors of the windows' handlers never reach it: each handler
+// that can fail runs in RunGuarded (ui/GuardedRun.h), which shows them.
 
 #include <QApplication>
 
@@ -11,13 +11,8 @@ class Application : public QApplication {
 public:
     Application(int &argc, char **argv);
 
-    bool notify(QObject *receiver, QEvent *event) override;
-
 private:
     void InstallJapaneseDialogs();
 };
-
-// Shows the text of an error that no handler caught.
-void ShowGeneralError(const QString &text);
 
 } // namespace korvane

@@ -16,7 +16,6 @@ namespace korvane {
 
 namespace {
 
-constexpr int kSheetPictureHeight = 670;
 constexpr int kResultWindowHeight = 760;
 
 QLineEdit *FieldNamed(TForm1 &form, const std::string &control)
@@ -66,11 +65,10 @@ void RunCalculation(TForm1 &form, TForm3 &resultWindow)
         PrepareCalculation(record, result);
         ComputeResponses(record, result);
 
-        resultWindow.SetPictureHeight(kSheetPictureHeight);
-        resultWindow.resize(resultWindow.width(), kResultWindowHeight);
+        resultWindow.SetClientHeight(kResultWindowHeight);
         resultWindow.inputData = record;
-        DrawScreenSheet(resultWindow.Picture(), resultWindow.inputData, result);
-        resultWindow.RefreshPicture();
+        resultWindow.ShowPicture(
+            RenderScreenSheet(record, result, resultWindow.devicePixelRatioF()));
         resultWindow.setWindowTitle(QStringLiteral("Korvane for Win [ 計算結果の表示 ]"));
         form.hide();
         busy.ReleaseNotice();

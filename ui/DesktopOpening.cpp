@@ -1,6 +1,6 @@
 #include "ui/DesktopOpening.h"
 
-#include "ui/Application.h"
+#include "ui/GuardedRun.h"
 #include "ui/U_krv.h"
 #include "ui/Udata_IO.h"
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QDialog;
 class QWidget;
@@ -18,8 +19,19 @@ inline constexpr const char *kAppTitle = "Korvane for Win";
 // another title is given.
 void ShowMessage(QWidget *parent, const QString &text, const QString &title = {});
 
-// Shows `dialog` modally and returns its result.
+// Shows `dialog` modally and returns its result once it is done (accepted, rejected or
+// closed); hiding it for a while does not end the wait.
 int ExecModal(QDialog &dialog);
+
+// The real modal run of ExecModal: shows the dialog and waits until it is done (accepted,
+// rejected or closed), hidden spells included. Tests answer the windows around it.
+int RunModal(QDialog &dialog);
+
+// The message box ShowMessage shows, not yet shown; and the least width of one with that
+// caption, so that the window manager's title bar shows the whole caption.
+std::unique_ptr<QDialog> NewMessageBox(QWidget *parent, const QString &text,
+                                       const QString &title);
+int MessageBoxMinimumWidth(const QString &title);
 
 using MessageHandler =
     std::function<void(QWidget *parent, const QString &text, const QString &title)>;

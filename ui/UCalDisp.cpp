@@ -3,6 +3,7 @@
 #include "core/PrintSettings.h"
 #include "core/U_calc.h"
 #include "sheet/qt/SheetOutput.h"
+#include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
 #include "ui/U_PrintData.h"
@@ -26,6 +27,8 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kClientWidth = 562;
@@ -33,9 +36,6 @@ constexpr int kClientHeight = 616;
 constexpr int kToolBarHeight = 25;
 constexpr int kButtonWidth = 95;
 constexpr int kSpacerWidth = 275;
-constexpr int kPictureWidth = 570;
-constexpr int kPictureHeight = 650;
-constexpr int kScreenMargin = 35;
 const QColor kNavy(0, 0, 128);
 
 bool ChoosePrinterWithDialog(QPrinter &printer, QWidget *parent)
@@ -68,6 +68,15 @@ QToolButton *ToolButton(QToolBar *bar, const QString &text, const QString &hint,
     button->setPalette(palette);
     bar->addWidget(button);
     return button;
+}
+
+// What the user is told when the printer could not take the page.
+QString PrintFailureText(const QPrinter &printer)
+{
+    const QString where = printer.outputFileName().isEmpty()
+                              ? QStringLiteral("プリンタ \"%1\"").arg(printer.printerName())
+                              : QStringLiteral("ファイル \"%1\"").arg(printer.outputFileName());
+    return QStringLiteral("%1 に印刷できませんでした。").arg(where);
 }
 
 } // namespace
@@ -143,53 +152,60 @@ void TForm3::connectSignals()
     connect(SpeedButton4, &QToolButton::clicked, this, &TForm3::N3Click);
 }
 
-// Fits the window on the screen and prepares the navy picture.
+// Fits the window on the screen and prepares the empty navy picture.
 void TForm3::FormCreate()
 {
     const int menuHeight = MainMenu1->sizeHint().height();
     resize(kClientWidth, kClientHeight + menuHeight);
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->geometry() : QRect(0, 0, 1280, 1024);
-    move((available.width() - width()) / 2, (available.height() - height()) / 2);
-    if (y() + height() + kScreenMargin > available.height()) {
-        resize(width(), available.height() - 5 - kScreenMargin);
-        move((available.width() - width()) / 2, 5);
-    }
-    m_picture = QImage(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
-    m_picture.fill(kNavy);
-    QPainter painter(&m_picture);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, kPictureWidth - 1, kPictureHeight - 1);
-    painter.end();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    FitOnScreen(height());
+    m_picture = korvane::NewResultPicture(devicePixelRatioF());
     RefreshPicture();
 }
 
-void TForm3::SetPictureHeight(int height)
+void TForm3::SetClientHeight(int height)
 {
-    if (height == m_picture.height())
-        return;
-    QImage taller(m_picture.width(), height, QImage::Format_RGB32);
-    taller.fill(kNavy);
-    QPainter painter(&taller);
-    painter.drawImage(0, 0, m_picture);
-    painter.end();
-    m_picture = std::move(taller);
+    FitOnScreen(height);
+}
+
+void TForm3::FitOnScreen(int clientHeight)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+    const QRect wanted(pos(), QSize(width(), clientHeight));
+    const QRect fitted = korvane::FitResultWindow(wanted, m_frame, available);
+    resize(fitted.size());
+    move(fitted.topLeft());
+}
+
+QRect korvane::FitResultWindow(const QRect &client, const QMargins &frame, const QRect &available)
+{
+    constexpr int kTopGap = 5;
+    if (available.contains(client.marginsAdded(frame)))
+        return client;
+    const int top = available.top() + kTopGap + frame.top();
+    const int height = std::min(client.height(), available.bottom() - frame.bottom() - top + 1);
+    const int left = available.left() + (available.width() - client.width()) / 2;
+    return {left, top, client.width(), height};
+}
+
+void TForm3::ShowPicture(QImage picture)
+{
+    m_picture = std::move(picture);
     RefreshPicture();
 }
 
 void TForm3::RefreshPicture()
 {
     Image1->setPixmap(QPixmap::fromImage(m_picture));
-    Image1->resize(m_picture.size());
+    Image1->resize(m_picture.deviceIndependentSize().toSize());
 }
 
-// The next calculation draws on a navy picture.
+// The next calculation starts from an empty picture, as the first one did.
 void TForm3::ClearPicture()
 {
-    QPainter painter(&m_picture);
-    painter.fillRect(QRect(QPoint(0, 0), QPoint(545, 650)), kNavy);
-    painter.end();
-    RefreshPicture();
+    ShowPicture(korvane::NewResultPicture(devicePixelRatioF()));
 }
 
 void TForm3::showEvent(QShowEvent *event)
@@ -197,6 +213,18 @@ void TForm3::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     activateWindow();
     setFocus();
+}
+
+// Notes the window manager's frame once the window is on screen, so that the next fit on
+// the screen counts the real title bar and border.
+void TForm3::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    if (isVisible() && frame != client)
+        m_frame = QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
 }
 
 // FormCloseQuery: closing by the title bar clears the picture as well.
@@ -208,12 +236,24 @@ void TForm3::closeEvent(QCloseEvent *event)
 
 void TForm3::N1Click()
 {
+    korvane::RunGuarded(this, [this] { PrintOnChosenPrinter(); });
+}
+
+// Prints the sheet on the printer the user chooses. A printer that cannot take the page is
+// shown as an error once the busy notice has gone.
+void TForm3::PrintOnChosenPrinter()
+{
     QPrinter printer(QPrinter::HighResolution);
     if (!CurrentPrinterChoice()(printer, this))
         return;
-    korvane::BusyNotice busy(this);
-    korvane::PrintSheet(printer, inputData, korvane::SharedCalcResult(),
-                        korvane::SharedPrintSettings(), korvane::TodayShortDate());
+    bool printed = false;
+    {
+        korvane::BusyNotice busy(this);
+        printed = korvane::PrintSheet(printer, inputData, korvane::SharedCalcResult(),
+                                      korvane::SharedPrintSettings(), korvane::TodayShortDate());
+    }
+    if (!printed)
+        korvane::ShowGeneralError(PrintFailureText(printer), this);
 }
 
 void TForm3::N2Click()
@@ -222,6 +262,8 @@ void TForm3::N2Click()
     reject();
 }
 
+// The result window steps aside while the print settings are open and comes back when they
+// close; its own modal run goes on meanwhile, so the main window stays hidden.
 void TForm3::N3Click()
 {
     if (!m_form7)
@@ -230,6 +272,7 @@ void TForm3::N3Click()
     hide();
     korvane::ExecModal(*m_form7);
     show();
+    activateWindow();
 }
 
 void TForm3::ScrollBox1MouseWheel(int wheelDelta)

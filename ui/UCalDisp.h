@@ -7,6 +7,8 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QMargins>
+#include <QRect>
 
 #include <functional>
 
@@ -30,11 +32,13 @@ public:
     // The design case of the sheet on the picture; the calculation run replaces it.
     korvane::CInputData inputData;
 
-    // The sheet picture (the window's Image1) and its size.
-    QImage &Picture() { return m_picture; }
-    void SetPictureHeight(int height);
-    // Shows what the picture now holds.
-    void RefreshPicture();
+    // The sheet picture (the window's Image1): an empty result picture until a calculation
+    // hands over the screen picture of its case, and again once the window closes.
+    const QImage &Picture() const { return m_picture; }
+    void ShowPicture(QImage picture);
+    // Makes the window's client area that high, or as high as the screen's available area
+    // lets the whole window be; the sheet scrolls in what is left.
+    void SetClientHeight(int height);
 
     QToolBar *ToolBar1 = nullptr;
     QToolButton *SpeedButton2 = nullptr; // "印刷"
@@ -61,6 +65,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -69,7 +74,22 @@ private:
     void connectSignals();
     void FormCreate();
     void ClearPicture();
+    void RefreshPicture();
+    void FitOnScreen(int clientHeight);
+    void PrintOnChosenPrinter();
 
     QImage m_picture;
     TForm7 *m_form7 = nullptr;
+    // The window manager's frame round the client area, once the window has been shown;
+    // before that a typical title bar and border.
+    QMargins m_frame{4, 28, 4, 4};
 };
+
+namespace korvane {
+
+// Where the result window's client area goes: as asked when the whole window, frame
+// included, lies inside the screen's available area; otherwise the window's top 5 pixels
+// below the area's top, its bottom no lower than the area's bottom, centred across.
+QRect FitResultWindow(const QRect &client, const QMargins &frame, const QRect &available);
+
+} // namespace korvane

@@ -5,6 +5,7 @@
 #include "core/U_calc.h"
 #include "ui/Controls.h"
 #include "ui/EmfPicture.h"
+#include "ui/GuardedRun.h"
 #include "ui/HintBar.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
@@ -540,7 +541,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::InitialIdle()
 {
     m_idlePending = false;
-    ShowInputData(*this, DefaultDesignCase());
+    RunGuarded(this, [this] { ShowInputData(*this, DefaultDesignCase()); });
 }
 
 void TForm1::BitBtn2Click()

@@ -2,7 +2,7 @@
 
 #include "ui/U_krv.h"
 
-#include "ui/Application.h"
+#include "ui/GuardedRun.h"
 
 #include <QPushButton>
 
@@ -41,7 +41,7 @@ void TForm1::BitBtn5Click()
 void TForm1::BitBtn6Click()
 {
     if (m_summary)
-        m_summary->ShowSummary();
+        RunGuarded(this, [this] { m_summary->ShowSummary(); });
 }
 
 void TForm1::ShowHelpPage(int page)
@@ -56,9 +56,5 @@ void TForm1::ShowHelpPage(int page)
     }
     // A picture that cannot be loaded is reported, but the handler that asked for the page
     // goes on: a case being shown must not stop halfway because of a help picture.
-    try {
-        m_help->ShowHelpPage(page, family);
-    } catch (const std::exception &error) {
-        ShowGeneralError(QString::fromUtf8(error.what()));
-    }
+    RunGuarded(this, [&] { m_help->ShowHelpPage(page, family); });
 }

@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "ui/DataFolder.h"
 #include "ui/EmfPicture.h"
+#include "ui/GuardedRun.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -94,12 +95,13 @@ QString PicturePath(const HelpPage &page)
     return DataFolder() + QString::fromUtf8(page.file);
 }
 
-// Raises an error where every handler's error goes: from the event loop to the general
-// error display, so that the window that met it goes on.
+// Shows the error with the general error display once the event loop runs again, so that
+// the window that met it (perhaps still being made) goes on first.
 void ReportFromEventLoop(QObject *context, const std::string &text)
 {
     QMetaObject::invokeMethod(
-        context, [text] { throw korvane::FileError(text); }, Qt::QueuedConnection);
+        context, [text] { korvane::ShowGeneralError(QString::fromStdString(text)); },
+        Qt::QueuedConnection);
 }
 
 } // namespace

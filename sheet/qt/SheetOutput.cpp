@@ -23,12 +23,15 @@ int A4WidthAt(int dpi) {
 
 } // namespace
 
-QImage NewResultPicture() {
-    QImage picture(kResultPictureWidth, kResultPictureHeight, QImage::Format_RGB32);
+QImage NewResultPicture(qreal devicePixelRatio) {
+    const QSize pixels =
+        (QSizeF(kResultPictureWidth, kResultPictureHeight) * devicePixelRatio).toSize();
+    QImage picture(pixels, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(devicePixelRatio);
     picture.fill(kNavy);
     QPainter painter(&picture);
     painter.setPen(Qt::black);
-    painter.drawRect(0, 0, picture.width() - 1, picture.height() - 1);
+    painter.drawRect(0, 0, kResultPictureWidth - 1, kResultPictureBorderHeight - 1);
     return picture;
 }
 
@@ -38,8 +41,9 @@ void DrawScreenSheet(QImage &picture, const CInputData &record, const CCalcResul
     DrawSheet(record, result, PrintSettings{}, canvas, {});
 }
 
-QImage RenderScreenSheet(const CInputData &record, const CCalcResult &result) {
-    QImage picture = NewResultPicture();
+QImage RenderScreenSheet(const CInputData &record, const CCalcResult &result,
+                         qreal devicePixelRatio) {
+    QImage picture = NewResultPicture(devicePixelRatio);
     DrawScreenSheet(picture, record, result);
     return picture;
 }
@@ -48,12 +52,15 @@ bool WriteScreenSheetPng(const QString &path, const CInputData &record, const CC
     return RenderScreenSheet(record, result).save(path, "PNG");
 }
 
-void PrintSheet(QPrinter &printer, const CInputData &record, const CCalcResult &result,
+bool PrintSheet(QPrinter &printer, const CInputData &record, const CCalcResult &result,
                 const PrintSettings &print, const std::string &dateText) {
     const int dpi = printer.logicalDpiY();
     QtCanvas canvas(printer, dpi, printer.width(), dpi);
-    const DrawTargetScope scope(kTargetPrinter);
-    DrawSheet(record, result, print, canvas, dateText);
+    {
+        const DrawTargetScope scope(kTargetPrinter);
+        DrawSheet(record, result, print, canvas, dateText);
+    }
+    return !canvas.PaintingFailed() && printer.printerState() != QPrinter::Error;
 }
 
 bool WriteSheetPdf(const QString &path, const CInputData &record, const CCalcResult &result,
@@ -66,13 +73,7 @@ bool WriteSheetPdf(const QString &path, const CInputData &record, const CCalcRes
     printer.setFullPage(true);
     printer.setCreator(QStringLiteral("korvane"));
     printer.setDocName(QStringLiteral("フラットデッキ構造計算"));
-    const int dpi = printer.logicalDpiY();
-    QtCanvas canvas(printer, dpi, printer.width(), dpi);
-    {
-        const DrawTargetScope scope(kTargetPrinter);
-        DrawSheet(record, result, print, canvas, dateText);
-    }
-    return !canvas.PaintingFailed();
+    return PrintSheet(printer, record, result, print, dateText);
 }
 
 std::string SheetDrawLog(const CInputData &record, const CCalcResult &result,

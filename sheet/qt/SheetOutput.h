@@ -18,20 +18,30 @@ namespace korvane {
 
 inline constexpr int kResultPictureWidth = 570;
 inline constexpr int kResultPictureHeight = 670;
+// Height of the picture when the result window is made and draws its thin border round it;
+// the calculation then lengthens the picture to kResultPictureHeight with navy rows.
+inline constexpr int kResultPictureBorderHeight = 650;
 inline constexpr int kPdfResolution = 600;
 
-// An empty result picture: a navy field with a thin border.
-QImage NewResultPicture();
+// An empty result picture: a navy field of kResultPictureWidth × kResultPictureHeight with
+// the thin black border of the window's first picture (bottom line at row 649). With a
+// device pixel ratio above 1 it has that many pixels per unit and the same layout.
+QImage NewResultPicture(qreal devicePixelRatio = 1.0);
 
 // Draws the screen sheet over what the picture holds.
 void DrawScreenSheet(QImage &picture, const CInputData &record, const CCalcResult &result);
 
-// A new result picture with the screen sheet on it; PNG file of it (false if not written).
-QImage RenderScreenSheet(const CInputData &record, const CCalcResult &result);
+// The screen picture of a calculated case: the sheet drawn on a new empty result picture.
+// The result window shows exactly this picture and korvane-calc --png writes it, so the two
+// agree pixel for pixel (at a device pixel ratio of 1).
+QImage RenderScreenSheet(const CInputData &record, const CCalcResult &result,
+                         qreal devicePixelRatio = 1.0);
+// The screen picture as a PNG file (false if not written).
 bool WriteScreenSheetPng(const QString &path, const CInputData &record, const CCalcResult &result);
 
-// Prints the sheet as one page on a printer chosen by the caller.
-void PrintSheet(QPrinter &printer, const CInputData &record, const CCalcResult &result,
+// Prints the sheet as one page on a printer chosen by the caller. False when the printer
+// could not begin or finish the page (a printer or file that cannot be opened).
+bool PrintSheet(QPrinter &printer, const CInputData &record, const CCalcResult &result,
                 const PrintSettings &print, const std::string &dateText);
 
 // Writes the printed sheet as a one-page A4 PDF at 600 dpi with searchable text. False when

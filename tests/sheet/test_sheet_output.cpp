@@ -85,9 +85,15 @@ TEST_F(SheetOutput, ScreenPictureIsTheResultPictureWithTheSheetOnIt) {
         }
     EXPECT_GT(cyan, 200);
     EXPECT_GT(white, 3000);
-    // Nothing is drawn below the verdict box.
+    // Nothing is drawn below the verdict box; the picture's thin black border is the one the
+    // result window draws on its first, 650 rows high picture, and 20 navy rows follow it.
     for (int x = 1; x < sheet.width() - 1; x += 3)
         EXPECT_EQ(sheet.pixel(x, 650), qRgb(0, 0, 128));
+    for (int x : {0, 300, 569}) {
+        EXPECT_EQ(sheet.pixel(x, 0), qRgb(0, 0, 0));
+        EXPECT_EQ(sheet.pixel(x, 649), qRgb(0, 0, 0));
+        EXPECT_EQ(sheet.pixel(x, 669), qRgb(0, 0, 128));
+    }
 
     const std::string png = Path("sheet.png");
     ASSERT_TRUE(WriteScreenSheetPng(QString::fromStdString(png), m_record, Calculate(m_record)));

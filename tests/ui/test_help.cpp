@@ -5,6 +5,7 @@
 #include "core/Errors.h"
 #include "ui/DataFolder.h"
 #include "ui/EmfPicture.h"
+#include "ui/MessageSeam.h"
 #include "ui/U_summary.h"
 #include "ui/Uhelp.h"
 
@@ -25,26 +26,20 @@ namespace {
 
 const QColor kBackground(240, 242, 242);
 
-// The program's general error display: errors that escape a handler run from the event
-// loop end here. The test keeps their texts instead of showing them.
-class RecordingApplication : public QApplication {
+// Keeps the texts the general error display shows instead of showing them.
+class ErrorRecorder {
 public:
-    using QApplication::QApplication;
-
-    bool notify(QObject *receiver, QEvent *event) override
+    ErrorRecorder()
     {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const std::exception &error) {
-            errors << QString::fromUtf8(error.what());
-            return true;
-        }
+        m_previous = korvane::SetMessageHandler(
+            [this](QWidget *, const QString &text, const QString &) { errors << text; });
     }
-
+    ~ErrorRecorder() { korvane::SetMessageHandler(m_previous); }
     QStringList errors;
-};
 
-RecordingApplication *App() { return static_cast<RecordingApplication *>(qApp); }
+private:
+    korvane::MessageHandler m_previous;
+};
 
 // Moves a file of the data folder aside, or replaces its content, for one test; the file
 // comes back when the guard ends.
@@ -398,7 +393,7 @@ void TestHelpWindow::damagedPictureIsRefused()
 void TestHelpWindow::missingFirstPictureLeavesTheWindowBlank()
 {
     FileGuard missing("KR_tag0.emf");
-    App()->errors.clear();
+    ErrorRecorder shown;
     TForm4 help; // must not throw: the start-up goes on
     QVERIFY(help.FirstPictureError().contains("KR_tag0.emf"));
     QCOMPARE(help.windowTitle(), QStringLiteral("選択項目のHELP表示"));
@@ -407,8 +402,8 @@ void TestHelpWindow::missingFirstPictureLeavesTheWindowBlank()
     QCOMPARE(help.Picture(), BlankPicture());
 
     // The error reaches the general error display once the event loop runs.
-    QTRY_COMPARE(App()->errors.size(), 1);
-    QCOMPARE(App()->errors.first(), help.FirstPictureError());
+    QTRY_COMPARE(shown.errors.size(), 1);
+    QCOMPARE(shown.errors.first(), help.FirstPictureError());
 }
 
 void TestHelpWindow::pictureIsReadAgainForEachPage()
@@ -480,7 +475,7 @@ void TestHelpWindow::missingSummaryIsNotShown()
 
 int main(int argc, char **argv)
 {
-    RecordingApplication app(argc, argv);
+    QApplication app(argc, argv);
     TestHelpWindow test;
     return QTest::qExec(&test, argc, argv);
 }

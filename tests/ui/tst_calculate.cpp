@@ -10,6 +10,7 @@
 #include "ui/CalculationRun.h"
 #include "ui/UCalDisp.h"
 #include "ui/U_PrintData.h"
+#include "sheet/qt/SheetOutput.h"
 
 #include <QLineEdit>
 #include <QPrinter>
@@ -19,6 +20,10 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
 
 using namespace korvane;
 using namespace korvane::testing;
@@ -43,6 +48,13 @@ int DrawnPixels(const QImage &picture)
             if (picture.pixelColor(x, y) != QColor(0, 0, 128))
                 ++drawn;
     return drawn;
+}
+
+bool BusyNoticeLeft()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(),
+                       [](const QWidget *window) { return window->inherits("TForm5"); });
 }
 
 QString PdfText(const QString &path)
@@ -70,10 +82,18 @@ private slots:
     void threeDigitWorkLoadIsAConversionError();
     void runShowsTheSheetInPlaceOfTheMainWindow();
     void closingClearsThePictureAndKeepsTheInputs();
+    void pictureIsWhatKorvaneCalcDrawsOnEveryRun();
+    void pictureAtScreenDensityTwo();
+    void printSettingsKeepTheResultWindowModal();
+    void conversionErrorOfTheButtonIsShownAndTheWindowWorks();
     void wheelScrollsByItsDelta();
+    void windowFitsOnTheScreen_data();
+    void windowFitsOnTheScreen();
     void printSettingsTakeThePageTextOfTheWindow();
     void printCancelledPrintsNothing();
     void printWritesOnePageWithTheSheet();
+    void printThatFailsIsShownAndTheWindowWorks();
+    void messageBoxShowsItsWholeCaption();
 };
 
 void CalculateCommand::init()
@@ -201,13 +221,131 @@ void CalculateCommand::closingClearsThePictureAndKeepsTheInputs()
     RunCalculation(*m_form, *m_result);
     SetModalHandler(previous);
     QCOMPARE(m_form->Edit1->text(), QStringLiteral("3000"));
-    const QImage cleared = m_result->Picture().copy(0, 0, 545, 650);
-    QCOMPARE(DrawnPixels(cleared), 0);
+    QCOMPARE(m_result->Picture(), NewResultPicture());
+}
+
+// The window shows, on the first run and on every later one, the very picture that
+// korvane-calc --png writes for the same case: one border, its bottom line at row 649.
+void CalculateCommand::pictureIsWhatKorvaneCalcDrawsOnEveryRun()
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("sheet.png"));
+    QProcess calc;
+    calc.start(QStringLiteral(KORVANE_CALC), {QStringLiteral("--png"), png});
+    QVERIFY(calc.waitForFinished(60000));
+    QCOMPARE(calc.exitCode(), 0);
+    const QImage written = QImage(png).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(written.size(), QSize(570, 670));
+    QCOMPARE(written.pixelColor(300, 649), QColor(Qt::black));
+    QCOMPARE(written.pixelColor(300, 669), QColor(0, 0, 128));
+
+    QList<QImage> shown;
+    const auto previous = SetModalHandler([&](QDialog &dialog) {
+        shown << m_result->Picture().convertToFormat(QImage::Format_RGB32);
+        if (shown.size() == 2)
+            dialog.close(); // the title bar's close box
+        else
+            m_result->N2Click(); // "閉じる"
+        return int(QDialog::Rejected);
+    });
+    for (int run = 0; run < 3; ++run)
+        RunCalculation(*m_form, *m_result);
+    SetModalHandler(previous);
+    QCOMPARE(shown.size(), 3);
+    for (const QImage &picture : shown)
+        QCOMPARE(picture, written);
+}
+
+// On a screen of twice the pixel density the sheet is drawn with twice the pixels, in the
+// same places: the header frame's top line runs where it does on a plain screen.
+void CalculateCommand::pictureAtScreenDensityTwo()
+{
+    const CInputData record;
+    const QImage sharp = RenderScreenSheet(record, Calculate(record), 2.0);
+    QCOMPARE(sharp.size(), QSize(1140, 1340));
+    QCOMPARE(sharp.devicePixelRatio(), 2.0);
+    QCOMPARE(sharp.deviceIndependentSize(), QSizeF(570, 670));
+    const QImage plain = RenderScreenSheet(record, Calculate(record));
+    for (int x : {40, 200, 500}) {
+        QCOMPARE(plain.pixelColor(x, 10), QColor(Qt::white));
+        QCOMPARE(sharp.pixelColor(2 * x, 20), QColor(Qt::white));
+    }
+    QCOMPARE(sharp.pixelColor(600, 2 * 649), QColor(Qt::black));
+    QCOMPARE(sharp.pixelColor(600, 2 * 669), QColor(0, 0, 128));
+}
+
+// The print settings, opened from the result window's tool bar and from its menu, leave
+// the result window's modal run going: after 設定 or キャンセル the result window is back,
+// the main window still hidden, and the calculate command ends only when the result window
+// closes. The real modal runs are used for both windows.
+void CalculateCommand::printSettingsKeepTheResultWindowModal()
+{
+    struct Route {
+        QString settingsFrom;
+        bool cancel;
+    };
+    for (const Route &route : {Route{QStringLiteral("tool bar"), false},
+                               Route{QStringLiteral("menu"), true}}) {
+        QStringList seen;
+        const auto previous = SetModalHandler([&](QDialog &dialog) {
+            if (auto *settings = qobject_cast<TForm7 *>(&dialog)) {
+                seen << QStringLiteral("settings");
+                QTimer::singleShot(0, settings, [settings, &route] {
+                    (route.cancel ? settings->BitBtn1 : settings->BitBtn2)->click();
+                });
+                return RunModal(dialog);
+            }
+            QTimer::singleShot(0, m_result.get(), [&] {
+                if (route.settingsFrom == QLatin1String("menu"))
+                    m_result->N3->trigger();
+                else
+                    m_result->SpeedButton4->click();
+                // Back in the result window's event loop, as the user is.
+                QTimer::singleShot(0, m_result.get(), [&] {
+                    seen << (m_result->isVisible() ? "result shown" : "result hidden");
+                    seen << (m_form->isVisible() ? "main shown" : "main hidden");
+                    seen << (QApplication::activeModalWidget() == m_result.get() ? "modal"
+                                                                                 : "not modal");
+                    m_result->SpeedButton3->click(); // "閉じる"
+                });
+            });
+            return RunModal(dialog);
+        });
+        RunCalculation(*m_form, *m_result);
+        SetModalHandler(previous);
+        QCOMPARE(seen, (QStringList{"settings", "result shown", "main hidden", "modal"}));
+        QVERIFY(m_form->isVisible());
+        QVERIFY(!m_result->isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(m_form->focusWidget(), m_form->BitBtn1);
+    }
+}
+
+// "計　算" with one to three digits in the work-load field: the conversion error is shown,
+// nothing is calculated, and the next press with a proper entry calculates.
+void CalculateCommand::conversionErrorOfTheButtonIsShownAndTheWindowWorks()
+{
+    m_form->SetResultWindow(m_result.get());
+    m_form->RadioButton8->click();
+    Type(m_form->MaskEdit1, QStringLiteral("98"));
+    MessageRecorder messages;
+    ModalRecorder modals(true);
+    m_form->BitBtn1->click();
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY2(messages.texts.first().contains(QStringLiteral("有効な整数値ではありません")),
+             qPrintable(messages.texts.first()));
+    QVERIFY(modals.shown.isEmpty());
+    QVERIFY(m_form->isVisible());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+
+    Type(m_form->MaskEdit1, QStringLiteral("1000"));
+    m_form->BitBtn1->click();
+    QCOMPARE(modals.shown, QStringList{QStringLiteral("TForm3")});
+    QCOMPARE(messages.texts.size(), 1);
 }
 
 void CalculateCommand::wheelScrollsByItsDelta()
 {
-    m_result->SetPictureHeight(670);
     m_result->resize(562, 300);
     m_result->show();
     QScrollBar *bar = m_result->ScrollBox1->verticalScrollBar();
@@ -217,6 +355,33 @@ void CalculateCommand::wheelScrollsByItsDelta()
     m_result->ScrollBox1MouseWheel(120);
     m_result->ScrollBox1MouseWheel(120);
     QCOMPARE(bar->value(), 0);
+}
+
+void CalculateCommand::windowFitsOnTheScreen_data()
+{
+    QTest::addColumn<QRect>("client");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("expected");
+    const QMargins frame(4, 28, 4, 4);
+    QTest::newRow("fits as it stands")
+        << QRect(359, 195, 562, 760) << QRect(0, 0, 1280, 1024) << QRect(359, 195, 562, 760);
+    QTest::newRow("1024 x 768: shortened and moved to the top")
+        << QRect(231, 64, 562, 760) << QRect(0, 0, 1024, 768) << QRect(231, 33, 562, 731);
+    QTest::newRow("1024 x 768 with a panel of 30 at the bottom")
+        << QRect(231, 64, 562, 760) << QRect(0, 0, 1024, 738) << QRect(231, 33, 562, 701);
+    QTest::newRow("runs off the bottom of a tall screen: moved up, not shortened")
+        << QRect(100, 500, 562, 760) << QRect(0, 0, 1280, 1024) << QRect(359, 33, 562, 760);
+}
+
+void CalculateCommand::windowFitsOnTheScreen()
+{
+    QFETCH(QRect, client);
+    QFETCH(QRect, available);
+    QFETCH(QRect, expected);
+    const QMargins frame(4, 28, 4, 4);
+    const QRect fitted = FitResultWindow(client, frame, available);
+    QCOMPARE(fitted, expected);
+    QVERIFY(available.contains(fitted.marginsAdded(frame)));
 }
 
 void CalculateCommand::printSettingsTakeThePageTextOfTheWindow()
@@ -273,6 +438,45 @@ void CalculateCommand::printWritesOnePageWithTheSheet()
     QVERIFY2(text.contains(QStringLiteral("PX75LA-07")), qPrintable(text));
     QVERIFY(!text.contains(QLatin1Char('\f') + QStringLiteral("フラットデッキ")));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// A print whose printer cannot take the page (here a PDF file in a missing folder) is
+// shown as an error; no notice or hourglass stays behind and the window prints afterwards.
+void CalculateCommand::printThatFailsIsShownAndTheWindowWorks()
+{
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("missing/sheet.pdf"));
+    const auto choice = TForm3::SetPrinterChoice([&](QPrinter &printer, QWidget *) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    });
+    MessageRecorder messages;
+    m_result->N1Click();
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY2(messages.texts.first().contains(path), qPrintable(messages.texts.first()));
+    QCOMPARE(messages.titles.first(), QStringLiteral("Korvane for Win"));
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QTRY_VERIFY(!BusyNoticeLeft());
+
+    path = dir.filePath(QStringLiteral("sheet.pdf"));
+    m_result->N1Click();
+    TForm3::SetPrinterChoice(choice);
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY(QFile::exists(path));
+}
+
+// A message box of a short text is wide enough for its whole caption in the title bar.
+void CalculateCommand::messageBoxShowsItsWholeCaption()
+{
+    const auto box = NewMessageBox(nullptr, QStringLiteral("施工荷重を入力して下さい。"),
+                                   QStringLiteral("Korvane for Win"));
+    box->show();
+    QFont bold;
+    bold.setBold(true);
+    const int caption = QFontMetrics(bold).horizontalAdvance(QStringLiteral("Korvane for Win"));
+    QVERIFY2(box->width() >= caption + 100, qPrintable(QString::number(box->width())));
+    box->close();
 }
 
 KORVANE_UI_TEST_MAIN(CalculateCommand)

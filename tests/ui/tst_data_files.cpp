@@ -132,6 +132,7 @@ private slots:
     void failedSaveLeavesTheOldFile();
     void extensionIsReplaced_data();
     void extensionIsReplaced();
+    void unreadableFileByTheButtonIsShownAndTheWindowWorks();
     void dialogsAreBuiltOnFirstUseOverTheirOwner();
     void fileListSpeaksJapaneseInWholeColumns();
 };
@@ -520,6 +521,26 @@ void DataFiles::extensionIsReplaced()
     QFETCH(QString, name);
     QFETCH(QString, proposed);
     QCOMPARE(WithFdtExtension(name), proposed);
+}
+
+// "データ読込" on a file whose unit-weight line does not read: the error is shown with the
+// program's title, the inputs stay, and the next open through the button works.
+void DataFiles::unreadableFileByTheButtonIsShownAndTheWindowWorks()
+{
+    m_form->SetDataFileWindow(m_files.get());
+    auto lines = kFormat30Case;
+    lines[4] = "重い";
+    WriteLines(Path("bad.fdt"), lines);
+    WriteLines(Path("good.fdt"), kFormat30Case);
+    m_form->Edit1->setText(QStringLiteral("3100"));
+    MessageRecorder messages;
+    FileDialogAnswers answers({Path("bad.fdt"), Path("good.fdt")});
+    m_form->BitBtn3->click();
+    QCOMPARE(messages.texts.size(), 1);
+    QCOMPARE(messages.titles.first(), QStringLiteral("Korvane for Win"));
+    QCOMPARE(m_form->Edit1->text(), QStringLiteral("3100"));
+    m_form->BitBtn3->click();
+    QCOMPARE(m_form->Edit1->text(), QStringLiteral("3000"));
 }
 
 KORVANE_UI_TEST_MAIN(DataFiles)

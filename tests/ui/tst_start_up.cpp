@@ -4,6 +4,8 @@
 #include "UiTestSupport.h"
 
 #include "core/Errors.h"
+#include "ui/GuardedRun.h"
+#include "ui/UCalDisp.h"
 #include "ui/U_notice.h"
 #include "ui/UserFolder.h"
 #include "ui/VersionTexts.h"
@@ -16,6 +18,11 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
+
+#include <functional>
+#include <new>
+
+Q_DECLARE_METATYPE(std::function<void()>)
 
 using namespace korvane;
 using namespace korvane::testing;
@@ -37,17 +44,6 @@ void Write(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-// An object whose event handler fails, as a window handler can.
-class FailingHandler : public QObject {
-public:
-    bool event(QEvent *event) override
-    {
-        if (event->type() == QEvent::User)
-            throw FileError("ファイル「x.fdt」を読み込めません。");
-        return QObject::event(event);
-    }
-};
-
 } // namespace
 
 class StartUp : public QObject {
@@ -61,7 +57,9 @@ private slots:
     void linkOpensAFreshNotice();
     void noticeClosesAndFreesItself();
     void appDataFallsBackToXdgDataHome();
-    void errorEscapingAHandlerIsShown();
+    void captionButtonsAskedOfTheWindowManager();
+    void handlerErrorIsShownAndTheProgramGoesOn_data();
+    void handlerErrorIsShownAndTheProgramGoesOn();
     void placement_data();
     void placement();
     void versionTextsShowTheBuildsRelease();
@@ -161,14 +159,53 @@ void StartUp::appDataFallsBackToXdgDataHome()
         qunsetenv("XDG_DATA_HOME");
 }
 
-void StartUp::errorEscapingAHandlerIsShown()
+// What the windows ask of the window manager: the usage notice a caption without any
+// button, the result window a caption with the window menu and the close box only.
+void StartUp::captionButtonsAskedOfTheWindowManager()
 {
+    const Qt::WindowFlags buttons = Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint |
+                                    Qt::WindowContextHelpButtonHint;
+    TForm8 notice;
+    QVERIFY(notice.windowFlags() & Qt::CustomizeWindowHint);
+    QVERIFY(notice.windowFlags() & Qt::WindowTitleHint);
+    QCOMPARE(notice.windowFlags() & buttons, Qt::WindowFlags());
+    TForm3 result;
+    QVERIFY(result.windowFlags() & Qt::CustomizeWindowHint);
+    QCOMPARE(result.windowFlags() & buttons,
+             Qt::WindowFlags(Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint));
+}
+
+void StartUp::handlerErrorIsShownAndTheProgramGoesOn_data()
+{
+    QTest::addColumn<std::function<void()>>("failure");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("file error") << std::function<void()>([] {
+        throw FileError("ファイル「x.fdt」を読み込めません。");
+    }) << QStringLiteral("ファイル「x.fdt」を読み込めません。");
+    QTest::newRow("conversion error") << std::function<void()>([] {
+        throw ConversionError("'98 ' は有効な整数値ではありません。");
+    }) << QStringLiteral("'98 ' は有効な整数値ではありません。");
+    QTest::newRow("out of memory")
+        << std::function<void()>([] { throw std::bad_alloc(); }) << OutOfMemoryText();
+    QTest::newRow("anything else")
+        << std::function<void()>([] { throw 42; }) << QStringLiteral("不明なエラーが発生しました。");
+}
+
+// A failing handler's error is shown in a box with the program's title; the guard returns
+// and the next handler runs as usual.
+void StartUp::handlerErrorIsShownAndTheProgramGoesOn()
+{
+    QFETCH(std::function<void()>, failure);
+    QFETCH(QString, shown);
     MessageRecorder messages;
-    FailingHandler failing;
-    QEvent event(QEvent::User);
-    QCoreApplication::sendEvent(&failing, &event);
-    QCOMPARE(messages.texts, QStringList{QStringLiteral("ファイル「x.fdt」を読み込めません。")});
+    QVERIFY(!RunGuarded(nullptr, failure));
+    QCOMPARE(messages.texts, QStringList{shown});
     QCOMPARE(messages.titles, QStringList{QStringLiteral("Korvane for Win")});
+    bool ran = false;
+    QVERIFY(RunGuarded(nullptr, [&] { ran = true; }));
+    QVERIFY(ran);
+    QCOMPARE(messages.texts.size(), 1);
 }
 
 void StartUp::placement_data()
