@@ -67,11 +67,18 @@ std::size_t Utf8SequenceLength(std::string_view rest)
     return std::min(n, rest.size());
 }
 
+// Bytes to pass over at an undecodable sequence. A lead byte takes the next byte with it
+// only when that byte can be a second byte: a line break after a cut character stays a
+// line break, so the lines after it keep their places.
 std::size_t Cp932SequenceLength(std::string_view rest)
 {
     const auto lead = static_cast<unsigned char>(rest[0]);
     const bool doubleByte = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
-    return doubleByte && rest.size() >= 2 ? 2 : 1;
+    if (!doubleByte || rest.size() < 2)
+        return 1;
+    const auto trail = static_cast<unsigned char>(rest[1]);
+    const bool trailByte = (trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC);
+    return trailByte ? 2 : 1;
 }
 
 std::size_t Utf16SequenceLength(std::string_view rest) { return std::min<std::size_t>(2, rest.size()); }

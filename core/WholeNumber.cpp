@@ -9,7 +9,9 @@ namespace korvane {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// Only the space character counts as a blank before the digits: a tab makes the text
+// unreadable, so that a line holding one takes the reading default (and its warning).
+bool IsBlank(char c) { return c == ' '; }
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
-// Reading a text as a whole number: an optional sign and decimal digits, with blanks
-// allowed in front only. Anything else, or a value outside signed 32 bits, does not read.
+// Reading a text as a whole number: an optional sign and decimal digits, with spaces
+// allowed in front only (a tab is not one). Anything else, or a value outside signed
+// 32 bits, does not read.
 
 #include <cstdint>
 #include <optional>

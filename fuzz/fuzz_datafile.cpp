@@ -12,8 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     using namespace korvane;
     const auto lines =
         DataFileLinesFromBytes(std::string_view(reinterpret_cast<const char *>(data), size));

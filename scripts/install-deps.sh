@@ -10,7 +10,7 @@ packages=(
   fonts-ipafont-gothic
   rapidjson-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang
+  clang clang-format
   xvfb xauth x11-utils imagemagick openbox xdotool
   python3 libx11-6
   poppler-utils

@@ -1,6 +1,6 @@
 #pragma once
-// Enhanced metafile pictures (the help pictures). The metafile is turned into SVG by
-// libemf2svg and drawn by QSvgRenderer, scaled to the size asked for and transparent:
+// Enhanced metafile pictures (the help pictures). The metafile is checked and turned into
+// SVG by the converter of formats/ and drawn by QSvgRenderer, scaled to the size asked for and transparent:
 // only what the picture draws covers the target.
 
 #include <QByteArray>
@@ -13,10 +13,6 @@ class QPainter;
 class QSvgRenderer;
 
 namespace korvane {
-
-// SVG text of an enhanced metafile, or an empty array when the bytes are not a metafile
-// that libemf2svg can convert.
-QByteArray EmfToSvg(const QByteArray &emf);
 
 class EmfPicture {
 public:

@@ -2,7 +2,7 @@
 
 #include "core/Errors.h"
 #include "ui/DataFolder.h"
-#include "ui/RtfReader.h"
+#include "ui/RichTextDocument.h"
 
 #include <QFile>
 #include <QFileInfo>

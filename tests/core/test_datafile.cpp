@@ -236,6 +236,18 @@ TEST(ReadingWarnings, NameLineFieldAndDefault)
                                        "物件名 空欄、ページ番号の位置 無し、ページ番号 空欄。"});
 }
 
+// A tab is not a blank: a number after one does not read, the default stands in and says so.
+TEST(ReadingWarnings, TabBeforeTheDigitsTakesTheDefault)
+{
+    Lines lines = kSavedDefaultCase;
+    lines[6] = "\t3000";
+    EXPECT_EQ(Read(lines).spanLength, 2500);
+    const auto warnings = Warnings(lines);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].rfind("7 行目 (スパン) の「?3000」は整数として読めません。", 0), 0u)
+        << warnings[0];
+}
+
 TEST(ReadingWarnings, EmptyFileAndGarbageAreNotTakenSilently)
 {
     const auto empty = Warnings({});
@@ -295,7 +307,8 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, WholeNumber,
     ::testing::Values(WholeNumberCase{"plain", "2500", 2500},
                       WholeNumberCase{"leadingBlanks", "   12", 12},
-                      WholeNumberCase{"leadingTab", "\t3", 3},
+                      WholeNumberCase{"leadingTab", "\t3", std::nullopt},
+                      WholeNumberCase{"spaceThenTab", " \t3", std::nullopt},
                       WholeNumberCase{"plusSign", "+5", 5}, WholeNumberCase{"minus", "-7", -7},
                       WholeNumberCase{"leadingZeros", "0000", 0},
                       WholeNumberCase{"trailingBlank", "12 ", std::nullopt},
@@ -395,18 +408,25 @@ TEST(DataFileBytes, TitleOutsideCodePage932BecomesQuestionMark)
               "橋梁?工事");
 }
 
-TEST(DataFileBytes, GarbageDecodesWithoutFailing)
+// Bytes that are no text still decode to lines of characters that code page 932 can hold,
+// split only at line breaks; what cannot be decoded becomes "?".
+TEST(DataFileBytes, GarbageDecodesToCodePage932Lines)
 {
+    EXPECT_EQ(DataFileLinesFromBytes("\x81"), Lines{"?"});          // lead byte cut off
+    EXPECT_EQ(DataFileLinesFromBytes("\xFF\xFE\x41"), Lines{"?"}); // half a UTF-16 unit
+    // A character cut before a line break does not take the break with it.
+    EXPECT_EQ(DataFileLinesFromBytes("1\r\x81\n\xA0"), (Lines{"1", "?", "?"}));
+    EXPECT_EQ(DataFileLinesFromBytes("\x82\r\n2\r\n"), (Lines{"?", "2"}));
+
     std::string garbage;
     for (int i = 0; i < 4096; ++i)
         garbage += static_cast<char>((i * 7919 + 13) & 0xFF);
-    for (const std::string &bytes : {garbage, std::string("\xFF\xFE\x41"), std::string("\x81")}) {
-        const Lines lines = DataFileLinesFromBytes(bytes);
-        CInputData record;
-        try {
-            record.ReadLines(lines);
-        } catch (const ConversionError &) {
-        }
+    const Lines lines = DataFileLinesFromBytes(garbage);
+    EXPECT_EQ(lines.size(), SplitLines(garbage).size());
+    for (const std::string &line : lines) {
+        EXPECT_TRUE(IsValidUtf8(line));
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
+        EXPECT_EQ(Cp932ToUtf8(Utf8ToCp932(line)), line);
     }
 }
 

@@ -2,6 +2,7 @@
 // Helpers shared by the window tests: answering message boxes and modal windows, a private
 // per-user data folder, and a main window that is ready as after start-up.
 
+#include "core/PrintSettings.h"
 #include "ui/Application.h"
 #include "ui/MessageSeam.h"
 #include "ui/U_krv.h"
@@ -76,7 +77,8 @@ private:
 };
 
 // A main window after start-up and its first filling, shown and active, with the notice
-// of a first start answered.
+// of a first start answered. The print values live in the new window's print settings, so
+// nothing an earlier test changed reaches it.
 inline std::unique_ptr<TForm1> MakeReadyForm()
 {
     SplashMilliseconds() = 0;

@@ -1,11 +1,10 @@
-// The rich-text reader of the summary window: the summary text supplied with the program,
-// the parts of the format the reader understands, and damaged input, which must be read
-// to its end without a crash or a hang.
+// The summary window's rich text as a text document: the summary text supplied with the
+// program, and the parts of the format the reader understands, as the window shows them.
+// Damaged input is read in tests/formats, without a window.
 
-#include "ui/RtfReader.h"
+#include "ui/RichTextDocument.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -51,10 +50,6 @@ private slots:
     void characterFormats();
     void paragraphFormats();
     void replacesEarlierContent();
-    void damagedInput_data();
-    void damagedInput();
-    void everyCutOfTheSummaryReads();
-    void randomBytes();
 };
 
 void TestRtfReader::summaryText()
@@ -216,75 +211,6 @@ void TestRtfReader::replacesEarlierContent()
     korvane::ReadRtf("{\\rtf1 first}", document);
     korvane::ReadRtf("{\\rtf1 second}", document);
     QCOMPARE(document.toPlainText(), QStringLiteral("second"));
-}
-
-void TestRtfReader::damagedInput_data()
-{
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QString>("expected"); // what must survive; empty: anything
-
-    QTest::newRow("empty") << QByteArray() << "";
-    QTest::newRow("header only") << QByteArray("{\\rtf") << "";
-    QTest::newRow("unclosed groups") << QByteArray("{\\rtf1 a{\\b b{\\i c") << "abc";
-    QTest::newRow("extra closing braces") << QByteArray("{\\rtf1 a}}}}") << "a";
-    QTest::newRow("only opening braces")
-        << QByteArray("{\\rtf1 ") + QByteArray(200000, '{') + "x" << "x";
-    QTest::newRow("backslash at the end") << QByteArray("{\\rtf1 a\\") << "a";
-    QTest::newRow("hex escape cut") << QByteArray("{\\rtf1 a\\'8") << "a";
-    QTest::newRow("hex escape not hex") << QByteArray("{\\rtf1 a\\'zzb}") << "azzb";
-    QTest::newRow("lead byte without trail byte") << QByteArray("{\\rtf1 \\'82}") << "";
-    QTest::newRow("huge parameter") << QByteArray("{\\rtf1 \\fs99999999999999999 a}") << "a";
-    QTest::newRow("huge unicode") << QByteArray("{\\rtf1 \\u99999999999 a}") << "";
-    QTest::newRow("huge stand-in count") << QByteArray("{\\rtf1\\uc2147483647 \\u65 b}") << "";
-    QTest::newRow("binary longer than the file")
-        << QByteArray("{\\rtf1 a\\bin2147483647 b}") << "a";
-    QTest::newRow("negative binary length") << QByteArray("{\\rtf1 a\\bin-5 b}") << "ab";
-    QTest::newRow("overlong control word")
-        << QByteArray("{\\rtf1 \\") + QByteArray(100000, 'x') + " a}" << "a";
-    QTest::newRow("overlong parameter")
-        << QByteArray("{\\rtf1 \\b") + QByteArray(100000, '7') + " a}" << "a";
-    QTest::newRow("colour table without end")
-        << QByteArray("{\\rtf1{\\colortbl") + QByteArray(100000, ';') << "";
-    QTest::newRow("colour index out of range") << QByteArray("{\\rtf1{\\cf77 a}}") << "a";
-    QTest::newRow("nul bytes") << QByteArray("{\\rtf1 a\0b}", 11) << "ab";
-}
-
-void TestRtfReader::damagedInput()
-{
-    QFETCH(QByteArray, rtf);
-    QFETCH(QString, expected);
-    const QString text = PlainText(rtf);
-    QVERIFY2(text.contains(expected), qPrintable(text.left(100)));
-    QVERIFY(text.size() <= rtf.size() + 1);
-}
-
-void TestRtfReader::everyCutOfTheSummaryReads()
-{
-    // A file that ends early (a broken copy) shows the text up to its end.
-    const QByteArray rtf = SummaryFile();
-    QVERIFY(!rtf.isEmpty());
-    const QString whole = PlainText(rtf);
-    for (qsizetype n = 0; n < rtf.size(); n += 37) {
-        const QString part = PlainText(rtf.left(n));
-        QVERIFY2(part.size() <= whole.size() + 1, qPrintable(QString::number(n)));
-    }
-}
-
-void TestRtfReader::randomBytes()
-{
-    // Random bytes and random mixes of the format's own characters, from a fixed seed so
-    // that a failure can be repeated.
-    QRandomGenerator random(20261210);
-    const QByteArray alphabet = "{}\\'*uc0123456789-abfinpqrs ;\x82\xa0?\r\n";
-    for (int round = 0; round < 3000; ++round) {
-        const int length = random.bounded(1, 400);
-        QByteArray bytes = round % 2 ? QByteArray("{\\rtf1 ") : QByteArray();
-        for (int i = 0; i < length; ++i)
-            bytes += round % 3 == 0 ? char(random.bounded(256))
-                                    : alphabet[random.bounded(int(alphabet.size()))];
-        const QString text = PlainText(bytes);
-        QVERIFY2(text.size() <= bytes.size() + 1, bytes.toHex().constData());
-    }
 }
 
 QTEST_MAIN(TestRtfReader)

@@ -20,7 +20,7 @@ class PrintSettingsWindow : public QObject {
 
 private slots:
     void init();
-    void cleanup() { m_window.reset(); }
+    void cleanup();
     void createdState();
     void closing_data();
     void closing();
@@ -31,6 +31,11 @@ private slots:
 void PrintSettingsWindow::init()
 {
     m_window = std::make_unique<TForm7>();
+}
+
+void PrintSettingsWindow::cleanup()
+{
+    m_window.reset();
 }
 
 void PrintSettingsWindow::createdState()

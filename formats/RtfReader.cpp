@@ -1,17 +1,10 @@
-#include "ui/RtfReader.h"
+#include "formats/RtfReader.h"
 
 #include "core/TextCodec.h"
 
-#include <QColor>
-#include <QStringList>
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
-#include <QTextCursor>
-#include <QTextDocument>
-
 #include <algorithm>
 #include <cstdint>
-#include <string_view>
+#include <string>
 #include <vector>
 
 namespace korvane {
@@ -24,34 +17,30 @@ constexpr std::size_t kMaxDepth = 256;
 // Longest control word and parameter that the format allows; longer runs are cut.
 constexpr int kMaxWordLength = 32;
 constexpr int kMaxParamDigits = 10;
-constexpr int kTwipsPerPixel = 15; // 1440 twips per inch at 96 pixels per inch
-
-enum class VerticalPosition { Normal, Sub, Super };
+constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 // Formatting that a group inherits from its parent and that "}" restores.
 struct GroupState {
-    bool skip = false;         // inside a destination whose text is not shown
-    bool colourTable = false;  // inside \colortbl
+    bool skip = false;        // inside a destination whose text is not shown
+    bool colourTable = false; // inside \colortbl
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    int halfPoints = 0;        // \fsN; 0 = the document's default size
-    int colour = 0;            // \cfN; 0 = the default text colour
+    int halfPoints = 0; // \fsN; 0 = the document's default size
+    int colour = 0;     // \cfN; 0 = the default text colour
     VerticalPosition position = VerticalPosition::Normal;
-    int unicodeSkip = 1;       // \ucN: characters that stand in for each \uN
-    Qt::Alignment alignment = Qt::AlignLeft;
-    int leftIndent = 0;        // twips
-    int rightIndent = 0;
-    int firstIndent = 0;
-    int spaceBefore = 0;
-    int spaceAfter = 0;
+    int unicodeSkip = 1; // \ucN: characters that stand in for each \uN
+    ParagraphStyle paragraph;
 };
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-int HexValue(char c)
-{
+int HexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'a' && c <= 'f')
@@ -61,43 +50,96 @@ int HexValue(char c)
     return -1;
 }
 
+void AppendUtf8(std::string &out, char32_t c) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+bool IsHighSurrogate(char16_t u) {
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t u) {
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
+
 // Destinations whose content is not text of the document.
-bool IsSkippedDestination(std::string_view word)
-{
+bool IsSkippedDestination(std::string_view word) {
     static constexpr std::string_view kSkipped[] = {
-        "fonttbl",   "stylesheet", "info",     "pict",     "object",   "header",
-        "headerl",   "headerr",    "headerf",  "footer",   "footerl",  "footerr",
-        "footerf",   "footnote",   "listtable", "listoverridetable",  "revtbl",
-        "rsidtbl",   "filetbl",    "themedata", "colorschememapping", "latentstyles",
-        "datastore", "xmlnstbl",   "generator", "fldinst",  "pgdsctbl", "private",
-        "annotation", "atnid",     "atnauthor", "bkmkstart", "bkmkend", "nonshppict",
-        "objdata",   "template",   "userprops", "docvar",   "shp",      "shpinst",
+        "fonttbl",
+        "stylesheet",
+        "info",
+        "pict",
+        "object",
+        "header",
+        "headerl",
+        "headerr",
+        "headerf",
+        "footer",
+        "footerl",
+        "footerr",
+        "footerf",
+        "footnote",
+        "listtable",
+        "listoverridetable",
+        "revtbl",
+        "rsidtbl",
+        "filetbl",
+        "themedata",
+        "colorschememapping",
+        "latentstyles",
+        "datastore",
+        "xmlnstbl",
+        "generator",
+        "fldinst",
+        "pgdsctbl",
+        "private",
+        "annotation",
+        "atnid",
+        "atnauthor",
+        "bkmkstart",
+        "bkmkend",
+        "nonshppict",
+        "objdata",
+        "template",
+        "userprops",
+        "docvar",
+        "shp",
+        "shpinst",
     };
     return std::find(std::begin(kSkipped), std::end(kSkipped), word) != std::end(kSkipped);
 }
 
 class RtfParser {
 public:
-    RtfParser(const QByteArray &rtf, QTextDocument &document)
-        : m_in(rtf.constData(), std::size_t(rtf.size())), m_cursor(&document)
-    {
-        m_defaultFormat = m_cursor.charFormat();
-    }
+    explicit RtfParser(std::string_view rtf) : m_in(rtf) { m_out.paragraphs.emplace_back(); }
 
-    void Run()
-    {
+    RichText Run() {
         while (m_pos < m_in.size() && m_in[m_pos] != '{')
             ++m_pos; // blanks before the document's group
         while (m_pos < m_in.size() && !m_finished)
             Step();
         Flush();
+        return std::move(m_out);
     }
 
 private:
     GroupState &State() { return m_stack.back(); }
+    RichTextParagraph &Current() { return m_out.paragraphs.back(); }
 
-    void Step()
-    {
+    void Step() {
         const char c = m_in[m_pos++];
         switch (c) {
         case '{':
@@ -121,8 +163,7 @@ private:
         }
     }
 
-    void OpenGroup()
-    {
+    void OpenGroup() {
         Flush();
         m_skipCount = 0;
         if (m_stack.size() < kMaxDepth)
@@ -132,8 +173,7 @@ private:
         m_groupStart = true;
     }
 
-    void CloseGroup()
-    {
+    void CloseGroup() {
         Flush();
         m_skipCount = 0;
         m_groupStart = false;
@@ -150,8 +190,7 @@ private:
             m_finished = true;
     }
 
-    void ControlSequence()
-    {
+    void ControlSequence() {
         const bool groupStart = m_groupStart;
         m_groupStart = false;
         if (m_pos >= m_in.size())
@@ -179,8 +218,7 @@ private:
         ControlWord(word, hasParam, param, groupStart);
     }
 
-    int ReadParameter(bool &hasParam)
-    {
+    int ReadParameter(bool &hasParam) {
         bool negative = false;
         if (m_pos < m_in.size() && m_in[m_pos] == '-' && m_pos + 1 < m_in.size() &&
             IsDigit(m_in[m_pos + 1])) {
@@ -200,8 +238,7 @@ private:
         return int(negative ? -value : value);
     }
 
-    void ControlSymbol(char c, bool groupStart)
-    {
+    void ControlSymbol(char c, bool groupStart) {
         if (c == '\'') {
             HexByte();
             return;
@@ -221,25 +258,24 @@ private:
             TextByte(c);
             break;
         case '~':
-            TextUnit(QChar(0x00A0));
+            TextCharacter(0x00A0);
             break;
         case '_':
-            TextUnit(QChar('-'));
+            TextCharacter(U'-');
             break;
         case '\r':
         case '\n':
             Paragraph(); // a backslash before a line break is \par
             break;
         case '\t':
-            TextUnit(QChar('\t'));
+            TextCharacter(U'\t');
             break;
         default:
             break; // \- (optional hyphen), \: and unknown symbols show nothing
         }
     }
 
-    void HexByte()
-    {
+    void HexByte() {
         int value = -1;
         if (m_pos + 1 < m_in.size()) {
             const int hi = HexValue(m_in[m_pos]);
@@ -255,12 +291,13 @@ private:
             --m_skipCount;
             return;
         }
-        if (!State().skip)
+        if (!State().skip) {
+            EndSurrogate();
             m_bytes.push_back(char(value));
+        }
     }
 
-    void ControlWord(std::string_view w, bool hasParam, int param, bool groupStart)
-    {
+    void ControlWord(std::string_view w, bool hasParam, int param, bool groupStart) {
         GroupState &s = State();
         const bool on = !hasParam || param != 0;
         if (groupStart && IsSkippedDestination(w)) {
@@ -272,7 +309,7 @@ private:
             s.skip = true;
             s.colourTable = true;
             m_colours.clear();
-            m_colourPending = QColor(0, 0, 0);
+            m_colourPending = 0;
             m_colourHasValue = false;
             return;
         }
@@ -301,10 +338,9 @@ private:
         SpecialCharacter(w);
     }
 
-    bool CharacterWord(std::string_view w, bool on, bool hasParam, int param)
-    {
-        static constexpr std::string_view kWords[] = {
-            "b", "i", "ul", "ulnone", "fs", "cf", "sub", "super", "nosupersub", "plain"};
+    bool CharacterWord(std::string_view w, bool on, bool hasParam, int param) {
+        static constexpr std::string_view kWords[] = {"b",  "i",   "ul",    "ulnone",     "fs",
+                                                      "cf", "sub", "super", "nosupersub", "plain"};
         if (std::find(std::begin(kWords), std::end(kWords), w) == std::end(kWords))
             return false;
         Flush(); // the text so far keeps the formatting it was written with
@@ -336,86 +372,97 @@ private:
         return true;
     }
 
-    bool ParagraphWord(std::string_view w, int param)
-    {
-        GroupState &s = State();
+    bool ParagraphWord(std::string_view w, int param) {
+        ParagraphStyle &p = State().paragraph;
         const int twips = std::clamp(param, -31680, 31680); // within 22 inches
         if (w == "par" || w == "sect" || w == "row")
             Paragraph();
-        else if (w == "pard") {
-            s.alignment = Qt::AlignLeft;
-            s.leftIndent = s.rightIndent = s.firstIndent = 0;
-            s.spaceBefore = s.spaceAfter = 0;
-        } else if (w == "ql")
-            s.alignment = Qt::AlignLeft;
+        else if (w == "pard")
+            p = ParagraphStyle{};
+        else if (w == "ql")
+            p.alignment = TextAlignment::Left;
         else if (w == "qc")
-            s.alignment = Qt::AlignHCenter;
+            p.alignment = TextAlignment::Centre;
         else if (w == "qr")
-            s.alignment = Qt::AlignRight;
+            p.alignment = TextAlignment::Right;
         else if (w == "qj")
-            s.alignment = Qt::AlignJustify;
+            p.alignment = TextAlignment::Justify;
         else if (w == "li")
-            s.leftIndent = twips;
+            p.leftIndent = twips;
         else if (w == "ri")
-            s.rightIndent = twips;
+            p.rightIndent = twips;
         else if (w == "fi")
-            s.firstIndent = twips;
+            p.firstIndent = twips;
         else if (w == "sb")
-            s.spaceBefore = twips;
+            p.spaceBefore = twips;
         else if (w == "sa")
-            s.spaceAfter = twips;
+            p.spaceAfter = twips;
         else
             return false;
         return true;
     }
 
-    void SpecialCharacter(std::string_view w)
-    {
+    void SpecialCharacter(std::string_view w) {
         struct Named {
             std::string_view word;
-            char16_t unit;
+            char32_t character;
         };
         static constexpr Named kNamed[] = {
-            {"line", 0x2028},   {"tab", u'\t'},     {"cell", u'\t'},    {"emdash", 0x2014},
-            {"endash", 0x2013}, {"bullet", 0x2022}, {"lquote", 0x2018}, {"rquote", 0x2019},
-            {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
-            {"enspace", 0x2002},
+            {"line", 0x2028},      {"tab", U'\t'},        {"cell", U'\t'},     {"emdash", 0x2014},
+            {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},  {"rquote", 0x2019},
+            {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002},
         };
         for (const Named &n : kNamed) {
             if (n.word == w) {
-                TextUnit(QChar(n.unit));
+                TextCharacter(n.character);
                 return;
             }
         }
         // Any other control word changes nothing this reader shows.
     }
 
-    void UnicodeCharacter(int param)
-    {
+    // \uN gives one UTF-16 unit; a character beyond the first 65536 comes as two in a row.
+    void UnicodeCharacter(int param) {
         if (!State().skip) {
-            const auto unit = static_cast<std::uint16_t>(param); // -N stands for 65536 - N
+            const auto unit = static_cast<char16_t>(param); // -N stands for 65536 - N
             FlushBytes();
-            m_text.append(QChar(char16_t(unit)));
+            if (m_highSurrogate && IsLowSurrogate(unit)) {
+                AppendUtf8(m_text, 0x10000 + ((char32_t(m_highSurrogate) - 0xD800) << 10) +
+                                       (char32_t(unit) - 0xDC00));
+                m_highSurrogate = 0;
+            } else {
+                EndSurrogate();
+                if (IsHighSurrogate(unit))
+                    m_highSurrogate = unit;
+                else
+                    AppendUtf8(m_text, IsLowSurrogate(unit) ? kReplacementCharacter : unit);
+            }
         }
         m_skipCount = State().unicodeSkip;
     }
 
-    void SkipBinary(int length)
-    {
-        const std::size_t n = std::min<std::size_t>(std::size_t(std::max(length, 0)),
-                                                     m_in.size() - m_pos);
+    // A first half of a pair that no second half followed shows as the replacement mark.
+    void EndSurrogate() {
+        if (m_highSurrogate) {
+            AppendUtf8(m_text, kReplacementCharacter);
+            m_highSurrogate = 0;
+        }
+    }
+
+    void SkipBinary(int length) {
+        const std::size_t n =
+            std::min<std::size_t>(std::size_t(std::max(length, 0)), m_in.size() - m_pos);
         m_pos += n;
     }
 
-    void ColourTableWord(std::string_view w, int param)
-    {
-        const int v = std::clamp(param, 0, 255);
+    void ColourTableWord(std::string_view w, int param) {
+        const std::uint32_t v = std::uint32_t(std::clamp(param, 0, 255));
         if (w == "red")
-            m_colourPending.setRed(v);
+            m_colourPending = (m_colourPending & 0x00FFFF) | v << 16;
         else if (w == "green")
-            m_colourPending.setGreen(v);
+            m_colourPending = (m_colourPending & 0xFF00FF) | v << 8;
         else if (w == "blue")
-            m_colourPending.setBlue(v);
+            m_colourPending = (m_colourPending & 0xFFFF00) | v;
         else
             return;
         m_colourHasValue = true;
@@ -423,109 +470,87 @@ private:
 
     // Each ";" ends one entry; an entry without colour words (usually the first) is the
     // default text colour.
-    void ColourTableCharacter(char c)
-    {
+    void ColourTableCharacter(char c) {
         if (c != ';' || m_colours.size() >= 4096)
             return;
-        m_colours.push_back(m_colourHasValue ? m_colourPending : QColor());
-        m_colourPending = QColor(0, 0, 0);
+        m_colours.push_back(m_colourHasValue ? std::optional(m_colourPending) : std::nullopt);
+        m_colourPending = 0;
         m_colourHasValue = false;
     }
 
-    void TextByte(char c)
-    {
+    void TextByte(char c) {
         if (m_skipCount > 0) {
             --m_skipCount;
             return;
         }
         if (State().skip)
             return;
+        EndSurrogate();
         if (static_cast<unsigned char>(c) < 0x80) {
             FlushBytes();
-            m_text.append(QLatin1Char(c));
+            m_text += c;
         } else {
             m_bytes.push_back(c); // raw 8-bit text in the file's code page
         }
     }
 
-    void TextUnit(QChar unit)
-    {
+    void TextCharacter(char32_t c) {
         if (State().skip)
             return;
+        EndSurrogate();
         FlushBytes();
-        m_text.append(unit);
+        AppendUtf8(m_text, c);
     }
 
-    void Paragraph()
-    {
+    void Paragraph() {
         if (State().skip)
             return;
         Flush();
-        m_cursor.setBlockFormat(BlockFormat());
-        m_cursor.insertBlock(BlockFormat(), CharFormat());
-        m_blockHasText = false;
+        Current().style = State().paragraph;
+        m_out.paragraphs.push_back({State().paragraph, Style(), {}});
     }
 
-    void FlushBytes()
-    {
+    void FlushBytes() {
         if (m_bytes.empty())
             return;
-        const std::string_view bytes(m_bytes.data(), m_bytes.size());
-        if (m_cp932)
-            m_text += QString::fromStdString(Cp932ToUtf8(bytes));
-        else
-            m_text += QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+        if (m_cp932) {
+            m_text += Cp932ToUtf8(m_bytes);
+        } else {
+            for (const char b : m_bytes)
+                AppendUtf8(m_text, static_cast<unsigned char>(b)); // Latin-1
+        }
         m_bytes.clear();
     }
 
-    void Flush()
-    {
+    // Ends the run written so far: the text keeps the formatting it was written with, and
+    // a paragraph takes the formatting in force at its first text.
+    void Flush() {
+        EndSurrogate();
         FlushBytes();
-        if (m_text.isEmpty())
+        if (m_text.empty())
             return;
-        if (!m_blockHasText)
-            m_cursor.setBlockFormat(BlockFormat());
-        m_cursor.insertText(m_text, CharFormat());
+        if (Current().runs.empty())
+            Current().style = State().paragraph;
+        Current().runs.push_back({std::move(m_text), Style()});
         m_text.clear();
-        m_blockHasText = true;
     }
 
-    QTextCharFormat CharFormat()
-    {
+    RichTextStyle Style() {
         const GroupState &s = State();
-        QTextCharFormat f = m_defaultFormat;
-        f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
-        f.setFontItalic(s.italic);
-        f.setFontUnderline(s.underline);
-        if (s.halfPoints > 0)
-            f.setFontPointSize(s.halfPoints / 2.0);
-        if (s.colour > 0 && std::size_t(s.colour) < m_colours.size() &&
-            m_colours[std::size_t(s.colour)].isValid())
-            f.setForeground(m_colours[std::size_t(s.colour)]);
-        if (s.position == VerticalPosition::Sub)
-            f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-        else if (s.position == VerticalPosition::Super)
-            f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-        return f;
-    }
-
-    QTextBlockFormat BlockFormat()
-    {
-        const GroupState &s = State();
-        QTextBlockFormat f;
-        f.setAlignment(s.alignment);
-        f.setLeftMargin(double(s.leftIndent) / kTwipsPerPixel);
-        f.setRightMargin(double(s.rightIndent) / kTwipsPerPixel);
-        f.setTextIndent(double(s.firstIndent) / kTwipsPerPixel);
-        f.setTopMargin(double(std::max(s.spaceBefore, 0)) / kTwipsPerPixel);
-        f.setBottomMargin(double(std::max(s.spaceAfter, 0)) / kTwipsPerPixel);
-        return f;
+        RichTextStyle style;
+        style.bold = s.bold;
+        style.italic = s.italic;
+        style.underline = s.underline;
+        style.halfPoints = s.halfPoints;
+        if (s.colour > 0 && std::size_t(s.colour) < m_colours.size())
+            style.colour = m_colours[std::size_t(s.colour)];
+        style.position = s.position;
+        return style;
     }
 
     std::string_view m_in;
     std::size_t m_pos = 0;
-    QTextCursor m_cursor;
-    QTextCharFormat m_defaultFormat;
+    RichText m_out;
     // Outside every group the state is that of the stack's first entry; the root group of
     // the document is the second.
     std::vector<GroupState> m_stack{GroupState{}};
@@ -535,37 +560,38 @@ private:
     int m_skipCount = 0;
     bool m_cp932 = true;
     std::string m_bytes;
-    QString m_text;
-    bool m_blockHasText = false;
-    std::vector<QColor> m_colours;
-    QColor m_colourPending;
+    std::string m_text;
+    char16_t m_highSurrogate = 0;
+    std::vector<std::optional<std::uint32_t>> m_colours;
+    std::uint32_t m_colourPending = 0;
     bool m_colourHasValue = false;
 };
 
-bool StartsAsRtf(const QByteArray &bytes)
-{
-    qsizetype i = 0;
-    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\r' || bytes[i] == '\n' ||
-                                bytes[i] == '\t'))
+bool StartsAsRtf(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size() &&
+           (bytes[i] == ' ' || bytes[i] == '\r' || bytes[i] == '\n' || bytes[i] == '\t'))
         ++i;
-    return bytes.mid(i, 5) == "{\\rtf";
+    return bytes.substr(i, 5) == "{\\rtf";
+}
+
+RichText PlainText(std::string_view bytes) {
+    RichText text;
+    text.plain = true;
+    for (std::string &line : SplitLines(DecodeFileText(bytes))) {
+        RichTextParagraph paragraph;
+        paragraph.runs.push_back({std::move(line), {}});
+        text.paragraphs.push_back(std::move(paragraph));
+    }
+    return text;
 }
 
 } // namespace
 
-void ReadRtf(const QByteArray &rtf, QTextDocument &document)
-{
-    document.clear();
-    if (!StartsAsRtf(rtf)) {
-        const std::string text =
-            DecodeFileText(std::string_view(rtf.constData(), std::size_t(rtf.size())));
-        QStringList lines;
-        for (const std::string &line : SplitLines(text))
-            lines << QString::fromStdString(line);
-        document.setPlainText(lines.join(QLatin1Char('\n')));
-        return;
-    }
-    RtfParser(rtf, document).Run();
+RichText ParseRtf(std::string_view rtf) {
+    if (!StartsAsRtf(rtf))
+        return PlainText(rtf);
+    return RtfParser(rtf).Run();
 }
 
 } // namespace korvane

@@ -6,15 +6,14 @@
 // and other destinations it has no use for. Damaged input never makes it fail: it reads
 // what it can, always ends and never reads outside the input.
 
-#include <QByteArray>
+#include "formats/RichText.h"
 
-class QTextDocument;
+#include <string_view>
 
 namespace korvane {
 
-// Replaces the content of `document` with the text of `rtf`. Bytes that do not start
-// with "{\rtf" are shown as plain text, decoded as a text file is (byte-order mark, else
-// code page 932).
-void ReadRtf(const QByteArray &rtf, QTextDocument &document);
+// The text of `rtf`. Bytes that do not start with "{\rtf" are plain text, decoded as a
+// text file is (byte-order mark, else code page 932), one paragraph per line.
+RichText ParseRtf(std::string_view rtf);
 
 } // namespace korvane

@@ -1,0 +1,50 @@
+# Checks that each layer includes only itself and the layers below it, and that the layers
+# without windows include no Qt header. The include folders that the libraries export stop
+# most such includes at compile time; this also catches the one they cannot: sheet/ and
+# its Qt canvas in sheet/qt/ share the folder name "sheet".
+# Run: cmake -DSOURCE_DIR=<repository> -P CheckLayerIncludes.cmake
+cmake_minimum_required(VERSION 3.25)
+
+# layer folder | folders it may include | whether Qt headers are allowed
+set(rules
+  "core|core|no"
+  "formats|formats core|no"
+  "sheet|sheet core|no"
+  "sheet/qt|sheet core|yes"
+  "cli|cli sheet formats core|yes"
+  "ui|ui sheet formats core version|yes"
+  "app|ui sheet formats core version|yes"
+)
+
+set(faults "")
+foreach(rule ${rules})
+  string(REPLACE "|" ";" parts "${rule}")
+  list(GET parts 0 layer)
+  list(GET parts 1 allowed)
+  list(GET parts 2 qt_allowed)
+  string(REPLACE " " ";" allowed "${allowed}")
+  file(GLOB files ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
+  foreach(file ${files})
+    file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+    foreach(line ${includes})
+      if(line MATCHES "\"([a-z_]+)/([^\"]*)\"")
+        set(folder ${CMAKE_MATCH_1})
+        set(rest ${CMAKE_MATCH_2})
+        # sheet/qt/ is a layer of its own above sheet/.
+        if(folder STREQUAL "sheet" AND rest MATCHES "^qt/"
+           AND NOT layer MATCHES "^(sheet/qt|cli|ui|app)$")
+          string(APPEND faults "  ${file}: ${line} (sheet/qt is above ${layer})\n")
+        elseif(NOT folder IN_LIST allowed)
+          string(APPEND faults "  ${file}: ${line} (${folder} is not below ${layer})\n")
+        endif()
+      elseif(line MATCHES "<Q[A-Za-z]*>" AND qt_allowed STREQUAL "no")
+        string(APPEND faults "  ${file}: ${line} (no Qt in ${layer})\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(faults)
+  message(FATAL_ERROR "Includes that cross the layers:\n${faults}")
+endif()
+message(STATUS "Every layer includes only itself and the layers below it.")
