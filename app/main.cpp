@@ -5,7 +5,7 @@
 #include "ui/Application.h"
 #include "ui/GuardedRun.h"
 #include "ui/DesktopOpening.h"
-#include "ui/U_krv.h"
+#include "ui/MainWindow.h"
 #include "ui/Windows.h"
 
 #include <QIcon>
@@ -25,9 +25,9 @@ int main(int argc, char **argv)
         korvane::ShowGeneralError(QString::fromUtf8(error.what()));
         return 1;
     }
-    korvane::AcceptDroppedDataFiles(*windows->form1, *windows->form6);
-    windows->form1->show();
+    korvane::AcceptDroppedDataFiles(*windows->mainWindow, *windows->caseFiles);
+    windows->mainWindow->show();
     if (const auto file = korvane::DataFileArgument(argc, argv))
-        korvane::OpenAtStart(*windows->form1, *windows->form6, *file);
+        korvane::OpenAtStart(*windows->mainWindow, *windows->caseFiles, *file);
     return app.exec();
 }

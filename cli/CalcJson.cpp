@@ -59,7 +59,7 @@ void WriteCheck(JsonWriter &json, const char *name, const CheckVerdict &verdict,
 
 } // namespace
 
-void WriteRecord(JsonWriter &json, const CInputData &r) {
+void WriteRecord(JsonWriter &json, const DesignCase &r) {
     json.StartObject();
     Field(json, "versionText", r.versionText);
     Field(json, "deckFamily", r.deckFamily);
@@ -80,7 +80,7 @@ void WriteRecord(JsonWriter &json, const CInputData &r) {
     json.EndObject();
 }
 
-void WriteResult(JsonWriter &json, const CCalcResult &r) {
+void WriteResult(JsonWriter &json, const CalculationResult &r) {
     json.StartObject();
     Field(json, "concreteThickness", r.concreteThickness);
     Field(json, "concreteDensity", r.concreteDensity);

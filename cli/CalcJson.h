@@ -5,16 +5,16 @@
 
 namespace korvane {
 
-class CInputData;
+class DesignCase;
 class JsonWriter;
-struct CCalcResult;
+struct CalculationResult;
 struct CheckVerdicts;
 struct FileCase;
 struct PreCheckFailure;
 struct SheetContent;
 
-void WriteRecord(JsonWriter &json, const CInputData &record);
-void WriteResult(JsonWriter &json, const CCalcResult &result);
+void WriteRecord(JsonWriter &json, const DesignCase &record);
+void WriteResult(JsonWriter &json, const CalculationResult &result);
 void WriteChecks(JsonWriter &json, const CheckVerdicts &verdicts);
 void WritePreCheck(JsonWriter &json, const PreCheckFailure &failure);
 

@@ -4,8 +4,8 @@
 // input form as the window shows it, read back as the window reads it, pre-checked as the
 // calculate command checks the form, calculated.
 
+#include "core/Calculation.h"
 #include "core/PreCheck.h"
-#include "core/U_calc.h"
 
 #include <optional>
 #include <string>
@@ -15,8 +15,8 @@ namespace korvane {
 
 struct FileCase {
     std::optional<std::string> file;   // empty for the default design case; readable UTF-8
-    CInputData read;                   // the case as the file gave it
-    CInputData record;                 // the window's reading after opening: what is calculated
+    DesignCase read;                   // the case as the file gave it
+    DesignCase record;                 // the window's reading after opening: what is calculated
     std::vector<std::string> notices;  // the open command's notices, in order
     std::vector<std::string> warnings; // lines the file did not give, defaults standing in
     std::optional<PreCheckFailure> refusal;

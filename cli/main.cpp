@@ -47,7 +47,7 @@ struct SheetOptions {
 
 // The printed page takes its print settings from the window's reading after opening the
 // file, which holds them as the print settings window shows them.
-korvane::PrintSettings PrintSettingsOf(const korvane::CInputData &record)
+korvane::PrintSettings PrintSettingsOf(const korvane::DesignCase &record)
 {
     return {record.projectTitle, record.pageText, record.pageNumberPos};
 }

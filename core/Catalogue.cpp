@@ -1,6 +1,6 @@
 #include "core/Catalogue.h"
 
-#include "core/Inputdata.h"
+#include "core/DesignCase.h"
 
 #include <array>
 #include <cmath>
@@ -133,7 +133,7 @@ bool IsCatalogueDeck(int family, int model, int thicknessCode)
            ThicknessListPosition(family, thicknessCode) >= 0;
 }
 
-bool LookupDeckWeight(const CInputData &record, double &weight)
+bool LookupDeckWeight(const DesignCase &record, double &weight)
 {
     const int family = record.deckFamily;
     const int model = record.deckModel;
@@ -146,9 +146,9 @@ bool LookupDeckWeight(const CInputData &record, double &weight)
     return true;
 }
 
-CInputData DefaultDesignCase()
+DesignCase DefaultDesignCase()
 {
-    CInputData record;
+    DesignCase record;
     double weight = 0;
     if (LookupDeckWeight(record, weight))
         record.unitWeight = static_cast<std::int32_t>(std::trunc(weight));

@@ -6,15 +6,15 @@
 
 namespace korvane {
 
-class CInputData;
+class DesignCase;
 
 // Catalogue unit weight (N/m²) of the record's deck and coating. False, and `weight`
 // untouched, for a deck or thickness outside the family or a coating other than 0-3.
-bool LookupDeckWeight(const CInputData &record, double &weight);
+bool LookupDeckWeight(const DesignCase &record, double &weight);
 
 // The design case the program starts with: the record's defaults, with the catalogue
 // weight of its deck, truncated to whole N/m², as its unit weight.
-CInputData DefaultDesignCase();
+DesignCase DefaultDesignCase();
 
 // Model name of (family, model); empty for a pair not in the catalogue.
 std::string DeckModelName(int family, int model);

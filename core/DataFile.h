@@ -1,7 +1,7 @@
 #pragma once
 // Whole data files: reading a file into lines and turning lines into the bytes to save.
 
-#include "core/Inputdata.h"
+#include "core/DesignCase.h"
 
 #include <string>
 #include <string_view>
@@ -16,10 +16,10 @@ namespace korvane {
 std::vector<std::string> LoadDataFileLines(const std::string &path);
 
 // A data file as the open command reads it: its lines, the design case they give and the
-// warnings about lines that did not read or were missing (see CInputData::ReadLines).
+// warnings about lines that did not read or were missing (see DesignCase::ReadLines).
 struct DataFileCase {
     std::vector<std::string> lines;
-    CInputData record;
+    DesignCase record;
     std::vector<std::string> warnings;
 };
 

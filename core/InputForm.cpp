@@ -278,7 +278,7 @@ bool InputForm::AcceptsTypedCharacter(InputField field, char32_t typed) {
 
 // ---- The case ----
 
-std::vector<std::string> InputForm::ShowCase(const CInputData &record) {
+std::vector<std::string> InputForm::ShowCase(const DesignCase &record) {
     std::vector<std::string> notices;
     const int version = FormatVersion(record.versionText);
     const bool ridge = record.deckFamily != code::kFamilyPx;
@@ -317,7 +317,7 @@ std::vector<std::string> InputForm::ShowCase(const CInputData &record) {
     return notices;
 }
 
-std::vector<std::string> InputForm::OpenCase(CInputData record) {
+std::vector<std::string> InputForm::OpenCase(DesignCase record) {
     std::vector<std::string> notices;
     if (HasDiscontinuedCoating(record)) {
         notices.push_back(kDiscontinuedCoatingNotice);
@@ -328,8 +328,8 @@ std::vector<std::string> InputForm::OpenCase(CInputData record) {
     return notices;
 }
 
-CInputData InputForm::ReadCase() const {
-    CInputData record;
+DesignCase InputForm::ReadCase() const {
+    DesignCase record;
     record.deckFamily = FamilyCode(m_ridge);
     record.deckModel =
         m_modelPosition == kModelPositionSecond || m_modelPosition == kModelPositionThird

@@ -6,8 +6,8 @@
 // live here, so that the window and korvane-calc follow the very same rules. The window
 // copies this state into its widgets after every action and forwards user actions to it.
 
+#include "core/DesignCase.h"
 #include "core/InputField.h"
-#include "core/Inputdata.h"
 #include "core/PreCheck.h"
 #include "core/PrintSettings.h"
 
@@ -87,13 +87,13 @@ public:
     // ---- The case ----
     // Puts a design case into the inputs, as opening a file or the first filling does.
     // Returns the notices to show, in order.
-    std::vector<std::string> ShowCase(const CInputData &record);
+    std::vector<std::string> ShowCase(const DesignCase &record);
     // Puts a case read from a data file into the inputs as the open command does: PX100
     // with the discontinued coating K35 loses its coating first. Returns the notices to
     // show, in order.
-    std::vector<std::string> OpenCase(CInputData record);
+    std::vector<std::string> OpenCase(DesignCase record);
     // The inputs as a fresh design case.
-    CInputData ReadCase() const;
+    DesignCase ReadCase() const;
     // The pre-check of the calculate command on the inputs: the first failing check. Throws
     // ConversionError when "その他" is chosen and the work-load text is neither blank nor a
     // whole number (an entry of one to three digits in its four positions).

@@ -1,6 +1,6 @@
 #include "core/PreCheck.h"
 
-#include "core/Inputdata.h"
+#include "core/DesignCase.h"
 #include "core/WholeNumber.h"
 
 namespace korvane {
@@ -34,12 +34,12 @@ std::string Trimmed(const std::string &text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-bool IsPx75Valpha(const CInputData &r)
+bool IsPx75Valpha(const DesignCase &r)
 {
     return r.deckFamily == code::kFamilyPx && r.deckModel == code::kModelPx75Valpha;
 }
 
-std::optional<PreCheckFailure> CheckUnitWeight(const CInputData &r)
+std::optional<PreCheckFailure> CheckUnitWeight(const DesignCase &r)
 {
     if (r.coatingCode != code::kCoatingOther)
         return std::nullopt;
@@ -52,7 +52,7 @@ std::optional<PreCheckFailure> CheckUnitWeight(const CInputData &r)
     return std::nullopt;
 }
 
-std::optional<PreCheckFailure> CheckSpan(const CInputData &r)
+std::optional<PreCheckFailure> CheckSpan(const DesignCase &r)
 {
     if (r.spanLength < kMinSpan)
         return Failure(3, "計算できるスパンは、1000 mm以上です", kSpanField, "1000");
@@ -64,7 +64,7 @@ std::optional<PreCheckFailure> CheckSpan(const CInputData &r)
     return std::nullopt;
 }
 
-std::optional<PreCheckFailure> CheckSlab(const CInputData &r)
+std::optional<PreCheckFailure> CheckSlab(const DesignCase &r)
 {
     if (r.slabThickness < kMinSlab)
         return Failure(6, "計算できるコンクリート厚さは、120 mm以上です", kConcreteField, "120");
@@ -86,7 +86,7 @@ std::optional<PreCheckFailure> CheckWorkLoad(const WorkLoadEntry &entry)
 
 // A negative load would lower the total load and let every check pass: it has no meaning
 // for a construction load and is refused, after the nine range checks.
-std::optional<PreCheckFailure> CheckLoadSigns(const CInputData &r)
+std::optional<PreCheckFailure> CheckLoadSigns(const DesignCase &r)
 {
     if (r.workLoadValue < 0)
         return Failure(kNegativeWorkLoadCheck,
@@ -101,7 +101,7 @@ std::optional<PreCheckFailure> CheckLoadSigns(const CInputData &r)
 
 } // namespace
 
-std::optional<PreCheckFailure> PreCheck(const CInputData &record, const WorkLoadEntry &workLoad)
+std::optional<PreCheckFailure> PreCheck(const DesignCase &record, const WorkLoadEntry &workLoad)
 {
     if (auto failure = CheckUnitWeight(record))
         return failure;

@@ -8,7 +8,7 @@
 
 namespace korvane {
 
-class CInputData;
+class DesignCase;
 
 // State of the work-load controls: whether "その他" is chosen and the field's text.
 struct WorkLoadEntry {
@@ -32,6 +32,6 @@ inline constexpr int kNegativeOtherLoadCheck = 11;
 // which the window reads from the same fields). Throws ConversionError when "その他" is
 // chosen and the field text is neither blank nor a whole number (an entry of one to three
 // digits in the mask).
-std::optional<PreCheckFailure> PreCheck(const CInputData &record, const WorkLoadEntry &workLoad);
+std::optional<PreCheckFailure> PreCheck(const DesignCase &record, const WorkLoadEntry &workLoad);
 
 } // namespace korvane

@@ -2,7 +2,7 @@
 // The print values: project title, page text and page-number position. The print settings
 // window holds the desktop program's; the sheet is given them.
 
-#include "core/Inputdata.h"
+#include "core/DesignCase.h"
 
 #include <cstdint>
 #include <string>

@@ -3,11 +3,11 @@
 // reads must write and read back to the same record. Opened in the input form as the window
 // opens it, a case that passes the pre-check must calculate.
 
+#include "core/Calculation.h"
 #include "core/DataFile.h"
+#include "core/DesignCase.h"
 #include "core/Errors.h"
 #include "core/InputForm.h"
-#include "core/Inputdata.h"
-#include "core/U_calc.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     using namespace korvane;
     const auto lines =
         DataFileLinesFromBytes(std::string_view(reinterpret_cast<const char *>(data), size));
-    CInputData record;
+    DesignCase record;
     try {
         record.ReadLines(lines);
     } catch (const ConversionError &) {
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     std::vector<std::string> written;
     record.WriteLines(written);
-    CInputData again;
+    DesignCase again;
     again.ReadLines(DataFileLinesFromBytes(DataFileBytes(written)));
     if (FormatVersion(record.versionText) == 36 && !(again == record))
         std::abort();

@@ -471,8 +471,9 @@ void DrawSheetContent(const SheetContent &content, Canvas &canvas) {
     Drawer(content, canvas).Draw();
 }
 
-void DrawSheet(Canvas &canvas, int target, const CInputData &record, const CCalcResult &result,
-               const PrintSettings &print, const std::string &dateText) {
+void DrawSheet(Canvas &canvas, int target, const DesignCase &record,
+               const CalculationResult &result, const PrintSettings &print,
+               const std::string &dateText) {
     if (target != kTargetScreen && target != kTargetPrinter)
         return;
     SheetInputs in{record, result, print, target, dateText};

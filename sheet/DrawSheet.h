@@ -14,8 +14,9 @@ inline constexpr const char *kSheetFontFace = "ＭＳ Ｐゴシック";
 // Draws the whole sheet for `target` (kTargetScreen, the result picture, or kTargetPrinter, a
 // printer page); draws nothing for any other value. `dateText` is the footer's date
 // (printer only).
-void DrawSheet(Canvas &canvas, int target, const CInputData &record, const CCalcResult &result,
-               const PrintSettings &print, const std::string &dateText);
+void DrawSheet(Canvas &canvas, int target, const DesignCase &record,
+               const CalculationResult &result, const PrintSettings &print,
+               const std::string &dateText);
 
 // Draws already built content for its own target.
 void DrawSheetContent(const SheetContent &content, Canvas &canvas);

@@ -83,8 +83,8 @@ Held Verdict(bool passes) {
 
 // Everything the item texts are decided by, worked out once.
 struct Case {
-    const CInputData &rec;
-    const CCalcResult &res;
+    const DesignCase &rec;
+    const CalculationResult &res;
     CheckVerdicts verdicts;
     bool shored;
     bool betaCase;
@@ -213,7 +213,7 @@ void Builder::Header(const PrintSettings &print) {
 }
 
 void Builder::BlockA() {
-    const CCalcResult &r = m_c.res;
+    const CalculationResult &r = m_c.res;
     Add("A1", Runs(Plain("□床の概要／使用材料")));
     const char *unit = r.plateThickness == 1.0 ? ".0 mm" : " mm";
     Add("A2", Runs(Plain(Cat("デッキプレート: ", r.deckLabel, CoatingText(m_c.rec.coatingCode),
@@ -229,7 +229,7 @@ void Builder::BlockA() {
 }
 
 void Builder::BlockB() {
-    const CCalcResult &r = m_c.res;
+    const CalculationResult &r = m_c.res;
     Add("B1", Runs(Plain(Cat("□デッキプレートの断面性能と許容応力度 (C=",
                              FixedText(r.deflectionCoef, 1, 3), ")"))));
     Add("B2", Runs(Plain(Cat("重　　   量 : ", PatternText(RoundHalfUp4(r.deckWeight), "###.#"),
@@ -250,7 +250,7 @@ void Builder::BlockB() {
 }
 
 void Builder::BlockCD() {
-    const CCalcResult &r = m_c.res;
+    const CalculationResult &r = m_c.res;
     Add("C1", Runs(Plain("□支持梁/施工状況")));
     Add("C2", Runs(Plain(ClassLine(m_c.rec.alphaClass))));
     Add("D1", Runs(Plain("□施工時荷重の計算")));
@@ -277,7 +277,7 @@ void Builder::Heading() {
 }
 
 void Builder::Bearing() {
-    const CCalcResult &r = m_c.res;
+    const CalculationResult &r = m_c.res;
     Add("E2", Runs(Plain(m_c.rec.shoringCode == code::kShoringOneRow
                              ? Held("支保工使用のため，スパンを1/2(Ｌw=Ｌ/2)として計算します。")
                              : Held("支保工使用のため，スパンを1/3(Ｌw=Ｌ/3)として計算します。"))));
@@ -292,7 +292,7 @@ void Builder::Bearing() {
 }
 
 void Builder::Bending() {
-    const CCalcResult &r = m_c.res;
+    const CalculationResult &r = m_c.res;
     Add("E5", Runs(Plain(m_c.shored ? Held("2)正曲げ応力度") : Held("1)正曲げ応力度"))));
     const Held numerator2 = Cat(" ", m_c.totalLoadText, "×", m_c.spanText);
     const Held denominator2 = Cat(" 8x", GeneralText(r.sectionModulus), " ");
@@ -331,7 +331,7 @@ void Builder::Bending() {
 }
 
 void Builder::Deflection() {
-    const CCalcResult &r = m_c.res;
+    const CalculationResult &r = m_c.res;
     Add("E8", Runs(Plain(m_c.shored ? Held("3)たわみ") : Held("2)たわみ"))));
     const Held numerator2 = Cat(" 5×", m_c.totalLoadText, "×", m_c.spanText);
     const Held denominatorHead = Cat(" 384×", GeneralText(kYoungsModulus), "×10");
@@ -361,7 +361,7 @@ void Builder::Deflection() {
 }
 
 void Builder::MaximumSpan() {
-    const CCalcResult &r = m_c.res;
+    const CalculationResult &r = m_c.res;
     Add("E11", Runs(Plain(m_c.shored ? Held("4)0.7mmデッキ最大スパン")
                                      : Held("3)0.7mmデッキ最大スパン"))));
     const double span = r.effectiveSpan * 10;
@@ -373,7 +373,7 @@ void Builder::MaximumSpan() {
 }
 
 void Builder::Notes() {
-    const CCalcResult &r = m_c.res;
+    const CalculationResult &r = m_c.res;
     const char *guideline = "｢床型枠用鋼製デッキプレート設計･施工指針｣";
     Add("N0", Runs(Plain("注意：")));
     if (r.deckDepth == 100)
@@ -489,7 +489,7 @@ std::vector<SheetTextItem> SheetTextItems(const SheetContent &content) {
 }
 
 SheetContent BuildSheetContent(const SheetInputs &in) {
-    const CInputData &rec = in.record;
+    const DesignCase &rec = in.record;
     Case c{rec,
            in.result,
            EvaluateChecks(rec, in.result),

@@ -3,9 +3,9 @@
 // (plain text, sub- and superscripts, fractions), built from one calculated design case.
 // Nothing here draws; DrawSheet places these items on a canvas.
 
-#include "core/Inputdata.h"
+#include "core/Calculation.h"
+#include "core/DesignCase.h"
 #include "core/PrintSettings.h"
-#include "core/U_calc.h"
 
 #include <array>
 #include <cstddef>
@@ -67,8 +67,8 @@ struct SheetItem {
 };
 
 struct SheetInputs {
-    CInputData record;
-    CCalcResult result;
+    DesignCase record;
+    CalculationResult result;
     PrintSettings print;
     int target = kTargetScreen;
     std::string dateText; // the footer's date, printer only

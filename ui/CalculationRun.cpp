@@ -1,10 +1,10 @@
 #include "ui/CalculationRun.h"
 
-#include "core/U_calc.h"
+#include "core/Calculation.h"
+#include "ui/BusyNotice.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageSeam.h"
-#include "ui/UCalDisp.h"
-#include "ui/U_dialog.h"
-#include "ui/U_krv.h"
+#include "ui/ResultWindow.h"
 
 #include <QPushButton>
 
@@ -16,12 +16,12 @@ constexpr int kResultWindowHeight = 760;
 
 } // namespace
 
-bool CheckInputData(TForm1 &form) {
+bool CheckInputData(MainWindow &form) {
     return form.PreCheckInputs();
 }
 
-void RunCalculation(TForm1 &form, TForm3 &resultWindow) {
-    const CInputData record = form.ReadCase();
+void RunCalculation(MainWindow &form, ResultWindow &resultWindow) {
+    const DesignCase record = form.ReadCase();
     if (!CheckInputData(form))
         return;
     {
@@ -36,7 +36,7 @@ void RunCalculation(TForm1 &form, TForm3 &resultWindow) {
     ExecModal(resultWindow);
     form.show();
     form.activateWindow();
-    form.BitBtn1->setFocus();
+    form.calculateButton->setFocus();
 }
 
 } // namespace korvane

@@ -2,10 +2,10 @@
 // The calculate command of the main window: the pre-check of the inputs, the calculation,
 // the sheet on the result window and the result window shown in place of the main window.
 
-#include "core/Inputdata.h"
+#include "core/DesignCase.h"
 
-class TForm1;
-class TForm3;
+class MainWindow;
+class ResultWindow;
 
 namespace korvane {
 
@@ -13,10 +13,10 @@ namespace korvane {
 // focus on its field and its corrected text; the focus on "計　算" when every check passes.
 // Returns whether every check passed. The work-load field in an unreadable state (one to
 // three digits in its four positions) throws ConversionError.
-bool CheckInputData(TForm1 &form);
+bool CheckInputData(MainWindow &form);
 
 // "計　算": reads the window, checks it, calculates, draws the sheet into the result
 // window and shows that window modally with the main window hidden until it closes.
-void RunCalculation(TForm1 &form, TForm3 &resultWindow);
+void RunCalculation(MainWindow &form, ResultWindow &resultWindow);
 
 } // namespace korvane

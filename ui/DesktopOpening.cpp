@@ -1,8 +1,8 @@
 #include "ui/DesktopOpening.h"
 
+#include "ui/DesignCaseFiles.h"
 #include "ui/GuardedRun.h"
-#include "ui/U_krv.h"
-#include "ui/Udata_IO.h"
+#include "ui/MainWindow.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -21,9 +21,8 @@ namespace {
 // Takes a drag that carries one local file and opens it when it is dropped.
 class DataFileDropTarget : public QObject {
 public:
-    DataFileDropTarget(TForm1 &form, TForm6 &files) : QObject(&form), m_form(form), m_files(files)
-    {
-    }
+    DataFileDropTarget(MainWindow &form, DesignCaseFiles &files)
+        : QObject(&form), m_form(form), m_files(files) {}
 
 protected:
     // The fields take drops of text themselves: a dropped file would end up as its path in
@@ -60,8 +59,8 @@ protected:
     }
 
 private:
-    TForm1 &m_form;
-    TForm6 &m_files;
+    MainWindow &m_form;
+    DesignCaseFiles &m_files;
 };
 
 } // namespace
@@ -81,7 +80,7 @@ std::optional<std::string> DataFileArgument(int argc, char **argv)
     return std::nullopt;
 }
 
-void OpenDesignCaseShowingErrors(TForm1 &form, TForm6 &files, const std::string &path)
+void OpenDesignCaseShowingErrors(MainWindow &form, DesignCaseFiles &files, const std::string &path)
 {
     try {
         OpenDesignCaseFile(form, files, path);
@@ -99,8 +98,8 @@ constexpr int kExposureWaitStepMs = 20;
 
 // A message box shown before the window manager has put the main window on the screen may
 // itself never appear: wait (a few seconds at most) until the main window is exposed.
-void OpenOnceExposed(TForm1 &form, TForm6 &files, const std::string &path, int stepsLeft)
-{
+void OpenOnceExposed(MainWindow &form, DesignCaseFiles &files, const std::string &path,
+                     int stepsLeft) {
     const QWindow *window = form.windowHandle();
     if ((window && window->isExposed()) || stepsLeft <= 0) {
         OpenDesignCaseShowingErrors(form, files, path);
@@ -113,7 +112,7 @@ void OpenOnceExposed(TForm1 &form, TForm6 &files, const std::string &path, int s
 
 } // namespace
 
-void OpenAtStart(TForm1 &form, TForm6 &files, const std::string &path)
+void OpenAtStart(MainWindow &form, DesignCaseFiles &files, const std::string &path)
 {
     // The caption and the save command's proposal want the full path; a name relative to
     // the folder the program was started in stays byte for byte what it was.
@@ -142,7 +141,7 @@ std::optional<std::string> DroppedDataFile(const QMimeData &data)
     return bytes.toStdString();
 }
 
-void AcceptDroppedDataFiles(TForm1 &form, TForm6 &files)
+void AcceptDroppedDataFiles(MainWindow &form, DesignCaseFiles &files)
 {
     auto *target = new DataFileDropTarget(form, files);
     form.setAcceptDrops(true);

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
+class DesignCaseFiles;
+class MainWindow;
 class QMimeData;
-class TForm1;
-class TForm6;
 
 namespace korvane {
 
@@ -20,18 +20,18 @@ std::optional<std::string> DataFileArgument(int argc, char **argv);
 
 // Opens the file at `path` (bytes) as the open command does. A file that cannot be read
 // is shown by the general error display; the window keeps the case it shows.
-void OpenDesignCaseShowingErrors(TForm1 &form, TForm6 &files, const std::string &path);
+void OpenDesignCaseShowingErrors(MainWindow &form, DesignCaseFiles &files, const std::string &path);
 
 // Opens `path` once the main window has had its first filling, so that the file's case
 // wins over the default case. Call after showing the main window, whose showing queues
 // that first filling.
-void OpenAtStart(TForm1 &form, TForm6 &files, const std::string &path);
+void OpenAtStart(MainWindow &form, DesignCaseFiles &files, const std::string &path);
 
 // The one local file that a drop carries, as bytes; none for several files, for a
 // folder-less URL or for anything that is not a local file.
 std::optional<std::string> DroppedDataFile(const QMimeData &data);
 
 // Lets the main window take a data file dropped onto it.
-void AcceptDroppedDataFiles(TForm1 &form, TForm6 &files);
+void AcceptDroppedDataFiles(MainWindow &form, DesignCaseFiles &files);
 
 } // namespace korvane

@@ -3,9 +3,9 @@
 
 #include <memory>
 
-class TForm1;
-class TForm3;
-class TForm6;
+class MainWindow;
+class ResultWindow;
+class DesignCaseFiles;
 class QWidget;
 
 namespace korvane {
@@ -14,11 +14,11 @@ struct ProgramWindows {
     ProgramWindows();
     ~ProgramWindows();
 
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<QWidget> summary; // TSummary
-    std::unique_ptr<QWidget> help;    // TForm4
-    std::unique_ptr<TForm6> form6;
-    std::unique_ptr<TForm3> form3;
+    std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<QWidget> summary; // SummaryWindow
+    std::unique_ptr<QWidget> help;    // HelpWindow
+    std::unique_ptr<DesignCaseFiles> caseFiles;
+    std::unique_ptr<ResultWindow> resultWindow;
 };
 
 // Creates the main window (which runs its start-up), the summary window, the help window,

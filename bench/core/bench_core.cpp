@@ -1,8 +1,8 @@
 // Throughput of the engine, of reading data files and of korvane-calc over many files.
 
+#include "core/Calculation.h"
 #include "core/DataFile.h"
-#include "core/Inputdata.h"
-#include "core/U_calc.h"
+#include "core/DesignCase.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,9 +14,9 @@ namespace {
 
 using namespace korvane;
 
-CInputData ShoredCase()
+DesignCase ShoredCase()
 {
-    CInputData record;
+    DesignCase record;
     record.shoringCode = code::kShoringTwoRows;
     record.alphaClass = code::kClass2;
     return record;
@@ -25,8 +25,8 @@ CInputData ShoredCase()
 // One case: prepare, responses and the four checks, as one calculation does them.
 void BM_Calculation(benchmark::State &state)
 {
-    const CInputData record = ShoredCase();
-    CCalcResult result;
+    const DesignCase record = ShoredCase();
+    CalculationResult result;
     result.deckWeight = 111;
     for (auto _ : state) {
         PrepareCalculation(record, result);
@@ -41,8 +41,8 @@ BENCHMARK(BM_Calculation);
 // look-ups, no texts, no result record. The floor BM_Calculation is set against.
 void BM_ArithmeticFloor(benchmark::State &state)
 {
-    const CInputData record = ShoredCase();
-    const CCalcResult given = Calculate(record);
+    const DesignCase record = ShoredCase();
+    const CalculationResult given = Calculate(record);
     struct {
         double span, slab, density, deckWeight, workLoad, coef, zt, inertia, ribAllow, fb,
             alpha, beta, maxSpan;
@@ -84,7 +84,7 @@ void BM_ReadDataFile(benchmark::State &state)
 {
     const std::string bytes = SavedFileBytes();
     for (auto _ : state) {
-        CInputData record;
+        DesignCase record;
         record.ReadLines(DataFileLinesFromBytes(bytes));
         benchmark::DoNotOptimize(record);
     }

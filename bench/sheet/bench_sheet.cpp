@@ -5,8 +5,8 @@
 #include "sheet/SheetContent.h"
 #include "sheet/qt/SheetOutput.h"
 
-#include "core/Inputdata.h"
-#include "core/U_calc.h"
+#include "core/Calculation.h"
+#include "core/DesignCase.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -16,14 +16,14 @@
 namespace korvane {
 namespace {
 
-CInputData ShoredCase() {
-    CInputData r;
+DesignCase ShoredCase() {
+    DesignCase r;
     r.shoringCode = code::kShoringOneRow; // every block of the sheet is present
     return r;
 }
 
 void BM_BuildSheetContent(benchmark::State &state) {
-    const CInputData record = ShoredCase();
+    const DesignCase record = ShoredCase();
     const SheetInputs in{record, Calculate(record), PrintSettings{}, kTargetScreen, ""};
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildSheetContent(in));
@@ -32,8 +32,8 @@ void BM_BuildSheetContent(benchmark::State &state) {
 BENCHMARK(BM_BuildSheetContent);
 
 void BM_DrawOnRecordingCanvas(benchmark::State &state) {
-    const CInputData record = ShoredCase();
-    const CCalcResult result = Calculate(record);
+    const DesignCase record = ShoredCase();
+    const CalculationResult result = Calculate(record);
     for (auto _ : state) {
         RecordingCanvas canvas(kScreenFontDpi);
         DrawSheet(canvas, kTargetScreen, record, result, PrintSettings{}, "");
@@ -44,8 +44,8 @@ void BM_DrawOnRecordingCanvas(benchmark::State &state) {
 BENCHMARK(BM_DrawOnRecordingCanvas);
 
 void BM_DrawScreenSheetOnImage(benchmark::State &state) {
-    const CInputData record = ShoredCase();
-    const CCalcResult result = Calculate(record);
+    const DesignCase record = ShoredCase();
+    const CalculationResult result = Calculate(record);
     QImage picture = NewResultPicture();
     DrawScreenSheet(picture, record, result); // warm the glyph cache as a second run would
     for (auto _ : state) {
@@ -58,8 +58,8 @@ void BM_DrawScreenSheetOnImage(benchmark::State &state) {
 BENCHMARK(BM_DrawScreenSheetOnImage)->Unit(benchmark::kMillisecond);
 
 void BM_WritePdfPage(benchmark::State &state) {
-    const CInputData record = ShoredCase();
-    const CCalcResult result = Calculate(record);
+    const DesignCase record = ShoredCase();
+    const CalculationResult result = Calculate(record);
     QTemporaryDir dir;
     const QString path = dir.filePath("sheet.pdf");
     PrintSettings print;

@@ -2,8 +2,8 @@
 // wait) and its first filling, and the two transfers between window and record.
 
 #include "ui/Application.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageSeam.h"
-#include "ui/U_krv.h"
 #include "ui/Windows.h"
 
 #include <QCoreApplication>
@@ -19,7 +19,7 @@ namespace {
 void CreateAndFill(benchmark::State &state)
 {
     for (auto _ : state) {
-        TForm1 form;
+        MainWindow form;
         form.InitialIdle();
         benchmark::DoNotOptimize(&form);
     }
@@ -32,8 +32,8 @@ void AllWindowsShownAndFilled(benchmark::State &state)
 {
     for (auto _ : state) {
         auto windows = CreateProgramWindows();
-        windows->form1->show();
-        windows->form1->InitialIdle();
+        windows->mainWindow->show();
+        windows->mainWindow->InitialIdle();
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(windows.get());
     }
@@ -42,16 +42,16 @@ BENCHMARK(AllWindowsShownAndFilled)->Unit(benchmark::kMillisecond);
 
 void ShowThenRead(benchmark::State &state)
 {
-    TForm1 form;
+    MainWindow form;
     form.InitialIdle();
-    CInputData shown;
+    DesignCase shown;
     shown.deckFamily = 0;
     shown.deckModel = 2;
     shown.coatingCode = 4;
     shown.unitWeight = 150;
     for (auto _ : state) {
         ShowInputData(form, shown);
-        CInputData read;
+        DesignCase read;
         ReadInputData(form, read);
         benchmark::DoNotOptimize(read);
     }
@@ -64,8 +64,8 @@ BENCHMARK(ShowThenRead)->Unit(benchmark::kMicrosecond);
 void CalculateUntilSheetPainted(benchmark::State &state)
 {
     auto windows = CreateProgramWindows();
-    windows->form1->show();
-    windows->form1->InitialIdle();
+    windows->mainWindow->show();
+    windows->mainWindow->InitialIdle();
     QCoreApplication::processEvents();
     const ModalHandler previous = SetModalHandler([](QDialog &dialog) {
         dialog.show();
@@ -74,7 +74,7 @@ void CalculateUntilSheetPainted(benchmark::State &state)
         return int(QDialog::Rejected);
     });
     for (auto _ : state)
-        windows->form1->BitBtn1Click();
+        windows->mainWindow->calculate();
     SetModalHandler(previous);
 }
 BENCHMARK(CalculateUntilSheetPainted)->Unit(benchmark::kMillisecond);

@@ -35,23 +35,24 @@ QImage NewResultPicture(qreal devicePixelRatio) {
     return picture;
 }
 
-void DrawScreenSheet(QImage &picture, const CInputData &record, const CCalcResult &result) {
+void DrawScreenSheet(QImage &picture, const DesignCase &record, const CalculationResult &result) {
     QtCanvas canvas(picture, kScreenFontDpi);
     DrawSheet(canvas, kTargetScreen, record, result, PrintSettings{}, {});
 }
 
-QImage RenderScreenSheet(const CInputData &record, const CCalcResult &result,
+QImage RenderScreenSheet(const DesignCase &record, const CalculationResult &result,
                          qreal devicePixelRatio) {
     QImage picture = NewResultPicture(devicePixelRatio);
     DrawScreenSheet(picture, record, result);
     return picture;
 }
 
-bool WriteScreenSheetPng(const QString &path, const CInputData &record, const CCalcResult &result) {
+bool WriteScreenSheetPng(const QString &path, const DesignCase &record,
+                         const CalculationResult &result) {
     return RenderScreenSheet(record, result).save(path, "PNG");
 }
 
-bool PrintSheet(QPrinter &printer, const CInputData &record, const CCalcResult &result,
+bool PrintSheet(QPrinter &printer, const DesignCase &record, const CalculationResult &result,
                 const PrintSettings &print, const std::string &dateText) {
     const int dpi = printer.logicalDpiY();
     QtCanvas canvas(printer, dpi, printer.width(), dpi);
@@ -61,7 +62,7 @@ bool PrintSheet(QPrinter &printer, const CInputData &record, const CCalcResult &
     return !canvas.PaintingFailed() && printer.printerState() != QPrinter::Error;
 }
 
-bool WriteSheetPdf(const QString &path, const CInputData &record, const CCalcResult &result,
+bool WriteSheetPdf(const QString &path, const DesignCase &record, const CalculationResult &result,
                    const PrintSettings &print, const std::string &dateText) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -74,7 +75,7 @@ bool WriteSheetPdf(const QString &path, const CInputData &record, const CCalcRes
     return PrintSheet(printer, record, result, print, dateText);
 }
 
-std::string SheetDrawLog(const CInputData &record, const CCalcResult &result,
+std::string SheetDrawLog(const DesignCase &record, const CalculationResult &result,
                          const PrintSettings &print, int target, const std::string &dateText) {
     InstallSheetFontSubstitution();
     const bool printer = target == kTargetPrinter;

@@ -3,9 +3,9 @@
 // or in a PNG file, the printed sheet on a printer or in a one-page A4 PDF file, and the draw
 // log of either. Each names its drawing target to DrawSheet.
 
-#include "core/Inputdata.h"
+#include "core/Calculation.h"
+#include "core/DesignCase.h"
 #include "core/PrintSettings.h"
-#include "core/U_calc.h"
 
 #include <QImage>
 #include <QString>
@@ -29,29 +29,30 @@ inline constexpr int kPdfResolution = 600;
 QImage NewResultPicture(qreal devicePixelRatio = 1.0);
 
 // Draws the screen sheet over what the picture holds.
-void DrawScreenSheet(QImage &picture, const CInputData &record, const CCalcResult &result);
+void DrawScreenSheet(QImage &picture, const DesignCase &record, const CalculationResult &result);
 
 // The screen picture of a calculated case: the sheet drawn on a new empty result picture.
 // The result window shows exactly this picture and korvane-calc --png writes it, so the two
 // agree pixel for pixel (at a device pixel ratio of 1).
-QImage RenderScreenSheet(const CInputData &record, const CCalcResult &result,
+QImage RenderScreenSheet(const DesignCase &record, const CalculationResult &result,
                          qreal devicePixelRatio = 1.0);
 // The screen picture as a PNG file (false if not written).
-bool WriteScreenSheetPng(const QString &path, const CInputData &record, const CCalcResult &result);
+bool WriteScreenSheetPng(const QString &path, const DesignCase &record,
+                         const CalculationResult &result);
 
 // Prints the sheet as one page on a printer chosen by the caller. False when the printer
 // could not begin or finish the page (a printer or file that cannot be opened).
-bool PrintSheet(QPrinter &printer, const CInputData &record, const CCalcResult &result,
+bool PrintSheet(QPrinter &printer, const DesignCase &record, const CalculationResult &result,
                 const PrintSettings &print, const std::string &dateText);
 
 // Writes the printed sheet as a one-page A4 PDF at 600 dpi with searchable text. False when
 // the file cannot be written.
-bool WriteSheetPdf(const QString &path, const CInputData &record, const CCalcResult &result,
+bool WriteSheetPdf(const QString &path, const DesignCase &record, const CalculationResult &result,
                    const PrintSettings &print, const std::string &dateText);
 
 // The canvas operations of the sheet as JSON lines, measured with the fonts the picture and
 // the PDF file use (the printer variant as on an A4 page at 600 dpi).
-std::string SheetDrawLog(const CInputData &record, const CCalcResult &result,
+std::string SheetDrawLog(const DesignCase &record, const CalculationResult &result,
                          const PrintSettings &print, int target, const std::string &dateText);
 
 // Today's date in the system's short date format, for the printed footer.

@@ -1,5 +1,5 @@
-#include "core/Inputdata.h"
-#include "core/U_calc.h"
+#include "core/Calculation.h"
+#include "core/DesignCase.h"
 
 #include <gtest/gtest.h>
 
@@ -75,17 +75,17 @@ TEST(Rounding, NoNonFiniteValueComesOut)
     EXPECT_TRUE(std::isfinite(RoundHalfUp4(-5)));
 }
 
-CInputData DefaultCase()
+DesignCase DefaultCase()
 {
-    CInputData r;
+    DesignCase r;
     r.unitWeight = 111;
     return r;
 }
 
 TEST(Calculation, DefaultDesignCase)
 {
-    const CInputData record = DefaultCase();
-    const CCalcResult r = Calculate(record);
+    const DesignCase record = DefaultCase();
+    const CalculationResult r = Calculate(record);
     EXPECT_EQ(r.span, 250);
     EXPECT_EQ(r.effectiveSpan, 250);
     EXPECT_EQ(r.deckWeight, 111);
@@ -115,9 +115,9 @@ TEST(Calculation, DefaultDesignCase)
 
 TEST(Calculation, OneRowOfShoresHalvesTheSpanOfTheChecks)
 {
-    CInputData record = DefaultCase();
+    DesignCase record = DefaultCase();
     record.shoringCode = code::kShoringOneRow;
-    const CCalcResult r = Calculate(record);
+    const CalculationResult r = Calculate(record);
     EXPECT_EQ(r.effectiveSpan, 125);
     EXPECT_TRUE(Near(r.ribBearingLoad, 5876.3));
     EXPECT_EQ(r.ribBearingAllow, 9800);
@@ -133,7 +133,7 @@ TEST(Calculation, OneRowOfShoresHalvesTheSpanOfTheChecks)
 
 TEST(Calculation, TwoRowsOfShoresRoundTheThirdUpToHundredthsOfAMillimetre)
 {
-    CInputData record = DefaultCase();
+    DesignCase record = DefaultCase();
     record.shoringCode = code::kShoringTwoRows;
     EXPECT_TRUE(Near(Calculate(record).effectiveSpan, 83.334));
     record.spanLength = 1000;
@@ -142,14 +142,14 @@ TEST(Calculation, TwoRowsOfShoresRoundTheThirdUpToHundredthsOfAMillimetre)
 
 TEST(Calculation, HighStrengthDeckOfClassThreeFailsBendingAndDeflection)
 {
-    CInputData record;
+    DesignCase record;
     record.deckFamily = 0;
     record.deckModel = code::kModelPx75Valpha;
     record.thicknessCode = 2; // 1.2 mm
     record.alphaClass = code::kClass3;
     record.spanLength = 3000;
     record.slabThickness = 150;
-    const CCalcResult r = Calculate(record);
+    const CalculationResult r = Calculate(record);
     EXPECT_EQ(r.deckWeight, 184);
     EXPECT_TRUE(Near(r.fbAllow, 156.7));
     EXPECT_EQ(r.outsideGuideline, 1);
@@ -175,13 +175,13 @@ class Allowables : public ::testing::TestWithParam<AllowableCase> {};
 TEST_P(Allowables, FollowDeckAndClass)
 {
     const AllowableCase &c = GetParam();
-    CInputData record;
+    DesignCase record;
     record.deckFamily = c.family;
     record.deckModel = c.model;
     record.thicknessCode = c.thicknessCode;
     record.alphaClass = c.alphaClass;
     record.spanLength = 3000;
-    const CCalcResult r = Calculate(record);
+    const CalculationResult r = Calculate(record);
     EXPECT_EQ(r.fb, c.fb);
     EXPECT_TRUE(Near(r.fbAllow, c.fbAllow));
     EXPECT_EQ(r.deflectionCoef, c.deflectionCoef);
@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Calculation, PX100LAtSevenTenthsPassesTheMaximumSpanOfClassTwo)
 {
-    CInputData record;
+    DesignCase record;
     record.deckModel = 2;
     record.alphaClass = code::kClass2;
     record.spanLength = 3000;
@@ -220,11 +220,11 @@ TEST(Calculation, PX100LAtSevenTenthsPassesTheMaximumSpanOfClassTwo)
 
 TEST(Calculation, LoadsAddOtherLoadAndConcreteKind)
 {
-    CInputData record = DefaultCase();
+    DesignCase record = DefaultCase();
     record.otherLoadValue = 500;
     record.concreteKind = code::kConcreteLight2;
     record.slabThickness = 150;
-    const CCalcResult r = Calculate(record);
+    const CalculationResult r = Calculate(record);
     EXPECT_EQ(r.workLoad, 1970);
     EXPECT_EQ(r.concreteDensity, 18);
     EXPECT_EQ(r.deadLoad, 2700 + 111);
@@ -232,7 +232,7 @@ TEST(Calculation, LoadsAddOtherLoadAndConcreteKind)
 
 TEST(Calculation, WorkLoadsAddWithoutOverflow)
 {
-    CInputData record = DefaultCase();
+    DesignCase record = DefaultCase();
     record.workLoadValue = std::numeric_limits<std::int32_t>::max();
     record.otherLoadValue = std::numeric_limits<std::int32_t>::max();
     EXPECT_EQ(Calculate(record).workLoad, 4294967294.0);
@@ -240,9 +240,9 @@ TEST(Calculation, WorkLoadsAddWithoutOverflow)
 
 TEST(Calculation, DeckWeightComesFromTheResultExceptForOtherCoating)
 {
-    CInputData record = DefaultCase();
+    DesignCase record = DefaultCase();
     record.unitWeight = 150; // shown in the window, not used for Z12
-    CCalcResult r;
+    CalculationResult r;
     r.deckWeight = 111; // kept by the deck selection
     PrepareCalculation(record, r);
     EXPECT_EQ(r.deadLoad, 3231);
@@ -255,9 +255,9 @@ TEST(Calculation, DeckWeightComesFromTheResultExceptForOtherCoating)
 
 TEST(Checks, EqualityPassesEveryCheck)
 {
-    CInputData record = DefaultCase();
+    DesignCase record = DefaultCase();
     record.shoringCode = code::kShoringOneRow;
-    CCalcResult r = Calculate(record);
+    CalculationResult r = Calculate(record);
     r.stress = r.fbAllow / 1000;
     r.deflection = r.deflectionLimit;
     r.ribBearingLoad = r.ribBearingAllow;

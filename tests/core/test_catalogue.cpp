@@ -1,6 +1,6 @@
+#include "core/Calculation.h"
 #include "core/Catalogue.h"
-#include "core/Inputdata.h"
-#include "core/U_calc.h"
+#include "core/DesignCase.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ class DeckWeight : public ::testing::TestWithParam<WeightCase> {};
 TEST_P(DeckWeight, IsTheCatalogueCell)
 {
     const WeightCase &c = GetParam();
-    CInputData record;
+    DesignCase record;
     record.deckFamily = c.family;
     record.deckModel = c.model;
     record.thicknessCode = c.thicknessCode;
@@ -106,7 +106,7 @@ TEST(Catalogue, SectionValuesOfEveryTableEnd)
 
 TEST(Catalogue, DesignationAndDepth)
 {
-    CInputData record;
+    DesignCase record;
     record.deckModel = 2;    // PX100L
     record.thicknessCode = 1; // 1.0 mm
     EXPECT_EQ(Calculate(record).deckLabel, "PX100L-10");

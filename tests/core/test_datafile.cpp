@@ -1,7 +1,7 @@
 #include "core/DataFile.h"
+#include "core/DesignCase.h"
 #include "core/Errors.h"
 #include "core/FileReading.h"
-#include "core/Inputdata.h"
 #include "core/TextCodec.h"
 #include "core/WholeNumber.h"
 
@@ -19,9 +19,9 @@ using Lines = std::vector<std::string>;
 const Lines kSavedDefaultCase = {"korvane 3.6", "1", "0", "5", "0", "111", "2500", "1",
                                  "4", "4", "130", "1470", "0", "件名を入力", "0", "－１－"};
 
-CInputData Read(const Lines &lines)
+DesignCase Read(const Lines &lines)
 {
-    CInputData record;
+    DesignCase record;
     record.ReadLines(lines);
     return record;
 }
@@ -29,7 +29,7 @@ CInputData Read(const Lines &lines)
 TEST(DataFile, DefaultRecordWritesSixteenLines)
 {
     Lines lines = {"left over"};
-    CInputData().WriteLines(lines);
+    DesignCase().WriteLines(lines);
     const Lines expected = {"korvane 3.6", "1", "0", "5", "0", "127", "2500", "1",
                             "4", "4", "130", "1470", "0", "件名を入力", "0", "－１－"};
     EXPECT_EQ(lines, expected);
@@ -37,7 +37,7 @@ TEST(DataFile, DefaultRecordWritesSixteenLines)
 
 TEST(DataFile, SavedCaseReadsBackEqual)
 {
-    CInputData record = Read(kSavedDefaultCase);
+    DesignCase record = Read(kSavedDefaultCase);
     EXPECT_EQ(record.unitWeight, 111);
     Lines written;
     record.WriteLines(written);
@@ -46,15 +46,15 @@ TEST(DataFile, SavedCaseReadsBackEqual)
 
 TEST(DataFile, CopiesOwnTheirTexts)
 {
-    CInputData original;
-    CInputData copy = original;
+    DesignCase original;
+    DesignCase copy = original;
     copy.projectTitle = "別件";
     EXPECT_EQ(original.projectTitle, "件名を入力");
 }
 
 TEST(DataFile, NegativeNumbersAreWrittenShortest)
 {
-    CInputData record;
+    DesignCase record;
     record.coatingCode = -1;
     record.otherLoadValue = -20;
     Lines lines;
@@ -90,7 +90,7 @@ TEST(DataFile, UnknownHeaderIsReadAsTheHeaderlessLayout)
 {
     Lines lines = kSavedDefaultCase;
     lines[0] = "Korvane 3.6";
-    const CInputData r = Read(lines);
+    const DesignCase r = Read(lines);
     EXPECT_EQ(r.versionText, "Korvane 3.6");
     EXPECT_EQ(r.deckFamily, 0);
     EXPECT_EQ(r.deckModel, 0);      // the header text is no number
@@ -103,7 +103,7 @@ TEST(DataFile, UnknownHeaderIsReadAsTheHeaderlessLayout)
 
 TEST(DataFile, HeaderlessTwelveLines)
 {
-    const CInputData r = Read({"1", "2", "3000", "2", "5", "4", "150", "1470", "500", "件名を入力",
+    const DesignCase r = Read({"1", "2", "3000", "2", "5", "4", "150", "1470", "500", "件名を入力",
                                "11", "－１－"});
     EXPECT_EQ(r.versionText, "1");
     EXPECT_EQ(r.deckFamily, 0);
@@ -150,7 +150,7 @@ TEST(DataFile, FamilyLineGivesOneOnlyForOne)
 
 TEST(DataFile, EmptyFileTakesTheReadingDefaults)
 {
-    const CInputData r = Read({});
+    const DesignCase r = Read({});
     EXPECT_EQ(r.versionText, "");
     EXPECT_EQ(r.deckFamily, 0);
     EXPECT_EQ(r.deckModel, 0);
@@ -184,7 +184,7 @@ TEST(DataFile, UnreadableUnitWeightLineIsAConversionError)
 
 std::vector<std::string> Warnings(const Lines &lines)
 {
-    CInputData record;
+    DesignCase record;
     std::vector<std::string> warnings;
     record.ReadLines(lines, &warnings);
     return warnings;
@@ -285,7 +285,7 @@ TEST(DataFile, LinesAfterTheLayoutAreIgnoredAndCodesAreKept)
     Lines lines = kSavedDefaultCase;
     lines[3] = "9";
     lines.push_back("extra");
-    const CInputData r = Read(lines);
+    const DesignCase r = Read(lines);
     EXPECT_EQ(r.thicknessCode, 9);
     EXPECT_EQ(r.pageText, "－１－");
 }

@@ -201,25 +201,25 @@ TEST(InputForm, WorkLoadOptionSwitchesTheFieldAndKeepsItsText) {
 
 // ---- A design case into the inputs and back ----
 
-CInputData Case(void (*change)(CInputData &)) {
-    CInputData record = DefaultDesignCase();
+DesignCase Case(void (*change)(DesignCase &)) {
+    DesignCase record = DefaultDesignCase();
     change(record);
     return record;
 }
 
 struct ShowCaseRow {
     const char *name;
-    void (*change)(CInputData &);
+    void (*change)(DesignCase &);
     const char *model;
     const char *thickness;
     const char *coating;            // "(none)" for no entry chosen
-    void (*readBack)(CInputData &); // what reading the inputs back changes
+    void (*readBack)(DesignCase &); // what reading the inputs back changes
 };
 
-void Px(CInputData &r) {
+void Px(DesignCase &r) {
     r.deckFamily = 0, r.deckModel = 0, r.thicknessCode = 0;
 }
-void Px100(CInputData &r) {
+void Px100(DesignCase &r) {
     Px(r), r.deckModel = 3;
 }
 
@@ -227,13 +227,13 @@ class ShowAndRead : public ::testing::TestWithParam<ShowCaseRow> {};
 
 TEST_P(ShowAndRead, ShowsWhatTheWindowKnowsAndReadsItBack) {
     const ShowCaseRow &c = GetParam();
-    const CInputData record = Case(c.change);
+    const DesignCase record = Case(c.change);
     InputForm form;
     form.ShowCase(record);
     EXPECT_EQ(Chosen(form.ModelItems(), form.ModelPosition()), c.model);
     EXPECT_EQ(Chosen(form.ThicknessItems(), form.ThicknessPosition()), c.thickness);
     EXPECT_EQ(Chosen(InputForm::CoatingItems(), form.CoatingPosition()), c.coating);
-    CInputData expected = record;
+    DesignCase expected = record;
     c.readBack(expected);
     expected.versionText = kCurrentVersionText;
     EXPECT_EQ(form.ReadCase(), expected);
@@ -242,46 +242,46 @@ TEST_P(ShowAndRead, ShowsWhatTheWindowKnowsAndReadsItBack) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ShowAndRead,
     ::testing::Values(
-        ShowCaseRow{"defaultCase", [](CInputData &) {}, "PX75LA", "0.7", "Z12",
-                    [](CInputData &) {}},
-        ShowCaseRow{"px75vY18", [](CInputData &r) { Px(r), r.deckModel = 1, r.coatingCode = 2; },
-                    "PX75V", "0.8", "Y18", [](CInputData &) {}},
-        ShowCaseRow{"px100ShowsAsPx75", [](CInputData &r) { Px100(r), r.coatingCode = 1; }, "PX75",
-                    "0.8", "Z27", [](CInputData &r) { r.deckModel = 0; }},
+        ShowCaseRow{"defaultCase", [](DesignCase &) {}, "PX75LA", "0.7", "Z12",
+                    [](DesignCase &) {}},
+        ShowCaseRow{"px75vY18", [](DesignCase &r) { Px(r), r.deckModel = 1, r.coatingCode = 2; },
+                    "PX75V", "0.8", "Y18", [](DesignCase &) {}},
+        ShowCaseRow{"px100ShowsAsPx75", [](DesignCase &r) { Px100(r), r.coatingCode = 1; }, "PX75",
+                    "0.8", "Z27", [](DesignCase &r) { r.deckModel = 0; }},
         ShowCaseRow{"px100OtherKeepsItsWeight",
-                    [](CInputData &r) { Px100(r), r.coatingCode = 4, r.unitWeight = 160; }, "PX75",
-                    "0.8", "他", [](CInputData &r) { r.deckModel = 0; }},
+                    [](DesignCase &r) { Px100(r), r.coatingCode = 4, r.unitWeight = 160; }, "PX75",
+                    "0.8", "他", [](DesignCase &r) { r.deckModel = 0; }},
         ShowCaseRow{"thickness07WithPxDeckShowsFirst",
-                    [](CInputData &r) { Px(r), r.thicknessCode = 5; }, "PX75", "0.8", "Z12",
-                    [](CInputData &r) { r.thicknessCode = 0; }},
-        ShowCaseRow{"ridgeThickness14", [](CInputData &r) { r.thicknessCode = 3; }, "PX75LA", "1.4",
-                    "Z12", [](CInputData &) {}},
+                    [](DesignCase &r) { Px(r), r.thicknessCode = 5; }, "PX75", "0.8", "Z12",
+                    [](DesignCase &r) { r.thicknessCode = 0; }},
+        ShowCaseRow{"ridgeThickness14", [](DesignCase &r) { r.thicknessCode = 3; }, "PX75LA", "1.4",
+                    "Z12", [](DesignCase &) {}},
         ShowCaseRow{"unknownCodesShowFirstOptions",
-                    [](CInputData &r) {
+                    [](DesignCase &r) {
                         r.deckFamily = 7, r.deckModel = 9, r.thicknessCode = 8;
                         r.shoringCode = 0, r.alphaClass = 7, r.concreteKind = 3;
                     },
                     "PX75LA", "0.7", "Z12",
-                    [](CInputData &r) {
+                    [](DesignCase &r) {
                         r.deckFamily = 1, r.deckModel = 0, r.thicknessCode = 5;
                         r.shoringCode = 1, r.alphaClass = 4, r.concreteKind = 4;
                     }},
-        ShowCaseRow{"noCoatingReadsAsZ12", [](CInputData &r) { r.coatingCode = -1; }, "PX75LA",
-                    "0.7", "(none)", [](CInputData &r) { r.coatingCode = 0; }},
-        ShowCaseRow{"ownWeightWithCatalogueCoatingStays", [](CInputData &r) { r.unitWeight = 150; },
-                    "PX75LA", "0.7", "Z12", [](CInputData &) {}},
-        ShowCaseRow{"workLoad2000", [](CInputData &r) { r.workLoadValue = 2000; }, "PX75LA", "0.7",
-                    "Z12", [](CInputData &) {}},
-        ShowCaseRow{"workLoad980EndsInABlank", [](CInputData &r) { r.workLoadValue = 980; },
-                    "PX75LA", "0.7", "Z12", [](CInputData &r) { r.workLoadValue = 0; }},
+        ShowCaseRow{"noCoatingReadsAsZ12", [](DesignCase &r) { r.coatingCode = -1; }, "PX75LA",
+                    "0.7", "(none)", [](DesignCase &r) { r.coatingCode = 0; }},
+        ShowCaseRow{"ownWeightWithCatalogueCoatingStays", [](DesignCase &r) { r.unitWeight = 150; },
+                    "PX75LA", "0.7", "Z12", [](DesignCase &) {}},
+        ShowCaseRow{"workLoad2000", [](DesignCase &r) { r.workLoadValue = 2000; }, "PX75LA", "0.7",
+                    "Z12", [](DesignCase &) {}},
+        ShowCaseRow{"workLoad980EndsInABlank", [](DesignCase &r) { r.workLoadValue = 980; },
+                    "PX75LA", "0.7", "Z12", [](DesignCase &r) { r.workLoadValue = 0; }},
         ShowCaseRow{"choicesAndPrintValues",
-                    [](CInputData &r) {
+                    [](DesignCase &r) {
                         r.shoringCode = 3, r.alphaClass = 9, r.concreteKind = 6;
                         r.projectTitle = "事務所棟", r.pageNumberPos = 21, r.pageText = "－３－";
                     },
-                    "PX75LA", "0.7", "Z12", [](CInputData &) {}},
-        ShowCaseRow{"unknownPagePositionIsNone", [](CInputData &r) { r.pageNumberPos = 13; },
-                    "PX75LA", "0.7", "Z12", [](CInputData &r) { r.pageNumberPos = 0; }}),
+                    "PX75LA", "0.7", "Z12", [](DesignCase &) {}},
+        ShowCaseRow{"unknownPagePositionIsNone", [](DesignCase &r) { r.pageNumberPos = 13; },
+                    "PX75LA", "0.7", "Z12", [](DesignCase &r) { r.pageNumberPos = 0; }}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(InputForm, StandardWorkLoadShowsTheGreyedDefaultText) {
@@ -289,7 +289,7 @@ TEST(InputForm, StandardWorkLoadShowsTheGreyedDefaultText) {
     form.ShowCase(DefaultDesignCase());
     EXPECT_FALSE(form.OtherWorkLoad());
     EXPECT_EQ(form.Text(InputField::workLoad), "2450");
-    form.ShowCase(Case([](CInputData &r) { r.workLoadValue = 980; }));
+    form.ShowCase(Case([](DesignCase &r) { r.workLoadValue = 980; }));
     EXPECT_TRUE(form.OtherWorkLoad());
     EXPECT_EQ(form.Text(InputField::workLoad), "980 ");
     EXPECT_EQ(WorkLoadMaskText("-12345"), "-123");
@@ -297,7 +297,7 @@ TEST(InputForm, StandardWorkLoadShowsTheGreyedDefaultText) {
 
 TEST(InputForm, OldestFormatWithTheSecondModelGetsTheImprovedSectionNotice) {
     InputForm form;
-    CInputData record = Case([](CInputData &r) { Px(r), r.deckModel = 1; });
+    DesignCase record = Case([](DesignCase &r) { Px(r), r.deckModel = 1; });
     EXPECT_TRUE(form.ShowCase(record).empty());
     record.versionText = "1";
     EXPECT_EQ(form.ShowCase(record), std::vector<std::string>{kImprovedSectionNotice});
@@ -307,18 +307,18 @@ TEST(InputForm, OldestFormatWithTheSecondModelGetsTheImprovedSectionNotice) {
 
 TEST(InputForm, OpeningPx100WithK35AsksForTheCoatingAgain) {
     InputForm form;
-    const CInputData record = Case([](CInputData &r) { Px100(r), r.coatingCode = 3; });
+    const DesignCase record = Case([](DesignCase &r) { Px100(r), r.coatingCode = 3; });
     EXPECT_EQ(form.OpenCase(record), std::vector<std::string>{kDiscontinuedCoatingNotice});
     EXPECT_EQ(form.CoatingPosition(), -1);
     EXPECT_EQ(form.ReadCase().coatingCode, 0);
-    EXPECT_TRUE(form.OpenCase(Case([](CInputData &r) { Px(r), r.coatingCode = 3; })).empty());
+    EXPECT_TRUE(form.OpenCase(Case([](DesignCase &r) { Px(r), r.coatingCode = 3; })).empty());
 }
 
 // ---- The pre-check on the inputs ----
 
 struct FormCheckCase {
     const char *name;
-    void (*change)(CInputData &);
+    void (*change)(DesignCase &);
     const char *workLoadText; // typed after the case is shown; nullptr: as shown
     int check;                // 0: passes
     InputField field;
@@ -347,23 +347,23 @@ TEST_P(FormPreCheck, NamesTheFieldAndCorrectsIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, FormPreCheck,
-    ::testing::Values(FormCheckCase{"span999", [](CInputData &r) { r.spanLength = 999; }, nullptr,
+    ::testing::Values(FormCheckCase{"span999", [](DesignCase &r) { r.spanLength = 999; }, nullptr,
                                     3, InputField::span, "1000"},
-                      FormCheckCase{"slab801", [](CInputData &r) { r.slabThickness = 801; },
+                      FormCheckCase{"slab801", [](DesignCase &r) { r.slabThickness = 801; },
                                     nullptr, 7, InputField::slabThickness, "800"},
                       FormCheckCase{"otherWeightZero",
-                                    [](CInputData &r) { r.coatingCode = 4, r.unitWeight = 0; },
+                                    [](DesignCase &r) { r.coatingCode = 4, r.unitWeight = 0; },
                                     nullptr, 1, InputField::unitWeight, "0"},
-                      FormCheckCase{"emptyWorkLoad", [](CInputData &r) { r.workLoadValue = 2000; },
+                      FormCheckCase{"emptyWorkLoad", [](DesignCase &r) { r.workLoadValue = 2000; },
                                     "    ", 8, InputField::workLoad, "2450"},
-                      FormCheckCase{"fourZeros", [](CInputData &r) { r.workLoadValue = 2000; },
+                      FormCheckCase{"fourZeros", [](DesignCase &r) { r.workLoadValue = 2000; },
                                     "0000", 9, InputField::workLoad, "1470"},
-                      FormCheckCase{"workLoad1000", [](CInputData &r) { r.workLoadValue = 1000; },
+                      FormCheckCase{"workLoad1000", [](DesignCase &r) { r.workLoadValue = 1000; },
                                     nullptr, 0, InputField::workLoad, ""},
-                      FormCheckCase{"standardIgnoresTheField", [](CInputData &) {}, "    ", 0,
+                      FormCheckCase{"standardIgnoresTheField", [](DesignCase &) {}, "    ", 0,
                                     InputField::workLoad, ""},
                       FormCheckCase{"negativeOtherLoad",
-                                    [](CInputData &r) { r.otherLoadValue = -50; }, nullptr, 11,
+                                    [](DesignCase &r) { r.otherLoadValue = -50; }, nullptr, 11,
                                     InputField::otherLoad, "-50"}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -371,7 +371,7 @@ TEST(InputForm, ShortWorkLoadIsAConversionErrorOnCalculate) {
     // A case's 980 or 0 fills fewer than the field's four positions: the text ends in blanks.
     for (int workLoad : {980, 0}) {
         InputForm form;
-        form.ShowCase(Case([](CInputData &r) { r.workLoadValue = 2000; }));
+        form.ShowCase(Case([](DesignCase &r) { r.workLoadValue = 2000; }));
         form.SetText(InputField::workLoad, WorkLoadMaskText(std::to_string(workLoad)));
         EXPECT_THROW(form.PreCheck(), ConversionError) << workLoad;
     }

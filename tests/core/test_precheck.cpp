@@ -1,5 +1,5 @@
+#include "core/DesignCase.h"
 #include "core/Errors.h"
-#include "core/Inputdata.h"
 #include "core/PreCheck.h"
 
 #include <gtest/gtest.h>
@@ -9,22 +9,22 @@ namespace {
 
 struct PreCheckCase {
     const char *name;
-    void (*change)(CInputData &);
+    void (*change)(DesignCase &);
     int check; // 0: passes
     InputField field;
     const char *corrected;
 };
 
-void Px75(CInputData &r) {
+void Px75(DesignCase &r) {
     r.deckFamily = 0, r.deckModel = 0, r.thicknessCode = 0;
 }
-void Px75Valpha(CInputData &r) {
+void Px75Valpha(DesignCase &r) {
     r.deckFamily = 0, r.deckModel = 2, r.thicknessCode = 0;
 }
-void Px100L(CInputData &r) {
+void Px100L(DesignCase &r) {
     r.deckModel = 2;
 }
-void OtherCoating(CInputData &r, int weight) {
+void OtherCoating(DesignCase &r, int weight) {
     r.coatingCode = 4, r.unitWeight = weight;
 }
 
@@ -32,7 +32,7 @@ class PreCheckTable : public ::testing::TestWithParam<PreCheckCase> {};
 
 TEST_P(PreCheckTable, RefusesOutsideTheCalculableRanges) {
     const PreCheckCase &c = GetParam();
-    CInputData record;
+    DesignCase record;
     c.change(record);
     const auto failure = PreCheck(record, WorkLoadEntry{});
     if (c.check == 0) {
@@ -51,75 +51,75 @@ TEST_P(PreCheckTable, RefusesOutsideTheCalculableRanges) {
 INSTANTIATE_TEST_SUITE_P(
     Ranges, PreCheckTable,
     ::testing::Values(
-        PreCheckCase{"defaultCase", [](CInputData &) {}, 0, InputField::span, nullptr},
-        PreCheckCase{"span1000", [](CInputData &r) { r.spanLength = 1000; }, 0, InputField::span,
+        PreCheckCase{"defaultCase", [](DesignCase &) {}, 0, InputField::span, nullptr},
+        PreCheckCase{"span1000", [](DesignCase &r) { r.spanLength = 1000; }, 0, InputField::span,
                      nullptr},
-        PreCheckCase{"span999", [](CInputData &r) { r.spanLength = 999; }, 3, InputField::span,
+        PreCheckCase{"span999", [](DesignCase &r) { r.spanLength = 999; }, 3, InputField::span,
                      "1000"},
-        PreCheckCase{"px75Span4900", [](CInputData &r) { Px75(r), r.spanLength = 4900; }, 0,
+        PreCheckCase{"px75Span4900", [](DesignCase &r) { Px75(r), r.spanLength = 4900; }, 0,
                      InputField::span, nullptr},
-        PreCheckCase{"px75Span4901", [](CInputData &r) { Px75(r), r.spanLength = 4901; }, 4,
+        PreCheckCase{"px75Span4901", [](DesignCase &r) { Px75(r), r.spanLength = 4901; }, 4,
                      InputField::span, "4900"},
-        PreCheckCase{"px100lSpan4900", [](CInputData &r) { Px100L(r), r.spanLength = 4900; }, 0,
+        PreCheckCase{"px100lSpan4900", [](DesignCase &r) { Px100L(r), r.spanLength = 4900; }, 0,
                      InputField::span, nullptr},
-        PreCheckCase{"px100lSpan4901", [](CInputData &r) { Px100L(r), r.spanLength = 4901; }, 4,
+        PreCheckCase{"px100lSpan4901", [](DesignCase &r) { Px100L(r), r.spanLength = 4901; }, 4,
                      InputField::span, "4900"},
-        PreCheckCase{"valphaSpan4901", [](CInputData &r) { Px75Valpha(r), r.spanLength = 4901; }, 0,
+        PreCheckCase{"valphaSpan4901", [](DesignCase &r) { Px75Valpha(r), r.spanLength = 4901; }, 0,
                      InputField::span, nullptr},
-        PreCheckCase{"valphaSpan5700", [](CInputData &r) { Px75Valpha(r), r.spanLength = 5700; }, 0,
+        PreCheckCase{"valphaSpan5700", [](DesignCase &r) { Px75Valpha(r), r.spanLength = 5700; }, 0,
                      InputField::span, nullptr},
-        PreCheckCase{"valphaSpan5701", [](CInputData &r) { Px75Valpha(r), r.spanLength = 5701; }, 5,
+        PreCheckCase{"valphaSpan5701", [](DesignCase &r) { Px75Valpha(r), r.spanLength = 5701; }, 5,
                      InputField::span, "5700"},
         PreCheckCase{"unknownFamilyHasNoUpperSpan",
-                     [](CInputData &r) { r.deckFamily = 2, r.spanLength = 9000; }, 0,
+                     [](DesignCase &r) { r.deckFamily = 2, r.spanLength = 9000; }, 0,
                      InputField::span, nullptr},
-        PreCheckCase{"slab120", [](CInputData &r) { r.slabThickness = 120; }, 0, InputField::span,
+        PreCheckCase{"slab120", [](DesignCase &r) { r.slabThickness = 120; }, 0, InputField::span,
                      nullptr},
-        PreCheckCase{"slab119", [](CInputData &r) { r.slabThickness = 119; }, 6,
+        PreCheckCase{"slab119", [](DesignCase &r) { r.slabThickness = 119; }, 6,
                      InputField::slabThickness, "120"},
-        PreCheckCase{"slab800", [](CInputData &r) { r.slabThickness = 800; }, 0, InputField::span,
+        PreCheckCase{"slab800", [](DesignCase &r) { r.slabThickness = 800; }, 0, InputField::span,
                      nullptr},
-        PreCheckCase{"slab801", [](CInputData &r) { r.slabThickness = 801; }, 7,
+        PreCheckCase{"slab801", [](DesignCase &r) { r.slabThickness = 801; }, 7,
                      InputField::slabThickness, "800"},
-        PreCheckCase{"otherWeight0", [](CInputData &r) { OtherCoating(r, 0); }, 1,
+        PreCheckCase{"otherWeight0", [](DesignCase &r) { OtherCoating(r, 0); }, 1,
                      InputField::unitWeight, nullptr},
-        PreCheckCase{"otherWeightNegative", [](CInputData &r) { OtherCoating(r, -5); }, 1,
+        PreCheckCase{"otherWeightNegative", [](DesignCase &r) { OtherCoating(r, -5); }, 1,
                      InputField::unitWeight, nullptr},
-        PreCheckCase{"otherWeight99999", [](CInputData &r) { OtherCoating(r, 99999); }, 0,
+        PreCheckCase{"otherWeight99999", [](DesignCase &r) { OtherCoating(r, 99999); }, 0,
                      InputField::span, nullptr},
-        PreCheckCase{"otherWeight100000", [](CInputData &r) { OtherCoating(r, 100000); }, 2,
+        PreCheckCase{"otherWeight100000", [](DesignCase &r) { OtherCoating(r, 100000); }, 2,
                      InputField::unitWeight, nullptr},
-        PreCheckCase{"catalogueCoatingIgnoresWeight", [](CInputData &r) { r.unitWeight = 0; }, 0,
+        PreCheckCase{"catalogueCoatingIgnoresWeight", [](DesignCase &r) { r.unitWeight = 0; }, 0,
                      InputField::span, nullptr},
         PreCheckCase{"spanBeforeSlab",
-                     [](CInputData &r) { r.spanLength = 900, r.slabThickness = 100; }, 3,
+                     [](DesignCase &r) { r.spanLength = 900, r.slabThickness = 100; }, 3,
                      InputField::span, "1000"},
-        PreCheckCase{"negativeWorkLoad", [](CInputData &r) { r.workLoadValue = -1; }, 10,
+        PreCheckCase{"negativeWorkLoad", [](DesignCase &r) { r.workLoadValue = -1; }, 10,
                      InputField::workLoad, nullptr},
-        PreCheckCase{"lowestWorkLoad", [](CInputData &r) { r.workLoadValue = INT32_MIN; }, 10,
+        PreCheckCase{"lowestWorkLoad", [](DesignCase &r) { r.workLoadValue = INT32_MIN; }, 10,
                      InputField::workLoad, nullptr},
-        PreCheckCase{"negativeOtherLoad", [](CInputData &r) { r.otherLoadValue = -9000; }, 11,
+        PreCheckCase{"negativeOtherLoad", [](DesignCase &r) { r.otherLoadValue = -9000; }, 11,
                      InputField::otherLoad, nullptr},
-        PreCheckCase{"otherLoadZero", [](CInputData &r) { r.otherLoadValue = 0; }, 0,
+        PreCheckCase{"otherLoadZero", [](DesignCase &r) { r.otherLoadValue = 0; }, 0,
                      InputField::span, nullptr},
         PreCheckCase{"rangesBeforeLoadSigns",
-                     [](CInputData &r) { r.slabThickness = 100, r.otherLoadValue = -1; }, 6,
+                     [](DesignCase &r) { r.slabThickness = 100, r.otherLoadValue = -1; }, 6,
                      InputField::slabThickness, "120"},
         PreCheckCase{"workLoadSignBeforeOtherLoad",
-                     [](CInputData &r) { r.workLoadValue = -1, r.otherLoadValue = -1; }, 10,
+                     [](DesignCase &r) { r.workLoadValue = -1, r.otherLoadValue = -1; }, 10,
                      InputField::workLoad, nullptr},
         PreCheckCase{"weightBeforeSpan",
-                     [](CInputData &r) { OtherCoating(r, 0), r.spanLength = 900; }, 1,
+                     [](DesignCase &r) { OtherCoating(r, 0), r.spanLength = 900; }, 1,
                      InputField::unitWeight, nullptr}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(PreCheck, MessagesAreTheProgramsTexts) {
-    CInputData record;
+    DesignCase record;
     record.coatingCode = 4;
     record.unitWeight = 100000;
     EXPECT_EQ(PreCheck(record, {})->message,
               "デッキの単位重量を正しく設定して下さい。\n適正値をかなり超えています。");
-    record = CInputData();
+    record = DesignCase();
     record.deckFamily = 0;
     record.deckModel = 2;
     record.spanLength = 6000;
@@ -137,7 +137,7 @@ class WorkLoadField : public ::testing::TestWithParam<WorkLoadCase> {};
 
 TEST_P(WorkLoadField, IsCheckedOnlyWhenOtherIsChosen) {
     const WorkLoadCase &c = GetParam();
-    const auto failure = PreCheck(CInputData(), c.entry);
+    const auto failure = PreCheck(DesignCase(), c.entry);
     if (c.check == 0) {
         EXPECT_FALSE(failure);
         return;
@@ -160,9 +160,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(PreCheck, ThreeDigitsInTheFourPositionFieldAreAConversionError) {
-    EXPECT_THROW(PreCheck(CInputData(), {true, "980 "}), ConversionError);
+    EXPECT_THROW(PreCheck(DesignCase(), {true, "980 "}), ConversionError);
     // The ranges of the record are reported first.
-    CInputData record;
+    DesignCase record;
     record.spanLength = 10;
     EXPECT_EQ(PreCheck(record, {true, "980 "})->check, 3);
 }

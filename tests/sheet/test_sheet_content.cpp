@@ -1,8 +1,8 @@
 // The texts of the calculation sheet, item by item, for calculated design cases.
 #include "sheet/SheetContent.h"
 
-#include "core/Inputdata.h"
-#include "core/U_calc.h"
+#include "core/Calculation.h"
+#include "core/DesignCase.h"
 
 #include <gtest/gtest.h>
 
@@ -12,21 +12,21 @@
 namespace korvane {
 namespace {
 
-using Edit = std::function<void(CInputData &)>;
+using Edit = std::function<void(DesignCase &)>;
 
-CInputData Record(const Edit &edit = {}) {
-    CInputData r;
+DesignCase Record(const Edit &edit = {}) {
+    DesignCase r;
     if (edit)
         edit(r);
     return r;
 }
 
-SheetContent Build(const CInputData &record, int target = kTargetScreen,
+SheetContent Build(const DesignCase &record, int target = kTargetScreen,
                    const PrintSettings &print = {}) {
     return BuildSheetContent(SheetInputs{record, Calculate(record), print, target, "2026/12/10"});
 }
 
-SheetContent BuildFrom(const CInputData &record, const CCalcResult &result) {
+SheetContent BuildFrom(const DesignCase &record, const CalculationResult &result) {
     return BuildSheetContent(SheetInputs{record, result, {}, kTargetScreen, ""});
 }
 
@@ -41,7 +41,7 @@ std::string Verdict(const SheetContent &c, const std::string &label) {
     return item ? item->verdict : "<absent>";
 }
 
-void OneRowOfShores(CInputData &r) {
+void OneRowOfShores(DesignCase &r) {
     r.shoringCode = code::kShoringOneRow;
 }
 
@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
         ItemCase{"E12", OneRowOfShores, "E12", "スパンL＝1250 ≦ Lmax=2420mm", kOk},
         ItemCase{"V2", OneRowOfShores, "V2",
                  "                                     全てクリアしています。", ""},
-        ItemCase{"TwoRowsE2", [](CInputData &r) { r.shoringCode = code::kShoringTwoRows; }, "E2",
+        ItemCase{"TwoRowsE2", [](DesignCase &r) { r.shoringCode = code::kShoringTwoRows; }, "E2",
                  "支保工使用のため，スパンを1/3(Ｌw=Ｌ/3)として計算します。", ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -144,79 +144,79 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Variants, ItemText,
     testing::Values(
-        ItemCase{"Plate10ShowsDecimal", [](CInputData &r) { r.thicknessCode = 1; }, "A2",
+        ItemCase{"Plate10ShowsDecimal", [](DesignCase &r) { r.thicknessCode = 1; }, "A2",
                  "デッキプレート: PX75LA-10 (Z12)  t =1.0 mm", ""},
-        ItemCase{"Plate12", [](CInputData &r) { r.thicknessCode = 2; }, "A2",
+        ItemCase{"Plate12", [](DesignCase &r) { r.thicknessCode = 2; }, "A2",
                  "デッキプレート: PX75LA-12 (Z12)  t =1.2 mm", ""},
         ItemCase{"CoatingOtherHasNoName",
-                 [](CInputData &r) {
+                 [](DesignCase &r) {
                      r.coatingCode = code::kCoatingOther;
                      r.unitWeight = 150;
                  },
                  "A2", "デッキプレート: PX75LA-07  t =0.7 mm", ""},
         ItemCase{"CoatingOtherWeightB2",
-                 [](CInputData &r) {
+                 [](DesignCase &r) {
                      r.coatingCode = code::kCoatingOther;
                      r.unitWeight = 150;
                  },
                  "B2", "重　　   量 : 150N/㎡", ""},
         ItemCase{"CoatingOtherWeightD5",
-                 [](CInputData &r) {
+                 [](DesignCase &r) {
                      r.coatingCode = code::kCoatingOther;
                      r.unitWeight = 150;
                  },
                  "D5", "デッキプレート       　　　        150N/㎡", ""},
-        ItemCase{"OtherLoadLabel", [](CInputData &r) { r.otherLoadValue = 500; }, "D6",
+        ItemCase{"OtherLoadLabel", [](DesignCase &r) { r.otherLoadValue = 500; }, "D6",
                  "作業荷重＋その他荷重 ＷWL :   1970 N/㎡", ""},
-        ItemCase{"Class1Line", [](CInputData &r) { r.alphaClass = code::kClass1; }, "C2",
+        ItemCase{"Class1Line", [](DesignCase &r) { r.alphaClass = code::kClass1; }, "C2",
                  "RC造･SRC造 / Ⅰ類 [α＝1.0]", ""},
-        ItemCase{"Class3Line", [](CInputData &r) { r.alphaClass = code::kClass3; }, "C2",
+        ItemCase{"Class3Line", [](DesignCase &r) { r.alphaClass = code::kClass3; }, "C2",
                  "RC造･SRC造 / Ⅲ類 [α＝1.5]", ""},
         ItemCase{"SteelWithoutBeta",
-                 [](CInputData &r) {
+                 [](DesignCase &r) {
                      r.deckFamily = code::kFamilyPx;
                      r.thicknessCode = 0;
                  },
                  "E7", " ≦ fb = 205 N/mm2", kOk},
         ItemCase{"ClassWithBeta",
-                 [](CInputData &r) {
+                 [](DesignCase &r) {
                      r.spanLength = 1000;
                      r.alphaClass = code::kClass3;
                  },
                  "E7", " ≦ fb/(α×β) = 235/2.625＝89.53 N/mm2", kOk},
         ItemCase{"ClassWithoutBeta",
-                 [](CInputData &r) {
+                 [](DesignCase &r) {
                      r.deckFamily = code::kFamilyPx;
                      r.thicknessCode = 1;
                      r.alphaClass = code::kClass2;
                  },
                  "E7", " ≦ fb/α = 205/1.25＝164 N/mm2", kOk},
         ItemCase{"NoBetaNoMaxSpan",
-                 [](CInputData &r) {
+                 [](DesignCase &r) {
                      r.deckFamily = code::kFamilyPx;
                      r.thicknessCode = 0;
                  },
                  "E12", "<absent>", "<absent>"},
         ItemCase{"NoBetaNoB6",
-                 [](CInputData &r) {
+                 [](DesignCase &r) {
                      r.deckFamily = code::kFamilyPx;
                      r.thicknessCode = 0;
                  },
                  "B6", "<absent>", "<absent>"},
-        ItemCase{"SlabOf300HasNoN4", [](CInputData &r) { r.slabThickness = 300; }, "N4", "<absent>",
+        ItemCase{"SlabOf300HasNoN4", [](DesignCase &r) { r.slabThickness = 300; }, "N4", "<absent>",
                  "<absent>"},
-        ItemCase{"SlabOf301HasN4", [](CInputData &r) { r.slabThickness = 301; }, "N4",
+        ItemCase{"SlabOf301HasN4", [](DesignCase &r) { r.slabThickness = 301; }, "N4",
                  "・コンクリート厚さS=301mmは標準仕様範囲外です。"
                  "計算結果がOKの場合も別途弊社へご相談ください。",
                  ""},
-        ItemCase{"SpanOf3000HasNoN5", [](CInputData &r) { r.spanLength = 3000; }, "N5", "<absent>",
+        ItemCase{"SpanOf3000HasNoN5", [](DesignCase &r) { r.spanLength = 3000; }, "N5", "<absent>",
                  "<absent>"},
-        ItemCase{"SpanOf3010HasN5", [](CInputData &r) { r.spanLength = 3010; }, "N5",
+        ItemCase{"SpanOf3010HasN5", [](DesignCase &r) { r.spanLength = 3010; }, "N5",
                  "・スパン3010mmは判定の如何に関わらず、梁の構造上中間支保工を必要とする場合が"
                  "あります。",
                  ""},
         ItemCase{"Px100HasN1",
-                 [](CInputData &r) {
+                 [](DesignCase &r) {
                      r.deckFamily = code::kFamilyPx;
                      r.deckModel = code::kModelPx100;
                      r.thicknessCode = 1;
@@ -228,8 +228,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 // PX75Vα 1.2 mm, class Ⅲ, 3000 mm, S 150 mm: the high-strength deck outside the guideline.
-CInputData HighStrengthCase() {
-    return Record([](CInputData &r) {
+DesignCase HighStrengthCase() {
+    return Record([](DesignCase &r) {
         r.deckFamily = code::kFamilyPx;
         r.deckModel = code::kModelPx75Valpha;
         r.thicknessCode = 2;
@@ -242,7 +242,7 @@ CInputData HighStrengthCase() {
 TEST(Concrete, LightweightKindsReadLightweight) {
     for (int kind : {code::kConcreteLight1, code::kConcreteLight2}) {
         const std::string a4 =
-            Text(Build(Record([&](CInputData &r) { r.concreteKind = kind; })), "A4");
+            Text(Build(Record([&](DesignCase &r) { r.concreteKind = kind; })), "A4");
         EXPECT_EQ(a4.rfind("コンクリート : 軽量ρ=", 0), 0u) << a4;
     }
 }
@@ -277,8 +277,8 @@ TEST(HighStrengthCase, BreaksNoteN2DifferentlyOnScreenAndPaper) {
 }
 
 TEST(Deflection, IsCutNotRoundedAndTinyValuesReadAlmostZero) {
-    const CInputData record = Record();
-    CCalcResult result = Calculate(record);
+    const DesignCase record = Record();
+    CalculationResult result = Calculate(record);
     const auto resultText = [&](double deflection) -> std::string {
         result.deflection = deflection;
         return std::string(BuildFrom(record, result).Find("E9")->runs.back().text);
@@ -290,8 +290,8 @@ TEST(Deflection, IsCutNotRoundedAndTinyValuesReadAlmostZero) {
 }
 
 TEST(Deflection, LimitIsCutToTwoDecimals) {
-    const CInputData record = Record();
-    CCalcResult result = Calculate(record);
+    const DesignCase record = Record();
+    CalculationResult result = Calculate(record);
     result.deflectionLimit = 18.8889;
     EXPECT_EQ(Text(BuildFrom(record, result), "E10"), " ≦ 1000･Ｌw/180 + 5 =18.88 mm");
 }
@@ -374,9 +374,9 @@ TEST(PrinterVariant, HeaderAndFooterFollowThePrintSettings) {
 
 // The closing line is composed from the failing checks and centred by the message's length.
 TEST(ClosingVerdict, EveryCombinationOfFailingChecksReadsItsCentredMessage) {
-    const CInputData record = Record(OneRowOfShores); // all four checks apply
+    const DesignCase record = Record(OneRowOfShores); // all four checks apply
     for (unsigned failing = 0; failing < 16; ++failing) {
-        CCalcResult result = Calculate(record);
+        CalculationResult result = Calculate(record);
         if (failing & 1)
             result.fbAllow = 0;
         if (failing & 2)

@@ -3,8 +3,8 @@
 #include "sheet/DrawSheet.h"
 #include "sheet/RecordingCanvas.h"
 
-#include "core/Inputdata.h"
-#include "core/U_calc.h"
+#include "core/Calculation.h"
+#include "core/DesignCase.h"
 
 #include <gtest/gtest.h>
 
@@ -17,29 +17,29 @@ namespace {
 
 constexpr int kA4Width = 4960; // A4 at 600 dpi
 
-CInputData DefaultCase() {
-    return CInputData();
+DesignCase DefaultCase() {
+    return DesignCase();
 }
 
-CInputData ShoredCase() {
-    CInputData r;
+DesignCase ShoredCase() {
+    DesignCase r;
     r.shoringCode = code::kShoringOneRow;
     return r;
 }
 
-CInputData ClassThreeCase() {
-    CInputData r;
+DesignCase ClassThreeCase() {
+    DesignCase r;
     r.alphaClass = code::kClass3;
     return r;
 }
 
-RecordingCanvas DrawScreen(const CInputData &record, TextMeasure measure = HalfWidthMeasure) {
+RecordingCanvas DrawScreen(const DesignCase &record, TextMeasure measure = HalfWidthMeasure) {
     RecordingCanvas canvas(kScreenFontDpi, 0, 72, std::move(measure));
     DrawSheet(canvas, kTargetScreen, record, Calculate(record), PrintSettings{}, "");
     return canvas;
 }
 
-RecordingCanvas DrawPrinter(const CInputData &record, const PrintSettings &print = {},
+RecordingCanvas DrawPrinter(const DesignCase &record, const PrintSettings &print = {},
                             TextMeasure measure = HalfWidthMeasure) {
     RecordingCanvas canvas(600, kA4Width, 600, std::move(measure));
     DrawSheet(canvas, kTargetPrinter, record, Calculate(record), print, "2026/12/10");
@@ -237,7 +237,7 @@ TEST(ScreenSheet, VerdictMovesDownRatherThanOverlapTheLine) {
 }
 
 TEST(ScreenSheet, HighStrengthAllowableIsUnderlinedInCrimson) {
-    CInputData r;
+    DesignCase r;
     r.deckFamily = code::kFamilyPx;
     r.deckModel = code::kModelPx75Valpha;
     r.thicknessCode = 2;
@@ -253,7 +253,7 @@ TEST(ScreenSheet, HighStrengthAllowableIsUnderlinedInCrimson) {
 }
 
 TEST(DrawTarget, UnknownTargetDrawsNothing) {
-    const CInputData r;
+    const DesignCase r;
     for (int target : {0, 3}) {
         RecordingCanvas canvas(kScreenFontDpi);
         DrawSheet(canvas, target, r, Calculate(r), PrintSettings{}, "");

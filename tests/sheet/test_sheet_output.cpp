@@ -3,8 +3,8 @@
 #include "sheet/qt/QtCanvas.h"
 #include "sheet/qt/SheetOutput.h"
 
-#include "core/Inputdata.h"
-#include "core/U_calc.h"
+#include "core/Calculation.h"
+#include "core/DesignCase.h"
 #include "tests/JsonTestSupport.h"
 
 #include <QGuiApplication>
@@ -36,7 +36,7 @@ std::string RunCommand(const std::string &command) {
 class SheetOutput : public testing::Test {
 protected:
     QTemporaryDir m_dir;
-    CInputData m_record;
+    DesignCase m_record;
     std::string Path(const char *name) const { return m_dir.filePath(name).toStdString(); }
 };
 
@@ -139,7 +139,7 @@ std::vector<NotingCanvas::Text> LoggedTexts(const std::string &log) {
 }
 
 TEST_F(SheetOutput, DrawLogPlacesEveryTextWhereThePictureAndPageHaveIt) {
-    const CCalcResult result = Calculate(m_record);
+    const CalculationResult result = Calculate(m_record);
     QImage picture = NewResultPicture();
     NotingCanvas screen(picture, kScreenFontDpi);
     DrawSheet(screen, kTargetScreen, m_record, result, PrintSettings{}, "");

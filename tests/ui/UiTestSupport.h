@@ -4,8 +4,8 @@
 
 #include "core/PrintSettings.h"
 #include "ui/Application.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageSeam.h"
-#include "ui/U_krv.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -79,11 +79,11 @@ private:
 // A main window after start-up and its first filling, shown and active, with the notice
 // of a first start answered. The print values live in the new window's print settings, so
 // nothing an earlier test changed reaches it.
-inline std::unique_ptr<TForm1> MakeReadyForm()
+inline std::unique_ptr<MainWindow> MakeReadyForm()
 {
     SplashMilliseconds() = 0;
     ModalRecorder notices;
-    auto form = std::make_unique<TForm1>();
+    auto form = std::make_unique<MainWindow>();
     form->InitialIdle();
     form->show();
     form->activateWindow();

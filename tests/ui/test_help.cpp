@@ -5,9 +5,9 @@
 #include "core/Errors.h"
 #include "ui/DataFolder.h"
 #include "ui/EmfPicture.h"
+#include "ui/HelpWindow.h"
 #include "ui/MessageSeam.h"
-#include "ui/U_summary.h"
-#include "ui/Uhelp.h"
+#include "ui/SummaryWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -139,7 +139,7 @@ void TestHelpWindow::initTestCase()
 
 void TestHelpWindow::firstPicture()
 {
-    TForm4 help;
+    HelpWindow help;
     QCOMPARE(help.windowTitle(), QStringLiteral("選択項目のHELP表示"));
     QCOMPARE(help.ScrollRange(), 261);
     QCOMPARE(help.height(), 299);
@@ -175,17 +175,17 @@ void TestHelpWindow::pages()
     QFETCH(QString, file);
     QFETCH(int, pictureHeight);
 
-    TForm4 help;
+    HelpWindow help;
     help.show();
     // Start from another page, scrolled down, so that everything below must change.
     help.ShowHelpPage(page == 1 && family == 1 ? 2 : 1, 1);
-    help.ScrollBox1->verticalScrollBar()->setValue(200);
+    help.pictureScroller->verticalScrollBar()->setValue(200);
 
     help.ShowHelpPage(page, family);
     QCOMPARE(help.windowTitle(), caption);
     QCOMPARE(help.ScrollRange(), pictureHeight + 13);
     QCOMPARE(help.height(), 600);
-    QCOMPARE(help.ScrollBox1->verticalScrollBar()->value(), 0);
+    QCOMPARE(help.pictureScroller->verticalScrollBar()->value(), 0);
     QCOMPARE(help.Picture(), ExpectedPicture(file, pictureHeight));
     // The picture covers its area with drawing (not a blank conversion) and nothing below.
     QVERIFY(DrawnPixels(help.Picture(), 0, pictureHeight) > 437 * pictureHeight / 20);
@@ -200,7 +200,7 @@ void TestHelpWindow::firstPageAfterHelpOnTakesTheFocus()
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
 
-    TForm4 help;
+    HelpWindow help;
     help.show(); // what "HELP ON" does, then sets the flag
     help.helpJustSwitchedOn = 1;
     main.activateWindow();
@@ -220,14 +220,14 @@ void TestHelpWindow::firstPageAfterHelpOnTakesTheFocus()
 
 void TestHelpWindow::wheelScrollsByTheWheelDelta()
 {
-    TForm4 help;
+    HelpWindow help;
     help.show();
     help.ShowHelpPage(1, 1);
-    QScrollBar *bar = help.ScrollBox1->verticalScrollBar();
+    QScrollBar *bar = help.pictureScroller->verticalScrollBar();
     QVERIFY(bar->maximum() > 240);
 
     const auto turn = [&help](int delta) {
-        QWidget *viewport = help.ScrollBox1->viewport();
+        QWidget *viewport = help.pictureScroller->viewport();
         const QPointF at(100, 100);
         QWheelEvent event(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, delta),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -247,9 +247,9 @@ void TestHelpWindow::wheelScrollsByTheWheelDelta()
 
 void TestHelpWindow::closeBoxHidesAndClearsTheFlag()
 {
-    auto *help = new TForm4;
-    QPointer<TForm4> alive(help);
-    QSignalSpy closed(help, &TForm4::closedByUser);
+    auto *help = new HelpWindow;
+    QPointer<HelpWindow> alive(help);
+    QSignalSpy closed(help, &HelpWindow::closedByUser);
     help->show();
     help->ShowHelpPage(4, 0);
     help->helpJustSwitchedOn = 1;
@@ -271,7 +271,7 @@ void TestHelpWindow::closeBoxHidesAndClearsTheFlag()
 // not wait for pictures nobody sees. Showing it draws the page asked for last.
 void TestHelpWindow::hiddenWindowDrawsWhenItShows()
 {
-    TForm4 help;
+    HelpWindow help;
     QVERIFY(!help.PictureDrawn());
     help.ShowHelpPage(4, 0);
     help.ShowHelpPage(1, 1);
@@ -312,13 +312,13 @@ void TestHelpWindow::missingPicture()
     QFETCH(QString, caption);
     QFETCH(int, range);
 
-    TForm4 help;
+    HelpWindow help;
     help.show();
     help.ShowHelpPage(page == 2 ? 1 : 2, 0); // a different page before
     const QString before = help.windowTitle();
     const QImage pictureBefore = help.Picture();
     help.resize(help.width(), 400);
-    help.ScrollBox1->verticalScrollBar()->setValue(100);
+    help.pictureScroller->verticalScrollBar()->setValue(100);
     help.helpJustSwitchedOn = 1;
 
     FileGuard missing(file);
@@ -331,7 +331,7 @@ void TestHelpWindow::missingPicture()
     QCOMPARE(help.helpJustSwitchedOn, 1);
     // The page did not scroll to the top: with the shorter range the position is only
     // held within it.
-    QScrollBar *bar = help.ScrollBox1->verticalScrollBar();
+    QScrollBar *bar = help.pictureScroller->verticalScrollBar();
     QCOMPARE(bar->value(), std::min(100, bar->maximum()));
     QVERIFY(bar->value() > 0);
     if (page == 1) {
@@ -383,7 +383,7 @@ void TestHelpWindow::damagedPictureIsRefused_data()
 void TestHelpWindow::damagedPictureIsRefused()
 {
     QFETCH(QByteArray, content);
-    TForm4 help;
+    HelpWindow help;
     FileGuard damaged("KR_tag3.emf");
     damaged.Write(content);
     QVERIFY_THROWS_EXCEPTION(korvane::FileError, help.ShowHelpPage(3, 0));
@@ -394,7 +394,7 @@ void TestHelpWindow::missingFirstPictureLeavesTheWindowBlank()
 {
     FileGuard missing("KR_tag0.emf");
     ErrorRecorder shown;
-    TForm4 help; // must not throw: the start-up goes on
+    HelpWindow help; // must not throw: the start-up goes on
     QVERIFY(help.FirstPictureError().contains("KR_tag0.emf"));
     QCOMPARE(help.windowTitle(), QStringLiteral("選択項目のHELP表示"));
     QCOMPARE(help.ScrollRange(), 261);
@@ -408,7 +408,7 @@ void TestHelpWindow::missingFirstPictureLeavesTheWindowBlank()
 
 void TestHelpWindow::pictureIsReadAgainForEachPage()
 {
-    TForm4 help;
+    HelpWindow help;
     help.ShowHelpPage(3, 0);
     QCOMPARE(help.Picture(), ExpectedPicture("KR_tag3.emf", 607));
     {
@@ -425,24 +425,24 @@ void TestHelpWindow::pictureIsReadAgainForEachPage()
 
 void TestHelpWindow::summaryShownTwiceReloadsOneWindow()
 {
-    TSummary summary;
+    SummaryWindow summary;
     QCOMPARE(summary.windowTitle(), QStringLiteral("概　　要　[ Korvane for Win について ]"));
     QCOMPARE(summary.size(), QSize(559, 689));
-    QVERIFY(summary.RichEdit1->isReadOnly());
+    QVERIFY(summary.summaryView->isReadOnly());
     QVERIFY(!summary.isVisible());
 
     summary.ShowSummary();
     QVERIFY(summary.isVisible());
-    QVERIFY(summary.RichEdit1->toPlainText().contains("Korvane for Win について"));
+    QVERIFY(summary.summaryView->toPlainText().contains("Korvane for Win について"));
 
     FileGuard replaced("Summary.rtf");
     replaced.Write("{\\rtf1\\ansi\\ansicpg932 \\'90\\'56\\'82\\'b5\\'82\\'a2\\par}");
     summary.ShowSummary();
     QVERIFY(summary.isVisible());
-    QCOMPARE(summary.RichEdit1->toPlainText(), QStringLiteral("新しい\n"));
+    QCOMPARE(summary.summaryView->toPlainText(), QStringLiteral("新しい\n"));
     const auto windows = QApplication::topLevelWidgets();
     QCOMPARE(std::count_if(windows.begin(), windows.end(),
-                           [](QWidget *w) { return qobject_cast<TSummary *>(w); }),
+                           [](QWidget *w) { return qobject_cast<SummaryWindow *>(w); }),
              1);
 }
 
@@ -456,8 +456,8 @@ void TestHelpWindow::missingSummaryIsNotShown_data()
 void TestHelpWindow::missingSummaryIsNotShown()
 {
     QFETCH(bool, folderInItsPlace);
-    TSummary summary;
-    summary.RichEdit1->setPlainText("earlier text");
+    SummaryWindow summary;
+    summary.summaryView->setPlainText("earlier text");
     FileGuard missing("Summary.rtf");
     if (folderInItsPlace)
         QVERIFY(QDir().mkdir(DataFolder() + "Summary.rtf"));
@@ -470,7 +470,7 @@ void TestHelpWindow::missingSummaryIsNotShown()
                  error.what());
     }
     QVERIFY(!summary.isVisible());
-    QCOMPARE(summary.RichEdit1->toPlainText(), QStringLiteral("earlier text"));
+    QCOMPARE(summary.summaryView->toPlainText(), QStringLiteral("earlier text"));
 }
 
 int main(int argc, char **argv)

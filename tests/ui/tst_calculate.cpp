@@ -6,10 +6,10 @@
 
 #include "core/Errors.h"
 #include "core/PrintSettings.h"
-#include "core/U_calc.h"
+#include "core/Calculation.h"
 #include "ui/CalculationRun.h"
-#include "ui/UCalDisp.h"
-#include "ui/U_PrintData.h"
+#include "ui/ResultWindow.h"
+#include "ui/PrintSettingsDialog.h"
 #include "sheet/qt/SheetOutput.h"
 
 #include <QLineEdit>
@@ -54,7 +54,7 @@ bool BusyNoticeLeft()
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
     return std::any_of(windows.begin(), windows.end(),
-                       [](const QWidget *window) { return window->inherits("TForm5"); });
+                       [](const QWidget *window) { return window->inherits("BusyNoticeWindow"); });
 }
 
 QString PdfText(const QString &path)
@@ -70,8 +70,8 @@ QString PdfText(const QString &path)
 class CalculateCommand : public QObject {
     Q_OBJECT
     TemporaryAppData m_appData;
-    std::unique_ptr<TForm1> m_form;
-    std::unique_ptr<TForm3> m_result;
+    std::unique_ptr<MainWindow> m_form;
+    std::unique_ptr<ResultWindow> m_result;
 
 private slots:
     void init();
@@ -99,8 +99,8 @@ private slots:
 void CalculateCommand::init()
 {
     m_form = MakeReadyForm();
-    m_result = std::make_unique<TForm3>();
-    m_result->SetPrintSettingsWindow(m_form->Form7());
+    m_result = std::make_unique<ResultWindow>();
+    m_result->SetPrintSettingsWindow(m_form->PrintSettingsWindow());
 }
 
 void CalculateCommand::cleanup()
@@ -116,17 +116,17 @@ void CalculateCommand::preCheck_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("corrected");
 
-    QTest::newRow("span 999") << "Edit1" << "999" << "計算できるスパンは、1000 mm以上です"
+    QTest::newRow("span 999") << "spanField" << "999" << "計算できるスパンは、1000 mm以上です"
                               << "1000";
-    QTest::newRow("span 1000") << "Edit1" << "1000" << "" << "1000";
-    QTest::newRow("span 4900") << "Edit1" << "4900" << "" << "4900";
-    QTest::newRow("span 4901") << "Edit1" << "4901" << "計算できるスパンは、4900 mm以下です"
+    QTest::newRow("span 1000") << "spanField" << "1000" << "" << "1000";
+    QTest::newRow("span 4900") << "spanField" << "4900" << "" << "4900";
+    QTest::newRow("span 4901") << "spanField" << "4901" << "計算できるスパンは、4900 mm以下です"
                                << "4900";
-    QTest::newRow("concrete 119") << "Edit3" << "119"
+    QTest::newRow("concrete 119") << "slabThicknessField" << "119"
                                   << "計算できるコンクリート厚さは、120 mm以上です" << "120";
-    QTest::newRow("concrete 120") << "Edit3" << "120" << "" << "120";
-    QTest::newRow("concrete 800") << "Edit3" << "800" << "" << "800";
-    QTest::newRow("concrete 801") << "Edit3" << "801"
+    QTest::newRow("concrete 120") << "slabThicknessField" << "120" << "" << "120";
+    QTest::newRow("concrete 800") << "slabThicknessField" << "800" << "" << "800";
+    QTest::newRow("concrete 801") << "slabThicknessField" << "801"
                                   << "計算できるコンクリート厚さは、800 mm以下です" << "800";
 }
 
@@ -138,7 +138,8 @@ void CalculateCommand::preCheck()
     QFETCH(QString, typed);
     QFETCH(QString, message);
     QFETCH(QString, corrected);
-    QLineEdit *edit = field == QLatin1String("Edit1") ? m_form->Edit1 : m_form->Edit3;
+    QLineEdit *edit =
+        field == QLatin1String("spanField") ? m_form->spanField : m_form->slabThicknessField;
     edit->setText(typed);
 
     MessageRecorder messages;
@@ -147,7 +148,7 @@ void CalculateCommand::preCheck()
 
     if (message.isEmpty()) {
         QCOMPARE(messages.texts, QStringList());
-        QCOMPARE(modals.shown, QStringList{QStringLiteral("TForm3")});
+        QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
         return;
     }
     QCOMPARE(messages.texts, QStringList{message});
@@ -158,8 +159,8 @@ void CalculateCommand::preCheck()
 
 void CalculateCommand::spanIsReportedBeforeConcrete()
 {
-    m_form->Edit1->setText(QStringLiteral("900"));
-    m_form->Edit3->setText(QStringLiteral("100"));
+    m_form->spanField->setText(QStringLiteral("900"));
+    m_form->slabThicknessField->setText(QStringLiteral("100"));
     MessageRecorder messages;
     ModalRecorder modals;
     RunCalculation(*m_form, *m_result);
@@ -167,22 +168,22 @@ void CalculateCommand::spanIsReportedBeforeConcrete()
     RunCalculation(*m_form, *m_result);
     QCOMPARE(messages.texts.last(), QStringLiteral("計算できるコンクリート厚さは、120 mm以上です"));
     RunCalculation(*m_form, *m_result);
-    QCOMPARE(modals.shown, QStringList{QStringLiteral("TForm3")});
+    QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
 }
 
 void CalculateCommand::threeDigitWorkLoadIsAConversionError()
 {
-    m_form->RadioButton8->click();
-    Type(m_form->MaskEdit1, QStringLiteral("980"));
+    m_form->otherWorkLoadOption->click();
+    Type(m_form->workLoadField, QStringLiteral("980"));
     ModalRecorder modals;
     QVERIFY_THROWS_EXCEPTION(ConversionError, RunCalculation(*m_form, *m_result));
     QVERIFY(modals.shown.isEmpty());
 
     MessageRecorder messages;
-    Type(m_form->MaskEdit1, QStringLiteral("0000"));
+    Type(m_form->workLoadField, QStringLiteral("0000"));
     RunCalculation(*m_form, *m_result);
     QCOMPARE(messages.texts.last(), QStringLiteral("施工荷重を入力して下さい。(1470N/㎡以上)"));
-    QCOMPARE(m_form->MaskEdit1->text().trimmed(), QStringLiteral("1470"));
+    QCOMPARE(m_form->workLoadField->text().trimmed(), QStringLiteral("1470"));
 }
 
 void CalculateCommand::runShowsTheSheetInPlaceOfTheMainWindow()
@@ -206,20 +207,20 @@ void CalculateCommand::runShowsTheSheetInPlaceOfTheMainWindow()
     QCOMPARE(m_result->Result().calculation.totalLoad, 4701.0);
     QCOMPARE(m_result->Result().record.spanLength, 2500);
     QVERIFY(m_form->isVisible());
-    QCOMPARE(m_form->focusWidget(), m_form->BitBtn1);
+    QCOMPARE(m_form->focusWidget(), m_form->calculateButton);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
 void CalculateCommand::closingClearsThePictureAndKeepsTheInputs()
 {
-    m_form->Edit1->setText(QStringLiteral("3000"));
+    m_form->spanField->setText(QStringLiteral("3000"));
     const auto previous = SetModalHandler([&](QDialog &dialog) {
-        static_cast<TForm3 &>(dialog).N2Click();
+        static_cast<ResultWindow &>(dialog).closeSheet();
         return int(QDialog::Rejected);
     });
     RunCalculation(*m_form, *m_result);
     SetModalHandler(previous);
-    QCOMPARE(m_form->Edit1->text(), QStringLiteral("3000"));
+    QCOMPARE(m_form->spanField->text(), QStringLiteral("3000"));
     QCOMPARE(m_result->Picture(), NewResultPicture());
 }
 
@@ -244,7 +245,7 @@ void CalculateCommand::pictureIsWhatKorvaneCalcDrawsOnEveryRun()
         if (shown.size() == 2)
             dialog.close(); // the title bar's close box
         else
-            m_result->N2Click(); // "閉じる"
+            m_result->closeSheet(); // "閉じる"
         return int(QDialog::Rejected);
     });
     for (int run = 0; run < 3; ++run)
@@ -259,7 +260,7 @@ void CalculateCommand::pictureIsWhatKorvaneCalcDrawsOnEveryRun()
 // same places: the header frame's top line runs where it does on a plain screen.
 void CalculateCommand::pictureAtScreenDensityTwo()
 {
-    const CInputData record;
+    const DesignCase record;
     const QImage sharp = RenderScreenSheet(record, Calculate(record), 2.0);
     QCOMPARE(sharp.size(), QSize(1140, 1340));
     QCOMPARE(sharp.devicePixelRatio(), 2.0);
@@ -287,25 +288,25 @@ void CalculateCommand::printSettingsKeepTheResultWindowModal()
                                Route{QStringLiteral("menu"), true}}) {
         QStringList seen;
         const auto previous = SetModalHandler([&](QDialog &dialog) {
-            if (auto *settings = qobject_cast<TForm7 *>(&dialog)) {
+            if (auto *settings = qobject_cast<PrintSettingsDialog *>(&dialog)) {
                 seen << QStringLiteral("settings");
                 QTimer::singleShot(0, settings, [settings, &route] {
-                    (route.cancel ? settings->BitBtn1 : settings->BitBtn2)->click();
+                    (route.cancel ? settings->cancelButton : settings->confirmButton)->click();
                 });
                 return RunModal(dialog);
             }
             QTimer::singleShot(0, m_result.get(), [&] {
                 if (route.settingsFrom == QLatin1String("menu"))
-                    m_result->N3->trigger();
+                    m_result->printSettingsAction->trigger();
                 else
-                    m_result->SpeedButton4->click();
+                    m_result->printSettingsButton->click();
                 // Back in the result window's event loop, as the user is.
                 QTimer::singleShot(0, m_result.get(), [&] {
                     seen << (m_result->isVisible() ? "result shown" : "result hidden");
                     seen << (m_form->isVisible() ? "main shown" : "main hidden");
                     seen << (QApplication::activeModalWidget() == m_result.get() ? "modal"
                                                                                  : "not modal");
-                    m_result->SpeedButton3->click(); // "閉じる"
+                    m_result->closeButton->click(); // "閉じる"
                 });
             });
             return RunModal(dialog);
@@ -316,7 +317,7 @@ void CalculateCommand::printSettingsKeepTheResultWindowModal()
         QVERIFY(m_form->isVisible());
         QVERIFY(!m_result->isVisible());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
-        QCOMPARE(m_form->focusWidget(), m_form->BitBtn1);
+        QCOMPARE(m_form->focusWidget(), m_form->calculateButton);
     }
 }
 
@@ -325,11 +326,11 @@ void CalculateCommand::printSettingsKeepTheResultWindowModal()
 void CalculateCommand::conversionErrorOfTheButtonIsShownAndTheWindowWorks()
 {
     m_form->SetResultWindow(m_result.get());
-    m_form->RadioButton8->click();
-    Type(m_form->MaskEdit1, QStringLiteral("98"));
+    m_form->otherWorkLoadOption->click();
+    Type(m_form->workLoadField, QStringLiteral("98"));
     MessageRecorder messages;
     ModalRecorder modals(true);
-    m_form->BitBtn1->click();
+    m_form->calculateButton->click();
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts.first().contains(QStringLiteral("有効な整数値ではありません")),
              qPrintable(messages.texts.first()));
@@ -337,9 +338,9 @@ void CalculateCommand::conversionErrorOfTheButtonIsShownAndTheWindowWorks()
     QVERIFY(m_form->isVisible());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
-    Type(m_form->MaskEdit1, QStringLiteral("1000"));
-    m_form->BitBtn1->click();
-    QCOMPARE(modals.shown, QStringList{QStringLiteral("TForm3")});
+    Type(m_form->workLoadField, QStringLiteral("1000"));
+    m_form->calculateButton->click();
+    QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
     QCOMPARE(messages.texts.size(), 1);
 }
 
@@ -347,12 +348,12 @@ void CalculateCommand::wheelScrollsByItsDelta()
 {
     m_result->resize(562, 300);
     m_result->show();
-    QScrollBar *bar = m_result->ScrollBox1->verticalScrollBar();
+    QScrollBar *bar = m_result->sheetScroller->verticalScrollBar();
     QVERIFY(bar->maximum() > 240);
-    m_result->ScrollBox1MouseWheel(-120); // towards the user: down
+    m_result->scrollByWheel(-120); // towards the user: down
     QCOMPARE(bar->value(), 120);
-    m_result->ScrollBox1MouseWheel(120);
-    m_result->ScrollBox1MouseWheel(120);
+    m_result->scrollByWheel(120);
+    m_result->scrollByWheel(120);
     QCOMPARE(bar->value(), 0);
 }
 
@@ -385,8 +386,8 @@ void CalculateCommand::windowFitsOnTheScreen()
 
 void CalculateCommand::printSettingsTakeThePageTextOfTheWindow()
 {
-    TForm7 *settings = m_form->Form7();
-    settings->Edit2->setText(QStringLiteral("－２－"));
+    PrintSettingsDialog *settings = m_form->PrintSettingsWindow();
+    settings->pageTextField->setText(QStringLiteral("－２－"));
     bool resultHidden = false;
     const auto previous = SetModalHandler([&](QDialog &dialog) {
         resultHidden = !m_result->isVisible();
@@ -394,23 +395,23 @@ void CalculateCommand::printSettingsTakeThePageTextOfTheWindow()
         return int(QDialog::Rejected);
     });
     m_result->show();
-    m_result->N3Click();
+    m_result->openPrintSettings();
     SetModalHandler(previous);
     QVERIFY(resultHidden);
     QVERIFY(m_result->isVisible());
-    QCOMPARE(m_form->Form7()->Settings().pageText, std::string("－２－"));
+    QCOMPARE(m_form->PrintSettingsWindow()->Settings().pageText, std::string("－２－"));
 }
 
 void CalculateCommand::printCancelledPrintsNothing()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
-    const auto previous = TForm3::SetPrinterChoice([&](QPrinter &printer, QWidget *) {
+    const auto previous = ResultWindow::SetPrinterChoice([&](QPrinter &printer, QWidget *) {
         printer.setOutputFileName(path);
         return false;
     });
-    m_result->N1Click();
-    TForm3::SetPrinterChoice(previous);
+    m_result->printSheet();
+    ResultWindow::SetPrinterChoice(previous);
     QVERIFY(!QFile::exists(path));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
@@ -423,15 +424,15 @@ void CalculateCommand::printWritesOnePageWithTheSheet()
     RunCalculation(*m_form, *m_result);
     SetModalHandler(previous);
 
-    m_form->Form7()->Settings().projectTitle = "テスト棟新築工事";
-    const auto choice = TForm3::SetPrinterChoice([&](QPrinter &printer, QWidget *) {
+    m_form->PrintSettingsWindow()->Settings().projectTitle = "テスト棟新築工事";
+    const auto choice = ResultWindow::SetPrinterChoice([&](QPrinter &printer, QWidget *) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         return true;
     });
-    m_result->N1Click();
-    TForm3::SetPrinterChoice(choice);
-    m_form->Form7()->Settings().projectTitle = kTitlePlaceholder;
+    m_result->printSheet();
+    ResultWindow::SetPrinterChoice(choice);
+    m_form->PrintSettingsWindow()->Settings().projectTitle = kTitlePlaceholder;
 
     const QString text = PdfText(path);
     QVERIFY2(text.contains(QStringLiteral("物件名：テスト棟新築工事")), qPrintable(text));
@@ -446,13 +447,13 @@ void CalculateCommand::printThatFailsIsShownAndTheWindowWorks()
 {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("missing/sheet.pdf"));
-    const auto choice = TForm3::SetPrinterChoice([&](QPrinter &printer, QWidget *) {
+    const auto choice = ResultWindow::SetPrinterChoice([&](QPrinter &printer, QWidget *) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         return true;
     });
     MessageRecorder messages;
-    m_result->N1Click();
+    m_result->printSheet();
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts.first().contains(path), qPrintable(messages.texts.first()));
     QCOMPARE(messages.titles.first(), QStringLiteral("Korvane for Win"));
@@ -460,8 +461,8 @@ void CalculateCommand::printThatFailsIsShownAndTheWindowWorks()
     QTRY_VERIFY(!BusyNoticeLeft());
 
     path = dir.filePath(QStringLiteral("sheet.pdf"));
-    m_result->N1Click();
-    TForm3::SetPrinterChoice(choice);
+    m_result->printSheet();
+    ResultWindow::SetPrinterChoice(choice);
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY(QFile::exists(path));
 }

@@ -24,9 +24,9 @@ void CommandButtons::buttonsOpenTheirWindows_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
-    QTest::newRow("計　算") << "BitBtn1" << "TForm3";
-    QTest::newRow("データ読込") << "BitBtn3" << "QFileDialog";
-    QTest::newRow("データ保存") << "BitBtn4" << "QFileDialog";
+    QTest::newRow("計　算") << "calculateButton" << "ResultWindow";
+    QTest::newRow("データ読込") << "openButton" << "QFileDialog";
+    QTest::newRow("データ保存") << "saveButton" << "QFileDialog";
 }
 
 void CommandButtons::buttonsOpenTheirWindows()
@@ -39,12 +39,12 @@ void CommandButtons::buttonsOpenTheirWindows()
         ModalRecorder notices;
         windows = CreateProgramWindows();
     }
-    TForm1 &form = *windows->form1;
+    MainWindow &form = *windows->mainWindow;
     form.InitialIdle();
     form.show();
-    QPushButton *pressed = button == QLatin1String("BitBtn1")   ? form.BitBtn1
-                           : button == QLatin1String("BitBtn3") ? form.BitBtn3
-                                                                : form.BitBtn4;
+    QPushButton *pressed = button == QLatin1String("calculateButton")   ? form.calculateButton
+                           : button == QLatin1String("openButton") ? form.openButton
+                                                                : form.saveButton;
     ModalRecorder modals(/*cancel=*/true);
     MessageRecorder messages;
     QTest::mouseClick(pressed, Qt::LeftButton);
@@ -56,12 +56,12 @@ void CommandButtons::endClosesTheMainWindow()
 {
     SplashMilliseconds() = 0;
     ModalRecorder notices;
-    TForm1 form;
+    MainWindow form;
     form.InitialIdle();
     form.show();
     MessageRecorder messages; // nothing is asked, even with changed input
-    form.Edit1->setText(QStringLiteral("3000"));
-    QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
+    form.spanField->setText(QStringLiteral("3000"));
+    QTest::mouseClick(form.endButton, Qt::LeftButton);
     QVERIFY(!form.isVisible());
     QVERIFY(messages.texts.isEmpty());
 }

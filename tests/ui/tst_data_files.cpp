@@ -7,7 +7,7 @@
 #include "core/FileReading.h"
 #include "ui/CalculationRun.h"
 #include "ui/Controls.h"
-#include "ui/Udata_IO.h"
+#include "ui/DesignCaseFiles.h"
 
 #include <QFileDialog>
 #include <QHeaderView>
@@ -87,7 +87,7 @@ QStringList Texts(const std::vector<std::string> &lines)
 }
 
 // The text of the one exception an open throws, or empty when it throws none.
-QString OpenFailure(TForm1 &form, TForm6 &files, const std::string &path)
+QString OpenFailure(MainWindow &form, DesignCaseFiles &files, const std::string &path)
 {
     try {
         OpenDesignCaseFile(form, files, path);
@@ -106,8 +106,8 @@ const std::vector<std::string> kFormat30Case = {"korvane for win", "1", "2", "1"
 class DataFiles : public QObject {
     Q_OBJECT
     TemporaryAppData m_appData;
-    std::unique_ptr<TForm1> m_form;
-    std::unique_ptr<TForm6> m_files;
+    std::unique_ptr<MainWindow> m_form;
+    std::unique_ptr<DesignCaseFiles> m_files;
     QTemporaryDir m_dir;
 
     QString Path(const QString &name) const { return m_dir.filePath(name); }
@@ -140,13 +140,13 @@ private slots:
 void DataFiles::dialogsAreBuiltOnFirstUseOverTheirOwner()
 {
     m_files->SetDialogOwner(m_form.get());
-    QVERIFY(!m_files->OpenDialog1.IsBuilt());
-    QVERIFY(!m_files->SaveDialog1.IsBuilt());
+    QVERIFY(!m_files->openDialog.IsBuilt());
+    QVERIFY(!m_files->saveDialog.IsBuilt());
     FileDialogAnswers answers({QString()});
     OpenDesignCase(*m_form, *m_files);
-    QVERIFY(m_files->OpenDialog1.IsBuilt());
-    QVERIFY(!m_files->SaveDialog1.IsBuilt());
-    QCOMPARE(m_files->OpenDialog1->parentWidget(), m_form.get());
+    QVERIFY(m_files->openDialog.IsBuilt());
+    QVERIFY(!m_files->saveDialog.IsBuilt());
+    QCOMPARE(m_files->openDialog->parentWidget(), m_form.get());
     QCOMPARE(answers.folders, QStringList{QDir::homePath()});
 }
 
@@ -206,7 +206,7 @@ void DataFiles::fileListSpeaksJapaneseInWholeColumns()
 void DataFiles::init()
 {
     m_form = MakeReadyForm();
-    m_files = std::make_unique<TForm6>();
+    m_files = std::make_unique<DesignCaseFiles>();
 }
 
 void DataFiles::cleanup()
@@ -234,7 +234,7 @@ void DataFiles::openThenSaveUnderAnotherNameGivesTheSameFile()
     FileDialogAnswers answers({Path("a.fdt"), Path("b.fdt")});
     OpenDesignCase(*m_form, *m_files);
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Korvane for Win [") + Path("a.fdt") + "]");
-    QCOMPARE(m_form->Edit99->text(), QStringLiteral("333"));
+    QCOMPARE(m_form->unitWeightField->text(), QStringLiteral("333"));
     SaveDesignCase(*m_form, *m_files);
     QCOMPARE(Contents(Path("b.fdt")), Contents(Path("a.fdt")));
 }
@@ -264,8 +264,8 @@ void DataFiles::px100WithK35AsksForTheCoatingAgain()
     OpenDesignCase(*m_form, *m_files);
     QVERIFY(messages.texts.contains(
         QStringLiteral("PX100の表面処理「K35」は廃止されました。\n表面処理を選択し直してください。")));
-    QCOMPARE(m_form->ComboBox7->currentIndex(), -1);
-    CInputData record;
+    QCOMPARE(m_form->coatingList->currentIndex(), -1);
+    DesignCase record;
     ReadInputData(*m_form, record);
     QCOMPARE(record.coatingCode, 0);
     QCOMPARE(record.deckModel, 0);
@@ -309,7 +309,7 @@ void DataFiles::unreadableFileKeepsTheWindow()
     WriteLines(Path("bad.fdt"), lines);
     FileDialogAnswers answers({Path("good.fdt"), Path("bad.fdt"), QString()});
     OpenDesignCase(*m_form, *m_files);
-    m_form->Edit1->setText(QStringLiteral("3100"));
+    m_form->spanField->setText(QStringLiteral("3100"));
     const QString title = m_form->windowTitle();
     try {
         OpenDesignCase(*m_form, *m_files);
@@ -320,7 +320,7 @@ void DataFiles::unreadableFileKeepsTheWindow()
                      text.contains(QStringLiteral("'重い'")),
                  qPrintable(text));
     }
-    QCOMPARE(m_form->Edit1->text(), QStringLiteral("3100"));
+    QCOMPARE(m_form->spanField->text(), QStringLiteral("3100"));
     QCOMPARE(m_form->windowTitle(), title);
     QCOMPARE(m_files->lastOpenName, Path("good.fdt"));
     SaveDesignCase(*m_form, *m_files); // cancelled
@@ -366,7 +366,7 @@ void DataFiles::nastyFilesAreRefusedNamingTheFile()
     QVERIFY2(failure.contains(reason), qPrintable(failure));
     QCOMPARE(m_form->windowTitle(), title);
     QVERIFY(m_files->lastOpenName.isEmpty());
-    QCOMPARE(m_form->Edit1->text(), QStringLiteral("2500"));
+    QCOMPARE(m_form->spanField->text(), QStringLiteral("2500"));
 }
 
 // A damaged file still opens with the defaults its older formats rely on, but never
@@ -419,7 +419,7 @@ void DataFiles::damagedFilesAreOpenedWithOneWarning()
     ModalRecorder notices;
     FileDialogAnswers answers({Path("case.fdt")});
     OpenDesignCase(*m_form, *m_files);
-    QCOMPARE(m_form->Edit1->text(), span);
+    QCOMPARE(m_form->spanField->text(), span);
     QStringList warnings = messages.texts.filter(QStringLiteral("既定値"));
     if (expected.isEmpty()) {
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
@@ -438,7 +438,7 @@ void DataFiles::fileWithANameThatIsNotUtf8()
     const std::string name = m_dir.path().toStdString() + "/\x83\x66\x81\x5b\x83\x5e.fdt";
     WriteBytes(name, DataFileBytes(kSavedCase));
     QCOMPARE(OpenFailure(*m_form, *m_files, name), QString());
-    QCOMPARE(m_form->Edit1->text(), QStringLiteral("3000"));
+    QCOMPARE(m_form->spanField->text(), QStringLiteral("3000"));
     const QString title = m_form->windowTitle();
     ::unlink(name.c_str()); // the temporary folder's clean-up cannot name it
     QVERIFY2(title.endsWith(QStringLiteral("/データ.fdt]")), qPrintable(title));
@@ -452,8 +452,8 @@ void DataFiles::negativeLoadFromAFileIsRefusedByTheCalculateCommand_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("field");
-    QTest::newRow("work load") << 11 << "-2147483648" << "作業荷重に負の値" << "MaskEdit1";
-    QTest::newRow("other load") << 12 << "-9000" << "その他荷重に負の値" << "Edit6";
+    QTest::newRow("work load") << 11 << "-2147483648" << "作業荷重に負の値" << "workLoadField";
+    QTest::newRow("other load") << 12 << "-9000" << "その他荷重に負の値" << "otherLoadField";
 }
 
 void DataFiles::negativeLoadFromAFileIsRefusedByTheCalculateCommand()
@@ -471,7 +471,7 @@ void DataFiles::negativeLoadFromAFileIsRefusedByTheCalculateCommand()
     QVERIFY(!CheckInputData(*m_form));
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(message), qPrintable(messages.texts[0]));
-    QLineEdit *expected = field == "MaskEdit1" ? m_form->MaskEdit1 : m_form->Edit6;
+    QLineEdit *expected = field == "workLoadField" ? m_form->workLoadField : m_form->otherLoadField;
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(expected));
 }
 
@@ -530,15 +530,15 @@ void DataFiles::unreadableFileByTheButtonIsShownAndTheWindowWorks()
     lines[4] = "重い";
     WriteLines(Path("bad.fdt"), lines);
     WriteLines(Path("good.fdt"), kFormat30Case);
-    m_form->Edit1->setText(QStringLiteral("3100"));
+    m_form->spanField->setText(QStringLiteral("3100"));
     MessageRecorder messages;
     FileDialogAnswers answers({Path("bad.fdt"), Path("good.fdt")});
-    m_form->BitBtn3->click();
+    m_form->openButton->click();
     QCOMPARE(messages.texts.size(), 1);
     QCOMPARE(messages.titles.first(), QStringLiteral("Korvane for Win"));
-    QCOMPARE(m_form->Edit1->text(), QStringLiteral("3100"));
-    m_form->BitBtn3->click();
-    QCOMPARE(m_form->Edit1->text(), QStringLiteral("3000"));
+    QCOMPARE(m_form->spanField->text(), QStringLiteral("3100"));
+    m_form->openButton->click();
+    QCOMPARE(m_form->spanField->text(), QStringLiteral("3000"));
 }
 
 KORVANE_UI_TEST_MAIN(DataFiles)

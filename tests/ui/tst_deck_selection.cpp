@@ -3,7 +3,7 @@
 #include "UiTestSupport.h"
 
 #include "core/Catalogue.h"
-#include "core/U_calc.h"
+#include "core/Calculation.h"
 #include "ui/Look.h"
 #include "ui/Controls.h"
 
@@ -67,27 +67,27 @@ void DeckSelection::beforeFirstFilling()
 {
     SplashMilliseconds() = 0;
     ModalRecorder notices;
-    TForm1 form;
-    QCOMPARE(Items(form.ComboBox2), QStringList({"PX75LA", "PX75LB"}));
-    QCOMPARE(form.ComboBox3->count(), 0);
-    QCOMPARE(form.ComboBox3->currentIndex(), -1);
-    QCOMPARE(form.Edit99->text(), QString());
-    QCOMPARE(form.Edit99->toolTip(), QStringLiteral("選択デッキの重量です"));
-    QVERIFY(form.Label9->isHidden());
+    MainWindow form;
+    QCOMPARE(Items(form.modelList), QStringList({"PX75LA", "PX75LB"}));
+    QCOMPARE(form.thicknessList->count(), 0);
+    QCOMPARE(form.thicknessList->currentIndex(), -1);
+    QCOMPARE(form.unitWeightField->text(), QString());
+    QCOMPARE(form.unitWeightField->toolTip(), QStringLiteral("選択デッキの重量です"));
+    QVERIFY(form.allowableSymbolLabel->isHidden());
 }
 
 void DeckSelection::afterStart()
 {
     auto form = MakeReadyForm();
-    QVERIFY(form->RadioButton10->isChecked());
-    QCOMPARE(Items(form->ComboBox2), QStringList({"PX75LA", "PX75LB", "PX100L"}));
-    QCOMPARE(Items(form->ComboBox3), QStringList({"0.7", "0.8", "1.0", "1.2", "1.4", "1.6"}));
-    QCOMPARE(form->ComboBox2->currentText(), QStringLiteral("PX75LA"));
-    QCOMPARE(form->ComboBox3->currentText(), QStringLiteral("0.7"));
-    QCOMPARE(form->ComboBox7->currentText(), QStringLiteral("Z12"));
-    QCOMPARE(form->Edit99->text(), QStringLiteral("111"));
-    QCOMPARE(form->Edit99->toolTip(), QStringLiteral("選択されたデッキの単位重量です。"));
-    QVERIFY(form->Label9->isHidden() && form->Label10->isHidden());
+    QVERIFY(form->ridgeDeckOption->isChecked());
+    QCOMPARE(Items(form->modelList), QStringList({"PX75LA", "PX75LB", "PX100L"}));
+    QCOMPARE(Items(form->thicknessList), QStringList({"0.7", "0.8", "1.0", "1.2", "1.4", "1.6"}));
+    QCOMPARE(form->modelList->currentText(), QStringLiteral("PX75LA"));
+    QCOMPARE(form->thicknessList->currentText(), QStringLiteral("0.7"));
+    QCOMPARE(form->coatingList->currentText(), QStringLiteral("Z12"));
+    QCOMPARE(form->unitWeightField->text(), QStringLiteral("111"));
+    QCOMPARE(form->unitWeightField->toolTip(), QStringLiteral("選択されたデッキの単位重量です。"));
+    QVERIFY(form->allowableSymbolLabel->isHidden() && form->allowableValueLabel->isHidden());
 }
 
 void DeckSelection::familyChange_data()
@@ -113,23 +113,23 @@ void DeckSelection::familyChange()
 
     auto form = MakeReadyForm();
     if (!toPxDeck)
-        QTest::mouseClick(form->RadioButton11, Qt::LeftButton);
-    ChooseEntry(form->ComboBox3, thicknessBefore);
-    ChooseEntry(form->ComboBox7, QStringLiteral("Z27"));
-    QRadioButton *target = toPxDeck ? form->RadioButton11 : form->RadioButton10;
+        QTest::mouseClick(form->pxDeckOption, Qt::LeftButton);
+    ChooseEntry(form->thicknessList, thicknessBefore);
+    ChooseEntry(form->coatingList, QStringLiteral("Z27"));
+    QRadioButton *target = toPxDeck ? form->pxDeckOption : form->ridgeDeckOption;
     QTest::mouseClick(target, Qt::LeftButton);
 
     QVERIFY(target->isChecked());
-    QCOMPARE(form->ComboBox2->currentText(), model);
-    QCOMPARE(form->ComboBox3->currentText(), thickness);
-    QCOMPARE(form->ComboBox7->currentText(), QStringLiteral("Z27")); // untouched
-    CInputData record;
+    QCOMPARE(form->modelList->currentText(), model);
+    QCOMPARE(form->thicknessList->currentText(), thickness);
+    QCOMPARE(form->coatingList->currentText(), QStringLiteral("Z27")); // untouched
+    DesignCase record;
     ReadInputData(*form, record);
     double catalogue = 0;
     QVERIFY(LookupDeckWeight(record, catalogue));
-    QCOMPARE(form->Edit99->text(), QString::number(catalogue));
+    QCOMPARE(form->unitWeightField->text(), QString::number(catalogue));
     QCOMPARE(target->palette().color(QPalette::WindowText), kChosenCrimson);
-    QRadioButton *other = toPxDeck ? form->RadioButton10 : form->RadioButton11;
+    QRadioButton *other = toPxDeck ? form->ridgeDeckOption : form->pxDeckOption;
     QCOMPARE(other->palette().color(QPalette::WindowText), kOptionNavy);
 }
 
@@ -151,44 +151,46 @@ void DeckSelection::allowableLabel()
     QFETCH(bool, shown);
     auto form = MakeReadyForm();
     if (pxDeck) {
-        QTest::mouseClick(form->RadioButton11, Qt::LeftButton);
-        QCOMPARE(form->ComboBox2->currentText(), QStringLiteral("PX75"));
-        QCOMPARE(form->Edit99->text(), QStringLiteral("124"));
+        QTest::mouseClick(form->pxDeckOption, Qt::LeftButton);
+        QCOMPARE(form->modelList->currentText(), QStringLiteral("PX75"));
+        QCOMPARE(form->unitWeightField->text(), QStringLiteral("124"));
     }
-    StepToEntry(form->ComboBox2, model);
-    QCOMPARE(form->Label9->isVisible(), shown);
-    QCOMPARE(form->Label10->isVisible(), shown);
+    StepToEntry(form->modelList, model);
+    QCOMPARE(form->allowableSymbolLabel->isVisible(), shown);
+    QCOMPARE(form->allowableValueLabel->isVisible(), shown);
     if (shown) { // leaving the family hides it again
-        QTest::mouseClick(form->RadioButton10, Qt::LeftButton);
-        QVERIFY(!form->Label9->isVisible());
+        QTest::mouseClick(form->ridgeDeckOption, Qt::LeftButton);
+        QVERIFY(!form->allowableSymbolLabel->isVisible());
     }
 }
 
 void DeckSelection::otherCoatingTakesTypedWeight()
 {
     auto form = MakeReadyForm();
-    ChooseEntry(form->ComboBox7, QStringLiteral("他"));
-    QCOMPARE(form->Edit99->text(), QString());
-    QCOMPARE(form->Edit99->toolTip(), QStringLiteral("デッキの単位重量を設定して下さい。"));
-    QCOMPARE(form->Edit99->statusTip(), QStringLiteral("デッキの単位重量を設定して下さい。"));
-    QVERIFY(form->Edit99->hasFocus());
+    ChooseEntry(form->coatingList, QStringLiteral("他"));
+    QCOMPARE(form->unitWeightField->text(), QString());
+    QCOMPARE(form->unitWeightField->toolTip(),
+             QStringLiteral("デッキの単位重量を設定して下さい。"));
+    QCOMPARE(form->unitWeightField->statusTip(),
+             QStringLiteral("デッキの単位重量を設定して下さい。"));
+    QVERIFY(form->unitWeightField->hasFocus());
 
-    QTest::keyClicks(form->Edit99, QStringLiteral("150"));
-    QCOMPARE(form->Edit99->text(), QStringLiteral("150"));
-    CInputData record;
+    QTest::keyClicks(form->unitWeightField, QStringLiteral("150"));
+    QCOMPARE(form->unitWeightField->text(), QStringLiteral("150"));
+    DesignCase record;
     ReadInputData(*form, record);
     QCOMPARE(record.coatingCode, 4);
     QCOMPARE(record.unitWeight, 150);
 
-    ChooseEntry(form->ComboBox3, QStringLiteral("1.0"));
-    QCOMPARE(form->Edit99->text(), QString()); // the typed weight goes with any change
+    ChooseEntry(form->thicknessList, QStringLiteral("1.0"));
+    QCOMPARE(form->unitWeightField->text(), QString()); // the typed weight goes with any change
 
-    ChooseEntry(form->ComboBox7, QStringLiteral("Z27"));
+    ChooseEntry(form->coatingList, QStringLiteral("Z27"));
     ReadInputData(*form, record);
     double catalogue = 0;
     QVERIFY(LookupDeckWeight(record, catalogue));
-    QCOMPARE(form->Edit99->text(), QString::number(catalogue));
-    QCOMPARE(form->Edit99->toolTip(), QStringLiteral("選択されたデッキの単位重量です。"));
+    QCOMPARE(form->unitWeightField->text(), QString::number(catalogue));
+    QCOMPARE(form->unitWeightField->toolTip(), QStringLiteral("選択されたデッキの単位重量です。"));
 }
 
 void DeckSelection::catalogueCoatingDiscardsKeys_data()
@@ -206,13 +208,13 @@ void DeckSelection::catalogueCoatingDiscardsKeys()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     auto form = MakeReadyForm();
-    form->Edit99->setFocus();
-    form->Edit99->selectAll();
-    QTest::keyClick(form->Edit99, Qt::Key_End);
-    QTest::keyClick(form->Edit99, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QTest::keyClick(form->Edit99, Qt::Key_Home);
-    QTest::keyClick(form->Edit99, Qt::Key_Delete);
-    QCOMPARE(form->Edit99->text(), QStringLiteral("111"));
+    form->unitWeightField->setFocus();
+    form->unitWeightField->selectAll();
+    QTest::keyClick(form->unitWeightField, Qt::Key_End);
+    QTest::keyClick(form->unitWeightField, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTest::keyClick(form->unitWeightField, Qt::Key_Home);
+    QTest::keyClick(form->unitWeightField, Qt::Key_Delete);
+    QCOMPARE(form->unitWeightField->text(), QStringLiteral("111"));
 }
 
 KORVANE_UI_TEST_MAIN(DeckSelection)

@@ -4,8 +4,8 @@
 #include "UiTestSupport.h"
 
 #include "core/DataFile.h"
+#include "ui/DesignCaseFiles.h"
 #include "ui/DesktopOpening.h"
-#include "ui/Udata_IO.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -97,14 +97,14 @@ void DesktopOpening::fileGivenAtStartWinsOverTheDefaultCase()
 {
     WriteCase(Path("start.fdt"), kCase);
     ModalRecorder notices;
-    TForm1 form;
-    TForm6 files;
+    MainWindow form;
+    DesignCaseFiles files;
     form.show();
     OpenAtStart(form, files, Path("start.fdt"));
-    QTRY_COMPARE(form.Edit1->text(), QStringLiteral("3200"));
+    QTRY_COMPARE(form.spanField->text(), QStringLiteral("3200"));
     QTest::qWait(50); // nothing queued may bring the default case back
-    QCOMPARE(form.Edit1->text(), QStringLiteral("3200"));
-    QCOMPARE(form.Edit6->text(), QStringLiteral("500"));
+    QCOMPARE(form.spanField->text(), QStringLiteral("3200"));
+    QCOMPARE(form.otherLoadField->text(), QStringLiteral("500"));
     QCOMPARE(form.windowTitle(),
              QStringLiteral("Korvane for Win [") + m_dir.filePath("start.fdt") + "]");
     QCOMPARE(files.lastOpenName, m_dir.filePath("start.fdt"));
@@ -114,14 +114,14 @@ void DesktopOpening::unreadableFileAtStartKeepsTheDefaultCase()
 {
     ModalRecorder notices;
     MessageRecorder messages;
-    TForm1 form;
-    TForm6 files;
+    MainWindow form;
+    DesignCaseFiles files;
     const QString caption = form.windowTitle();
     form.show();
     OpenAtStart(form, files, m_dir.path().toStdString()); // a folder
     QTRY_COMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(m_dir.path()), qPrintable(messages.texts[0]));
-    QCOMPARE(form.Edit1->text(), QStringLiteral("2500"));
+    QCOMPARE(form.spanField->text(), QStringLiteral("2500"));
     QCOMPARE(form.windowTitle(), caption);
     QVERIFY(files.lastOpenName.isEmpty());
 }
@@ -135,7 +135,7 @@ void DesktopOpening::droppedFileOpensLikeTheOpenCommand()
     const std::string name = m_dir.path().toStdString() + "/\x83\x66\x81\x5b\x83\x5e.fdt";
     WriteCase(name, cut);
     auto form = MakeReadyForm();
-    TForm6 files;
+    DesignCaseFiles files;
     AcceptDroppedDataFiles(*form, files);
     MessageRecorder messages;
     const QUrl url(QStringLiteral("file://") +
@@ -143,7 +143,7 @@ void DesktopOpening::droppedFileOpensLikeTheOpenCommand()
     const bool taken = DropUrls(*form, {url});
     ::unlink(name.c_str()); // the temporary folder's clean-up cannot name it
     QVERIFY(taken);
-    QCOMPARE(form->Edit1->text(), QStringLiteral("3200"));
+    QCOMPARE(form->spanField->text(), QStringLiteral("3200"));
     QVERIFY2(form->windowTitle().endsWith(QStringLiteral("/データ.fdt]")),
              qPrintable(form->windowTitle()));
     QCOMPARE(files.ProposedSaveName(), QStringLiteral("データ.fdt"));
@@ -155,11 +155,12 @@ void DesktopOpening::dropOntoAFieldOpensTheFileInsteadOfTypingItsName()
 {
     WriteCase(Path("field.fdt"), kCase);
     auto form = MakeReadyForm();
-    TForm6 files;
+    DesignCaseFiles files;
     AcceptDroppedDataFiles(*form, files);
-    QVERIFY(DropUrls(*form->Edit3, {QUrl::fromLocalFile(m_dir.filePath("field.fdt"))}));
-    QCOMPARE(form->Edit3->text(), QStringLiteral("180"));
-    QCOMPARE(form->Edit1->text(), QStringLiteral("3200"));
+    QVERIFY(
+        DropUrls(*form->slabThicknessField, {QUrl::fromLocalFile(m_dir.filePath("field.fdt"))}));
+    QCOMPARE(form->slabThicknessField->text(), QStringLiteral("180"));
+    QCOMPARE(form->spanField->text(), QStringLiteral("3200"));
 }
 
 void DesktopOpening::onlyOneLocalFileIsTaken()
@@ -167,14 +168,14 @@ void DesktopOpening::onlyOneLocalFileIsTaken()
     WriteCase(Path("a.fdt"), kCase);
     WriteCase(Path("b.fdt"), kCase);
     auto form = MakeReadyForm();
-    TForm6 files;
+    DesignCaseFiles files;
     AcceptDroppedDataFiles(*form, files);
     const QString caption = form->windowTitle();
     QVERIFY(!DropUrls(*form, {QUrl::fromLocalFile(m_dir.filePath("a.fdt")),
                               QUrl::fromLocalFile(m_dir.filePath("b.fdt"))}));
     QVERIFY(!DropUrls(*form, {QUrl(QStringLiteral("https://example.com/a.fdt"))}));
     QCOMPARE(form->windowTitle(), caption);
-    QCOMPARE(form->Edit1->text(), QStringLiteral("2500"));
+    QCOMPARE(form->spanField->text(), QStringLiteral("2500"));
 }
 
 KORVANE_UI_TEST_MAIN(DesktopOpening)

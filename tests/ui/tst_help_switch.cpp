@@ -4,7 +4,7 @@
 #include "UiTestSupport.h"
 
 #include "ui/Controls.h"
-#include "ui/Uhelp.h"
+#include "ui/HelpWindow.h"
 #include "ui/Windows.h"
 
 #include <QFile>
@@ -20,8 +20,8 @@ class HelpSwitch : public QObject {
     Q_OBJECT
     TemporaryAppData m_appData;
     std::unique_ptr<ProgramWindows> m_windows;
-    TForm1 *m_form = nullptr;
-    TForm4 *m_help = nullptr;
+    MainWindow *m_form = nullptr;
+    HelpWindow *m_help = nullptr;
 
 private slots:
     void init();
@@ -38,8 +38,8 @@ void HelpSwitch::init()
     SplashMilliseconds() = 0;
     ModalRecorder notices;
     m_windows = CreateProgramWindows();
-    m_form = m_windows->form1.get();
-    m_help = static_cast<TForm4 *>(m_windows->help.get());
+    m_form = m_windows->mainWindow.get();
+    m_help = static_cast<HelpWindow *>(m_windows->help.get());
     m_form->InitialIdle();
     m_form->show();
     m_form->activateWindow();
@@ -49,36 +49,36 @@ void HelpSwitch::init()
 void HelpSwitch::switchOnShowsTheDeckPageOfTheFamily()
 {
     QVERIFY(!m_help->isVisible());
-    QTest::mouseClick(m_form->BitBtn5, Qt::LeftButton);
+    QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
     QVERIFY(m_help->isVisible());
-    QCOMPARE(m_form->BitBtn5->text(), QStringLiteral("HELP OFF"));
+    QCOMPARE(m_form->helpButton->text(), QStringLiteral("HELP OFF"));
     QCOMPARE(m_help->windowTitle(), QStringLiteral("デッキ種類"));
     QCOMPARE(m_help->ScrollRange(), 1135); // the ridge deck's picture
-    QTest::mouseClick(m_form->RadioButton11, Qt::LeftButton);
+    QTest::mouseClick(m_form->pxDeckOption, Qt::LeftButton);
     QCOMPARE(m_help->ScrollRange(), 966);
 
-    QTest::mouseClick(m_form->BitBtn5, Qt::LeftButton);
+    QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
     QVERIFY(!m_help->isVisible());
-    QCOMPARE(m_form->BitBtn5->text(), QStringLiteral("HELP ON"));
+    QCOMPARE(m_form->helpButton->text(), QStringLiteral("HELP ON"));
     QCOMPARE(m_help->helpJustSwitchedOn, 0);
 }
 
 void HelpSwitch::firstPageAfterSwitchingOnTakesTheFocus()
 {
-    QTest::mouseClick(m_form->BitBtn5, Qt::LeftButton);
+    QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
     QCOMPARE(m_help->helpJustSwitchedOn, 1);
-    QTest::mouseClick(m_form->Edit1, Qt::LeftButton);
+    QTest::mouseClick(m_form->spanField, Qt::LeftButton);
     QCOMPARE(m_help->windowTitle(), QStringLiteral("スパン"));
     QCOMPARE(m_help->helpJustSwitchedOn, 0);
 }
 
 void HelpSwitch::closeBoxResetsTheButton()
 {
-    QTest::mouseClick(m_form->BitBtn5, Qt::LeftButton);
+    QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
     m_help->close();
-    QCOMPARE(m_form->BitBtn5->text(), QStringLiteral("HELP ON"));
+    QCOMPARE(m_form->helpButton->text(), QStringLiteral("HELP ON"));
     QCOMPARE(m_help->helpJustSwitchedOn, 0);
-    QTest::mouseClick(m_form->BitBtn5, Qt::LeftButton);
+    QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
     QVERIFY(m_help->isVisible());
     QCOMPARE(m_help->windowTitle(), QStringLiteral("デッキ種類")); // its last page
 }
@@ -88,22 +88,22 @@ void HelpSwitch::pageTouchedWhileOffIsShownWhenSwitchedOn()
     const struct {
         QWidget *control;
         const char *caption;
-    } touches[] = {{m_form->SpeedButton6, "コンクリート"},
-                   {m_form->RadioButton9, "支持梁/施工状況"},
-                   {m_form->RadioButton8, "荷　重"},
-                   {m_form->RadioButton2, "スパン"},
-                   {m_form->Edit99, "デッキ種類"},
-                   {m_form->UpDown3->UpButton(), "コンクリート"},
-                   {m_form->UpDown1->DownButton(), "スパン"},
-                   {m_form->Edit6, "荷　重"},
-                   {m_form->Edit3, "コンクリート"}};
+    } touches[] = {{m_form->lightConcrete2Button, "コンクリート"},
+                   {m_form->alphaClass3Option, "支持梁/施工状況"},
+                   {m_form->otherWorkLoadOption, "荷　重"},
+                   {m_form->shoringOneRowOption, "スパン"},
+                   {m_form->unitWeightField, "デッキ種類"},
+                   {m_form->slabThicknessArrows->UpButton(), "コンクリート"},
+                   {m_form->spanArrows->DownButton(), "スパン"},
+                   {m_form->otherLoadField, "荷　重"},
+                   {m_form->slabThicknessField, "コンクリート"}};
     for (const auto &touch : touches) {
         QTest::mouseClick(touch.control, Qt::LeftButton);
         QVERIFY(!m_help->isVisible());
         QCOMPARE(m_help->windowTitle(), QString::fromUtf8(touch.caption));
     }
-    m_form->ComboBox3->showPopup(); // opening a list asks for the deck page
-    m_form->ComboBox3->hidePopup();
+    m_form->thicknessList->showPopup(); // opening a list asks for the deck page
+    m_form->thicknessList->hidePopup();
     QCOMPARE(m_help->windowTitle(), QStringLiteral("デッキ種類"));
 }
 
@@ -114,7 +114,7 @@ void HelpSwitch::missingPictureDoesNotStopShowingACase()
     const QString aside = picture + QStringLiteral(".aside");
     QVERIFY(QFile::rename(picture, aside));
     MessageRecorder messages;
-    CInputData record;
+    DesignCase record;
     record.deckFamily = 0;
     record.deckModel = 2;
     record.thicknessCode = 1;
@@ -124,7 +124,7 @@ void HelpSwitch::missingPictureDoesNotStopShowingACase()
     QFile::rename(aside, picture);
 
     QCOMPARE(messages.texts.size(), 1); // the picture's error, once
-    CInputData shown;
+    DesignCase shown;
     ReadInputData(*m_form, shown);
     QCOMPARE(shown.deckModel, 2);
     QCOMPARE(shown.spanLength, 4200);

@@ -19,22 +19,22 @@ using namespace korvane::testing;
 
 namespace {
 
-QLineEdit *FieldNamed(TForm1 &form, const QString &name)
+QLineEdit *FieldNamed(MainWindow &form, const QString &name)
 {
-    if (name == QLatin1String("Edit1"))
-        return form.Edit1;
-    if (name == QLatin1String("Edit3"))
-        return form.Edit3;
-    return form.Edit6;
+    if (name == QLatin1String("spanField"))
+        return form.spanField;
+    if (name == QLatin1String("slabThicknessField"))
+        return form.slabThicknessField;
+    return form.otherLoadField;
 }
 
-UpDownArrows *ArrowsOf(TForm1 &form, const QString &name)
+UpDownArrows *ArrowsOf(MainWindow &form, const QString &name)
 {
-    if (name == QLatin1String("Edit1"))
-        return form.UpDown1;
-    if (name == QLatin1String("Edit3"))
-        return form.UpDown3;
-    return form.UpDown6;
+    if (name == QLatin1String("spanField"))
+        return form.spanArrows;
+    if (name == QLatin1String("slabThicknessField"))
+        return form.slabThicknessArrows;
+    return form.otherLoadArrows;
 }
 
 // Replaces a field's text as a user does: select all, type (an empty text deletes).
@@ -83,25 +83,26 @@ void NumericInputs::leaveCheck_data()
 
     const QString spanUnset = QStringLiteral("『スパン』を設定して下さい");
     const QString spanMax = QStringLiteral("計算可能な『スパン』の最大値は、9900 mmです");
-    QTest::newRow("span letters") << "Edit1" << "abc" << spanUnset << "500";
-    QTest::newRow("span empty") << "Edit1" << "" << spanUnset << "500";
-    QTest::newRow("span fraction") << "Edit1" << "2500.5" << spanUnset << "500";
-    QTest::newRow("span above bound") << "Edit1" << "12000" << spanMax << "9900";
-    QTest::newRow("span at bound") << "Edit1" << "9900" << "" << "9900";
-    QTest::newRow("span small") << "Edit1" << "300" << "" << "300";
-    QTest::newRow("span zero") << "Edit1" << "0" << "" << "0";
-    QTest::newRow("span negative") << "Edit1" << "-5" << "" << "-5";
+    QTest::newRow("span letters") << "spanField" << "abc" << spanUnset << "500";
+    QTest::newRow("span empty") << "spanField" << "" << spanUnset << "500";
+    QTest::newRow("span fraction") << "spanField" << "2500.5" << spanUnset << "500";
+    QTest::newRow("span above bound") << "spanField" << "12000" << spanMax << "9900";
+    QTest::newRow("span at bound") << "spanField" << "9900" << "" << "9900";
+    QTest::newRow("span small") << "spanField" << "300" << "" << "300";
+    QTest::newRow("span zero") << "spanField" << "0" << "" << "0";
+    QTest::newRow("span negative") << "spanField" << "-5" << "" << "-5";
     QTest::newRow("concrete empty")
-        << "Edit3" << "" << QStringLiteral("『コンクリート厚』を設定して下さい") << "0";
+        << "slabThicknessField"
+        << "" << QStringLiteral("『コンクリート厚』を設定して下さい") << "0";
     QTest::newRow("concrete above bound")
-        << "Edit3" << "850" << QStringLiteral("計算可能な『コンクリート厚』の最大値は、800 mmです")
-        << "800";
-    QTest::newRow("concrete at bound") << "Edit3" << "800" << "" << "800";
+        << "slabThicknessField"
+        << "850" << QStringLiteral("計算可能な『コンクリート厚』の最大値は、800 mmです") << "800";
+    QTest::newRow("concrete at bound") << "slabThicknessField" << "800" << "" << "800";
     QTest::newRow("other load empty")
-        << "Edit6" << "" << QStringLiteral("『その他荷重』の値を設定して下さい") << "0";
+        << "otherLoadField" << "" << QStringLiteral("『その他荷重』の値を設定して下さい") << "0";
     QTest::newRow("other load above bound")
-        << "Edit6" << "9500" << QStringLiteral("計算可能な『その他荷重』の最大値は、9000 N/㎡です")
-        << "9000";
+        << "otherLoadField"
+        << "9500" << QStringLiteral("計算可能な『その他荷重』の最大値は、9000 N/㎡です") << "9000";
 }
 
 void NumericInputs::leaveCheck()
@@ -127,12 +128,13 @@ void NumericInputs::leaveCheck()
 void NumericInputs::pastedTextIsCaughtOnLeaving()
 {
     auto form = MakeReadyForm();
-    form->Edit3->setFocus();
-    form->Edit3->setText(QStringLiteral("1x0")); // as a paste from the context menu does
+    form->slabThicknessField->setFocus();
+    form->slabThicknessField->setText(
+        QStringLiteral("1x0")); // as a paste from the context menu does
     MessageRecorder messages;
-    QTest::keyClick(form->Edit3, Qt::Key_Tab);
+    QTest::keyClick(form->slabThicknessField, Qt::Key_Tab);
     QCOMPARE(messages.texts, QStringList{QStringLiteral("『コンクリート厚』を設定して下さい")});
-    QCOMPARE(form->Edit3->text(), QStringLiteral("0"));
+    QCOMPARE(form->slabThicknessField->text(), QStringLiteral("0"));
 }
 
 void NumericInputs::keyFilter_data()
@@ -140,13 +142,13 @@ void NumericInputs::keyFilter_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("after"); // the field held "130" or "0", cursor at the end
-    QTest::newRow("concrete letter") << "Edit3" << "a" << "130";
-    QTest::newRow("concrete point") << "Edit3" << "." << "130";
-    QTest::newRow("concrete sign") << "Edit3" << "-" << "130";
-    QTest::newRow("concrete digits") << "Edit3" << "5" << "1305";
-    QTest::newRow("other load letter") << "Edit6" << "k" << "0";
-    QTest::newRow("other load digits") << "Edit6" << "50" << "050";
-    QTest::newRow("span takes anything") << "Edit1" << "a." << "2500a.";
+    QTest::newRow("concrete letter") << "slabThicknessField" << "a" << "130";
+    QTest::newRow("concrete point") << "slabThicknessField" << "." << "130";
+    QTest::newRow("concrete sign") << "slabThicknessField" << "-" << "130";
+    QTest::newRow("concrete digits") << "slabThicknessField" << "5" << "1305";
+    QTest::newRow("other load letter") << "otherLoadField" << "k" << "0";
+    QTest::newRow("other load digits") << "otherLoadField" << "50" << "050";
+    QTest::newRow("span takes anything") << "spanField" << "a." << "2500a.";
 }
 
 void NumericInputs::keyFilter()
@@ -170,15 +172,15 @@ void NumericInputs::arrows_data()
     QTest::addColumn<QString>("start");
     QTest::addColumn<bool>("up");
     QTest::addColumn<QString>("after");
-    QTest::newRow("span up") << "Edit1" << "2500" << true << "2510";
-    QTest::newRow("span up at bound") << "Edit1" << "9900" << true << "9900";
-    QTest::newRow("span down at bound") << "Edit1" << "500" << false << "500";
-    QTest::newRow("span down from above bound") << "Edit1" << "12000" << false << "9890";
-    QTest::newRow("concrete up") << "Edit3" << "130" << true << "135";
-    QTest::newRow("concrete up stops at 800") << "Edit3" << "798" << true << "800";
-    QTest::newRow("other load up") << "Edit6" << "0" << true << "50";
-    QTest::newRow("other load down at 0") << "Edit6" << "0" << false << "0";
-    QTest::newRow("thousands written plainly") << "Edit6" << "8950" << true << "9000";
+    QTest::newRow("span up") << "spanField" << "2500" << true << "2510";
+    QTest::newRow("span up at bound") << "spanField" << "9900" << true << "9900";
+    QTest::newRow("span down at bound") << "spanField" << "500" << false << "500";
+    QTest::newRow("span down from above bound") << "spanField" << "12000" << false << "9890";
+    QTest::newRow("concrete up") << "slabThicknessField" << "130" << true << "135";
+    QTest::newRow("concrete up stops at 800") << "slabThicknessField" << "798" << true << "800";
+    QTest::newRow("other load up") << "otherLoadField" << "0" << true << "50";
+    QTest::newRow("other load down at 0") << "otherLoadField" << "0" << false << "0";
+    QTest::newRow("thousands written plainly") << "otherLoadField" << "8950" << true << "9000";
 }
 
 void NumericInputs::arrows()
@@ -214,12 +216,12 @@ void NumericInputs::arrowKeys()
 void NumericInputs::arrowKeysLeaveOtherKeysAlone()
 {
     auto form = MakeReadyForm();
-    form->Edit1->setFocus();
-    QTest::keyClick(form->Edit1, Qt::Key_Up, Qt::ShiftModifier);
-    QTest::keyClick(form->Edit1, Qt::Key_PageUp);
-    QCOMPARE(form->Edit1->text(), QStringLiteral("2500"));
-    QTest::keyClick(form->Edit1, Qt::Key_Up, Qt::KeypadModifier); // the keypad's arrow
-    QCOMPARE(form->Edit1->text(), QStringLiteral("2510"));
+    form->spanField->setFocus();
+    QTest::keyClick(form->spanField, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(form->spanField, Qt::Key_PageUp);
+    QCOMPARE(form->spanField->text(), QStringLiteral("2500"));
+    QTest::keyClick(form->spanField, Qt::Key_Up, Qt::KeypadModifier); // the keypad's arrow
+    QCOMPARE(form->spanField->text(), QStringLiteral("2510"));
 }
 
 // Every way the program or the keyboard puts the focus into a field leaves its whole text
@@ -245,31 +247,31 @@ void NumericInputs::programFocusSelectsWholeText()
     MessageRecorder messages;
     QLineEdit *field = nullptr;
     if (route == QLatin1String("precheck")) {
-        TypeInto(form->Edit1, QStringLiteral("999"));
-        form->BitBtn1->setFocus(); // as the press of "計　算" does
+        TypeInto(form->spanField, QStringLiteral("999"));
+        form->calculateButton->setFocus(); // as the press of "計　算" does
         QVERIFY(!CheckInputData(*form));
         QCOMPARE(messages.texts.size(), 1);
-        field = form->Edit1;
+        field = form->spanField;
     } else if (route == QLatin1String("leave")) {
-        TypeInto(form->Edit1, QStringLiteral("abc"));
-        QTest::keyClick(form->Edit1, Qt::Key_Tab);
-        field = form->Edit1;
+        TypeInto(form->spanField, QStringLiteral("abc"));
+        QTest::keyClick(form->spanField, Qt::Key_Tab);
+        field = form->spanField;
     } else if (route == QLatin1String("tab")) {
-        form->Edit1->setFocus();
-        form->Edit1->end(false);
-        QTest::keyClick(form->Edit1, Qt::Key_Tab); // the shoring options are next...
-        for (int i = 0; i < 20 && !form->Edit3->hasFocus(); ++i)
+        form->spanField->setFocus();
+        form->spanField->end(false);
+        QTest::keyClick(form->spanField, Qt::Key_Tab); // the shoring options are next...
+        for (int i = 0; i < 20 && !form->slabThicknessField->hasFocus(); ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        field = form->Edit3;
+        field = form->slabThicknessField;
     } else if (route == QLatin1String("workload")) {
-        QTest::mouseClick(form->RadioButton8, Qt::LeftButton);
-        field = form->MaskEdit1;
+        QTest::mouseClick(form->otherWorkLoadOption, Qt::LeftButton);
+        field = form->workLoadField;
     } else {
-        CInputData record = DefaultDesignCase();
+        DesignCase record = DefaultDesignCase();
         record.coatingCode = code::kCoatingOther;
         record.unitWeight = 150;
         ShowInputData(*form, record);
-        field = form->Edit99;
+        field = form->unitWeightField;
     }
     QVERIFY(field->hasFocus());
     QCOMPARE(field->text(), selected);
@@ -281,9 +283,9 @@ void NumericInputs::programFocusSelectsWholeText()
 void NumericInputs::mouseClickPlacesTheCursor()
 {
     auto form = MakeReadyForm();
-    QTest::mouseClick(form->Edit3, Qt::LeftButton, {}, QPoint(4, 10));
-    QVERIFY(form->Edit3->hasFocus());
-    QVERIFY(!form->Edit3->hasSelectedText());
+    QTest::mouseClick(form->slabThicknessField, Qt::LeftButton, {}, QPoint(4, 10));
+    QVERIFY(form->slabThicknessField->hasFocus());
+    QVERIFY(!form->slabThicknessField->hasSelectedText());
 }
 
 // The pre-check focuses its field while a message box has the window inactive; the field
@@ -291,25 +293,25 @@ void NumericInputs::mouseClickPlacesTheCursor()
 void NumericInputs::focusGivenBehindAMessageBoxSelects()
 {
     auto form = MakeReadyForm();
-    form->BitBtn1->setFocus();
+    form->calculateButton->setFocus();
     QWidget box;
     box.show();
     box.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&box));
-    form->Edit1->setFocus();
-    form->Edit1->setText(QStringLiteral("1000"));
+    form->spanField->setFocus();
+    form->spanField->setText(QStringLiteral("1000"));
     box.close();
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    QVERIFY(form->Edit1->hasFocus());
-    QCOMPARE(form->Edit1->selectedText(), QStringLiteral("1000"));
+    QVERIFY(form->spanField->hasFocus());
+    QCOMPARE(form->spanField->selectedText(), QStringLiteral("1000"));
 }
 
 void NumericInputs::returningToTheWindowKeepsTheCursor()
 {
     auto form = MakeReadyForm();
-    QTest::mouseClick(form->Edit1, Qt::LeftButton, {}, QPoint(4, 10));
-    form->Edit1->end(false);
+    QTest::mouseClick(form->spanField, Qt::LeftButton, {}, QPoint(4, 10));
+    form->spanField->end(false);
     QWidget other;
     other.show();
     other.activateWindow();
@@ -317,39 +319,39 @@ void NumericInputs::returningToTheWindowKeepsTheCursor()
     other.close();
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    QVERIFY(form->Edit1->hasFocus());
-    QVERIFY(!form->Edit1->hasSelectedText());
+    QVERIFY(form->spanField->hasFocus());
+    QVERIFY(!form->spanField->hasSelectedText());
 }
 
 void NumericInputs::workLoadField()
 {
     auto form = MakeReadyForm();
-    QVERIFY(!form->MaskEdit1->isEnabled());
-    QCOMPARE(form->MaskEdit1->text(), QStringLiteral("2450"));
+    QVERIFY(!form->workLoadField->isEnabled());
+    QCOMPARE(form->workLoadField->text(), QStringLiteral("2450"));
 
-    QTest::mouseClick(form->RadioButton8, Qt::LeftButton);
-    QVERIFY(form->MaskEdit1->isEnabled());
-    QVERIFY(form->MaskEdit1->hasFocus());
-    CInputData record;
+    QTest::mouseClick(form->otherWorkLoadOption, Qt::LeftButton);
+    QVERIFY(form->workLoadField->isEnabled());
+    QVERIFY(form->workLoadField->hasFocus());
+    DesignCase record;
     ReadInputData(*form, record);
     QCOMPARE(record.workLoadValue, 2450);
 
-    form->MaskEdit1->selectAll();
-    QTest::keyClick(form->MaskEdit1, Qt::Key_Delete);
-    form->MaskEdit1->home(false);
-    QTest::keyClicks(form->MaskEdit1, QStringLiteral("980"));
-    QCOMPARE(form->MaskEdit1Text(), QStringLiteral("980 ")); // four positions, one blank
+    form->workLoadField->selectAll();
+    QTest::keyClick(form->workLoadField, Qt::Key_Delete);
+    form->workLoadField->home(false);
+    QTest::keyClicks(form->workLoadField, QStringLiteral("980"));
+    QCOMPARE(form->workLoadText(), QStringLiteral("980 ")); // four positions, one blank
     ReadInputData(*form, record);
     QCOMPARE(record.workLoadValue, 0);
 
-    form->MaskEdit1->home(false);
-    QTest::keyClicks(form->MaskEdit1, QStringLiteral("2000"));
+    form->workLoadField->home(false);
+    QTest::keyClicks(form->workLoadField, QStringLiteral("2000"));
     ReadInputData(*form, record);
     QCOMPARE(record.workLoadValue, 2000);
 
-    QTest::mouseClick(form->RadioButton7, Qt::LeftButton);
-    QVERIFY(!form->MaskEdit1->isEnabled());
-    QCOMPARE(form->MaskEdit1->text(), QStringLiteral("2000")); // kept for "その他"
+    QTest::mouseClick(form->standardWorkLoadOption, Qt::LeftButton);
+    QVERIFY(!form->workLoadField->isEnabled());
+    QCOMPARE(form->workLoadField->text(), QStringLiteral("2000")); // kept for "その他"
     ReadInputData(*form, record);
     QCOMPARE(record.workLoadValue, 1470);
 }
@@ -369,30 +371,30 @@ void NumericInputs::spanHint()
     QFETCH(QString, hint);
     auto form = MakeReadyForm();
     if (valpha) {
-        QTest::mouseClick(form->RadioButton11, Qt::LeftButton);
-        form->ComboBox2->setCurrentIndex(2);
-        emit form->ComboBox2->activated(2);
+        QTest::mouseClick(form->pxDeckOption, Qt::LeftButton);
+        form->modelList->setCurrentIndex(2);
+        emit form->modelList->activated(2);
     }
-    QTest::mouseMove(form->Edit1, QPoint(10, 10));
-    QTest::mouseMove(form->Edit1, QPoint(12, 11));
-    QCOMPARE(form->StatusBar1->currentMessage(), hint);
-    QCOMPARE(form->Edit1->toolTip(), QString()); // the span field pops up no tip
+    QTest::mouseMove(form->spanField, QPoint(10, 10));
+    QTest::mouseMove(form->spanField, QPoint(12, 11));
+    QCOMPARE(form->statusBar->currentMessage(), hint);
+    QCOMPARE(form->spanField->toolTip(), QString()); // the span field pops up no tip
 }
 
 void NumericInputs::statusBarFollowsTheMouse()
 {
     auto form = MakeReadyForm();
-    QVERIFY(!form->StatusBar1->currentMessage().isEmpty()); // the initial line
-    QTest::mouseMove(form->BitBtn1, QPoint(20, 10));
-    QCOMPARE(form->StatusBar1->currentMessage(),
+    QVERIFY(!form->statusBar->currentMessage().isEmpty()); // the initial line
+    QTest::mouseMove(form->calculateButton, QPoint(20, 10));
+    QCOMPARE(form->statusBar->currentMessage(),
              QStringLiteral("左記条件で計算を行い、結果を表示します。"));
-    QCOMPARE(form->BitBtn1->toolTip(), QString());
+    QCOMPARE(form->calculateButton->toolTip(), QString());
     QTest::mouseMove(form.get(), QPoint(540, 300)); // between the input area and the buttons
-    QCOMPARE(form->StatusBar1->currentMessage(), QString());
-    QTest::mouseMove(form->RadioButton5, QPoint(5, 5));
-    QCOMPARE(form->StatusBar1->currentMessage(),
+    QCOMPARE(form->statusBar->currentMessage(), QString());
+    QTest::mouseMove(form->alphaClass1Option, QPoint(5, 5));
+    QCOMPARE(form->statusBar->currentMessage(),
              QStringLiteral("梁がRC／SRC造の場合に設定して下さい。詳細は「HELP」を参照下さい。"));
-    QCOMPARE(form->RadioButton5->toolTip(), QStringLiteral("施工割増係数"));
+    QCOMPARE(form->alphaClass1Option->toolTip(), QStringLiteral("施工割増係数"));
 }
 
 KORVANE_UI_TEST_MAIN(NumericInputs)

@@ -5,7 +5,7 @@
 
 #include "core/PrintSettings.h"
 #include "ui/Look.h"
-#include "ui/U_PrintData.h"
+#include "ui/PrintSettingsDialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,7 +16,7 @@ using namespace korvane::testing;
 
 class PrintSettingsWindow : public QObject {
     Q_OBJECT
-    std::unique_ptr<TForm7> m_window;
+    std::unique_ptr<PrintSettingsDialog> m_window;
 
 private slots:
     void init();
@@ -30,7 +30,7 @@ private slots:
 
 void PrintSettingsWindow::init()
 {
-    m_window = std::make_unique<TForm7>();
+    m_window = std::make_unique<PrintSettingsDialog>();
 }
 
 void PrintSettingsWindow::cleanup()
@@ -42,22 +42,22 @@ void PrintSettingsWindow::createdState()
 {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("印刷用設定"));
     QCOMPARE(m_window->size(), QSize(464, 155));
-    QCOMPARE(m_window->Edit1->text(), QStringLiteral("件名を入力"));
-    QCOMPARE(m_window->Edit2->text(), QStringLiteral("－１－"));
-    QVERIFY(m_window->RadioButton1->isChecked());
-    QVERIFY(!m_window->Edit2->isEnabled());
-    QCOMPARE(m_window->RadioButton1->palette().color(QPalette::WindowText), kChosenCrimson);
-    QCOMPARE(m_window->RadioButton4->palette().color(QPalette::WindowText), kOptionNavy);
-    QCOMPARE(m_window->BitBtn2->text(), QStringLiteral("    設　定"));
-    QCOMPARE(m_window->BitBtn1->text(), QStringLiteral(" キャンセル"));
+    QCOMPARE(m_window->titleField->text(), QStringLiteral("件名を入力"));
+    QCOMPARE(m_window->pageTextField->text(), QStringLiteral("－１－"));
+    QVERIFY(m_window->noPageNumberOption->isChecked());
+    QVERIFY(!m_window->pageTextField->isEnabled());
+    QCOMPARE(m_window->noPageNumberOption->palette().color(QPalette::WindowText), kChosenCrimson);
+    QCOMPARE(m_window->topRightOption->palette().color(QPalette::WindowText), kOptionNavy);
+    QCOMPARE(m_window->confirmButton->text(), QStringLiteral("    設　定"));
+    QCOMPARE(m_window->cancelButton->text(), QStringLiteral(" キャンセル"));
 }
 
 void PrintSettingsWindow::closing_data()
 {
     QTest::addColumn<int>("storedPosition"); // before the window opens
     QTest::addColumn<int>("clickedOption");  // -1: none
-    QTest::addColumn<QString>("title");      // typed into Edit1
-    QTest::addColumn<QString>("pageText");   // typed into Edit2 when enabled
+    QTest::addColumn<QString>("title");      // typed into titleField
+    QTest::addColumn<QString>("pageText");   // typed into pageTextField when enabled
     QTest::addColumn<bool>("ok");
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("storedTitle");
@@ -96,29 +96,29 @@ void PrintSettingsWindow::closing()
     if (clickedOption >= 0)
         QTest::mouseClick(m_window->PositionOptions()[clickedOption], Qt::LeftButton,
                           {}, QPoint(6, 8));
-    m_window->Edit1->setText(title);
-    if (m_window->Edit2->isEnabled() && !pageText.isEmpty())
-        m_window->Edit2->setText(pageText);
-    QTest::mouseClick(ok ? m_window->BitBtn2 : m_window->BitBtn1, Qt::LeftButton);
+    m_window->titleField->setText(title);
+    if (m_window->pageTextField->isEnabled() && !pageText.isEmpty())
+        m_window->pageTextField->setText(pageText);
+    QTest::mouseClick(ok ? m_window->confirmButton : m_window->cancelButton, Qt::LeftButton);
 
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_window->Settings().pageNumberPos, position);
     QCOMPARE(QString::fromStdString(m_window->Settings().projectTitle), storedTitle);
     QCOMPARE(QString::fromStdString(m_window->Settings().pageText), storedPageText);
     QVERIFY(m_window->PositionOptions()[checkedOption]->isChecked());
-    QCOMPARE(m_window->Edit2->isEnabled(), checkedOption != 0);
+    QCOMPARE(m_window->pageTextField->isEnabled(), checkedOption != 0);
     if (!ok)
-        QCOMPARE(m_window->Edit1->text(), storedTitle); // the title comes back
+        QCOMPARE(m_window->titleField->text(), storedTitle); // the title comes back
 }
 
 void PrintSettingsWindow::titleFieldEmptiesItsPlaceholderOnClick()
 {
     m_window->show();
-    QTest::mouseClick(m_window->Edit1, Qt::LeftButton);
-    QCOMPARE(m_window->Edit1->text(), QString());
-    m_window->Edit1->setText(QStringLiteral("倉庫"));
-    QTest::mouseClick(m_window->Edit1, Qt::LeftButton);
-    QCOMPARE(m_window->Edit1->text(), QStringLiteral("倉庫"));
+    QTest::mouseClick(m_window->titleField, Qt::LeftButton);
+    QCOMPARE(m_window->titleField->text(), QString());
+    m_window->titleField->setText(QStringLiteral("倉庫"));
+    QTest::mouseClick(m_window->titleField, Qt::LeftButton);
+    QCOMPARE(m_window->titleField->text(), QStringLiteral("倉庫"));
 }
 
 // The window focuses the title as it opens: typing replaces the whole title, also when
@@ -129,9 +129,9 @@ void PrintSettingsWindow::titleIsSelectedEachTimeTheWindowOpens()
         m_window->show();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QVERIFY(m_window->Edit1->hasFocus());
-        QCOMPARE(m_window->Edit1->selectedText(), QStringLiteral("件名を入力"));
-        QTest::mouseClick(m_window->BitBtn1, Qt::LeftButton); // キャンセル
+        QVERIFY(m_window->titleField->hasFocus());
+        QCOMPARE(m_window->titleField->selectedText(), QStringLiteral("件名を入力"));
+        QTest::mouseClick(m_window->cancelButton, Qt::LeftButton); // キャンセル
         QVERIFY(!m_window->isVisible());
     }
 }

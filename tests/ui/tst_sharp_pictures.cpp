@@ -4,8 +4,8 @@
 #include "ui/Application.h"
 #include "ui/DataFolder.h"
 #include "ui/EmfPicture.h"
-#include "ui/U_start.h"
-#include "ui/Uhelp.h"
+#include "ui/HelpWindow.h"
+#include "ui/SplashScreen.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -20,7 +20,7 @@ private slots:
 
 void SharpPictures::helpPictureHasTheScreensPixels()
 {
-    TForm4 help;
+    HelpWindow help;
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
     QCOMPARE(help.devicePixelRatio(), 2.0);
@@ -43,7 +43,7 @@ void SharpPictures::helpPictureHasTheScreensPixels()
 
 void SharpPictures::splashHasTheScreensPixels()
 {
-    TAboutBox splash;
+    SplashScreen splash;
     splash.show();
     QVERIFY(QTest::qWaitForWindowExposed(&splash));
     const QPixmap shot = splash.grab();

@@ -5,8 +5,8 @@
 
 #include "core/Errors.h"
 #include "ui/GuardedRun.h"
-#include "ui/UCalDisp.h"
-#include "ui/U_notice.h"
+#include "ui/ResultWindow.h"
+#include "ui/UsageNotice.h"
 #include "ui/UserFolder.h"
 #include "ui/VersionTexts.h"
 #include "version/ProgramVersion.h"
@@ -98,8 +98,8 @@ void StartUp::markerFile()
         Write(appData.MarkerFile(), content);
 
     ModalRecorder modals;
-    TForm1 form;
-    QCOMPARE(modals.shown, noticeShown ? QStringList{"TForm8"} : QStringList());
+    MainWindow form;
+    QCOMPARE(modals.shown, noticeShown ? QStringList{"UsageNotice"} : QStringList());
     QCOMPARE(ReadAll(appData.MarkerFile()), after);
     QCOMPARE(form.markerFile, appData.MarkerFile());
 }
@@ -109,8 +109,8 @@ void StartUp::unwritableFolderDoesNotStopStartUp()
     TemporaryAppData appData;
     Write(appData.UserFolder(), "a file where the folder should be");
     ModalRecorder modals;
-    TForm1 form;
-    QCOMPARE(modals.shown, QStringList{"TForm8"});
+    MainWindow form;
+    QCOMPARE(modals.shown, QStringList{"UsageNotice"});
     QCOMPARE(form.windowTitle(), QStringLiteral("フラットデッキ構造計算プログラム"));
 }
 
@@ -124,8 +124,8 @@ void StartUp::linkOpensAFreshNotice()
         dialog.accept();
         return 1;
     });
-    QTest::mouseClick(form->Label13, Qt::LeftButton);
-    QTest::mouseClick(form->Label13, Qt::LeftButton);
+    QTest::mouseClick(form->usageNoticeLink, Qt::LeftButton);
+    QTest::mouseClick(form->usageNoticeLink, Qt::LeftButton);
     SetModalHandler(previous);
     QCOMPARE(notices.size(), 2);
     QTRY_VERIFY(notices[0].isNull() && notices[1].isNull()); // each freed on closing
@@ -133,11 +133,11 @@ void StartUp::linkOpensAFreshNotice()
 
 void StartUp::noticeClosesAndFreesItself()
 {
-    QPointer<TForm8> notice = new TForm8;
+    QPointer<UsageNotice> notice = new UsageNotice;
     QCOMPARE(notice->windowTitle(), QStringLiteral("ご確認下さい"));
     QCOMPARE(notice->size(), QSize(402, 312));
     notice->show();
-    QTest::mouseClick(notice->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(notice->confirmButton, Qt::LeftButton);
     QTRY_VERIFY(notice.isNull());
 }
 
@@ -166,11 +166,11 @@ void StartUp::captionButtonsAskedOfTheWindowManager()
     const Qt::WindowFlags buttons = Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                     Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint |
                                     Qt::WindowContextHelpButtonHint;
-    TForm8 notice;
+    UsageNotice notice;
     QVERIFY(notice.windowFlags() & Qt::CustomizeWindowHint);
     QVERIFY(notice.windowFlags() & Qt::WindowTitleHint);
     QCOMPARE(notice.windowFlags() & buttons, Qt::WindowFlags());
-    TForm3 result;
+    ResultWindow result;
     QVERIFY(result.windowFlags() & Qt::CustomizeWindowHint);
     QCOMPARE(result.windowFlags() & buttons,
              Qt::WindowFlags(Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint));
@@ -238,11 +238,11 @@ void StartUp::versionTextsShowTheBuildsRelease()
     QVERIFY(QRegularExpression(QStringLiteral("^20\\d\\d年(1[0-2]|[1-9])月([1-3]\\d|[1-9])日$"))
                 .match(ReleaseDateText())
                 .hasMatch());
-    QCOMPARE(form->StatusBar1->currentMessage(), LegalLine());
+    QCOMPARE(form->statusBar->currentMessage(), LegalLine());
     QVERIFY(LegalLine().startsWith(QStringLiteral("Korvane for Win ver %1 (%2)  ")
                                        .arg(version, ReleaseDateText())));
-    QCOMPARE(form->StaticText1->statusTip(), QStringLiteral("Korvane for Win ver ") + version);
-    QCOMPARE(form->StaticText2->statusTip(), form->StaticText1->statusTip());
+    QCOMPARE(form->programNameLabel->statusTip(), QStringLiteral("Korvane for Win ver ") + version);
+    QCOMPARE(form->platformLabel->statusTip(), form->programNameLabel->statusTip());
 }
 
 KORVANE_UI_TEST_MAIN(StartUp)

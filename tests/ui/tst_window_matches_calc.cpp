@@ -8,9 +8,9 @@
 #include "core/DataFile.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
-#include "ui/UCalDisp.h"
-#include "ui/U_PrintData.h"
-#include "ui/Udata_IO.h"
+#include "ui/DesignCaseFiles.h"
+#include "ui/PrintSettingsDialog.h"
+#include "ui/ResultWindow.h"
 
 #include <QProcess>
 #include <QPushButton>
@@ -112,10 +112,10 @@ void WindowMatchesCalc::sameFileSameAnswer() {
     QCOMPARE(calc.exitCode(), refused ? 2 : 0);
 
     auto form = MakeReadyForm();
-    auto result = std::make_unique<TForm3>();
-    result->SetPrintSettingsWindow(form->Form7());
+    auto result = std::make_unique<ResultWindow>();
+    result->SetPrintSettingsWindow(form->PrintSettingsWindow());
     form->SetResultWindow(result.get());
-    TForm6 files;
+    DesignCaseFiles files;
     MessageRecorder messages;
     OpenDesignCaseFile(*form, files, path);
     QCOMPARE(messages.texts, Texts(expected["notices"]));
@@ -131,7 +131,7 @@ void WindowMatchesCalc::sameFileSameAnswer() {
         dialog.reject();
         return int(QDialog::Rejected);
     });
-    QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(form->calculateButton, Qt::LeftButton);
     SetModalHandler(previous);
 
     if (refused) {
@@ -149,8 +149,8 @@ void WindowMatchesCalc::sameFileSameAnswer() {
             expected["result"]);
     QVERIFY(Written([&](JsonWriter &json) { WriteChecks(json, calculated.verdicts); }) ==
             expected["checks"]);
-    const SheetInputs in{calculated.record, calculated.calculation, form->Form7()->Settings(),
-                         kTargetScreen, "d"};
+    const SheetInputs in{calculated.record, calculated.calculation,
+                         form->PrintSettingsWindow()->Settings(), kTargetScreen, "d"};
     const SheetContent sheet = BuildSheetContent(in);
     QVERIFY(Written([&](JsonWriter &json) { WriteSheetItems(json, sheet); }) == expected["sheet"]);
     QCOMPARE(picture, QImage(png).convertToFormat(QImage::Format_RGB32));

@@ -3,11 +3,11 @@
 
 #include "UiTestSupport.h"
 
+#include "core/Calculation.h"
 #include "core/Catalogue.h"
 #include "core/PrintSettings.h"
-#include "core/U_calc.h"
 #include "ui/Controls.h"
-#include "ui/U_PrintData.h"
+#include "ui/PrintSettingsDialog.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -16,13 +16,13 @@
 using namespace korvane;
 using namespace korvane::testing;
 
-Q_DECLARE_METATYPE(korvane::CInputData)
+Q_DECLARE_METATYPE(korvane::DesignCase)
 
 namespace {
 
-CInputData Record(std::initializer_list<std::pair<const char *, int>> fields)
+DesignCase Record(std::initializer_list<std::pair<const char *, int>> fields)
 {
-    CInputData record;
+    DesignCase record;
     for (const auto &[name, value] : fields) {
         const std::string field = name;
         if (field == "family") record.deckFamily = value;
@@ -43,9 +43,9 @@ CInputData Record(std::initializer_list<std::pair<const char *, int>> fields)
     return record;
 }
 
-CInputData ReadBack(const TForm1 &form)
+DesignCase ReadBack(const MainWindow &form)
 {
-    CInputData record;
+    DesignCase record;
     ReadInputData(form, record);
     return record;
 }
@@ -71,7 +71,7 @@ private slots:
 
 void WindowTransfers::roundTrip_data()
 {
-    QTest::addColumn<CInputData>("record");
+    QTest::addColumn<DesignCase>("record");
     QTest::newRow("defaults with catalogue weight") << Record({{"weight", 111}});
     QTest::newRow("PX75Vα 1.6 Y18, two shores, class III, light 2")
         << Record({{"family", 0}, {"model", 2}, {"thickness", 4}, {"coating", 2},
@@ -86,7 +86,7 @@ void WindowTransfers::roundTrip_data()
 
 void WindowTransfers::roundTrip()
 {
-    QFETCH(CInputData, record);
+    QFETCH(DesignCase, record);
     record.projectTitle = "第二倉庫増築";
     record.pageText = "P-7";
     auto form = MakeReadyForm();
@@ -96,10 +96,10 @@ void WindowTransfers::roundTrip()
 
 void WindowTransfers::unknownCodesShowFirstOption_data()
 {
-    QTest::addColumn<CInputData>("record");
-    QTest::addColumn<CInputData>("readBack");
+    QTest::addColumn<DesignCase>("record");
+    QTest::addColumn<DesignCase>("readBack");
 
-    CInputData expected = Record({{"family", 0}, {"model", 0}, {"thickness", 0}});
+    DesignCase expected = Record({{"family", 0}, {"model", 0}, {"thickness", 0}});
     expected.unitWeight = 111;
     QTest::newRow("thickness 0.7 with PXデッキ shows 0.8")
         << Record({{"family", 0}, {"thickness", 5}, {"weight", 111}}) << expected;
@@ -121,23 +121,23 @@ void WindowTransfers::unknownCodesShowFirstOption_data()
 
 void WindowTransfers::unknownCodesShowFirstOption()
 {
-    QFETCH(CInputData, record);
-    QFETCH(CInputData, readBack);
+    QFETCH(DesignCase, record);
+    QFETCH(DesignCase, readBack);
     auto form = MakeReadyForm();
     ShowInputData(*form, record);
     QCOMPARE(ReadBack(*form), readBack);
     if (record.coatingCode == -1)
-        QCOMPARE(form->ComboBox7->currentIndex(), -1); // shown with no coating chosen
+        QCOMPARE(form->coatingList->currentIndex(), -1); // shown with no coating chosen
     if (record.shoringCode == 7)
-        QVERIFY(form->RadioButton1->isChecked() && form->RadioButton4->isChecked() &&
-                form->SpeedButton4->isChecked());
+        QVERIFY(form->noShoringOption->isChecked() && form->steelBeamOption->isChecked() &&
+                form->normalConcreteButton->isChecked());
 }
 
 void WindowTransfers::savedWeightReplacesCatalogueWeight()
 {
     auto form = MakeReadyForm();
     ShowInputData(*form, Record({{"weight", 150}}));
-    QCOMPARE(form->Edit99->text(), QStringLiteral("150"));
+    QCOMPARE(form->unitWeightField->text(), QStringLiteral("150"));
     double catalogue = 0;
     QVERIFY(LookupDeckWeight(ReadBack(*form), catalogue)); // the calculation keeps the catalogue's
     QCOMPARE(CalculateCase(ReadBack(*form)).calculation.deckWeight, catalogue);
@@ -147,13 +147,13 @@ void WindowTransfers::savedWeightReplacesCatalogueWeight()
 void WindowTransfers::noChoiceReadsItsDefault()
 {
     auto form = MakeReadyForm();
-    form->ComboBox3->setCurrentIndex(-1);
+    form->thicknessList->setCurrentIndex(-1);
     QCOMPARE(ReadBack(*form).thicknessCode, 5);
-    QTest::mouseClick(form->RadioButton11, Qt::LeftButton);
-    form->ComboBox3->setCurrentIndex(-1);
-    form->ComboBox2->setCurrentIndex(-1);
-    form->ComboBox7->setCurrentIndex(-1);
-    const CInputData record = ReadBack(*form);
+    QTest::mouseClick(form->pxDeckOption, Qt::LeftButton);
+    form->thicknessList->setCurrentIndex(-1);
+    form->modelList->setCurrentIndex(-1);
+    form->coatingList->setCurrentIndex(-1);
+    const DesignCase record = ReadBack(*form);
     QCOMPARE(record.thicknessCode, 0);
     QCOMPARE(record.deckModel, 0);
     QCOMPARE(record.coatingCode, 0);
@@ -163,12 +163,12 @@ void WindowTransfers::noChoiceReadsItsDefault()
 void WindowTransfers::unreadableTextsReadTheirDefaults()
 {
     auto form = MakeReadyForm();
-    form->Edit1->setText(QStringLiteral("abc"));
-    form->Edit3->setText(QString());
-    form->Edit6->setText(QStringLiteral("1 0"));
-    form->Edit99->setText(QStringLiteral("12.5"));
-    form->Edit1->setText(QStringLiteral("abc"));
-    const CInputData record = ReadBack(*form);
+    form->spanField->setText(QStringLiteral("abc"));
+    form->slabThicknessField->setText(QString());
+    form->otherLoadField->setText(QStringLiteral("1 0"));
+    form->unitWeightField->setText(QStringLiteral("12.5"));
+    form->spanField->setText(QStringLiteral("abc"));
+    const DesignCase record = ReadBack(*form);
     QCOMPARE(record.spanLength, 2500);
     QCOMPARE(record.slabThickness, 0);
     QCOMPARE(record.otherLoadValue, 0);
@@ -194,17 +194,18 @@ void WindowTransfers::printSettings()
     QFETCH(bool, pageTextEnabled);
     QFETCH(int, stored);
     auto form = MakeReadyForm();
-    form->Form7()->Settings().pageNumberPos = 12; // a position chosen before opening the case
-    CInputData record = Record({{"page", position}});
+    form->PrintSettingsWindow()->Settings().pageNumberPos =
+        12; // a position chosen before opening the case
+    DesignCase record = Record({{"page", position}});
     record.projectTitle = "事務所棟";
     record.pageText = "－３－";
     ShowInputData(*form, record);
 
-    TForm7 *settings = form->Form7();
+    PrintSettingsDialog *settings = form->PrintSettingsWindow();
     QVERIFY(settings->PositionOptions()[option]->isChecked());
-    QCOMPARE(settings->Edit2->isEnabled(), pageTextEnabled);
-    QCOMPARE(settings->Edit1->text(), QStringLiteral("事務所棟"));
-    QCOMPARE(settings->Edit2->text(), QStringLiteral("－３－"));
+    QCOMPARE(settings->pageTextField->isEnabled(), pageTextEnabled);
+    QCOMPARE(settings->titleField->text(), QStringLiteral("事務所棟"));
+    QCOMPARE(settings->pageTextField->text(), QStringLiteral("－３－"));
     QCOMPARE(settings->Settings().pageNumberPos, stored);
     QCOMPARE(settings->Settings().projectTitle, std::string("事務所棟"));
     QCOMPARE(settings->Settings().pageText, std::string("－３－"));
@@ -215,7 +216,7 @@ void WindowTransfers::oldFormatNotice()
 {
     auto form = MakeReadyForm();
     MessageRecorder messages;
-    CInputData record = Record({{"family", 0}, {"model", 1}, {"thickness", 2}});
+    DesignCase record = Record({{"family", 0}, {"model", 1}, {"thickness", 2}});
     record.versionText = "PX75V"; // a headerless file of the oldest format
     ShowInputData(*form, record);
     QCOMPARE(messages.texts, QStringList{QStringLiteral(

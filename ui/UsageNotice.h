@@ -6,12 +6,12 @@
 
 class QPushButton;
 
-class TForm8 : public QDialog {
+class UsageNotice : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm8(QWidget *parent = nullptr);
+    explicit UsageNotice(QWidget *parent = nullptr);
 
-    QPushButton *BitBtn1 = nullptr; // "確　認"
+    QPushButton *confirmButton = nullptr; // "確　認"
 
-    void BitBtn1Click();
+    void confirm();
 };

@@ -2,13 +2,13 @@
 // The construction-stage calculation: loads, allowables, responses, the four checks and the
 // rounding routines whose results the sheet prints.
 //
-// A calculation is PrepareCalculation then ComputeResponses on one CCalcResult. Each step
+// A calculation is PrepareCalculation then ComputeResponses on one CalculationResult. Each step
 // only reads the design record it is given. For every coating but "他" the deck weight is
 // taken from `deckWeight` as it stands in the result; Calculate() looks it up in the
 // catalogue first. CalculateCase() is the one way from a design case to its verdicts that
 // the window and korvane-calc both take.
 
-#include "core/Inputdata.h"
+#include "core/DesignCase.h"
 
 #include <cstdint>
 #include <string>
@@ -19,7 +19,7 @@ namespace korvane {
 // prints it in the deflection formula.
 inline constexpr double kYoungsModulus = 2.05;
 
-struct CCalcResult {
+struct CalculationResult {
     std::int32_t concreteThickness = 0; // mm
     double concreteDensity = 0;         // kN/m³
     std::int32_t deckDepth = 0;         // mm
@@ -49,12 +49,12 @@ struct CCalcResult {
     std::int32_t maxSpan = 0; // mm, 0 = no maximum-span check
 };
 
-void PrepareCalculation(const CInputData &record, CCalcResult &result);
-void SetAllowables(const CInputData &record, CCalcResult &result);
-void ComputeResponses(const CInputData &record, CCalcResult &result);
+void PrepareCalculation(const DesignCase &record, CalculationResult &result);
+void SetAllowables(const DesignCase &record, CalculationResult &result);
+void ComputeResponses(const DesignCase &record, CalculationResult &result);
 
 // A whole calculation without a window: deck weight from the catalogue, fresh result.
-CCalcResult Calculate(const CInputData &record);
+CalculationResult Calculate(const DesignCase &record);
 
 struct CheckVerdict {
     bool applies = false;
@@ -69,17 +69,17 @@ struct CheckVerdicts {
     double bendingStress = 0; // N/mm², rounded up as compared and printed
 };
 
-CheckVerdicts EvaluateChecks(const CInputData &record, const CCalcResult &result);
+CheckVerdicts EvaluateChecks(const DesignCase &record, const CalculationResult &result);
 
 // A calculated design case: the case, its calculation and its verdicts (with the bending
 // stress as compared and printed). The result window holds one; korvane-calc prints one.
 struct CaseResult {
-    CInputData record;
-    CCalcResult calculation;
+    DesignCase record;
+    CalculationResult calculation;
     CheckVerdicts verdicts;
 };
 
-CaseResult CalculateCase(const CInputData &record);
+CaseResult CalculateCase(const DesignCase &record);
 
 // Rounds x up (towards plus infinity) to a step that depends on its magnitude and the mode
 // (0, 3 or other). Infinity and NaN give 0, so that no such value reaches a sheet.

@@ -2,23 +2,23 @@
 // a file that cannot be read or written, or a work-load entry that is not a number, is shown
 // as an error and the window stays as it was.
 
-#include "ui/U_krv.h"
+#include "ui/MainWindow.h"
 
 #include "ui/CalculationRun.h"
+#include "ui/DesignCaseFiles.h"
 #include "ui/GuardedRun.h"
-#include "ui/Udata_IO.h"
 
-void TForm1::BitBtn1Click() {
+void MainWindow::calculate() {
     if (m_result)
         korvane::RunGuarded(this, [this] { korvane::RunCalculation(*this, *m_result); });
 }
 
-void TForm1::BitBtn3Click() {
+void MainWindow::readData() {
     if (m_files)
         korvane::RunGuarded(this, [this] { korvane::OpenDesignCase(*this, *m_files); });
 }
 
-void TForm1::BitBtn4Click() {
+void MainWindow::saveData() {
     if (m_files)
         korvane::RunGuarded(this, [this] { korvane::SaveDesignCase(*this, *m_files); });
 }

@@ -3,10 +3,10 @@
 
 #include <QWidget>
 
-class TAboutBox : public QWidget {
+class SplashScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit TAboutBox(QWidget *parent = nullptr);
+    explicit SplashScreen(QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

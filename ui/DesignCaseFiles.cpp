@@ -1,12 +1,12 @@
-#include "ui/Udata_IO.h"
+#include "ui/DesignCaseFiles.h"
 
 #include "core/DataFile.h"
+#include "core/DesignCase.h"
 #include "core/Errors.h"
 #include "core/FileReading.h"
-#include "core/Inputdata.h"
 #include "ui/FileDialogs.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageSeam.h"
-#include "ui/U_krv.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -50,66 +50,66 @@ void WriteWholeFile(const QString &path, const std::string &bytes)
 
 } // namespace
 
-TForm6::TForm6(QWidget *parent)
-    : QWidget(parent), OpenDialog1([this] { return BuildDialog(QFileDialog::AcceptOpen); }),
-      SaveDialog1([this] { return BuildDialog(QFileDialog::AcceptSave); })
+DesignCaseFiles::DesignCaseFiles(QWidget *parent)
+    : QWidget(parent), openDialog([this] { return BuildDialog(QFileDialog::AcceptOpen); }),
+      saveDialog([this] { return BuildDialog(QFileDialog::AcceptSave); })
 {
 }
 
 // A dialog starts in the user's home folder, over the window that owns it.
-QFileDialog *TForm6::BuildDialog(QFileDialog::AcceptMode mode)
+QFileDialog *DesignCaseFiles::BuildDialog(QFileDialog::AcceptMode mode)
 {
     QFileDialog *dialog = korvane::MakeDesignCaseDialog(m_owner ? m_owner.data() : this, mode);
     dialog->setDirectory(QDir::homePath());
     return dialog;
 }
 
-QString TForm6::ChooseFileToOpen()
+QString DesignCaseFiles::ChooseFileToOpen()
 {
     if (!lastOpenName.isEmpty())
-        OpenDialog1->setDirectory(FolderOf(lastOpenName));
+        openDialog->setDirectory(FolderOf(lastOpenName));
     else if (!lastSaveName.isEmpty())
-        OpenDialog1->setDirectory(FolderOf(lastSaveName));
-    return ChosenFile(*OpenDialog1);
+        openDialog->setDirectory(FolderOf(lastSaveName));
+    return ChosenFile(*openDialog);
 }
 
-korvane::DataFileCase TForm6::OpenDataFile(TForm1 &form, const std::string &path)
+korvane::DataFileCase DesignCaseFiles::OpenDataFile(MainWindow &form, const std::string &path)
 {
     korvane::DataFileCase opened = korvane::ReadDataFile(path);
-    Memo1 = opened.lines;
+    fileLines = opened.lines;
     lastOpenName = QString::fromStdString(korvane::DisplayPath(path));
     form.setWindowTitle(QStringLiteral("Korvane for Win [") + lastOpenName + QLatin1Char(']'));
     return opened;
 }
 
-QString TForm6::ProposedSaveFolder() const
+QString DesignCaseFiles::ProposedSaveFolder() const
 {
     const QString &last = !lastSaveName.isEmpty() ? lastSaveName : lastOpenName;
-    return last.isEmpty() ? SaveDialog1->directory().absolutePath() : FolderOf(last);
+    return last.isEmpty() ? saveDialog->directory().absolutePath() : FolderOf(last);
 }
 
-QString TForm6::ProposedSaveName() const
+QString DesignCaseFiles::ProposedSaveName() const
 {
     const QString &last = !lastSaveName.isEmpty() ? lastSaveName : lastOpenName;
     return last.isEmpty() ? QStringLiteral("Data.fdt")
                           : korvane::WithFdtExtension(QFileInfo(last).fileName());
 }
 
-void TForm6::SaveDataFile()
+void DesignCaseFiles::SaveDataFile()
 {
-    SaveDialog1->setDirectory(ProposedSaveFolder());
-    SaveDialog1->selectFile(ProposedSaveName());
-    const QString chosen = ChosenFile(*SaveDialog1);
+    saveDialog->setDirectory(ProposedSaveFolder());
+    saveDialog->selectFile(ProposedSaveName());
+    const QString chosen = ChosenFile(*saveDialog);
     if (chosen.isEmpty())
         return;
     lastSaveName = chosen;
 
-    WriteWholeFile(lastSaveName, korvane::DataFileBytes(Memo1));
+    WriteWholeFile(lastSaveName, korvane::DataFileBytes(fileLines));
 }
 
 namespace korvane {
 
-void OpenDesignCase(TForm1 &form, TForm6 &files)
+void OpenDesignCase(MainWindow &form, DesignCaseFiles &files)
 {
     const QString chosen = files.ChooseFileToOpen();
     if (chosen.isEmpty())
@@ -117,7 +117,7 @@ void OpenDesignCase(TForm1 &form, TForm6 &files)
     OpenDesignCaseFile(form, files, QFile::encodeName(chosen).toStdString());
 }
 
-void OpenDesignCaseFile(TForm1 &form, TForm6 &files, const std::string &path)
+void OpenDesignCaseFile(MainWindow &form, DesignCaseFiles &files, const std::string &path)
 {
     DataFileCase opened = files.OpenDataFile(form, path);
     form.OpenCase(opened.record);
@@ -135,10 +135,10 @@ QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::s
     return text;
 }
 
-void SaveDesignCase(TForm1 &form, TForm6 &files)
+void SaveDesignCase(MainWindow &form, DesignCaseFiles &files)
 {
-    files.Memo1.clear();
-    form.ReadCase().WriteLines(files.Memo1);
+    files.fileLines.clear();
+    form.ReadCase().WriteLines(files.fileLines);
     files.SaveDataFile();
 }
 

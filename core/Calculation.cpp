@@ -1,7 +1,7 @@
-#include "core/U_calc.h"
+#include "core/Calculation.h"
 
 #include "core/Catalogue.h"
-#include "core/Inputdata.h"
+#include "core/DesignCase.h"
 
 #include <array>
 #include <cmath>
@@ -40,7 +40,7 @@ double EffectiveSpan(double span, int shoringCode)
 }
 
 // Working load plus other load, added without 32-bit overflow.
-double CombinedWorkLoad(const CInputData &record)
+double CombinedWorkLoad(const DesignCase &record)
 {
     double load = record.workLoadValue;
     if (record.otherLoadValue != 0)
@@ -73,7 +73,7 @@ int OutsideGuideline(int alphaClass, double plateThickness)
     return 0;
 }
 
-void SetAlpha(int alphaClass, CCalcResult &r)
+void SetAlpha(int alphaClass, CalculationResult &r)
 {
     switch (alphaClass) {
     case code::kClass1:
@@ -126,7 +126,7 @@ double RoundHalfUpDigits(double x, int digits)
 
 } // namespace
 
-void PrepareCalculation(const CInputData &record, CCalcResult &r)
+void PrepareCalculation(const DesignCase &record, CalculationResult &r)
 {
     const int family = record.deckFamily;
     const int model = record.deckModel;
@@ -164,7 +164,7 @@ void PrepareCalculation(const CInputData &record, CCalcResult &r)
     r.totalLoad = r.deadLoad + r.workLoad;
 }
 
-void SetAllowables(const CInputData &record, CCalcResult &r)
+void SetAllowables(const DesignCase &record, CalculationResult &r)
 {
     r.fb = 0;
     r.fb = BasicAllowableStress(record.deckFamily, record.deckModel);
@@ -178,7 +178,7 @@ void SetAllowables(const CInputData &record, CCalcResult &r)
                             record.alphaClass);
 }
 
-void ComputeResponses(const CInputData &record, CCalcResult &r)
+void ComputeResponses(const DesignCase &record, CalculationResult &r)
 {
     const double l1 = r.effectiveSpan / 100; // m
     r.moment = l1 * l1 * (kMomentFactor * r.totalLoad / 1000);
@@ -190,23 +190,23 @@ void ComputeResponses(const CInputData &record, CCalcResult &r)
         r.ribBearingLoad = CeilToDigits(0, l1 * r.totalLoad * 10000) / 10000;
 }
 
-CCalcResult Calculate(const CInputData &record)
+CalculationResult Calculate(const DesignCase &record)
 {
-    CCalcResult result;
+    CalculationResult result;
     LookupDeckWeight(record, result.deckWeight);
     PrepareCalculation(record, result);
     ComputeResponses(record, result);
     return result;
 }
 
-CaseResult CalculateCase(const CInputData &record)
+CaseResult CalculateCase(const DesignCase &record)
 {
     CaseResult calculated{record, Calculate(record), {}};
     calculated.verdicts = EvaluateChecks(record, calculated.calculation);
     return calculated;
 }
 
-CheckVerdicts EvaluateChecks(const CInputData &record, const CCalcResult &r)
+CheckVerdicts EvaluateChecks(const DesignCase &record, const CalculationResult &r)
 {
     CheckVerdicts v;
     v.ribBearing.applies = record.shoringCode != code::kShoringNone;

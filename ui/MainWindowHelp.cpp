@@ -1,6 +1,6 @@
 // The main window's help and summary buttons and its help page requests.
 
-#include "ui/U_krv.h"
+#include "ui/MainWindow.h"
 
 #include "ui/GuardedRun.h"
 
@@ -8,43 +8,43 @@
 
 #include <exception>
 
-#include "ui/U_summary.h"
-#include "ui/Uhelp.h"
+#include "ui/HelpWindow.h"
+#include "ui/SummaryWindow.h"
 
 using namespace korvane;
 
-void TForm1::SetHelpWindow(TForm4 *help)
+void MainWindow::SetHelpWindow(HelpWindow *help)
 {
     m_help = help;
     if (m_help)
-        connect(m_help, &TForm4::closedByUser, this, [this] {
-            BitBtn5->setText(QStringLiteral("HELP ON"));
+        connect(m_help, &HelpWindow::closedByUser, this, [this] {
+            helpButton->setText(QStringLiteral("HELP ON"));
             m_help->helpJustSwitchedOn = 0;
         });
 }
 
-void TForm1::BitBtn5Click()
+void MainWindow::switchHelp()
 {
     if (!m_help)
         return;
     if (!m_help->isVisible()) {
         m_help->show();
-        BitBtn5->setText(QStringLiteral("HELP OFF"));
+        helpButton->setText(QStringLiteral("HELP OFF"));
         m_help->helpJustSwitchedOn = 1;
     } else {
         m_help->close();
-        BitBtn5->setText(QStringLiteral("HELP ON"));
+        helpButton->setText(QStringLiteral("HELP ON"));
         m_help->helpJustSwitchedOn = 0;
     }
 }
 
-void TForm1::BitBtn6Click()
+void MainWindow::showSummary()
 {
     if (m_summary)
         RunGuarded(this, [this] { m_summary->ShowSummary(); });
 }
 
-void TForm1::ShowHelpPage(int page)
+void MainWindow::ShowHelpPage(int page)
 {
     if (!m_help)
         return;

@@ -13,9 +13,9 @@ inline constexpr const char *kCurrentVersionText = "korvane 3.6";
 inline constexpr const char *kTitlePlaceholder = "件名を入力";
 inline constexpr const char *kDefaultPageText = "－１－";
 
-class CInputData {
+class DesignCase {
 public:
-    CInputData() { SetDefaults(); }
+    DesignCase() { SetDefaults(); }
 
     // Every field to its default, in field order.
     void SetDefaults();
@@ -32,7 +32,7 @@ public:
     bool ReadLines(const std::vector<std::string> &lines,
                    std::vector<std::string> *warnings = nullptr);
 
-    bool operator==(const CInputData &) const = default;
+    bool operator==(const DesignCase &) const = default;
 
     std::string versionText;
     std::int32_t deckFamily;
@@ -55,7 +55,7 @@ public:
 // PX100 with K35 is no longer made: a case read with it asks for the coating again.
 inline constexpr const char *kDiscontinuedCoatingNotice =
     "PX100の表面処理「K35」は廃止されました。\n表面処理を選択し直してください。";
-bool HasDiscontinuedCoating(const CInputData &record);
+bool HasDiscontinuedCoating(const DesignCase &record);
 
 // Format version number of a data file from its first line: 30, 31, 32, 33, 36, or 20
 // for anything else (the headerless oldest format).

@@ -1,4 +1,4 @@
-#include "ui/U_summary.h"
+#include "ui/SummaryWindow.h"
 
 #include "core/Errors.h"
 #include "ui/DataFolder.h"
@@ -18,22 +18,22 @@ constexpr QSize kClientSize(559, 689);
 
 } // namespace
 
-TSummary::TSummary(QWidget *parent) : QWidget(parent, Qt::Window)
+SummaryWindow::SummaryWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("概　　要　[ Korvane for Win について ]"));
-    RichEdit1 = new QTextBrowser(this);
-    RichEdit1->setReadOnly(true);
-    RichEdit1->setOpenLinks(false);
-    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    QPalette pal = RichEdit1->palette();
+    summaryView = new QTextBrowser(this);
+    summaryView->setReadOnly(true);
+    summaryView->setOpenLinks(false);
+    summaryView->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    summaryView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QPalette pal = summaryView->palette();
     pal.setColor(QPalette::Base, kBackground);
-    RichEdit1->setPalette(pal);
-    RichEdit1->setFont(QFont(QStringLiteral("IPAPGothic"), 10));
+    summaryView->setPalette(pal);
+    summaryView->setFont(QFont(QStringLiteral("IPAPGothic"), 10));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(RichEdit1);
+    layout->addWidget(summaryView);
 
     resize(kClientSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -43,7 +43,7 @@ TSummary::TSummary(QWidget *parent) : QWidget(parent, Qt::Window)
     }
 }
 
-void TSummary::ShowSummary()
+void SummaryWindow::ShowSummary()
 {
     const QString path = DataFolder() + QStringLiteral("Summary.rtf");
     QFile file(path);
@@ -51,8 +51,8 @@ void TSummary::ShowSummary()
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw korvane::FileError(
             QStringLiteral("概要ファイル \"%1\" を開けません。").arg(path).toStdString());
-    korvane::ReadRtf(file.readAll(), *RichEdit1->document());
-    RichEdit1->moveCursor(QTextCursor::Start);
+    korvane::ReadRtf(file.readAll(), *summaryView->document());
+    summaryView->moveCursor(QTextCursor::Start);
     show();
     raise();
     activateWindow();

@@ -17,27 +17,27 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class TForm7 : public QDialog {
+class PrintSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm7(QWidget *parent = nullptr);
+    explicit PrintSettingsDialog(QWidget *parent = nullptr);
 
-    QLabel *Label1 = nullptr;
-    QLineEdit *Edit1 = nullptr; // project title
-    QGroupBox *GroupBox4 = nullptr;
-    QRadioButton *RadioButton1 = nullptr; // "無し"
-    QRadioButton *RadioButton2 = nullptr; // "上-左"
-    QRadioButton *RadioButton3 = nullptr;
-    QRadioButton *RadioButton4 = nullptr;
-    QRadioButton *RadioButton5 = nullptr; // "下-左"
-    QRadioButton *RadioButton6 = nullptr;
-    QRadioButton *RadioButton7 = nullptr;
-    QGroupBox *GroupBox1 = nullptr;
-    QLineEdit *Edit2 = nullptr; // page text
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QPushButton *BitBtn2 = nullptr; // OK
-    QPushButton *BitBtn1 = nullptr; // Cancel
+    QLabel *titleCaption = nullptr;
+    QLineEdit *titleField = nullptr;
+    QGroupBox *pageNumberGroup = nullptr;
+    QRadioButton *noPageNumberOption = nullptr; // "無し"
+    QRadioButton *topLeftOption = nullptr;      // "上-左"
+    QRadioButton *topCentreOption = nullptr;
+    QRadioButton *topRightOption = nullptr;
+    QRadioButton *bottomLeftOption = nullptr; // "下-左"
+    QRadioButton *bottomCentreOption = nullptr;
+    QRadioButton *bottomRightOption = nullptr;
+    QGroupBox *pageTextGroup = nullptr;
+    QLineEdit *pageTextField = nullptr;
+    QLabel *titleNote = nullptr;
+    QLabel *positionNote = nullptr;
+    QPushButton *confirmButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 
     // The seven position options in order, and the page-number codes they stand for.
     std::array<QRadioButton *, 7> PositionOptions() const;
@@ -46,10 +46,10 @@ public:
     void CheckPositionOption(int pageNumberPos);
 
     void RefreshPositionOptions();
-    void Edit1Click();
-    void RadioButton1Click();
-    void BitBtn2Click();
-    void BitBtn1Click();
+    void titleClicked();
+    void positionChosen();
+    void confirm();
+    void cancel();
 
     void done(int result) override;
 
@@ -62,7 +62,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void FormCreate();
+    void initialise();
     void createControls();
     void connectSignals();
     void CommitSettings();

@@ -8,12 +8,12 @@
 
 class QFrame;
 
-class TForm5 : public QWidget {
+class BusyNoticeWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm5(QWidget *owner = nullptr);
+    explicit BusyNoticeWindow(QWidget *owner = nullptr);
 
-    QFrame *Panel1 = nullptr;
+    QFrame *panel = nullptr;
 };
 
 namespace korvane {
@@ -32,7 +32,7 @@ public:
     void ReleaseNotice();
 
 private:
-    TForm5 *m_notice = nullptr;
+    BusyNoticeWindow *m_notice = nullptr;
     bool m_cursorSet = false;
 };
 

@@ -3,7 +3,7 @@
 // and the way back to the input window. Created once at start-up; every calculation draws
 // into its picture and shows it modally.
 
-#include "core/U_calc.h"
+#include "core/Calculation.h"
 
 #include <QDialog>
 #include <QImage>
@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class PrintSettingsDialog;
 class QAction;
 class QLabel;
 class QMenuBar;
@@ -19,22 +20,23 @@ class QPrinter;
 class QScrollArea;
 class QToolBar;
 class QToolButton;
-class TForm7;
 
-class TForm3 : public QDialog {
+class ResultWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget *parent = nullptr);
-    ~TForm3() override;
+    explicit ResultWindow(QWidget *parent = nullptr);
+    ~ResultWindow() override;
 
-    void SetPrintSettingsWindow(TForm7 *form7) { m_form7 = form7; }
+    void SetPrintSettingsWindow(PrintSettingsDialog *settingsWindow) {
+        m_printSettings = settingsWindow;
+    }
 
     // The calculated case the window shows and prints; the calculation run replaces it.
     const korvane::CaseResult &Result() const { return m_result; }
     // Takes a calculated case and draws its screen sheet on a new result picture.
     void ShowResult(korvane::CaseResult result);
 
-    // The sheet picture (the window's Image1): an empty result picture until a calculation
+    // The sheet picture (the window's sheetView): an empty result picture until a calculation
     // hands over the screen picture of its case, and again once the window closes.
     const QImage &Picture() const { return m_picture; }
     void ShowPicture(QImage picture);
@@ -42,23 +44,23 @@ public:
     // lets the whole window be; the sheet scrolls in what is left.
     void SetClientHeight(int height);
 
-    QToolBar *ToolBar1 = nullptr;
-    QToolButton *SpeedButton2 = nullptr; // "印刷"
-    QToolButton *SpeedButton3 = nullptr; // "閉じる"
-    QToolButton *SpeedButton7 = nullptr; // spacer
-    QToolButton *SpeedButton4 = nullptr; // "印刷の設定"
-    QScrollArea *ScrollBox1 = nullptr;
-    QLabel *Image1 = nullptr;
-    QMenuBar *MainMenu1 = nullptr;
-    QAction *N1 = nullptr; // "計算書の印刷"
-    QAction *N2 = nullptr; // "終　了"
-    QAction *N3 = nullptr; // "印刷の設定"
+    QToolBar *toolBar = nullptr;
+    QToolButton *printButton = nullptr; // "印刷"
+    QToolButton *closeButton = nullptr; // "閉じる"
+    QToolButton *toolBarSpacer = nullptr;
+    QToolButton *printSettingsButton = nullptr; // "印刷の設定"
+    QScrollArea *sheetScroller = nullptr;
+    QLabel *sheetView = nullptr;
+    QMenuBar *mainMenu = nullptr;
+    QAction *printAction = nullptr;         // "計算書の印刷"
+    QAction *closeAction = nullptr;         // "終　了"
+    QAction *printSettingsAction = nullptr; // "印刷の設定"
 
-    void N1Click();
-    void N2Click();
-    void N3Click();
+    void printSheet();
+    void closeSheet();
+    void openPrintSettings();
     // The vertical scroll position moves by the wheel delta (120 a notch).
-    void ScrollBox1MouseWheel(int wheelDelta);
+    void scrollByWheel(int wheelDelta);
 
     // The printer the sheet goes to; tests may replace the dialog that chooses it.
     using PrinterChoice = std::function<bool(QPrinter &printer, QWidget *parent)>;
@@ -74,7 +76,7 @@ private:
     void createControls();
     void createMenus();
     void connectSignals();
-    void FormCreate();
+    void initialise();
     void ClearPicture();
     void RefreshPicture();
     void FitOnScreen(int clientHeight);
@@ -82,7 +84,7 @@ private:
 
     korvane::CaseResult m_result;
     QImage m_picture;
-    TForm7 *m_form7 = nullptr;
+    PrintSettingsDialog *m_printSettings = nullptr;
     // The window manager's frame round the client area, once the window has been shown;
     // before that a typical title bar and border.
     QMargins m_frame{4, 28, 4, 4};

@@ -1,4 +1,4 @@
-#include "core/Inputdata.h"
+#include "core/DesignCase.h"
 
 #include "core/Errors.h"
 #include "core/FileReading.h"
@@ -6,7 +6,7 @@
 
 namespace korvane {
 
-void CInputData::SetDefaults()
+void DesignCase::SetDefaults()
 {
     versionText = kCurrentVersionText;
     deckFamily = 1;
@@ -26,7 +26,7 @@ void CInputData::SetDefaults()
     pageText = kDefaultPageText;
 }
 
-void CInputData::WriteLines(std::vector<std::string> &lines) const
+void DesignCase::WriteLines(std::vector<std::string> &lines) const
 {
     lines.clear();
     auto number = [&lines](std::int32_t value) { lines.push_back(std::to_string(value)); };
@@ -166,7 +166,7 @@ constexpr const char *kHeaderlessNote =
 
 } // namespace
 
-bool CInputData::ReadLines(const std::vector<std::string> &lines,
+bool DesignCase::ReadLines(const std::vector<std::string> &lines,
                            std::vector<std::string> *warnings)
 {
     SetDefaults();
@@ -212,7 +212,7 @@ bool CInputData::ReadLines(const std::vector<std::string> &lines,
     return true;
 }
 
-bool HasDiscontinuedCoating(const CInputData &record)
+bool HasDiscontinuedCoating(const DesignCase &record)
 {
     return record.deckFamily == code::kFamilyPx && record.deckModel == code::kModelPx100 &&
            record.coatingCode == code::kCoatingK35;

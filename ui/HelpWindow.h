@@ -14,13 +14,13 @@ class EmfPicture;
 class HelpImage;
 } // namespace korvane
 
-class TForm4 : public QWidget {
+class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
     // Draws the first picture. A first picture that cannot be loaded leaves the window
     // blank; its error is raised from the event loop, so that the start-up goes on.
-    explicit TForm4(QWidget *parent = nullptr);
+    explicit HelpWindow(QWidget *parent = nullptr);
 
     // Shows help page `page` (1 to 5); page 1 shows the picture of `deckFamily`
     // (0 PXデッキ, 1 PXリッジデッキ). The picture is read at once but drawn only when the
@@ -31,7 +31,7 @@ public:
 
     // Scrolls the picture by a mouse-wheel turn; one notch (120) scrolls 120 pixels, a turn
     // towards the user scrolls down.
-    void ScrollBox1MouseWheel(int wheelDelta);
+    void scrollByWheel(int wheelDelta);
 
     // Height of the scrollable picture area.
     int ScrollRange() const;
@@ -48,8 +48,8 @@ public:
     // window closes; 0 otherwise.
     int helpJustSwitchedOn = 0;
 
-    QScrollArea *ScrollBox1 = nullptr;
-    korvane::HelpImage *Image1 = nullptr;
+    QScrollArea *pictureScroller = nullptr;
+    korvane::HelpImage *pictureView = nullptr;
 
 signals:
     // The window has been closed (it is hidden); the main window's button then reads
@@ -62,8 +62,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void FormCreate();
-    void FormCloseQuery();
+    void initialise();
+    void reportClosed();
     void SetScrollRange(int range);
     void FillBackground();
     void DrawPicture(const korvane::EmfPicture &picture, int height) const;

@@ -1,4 +1,4 @@
-#include "ui/U_dialog.h"
+#include "ui/BusyNotice.h"
 
 #include "ui/Look.h"
 
@@ -16,27 +16,27 @@ constexpr int kNoticeHeight = 73;
 
 } // namespace
 
-TForm5::TForm5(QWidget *owner)
+BusyNoticeWindow::BusyNoticeWindow(QWidget *owner)
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setFixedSize(kNoticeWidth, kNoticeHeight);
     setCursor(Qt::WaitCursor);
     korvane::SetBackground(*this, korvane::kWindowGrey);
 
-    Panel1 = new QFrame(this);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setLineWidth(2);
-    auto *caption = new QLabel(QStringLiteral("　計算中 ・・・"), Panel1);
+    panel = new QFrame(this);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(2);
+    auto *caption = new QLabel(QStringLiteral("　計算中 ・・・"), panel);
     caption->setAlignment(Qt::AlignCenter);
     caption->setFont(korvane::WindowFont(16, true));
     QPalette palette = caption->palette();
     palette.setColor(QPalette::WindowText, korvane::kChosenCrimson);
     caption->setPalette(palette);
-    auto *panelLayout = new QVBoxLayout(Panel1);
+    auto *panelLayout = new QVBoxLayout(panel);
     panelLayout->addWidget(caption);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Panel1);
+    layout->addWidget(panel);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
@@ -48,7 +48,7 @@ BusyNotice::BusyNotice(QWidget *owner)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_cursorSet = true;
-    m_notice = new TForm5(owner);
+    m_notice = new BusyNoticeWindow(owner);
     m_notice->setAttribute(Qt::WA_DeleteOnClose);
     m_notice->show();
     QCoreApplication::processEvents();

@@ -1,4 +1,4 @@
-#include "ui/Uhelp.h"
+#include "ui/HelpWindow.h"
 
 #include "core/Errors.h"
 #include "ui/Controls.h"
@@ -107,7 +107,7 @@ void ReportFromEventLoop(QObject *context, const std::string &text)
 
 } // namespace
 
-TForm4::TForm4(QWidget *parent)
+HelpWindow::HelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
 {
@@ -117,26 +117,26 @@ TForm4::TForm4(QWidget *parent)
     pal.setColor(QPalette::Window, kBackground);
     setPalette(pal);
 
-    ScrollBox1 = new QScrollArea(this);
-    ScrollBox1->setFrameShape(QFrame::NoFrame);
-    ScrollBox1->setWidgetResizable(false);
-    ScrollBox1->verticalScrollBar()->setTracking(true);
-    ScrollBox1->viewport()->installEventFilter(this);
+    pictureScroller = new QScrollArea(this);
+    pictureScroller->setFrameShape(QFrame::NoFrame);
+    pictureScroller->setWidgetResizable(false);
+    pictureScroller->verticalScrollBar()->setTracking(true);
+    pictureScroller->viewport()->installEventFilter(this);
     m_scrollContent = new QWidget;
     m_scrollContent->setAutoFillBackground(true);
     m_scrollContent->setPalette(pal);
-    Image1 = new korvane::HelpImage(m_scrollContent);
-    Image1->move(0, 0);
-    ScrollBox1->setWidget(m_scrollContent);
+    pictureView = new korvane::HelpImage(m_scrollContent);
+    pictureView->move(0, 0);
+    pictureScroller->setWidget(m_scrollContent);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(ScrollBox1);
+    layout->addWidget(pictureScroller);
 
     move(5, 5);
     resize(kWindowWidth, kFirstWindowHeight);
     try {
-        FormCreate();
+        initialise();
     } catch (const korvane::FileError &error) {
         // A constructor that threw would leave the program without its help window.
         m_firstPictureError = QString::fromUtf8(error.what());
@@ -144,7 +144,7 @@ TForm4::TForm4(QWidget *parent)
     }
 }
 
-void TForm4::FormCreate()
+void HelpWindow::initialise()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         if (y() + height() > screen->geometry().height())
@@ -156,7 +156,7 @@ void TForm4::FormCreate()
     SetPage(PicturePath(kFirstPicture), kFirstPicture.height);
 }
 
-void TForm4::ShowHelpPage(int page, int deckFamily)
+void HelpWindow::ShowHelpPage(int page, int deckFamily)
 {
     if (page < 1 || page > 5)
         return;
@@ -187,24 +187,24 @@ void TForm4::ShowHelpPage(int page, int deckFamily)
     }
 }
 
-void TForm4::ScrollBox1MouseWheel(int wheelDelta)
+void HelpWindow::scrollByWheel(int wheelDelta)
 {
-    korvane::ScrollByWheel(*ScrollBox1, wheelDelta);
+    korvane::ScrollByWheel(*pictureScroller, wheelDelta);
 }
 
-int TForm4::ScrollRange() const { return m_scrollContent->height(); }
+int HelpWindow::ScrollRange() const { return m_scrollContent->height(); }
 
-const QImage &TForm4::Picture() const
+const QImage &HelpWindow::Picture() const
 {
     DrawPagePicture();
-    return Image1->Image();
+    return pictureView->Image();
 }
 
-void TForm4::showEvent(QShowEvent *event)
+void HelpWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // A screen of another pixel density needs the page drawn anew, with its pixels.
-    if (Image1->SetPixelRatio(devicePixelRatioF())) {
+    if (pictureView->SetPixelRatio(devicePixelRatioF())) {
         FillBackground();
         m_pictureDrawn = false;
     }
@@ -215,14 +215,14 @@ void TForm4::showEvent(QShowEvent *event)
     }
 }
 
-void TForm4::SetPage(const QString &path, int height)
+void HelpWindow::SetPage(const QString &path, int height)
 {
     m_page = {}; // a page whose picture cannot be read shows none, not the one before
     m_pictureDrawn = false;
     SetPage(path, height, EmfPicture::ReadFile(path));
 }
 
-void TForm4::SetPage(const QString &path, int height, const QByteArray &emf)
+void HelpWindow::SetPage(const QString &path, int height, const QByteArray &emf)
 {
     m_page = {path, emf, height};
     m_pictureDrawn = false;
@@ -230,7 +230,7 @@ void TForm4::SetPage(const QString &path, int height, const QByteArray &emf)
 
 // The page's picture is converted and drawn only when it is seen (the window shows, or
 // the picture is asked for), so that a hidden help window costs the start-up nothing.
-void TForm4::DrawPagePicture() const
+void HelpWindow::DrawPagePicture() const
 {
     if (m_pictureDrawn || m_page.emf.isEmpty())
         return;
@@ -238,45 +238,45 @@ void TForm4::DrawPagePicture() const
     DrawPicture(EmfPicture::Convert(m_page.path, m_page.emf), m_page.height);
 }
 
-void TForm4::closeEvent(QCloseEvent *event)
+void HelpWindow::closeEvent(QCloseEvent *event)
 {
-    FormCloseQuery();
+    reportClosed();
     event->accept(); // the window hides; it lives until the program ends
 }
 
-void TForm4::FormCloseQuery()
+void HelpWindow::reportClosed()
 {
     helpJustSwitchedOn = 0;
     emit closedByUser();
 }
 
-bool TForm4::eventFilter(QObject *watched, QEvent *event)
+bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ScrollBox1->viewport() && event->type() == QEvent::Wheel) {
-        ScrollBox1MouseWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
+    if (watched == pictureScroller->viewport() && event->type() == QEvent::Wheel) {
+        scrollByWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm4::SetScrollRange(int range)
+void HelpWindow::SetScrollRange(int range)
 {
     m_scrollContent->setFixedSize(korvane::HelpImage::kWidth, range);
 }
 
-void TForm4::FillBackground()
+void HelpWindow::FillBackground()
 {
-    QPainter painter(&Image1->Image());
+    QPainter painter(&pictureView->Image());
     painter.fillRect(kClearedArea, kBackground);
-    Image1->update();
+    pictureView->update();
 }
 
-void TForm4::DrawPicture(const EmfPicture &picture, int height) const
+void HelpWindow::DrawPicture(const EmfPicture &picture, int height) const
 {
-    QPainter painter(&Image1->Image());
+    QPainter painter(&pictureView->Image());
     painter.setRenderHint(QPainter::Antialiasing);
     picture.Draw(painter, QRectF(0, 0, kPictureWidth, height));
-    Image1->update();
+    pictureView->update();
 }
 
-void TForm4::ScrollToTop() { ScrollBox1->verticalScrollBar()->setValue(0); }
+void HelpWindow::ScrollToTop() { pictureScroller->verticalScrollBar()->setValue(0); }

@@ -1,4 +1,4 @@
-#include "ui/U_notice.h"
+#include "ui/UsageNotice.h"
 
 #include "ui/Look.h"
 
@@ -27,7 +27,7 @@ const char *const kNoticeText =
 
 } // namespace
 
-TForm8::TForm8(QWidget *parent)
+UsageNotice::UsageNotice(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint)
 {
@@ -52,10 +52,10 @@ TForm8::TForm8(QWidget *parent)
     text->setFont(WindowFont(11));
     text->setFocusPolicy(Qt::NoFocus);
 
-    BitBtn1 = new QPushButton(QStringLiteral("確　認"), this);
-    BitBtn1->setGeometry(161, 274, 80, 28);
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &TForm8::BitBtn1Click);
+    confirmButton = new QPushButton(QStringLiteral("確　認"), this);
+    confirmButton->setGeometry(161, 274, 80, 28);
+    confirmButton->setDefault(true);
+    connect(confirmButton, &QPushButton::clicked, this, &UsageNotice::confirm);
 
     if (parent) {
         const QRect over = parent->window()->geometry();
@@ -63,7 +63,7 @@ TForm8::TForm8(QWidget *parent)
     }
 }
 
-void TForm8::BitBtn1Click()
+void UsageNotice::confirm()
 {
     close();
 }

@@ -13,22 +13,22 @@
 #include <string>
 #include <vector>
 
-class TForm1;
+class MainWindow;
 
-class TForm6 : public QWidget {
+class DesignCaseFiles : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm6(QWidget *parent = nullptr);
+    explicit DesignCaseFiles(QWidget *parent = nullptr);
 
     // The window the dialogs open over (the main window); without one they belong to
     // this hidden holder.
     void SetDialogOwner(QWidget *owner) { m_owner = owner; }
 
     // Built on first use, so that the start-up does not wait for them.
-    korvane::FileDialogOnDemand OpenDialog1;
-    korvane::FileDialogOnDemand SaveDialog1;
+    korvane::FileDialogOnDemand openDialog;
+    korvane::FileDialogOnDemand saveDialog;
     // The lines of the file last opened or saved.
-    std::vector<std::string> Memo1;
+    std::vector<std::string> fileLines;
 
     QString lastOpenName;
     QString lastSaveName;
@@ -42,7 +42,7 @@ public:
     // caption. The file is read whole first: one that cannot be read throws (FileError,
     // ConversionError) and leaves the line buffer, the names and the caption as they were,
     // so that a later save does not propose the file that was not read.
-    korvane::DataFileCase OpenDataFile(TForm1 &form, const std::string &path);
+    korvane::DataFileCase OpenDataFile(MainWindow &form, const std::string &path);
 
     // Runs the save dialog and writes the line buffer to the chosen file. The file is
     // replaced only once the new one is complete; a failure throws korvane::FileError and
@@ -62,19 +62,19 @@ private:
 namespace korvane {
 
 // "データ読込": reads a chosen file into the window, with the notices of older files.
-void OpenDesignCase(TForm1 &form, TForm6 &files);
+void OpenDesignCase(MainWindow &form, DesignCaseFiles &files);
 
 // Reads the data file at `path` (bytes) into the window as "データ読込" does once a file is
 // chosen: caption, notices of older files, the case, then one message listing the lines
 // the file did not give and the defaults that stand in. Also the way in for a file given
-// on the command line or dropped onto the main window. Throws as TForm6::OpenDataFile.
-void OpenDesignCaseFile(TForm1 &form, TForm6 &files, const std::string &path);
+// on the command line or dropped onto the main window. Throws as DesignCaseFiles::OpenDataFile.
+void OpenDesignCaseFile(MainWindow &form, DesignCaseFiles &files, const std::string &path);
 
 // The one message after an open that lists what the file did not give.
 QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::string> &warnings);
 
 // "データ保存": writes the window's case in the current format to a chosen file.
-void SaveDesignCase(TForm1 &form, TForm6 &files);
+void SaveDesignCase(MainWindow &form, DesignCaseFiles &files);
 
 // The file name with the part after its last "." replaced by "fdt", or ".fdt" appended.
 QString WithFdtExtension(const QString &fileName);

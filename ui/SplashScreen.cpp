@@ -1,4 +1,4 @@
-#include "ui/U_start.h"
+#include "ui/SplashScreen.h"
 
 #include "ui/Look.h"
 #include "ui/VersionTexts.h"
@@ -33,7 +33,7 @@ void DrawIcon(QPainter &painter, const QRect &tile)
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget *parent)
+SplashScreen::SplashScreen(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -45,7 +45,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     }
 }
 
-void TAboutBox::paintEvent(QPaintEvent *)
+void SplashScreen::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -6,11 +6,14 @@
 
 #include <QWidget>
 
+#include "core/DesignCase.h"
 #include "core/InputForm.h"
-#include "core/Inputdata.h"
 
 #include <memory>
 
+class DesignCaseFiles;
+class HelpWindow;
+class PrintSettingsDialog;
 class QButtonGroup;
 class QElapsedTimer;
 class QFrame;
@@ -21,12 +24,9 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QToolButton;
-class TAboutBox;
-class TForm3;
-class TForm4;
-class TForm6;
-class TForm7;
-class TSummary;
+class ResultWindow;
+class SplashScreen;
+class SummaryWindow;
 
 namespace korvane {
 class DropDownList;
@@ -34,27 +34,27 @@ class HintTracker;
 class UpDownArrows;
 } // namespace korvane
 
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget *parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // Windows created after this one that its handlers use.
-    void SetSummaryWindow(TSummary *summary) { m_summary = summary; }
-    void SetHelpWindow(TForm4 *help);
-    void SetDataFileWindow(TForm6 *files) { m_files = files; }
-    void SetResultWindow(TForm3 *result) { m_result = result; }
-    TForm7 *Form7() const { return m_form7; }
+    void SetSummaryWindow(SummaryWindow *summary) { m_summary = summary; }
+    void SetHelpWindow(HelpWindow *help);
+    void SetDataFileWindow(DesignCaseFiles *files) { m_files = files; }
+    void SetResultWindow(ResultWindow *result) { m_result = result; }
+    PrintSettingsDialog *PrintSettingsWindow() const { return m_printSettings; }
 
     // The inputs as plain data, with their rules.
     const korvane::InputForm &Inputs() const { return m_inputs; }
     // Puts a design case into the inputs (first filling, opening a file) and shows the
     // notices it raises; OpenCase adds the open command's own notice first.
-    void ShowCase(const korvane::CInputData &record);
-    void OpenCase(const korvane::CInputData &record);
+    void ShowCase(const korvane::DesignCase &record);
+    void OpenCase(const korvane::DesignCase &record);
     // The inputs as a fresh design case, with the print values of the print settings window.
-    korvane::CInputData ReadCase() const;
+    korvane::DesignCase ReadCase() const;
     // The pre-check of "計　算" on the inputs: the first failing check's message, the focus on
     // its field and its corrected text; the focus on "計　算" when every check passes.
     // Returns whether every check passed. Throws ConversionError for a work-load entry of
@@ -63,63 +63,63 @@ public:
 
     // Deck band.
     QFrame *DeckPanel = nullptr;
-    QGroupBox *GroupBox9 = nullptr;
-    QRadioButton *RadioButton10 = nullptr; // "PXリッジデッキ"
-    QRadioButton *RadioButton11 = nullptr; // "PXデッキ"
-    korvane::DropDownList *ComboBox2 = nullptr; // model
-    korvane::DropDownList *ComboBox3 = nullptr; // thickness
-    korvane::DropDownList *ComboBox7 = nullptr; // coating
-    QLineEdit *Edit99 = nullptr;                // unit weight
-    QLabel *Label9 = nullptr;                   // "ｆ"
-    QLabel *Label10 = nullptr;                  // "b：235 N/ｍ㎡"
+    QGroupBox *deckFamilyGroup = nullptr;
+    QRadioButton *ridgeDeckOption = nullptr; // "PXリッジデッキ"
+    QRadioButton *pxDeckOption = nullptr;    // "PXデッキ"
+    korvane::DropDownList *modelList = nullptr;
+    korvane::DropDownList *thicknessList = nullptr;
+    korvane::DropDownList *coatingList = nullptr;
+    QLineEdit *unitWeightField = nullptr;
+    QLabel *allowableSymbolLabel = nullptr; // "ｆ"
+    QLabel *allowableValueLabel = nullptr;  // "b：235 N/ｍ㎡"
 
     // Span band.
     QFrame *SpanPanel = nullptr;
-    QLineEdit *Edit1 = nullptr;
-    korvane::UpDownArrows *UpDown1 = nullptr;
-    QGroupBox *GroupBox1 = nullptr;
-    QRadioButton *RadioButton1 = nullptr;
-    QRadioButton *RadioButton2 = nullptr;
-    QRadioButton *RadioButton3 = nullptr;
+    QLineEdit *spanField = nullptr;
+    korvane::UpDownArrows *spanArrows = nullptr;
+    QGroupBox *shoringGroup = nullptr;
+    QRadioButton *noShoringOption = nullptr;
+    QRadioButton *shoringOneRowOption = nullptr;
+    QRadioButton *shoringTwoRowsOption = nullptr;
 
     // Supporting beam band.
     QFrame *BeamPanel = nullptr;
-    QGroupBox *GroupBox3 = nullptr;
-    QRadioButton *RadioButton4 = nullptr;
-    QRadioButton *RadioButton5 = nullptr;
-    QRadioButton *RadioButton6 = nullptr;
-    QRadioButton *RadioButton9 = nullptr;
+    QGroupBox *alphaClassGroup = nullptr;
+    QRadioButton *steelBeamOption = nullptr;
+    QRadioButton *alphaClass1Option = nullptr;
+    QRadioButton *alphaClass2Option = nullptr;
+    QRadioButton *alphaClass3Option = nullptr;
 
     // Concrete band.
     QFrame *ConcretePanel = nullptr;
-    QToolButton *SpeedButton4 = nullptr;
-    QToolButton *SpeedButton5 = nullptr;
-    QToolButton *SpeedButton6 = nullptr;
-    QLineEdit *Edit3 = nullptr;
-    korvane::UpDownArrows *UpDown3 = nullptr;
+    QToolButton *normalConcreteButton = nullptr;
+    QToolButton *lightConcrete1Button = nullptr;
+    QToolButton *lightConcrete2Button = nullptr;
+    QLineEdit *slabThicknessField = nullptr;
+    korvane::UpDownArrows *slabThicknessArrows = nullptr;
 
     // Loads band.
     QFrame *LoadsPanel = nullptr;
-    QRadioButton *RadioButton7 = nullptr; // "1470 N/㎡"
-    QRadioButton *RadioButton8 = nullptr; // "その他"
-    QLineEdit *MaskEdit1 = nullptr;
+    QRadioButton *standardWorkLoadOption = nullptr; // "1470 N/㎡"
+    QRadioButton *otherWorkLoadOption = nullptr;    // "その他"
+    QLineEdit *workLoadField = nullptr;
     QGroupBox *OtherLoadGroup = nullptr;
-    QLineEdit *Edit6 = nullptr;
-    korvane::UpDownArrows *UpDown6 = nullptr;
+    QLineEdit *otherLoadField = nullptr;
+    korvane::UpDownArrows *otherLoadArrows = nullptr;
 
     // Right column, link, status bar, hidden fields of the start-up.
-    QLabel *StaticText1 = nullptr;
-    QLabel *StaticText2 = nullptr;
-    QPushButton *BitBtn1 = nullptr; // "計　算"
-    QPushButton *BitBtn3 = nullptr; // "データ読込"
-    QPushButton *BitBtn4 = nullptr; // "データ保存"
-    QPushButton *BitBtn2 = nullptr; // "終　了"
-    QPushButton *BitBtn5 = nullptr; // "HELP ON"
-    QPushButton *BitBtn6 = nullptr; // "概　　要"
-    QLabel *Label13 = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
-    QLineEdit *Edit_APPDATA = nullptr;
-    QLineEdit *Edit2 = nullptr;
+    QLabel *programNameLabel = nullptr;
+    QLabel *platformLabel = nullptr;
+    QPushButton *calculateButton = nullptr; // "計　算"
+    QPushButton *openButton = nullptr;      // "データ読込"
+    QPushButton *saveButton = nullptr;      // "データ保存"
+    QPushButton *endButton = nullptr;       // "終　了"
+    QPushButton *helpButton = nullptr;      // "HELP ON"
+    QPushButton *summaryButton = nullptr;   // "概　　要"
+    QLabel *usageNoticeLink = nullptr;
+    QStatusBar *statusBar = nullptr;
+    QLineEdit *appDataPatternField = nullptr;
+    QLineEdit *appDataFolderField = nullptr;
 
     // Values the window keeps for the whole run.
     QString programFolder;
@@ -128,54 +128,54 @@ public:
     QString markerFile;
 
     // The four-position text of the work-load field, unfilled positions as blanks.
-    QString MaskEdit1Text() const;
+    QString workLoadText() const;
 
     // Calculate, open and save.
-    void BitBtn1Click();
-    void BitBtn3Click();
-    void BitBtn4Click();
+    void calculate();
+    void readData();
+    void saveData();
 
     // Start-up and ending.
     void InitialIdle();
-    void BitBtn2Click();
-    void Label13Click();
+    void endProgram();
+    void showUsageNotice();
 
     // Help and summary.
-    void BitBtn5Click();
-    void BitBtn6Click();
+    void switchHelp();
+    void showSummary();
     // Draws help page 1-5 into the help window, when there is one.
     void ShowHelpPage(int page);
 
     // Deck selection.
-    void RadioButton10Click();
-    void RadioButton11Click();
-    void ComboBox2Change();
-    void ComboBox3Change();
-    void ComboBox7Change();
-    void ComboBox2DropDown();
-    void Edit99MouseDown();
+    void ridgeDeckChosen();
+    void pxDeckChosen();
+    void modelChanged();
+    void thicknessChanged();
+    void coatingChanged();
+    void deckListOpened();
+    void unitWeightPressed();
     // Whether a key typed into the unit weight field gets through.
-    bool Edit99KeyAccepted();
+    bool unitWeightKeyAccepted();
 
     // Numeric inputs.
-    void Edit1Click();
-    void UpDown1Click();
-    void Edit3Click();
-    void UpDown3Click();
-    void MaskEdit1Click();
-    void Edit6Click();
-    void UpDown6Click();
-    void Edit1MouseMove();
-    void Edit1Exit();
-    void Edit3Exit();
-    void Edit6Exit();
-    void RadioButton1Click(); // shared by the three shoring options
-    void RadioButton4Click(); // shared by the four increase-factor classes
-    void SpeedButton4MouseDown();
-    void RadioButton7Click();
-    void RadioButton8Click();
+    void spanClicked();
+    void spanArrowsClicked();
+    void slabThicknessClicked();
+    void slabThicknessArrowsClicked();
+    void workLoadClicked();
+    void otherLoadClicked();
+    void otherLoadArrowsClicked();
+    void spanHovered();
+    void spanLeft();
+    void slabThicknessLeft();
+    void otherLoadLeft();
+    void shoringChosen();    // shared by the three shoring options
+    void alphaClassChosen(); // shared by the four increase-factor classes
+    void concreteKindPressed();
+    void standardWorkLoadChosen();
+    void otherWorkLoadChosen();
     // Whether a character typed into the concrete or other-load field gets through.
-    static bool EditKeyPress(const QString &typed);
+    static bool digitKeyAccepted(const QString &typed);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -195,9 +195,9 @@ private:
     void connectSignals();
     void connectDeckSignals();
     void connectInputSignals();
-    void FormCreate();
+    void startUp();
     void UpdateMarker();
-    TAboutBox *ShowSplash();
+    SplashScreen *ShowSplash();
     void CentreOnScreen();
     void PrepareForShowing();
     void PrepareHelpPictures(const QElapsedTimer &splashClock);
@@ -214,14 +214,14 @@ private:
     QLineEdit *FieldOf(korvane::InputField field) const;
     // The controls after a case was put into the model: notices, focus, print settings.
     void finishShowing(const std::vector<std::string> &notices,
-                       const korvane::CInputData &record);
+                       const korvane::DesignCase &record);
     void LeaveCheck(korvane::InputField field);
 
-    TForm7 *m_form7 = nullptr;
-    TForm4 *m_help = nullptr;
-    TSummary *m_summary = nullptr;
-    TForm6 *m_files = nullptr;
-    TForm3 *m_result = nullptr;
+    PrintSettingsDialog *m_printSettings = nullptr;
+    HelpWindow *m_help = nullptr;
+    SummaryWindow *m_summary = nullptr;
+    DesignCaseFiles *m_files = nullptr;
+    ResultWindow *m_result = nullptr;
     QButtonGroup *m_concreteGroup = nullptr;
     korvane::HintTracker *m_hints = nullptr;
     bool m_idlePending = false;
@@ -243,7 +243,7 @@ QPoint StartPosition(const QRect &window, int screenWidth);
 } // namespace korvane
 
 // The window into a fresh record (defaults first, so versionText stays current).
-void ReadInputData(const TForm1 &form, korvane::CInputData &record);
+void ReadInputData(const MainWindow &form, korvane::DesignCase &record);
 
 // The record into the window, as the first filling and opening a file put it.
-void ShowInputData(TForm1 &form, korvane::CInputData record);
+void ShowInputData(MainWindow &form, korvane::DesignCase record);

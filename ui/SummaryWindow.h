@@ -7,16 +7,16 @@
 
 class QTextBrowser;
 
-class TSummary : public QWidget {
+class SummaryWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TSummary(QWidget *parent = nullptr);
+    explicit SummaryWindow(QWidget *parent = nullptr);
 
-    // Loads "Summary.rtf" into RichEdit1, replacing what it held, and shows the window in
+    // Loads "Summary.rtf" into summaryView, replacing what it held, and shows the window in
     // front. Throws korvane::FileError, naming the file, when it cannot be read; the window
     // is then not shown.
     void ShowSummary();
 
-    QTextBrowser *RichEdit1 = nullptr;
+    QTextBrowser *summaryView = nullptr;
 };

@@ -1,14 +1,14 @@
-#include "ui/UCalDisp.h"
+#include "ui/ResultWindow.h"
 
+#include "core/Calculation.h"
 #include "core/PrintSettings.h"
-#include "core/U_calc.h"
 #include "sheet/qt/SheetOutput.h"
+#include "ui/BusyNotice.h"
 #include "ui/Controls.h"
 #include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
-#include "ui/U_PrintData.h"
-#include "ui/U_dialog.h"
+#include "ui/PrintSettingsDialog.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -45,9 +45,9 @@ bool ChoosePrinterWithDialog(QPrinter &printer, QWidget *parent)
     return korvane::ExecModal(dialog) == QDialog::Accepted;
 }
 
-TForm3::PrinterChoice &CurrentPrinterChoice()
+ResultWindow::PrinterChoice &CurrentPrinterChoice()
 {
-    static TForm3::PrinterChoice choice = ChoosePrinterWithDialog;
+    static ResultWindow::PrinterChoice choice = ChoosePrinterWithDialog;
     return choice;
 }
 
@@ -82,81 +82,81 @@ QString PrintFailureText(const QPrinter &printer)
 
 } // namespace
 
-TForm3::TForm3(QWidget *parent)
+ResultWindow::ResultWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     createControls();
     createMenus();
     connectSignals();
-    FormCreate();
+    initialise();
 }
 
-TForm3::~TForm3() = default;
+ResultWindow::~ResultWindow() = default;
 
-void TForm3::createControls()
+void ResultWindow::createControls()
 {
     korvane::SetBackground(*this, korvane::kWindowGrey);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    ToolBar1 = new QToolBar(this);
-    ToolBar1->setFixedHeight(kToolBarHeight);
-    ToolBar1->setMovable(false);
-    ToolBar1->setContentsMargins(0, 0, 0, 0);
-    ToolBar1->layout()->setContentsMargins(0, 0, 0, 0);
-    ToolBar1->layout()->setSpacing(0);
-    ToolBar1->setIconSize(QSize(16, 16));
-    SpeedButton2 = ToolButton(ToolBar1, QStringLiteral("印刷"), QStringLiteral("計算書プリント"),
+    toolBar = new QToolBar(this);
+    toolBar->setFixedHeight(kToolBarHeight);
+    toolBar->setMovable(false);
+    toolBar->setContentsMargins(0, 0, 0, 0);
+    toolBar->layout()->setContentsMargins(0, 0, 0, 0);
+    toolBar->layout()->setSpacing(0);
+    toolBar->setIconSize(QSize(16, 16));
+    printButton = ToolButton(toolBar, QStringLiteral("印刷"), QStringLiteral("計算書プリント"),
                               13, QStyle::SP_FileDialogDetailedView);
-    SpeedButton3 = ToolButton(ToolBar1, QStringLiteral("閉じる"),
+    closeButton = ToolButton(toolBar, QStringLiteral("閉じる"),
                               QStringLiteral("条件入力へ戻る"), 13, QStyle::SP_ArrowBack);
-    SpeedButton7 = ToolButton(ToolBar1, QString(), QString(), 13, QStyle::SP_CustomBase);
-    SpeedButton7->setFixedWidth(kSpacerWidth);
-    SpeedButton7->setEnabled(false);
-    SpeedButton4 = ToolButton(ToolBar1, QStringLiteral("印刷の設定"),
+    toolBarSpacer = ToolButton(toolBar, QString(), QString(), 13, QStyle::SP_CustomBase);
+    toolBarSpacer->setFixedWidth(kSpacerWidth);
+    toolBarSpacer->setEnabled(false);
+    printSettingsButton = ToolButton(toolBar, QStringLiteral("印刷の設定"),
                               QStringLiteral("物件名・ページ番号を設定します"), 12,
                               QStyle::SP_CustomBase);
 
-    ScrollBox1 = new QScrollArea(this);
-    ScrollBox1->setFrameShape(QFrame::NoFrame);
-    korvane::SetBackground(*ScrollBox1, kNavy);
-    korvane::SetBackground(*ScrollBox1->viewport(), kNavy);
-    Image1 = new QLabel;
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ScrollBox1->setWidget(Image1);
-    ScrollBox1->viewport()->installEventFilter(this);
+    sheetScroller = new QScrollArea(this);
+    sheetScroller->setFrameShape(QFrame::NoFrame);
+    korvane::SetBackground(*sheetScroller, kNavy);
+    korvane::SetBackground(*sheetScroller->viewport(), kNavy);
+    sheetView = new QLabel;
+    sheetView->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    sheetScroller->setWidget(sheetView);
+    sheetScroller->viewport()->installEventFilter(this);
 
-    layout->addWidget(ToolBar1);
-    layout->addWidget(ScrollBox1);
+    layout->addWidget(toolBar);
+    layout->addWidget(sheetScroller);
 }
 
-void TForm3::createMenus()
+void ResultWindow::createMenus()
 {
-    MainMenu1 = new QMenuBar(this);
-    QMenu *file = MainMenu1->addMenu(QStringLiteral("ファイル(&F)"));
-    N1 = file->addAction(QStringLiteral("計算書の印刷"));
-    N2 = file->addAction(QStringLiteral("終　了"));
-    N2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    N3 = MainMenu1->addAction(QStringLiteral("印刷の設定"));
-    layout()->setMenuBar(MainMenu1);
+    mainMenu = new QMenuBar(this);
+    QMenu *file = mainMenu->addMenu(QStringLiteral("ファイル(&F)"));
+    printAction = file->addAction(QStringLiteral("計算書の印刷"));
+    closeAction = file->addAction(QStringLiteral("終　了"));
+    closeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    printSettingsAction = mainMenu->addAction(QStringLiteral("印刷の設定"));
+    layout()->setMenuBar(mainMenu);
 }
 
-void TForm3::connectSignals()
+void ResultWindow::connectSignals()
 {
-    connect(N1, &QAction::triggered, this, &TForm3::N1Click);
-    connect(N2, &QAction::triggered, this, &TForm3::N2Click);
-    connect(N3, &QAction::triggered, this, &TForm3::N3Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm3::N1Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TForm3::N2Click);
-    connect(SpeedButton4, &QToolButton::clicked, this, &TForm3::N3Click);
+    connect(printAction, &QAction::triggered, this, &ResultWindow::printSheet);
+    connect(closeAction, &QAction::triggered, this, &ResultWindow::closeSheet);
+    connect(printSettingsAction, &QAction::triggered, this, &ResultWindow::openPrintSettings);
+    connect(printButton, &QToolButton::clicked, this, &ResultWindow::printSheet);
+    connect(closeButton, &QToolButton::clicked, this, &ResultWindow::closeSheet);
+    connect(printSettingsButton, &QToolButton::clicked, this, &ResultWindow::openPrintSettings);
 }
 
 // Fits the window on the screen and prepares the empty navy picture.
-void TForm3::FormCreate()
+void ResultWindow::initialise()
 {
-    const int menuHeight = MainMenu1->sizeHint().height();
+    const int menuHeight = mainMenu->sizeHint().height();
     resize(kClientWidth, kClientHeight + menuHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -165,12 +165,12 @@ void TForm3::FormCreate()
     RefreshPicture();
 }
 
-void TForm3::SetClientHeight(int height)
+void ResultWindow::SetClientHeight(int height)
 {
     FitOnScreen(height);
 }
 
-void TForm3::FitOnScreen(int clientHeight)
+void ResultWindow::FitOnScreen(int clientHeight)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
@@ -191,19 +191,19 @@ QRect korvane::FitResultWindow(const QRect &client, const QMargins &frame, const
     return {left, top, client.width(), height};
 }
 
-void TForm3::ShowPicture(QImage picture)
+void ResultWindow::ShowPicture(QImage picture)
 {
     m_picture = std::move(picture);
     RefreshPicture();
 }
 
-void TForm3::RefreshPicture()
+void ResultWindow::RefreshPicture()
 {
-    Image1->setPixmap(QPixmap::fromImage(m_picture));
-    Image1->resize(m_picture.deviceIndependentSize().toSize());
+    sheetView->setPixmap(QPixmap::fromImage(m_picture));
+    sheetView->resize(m_picture.deviceIndependentSize().toSize());
 }
 
-void TForm3::ShowResult(korvane::CaseResult result)
+void ResultWindow::ShowResult(korvane::CaseResult result)
 {
     m_result = std::move(result);
     ShowPicture(korvane::RenderScreenSheet(m_result.record, m_result.calculation,
@@ -211,12 +211,12 @@ void TForm3::ShowResult(korvane::CaseResult result)
 }
 
 // The next calculation starts from an empty picture, as the first one did.
-void TForm3::ClearPicture()
+void ResultWindow::ClearPicture()
 {
     ShowPicture(korvane::NewResultPicture(devicePixelRatioF()));
 }
 
-void TForm3::showEvent(QShowEvent *event)
+void ResultWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     activateWindow();
@@ -225,7 +225,7 @@ void TForm3::showEvent(QShowEvent *event)
 
 // Notes the window manager's frame once the window is on screen, so that the next fit on
 // the screen counts the real title bar and border.
-void TForm3::moveEvent(QMoveEvent *event)
+void ResultWindow::moveEvent(QMoveEvent *event)
 {
     QDialog::moveEvent(event);
     const QRect frame = frameGeometry();
@@ -235,21 +235,21 @@ void TForm3::moveEvent(QMoveEvent *event)
                            frame.right() - client.right(), frame.bottom() - client.bottom());
 }
 
-// FormCloseQuery: closing by the title bar clears the picture as well.
-void TForm3::closeEvent(QCloseEvent *event)
+// reportClosed: closing by the title bar clears the picture as well.
+void ResultWindow::closeEvent(QCloseEvent *event)
 {
     ClearPicture();
     QDialog::closeEvent(event);
 }
 
-void TForm3::N1Click()
+void ResultWindow::printSheet()
 {
     korvane::RunGuarded(this, [this] { PrintOnChosenPrinter(); });
 }
 
 // Prints the sheet on the printer the user chooses. A printer that cannot take the page is
 // shown as an error once the busy notice has gone.
-void TForm3::PrintOnChosenPrinter()
+void ResultWindow::PrintOnChosenPrinter()
 {
     QPrinter printer(QPrinter::HighResolution);
     if (!CurrentPrinterChoice()(printer, this))
@@ -257,7 +257,7 @@ void TForm3::PrintOnChosenPrinter()
     bool printed = false;
     {
         korvane::BusyNotice busy(this);
-        const korvane::PrintSettings print = m_form7 ? m_form7->Settings()
+        const korvane::PrintSettings print = m_printSettings ? m_printSettings->Settings()
                                                      : korvane::PrintSettings{};
         printed = korvane::PrintSheet(printer, m_result.record, m_result.calculation, print,
                                       korvane::TodayShortDate());
@@ -266,7 +266,7 @@ void TForm3::PrintOnChosenPrinter()
         korvane::ShowGeneralError(PrintFailureText(printer), this);
 }
 
-void TForm3::N2Click()
+void ResultWindow::closeSheet()
 {
     ClearPicture();
     reject();
@@ -274,32 +274,32 @@ void TForm3::N2Click()
 
 // The result window steps aside while the print settings are open and comes back when they
 // close; its own modal run goes on meanwhile, so the main window stays hidden.
-void TForm3::N3Click()
+void ResultWindow::openPrintSettings()
 {
-    if (!m_form7)
+    if (!m_printSettings)
         return;
-    m_form7->Settings().pageText = m_form7->Edit2->text().toStdString();
+    m_printSettings->Settings().pageText = m_printSettings->pageTextField->text().toStdString();
     hide();
-    korvane::ExecModal(*m_form7);
+    korvane::ExecModal(*m_printSettings);
     show();
     activateWindow();
 }
 
-void TForm3::ScrollBox1MouseWheel(int wheelDelta)
+void ResultWindow::scrollByWheel(int wheelDelta)
 {
-    korvane::ScrollByWheel(*ScrollBox1, wheelDelta);
+    korvane::ScrollByWheel(*sheetScroller, wheelDelta);
 }
 
-bool TForm3::eventFilter(QObject *watched, QEvent *event)
+bool ResultWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ScrollBox1->viewport() && event->type() == QEvent::Wheel) {
-        ScrollBox1MouseWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
+    if (watched == sheetScroller->viewport() && event->type() == QEvent::Wheel) {
+        scrollByWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
         return true; // the wheel moves the sheet by its delta, nothing more
     }
     return QDialog::eventFilter(watched, event);
 }
 
-TForm3::PrinterChoice TForm3::SetPrinterChoice(PrinterChoice choice)
+ResultWindow::PrinterChoice ResultWindow::SetPrinterChoice(PrinterChoice choice)
 {
     if (!choice)
         choice = ChoosePrinterWithDialog;

@@ -1,8 +1,8 @@
-#include "ui/U_krv.h"
+#include "ui/MainWindow.h"
 
+#include "core/Calculation.h"
 #include "core/Catalogue.h"
 #include "core/PrintSettings.h"
-#include "core/U_calc.h"
 #include "ui/Controls.h"
 #include "ui/DataFolder.h"
 #include "ui/EmfPicture.h"
@@ -10,9 +10,9 @@
 #include "ui/HintBar.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
-#include "ui/U_PrintData.h"
-#include "ui/U_notice.h"
-#include "ui/U_start.h"
+#include "ui/PrintSettingsDialog.h"
+#include "ui/SplashScreen.h"
+#include "ui/UsageNotice.h"
 #include "ui/UserFolder.h"
 #include "ui/VersionTexts.h"
 
@@ -44,7 +44,7 @@ const QString kNavyField = QStringLiteral(
     " border: 1px solid rgb(90,90,110); }"
     "QLineEdit:disabled { background: rgb(0,0,128); color: rgb(150,150,170); }");
 
-const QString kSpeedButton = QStringLiteral(
+const QString kConcreteKindButtonStyle = QStringLiteral(
     "QToolButton { color: rgb(0,0,128); background: rgb(212,208,200);"
     " border: 2px outset rgb(235,235,235); }"
     "QToolButton:checked { color: rgb(204,0,68); background: rgb(160,166,176);"
@@ -143,7 +143,7 @@ int &korvane::SplashMilliseconds()
     return milliseconds;
 }
 
-TForm1::TForm1(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
@@ -154,46 +154,47 @@ TForm1::TForm1(QWidget *parent)
     createControls();
     connectSignals();
     CentreOnScreen();
-    FormCreate();
+    startUp();
 }
 
-TForm1::~TForm1()
+MainWindow::~MainWindow()
 {
     if (m_waitCursor) // never shown: the start-up's hourglass ends with the window
         QGuiApplication::restoreOverrideCursor();
 }
 
-void TForm1::createControls()
+void MainWindow::createControls()
 {
     createInputArea();
     createRightColumn();
-    Label13 = MakeLabel(QStringLiteral("本プログラムのご利用について"), this,
+    usageNoticeLink = MakeLabel(QStringLiteral("本プログラムのご利用について"), this,
                         QRect(367, 427, 166, 14));
-    Label13->setFont(WindowFont(11, true));
-    Label13->setStyleSheet(QStringLiteral("color: rgb(0,0,128); text-decoration: underline;"));
-    Label13->setCursor(Qt::PointingHandCursor);
-    Label13->installEventFilter(this);
+    usageNoticeLink->setFont(WindowFont(11, true));
+    usageNoticeLink->setStyleSheet(
+        QStringLiteral("color: rgb(0,0,128); text-decoration: underline;"));
+    usageNoticeLink->setCursor(Qt::PointingHandCursor);
+    usageNoticeLink->installEventFilter(this);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setGeometry(0, 445, 644, 20);
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->showMessage(LegalLine());
+    statusBar = new QStatusBar(this);
+    statusBar->setGeometry(0, 445, 644, 20);
+    statusBar->setSizeGripEnabled(false);
+    statusBar->showMessage(LegalLine());
 
-    Edit_APPDATA = new QLineEdit(QStringLiteral("%APPDATA%"), this);
-    Edit_APPDATA->hide();
-    Edit2 = new QLineEdit(this);
-    Edit2->hide();
+    appDataPatternField = new QLineEdit(QStringLiteral("%APPDATA%"), this);
+    appDataPatternField->hide();
+    appDataFolderField = new QLineEdit(this);
+    appDataFolderField->hide();
     applyHints();
-    PaintGroupCaptions({RadioButton10, RadioButton11});
-    PaintGroupCaptions({RadioButton1, RadioButton2, RadioButton3});
-    PaintGroupCaptions({RadioButton4, RadioButton5, RadioButton6, RadioButton9});
-    PaintGroupCaptions({RadioButton7, RadioButton8});
+    PaintGroupCaptions({ridgeDeckOption, pxDeckOption});
+    PaintGroupCaptions({noShoringOption, shoringOneRowOption, shoringTwoRowsOption});
+    PaintGroupCaptions({steelBeamOption, alphaClass1Option, alphaClass2Option, alphaClass3Option});
+    PaintGroupCaptions({standardWorkLoadOption, otherWorkLoadOption});
     // Every control reports mouse moves, so that the status bar follows the mouse.
     for (QWidget *child : findChildren<QWidget *>())
         child->setMouseTracking(true);
 }
 
-void TForm1::createInputArea()
+void MainWindow::createInputArea()
 {
     auto *inputArea = new QFrame(this);
     inputArea->setGeometry(6, 4, 530, 420);
@@ -223,81 +224,88 @@ void TForm1::createInputArea()
     createLoadsBand();
 }
 
-void TForm1::createDeckBand()
+void MainWindow::createDeckBand()
 {
-    GroupBox9 = MakeGroup(QStringLiteral("デッキ種類"), DeckPanel, QRect(6, 4, 130, 66));
-    RadioButton10 = MakeOption(QStringLiteral("PXリッジデッキ"), GroupBox9,
+    deckFamilyGroup = MakeGroup(QStringLiteral("デッキ種類"), DeckPanel, QRect(6, 4, 130, 66));
+    ridgeDeckOption = MakeOption(QStringLiteral("PXリッジデッキ"), deckFamilyGroup,
                                QRect(10, 20, 116, 20));
-    RadioButton11 = MakeOption(QStringLiteral("PXデッキ"), GroupBox9, QRect(10, 42, 116, 20));
-    RadioButton10->setChecked(true);
+    pxDeckOption = MakeOption(QStringLiteral("PXデッキ"), deckFamilyGroup, QRect(10, 42, 116, 20));
+    ridgeDeckOption->setChecked(true);
 
     auto *modelGroup = MakeGroup(QStringLiteral(" デッキ名称 "), DeckPanel,
                                  QRect(142, 4, 130, 52));
-    ComboBox2 = MakeList(modelGroup, QRect(10, 21, 110, 22));
+    modelList = MakeList(modelGroup, QRect(10, 21, 110, 22));
     for (const std::string &model : m_inputs.ModelItems())
-        ComboBox2->addItem(QString::fromStdString(model));
-    ComboBox2->setCurrentIndex(m_inputs.ModelPosition());
+        modelList->addItem(QString::fromStdString(model));
+    modelList->setCurrentIndex(m_inputs.ModelPosition());
 
     auto *thicknessGroup = MakeGroup(QStringLiteral(" デッキ板厚 "), DeckPanel,
                                      QRect(278, 4, 146, 52));
-    ComboBox3 = MakeList(thicknessGroup, QRect(10, 21, 84, 22));
+    thicknessList = MakeList(thicknessGroup, QRect(10, 21, 84, 22));
     MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(100, 24, 30, 16));
 
     MakeLabel(QStringLiteral("表面処理"), DeckPanel, QRect(146, 86, 52, 16));
-    ComboBox7 = MakeList(DeckPanel, QRect(200, 83, 64, 22));
+    coatingList = MakeList(DeckPanel, QRect(200, 83, 64, 22));
     for (const std::string &coating : InputForm::CoatingItems())
-        ComboBox7->addItem(QString::fromStdString(coating));
-    ComboBox7->setCurrentIndex(m_inputs.CoatingPosition());
+        coatingList->addItem(QString::fromStdString(coating));
+    coatingList->setCurrentIndex(m_inputs.CoatingPosition());
 
     MakeLabel(QStringLiteral("単位重量"), DeckPanel, QRect(282, 86, 52, 16));
-    Edit99 = MakeNumberField(DeckPanel, QRect(336, 83, 52, 22));
-    Edit99->setAcceptDrops(false);
+    unitWeightField = MakeNumberField(DeckPanel, QRect(336, 83, 52, 22));
+    unitWeightField->setAcceptDrops(false);
     MakeLabel(QStringLiteral("N/㎡"), DeckPanel, QRect(392, 86, 34, 16));
 
-    Label9 = MakeLabel(QStringLiteral("ｆ"), DeckPanel, QRect(16, 84, 12, 18));
-    Label9->setFont(WindowFont(14, true));
-    Label10 = MakeLabel(QStringLiteral("b：235 N/ｍ㎡"), DeckPanel, QRect(27, 90, 100, 16));
-    Label10->setFont(WindowFont(12, true));
-    for (QLabel *label : {Label9, Label10}) {
+    allowableSymbolLabel = MakeLabel(QStringLiteral("ｆ"), DeckPanel, QRect(16, 84, 12, 18));
+    allowableSymbolLabel->setFont(WindowFont(14, true));
+    allowableValueLabel =
+        MakeLabel(QStringLiteral("b：235 N/ｍ㎡"), DeckPanel, QRect(27, 90, 100, 16));
+    allowableValueLabel->setFont(WindowFont(12, true));
+    for (QLabel *label : {allowableSymbolLabel, allowableValueLabel}) {
         label->setStyleSheet(QStringLiteral("color: rgb(204,0,68);"));
         label->hide();
     }
 }
 
-void TForm1::createSpanBand()
+void MainWindow::createSpanBand()
 {
-    Edit1 = MakeNumberField(SpanPanel, QRect(16, 20, 64, 22));
-    Edit1->setText(FieldText(m_inputs, InputField::span));
-    UpDown1 = MakeArrows(Edit1, InputField::span, SpanPanel);
-    UpDown1->setGeometry(80, 20, 16, 22);
+    spanField = MakeNumberField(SpanPanel, QRect(16, 20, 64, 22));
+    spanField->setText(FieldText(m_inputs, InputField::span));
+    spanArrows = MakeArrows(spanField, InputField::span, SpanPanel);
+    spanArrows->setGeometry(80, 20, 16, 22);
     MakeLabel(QStringLiteral("mm"), SpanPanel, QRect(102, 23, 30, 16));
 
-    GroupBox1 = MakeGroup(QStringLiteral(" 支保工 "), SpanPanel, QRect(142, 4, 282, 50));
-    RadioButton1 = MakeOption(QStringLiteral("無  し"), GroupBox1, QRect(12, 22, 72, 20));
-    RadioButton2 = MakeOption(QStringLiteral("有り-１本"), GroupBox1, QRect(96, 22, 88, 20));
-    RadioButton3 = MakeOption(QStringLiteral("有り-２本"), GroupBox1, QRect(190, 22, 88, 20));
-    RadioButton1->setChecked(true);
+    shoringGroup = MakeGroup(QStringLiteral(" 支保工 "), SpanPanel, QRect(142, 4, 282, 50));
+    noShoringOption = MakeOption(QStringLiteral("無  し"), shoringGroup, QRect(12, 22, 72, 20));
+    shoringOneRowOption =
+        MakeOption(QStringLiteral("有り-１本"), shoringGroup, QRect(96, 22, 88, 20));
+    shoringTwoRowsOption =
+        MakeOption(QStringLiteral("有り-２本"), shoringGroup, QRect(190, 22, 88, 20));
+    noShoringOption->setChecked(true);
 }
 
-void TForm1::createBeamBand()
+void MainWindow::createBeamBand()
 {
-    GroupBox3 = MakeGroup(QStringLiteral(" 施工割増係数α "), BeamPanel,
+    alphaClassGroup = MakeGroup(QStringLiteral(" 施工割増係数α "), BeamPanel,
                           QRect(6, 4, 418, 50));
-    RadioButton4 = MakeOption(QStringLiteral("Ｓ造"), GroupBox3, QRect(12, 22, 70, 20));
-    RadioButton5 = MakeOption(QStringLiteral("Ⅰ類 [1.0]"), GroupBox3, QRect(96, 22, 96, 20));
-    RadioButton6 = MakeOption(QStringLiteral("Ⅱ類 [1.25]"), GroupBox3, QRect(200, 22, 104, 20));
-    RadioButton9 = MakeOption(QStringLiteral("Ⅲ類 [1.5]"), GroupBox3, QRect(312, 22, 100, 20));
-    RadioButton4->setChecked(true);
+    steelBeamOption = MakeOption(QStringLiteral("Ｓ造"), alphaClassGroup, QRect(12, 22, 70, 20));
+    alphaClass1Option =
+        MakeOption(QStringLiteral("Ⅰ類 [1.0]"), alphaClassGroup, QRect(96, 22, 96, 20));
+    alphaClass2Option =
+        MakeOption(QStringLiteral("Ⅱ類 [1.25]"), alphaClassGroup, QRect(200, 22, 104, 20));
+    alphaClass3Option =
+        MakeOption(QStringLiteral("Ⅲ類 [1.5]"), alphaClassGroup, QRect(312, 22, 100, 20));
+    steelBeamOption->setChecked(true);
 }
 
-void TForm1::createConcreteBand()
+void MainWindow::createConcreteBand()
 {
     auto *kindGroup = MakeGroup(QStringLiteral(" 種　類 "), ConcretePanel,
                                 QRect(6, 4, 256, 56));
     m_concreteGroup = new QButtonGroup(this);
     m_concreteGroup->setExclusive(true);
-    const std::pair<QToolButton **, const char *> buttons[] = {
-        {&SpeedButton4, "普　　 通"}, {&SpeedButton5, "軽量１種"}, {&SpeedButton6, "軽量２種"}};
+    const std::pair<QToolButton **, const char *> buttons[] = {{&normalConcreteButton, "普　　 通"},
+                                                               {&lightConcrete1Button, "軽量１種"},
+                                                               {&lightConcrete2Button, "軽量２種"}};
     int left = 8;
     int kind = code::kConcreteNormal;
     for (const auto &[slot, caption] : buttons) {
@@ -306,45 +314,46 @@ void TForm1::createConcreteBand()
         button->setGeometry(left, 22, 78, 26);
         button->setCheckable(true);
         button->setFont(WindowFont(12, true));
-        button->setStyleSheet(kSpeedButton);
+        button->setStyleSheet(kConcreteKindButtonStyle);
         button->setFocusPolicy(Qt::NoFocus);
         m_concreteGroup->addButton(button, kind++);
         *slot = button;
         left += 80;
     }
-    SpeedButton4->setChecked(true);
+    normalConcreteButton->setChecked(true);
 
     auto *thicknessGroup = MakeGroup(QStringLiteral(" コンクリート厚"), ConcretePanel,
                                      QRect(270, 4, 154, 56));
-    Edit3 = MakeNumberField(thicknessGroup, QRect(12, 22, 64, 22));
-    Edit3->setText(FieldText(m_inputs, InputField::slabThickness));
-    UpDown3 = MakeArrows(Edit3, InputField::slabThickness, thicknessGroup);
-    UpDown3->setGeometry(76, 22, 16, 22);
+    slabThicknessField = MakeNumberField(thicknessGroup, QRect(12, 22, 64, 22));
+    slabThicknessField->setText(FieldText(m_inputs, InputField::slabThickness));
+    slabThicknessArrows = MakeArrows(slabThicknessField, InputField::slabThickness, thicknessGroup);
+    slabThicknessArrows->setGeometry(76, 22, 16, 22);
     MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(98, 25, 30, 16));
 }
 
-void TForm1::createLoadsBand()
+void MainWindow::createLoadsBand()
 {
     auto *workGroup = MakeGroup(QStringLiteral(" 作業荷重 "), LoadsPanel, QRect(6, 4, 226, 56));
-    RadioButton7 = MakeOption(QStringLiteral("1470 N/㎡"), workGroup, QRect(10, 15, 100, 18));
-    RadioButton8 = MakeOption(QStringLiteral("その他"), workGroup, QRect(10, 34, 70, 18));
-    RadioButton7->setChecked(true);
-    MaskEdit1 = MakeNumberField(workGroup, QRect(96, 30, 60, 22));
-    MaskEdit1->setInputMask(QStringLiteral("####;_"));
-    MaskEdit1->setText(FieldText(m_inputs, InputField::workLoad));
-    MaskEdit1->setEnabled(false);
+    standardWorkLoadOption =
+        MakeOption(QStringLiteral("1470 N/㎡"), workGroup, QRect(10, 15, 100, 18));
+    otherWorkLoadOption = MakeOption(QStringLiteral("その他"), workGroup, QRect(10, 34, 70, 18));
+    standardWorkLoadOption->setChecked(true);
+    workLoadField = MakeNumberField(workGroup, QRect(96, 30, 60, 22));
+    workLoadField->setInputMask(QStringLiteral("####;_"));
+    workLoadField->setText(FieldText(m_inputs, InputField::workLoad));
+    workLoadField->setEnabled(false);
     MakeLabel(QStringLiteral("N/㎡"), workGroup, QRect(162, 33, 34, 16));
 
     OtherLoadGroup = MakeGroup(QStringLiteral(" その他荷重 "), LoadsPanel,
                                QRect(240, 4, 184, 56));
-    Edit6 = MakeNumberField(OtherLoadGroup, QRect(12, 22, 64, 22));
-    Edit6->setText(FieldText(m_inputs, InputField::otherLoad));
-    UpDown6 = MakeArrows(Edit6, InputField::otherLoad, OtherLoadGroup);
-    UpDown6->setGeometry(76, 22, 16, 22);
+    otherLoadField = MakeNumberField(OtherLoadGroup, QRect(12, 22, 64, 22));
+    otherLoadField->setText(FieldText(m_inputs, InputField::otherLoad));
+    otherLoadArrows = MakeArrows(otherLoadField, InputField::otherLoad, OtherLoadGroup);
+    otherLoadArrows->setGeometry(76, 22, 16, 22);
     MakeLabel(QStringLiteral("N/㎡"), OtherLoadGroup, QRect(98, 25, 34, 16));
 }
 
-void TForm1::createRightColumn()
+void MainWindow::createRightColumn()
 {
     for (int top : {8, 71}) {
         auto *line = new QFrame(this);
@@ -352,11 +361,11 @@ void TForm1::createRightColumn()
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
     }
-    StaticText1 = MakeLabel(QStringLiteral("Korvane"), this, QRect(549, 18, 92, 26));
-    StaticText1->setFont(TitleSerifFont(20));
-    StaticText2 = MakeLabel(QStringLiteral("for Win"), this, QRect(560, 44, 76, 22));
-    StaticText2->setFont(TitleSerifFont(16));
-    for (QLabel *title : {StaticText1, StaticText2})
+    programNameLabel = MakeLabel(QStringLiteral("Korvane"), this, QRect(549, 18, 92, 26));
+    programNameLabel->setFont(TitleSerifFont(20));
+    platformLabel = MakeLabel(QStringLiteral("for Win"), this, QRect(560, 44, 76, 22));
+    platformLabel->setFont(TitleSerifFont(16));
+    for (QLabel *title : {programNameLabel, platformLabel})
         title->setStyleSheet(QStringLiteral("color: rgb(0,0,128);"));
 
     auto *frame = new QFrame(this);
@@ -364,99 +373,101 @@ void TForm1::createRightColumn()
     frame->setFrameShape(QFrame::Panel);
     frame->setFrameShadow(QFrame::Sunken);
 
-    BitBtn1 = MakeButton(QStringLiteral("計　算"), this, QRect(550, 107, 80, 28));
-    BitBtn3 = MakeButton(QStringLiteral("データ読込"), this, QRect(550, 135, 80, 28));
-    BitBtn4 = MakeButton(QStringLiteral("データ保存"), this, QRect(550, 163, 80, 28));
-    BitBtn2 = MakeButton(QStringLiteral("終　了"), this, QRect(550, 191, 80, 28));
-    BitBtn5 = MakeButton(QStringLiteral("HELP ON"), this, QRect(550, 346, 80, 48));
-    BitBtn5->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
-    BitBtn5->setIconSize(QSize(20, 20));
-    BitBtn6 = MakeButton(QStringLiteral("概　　要"), this, QRect(550, 394, 80, 28));
+    calculateButton = MakeButton(QStringLiteral("計　算"), this, QRect(550, 107, 80, 28));
+    openButton = MakeButton(QStringLiteral("データ読込"), this, QRect(550, 135, 80, 28));
+    saveButton = MakeButton(QStringLiteral("データ保存"), this, QRect(550, 163, 80, 28));
+    endButton = MakeButton(QStringLiteral("終　了"), this, QRect(550, 191, 80, 28));
+    helpButton = MakeButton(QStringLiteral("HELP ON"), this, QRect(550, 346, 80, 48));
+    helpButton->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    helpButton->setIconSize(QSize(20, 20));
+    summaryButton = MakeButton(QStringLiteral("概　　要"), this, QRect(550, 394, 80, 28));
 }
 
-void TForm1::applyHints()
+void MainWindow::applyHints()
 {
     const auto hint = [](QWidget *control, const char *text, bool withTip = true) {
         SetHint(*control, QString::fromUtf8(text), withTip);
     };
     hint(DeckPanel, "デッキプレートの選択|使用するデッキを選択してください。");
-    for (QWidget *family : {RadioButton10, RadioButton11})
+    for (QWidget *family : {ridgeDeckOption, pxDeckOption})
         hint(family, "デッキ種類|使用するフラットデッキ種類を選択してください。");
-    hint(ComboBox2, "デッキプレート種類|使用するフラットデッキを選択してください。");
-    hint(ComboBox3, "デッキ板厚|使用するフラットデッキの板厚を選択します。");
-    hint(ComboBox7, "デッキの表面処理材料を指定して下さい。");
-    hint(Edit99, "選択デッキの重量です");
-    hint(Edit1, "スパン| 梁フランジの内側の距離を入力します。", false);
-    hint(UpDown1, "スパン| 梁フランジの内側の距離を入力します。");
-    hint(RadioButton1, "支保工の有無");
-    hint(RadioButton2, "支保工の有無|スパンを1/2として検討します。");
-    hint(RadioButton3, "支保工の有無|スパンを1/3として検討します。");
+    hint(modelList, "デッキプレート種類|使用するフラットデッキを選択してください。");
+    hint(thicknessList, "デッキ板厚|使用するフラットデッキの板厚を選択します。");
+    hint(coatingList, "デッキの表面処理材料を指定して下さい。");
+    hint(unitWeightField, "選択デッキの重量です");
+    hint(spanField, "スパン| 梁フランジの内側の距離を入力します。", false);
+    hint(spanArrows, "スパン| 梁フランジの内側の距離を入力します。");
+    hint(noShoringOption, "支保工の有無");
+    hint(shoringOneRowOption, "支保工の有無|スパンを1/2として検討します。");
+    hint(shoringTwoRowsOption, "支保工の有無|スパンを1/3として検討します。");
     hint(BeamPanel, "支持梁・施工状況");
-    hint(RadioButton4, "施工割増係数|鉄骨造の場合、考慮しません。");
-    for (QWidget *rc : {RadioButton5, RadioButton6, RadioButton9})
+    hint(steelBeamOption, "施工割増係数|鉄骨造の場合、考慮しません。");
+    for (QWidget *rc : {alphaClass1Option, alphaClass2Option, alphaClass3Option})
         hint(rc, "施工割増係数|梁がRC／SRC造の場合に設定して下さい。詳細は「HELP」を参照下さい。");
     hint(ConcretePanel,
          "コンクリート|使用するコンクリートとデッキ山上のスラブ厚さを設定します。");
-    for (QWidget *kind : {SpeedButton4, SpeedButton5, SpeedButton6})
+    for (QWidget *kind : {normalConcreteButton, lightConcrete1Button, lightConcrete2Button})
         hint(kind, "コンクリート種類|使用するコンクリートの種類");
-    for (QWidget *slab : {static_cast<QWidget *>(Edit3), static_cast<QWidget *>(UpDown3)})
+    for (QWidget *slab :
+         {static_cast<QWidget *>(slabThicknessField), static_cast<QWidget *>(slabThicknessArrows)})
         hint(slab, "コンクリート厚|デッキ山上のスラブ厚さを設定します。120mm以上を入力して下さい。");
     hint(LoadsPanel, "荷重の入力値はすべて、下１桁はまるめた値で計算されます。");
-    hint(RadioButton7, "施工時荷重|施工時荷重");
-    hint(RadioButton8, "施工時荷重|数値で設定。");
-    hint(MaskEdit1, "作業荷重|直接数値で設定して下さい。");
+    hint(standardWorkLoadOption, "施工時荷重|施工時荷重");
+    hint(otherWorkLoadOption, "施工時荷重|数値で設定。");
+    hint(workLoadField, "作業荷重|直接数値で設定して下さい。");
     hint(OtherLoadGroup, "施工時/その他|荷重の入力値はすべて、下１桁はまるめた値で計算されます。");
-    for (QWidget *other : {static_cast<QWidget *>(Edit6), static_cast<QWidget *>(UpDown6)})
+    for (QWidget *other :
+         {static_cast<QWidget *>(otherLoadField), static_cast<QWidget *>(otherLoadArrows)})
         hint(other, "その他の荷重|等分布荷重です。集中荷重は別途の計算が必要です。");
-    for (QWidget *title : {StaticText1, StaticText2})
+    for (QWidget *title : {programNameLabel, platformLabel})
         SetHint(*title, TitleHint(), true);
-    hint(BitBtn1, "計算|左記条件で計算を行い、結果を表示します。", false);
-    hint(BitBtn3, "Open|保存データを読み込みます。", false);
-    hint(BitBtn4, "Save|設定条件を保存します。", false);
-    hint(BitBtn2, "Ｅｎｄ|Korvane for Win を終了します。", false);
-    hint(BitBtn5, "詳細ヘルプ|より詳細なヘルプ画面を表示します。", false);
-    hint(BitBtn6,
+    hint(calculateButton, "計算|左記条件で計算を行い、結果を表示します。", false);
+    hint(openButton, "Open|保存データを読み込みます。", false);
+    hint(saveButton, "Save|設定条件を保存します。", false);
+    hint(endButton, "Ｅｎｄ|Korvane for Win を終了します。", false);
+    hint(helpButton, "詳細ヘルプ|より詳細なヘルプ画面を表示します。", false);
+    hint(summaryButton,
          "Korvane for Win について|プログラムで使用される評価方法、制限値や記号についての説明を表示します。",
          false);
 }
 
 // The start-up of the main window, in this order.
-void TForm1::FormCreate()
+void MainWindow::startUp()
 {
-    m_form7 = new TForm7(this);
+    m_printSettings = new PrintSettingsDialog(this);
     m_idlePending = true; // the first filling waits for the first idle moment after showing
     programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     dataFolder = DataFolder();
-    Edit2->setText(ExpandEnvironmentText(Edit_APPDATA->text()));
-    userFolder = UserFolderOf(Edit2->text());
+    appDataFolderField->setText(ExpandEnvironmentText(appDataPatternField->text()));
+    userFolder = UserFolderOf(appDataFolderField->text());
     markerFile = MarkerFileOf(userFolder);
     UpdateMarker();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_waitCursor = true;
-    TAboutBox *splash = ShowSplash();
+    SplashScreen *splash = ShowSplash();
     PlaceOnScreen();
-    ComboBox2->setCurrentIndex(0);
-    ComboBox3->setCurrentIndex(ComboBox3->count() > 0 ? 0 : -1); // still empty: no choice
-    Label9->hide();
-    Label10->hide();
-    ComboBox2->setFocus();
+    modelList->setCurrentIndex(0);
+    thicknessList->setCurrentIndex(thicknessList->count() > 0 ? 0 : -1); // still empty: no choice
+    allowableSymbolLabel->hide();
+    allowableValueLabel->hide();
+    modelList->setFocus();
     m_hints = new HintTracker(
-        [this](const QString &longHint) { StatusBar1->showMessage(longHint); }, this);
+        [this](const QString &longHint) { statusBar->showMessage(longHint); }, this);
     splash->close();
     splash->deleteLater();
 }
 
-void TForm1::UpdateMarker()
+void MainWindow::UpdateMarker()
 {
     UpdateMarkerFile(userFolder, [this] {
-        auto *notice = new TForm8(this);
+        auto *notice = new UsageNotice(this);
         ExecModal(*notice);
     });
 }
 
-TAboutBox *TForm1::ShowSplash()
+SplashScreen *MainWindow::ShowSplash()
 {
-    auto *splash = new TAboutBox(this);
+    auto *splash = new SplashScreen(this);
     splash->show();
     // Let the splash paint while the start-up waits; the main window is not shown yet, so no
     // input can reach it.
@@ -474,7 +485,7 @@ TAboutBox *TForm1::ShowSplash()
     return splash;
 }
 
-void TForm1::CentreOnScreen()
+void MainWindow::CentreOnScreen()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -486,7 +497,7 @@ void TForm1::CentreOnScreen()
 // Work that showing the window would do anyway (style polish, native window, fonts and
 // glyphs of one full paint) is done while the splash waits, so that the window appears at
 // once afterwards.
-void TForm1::PrepareForShowing()
+void MainWindow::PrepareForShowing()
 {
     ensurePolished();
     for (QWidget *child : findChildren<QWidget *>())
@@ -499,7 +510,7 @@ void TForm1::PrepareForShowing()
 // The help pictures are converted while the splash waits, most needed first, so that the
 // help window's first picture and the first filling's deck page draw at once. A picture
 // that cannot be read is left for the help window to report when it needs it.
-void TForm1::PrepareHelpPictures(const QElapsedTimer &splashClock)
+void MainWindow::PrepareHelpPictures(const QElapsedTimer &splashClock)
 {
     static const char *const pictures[] = {"KR_tag0.emf", "KR_tag1_2.emf", "KR_tag1.emf",
                                            "KR_tag2.emf", "KR_tag3.emf", "KR_tag4.emf",
@@ -515,7 +526,7 @@ void TForm1::PrepareHelpPictures(const QElapsedTimer &splashClock)
     }
 }
 
-void TForm1::PlaceOnScreen()
+void MainWindow::PlaceOnScreen()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(StartPosition(geometry(), screen->geometry().width()));
@@ -528,7 +539,7 @@ QPoint korvane::StartPosition(const QRect &window, int screenWidth)
     return window.topLeft();
 }
 
-void TForm1::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     if (m_waitCursor) {
         QGuiApplication::restoreOverrideCursor();
@@ -542,7 +553,7 @@ void TForm1::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Closing the main window ends the program at once, whatever else is open.
     event->accept();
@@ -550,19 +561,19 @@ void TForm1::closeEvent(QCloseEvent *event)
         QCoreApplication::quit();
 }
 
-void TForm1::InitialIdle()
+void MainWindow::InitialIdle()
 {
     m_idlePending = false;
     RunGuarded(this, [this] { ShowInputData(*this, DefaultDesignCase()); });
 }
 
-void TForm1::BitBtn2Click()
+void MainWindow::endProgram()
 {
     close();
 }
 
-void TForm1::Label13Click()
+void MainWindow::showUsageNotice()
 {
-    auto *notice = new TForm8(this);
+    auto *notice = new UsageNotice(this);
     ExecModal(*notice);
 }
