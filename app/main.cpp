@@ -3,15 +3,14 @@
 // opened once the main window has had its first filling.
 
 #include "ui/Application.h"
-#include "ui/GuardedRun.h"
 #include "ui/DesktopOpening.h"
+#include "ui/GuardedRun.h"
 #include "ui/MainWindow.h"
 #include "ui/Windows.h"
 
 #include <QIcon>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     // The windows paint without OpenGL; not loading the X server's GL integration shortens
     // the start-up.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))

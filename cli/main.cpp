@@ -47,27 +47,22 @@ struct SheetOptions {
 
 // The printed page takes its print settings from the window's reading after opening the
 // file, which holds them as the print settings window shows them.
-korvane::PrintSettings PrintSettingsOf(const korvane::DesignCase &record)
-{
+korvane::PrintSettings PrintSettingsOf(const korvane::DesignCase &record) {
     return {record.projectTitle, record.pageText, record.pageNumberPos};
 }
 
 // The sheet of a calculated case, in the variant the options ask for.
-korvane::SheetContent SheetOf(const korvane::FileCase &fileCase, const SheetOptions &options)
-{
+korvane::SheetContent SheetOf(const korvane::FileCase &fileCase, const SheetOptions &options) {
     const korvane::SheetInputs in{fileCase.record, fileCase.result.calculation,
-                                  PrintSettingsOf(fileCase.record), options.target,
-                                  options.date};
+                                  PrintSettingsOf(fileCase.record), options.target, options.date};
     return korvane::BuildSheetContent(in);
 }
 
 // Writes the requested sheet files of a calculated case; false when one cannot be written.
-bool WriteSheetFiles(const korvane::FileCase &fileCase, const SheetOptions &options)
-{
+bool WriteSheetFiles(const korvane::FileCase &fileCase, const SheetOptions &options) {
     bool written = true;
     if (!options.png.isEmpty() &&
-        !korvane::WriteScreenSheetPng(options.png, fileCase.record,
-                                      fileCase.result.calculation)) {
+        !korvane::WriteScreenSheetPng(options.png, fileCase.record, fileCase.result.calculation)) {
         std::cerr << "korvane-calc: " << options.png.toStdString() << " を書き込めません。\n";
         written = false;
     }
@@ -83,8 +78,7 @@ bool WriteSheetFiles(const korvane::FileCase &fileCase, const SheetOptions &opti
 // Prints the case; returns false when a sheet file could not be written. `json` is the
 // writer of the whole run, reused so that its buffer is allocated once.
 bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options,
-               korvane::JsonWriter &json)
-{
+               korvane::JsonWriter &json) {
     const bool calculated = !fileCase.refusal;
     if (options.json) {
         json.Clear();
@@ -109,8 +103,7 @@ bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options,
 
 // Pictures, pages and the draw log measure text with fonts, which need the GUI application
 // (on the offscreen platform unless one is chosen); the JSON alone does not.
-bool NeedsFonts(int argc, char *argv[])
-{
+bool NeedsFonts(int argc, char *argv[]) {
     for (int i = 1; i < argc; ++i)
         for (const char *option : {"--png", "--pdf", "--draw-log"})
             if (std::strncmp(argv[i], option, std::strlen(option)) == 0)
@@ -118,8 +111,7 @@ bool NeedsFonts(int argc, char *argv[])
     return false;
 }
 
-std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[])
-{
+std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[]) {
     if (!NeedsFonts(argc, argv))
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -131,8 +123,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[])
 // an archive made on Japanese Windows) would not survive the trip through QString. Follows
 // the parser's rules: options with a value take the next argument unless written with
 // "=", and everything after "--" is a file.
-std::vector<std::string> RawFileArguments(int argc, char *argv[])
-{
+std::vector<std::string> RawFileArguments(int argc, char *argv[]) {
     static const char *const kValueOptions[] = {"--target", "--png", "--pdf", "--date"};
     std::vector<std::string> files;
     bool optionsEnded = false;
@@ -155,20 +146,17 @@ std::vector<std::string> RawFileArguments(int argc, char *argv[])
 
 // What the reader found missing or unreadable in a file, one line each on standard error,
 // as the window shows it after opening the file.
-void ReportWarnings(const korvane::FileCase &fileCase)
-{
+void ReportWarnings(const korvane::FileCase &fileCase) {
     for (const std::string &warning : fileCase.warnings)
         std::cerr << "korvane-calc: " << fileCase.file.value_or("") << ": " << warning << '\n';
 }
 
-int Status(const korvane::FileCase &fileCase)
-{
+int Status(const korvane::FileCase &fileCase) {
     return fileCase.refusal ? kExitRefused : kExitCalculated;
 }
 
 // The worst outcome decides the exit status: unreadable over refused over calculated.
-int Worse(int a, int b)
-{
+int Worse(int a, int b) {
     if (a == kExitUnreadable || b == kExitUnreadable)
         return kExitUnreadable;
     return std::max(a, b);
@@ -176,8 +164,7 @@ int Worse(int a, int b)
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     const auto app = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName("korvane-calc");
 
@@ -206,8 +193,8 @@ int main(int argc, char *argv[])
     options.target = target == "printer" ? korvane::kTargetPrinter : korvane::kTargetScreen;
     options.png = parser.value("png");
     options.pdf = parser.value("pdf");
-    options.date = parser.isSet("date") ? parser.value("date").toStdString()
-                                        : korvane::TodayShortDate();
+    options.date =
+        parser.isSet("date") ? parser.value("date").toStdString() : korvane::TodayShortDate();
 
     std::ios::sync_with_stdio(false);
     std::vector<std::string> files = RawFileArguments(argc, argv);

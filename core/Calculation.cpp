@@ -14,8 +14,7 @@ namespace {
 constexpr double kMomentFactor = 0.125; // wL²/8
 constexpr double kDeflectionFactor = 5.0 / 384.0;
 
-double ConcreteDensity(int concreteKind)
-{
+double ConcreteDensity(int concreteKind) {
     switch (concreteKind) {
     case code::kConcreteLight1:
         return 20.0;
@@ -27,8 +26,7 @@ double ConcreteDensity(int concreteKind)
 }
 
 // Lw in cm: the span between shores, L/2 or L/3 in mm rounded up to 0.01 mm.
-double EffectiveSpan(double span, int shoringCode)
-{
+double EffectiveSpan(double span, int shoringCode) {
     switch (shoringCode) {
     case code::kShoringOneRow:
         return CeilToDigits(3, span * 10 / 2) / 10;
@@ -40,8 +38,7 @@ double EffectiveSpan(double span, int shoringCode)
 }
 
 // Working load plus other load, added without 32-bit overflow.
-double CombinedWorkLoad(const DesignCase &record)
-{
+double CombinedWorkLoad(const DesignCase &record) {
     double load = record.workLoadValue;
     if (record.otherLoadValue != 0)
         load = static_cast<double>(static_cast<std::int64_t>(record.workLoadValue) +
@@ -51,8 +48,7 @@ double CombinedWorkLoad(const DesignCase &record)
 
 // The plate thickness times ten rounded half up, as two digits ("07", "10"): the C format
 // "%02.0f", written out by hand for the values a plate can have.
-std::string ThicknessTag(double plateThickness)
-{
+std::string ThicknessTag(double plateThickness) {
     const double tenths = std::floor(plateThickness * 10 + 0.5);
     if (tenths >= 0 && tenths < 100) {
         const int n = static_cast<int>(tenths);
@@ -64,8 +60,7 @@ std::string ThicknessTag(double plateThickness)
 }
 
 // Guideline combinations: Ⅱ類 applies to 1.0 and 1.2 mm plate, Ⅲ類 to 0.8 mm plate only.
-int OutsideGuideline(int alphaClass, double plateThickness)
-{
+int OutsideGuideline(int alphaClass, double plateThickness) {
     if (alphaClass == code::kClass2 && plateThickness != 1.0 && plateThickness != 1.2)
         return 1;
     if (alphaClass == code::kClass3 && plateThickness != 0.8)
@@ -73,8 +68,7 @@ int OutsideGuideline(int alphaClass, double plateThickness)
     return 0;
 }
 
-void SetAlpha(int alphaClass, CalculationResult &r)
-{
+void SetAlpha(int alphaClass, CalculationResult &r) {
     switch (alphaClass) {
     case code::kClass1:
         r.alpha = 1.0;
@@ -104,20 +98,20 @@ constexpr auto kPowersOfTen = [] {
     return table;
 }();
 
-double PowerOfTen(int e)
-{
+double PowerOfTen(int e) {
     if (e >= -kTableExponent && e <= kTableExponent)
         return kPowersOfTen[e + kTableExponent];
     return std::pow(10.0, e);
 }
 
-int DecimalExponent(double x) { return static_cast<int>(std::floor(std::log(x) / std::log(10.0))); }
+int DecimalExponent(double x) {
+    return static_cast<int>(std::floor(std::log(x) / std::log(10.0)));
+}
 
 // The routines size their step by the magnitude of x. A negative x (a negative load that
 // only a hand-edited file can bring) takes the step of its magnitude instead of the
 // logarithm of a negative number; zero, infinity and NaN give 0.
-double RoundHalfUpDigits(double x, int digits)
-{
+double RoundHalfUpDigits(double x, int digits) {
     if (x == 0 || !std::isfinite(x))
         return 0;
     const double q = PowerOfTen(DecimalExponent(std::fabs(x)) - (digits - 1));
@@ -126,8 +120,7 @@ double RoundHalfUpDigits(double x, int digits)
 
 } // namespace
 
-void PrepareCalculation(const DesignCase &record, CalculationResult &r)
-{
+void PrepareCalculation(const DesignCase &record, CalculationResult &r) {
     const int family = record.deckFamily;
     const int model = record.deckModel;
     const int thickness = record.thicknessCode;
@@ -164,8 +157,7 @@ void PrepareCalculation(const DesignCase &record, CalculationResult &r)
     r.totalLoad = r.deadLoad + r.workLoad;
 }
 
-void SetAllowables(const DesignCase &record, CalculationResult &r)
-{
+void SetAllowables(const DesignCase &record, CalculationResult &r) {
     r.fb = 0;
     r.fb = BasicAllowableStress(record.deckFamily, record.deckModel);
     if (record.alphaClass == code::kClassSteel)
@@ -174,24 +166,23 @@ void SetAllowables(const DesignCase &record, CalculationResult &r)
         r.fbAllow = CeilToDigits(5, r.fb / (r.alpha * r.beta) * 10000) / 10000;
     r.deflectionLimit = 10 * r.effectiveSpan / 180 + 5;
     r.maxSpan = 0;
-    r.maxSpan = MaximumSpan(record.deckFamily, record.deckModel, record.thicknessCode,
-                            record.alphaClass);
+    r.maxSpan =
+        MaximumSpan(record.deckFamily, record.deckModel, record.thicknessCode, record.alphaClass);
 }
 
-void ComputeResponses(const DesignCase &record, CalculationResult &r)
-{
+void ComputeResponses(const DesignCase &record, CalculationResult &r) {
     const double l1 = r.effectiveSpan / 100; // m
     r.moment = l1 * l1 * (kMomentFactor * r.totalLoad / 1000);
     r.stress = r.moment / r.sectionModulus;
     const double l1Squared = l1 * l1;
-    r.deflection = l1Squared * l1Squared * (r.deflectionCoef * kDeflectionFactor * r.totalLoad / 100) *
-                   100 / kYoungsModulus / r.inertia;
+    r.deflection = l1Squared * l1Squared *
+                   (r.deflectionCoef * kDeflectionFactor * r.totalLoad / 100) * 100 /
+                   kYoungsModulus / r.inertia;
     if (record.shoringCode != code::kShoringNone)
         r.ribBearingLoad = CeilToDigits(0, l1 * r.totalLoad * 10000) / 10000;
 }
 
-CalculationResult Calculate(const DesignCase &record)
-{
+CalculationResult Calculate(const DesignCase &record) {
     CalculationResult result;
     LookupDeckWeight(record, result.deckWeight);
     PrepareCalculation(record, result);
@@ -199,15 +190,13 @@ CalculationResult Calculate(const DesignCase &record)
     return result;
 }
 
-CaseResult CalculateCase(const DesignCase &record)
-{
+CaseResult CalculateCase(const DesignCase &record) {
     CaseResult calculated{record, Calculate(record), {}};
     calculated.verdicts = EvaluateChecks(record, calculated.calculation);
     return calculated;
 }
 
-CheckVerdicts EvaluateChecks(const DesignCase &record, const CalculationResult &r)
-{
+CheckVerdicts EvaluateChecks(const DesignCase &record, const CalculationResult &r) {
     CheckVerdicts v;
     v.ribBearing.applies = record.shoringCode != code::kShoringNone;
     v.ribBearing.passes = r.ribBearingLoad <= r.ribBearingAllow;
@@ -225,8 +214,7 @@ CheckVerdicts EvaluateChecks(const DesignCase &record, const CalculationResult &
     return v;
 }
 
-double CeilToDigits(int mode, double x)
-{
+double CeilToDigits(int mode, double x) {
     if (x == 0)
         return x;
     if (!std::isfinite(x))
@@ -241,8 +229,12 @@ double CeilToDigits(int mode, double x)
     return std::ceil(x / q) * q;
 }
 
-double RoundHalfUp3(double x) { return RoundHalfUpDigits(x, 3); }
+double RoundHalfUp3(double x) {
+    return RoundHalfUpDigits(x, 3);
+}
 
-double RoundHalfUp4(double x) { return RoundHalfUpDigits(x, 4); }
+double RoundHalfUp4(double x) {
+    return RoundHalfUpDigits(x, 4);
+}
 
 } // namespace korvane

@@ -39,8 +39,8 @@ struct CalculationResult {
     double deflectionLimit = 0;         // mm
     double ribBearingAllow = 0;         // N/m
     double deflectionCoef = 0;
-    double deflection = 0;              // mm
-    double ribBearingLoad = 0;          // N/m
+    double deflection = 0;     // mm
+    double ribBearingLoad = 0; // N/m
     std::string deckLabel;
     std::string thicknessTag;
     double alpha = 0;

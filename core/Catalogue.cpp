@@ -8,8 +8,7 @@
 namespace korvane {
 
 // Table rows run in ascending plate thickness, as the window's thickness lists do.
-int ThicknessListPosition(int family, int thicknessCode)
-{
+int ThicknessListPosition(int family, int thicknessCode) {
     if (family == 0)
         return thicknessCode >= 0 && thicknessCode <= 4 ? thicknessCode : -1;
     if (family == 1) {
@@ -20,8 +19,7 @@ int ThicknessListPosition(int family, int thicknessCode)
     return -1;
 }
 
-int ThicknessCodeAtListPosition(int family, int position)
-{
+int ThicknessCodeAtListPosition(int family, int position) {
     if (family == 0)
         return position >= 0 && position < kPxThicknessCount ? position : -1;
     if (family == 1) {
@@ -34,7 +32,9 @@ int ThicknessCodeAtListPosition(int family, int position)
 
 namespace {
 
-int ModelCount(int family) { return family == 0 ? 4 : family == 1 ? 3 : 0; }
+int ModelCount(int family) {
+    return family == 0 ? 4 : family == 1 ? 3 : 0;
+}
 
 using Row5 = std::array<double, 5>;
 using Row6 = std::array<double, 6>;
@@ -43,25 +43,29 @@ using Row6 = std::array<double, 6>;
 // model in code order, one value per plate thickness in ascending order.
 //                                      0.8   1.0   1.2   1.4   1.6
 constexpr std::array<std::array<Row5, 4>, 4> kWeightPx = {{
-    {{ // Z12
+    {{
+        // Z12
         {124, 154, 184, 214, 245}, // PX75
         {124, 154, 184, 212, 242}, // PX75V
         {124, 154, 184, 212, 242}, // PX75Vα
         {150, 188, 221, 257, 293}, // PX100
     }},
-    {{ // Z27
+    {{
+        // Z27
         {128, 158, 188, 218, 247},
         {128, 158, 188, 216, 245},
         {128, 158, 188, 216, 245},
         {154, 191, 226, 260, 296},
     }},
-    {{ // Y18
+    {{
+        // Y18
         {125, 155, 186, 215, 245},
         {126, 155, 185, 214, 243},
         {126, 155, 185, 214, 243},
         {151, 187, 223, 257, 293},
     }},
-    {{ // K35 (PX100 does not exist with K35)
+    {{
+        // K35 (PX100 does not exist with K35)
         {130, 159, 190, 219, 249},
         {130, 159, 189, 218, 246},
         {130, 159, 189, 218, 246},
@@ -71,22 +75,26 @@ constexpr std::array<std::array<Row5, 4>, 4> kWeightPx = {{
 
 //                                         0.7   0.8   1.0   1.2   1.4   1.6
 constexpr std::array<std::array<Row6, 3>, 4> kWeightRidge = {{
-    {{ // Z12
+    {{
+        // Z12
         {111, 126, 157, 188, 218, 248}, // PX75LA
         {111, 126, 157, 188, 218, 248}, // PX75LB
         {133, 151, 188, 223, 258, 294}, // PX100L
     }},
-    {{ // Z27
+    {{
+        // Z27
         {115, 130, 160, 192, 222, 252},
         {115, 130, 160, 192, 222, 252},
         {138, 156, 192, 228, 263, 298},
     }},
-    {{ // Y18
+    {{
+        // Y18
         {112, 128, 158, 189, 219, 249},
         {112, 128, 158, 189, 219, 249},
         {135, 152, 189, 224, 259, 294},
     }},
-    {{ // K35
+    {{
+        // K35
         {116, 132, 162, 193, 223, 253},
         {116, 132, 162, 193, 223, 253},
         {140, 157, 194, 229, 265, 300},
@@ -123,31 +131,30 @@ constexpr std::array<const char *, 5> kCoatingNames = {"Z12", "Z27", "Y18", "K35
 constexpr int kModelPx75LB = 1;
 constexpr int kModelPx100L = 2;
 
-bool IsPx75L(int family, int model) { return family == 1 && (model == 0 || model == kModelPx75LB); }
+bool IsPx75L(int family, int model) {
+    return family == 1 && (model == 0 || model == kModelPx75LB);
+}
 
 } // namespace
 
-bool IsCatalogueDeck(int family, int model, int thicknessCode)
-{
+bool IsCatalogueDeck(int family, int model, int thicknessCode) {
     return model >= 0 && model < ModelCount(family) &&
            ThicknessListPosition(family, thicknessCode) >= 0;
 }
 
-bool LookupDeckWeight(const DesignCase &record, double &weight)
-{
+bool LookupDeckWeight(const DesignCase &record, double &weight) {
     const int family = record.deckFamily;
     const int model = record.deckModel;
     const int coating = record.coatingCode;
     if (!IsCatalogueDeck(family, model, record.thicknessCode) || coating < 0 || coating > 3)
         return false;
     const int position = ThicknessListPosition(family, record.thicknessCode);
-    weight = family == 0 ? kWeightPx[coating][model][position]
-                         : kWeightRidge[coating][model][position];
+    weight =
+        family == 0 ? kWeightPx[coating][model][position] : kWeightRidge[coating][model][position];
     return true;
 }
 
-DesignCase DefaultDesignCase()
-{
+DesignCase DefaultDesignCase() {
     DesignCase record;
     double weight = 0;
     if (LookupDeckWeight(record, weight))
@@ -155,29 +162,25 @@ DesignCase DefaultDesignCase()
     return record;
 }
 
-std::string DeckModelName(int family, int model)
-{
+std::string DeckModelName(int family, int model) {
     if (model < 0 || model >= ModelCount(family))
         return {};
     return family == 0 ? kModelNamesPx[model] : kModelNamesRidge[model];
 }
 
-double PlateThicknessOf(int thicknessCode)
-{
+double PlateThicknessOf(int thicknessCode) {
     if (thicknessCode < 0 || thicknessCode >= static_cast<int>(kPlateThickness.size()))
         return 0.0;
     return kPlateThickness[thicknessCode];
 }
 
-std::string CoatingName(int coatingCode)
-{
+std::string CoatingName(int coatingCode) {
     if (coatingCode < 0 || coatingCode >= static_cast<int>(kCoatingNames.size()))
         return {};
     return kCoatingNames[coatingCode];
 }
 
-bool LookupSectionValues(int family, int model, int thicknessCode, SectionValues &values)
-{
+bool LookupSectionValues(int family, int model, int thicknessCode, SectionValues &values) {
     if (!IsCatalogueDeck(family, model, thicknessCode))
         return false;
     const int p = ThicknessListPosition(family, thicknessCode);
@@ -196,19 +199,16 @@ bool LookupSectionValues(int family, int model, int thicknessCode, SectionValues
     return true;
 }
 
-double BasicAllowableStress(int family, int model)
-{
+double BasicAllowableStress(int family, int model) {
     const bool highStrength = family != 0 || model == code::kModelPx75Valpha;
     return highStrength ? 235.0 : 205.0;
 }
 
-int DeckDepth(int family, int model)
-{
+int DeckDepth(int family, int model) {
     return family == 0 && model == code::kModelPx100 ? 100 : 75;
 }
 
-double DeflectionCoefficient(int family, int model, int thicknessCode, int alphaClass)
-{
+double DeflectionCoefficient(int family, int model, int thicknessCode, int alphaClass) {
     if (family == 0)
         return 1.6;
     if (alphaClass != code::kClassSteel)
@@ -224,15 +224,13 @@ double DeflectionCoefficient(int family, int model, int thicknessCode, int alpha
     return 1.5; // a model outside the family's table
 }
 
-double ReductionFactor(int family, int model, int thicknessCode, int alphaClass)
-{
+double ReductionFactor(int family, int model, int thicknessCode, int alphaClass) {
     if (IsPx75L(family, model) && thicknessCode == code::kThickness07)
         return alphaClass == code::kClassSteel ? 1.25 : 1.75;
     return 1.0;
 }
 
-int MaximumSpan(int family, int model, int thicknessCode, int alphaClass)
-{
+int MaximumSpan(int family, int model, int thicknessCode, int alphaClass) {
     if (family != 1 || thicknessCode != code::kThickness07)
         return 0;
     const bool steel = alphaClass == code::kClassSteel;

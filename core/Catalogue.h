@@ -37,8 +37,8 @@ inline constexpr int kPxThicknessCount = 5;
 bool IsCatalogueDeck(int family, int model, int thicknessCode);
 
 struct SectionValues {
-    double sectionModulus; // Zt, 10³ mm³/m
-    double inertia;        // I, 10⁴ mm⁴/m
+    double sectionModulus;  // Zt, 10³ mm³/m
+    double inertia;         // I, 10⁴ mm⁴/m
     double ribBearingAllow; // N/m
 };
 

@@ -6,13 +6,11 @@
 
 namespace korvane {
 
-std::vector<std::string> LoadDataFileLines(const std::string &path)
-{
+std::vector<std::string> LoadDataFileLines(const std::string &path) {
     return DataFileLinesFromBytes(ReadSmallRegularFile(path));
 }
 
-DataFileCase ReadDataFile(const std::string &path)
-{
+DataFileCase ReadDataFile(const std::string &path) {
     DataFileCase read;
     read.lines = LoadDataFileLines(path);
     try {
@@ -23,13 +21,11 @@ DataFileCase ReadDataFile(const std::string &path)
     return read;
 }
 
-std::vector<std::string> DataFileLinesFromBytes(std::string_view bytes)
-{
+std::vector<std::string> DataFileLinesFromBytes(std::string_view bytes) {
     return SplitLines(DecodeFileText(bytes));
 }
 
-std::string DataFileBytes(const std::vector<std::string> &lines)
-{
+std::string DataFileBytes(const std::vector<std::string> &lines) {
     std::string bytes;
     for (const std::string &line : lines) {
         bytes += Utf8ToCp932(line);

@@ -6,8 +6,7 @@
 
 namespace korvane {
 
-void DesignCase::SetDefaults()
-{
+void DesignCase::SetDefaults() {
     versionText = kCurrentVersionText;
     deckFamily = 1;
     deckModel = 0;
@@ -26,8 +25,7 @@ void DesignCase::SetDefaults()
     pageText = kDefaultPageText;
 }
 
-void DesignCase::WriteLines(std::vector<std::string> &lines) const
-{
+void DesignCase::WriteLines(std::vector<std::string> &lines) const {
     lines.clear();
     auto number = [&lines](std::int32_t value) { lines.push_back(std::to_string(value)); };
     lines.push_back(versionText);
@@ -72,8 +70,7 @@ constexpr FieldName kTitleField{"物件名", "空欄"};
 constexpr FieldName kPagePositionField{"ページ番号の位置", "無し"};
 constexpr FieldName kPageTextField{"ページ番号", "空欄"};
 
-std::string LineLabel(std::size_t lineNumber, const FieldName &field)
-{
+std::string LineLabel(std::size_t lineNumber, const FieldName &field) {
     return std::to_string(lineNumber) + " 行目 (" + field.name + ")";
 }
 
@@ -82,12 +79,9 @@ std::string LineLabel(std::size_t lineNumber, const FieldName &field)
 class LineCursor {
 public:
     LineCursor(const std::vector<std::string> &lines, std::size_t start)
-        : m_lines(lines), m_next(start)
-    {
-    }
+        : m_lines(lines), m_next(start) {}
 
-    std::int32_t NumberOr(const FieldName &field, std::int32_t fallback)
-    {
+    std::int32_t NumberOr(const FieldName &field, std::int32_t fallback) {
         const std::size_t lineNumber = m_next + 1;
         const std::string *line = Next(field);
         if (!line)
@@ -95,14 +89,13 @@ public:
         if (auto value = ReadWholeNumber(*line))
             return *value;
         const char *problem = HasWholeNumberForm(*line) ? "は扱える範囲を超える数値です。"
-                                                         : "は整数として読めません。";
+                                                        : "は整数として読めません。";
         m_unread.push_back(LineLabel(lineNumber, field) + " の「" + ShortQuote(*line) + "」" +
                            problem + "既定値 " + field.standIn + " を使います。");
         return fallback;
     }
 
-    std::int32_t NumberOrThrow(const FieldName &field)
-    {
+    std::int32_t NumberOrThrow(const FieldName &field) {
         const std::size_t lineNumber = m_next + 1;
         const std::string *line = m_next < m_lines.size() ? &m_lines[m_next] : nullptr;
         ++m_next;
@@ -116,15 +109,13 @@ public:
         }
     }
 
-    std::string Text(const FieldName &field)
-    {
+    std::string Text(const FieldName &field) {
         const std::string *line = Next(field);
         return line ? *line : std::string();
     }
 
     // The findings in line order, then the fields the file ended before.
-    std::vector<std::string> Findings() const
-    {
+    std::vector<std::string> Findings() const {
         std::vector<std::string> findings = m_unread;
         if (m_missing.empty())
             return findings;
@@ -134,14 +125,13 @@ public:
         findings.push_back(m_lines.empty()
                                ? "ファイルが空です。すべての項目に既定値を使います: " + list + "。"
                                : "ファイルが " + std::to_string(m_lines.size()) +
-                                     " 行で終わっています。ない項目には既定値を使います: " +
-                                     list + "。");
+                                     " 行で終わっています。ない項目には既定値を使います: " + list +
+                                     "。");
         return findings;
     }
 
 private:
-    const std::string *Next(const FieldName &field)
-    {
+    const std::string *Next(const FieldName &field) {
         const std::string *line = m_next < m_lines.size() ? &m_lines[m_next] : nullptr;
         ++m_next;
         if (!line)
@@ -155,10 +145,14 @@ private:
     std::vector<const FieldName *> m_missing;
 };
 
-bool HasFamilyLine(int format) { return format == 32 || format == 33 || format == 36; }
+bool HasFamilyLine(int format) {
+    return format == 32 || format == 33 || format == 36;
+}
 
 // Formats 20 and 30 numbered PX100 as model 2, before PX75Vα took that code.
-bool NumbersPx100AsTwo(int format) { return format == 20 || format == 30; }
+bool NumbersPx100AsTwo(int format) {
+    return format == 20 || format == 30;
+}
 
 constexpr const char *kHeaderlessNote =
     "1 行目が既知の見出し (「korvane 3.6」など) ではないため、見出しのない最も古い形式"
@@ -167,8 +161,7 @@ constexpr const char *kHeaderlessNote =
 } // namespace
 
 bool DesignCase::ReadLines(const std::vector<std::string> &lines,
-                           std::vector<std::string> *warnings)
-{
+                           std::vector<std::string> *warnings) {
     SetDefaults();
     versionText = lines.empty() ? std::string() : lines.front();
     const int format = FormatVersion(versionText);
@@ -212,14 +205,12 @@ bool DesignCase::ReadLines(const std::vector<std::string> &lines,
     return true;
 }
 
-bool HasDiscontinuedCoating(const DesignCase &record)
-{
+bool HasDiscontinuedCoating(const DesignCase &record) {
     return record.deckFamily == code::kFamilyPx && record.deckModel == code::kModelPx100 &&
            record.coatingCode == code::kCoatingK35;
 }
 
-int FormatVersion(const std::string &versionText)
-{
+int FormatVersion(const std::string &versionText) {
     if (versionText == "korvane for win")
         return 30;
     if (versionText == "korvane 3.1")

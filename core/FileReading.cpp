@@ -20,13 +20,11 @@ namespace korvane {
 
 namespace {
 
-[[noreturn]] void ThrowUnreadable(const std::string &path, const std::string &reason)
-{
+[[noreturn]] void ThrowUnreadable(const std::string &path, const std::string &reason) {
     throw FileError("ファイル \"" + DisplayPath(path) + "\" を読み込めません。(" + reason + ")");
 }
 
-std::string TooLargeReason(std::size_t cap)
-{
+std::string TooLargeReason(std::size_t cap) {
     return "データファイルとしては大きすぎます。" + std::to_string(cap / 1024) +
            " KB を超えるファイルは読みません";
 }
@@ -37,8 +35,7 @@ std::string TooLargeReason(std::size_t cap)
 class Descriptor {
 public:
     explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
+    ~Descriptor() {
         if (m_fd >= 0)
             ::close(m_fd);
     }
@@ -50,8 +47,7 @@ private:
     int m_fd;
 };
 
-std::string KindReason(mode_t mode)
-{
+std::string KindReason(mode_t mode) {
     if (S_ISDIR(mode))
         return "フォルダです";
     return "通常のファイルではありません";
@@ -63,8 +59,7 @@ std::string KindReason(mode_t mode)
 
 #ifndef _WIN32
 
-std::string ReadSmallRegularFile(const std::string &path, std::size_t cap)
-{
+std::string ReadSmallRegularFile(const std::string &path, std::size_t cap) {
     // O_NONBLOCK: opening a FIFO without a writer returns at once instead of waiting, and
     // the type test below then refuses it.
     const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
@@ -102,8 +97,7 @@ std::string ReadSmallRegularFile(const std::string &path, std::size_t cap)
 
 #else
 
-std::string ReadSmallRegularFile(const std::string &path, std::size_t cap)
-{
+std::string ReadSmallRegularFile(const std::string &path, std::size_t cap) {
     namespace fs = std::filesystem;
     std::error_code error;
     const fs::path file = fs::u8path(path);
@@ -131,8 +125,7 @@ std::string ReadSmallRegularFile(const std::string &path, std::size_t cap)
 
 #endif
 
-bool IsValidUtf8(std::string_view bytes)
-{
+bool IsValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
@@ -157,23 +150,21 @@ bool IsValidUtf8(std::string_view bytes)
                 return false;
             value = (value << 6) | (next & 0x3F);
         }
-        if (length > 1 && (value < lowest || value > 0x10FFFF ||
-                           (value >= 0xD800 && value <= 0xDFFF)))
+        if (length > 1 &&
+            (value < lowest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)))
             return false;
         i += length;
     }
     return true;
 }
 
-std::string DisplayPath(std::string_view pathBytes)
-{
+std::string DisplayPath(std::string_view pathBytes) {
     if (IsValidUtf8(pathBytes))
         return std::string(pathBytes);
     return Cp932ToUtf8(pathBytes);
 }
 
-std::string ShortQuote(std::string_view utf8, std::size_t maxCharacters)
-{
+std::string ShortQuote(std::string_view utf8, std::size_t maxCharacters) {
     std::string out;
     std::size_t characters = 0;
     for (std::size_t i = 0; i < utf8.size();) {

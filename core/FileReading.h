@@ -18,8 +18,7 @@ inline constexpr std::size_t kDataFileByteCap = std::size_t{1} << 20;
 // The whole content of the regular file at `path` (its bytes as given, whatever their
 // encoding). Throws FileError with a Japanese message naming the file when it cannot be
 // opened, is not a regular file, is larger than `cap` bytes, or fails while being read.
-std::string ReadSmallRegularFile(const std::string &path,
-                                 std::size_t cap = kDataFileByteCap);
+std::string ReadSmallRegularFile(const std::string &path, std::size_t cap = kDataFileByteCap);
 
 // A path's bytes as readable UTF-8 for messages and captions: UTF-8 as it is, otherwise
 // read as Shift-JIS (names made on Japanese Windows), undecodable bytes as "?".

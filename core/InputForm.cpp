@@ -96,10 +96,9 @@ int ShoringOf(int shoringCode) {
                : code::kShoringNone;
 }
 
-int AlphaClassOf(int alphaClass)
-{
-    const bool rcClass = alphaClass == code::kClass1 || alphaClass == code::kClass2 ||
-                         alphaClass == code::kClass3;
+int AlphaClassOf(int alphaClass) {
+    const bool rcClass =
+        alphaClass == code::kClass1 || alphaClass == code::kClass2 || alphaClass == code::kClass3;
     return rcClass ? alphaClass : code::kClassSteel;
 }
 

@@ -21,26 +21,22 @@ constexpr int kMaxSlab = 800;
 constexpr int kMaxUnitWeight = 99999;
 
 PreCheckFailure Failure(int check, const char *message, InputField field,
-                        std::optional<std::string> corrected = std::nullopt)
-{
+                        std::optional<std::string> corrected = std::nullopt) {
     return {check, message, field, std::move(corrected)};
 }
 
-std::string Trimmed(const std::string &text)
-{
+std::string Trimmed(const std::string &text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos)
         return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-bool IsPx75Valpha(const DesignCase &r)
-{
+bool IsPx75Valpha(const DesignCase &r) {
     return r.deckFamily == code::kFamilyPx && r.deckModel == code::kModelPx75Valpha;
 }
 
-std::optional<PreCheckFailure> CheckUnitWeight(const DesignCase &r)
-{
+std::optional<PreCheckFailure> CheckUnitWeight(const DesignCase &r) {
     if (r.coatingCode != code::kCoatingOther)
         return std::nullopt;
     // A negative weight would lower the dead load and has no meaning: refused like 0.
@@ -52,8 +48,7 @@ std::optional<PreCheckFailure> CheckUnitWeight(const DesignCase &r)
     return std::nullopt;
 }
 
-std::optional<PreCheckFailure> CheckSpan(const DesignCase &r)
-{
+std::optional<PreCheckFailure> CheckSpan(const DesignCase &r) {
     if (r.spanLength < kMinSpan)
         return Failure(3, "計算できるスパンは、1000 mm以上です", kSpanField, "1000");
     const bool knownFamily = r.deckFamily == 0 || r.deckFamily == 1;
@@ -64,8 +59,7 @@ std::optional<PreCheckFailure> CheckSpan(const DesignCase &r)
     return std::nullopt;
 }
 
-std::optional<PreCheckFailure> CheckSlab(const DesignCase &r)
-{
+std::optional<PreCheckFailure> CheckSlab(const DesignCase &r) {
     if (r.slabThickness < kMinSlab)
         return Failure(6, "計算できるコンクリート厚さは、120 mm以上です", kConcreteField, "120");
     if (r.slabThickness > kMaxSlab)
@@ -73,8 +67,7 @@ std::optional<PreCheckFailure> CheckSlab(const DesignCase &r)
     return std::nullopt;
 }
 
-std::optional<PreCheckFailure> CheckWorkLoad(const WorkLoadEntry &entry)
-{
+std::optional<PreCheckFailure> CheckWorkLoad(const WorkLoadEntry &entry) {
     if (!entry.otherChosen)
         return std::nullopt;
     if (Trimmed(entry.fieldText).empty())
@@ -86,8 +79,7 @@ std::optional<PreCheckFailure> CheckWorkLoad(const WorkLoadEntry &entry)
 
 // A negative load would lower the total load and let every check pass: it has no meaning
 // for a construction load and is refused, after the nine range checks.
-std::optional<PreCheckFailure> CheckLoadSigns(const DesignCase &r)
-{
+std::optional<PreCheckFailure> CheckLoadSigns(const DesignCase &r) {
     if (r.workLoadValue < 0)
         return Failure(kNegativeWorkLoadCheck,
                        "作業荷重に負の値は指定できません。\n正しい値を入力して下さい。",
@@ -101,8 +93,7 @@ std::optional<PreCheckFailure> CheckLoadSigns(const DesignCase &r)
 
 } // namespace
 
-std::optional<PreCheckFailure> PreCheck(const DesignCase &record, const WorkLoadEntry &workLoad)
-{
+std::optional<PreCheckFailure> PreCheck(const DesignCase &record, const WorkLoadEntry &workLoad) {
     if (auto failure = CheckUnitWeight(record))
         return failure;
     if (auto failure = CheckSpan(record))

@@ -17,9 +17,9 @@ struct WorkLoadEntry {
 };
 
 struct PreCheckFailure {
-    int check = 0;           // 1-11 in the order the checks run
-    std::string message;     // shown in the message box
-    InputField field = InputField::span; // the field given the focus
+    int check = 0;                        // 1-11 in the order the checks run
+    std::string message;                  // shown in the message box
+    InputField field = InputField::span;  // the field given the focus
     std::optional<std::string> corrected; // text put into that field
 };
 

@@ -2,8 +2,7 @@
 
 namespace korvane {
 
-std::int32_t KnownPageNumberPos(std::int32_t code)
-{
+std::int32_t KnownPageNumberPos(std::int32_t code) {
     switch (code) {
     case 10:
     case 11:

@@ -11,12 +11,13 @@ namespace {
 
 // Only the space character counts as a blank before the digits: a tab makes the text
 // unreadable, so that a line holding one takes the reading default (and its warning).
-bool IsBlank(char c) { return c == ' '; }
+bool IsBlank(char c) {
+    return c == ' ';
+}
 
 } // namespace
 
-std::optional<std::int32_t> ReadWholeNumber(std::string_view text)
-{
+std::optional<std::int32_t> ReadWholeNumber(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && IsBlank(text[pos]))
         ++pos;
@@ -46,8 +47,7 @@ std::optional<std::int32_t> ReadWholeNumber(std::string_view text)
     return static_cast<std::int32_t>(value);
 }
 
-bool HasWholeNumberForm(std::string_view text)
-{
+bool HasWholeNumberForm(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && IsBlank(text[pos]))
         ++pos;
@@ -61,13 +61,11 @@ bool HasWholeNumberForm(std::string_view text)
     return true;
 }
 
-std::int32_t ReadWholeNumberOr(std::string_view text, std::int32_t fallback)
-{
+std::int32_t ReadWholeNumberOr(std::string_view text, std::int32_t fallback) {
     return ReadWholeNumber(text).value_or(fallback);
 }
 
-std::int32_t ReadWholeNumberOrThrow(std::string_view text)
-{
+std::int32_t ReadWholeNumberOrThrow(std::string_view text) {
     if (auto value = ReadWholeNumber(text))
         return *value;
     throw ConversionError("'" + ShortQuote(text) + "' は有効な整数値ではありません。");

@@ -7,7 +7,6 @@
 
 namespace korvane {
 
-
 namespace {
 
 constexpr Rgb kWhite{255, 255, 255};

@@ -8,8 +8,7 @@
 
 namespace korvane {
 
-Application::Application(int &argc, char **argv) : QApplication(argc, argv)
-{
+Application::Application(int &argc, char **argv) : QApplication(argc, argv) {
     // Only the name: a display name would be appended to every window caption.
     setApplicationName(QString::fromUtf8(kAppTitle));
     InstallWindowFonts();
@@ -18,8 +17,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 
 // The platform's own dialogs (print, open, save) and standard buttons speak Japanese like
 // the rest of the program, whatever the system's language.
-void Application::InstallJapaneseDialogs()
-{
+void Application::InstallJapaneseDialogs() {
     auto *translator = new QTranslator(this);
     if (translator->load(QStringLiteral("qtbase_ja"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

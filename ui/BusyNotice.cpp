@@ -17,8 +17,7 @@ constexpr int kNoticeHeight = 73;
 } // namespace
 
 BusyNoticeWindow::BusyNoticeWindow(QWidget *owner)
-    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-{
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setFixedSize(kNoticeWidth, kNoticeHeight);
     setCursor(Qt::WaitCursor);
     korvane::SetBackground(*this, korvane::kWindowGrey);
@@ -44,8 +43,7 @@ BusyNoticeWindow::BusyNoticeWindow(QWidget *owner)
 
 namespace korvane {
 
-BusyNotice::BusyNotice(QWidget *owner)
-{
+BusyNotice::BusyNotice(QWidget *owner) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_cursorSet = true;
     m_notice = new BusyNoticeWindow(owner);
@@ -54,15 +52,13 @@ BusyNotice::BusyNotice(QWidget *owner)
     QCoreApplication::processEvents();
 }
 
-BusyNotice::~BusyNotice()
-{
+BusyNotice::~BusyNotice() {
     ReleaseNotice();
     if (m_cursorSet)
         QGuiApplication::restoreOverrideCursor();
 }
 
-void BusyNotice::ReleaseNotice()
-{
+void BusyNotice::ReleaseNotice() {
     if (!m_notice)
         return;
     m_notice->hide();

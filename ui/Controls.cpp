@@ -12,13 +12,11 @@
 
 namespace korvane {
 
-EntryField::EntryField(QWidget *parent) : QLineEdit(parent)
-{
+EntryField::EntryField(QWidget *parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, &EntryField::KeepSelectionOnProgramText);
 }
 
-void EntryField::focusInEvent(QFocusEvent *event)
-{
+void EntryField::focusInEvent(QFocusEvent *event) {
     QLineEdit::focusInEvent(event);
     switch (event->reason()) {
     case Qt::OtherFocusReason:
@@ -39,8 +37,7 @@ void EntryField::focusInEvent(QFocusEvent *event)
     }
 }
 
-void EntryField::focusOutEvent(QFocusEvent *event)
-{
+void EntryField::focusOutEvent(QFocusEvent *event) {
     // A leave check that gave the focus back while the focus was going out has already
     // focused (and selected) the field again: this focus-out is over.
     if (hasFocus())
@@ -51,8 +48,7 @@ void EntryField::focusOutEvent(QFocusEvent *event)
     QLineEdit::focusOutEvent(event);
 }
 
-bool EntryField::event(QEvent *event)
-{
+bool EntryField::event(QEvent *event) {
     // Reaches every control of a window as it is left, before the focus goes out.
     if (event->type() == QEvent::WindowDeactivate)
         m_focusedAtSwitch = window()->focusWidget() == this;
@@ -62,38 +58,32 @@ bool EntryField::event(QEvent *event)
     return QLineEdit::event(event);
 }
 
-void EntryField::keyPressEvent(QKeyEvent *event)
-{
+void EntryField::keyPressEvent(QKeyEvent *event) {
     m_keepSelected = false;
     QLineEdit::keyPressEvent(event);
 }
 
-void EntryField::mousePressEvent(QMouseEvent *event)
-{
+void EntryField::mousePressEvent(QMouseEvent *event) {
     m_keepSelected = false;
     QLineEdit::mousePressEvent(event);
 }
 
-void EntryField::SelectWholeText()
-{
+void EntryField::SelectWholeText() {
     // A masked field would otherwise put the cursor on its first blank; selected, its whole
     // mask is replaced by what is typed.
     selectAll();
     m_keepSelected = true;
 }
 
-void EntryField::KeepSelectionOnProgramText()
-{
+void EntryField::KeepSelectionOnProgramText() {
     if (m_keepSelected && hasFocus())
         selectAll();
 }
 
-UpDownArrows::UpDownArrows(QLineEdit *associate, int lower, int upper, int step,
-                           QWidget *parent)
+UpDownArrows::UpDownArrows(QLineEdit *associate, int lower, int upper, int step, QWidget *parent)
     : QWidget(parent), m_associate(associate), m_up(new QToolButton(this)),
       m_down(new QToolButton(this)), m_lower(lower), m_upper(upper), m_step(step),
-      m_position(lower)
-{
+      m_position(lower) {
     for (QToolButton *arrow : {m_up, m_down}) {
         arrow->setAutoRepeat(true);
         arrow->setFocusPolicy(Qt::NoFocus);
@@ -106,8 +96,7 @@ UpDownArrows::UpDownArrows(QLineEdit *associate, int lower, int upper, int step,
     m_associate->installEventFilter(this);
 }
 
-bool UpDownArrows::eventFilter(QObject *watched, QEvent *event)
-{
+bool UpDownArrows::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_associate && event->type() == QEvent::KeyPress && isEnabled()) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const Qt::KeyboardModifiers chord = key->modifiers() & ~Qt::KeypadModifier;
@@ -123,15 +112,13 @@ bool UpDownArrows::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void UpDownArrows::resizeEvent(QResizeEvent *)
-{
+void UpDownArrows::resizeEvent(QResizeEvent *) {
     const int half = height() / 2;
     m_up->setGeometry(0, 0, width(), half);
     m_down->setGeometry(0, half, width(), height() - half);
 }
 
-void UpDownArrows::Step(int direction)
-{
+void UpDownArrows::Step(int direction) {
     // The field's number when it holds one, else the last position the arrows wrote.
     const std::string text = m_associate->text().toStdString();
     if (const auto value = ReadWholeNumber(text))
@@ -142,19 +129,16 @@ void UpDownArrows::Step(int direction)
     emit clicked();
 }
 
-DropDownList::DropDownList(QWidget *parent) : QComboBox(parent)
-{
+DropDownList::DropDownList(QWidget *parent) : QComboBox(parent) {
     setEditable(false);
 }
 
-void DropDownList::showPopup()
-{
+void DropDownList::showPopup() {
     emit dropDown();
     QComboBox::showPopup();
 }
 
-void ScrollByWheel(QScrollArea &area, int wheelDelta)
-{
+void ScrollByWheel(QScrollArea &area, int wheelDelta) {
     QScrollBar *bar = area.verticalScrollBar();
     bar->setValue(bar->value() - wheelDelta);
 }

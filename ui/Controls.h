@@ -32,7 +32,7 @@ private:
     void SelectWholeText();
     void KeepSelectionOnProgramText();
 
-    bool m_keepSelected = false;   // selected by the focus, not yet touched by the user
+    bool m_keepSelected = false;    // selected by the focus, not yet touched by the user
     bool m_focusedAtSwitch = false; // held the focus when its window was left
 };
 

@@ -28,8 +28,7 @@ protected:
     // The fields take drops of text themselves: a dropped file would end up as its path in
     // a field. A drag that carries one local file is therefore taken here, wherever it is
     // over the window; any other drag goes on to the field as before.
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+    bool eventFilter(QObject *watched, QEvent *event) override {
         const bool overWindow = watched == &m_form;
         switch (event->type()) {
         case QEvent::DragEnter:
@@ -65,8 +64,7 @@ private:
 
 } // namespace
 
-std::optional<std::string> DataFileArgument(int argc, char **argv)
-{
+std::optional<std::string> DataFileArgument(int argc, char **argv) {
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -80,8 +78,8 @@ std::optional<std::string> DataFileArgument(int argc, char **argv)
     return std::nullopt;
 }
 
-void OpenDesignCaseShowingErrors(MainWindow &form, DesignCaseFiles &files, const std::string &path)
-{
+void OpenDesignCaseShowingErrors(MainWindow &form, DesignCaseFiles &files,
+                                 const std::string &path) {
     try {
         OpenDesignCaseFile(form, files, path);
     } catch (const std::bad_alloc &) {
@@ -112,8 +110,7 @@ void OpenOnceExposed(MainWindow &form, DesignCaseFiles &files, const std::string
 
 } // namespace
 
-void OpenAtStart(MainWindow &form, DesignCaseFiles &files, const std::string &path)
-{
+void OpenAtStart(MainWindow &form, DesignCaseFiles &files, const std::string &path) {
     // The caption and the save command's proposal want the full path; a name relative to
     // the folder the program was started in stays byte for byte what it was.
     std::error_code error;
@@ -125,8 +122,7 @@ void OpenAtStart(MainWindow &form, DesignCaseFiles &files, const std::string &pa
     });
 }
 
-std::optional<std::string> DroppedDataFile(const QMimeData &data)
-{
+std::optional<std::string> DroppedDataFile(const QMimeData &data) {
     if (!data.hasUrls() || data.urls().size() != 1)
         return std::nullopt;
     const QUrl url = data.urls().constFirst();
@@ -141,8 +137,7 @@ std::optional<std::string> DroppedDataFile(const QMimeData &data)
     return bytes.toStdString();
 }
 
-void AcceptDroppedDataFiles(MainWindow &form, DesignCaseFiles &files)
-{
+void AcceptDroppedDataFiles(MainWindow &form, DesignCaseFiles &files) {
     auto *target = new DataFileDropTarget(form, files);
     form.setAcceptDrops(true);
     form.installEventFilter(target);

@@ -15,8 +15,7 @@ namespace korvane {
 
 namespace {
 
-std::string_view BytesOf(const QByteArray &bytes)
-{
+std::string_view BytesOf(const QByteArray &bytes) {
     return std::string_view(bytes.constData(), std::size_t(bytes.size()));
 }
 
@@ -28,23 +27,20 @@ struct ConvertedPicture {
 };
 constexpr std::size_t kCachedPictures = 8;
 
-std::deque<ConvertedPicture> &ConvertedPictures()
-{
+std::deque<ConvertedPicture> &ConvertedPictures() {
     static std::deque<ConvertedPicture> pictures;
     return pictures;
 }
 
 } // namespace
 
-EmfPicture EmfPicture::Load(const QString &path)
-{
+EmfPicture EmfPicture::Load(const QString &path) {
     return Convert(path, ReadFile(path));
 }
 
 namespace {
 
-[[noreturn]] void ThrowNotAPicture(const QString &path)
-{
+[[noreturn]] void ThrowNotAPicture(const QString &path) {
     throw FileError(QStringLiteral("ヘルプ画像ファイル \"%1\" は読み込めない形式です。")
                         .arg(path)
                         .toStdString());
@@ -52,20 +48,18 @@ namespace {
 
 } // namespace
 
-QByteArray EmfPicture::ReadFile(const QString &path)
-{
+QByteArray EmfPicture::ReadFile(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("ヘルプ画像ファイル \"%1\" を開けません。").arg(path)
-                            .toStdString());
+        throw FileError(
+            QStringLiteral("ヘルプ画像ファイル \"%1\" を開けません。").arg(path).toStdString());
     QByteArray emf = file.readAll();
     if (!IsWellFormedEmf(BytesOf(emf)))
         ThrowNotAPicture(path);
     return emf;
 }
 
-EmfPicture EmfPicture::Convert(const QString &path, const QByteArray &emf)
-{
+EmfPicture EmfPicture::Convert(const QString &path, const QByteArray &emf) {
     auto &cache = ConvertedPictures();
     for (const ConvertedPicture &c : cache) {
         if (c.path == path && c.emf == emf)
@@ -85,8 +79,7 @@ EmfPicture EmfPicture::Convert(const QString &path, const QByteArray &emf)
     return picture;
 }
 
-void EmfPicture::Draw(QPainter &painter, const QRectF &target) const
-{
+void EmfPicture::Draw(QPainter &painter, const QRectF &target) const {
     if (m_renderer)
         m_renderer->render(&painter, target);
 }

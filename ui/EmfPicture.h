@@ -1,7 +1,7 @@
 #pragma once
 // Enhanced metafile pictures (the help pictures). The metafile is checked and turned into
-// SVG by the converter of formats/ and drawn by QSvgRenderer, scaled to the size asked for and transparent:
-// only what the picture draws covers the target.
+// SVG by the converter of formats/ and drawn by QSvgRenderer, scaled to the size asked for and
+// transparent: only what the picture draws covers the target.
 
 #include <QByteArray>
 #include <QRectF>

@@ -25,8 +25,7 @@ class JapaneseFileColumns : public QIdentityProxyModel {
 public:
     using QIdentityProxyModel::QIdentityProxyModel;
 
-    QVariant data(const QModelIndex &index, int role) const override
-    {
+    QVariant data(const QModelIndex &index, int role) const override {
         const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
         if (!files || role != Qt::DisplayRole || index.column() == kName)
             return QIdentityProxyModel::data(index, role);
@@ -42,8 +41,7 @@ public:
     }
 
 private:
-    static QString SizeText(qint64 bytes)
-    {
+    static QString SizeText(qint64 bytes) {
         if (bytes < 1024)
             return QStringLiteral("%1 バイト").arg(bytes);
         const char *const units[] = {"KB", "MB", "GB", "TB"};
@@ -54,19 +52,16 @@ private:
         return QStringLiteral("%1 %2").arg(value, 0, 'f', 1).arg(QLatin1String(units[unit]));
     }
 
-    static QString TypeText(const QFileInfo &file)
-    {
+    static QString TypeText(const QFileInfo &file) {
         if (file.isDir())
             return QStringLiteral("フォルダー");
         const QString suffix = file.suffix();
-        return suffix.isEmpty() ? QStringLiteral("ファイル")
-                                : suffix + QStringLiteral(" ファイル");
+        return suffix.isEmpty() ? QStringLiteral("ファイル") : suffix + QStringLiteral(" ファイル");
     }
 };
 
 // Widths that show a whole date, a type and a size beside a name.
-void SizeColumns(QFileDialog &dialog)
-{
+void SizeColumns(QFileDialog &dialog) {
     auto *list = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
     if (!list)
         return;
@@ -75,23 +70,22 @@ void SizeColumns(QFileDialog &dialog)
     QHeaderView *header = list->header();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(kName, QHeaderView::Stretch);
-    header->resizeSection(kSize, metrics.horizontalAdvance(QStringLiteral("999.9 バイト")) + padding);
+    header->resizeSection(kSize,
+                          metrics.horizontalAdvance(QStringLiteral("999.9 バイト")) + padding);
     header->resizeSection(kType, metrics.horizontalAdvance(QStringLiteral("フォルダー")) + padding);
     header->resizeSection(kModified,
                           metrics.horizontalAdvance(QStringLiteral("2026/12/31 23:59")) + padding);
 }
 
 // The list of places beside the files, wide enough for a folder's name.
-void SizePlaces(QFileDialog &dialog)
-{
+void SizePlaces(QFileDialog &dialog) {
     if (auto *split = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
         split->setSizes({170, dialog.width() - 170});
 }
 
 // A completion list still open when the dialog closes would stay on the screen and take
 // the user's next click.
-void CloseCompletionLists(QFileDialog &dialog)
-{
+void CloseCompletionLists(QFileDialog &dialog) {
     for (QCompleter *completer : dialog.findChildren<QCompleter *>()) {
         if (QAbstractItemView *list = completer->popup(); list && list->isVisible())
             list->hide();
@@ -100,8 +94,7 @@ void CloseCompletionLists(QFileDialog &dialog)
 
 } // namespace
 
-QFileDialog *MakeDesignCaseDialog(QWidget *owner, QFileDialog::AcceptMode mode)
-{
+QFileDialog *MakeDesignCaseDialog(QWidget *owner, QFileDialog::AcceptMode mode) {
     auto *dialog = new QFileDialog(owner);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(mode);
@@ -123,8 +116,7 @@ QFileDialog *MakeDesignCaseDialog(QWidget *owner, QFileDialog::AcceptMode mode)
     return dialog;
 }
 
-QFileDialog *FileDialogOnDemand::Get() const
-{
+QFileDialog *FileDialogOnDemand::Get() const {
     if (!m_dialog)
         m_dialog = m_build();
     return m_dialog;

@@ -26,8 +26,7 @@ public:
     static constexpr int kWidth = 448;
     static constexpr int kHeight = 1143;
 
-    explicit HelpImage(QWidget *parent) : QWidget(parent)
-    {
+    explicit HelpImage(QWidget *parent) : QWidget(parent) {
         setFixedSize(kWidth, kHeight);
         SetPixelRatio(devicePixelRatioF());
     }
@@ -35,8 +34,7 @@ public:
     QImage &Image() { return m_image; }
 
     // Whether the picture holds the pixels of `ratio`; a new picture (white) when not.
-    bool SetPixelRatio(qreal ratio)
-    {
+    bool SetPixelRatio(qreal ratio) {
         if (!m_image.isNull() && m_image.devicePixelRatio() == ratio)
             return false;
         m_image = QImage(QSize(kWidth, kHeight) * ratio, QImage::Format_RGB32);
@@ -46,8 +44,7 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override
-    {
+    void paintEvent(QPaintEvent *) override {
         QPainter painter(this);
         painter.drawImage(0, 0, m_image);
     }
@@ -91,15 +88,13 @@ constexpr HelpPage kOtherPages[4] = {
     {"荷　重", "KR_tag5.emf", 607},
 };
 
-QString PicturePath(const HelpPage &page)
-{
+QString PicturePath(const HelpPage &page) {
     return DataFolder() + QString::fromUtf8(page.file);
 }
 
 // Shows the error with the general error display once the event loop runs again, so that
 // the window that met it (perhaps still being made) goes on first.
-void ReportFromEventLoop(QObject *context, const std::string &text)
-{
+void ReportFromEventLoop(QObject *context, const std::string &text) {
     QMetaObject::invokeMethod(
         context, [text] { korvane::ShowGeneralError(QString::fromStdString(text)); },
         Qt::QueuedConnection);
@@ -109,8 +104,7 @@ void ReportFromEventLoop(QObject *context, const std::string &text)
 
 HelpWindow::HelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint)
-{
+                          Qt::WindowCloseButtonHint) {
     setWindowTitle(QString::fromUtf8(kFirstPicture.caption));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -144,8 +138,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     }
 }
 
-void HelpWindow::initialise()
-{
+void HelpWindow::initialise() {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         if (y() + height() > screen->geometry().height())
             move(0, 0);
@@ -156,8 +149,7 @@ void HelpWindow::initialise()
     SetPage(PicturePath(kFirstPicture), kFirstPicture.height);
 }
 
-void HelpWindow::ShowHelpPage(int page, int deckFamily)
-{
+void HelpWindow::ShowHelpPage(int page, int deckFamily) {
     if (page < 1 || page > 5)
         return;
     const HelpPage &row = page == 1 ? kDeckPages[deckFamily == 0 ? 0 : 1] : kOtherPages[page - 2];
@@ -187,21 +179,20 @@ void HelpWindow::ShowHelpPage(int page, int deckFamily)
     }
 }
 
-void HelpWindow::scrollByWheel(int wheelDelta)
-{
+void HelpWindow::scrollByWheel(int wheelDelta) {
     korvane::ScrollByWheel(*pictureScroller, wheelDelta);
 }
 
-int HelpWindow::ScrollRange() const { return m_scrollContent->height(); }
+int HelpWindow::ScrollRange() const {
+    return m_scrollContent->height();
+}
 
-const QImage &HelpWindow::Picture() const
-{
+const QImage &HelpWindow::Picture() const {
     DrawPagePicture();
     return pictureView->Image();
 }
 
-void HelpWindow::showEvent(QShowEvent *event)
-{
+void HelpWindow::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     // A screen of another pixel density needs the page drawn anew, with its pixels.
     if (pictureView->SetPixelRatio(devicePixelRatioF())) {
@@ -215,43 +206,37 @@ void HelpWindow::showEvent(QShowEvent *event)
     }
 }
 
-void HelpWindow::SetPage(const QString &path, int height)
-{
+void HelpWindow::SetPage(const QString &path, int height) {
     m_page = {}; // a page whose picture cannot be read shows none, not the one before
     m_pictureDrawn = false;
     SetPage(path, height, EmfPicture::ReadFile(path));
 }
 
-void HelpWindow::SetPage(const QString &path, int height, const QByteArray &emf)
-{
+void HelpWindow::SetPage(const QString &path, int height, const QByteArray &emf) {
     m_page = {path, emf, height};
     m_pictureDrawn = false;
 }
 
 // The page's picture is converted and drawn only when it is seen (the window shows, or
 // the picture is asked for), so that a hidden help window costs the start-up nothing.
-void HelpWindow::DrawPagePicture() const
-{
+void HelpWindow::DrawPagePicture() const {
     if (m_pictureDrawn || m_page.emf.isEmpty())
         return;
     m_pictureDrawn = true; // a picture that cannot be converted is reported once
     DrawPicture(EmfPicture::Convert(m_page.path, m_page.emf), m_page.height);
 }
 
-void HelpWindow::closeEvent(QCloseEvent *event)
-{
+void HelpWindow::closeEvent(QCloseEvent *event) {
     reportClosed();
     event->accept(); // the window hides; it lives until the program ends
 }
 
-void HelpWindow::reportClosed()
-{
+void HelpWindow::reportClosed() {
     helpJustSwitchedOn = 0;
     emit closedByUser();
 }
 
-bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
-{
+bool HelpWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == pictureScroller->viewport() && event->type() == QEvent::Wheel) {
         scrollByWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
         return true;
@@ -259,24 +244,23 @@ bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void HelpWindow::SetScrollRange(int range)
-{
+void HelpWindow::SetScrollRange(int range) {
     m_scrollContent->setFixedSize(korvane::HelpImage::kWidth, range);
 }
 
-void HelpWindow::FillBackground()
-{
+void HelpWindow::FillBackground() {
     QPainter painter(&pictureView->Image());
     painter.fillRect(kClearedArea, kBackground);
     pictureView->update();
 }
 
-void HelpWindow::DrawPicture(const EmfPicture &picture, int height) const
-{
+void HelpWindow::DrawPicture(const EmfPicture &picture, int height) const {
     QPainter painter(&pictureView->Image());
     painter.setRenderHint(QPainter::Antialiasing);
     picture.Draw(painter, QRectF(0, 0, kPictureWidth, height));
     pictureView->update();
 }
 
-void HelpWindow::ScrollToTop() { pictureScroller->verticalScrollBar()->setValue(0); }
+void HelpWindow::ScrollToTop() {
+    pictureScroller->verticalScrollBar()->setValue(0);
+}

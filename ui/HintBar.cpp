@@ -7,26 +7,22 @@
 
 namespace korvane {
 
-QString LongHint(const QString &hint)
-{
+QString LongHint(const QString &hint) {
     const qsizetype bar = hint.indexOf(QLatin1Char('|'));
     return bar < 0 ? hint : hint.mid(bar + 1);
 }
 
-QString ShortHint(const QString &hint)
-{
+QString ShortHint(const QString &hint) {
     const qsizetype bar = hint.indexOf(QLatin1Char('|'));
     return bar < 0 ? hint : hint.left(bar);
 }
 
-void SetHint(QWidget &control, const QString &hint, bool withTip)
-{
+void SetHint(QWidget &control, const QString &hint, bool withTip) {
     control.setStatusTip(LongHint(hint));
     control.setToolTip(withTip ? ShortHint(hint) : QString());
 }
 
-QString HintAt(const QWidget *widget)
-{
+QString HintAt(const QWidget *widget) {
     for (; widget; widget = widget->parentWidget()) {
         if (!widget->statusTip().isEmpty())
             return widget->statusTip();
@@ -37,24 +33,20 @@ QString HintAt(const QWidget *widget)
 }
 
 HintTracker::HintTracker(Handler handler, QObject *parent)
-    : QObject(parent), m_handler(std::move(handler))
-{
+    : QObject(parent), m_handler(std::move(handler)) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-HintTracker::~HintTracker()
-{
+HintTracker::~HintTracker() {
     if (QCoreApplication *app = QCoreApplication::instance())
         app->removeEventFilter(this);
 }
 
-void HintTracker::Track(const QWidget *widget)
-{
+void HintTracker::Track(const QWidget *widget) {
     Change(HintAt(widget));
 }
 
-bool HintTracker::eventFilter(QObject *watched, QEvent *event)
-{
+bool HintTracker::eventFilter(QObject *watched, QEvent *event) {
     if (!watched->isWidgetType())
         return false;
     const auto *widget = static_cast<const QWidget *>(watched);
@@ -78,8 +70,7 @@ bool HintTracker::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void HintTracker::Change(const QString &hint)
-{
+void HintTracker::Change(const QString &hint) {
     if (hint == m_current)
         return;
     m_current = hint;

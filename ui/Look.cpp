@@ -7,22 +7,19 @@
 
 namespace korvane {
 
-void InstallWindowFonts()
-{
+void InstallWindowFonts() {
     QFont::insertSubstitution(QString::fromUtf8(kWindowFace), QStringLiteral("IPAPGothic"));
     QApplication::setFont(WindowFont(12));
 }
 
-QFont WindowFont(int pixelSize, bool bold)
-{
+QFont WindowFont(int pixelSize, bool bold) {
     QFont font(QString::fromUtf8(kWindowFace));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
 }
 
-void PaintOptionCaption(QAbstractButton &option, bool chosen)
-{
+void PaintOptionCaption(QAbstractButton &option, bool chosen) {
     QPalette palette = option.palette();
     const QColor &colour = chosen ? kChosenCrimson : kOptionNavy;
     palette.setColor(QPalette::WindowText, colour);
@@ -30,8 +27,7 @@ void PaintOptionCaption(QAbstractButton &option, bool chosen)
     option.setPalette(palette);
 }
 
-void SetBackground(QWidget &widget, const QColor &colour)
-{
+void SetBackground(QWidget &widget, const QColor &colour) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, colour);
     widget.setPalette(palette);
@@ -42,8 +38,7 @@ void SetBackground(QWidget &widget, const QColor &colour)
 
 namespace korvane {
 
-QFont TitleSerifFont(int pixelSize)
-{
+QFont TitleSerifFont(int pixelSize) {
     QFont font;
     font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif")});
     font.setStyleHint(QFont::Serif);

@@ -39,20 +39,19 @@ using namespace korvane;
 
 namespace {
 
-const QString kNavyField = QStringLiteral(
-    "QLineEdit { background: rgb(0,0,128); color: white; font-weight: bold;"
-    " border: 1px solid rgb(90,90,110); }"
-    "QLineEdit:disabled { background: rgb(0,0,128); color: rgb(150,150,170); }");
+const QString kNavyField =
+    QStringLiteral("QLineEdit { background: rgb(0,0,128); color: white; font-weight: bold;"
+                   " border: 1px solid rgb(90,90,110); }"
+                   "QLineEdit:disabled { background: rgb(0,0,128); color: rgb(150,150,170); }");
 
-const QString kConcreteKindButtonStyle = QStringLiteral(
-    "QToolButton { color: rgb(0,0,128); background: rgb(212,208,200);"
-    " border: 2px outset rgb(235,235,235); }"
-    "QToolButton:checked { color: rgb(204,0,68); background: rgb(160,166,176);"
-    " border: 2px inset rgb(120,120,130); }");
+const QString kConcreteKindButtonStyle =
+    QStringLiteral("QToolButton { color: rgb(0,0,128); background: rgb(212,208,200);"
+                   " border: 2px outset rgb(235,235,235); }"
+                   "QToolButton:checked { color: rgb(204,0,68); background: rgb(160,166,176);"
+                   " border: 2px inset rgb(120,120,130); }");
 
 // A pick-only list in the inputs' navy with white bold text.
-void PaintNavyList(QComboBox &list)
-{
+void PaintNavyList(QComboBox &list) {
     QPalette palette = list.palette();
     for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
         palette.setColor(role, kOptionNavy);
@@ -64,23 +63,20 @@ void PaintNavyList(QComboBox &list)
     list.setFont(WindowFont(12, true));
 }
 
-QLabel *MakeLabel(const QString &text, QWidget *parent, const QRect &box)
-{
+QLabel *MakeLabel(const QString &text, QWidget *parent, const QRect &box) {
     auto *label = new QLabel(text, parent);
     label->setGeometry(box);
     return label;
 }
 
-QFrame *MakeBand(QWidget *inputArea, const QRect &box)
-{
+QFrame *MakeBand(QWidget *inputArea, const QRect &box) {
     auto *band = new QFrame(inputArea);
     band->setGeometry(box);
     SetBackground(*band, kWindowGrey);
     return band;
 }
 
-QLineEdit *MakeNumberField(QWidget *parent, const QRect &box)
-{
+QLineEdit *MakeNumberField(QWidget *parent, const QRect &box) {
     auto *field = new EntryField(parent);
     field->setGeometry(box);
     field->setStyleSheet(kNavyField);
@@ -89,8 +85,7 @@ QLineEdit *MakeNumberField(QWidget *parent, const QRect &box)
     return field;
 }
 
-DropDownList *MakeList(QWidget *parent, const QRect &box)
-{
+DropDownList *MakeList(QWidget *parent, const QRect &box) {
     auto *list = new DropDownList(parent);
     list->setGeometry(box);
     PaintNavyList(*list);
@@ -98,8 +93,7 @@ DropDownList *MakeList(QWidget *parent, const QRect &box)
     return list;
 }
 
-QRadioButton *MakeOption(const QString &caption, QWidget *parent, const QRect &box)
-{
+QRadioButton *MakeOption(const QString &caption, QWidget *parent, const QRect &box) {
     auto *option = new QRadioButton(caption, parent);
     option->setGeometry(box);
     option->setFont(WindowFont(12, true));
@@ -107,15 +101,13 @@ QRadioButton *MakeOption(const QString &caption, QWidget *parent, const QRect &b
     return option;
 }
 
-QGroupBox *MakeGroup(const QString &caption, QWidget *parent, const QRect &box)
-{
+QGroupBox *MakeGroup(const QString &caption, QWidget *parent, const QRect &box) {
     auto *group = new QGroupBox(caption, parent);
     group->setGeometry(box);
     return group;
 }
 
-QPushButton *MakeButton(const QString &caption, QWidget *parent, const QRect &box)
-{
+QPushButton *MakeButton(const QString &caption, QWidget *parent, const QRect &box) {
     auto *button = new QPushButton(caption, parent);
     button->setGeometry(box);
     button->setFont(WindowFont(12, true));
@@ -123,22 +115,19 @@ QPushButton *MakeButton(const QString &caption, QWidget *parent, const QRect &bo
 }
 
 // The text the input form model starts a field with.
-QString FieldText(const InputForm &inputs, InputField field)
-{
+QString FieldText(const InputForm &inputs, InputField field) {
     return QString::fromStdString(inputs.Text(field)).trimmed();
 }
 
 // Arrows with the field's bounds and step from the input form model.
-UpDownArrows *MakeArrows(QLineEdit *field, InputField role, QWidget *parent)
-{
+UpDownArrows *MakeArrows(QLineEdit *field, InputField role, QWidget *parent) {
     const FieldBounds bounds = BoundsOf(role);
     return new UpDownArrows(field, bounds.lower, bounds.upper, bounds.step, parent);
 }
 
 } // namespace
 
-int &korvane::SplashMilliseconds()
-{
+int &korvane::SplashMilliseconds() {
     static int milliseconds = 1000;
     return milliseconds;
 }
@@ -146,8 +135,7 @@ int &korvane::SplashMilliseconds()
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint)
-{
+                          Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("フラットデッキ構造計算プログラム"));
     setFixedSize(644, 465);
     SetBackground(*this, kWindowGrey);
@@ -157,18 +145,16 @@ MainWindow::MainWindow(QWidget *parent)
     startUp();
 }
 
-MainWindow::~MainWindow()
-{
+MainWindow::~MainWindow() {
     if (m_waitCursor) // never shown: the start-up's hourglass ends with the window
         QGuiApplication::restoreOverrideCursor();
 }
 
-void MainWindow::createControls()
-{
+void MainWindow::createControls() {
     createInputArea();
     createRightColumn();
-    usageNoticeLink = MakeLabel(QStringLiteral("本プログラムのご利用について"), this,
-                        QRect(367, 427, 166, 14));
+    usageNoticeLink =
+        MakeLabel(QStringLiteral("本プログラムのご利用について"), this, QRect(367, 427, 166, 14));
     usageNoticeLink->setFont(WindowFont(11, true));
     usageNoticeLink->setStyleSheet(
         QStringLiteral("color: rgb(0,0,128); text-decoration: underline;"));
@@ -194,8 +180,7 @@ void MainWindow::createControls()
         child->setMouseTracking(true);
 }
 
-void MainWindow::createInputArea()
-{
+void MainWindow::createInputArea() {
     auto *inputArea = new QFrame(this);
     inputArea->setGeometry(6, 4, 530, 420);
     SetBackground(*inputArea, kInputBlue);
@@ -203,11 +188,11 @@ void MainWindow::createInputArea()
     const struct {
         const char *text;
         int top;
-    } titles[] = {{"デッキ種類", 66}, {"ス　パ　ン", 165}, {"支  持  梁", 223},
+    } titles[] = {{"デッキ種類", 66}, {"ス　パ　ン", 165},   {"支  持  梁", 223},
                   {"施工 状況", 239}, {"コンクリート", 298}, {"荷     重", 369}};
     for (const auto &title : titles) {
-        QLabel *label = MakeLabel(QString::fromUtf8(title.text), inputArea,
-                                  QRect(13, title.top, 72, 16));
+        QLabel *label =
+            MakeLabel(QString::fromUtf8(title.text), inputArea, QRect(13, title.top, 72, 16));
         label->setFont(WindowFont(12, true));
         label->setStyleSheet(QStringLiteral("color: white;"));
     }
@@ -224,23 +209,21 @@ void MainWindow::createInputArea()
     createLoadsBand();
 }
 
-void MainWindow::createDeckBand()
-{
+void MainWindow::createDeckBand() {
     deckFamilyGroup = MakeGroup(QStringLiteral("デッキ種類"), DeckPanel, QRect(6, 4, 130, 66));
-    ridgeDeckOption = MakeOption(QStringLiteral("PXリッジデッキ"), deckFamilyGroup,
-                               QRect(10, 20, 116, 20));
+    ridgeDeckOption =
+        MakeOption(QStringLiteral("PXリッジデッキ"), deckFamilyGroup, QRect(10, 20, 116, 20));
     pxDeckOption = MakeOption(QStringLiteral("PXデッキ"), deckFamilyGroup, QRect(10, 42, 116, 20));
     ridgeDeckOption->setChecked(true);
 
-    auto *modelGroup = MakeGroup(QStringLiteral(" デッキ名称 "), DeckPanel,
-                                 QRect(142, 4, 130, 52));
+    auto *modelGroup = MakeGroup(QStringLiteral(" デッキ名称 "), DeckPanel, QRect(142, 4, 130, 52));
     modelList = MakeList(modelGroup, QRect(10, 21, 110, 22));
     for (const std::string &model : m_inputs.ModelItems())
         modelList->addItem(QString::fromStdString(model));
     modelList->setCurrentIndex(m_inputs.ModelPosition());
 
-    auto *thicknessGroup = MakeGroup(QStringLiteral(" デッキ板厚 "), DeckPanel,
-                                     QRect(278, 4, 146, 52));
+    auto *thicknessGroup =
+        MakeGroup(QStringLiteral(" デッキ板厚 "), DeckPanel, QRect(278, 4, 146, 52));
     thicknessList = MakeList(thicknessGroup, QRect(10, 21, 84, 22));
     MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(100, 24, 30, 16));
 
@@ -266,8 +249,7 @@ void MainWindow::createDeckBand()
     }
 }
 
-void MainWindow::createSpanBand()
-{
+void MainWindow::createSpanBand() {
     spanField = MakeNumberField(SpanPanel, QRect(16, 20, 64, 22));
     spanField->setText(FieldText(m_inputs, InputField::span));
     spanArrows = MakeArrows(spanField, InputField::span, SpanPanel);
@@ -283,10 +265,8 @@ void MainWindow::createSpanBand()
     noShoringOption->setChecked(true);
 }
 
-void MainWindow::createBeamBand()
-{
-    alphaClassGroup = MakeGroup(QStringLiteral(" 施工割増係数α "), BeamPanel,
-                          QRect(6, 4, 418, 50));
+void MainWindow::createBeamBand() {
+    alphaClassGroup = MakeGroup(QStringLiteral(" 施工割増係数α "), BeamPanel, QRect(6, 4, 418, 50));
     steelBeamOption = MakeOption(QStringLiteral("Ｓ造"), alphaClassGroup, QRect(12, 22, 70, 20));
     alphaClass1Option =
         MakeOption(QStringLiteral("Ⅰ類 [1.0]"), alphaClassGroup, QRect(96, 22, 96, 20));
@@ -297,10 +277,8 @@ void MainWindow::createBeamBand()
     steelBeamOption->setChecked(true);
 }
 
-void MainWindow::createConcreteBand()
-{
-    auto *kindGroup = MakeGroup(QStringLiteral(" 種　類 "), ConcretePanel,
-                                QRect(6, 4, 256, 56));
+void MainWindow::createConcreteBand() {
+    auto *kindGroup = MakeGroup(QStringLiteral(" 種　類 "), ConcretePanel, QRect(6, 4, 256, 56));
     m_concreteGroup = new QButtonGroup(this);
     m_concreteGroup->setExclusive(true);
     const std::pair<QToolButton **, const char *> buttons[] = {{&normalConcreteButton, "普　　 通"},
@@ -322,8 +300,8 @@ void MainWindow::createConcreteBand()
     }
     normalConcreteButton->setChecked(true);
 
-    auto *thicknessGroup = MakeGroup(QStringLiteral(" コンクリート厚"), ConcretePanel,
-                                     QRect(270, 4, 154, 56));
+    auto *thicknessGroup =
+        MakeGroup(QStringLiteral(" コンクリート厚"), ConcretePanel, QRect(270, 4, 154, 56));
     slabThicknessField = MakeNumberField(thicknessGroup, QRect(12, 22, 64, 22));
     slabThicknessField->setText(FieldText(m_inputs, InputField::slabThickness));
     slabThicknessArrows = MakeArrows(slabThicknessField, InputField::slabThickness, thicknessGroup);
@@ -331,8 +309,7 @@ void MainWindow::createConcreteBand()
     MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(98, 25, 30, 16));
 }
 
-void MainWindow::createLoadsBand()
-{
+void MainWindow::createLoadsBand() {
     auto *workGroup = MakeGroup(QStringLiteral(" 作業荷重 "), LoadsPanel, QRect(6, 4, 226, 56));
     standardWorkLoadOption =
         MakeOption(QStringLiteral("1470 N/㎡"), workGroup, QRect(10, 15, 100, 18));
@@ -344,8 +321,7 @@ void MainWindow::createLoadsBand()
     workLoadField->setEnabled(false);
     MakeLabel(QStringLiteral("N/㎡"), workGroup, QRect(162, 33, 34, 16));
 
-    OtherLoadGroup = MakeGroup(QStringLiteral(" その他荷重 "), LoadsPanel,
-                               QRect(240, 4, 184, 56));
+    OtherLoadGroup = MakeGroup(QStringLiteral(" その他荷重 "), LoadsPanel, QRect(240, 4, 184, 56));
     otherLoadField = MakeNumberField(OtherLoadGroup, QRect(12, 22, 64, 22));
     otherLoadField->setText(FieldText(m_inputs, InputField::otherLoad));
     otherLoadArrows = MakeArrows(otherLoadField, InputField::otherLoad, OtherLoadGroup);
@@ -353,8 +329,7 @@ void MainWindow::createLoadsBand()
     MakeLabel(QStringLiteral("N/㎡"), OtherLoadGroup, QRect(98, 25, 34, 16));
 }
 
-void MainWindow::createRightColumn()
-{
+void MainWindow::createRightColumn() {
     for (int top : {8, 71}) {
         auto *line = new QFrame(this);
         line->setGeometry(544, top, 92, 2);
@@ -383,8 +358,7 @@ void MainWindow::createRightColumn()
     summaryButton = MakeButton(QStringLiteral("概　　要"), this, QRect(550, 394, 80, 28));
 }
 
-void MainWindow::applyHints()
-{
+void MainWindow::applyHints() {
     const auto hint = [](QWidget *control, const char *text, bool withTip = true) {
         SetHint(*control, QString::fromUtf8(text), withTip);
     };
@@ -404,13 +378,13 @@ void MainWindow::applyHints()
     hint(steelBeamOption, "施工割増係数|鉄骨造の場合、考慮しません。");
     for (QWidget *rc : {alphaClass1Option, alphaClass2Option, alphaClass3Option})
         hint(rc, "施工割増係数|梁がRC／SRC造の場合に設定して下さい。詳細は「HELP」を参照下さい。");
-    hint(ConcretePanel,
-         "コンクリート|使用するコンクリートとデッキ山上のスラブ厚さを設定します。");
+    hint(ConcretePanel, "コンクリート|使用するコンクリートとデッキ山上のスラブ厚さを設定します。");
     for (QWidget *kind : {normalConcreteButton, lightConcrete1Button, lightConcrete2Button})
         hint(kind, "コンクリート種類|使用するコンクリートの種類");
     for (QWidget *slab :
          {static_cast<QWidget *>(slabThicknessField), static_cast<QWidget *>(slabThicknessArrows)})
-        hint(slab, "コンクリート厚|デッキ山上のスラブ厚さを設定します。120mm以上を入力して下さい。");
+        hint(slab,
+             "コンクリート厚|デッキ山上のスラブ厚さを設定します。120mm以上を入力して下さい。");
     hint(LoadsPanel, "荷重の入力値はすべて、下１桁はまるめた値で計算されます。");
     hint(standardWorkLoadOption, "施工時荷重|施工時荷重");
     hint(otherWorkLoadOption, "施工時荷重|数値で設定。");
@@ -427,13 +401,13 @@ void MainWindow::applyHints()
     hint(endButton, "Ｅｎｄ|Korvane for Win を終了します。", false);
     hint(helpButton, "詳細ヘルプ|より詳細なヘルプ画面を表示します。", false);
     hint(summaryButton,
-         "Korvane for Win について|プログラムで使用される評価方法、制限値や記号についての説明を表示します。",
+         "Korvane for Win "
+         "について|プログラムで使用される評価方法、制限値や記号についての説明を表示します。",
          false);
 }
 
 // The start-up of the main window, in this order.
-void MainWindow::startUp()
-{
+void MainWindow::startUp() {
     m_printSettings = new PrintSettingsDialog(this);
     m_idlePending = true; // the first filling waits for the first idle moment after showing
     programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
@@ -451,22 +425,20 @@ void MainWindow::startUp()
     allowableSymbolLabel->hide();
     allowableValueLabel->hide();
     modelList->setFocus();
-    m_hints = new HintTracker(
-        [this](const QString &longHint) { statusBar->showMessage(longHint); }, this);
+    m_hints = new HintTracker([this](const QString &longHint) { statusBar->showMessage(longHint); },
+                              this);
     splash->close();
     splash->deleteLater();
 }
 
-void MainWindow::UpdateMarker()
-{
+void MainWindow::UpdateMarker() {
     UpdateMarkerFile(userFolder, [this] {
         auto *notice = new UsageNotice(this);
         ExecModal(*notice);
     });
 }
 
-SplashScreen *MainWindow::ShowSplash()
-{
+SplashScreen *MainWindow::ShowSplash() {
     auto *splash = new SplashScreen(this);
     splash->show();
     // Let the splash paint while the start-up waits; the main window is not shown yet, so no
@@ -485,20 +457,17 @@ SplashScreen *MainWindow::ShowSplash()
     return splash;
 }
 
-void MainWindow::CentreOnScreen()
-{
+void MainWindow::CentreOnScreen() {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2,
-             area.y() + (area.height() - height()) / 2);
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
 }
 
 // Work that showing the window would do anyway (style polish, native window, fonts and
 // glyphs of one full paint) is done while the splash waits, so that the window appears at
 // once afterwards.
-void MainWindow::PrepareForShowing()
-{
+void MainWindow::PrepareForShowing() {
     ensurePolished();
     for (QWidget *child : findChildren<QWidget *>())
         child->ensurePolished();
@@ -510,10 +479,9 @@ void MainWindow::PrepareForShowing()
 // The help pictures are converted while the splash waits, most needed first, so that the
 // help window's first picture and the first filling's deck page draw at once. A picture
 // that cannot be read is left for the help window to report when it needs it.
-void MainWindow::PrepareHelpPictures(const QElapsedTimer &splashClock)
-{
+void MainWindow::PrepareHelpPictures(const QElapsedTimer &splashClock) {
     static const char *const pictures[] = {"KR_tag0.emf", "KR_tag1_2.emf", "KR_tag1.emf",
-                                           "KR_tag2.emf", "KR_tag3.emf", "KR_tag4.emf",
+                                           "KR_tag2.emf", "KR_tag3.emf",   "KR_tag4.emf",
                                            "KR_tag5.emf"};
     for (const char *name : pictures) {
         if (splashClock.elapsed() > SplashMilliseconds() - 150)
@@ -526,21 +494,18 @@ void MainWindow::PrepareHelpPictures(const QElapsedTimer &splashClock)
     }
 }
 
-void MainWindow::PlaceOnScreen()
-{
+void MainWindow::PlaceOnScreen() {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(StartPosition(geometry(), screen->geometry().width()));
 }
 
-QPoint korvane::StartPosition(const QRect &window, int screenWidth)
-{
+QPoint korvane::StartPosition(const QRect &window, int screenWidth) {
     if (window.x() + window.width() > screenWidth)
         return {screenWidth - window.width() - 5, 5};
     return window.topLeft();
 }
 
-void MainWindow::showEvent(QShowEvent *event)
-{
+void MainWindow::showEvent(QShowEvent *event) {
     if (m_waitCursor) {
         QGuiApplication::restoreOverrideCursor();
         m_waitCursor = false;
@@ -553,27 +518,23 @@ void MainWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
-void MainWindow::closeEvent(QCloseEvent *event)
-{
+void MainWindow::closeEvent(QCloseEvent *event) {
     // Closing the main window ends the program at once, whatever else is open.
     event->accept();
     if (!parentWidget())
         QCoreApplication::quit();
 }
 
-void MainWindow::InitialIdle()
-{
+void MainWindow::InitialIdle() {
     m_idlePending = false;
     RunGuarded(this, [this] { ShowInputData(*this, DefaultDesignCase()); });
 }
 
-void MainWindow::endProgram()
-{
+void MainWindow::endProgram() {
     close();
 }
 
-void MainWindow::showUsageNotice()
-{
+void MainWindow::showUsageNotice() {
     auto *notice = new UsageNotice(this);
     ExecModal(*notice);
 }

@@ -213,8 +213,7 @@ private:
     void react(const korvane::FormReaction &reaction);
     QLineEdit *FieldOf(korvane::InputField field) const;
     // The controls after a case was put into the model: notices, focus, print settings.
-    void finishShowing(const std::vector<std::string> &notices,
-                       const korvane::DesignCase &record);
+    void finishShowing(const std::vector<std::string> &notices, const korvane::DesignCase &record);
     void LeaveCheck(korvane::InputField field);
 
     PrintSettingsDialog *m_printSettings = nullptr;

@@ -13,8 +13,7 @@
 
 using namespace korvane;
 
-void MainWindow::SetHelpWindow(HelpWindow *help)
-{
+void MainWindow::SetHelpWindow(HelpWindow *help) {
     m_help = help;
     if (m_help)
         connect(m_help, &HelpWindow::closedByUser, this, [this] {
@@ -23,8 +22,7 @@ void MainWindow::SetHelpWindow(HelpWindow *help)
         });
 }
 
-void MainWindow::switchHelp()
-{
+void MainWindow::switchHelp() {
     if (!m_help)
         return;
     if (!m_help->isVisible()) {
@@ -38,14 +36,12 @@ void MainWindow::switchHelp()
     }
 }
 
-void MainWindow::showSummary()
-{
+void MainWindow::showSummary() {
     if (m_summary)
         RunGuarded(this, [this] { m_summary->ShowSummary(); });
 }
 
-void MainWindow::ShowHelpPage(int page)
-{
+void MainWindow::ShowHelpPage(int page) {
     if (!m_help)
         return;
     int family = 0;

@@ -23,29 +23,25 @@ using namespace korvane;
 namespace {
 
 // A focus change inside the window (not a window switch or a popup) leaves a field.
-bool LeavesField(const QEvent *event)
-{
+bool LeavesField(const QEvent *event) {
     if (event->type() != QEvent::FocusOut)
         return false;
     const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
-bool IsClick(const QEvent *event)
-{
+bool IsClick(const QEvent *event) {
     return event->type() == QEvent::MouseButtonRelease;
 }
 
 // Keys that move the focus between controls are never a field's own input.
-bool IsFocusKey(const QKeyEvent *key)
-{
+bool IsFocusKey(const QKeyEvent *key) {
     return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
 }
 
 } // namespace
 
-void MainWindow::connectDeckSignals()
-{
+void MainWindow::connectDeckSignals() {
     connect(ridgeDeckOption, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             ridgeDeckChosen();
@@ -64,8 +60,7 @@ void MainWindow::connectDeckSignals()
         field->installEventFilter(this);
 }
 
-void MainWindow::connectInputSignals()
-{
+void MainWindow::connectInputSignals() {
     connect(spanArrows, &UpDownArrows::clicked, this, &MainWindow::spanArrowsClicked);
     connect(slabThicknessArrows, &UpDownArrows::clicked, this,
             &MainWindow::slabThicknessArrowsClicked);
@@ -110,8 +105,7 @@ void MainWindow::connectInputSignals()
 
 // Every text the user puts into a field (typed, pasted, stepped by the arrows) goes to the
 // model; texts the model itself writes come back unchanged.
-void MainWindow::connectFieldTexts()
-{
+void MainWindow::connectFieldTexts() {
     for (const InputField field : {InputField::unitWeight, InputField::span,
                                    InputField::slabThickness, InputField::otherLoad})
         connect(FieldOf(field), &QLineEdit::textChanged, this, [this, field](const QString &text) {
@@ -124,8 +118,7 @@ void MainWindow::connectFieldTexts()
     });
 }
 
-void MainWindow::connectSignals()
-{
+void MainWindow::connectSignals() {
     connectDeckSignals();
     connectInputSignals();
     connectFieldTexts();
@@ -137,8 +130,7 @@ void MainWindow::connectSignals()
     connect(summaryButton, &QPushButton::clicked, this, &MainWindow::showSummary);
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == usageNoticeLink && IsClick(event)) {
         showUsageNotice();
         return true;
@@ -146,8 +138,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == unitWeightField) {
         if (event->type() == QEvent::MouseButtonPress)
             unitWeightPressed();
-        if (event->type() == QEvent::KeyPress &&
-            !IsFocusKey(static_cast<QKeyEvent *>(event)) && !unitWeightKeyAccepted())
+        if (event->type() == QEvent::KeyPress && !IsFocusKey(static_cast<QKeyEvent *>(event)) &&
+            !unitWeightKeyAccepted())
             return true;
         if (event->type() == QEvent::ContextMenu && !unitWeightKeyAccepted())
             return true; // no pasting into a catalogue weight either
@@ -177,160 +169,132 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::PaintGroupCaptions(std::initializer_list<QRadioButton *> group)
-{
+void MainWindow::PaintGroupCaptions(std::initializer_list<QRadioButton *> group) {
     for (QRadioButton *option : group)
         PaintOptionCaption(*option, option->isChecked());
 }
 
 // ---- Deck selection ----
 
-void MainWindow::ridgeDeckChosen()
-{
+void MainWindow::ridgeDeckChosen() {
     react(m_inputs.ChooseFamily(true));
     ShowHelpPage(1);
 }
 
-void MainWindow::pxDeckChosen()
-{
+void MainWindow::pxDeckChosen() {
     react(m_inputs.ChooseFamily(false));
     ShowHelpPage(1);
 }
 
-void MainWindow::modelChanged()
-{
+void MainWindow::modelChanged() {
     react(m_inputs.ChooseModel(modelList->currentIndex()));
 }
 
-void MainWindow::thicknessChanged()
-{
+void MainWindow::thicknessChanged() {
     react(m_inputs.ChooseThickness(thicknessList->currentIndex()));
 }
 
-void MainWindow::coatingChanged()
-{
+void MainWindow::coatingChanged() {
     react(m_inputs.ChooseCoating(coatingList->currentIndex()));
 }
 
-void MainWindow::deckListOpened()
-{
+void MainWindow::deckListOpened() {
     ShowHelpPage(1);
 }
 
-void MainWindow::unitWeightPressed()
-{
+void MainWindow::unitWeightPressed() {
     ShowHelpPage(1);
 }
 
-bool MainWindow::unitWeightKeyAccepted()
-{
+bool MainWindow::unitWeightKeyAccepted() {
     return m_inputs.UnitWeightEditable();
 }
 
 // ---- Numeric inputs ----
 
-bool MainWindow::digitKeyAccepted(const QString &typed)
-{
+bool MainWindow::digitKeyAccepted(const QString &typed) {
     if (typed.size() != 1)
         return typed.isEmpty(); // keys that type nothing (arrows, Home) are no characters
     return InputForm::AcceptsTypedCharacter(InputField::slabThickness, typed.front().unicode());
 }
 
-void MainWindow::spanClicked()
-{
+void MainWindow::spanClicked() {
     ShowHelpPage(2);
 }
 
-void MainWindow::spanArrowsClicked()
-{
+void MainWindow::spanArrowsClicked() {
     ShowHelpPage(2);
 }
 
-void MainWindow::slabThicknessClicked()
-{
+void MainWindow::slabThicknessClicked() {
     ShowHelpPage(4);
 }
 
-void MainWindow::slabThicknessArrowsClicked()
-{
+void MainWindow::slabThicknessArrowsClicked() {
     ShowHelpPage(4);
 }
 
-void MainWindow::workLoadClicked()
-{
+void MainWindow::workLoadClicked() {
     ShowHelpPage(5);
 }
 
-void MainWindow::otherLoadClicked()
-{
+void MainWindow::otherLoadClicked() {
     ShowHelpPage(5);
 }
 
-void MainWindow::otherLoadArrowsClicked()
-{
+void MainWindow::otherLoadArrowsClicked() {
     ShowHelpPage(5);
 }
 
-void MainWindow::spanHovered()
-{
+void MainWindow::spanHovered() {
     spanField->setStatusTip(QString::fromStdString(m_inputs.SpanHint()));
     if (m_hints)
         m_hints->Track(spanField);
 }
 
-void MainWindow::LeaveCheck(InputField field)
-{
+void MainWindow::LeaveCheck(InputField field) {
     // The corrected text goes in before the focus returns, so that the control losing the
     // focus again sees a valid field.
     react(m_inputs.LeaveField(field));
 }
 
-void MainWindow::spanLeft()
-{
+void MainWindow::spanLeft() {
     LeaveCheck(InputField::span);
 }
 
-void MainWindow::slabThicknessLeft()
-{
+void MainWindow::slabThicknessLeft() {
     LeaveCheck(InputField::slabThickness);
 }
 
-void MainWindow::otherLoadLeft()
-{
+void MainWindow::otherLoadLeft() {
     LeaveCheck(InputField::otherLoad);
 }
 
-void MainWindow::shoringChosen()
-{
+void MainWindow::shoringChosen() {
     PaintGroupCaptions({noShoringOption, shoringOneRowOption, shoringTwoRowsOption});
     ShowHelpPage(2);
 }
 
-void MainWindow::alphaClassChosen()
-{
+void MainWindow::alphaClassChosen() {
     PaintGroupCaptions({steelBeamOption, alphaClass1Option, alphaClass2Option, alphaClass3Option});
     ShowHelpPage(3);
 }
 
-void MainWindow::concreteKindPressed()
-{
+void MainWindow::concreteKindPressed() {
     ShowHelpPage(4);
 }
 
-void MainWindow::standardWorkLoadChosen()
-{
+void MainWindow::standardWorkLoadChosen() {
     react(m_inputs.ChooseOtherWorkLoad(false));
     ShowHelpPage(5);
 }
 
-void MainWindow::otherWorkLoadChosen()
-{
+void MainWindow::otherWorkLoadChosen() {
     react(m_inputs.ChooseOtherWorkLoad(true));
     ShowHelpPage(5);
 }
 
-QString MainWindow::workLoadText() const
-{
+QString MainWindow::workLoadText() const {
     QString text = workLoadField->displayText();
     text.replace(QLatin1Char('_'), QLatin1Char(' '));
     return text;

@@ -26,8 +26,7 @@ class MessageBoxWindow : public QDialog {
 public:
     MessageBoxWindow(QWidget *parent, const QString &text, const QString &title)
         : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    {
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
         setWindowTitle(title);
         auto *label = new QLabel(text, this);
         label->setTextFormat(Qt::PlainText);
@@ -57,8 +56,7 @@ public:
 // Unlike QDialog::exec, hiding the dialog for a while does not end the wait, so a window
 // that steps aside for another modal window (the result window while the print settings
 // are open) is still waited for, and still modal, when it comes back.
-int RunModal(QDialog &dialog)
-{
+int RunModal(QDialog &dialog) {
     const QPointer<QDialog> guard(&dialog);
     int result = QDialog::Rejected;
     QEventLoop loop;
@@ -79,41 +77,34 @@ int RunModal(QDialog &dialog)
 
 namespace {
 
-void RealMessage(QWidget *parent, const QString &text, const QString &title)
-{
+void RealMessage(QWidget *parent, const QString &text, const QString &title) {
     MessageBoxWindow box(parent, text, title);
     RunModal(box);
 }
 
-MessageHandler &CurrentMessageHandler()
-{
+MessageHandler &CurrentMessageHandler() {
     static MessageHandler handler;
     return handler;
 }
 
-ModalHandler &CurrentModalHandler()
-{
+ModalHandler &CurrentModalHandler() {
     static ModalHandler handler;
     return handler;
 }
 
 } // namespace
 
-std::unique_ptr<QDialog> NewMessageBox(QWidget *parent, const QString &text,
-                                       const QString &title)
-{
+std::unique_ptr<QDialog> NewMessageBox(QWidget *parent, const QString &text, const QString &title) {
     return std::make_unique<MessageBoxWindow>(parent, text, title);
 }
 
-int MessageBoxMinimumWidth(const QString &title)
-{
+int MessageBoxMinimumWidth(const QString &title) {
     QFont captionFont;
     captionFont.setBold(true);
     return QFontMetrics(captionFont).horizontalAdvance(title) + kTitleBarAllowance;
 }
 
-void ShowMessage(QWidget *parent, const QString &text, const QString &title)
-{
+void ShowMessage(QWidget *parent, const QString &text, const QString &title) {
     const QString caption = title.isEmpty() ? QString::fromUtf8(kAppTitle) : title;
     if (const MessageHandler &handler = CurrentMessageHandler())
         handler(parent, text, caption);
@@ -121,20 +112,17 @@ void ShowMessage(QWidget *parent, const QString &text, const QString &title)
         RealMessage(parent, text, caption);
 }
 
-int ExecModal(QDialog &dialog)
-{
+int ExecModal(QDialog &dialog) {
     if (const ModalHandler &handler = CurrentModalHandler())
         return handler(dialog);
     return RunModal(dialog);
 }
 
-MessageHandler SetMessageHandler(MessageHandler handler)
-{
+MessageHandler SetMessageHandler(MessageHandler handler) {
     return std::exchange(CurrentMessageHandler(), std::move(handler));
 }
 
-ModalHandler SetModalHandler(ModalHandler handler)
-{
+ModalHandler SetModalHandler(ModalHandler handler) {
     return std::exchange(CurrentModalHandler(), std::move(handler));
 }
 

@@ -29,8 +29,7 @@ int RunModal(QDialog &dialog);
 
 // The message box ShowMessage shows, not yet shown; and the least width of one with that
 // caption, so that the window manager's title bar shows the whole caption.
-std::unique_ptr<QDialog> NewMessageBox(QWidget *parent, const QString &text,
-                                       const QString &title);
+std::unique_ptr<QDialog> NewMessageBox(QWidget *parent, const QString &text, const QString &title);
 int MessageBoxMinimumWidth(const QString &title);
 
 using MessageHandler =

@@ -19,19 +19,16 @@ namespace {
 
 constexpr std::array<int, 7> kPositionCodes{0, 10, 11, 12, 20, 21, 22};
 
-QString FromRecordText(const std::string &text)
-{
+QString FromRecordText(const std::string &text) {
     return QString::fromStdString(text);
 }
 
 // The text as the data file and the printer will hold it (code page 932).
-std::string ToRecordText(const QString &text)
-{
+std::string ToRecordText(const QString &text) {
     return Cp932ToUtf8(Utf8ToCp932(text.toStdString()));
 }
 
-QRadioButton *MakeOption(const QString &caption, const QString &hint, QWidget *parent)
-{
+QRadioButton *MakeOption(const QString &caption, const QString &hint, QWidget *parent) {
     auto *option = new QRadioButton(caption, parent);
     option->setFont(WindowFont(13, true));
     option->setToolTip(hint);
@@ -41,8 +38,7 @@ QRadioButton *MakeOption(const QString &caption, const QString &hint, QWidget *p
 }
 
 // Index of the option of a position code; unknown codes stand for "無し".
-std::size_t OptionIndexOf(int pageNumberPos)
-{
+std::size_t OptionIndexOf(int pageNumberPos) {
     for (std::size_t i = 0; i < kPositionCodes.size(); ++i)
         if (kPositionCodes[i] == pageNumberPos)
             return i;
@@ -52,8 +48,7 @@ std::size_t OptionIndexOf(int pageNumberPos)
 } // namespace
 
 PrintSettingsDialog::PrintSettingsDialog(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-{
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(QStringLiteral("印刷用設定"));
     setFixedSize(464, 155);
     SetBackground(*this, kWindowGrey);
@@ -62,8 +57,7 @@ PrintSettingsDialog::PrintSettingsDialog(QWidget *parent)
     initialise();
 }
 
-void PrintSettingsDialog::createControls()
-{
+void PrintSettingsDialog::createControls() {
     titleCaption = new QLabel(QStringLiteral("物件名"), this);
     titleCaption->setGeometry(10, 10, 50, 22);
     titleField = new korvane::EntryField(this);
@@ -74,8 +68,8 @@ void PrintSettingsDialog::createControls()
     pageNumberGroup = new QGroupBox(QStringLiteral("ページ番号表示/位置"), this);
     pageNumberGroup->setGeometry(8, 38, 388, 66);
     const QString place = QStringLiteral("ページ番号位置");
-    noPageNumberOption = MakeOption(QStringLiteral("無し"), QStringLiteral("ページ番号の記述無し"),
-                              pageNumberGroup);
+    noPageNumberOption =
+        MakeOption(QStringLiteral("無し"), QStringLiteral("ページ番号の記述無し"), pageNumberGroup);
     noPageNumberOption->setGeometry(10, 27, 60, 20);
     noPageNumberOption->setChecked(true);
     const std::array<const char *, 6> captions{"上-左", "上-中", "上-右",
@@ -114,39 +108,33 @@ void PrintSettingsDialog::createControls()
     cancelButton->setToolTip(QStringLiteral("設定を破棄します"));
 }
 
-void PrintSettingsDialog::connectSignals()
-{
+void PrintSettingsDialog::connectSignals() {
     for (QRadioButton *option : PositionOptions())
         connect(option, &QRadioButton::clicked, this, &PrintSettingsDialog::positionChosen);
     connect(confirmButton, &QPushButton::clicked, this, &PrintSettingsDialog::confirm);
     connect(cancelButton, &QPushButton::clicked, this, &PrintSettingsDialog::cancel);
 }
 
-void PrintSettingsDialog::initialise()
-{
+void PrintSettingsDialog::initialise() {
     titleField->setText(QString::fromUtf8(kTitlePlaceholder));
     pageTextField->setText(QString::fromUtf8(kDefaultPageText));
     RefreshPositionOptions();
 }
 
-std::array<QRadioButton *, 7> PrintSettingsDialog::PositionOptions() const
-{
-    return {noPageNumberOption, topLeftOption, topCentreOption, topRightOption,
-            bottomLeftOption, bottomCentreOption, bottomRightOption};
+std::array<QRadioButton *, 7> PrintSettingsDialog::PositionOptions() const {
+    return {noPageNumberOption, topLeftOption,      topCentreOption,  topRightOption,
+            bottomLeftOption,   bottomCentreOption, bottomRightOption};
 }
 
-int PrintSettingsDialog::PositionCodeOf(int optionIndex)
-{
+int PrintSettingsDialog::PositionCodeOf(int optionIndex) {
     return kPositionCodes.at(static_cast<std::size_t>(optionIndex));
 }
 
-void PrintSettingsDialog::CheckPositionOption(int pageNumberPos)
-{
+void PrintSettingsDialog::CheckPositionOption(int pageNumberPos) {
     PositionOptions()[OptionIndexOf(pageNumberPos)]->setChecked(true);
 }
 
-void PrintSettingsDialog::RefreshPositionOptions()
-{
+void PrintSettingsDialog::RefreshPositionOptions() {
     const auto options = PositionOptions();
     for (std::size_t i = 0; i < options.size(); ++i) {
         PaintOptionCaption(*options[i], options[i]->isChecked());
@@ -156,29 +144,24 @@ void PrintSettingsDialog::RefreshPositionOptions()
     pageTextField->setEnabled(!noPageNumberOption->isChecked());
 }
 
-void PrintSettingsDialog::titleClicked()
-{
+void PrintSettingsDialog::titleClicked() {
     if (titleField->text() == QString::fromUtf8(kTitlePlaceholder))
         titleField->clear();
 }
 
-void PrintSettingsDialog::positionChosen()
-{
+void PrintSettingsDialog::positionChosen() {
     RefreshPositionOptions();
 }
 
-void PrintSettingsDialog::confirm()
-{
+void PrintSettingsDialog::confirm() {
     done(QDialog::Accepted);
 }
 
-void PrintSettingsDialog::cancel()
-{
+void PrintSettingsDialog::cancel() {
     done(QDialog::Rejected);
 }
 
-void PrintSettingsDialog::done(int result)
-{
+void PrintSettingsDialog::done(int result) {
     titleField->setAttribute(Qt::WA_InputMethodEnabled, false);
     if (result == QDialog::Accepted)
         CommitSettings();
@@ -188,8 +171,7 @@ void PrintSettingsDialog::done(int result)
     QDialog::done(result);
 }
 
-void PrintSettingsDialog::CommitSettings()
-{
+void PrintSettingsDialog::CommitSettings() {
     PrintSettings &settings = m_settings;
     const QString title = titleField->text();
     if (title.isEmpty() || title == QString::fromUtf8(kTitlePlaceholder))
@@ -202,8 +184,7 @@ void PrintSettingsDialog::CommitSettings()
         settings.pageNumberPos = 0;
 }
 
-void PrintSettingsDialog::RevertSettings()
-{
+void PrintSettingsDialog::RevertSettings() {
     const PrintSettings &settings = m_settings;
     titleField->setText(FromRecordText(settings.projectTitle));
     pageTextField->setEnabled(true);
@@ -217,8 +198,7 @@ void PrintSettingsDialog::RevertSettings()
         pageTextField->setEnabled(false);
 }
 
-void PrintSettingsDialog::showEvent(QShowEvent *event)
-{
+void PrintSettingsDialog::showEvent(QShowEvent *event) {
     titleField->setAttribute(Qt::WA_InputMethodEnabled, true);
     if (pageTextField->isEnabled())
         pageTextField->setText(FromRecordText(m_settings.pageText));
@@ -228,8 +208,7 @@ void PrintSettingsDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-bool PrintSettingsDialog::eventFilter(QObject *watched, QEvent *event)
-{
+bool PrintSettingsDialog::eventFilter(QObject *watched, QEvent *event) {
     if (watched == titleField && event->type() == QEvent::MouseButtonPress)
         titleClicked();
     return QDialog::eventFilter(watched, event);

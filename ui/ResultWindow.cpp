@@ -12,8 +12,8 @@
 
 #include <QAction>
 #include <QGuiApplication>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
@@ -39,21 +39,18 @@ constexpr int kButtonWidth = 95;
 constexpr int kSpacerWidth = 275;
 const QColor kNavy(0, 0, 128);
 
-bool ChoosePrinterWithDialog(QPrinter &printer, QWidget *parent)
-{
+bool ChoosePrinterWithDialog(QPrinter &printer, QWidget *parent) {
     QPrintDialog dialog(&printer, parent);
     return korvane::ExecModal(dialog) == QDialog::Accepted;
 }
 
-ResultWindow::PrinterChoice &CurrentPrinterChoice()
-{
+ResultWindow::PrinterChoice &CurrentPrinterChoice() {
     static ResultWindow::PrinterChoice choice = ChoosePrinterWithDialog;
     return choice;
 }
 
 QToolButton *ToolButton(QToolBar *bar, const QString &text, const QString &hint, int pixels,
-                        QStyle::StandardPixmap icon)
-{
+                        QStyle::StandardPixmap icon) {
     auto *button = new QToolButton(bar);
     button->setText(text);
     button->setToolTip(hint);
@@ -72,8 +69,7 @@ QToolButton *ToolButton(QToolBar *bar, const QString &text, const QString &hint,
 }
 
 // What the user is told when the printer could not take the page.
-QString PrintFailureText(const QPrinter &printer)
-{
+QString PrintFailureText(const QPrinter &printer) {
     const QString where = printer.outputFileName().isEmpty()
                               ? QStringLiteral("プリンタ \"%1\"").arg(printer.printerName())
                               : QStringLiteral("ファイル \"%1\"").arg(printer.outputFileName());
@@ -84,8 +80,7 @@ QString PrintFailureText(const QPrinter &printer)
 
 ResultWindow::ResultWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-{
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     createControls();
     createMenus();
     connectSignals();
@@ -94,8 +89,7 @@ ResultWindow::ResultWindow(QWidget *parent)
 
 ResultWindow::~ResultWindow() = default;
 
-void ResultWindow::createControls()
-{
+void ResultWindow::createControls() {
     korvane::SetBackground(*this, korvane::kWindowGrey);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -108,16 +102,16 @@ void ResultWindow::createControls()
     toolBar->layout()->setContentsMargins(0, 0, 0, 0);
     toolBar->layout()->setSpacing(0);
     toolBar->setIconSize(QSize(16, 16));
-    printButton = ToolButton(toolBar, QStringLiteral("印刷"), QStringLiteral("計算書プリント"),
-                              13, QStyle::SP_FileDialogDetailedView);
-    closeButton = ToolButton(toolBar, QStringLiteral("閉じる"),
-                              QStringLiteral("条件入力へ戻る"), 13, QStyle::SP_ArrowBack);
+    printButton = ToolButton(toolBar, QStringLiteral("印刷"), QStringLiteral("計算書プリント"), 13,
+                             QStyle::SP_FileDialogDetailedView);
+    closeButton = ToolButton(toolBar, QStringLiteral("閉じる"), QStringLiteral("条件入力へ戻る"),
+                             13, QStyle::SP_ArrowBack);
     toolBarSpacer = ToolButton(toolBar, QString(), QString(), 13, QStyle::SP_CustomBase);
     toolBarSpacer->setFixedWidth(kSpacerWidth);
     toolBarSpacer->setEnabled(false);
-    printSettingsButton = ToolButton(toolBar, QStringLiteral("印刷の設定"),
-                              QStringLiteral("物件名・ページ番号を設定します"), 12,
-                              QStyle::SP_CustomBase);
+    printSettingsButton =
+        ToolButton(toolBar, QStringLiteral("印刷の設定"),
+                   QStringLiteral("物件名・ページ番号を設定します"), 12, QStyle::SP_CustomBase);
 
     sheetScroller = new QScrollArea(this);
     sheetScroller->setFrameShape(QFrame::NoFrame);
@@ -132,8 +126,7 @@ void ResultWindow::createControls()
     layout->addWidget(sheetScroller);
 }
 
-void ResultWindow::createMenus()
-{
+void ResultWindow::createMenus() {
     mainMenu = new QMenuBar(this);
     QMenu *file = mainMenu->addMenu(QStringLiteral("ファイル(&F)"));
     printAction = file->addAction(QStringLiteral("計算書の印刷"));
@@ -143,8 +136,7 @@ void ResultWindow::createMenus()
     layout()->setMenuBar(mainMenu);
 }
 
-void ResultWindow::connectSignals()
-{
+void ResultWindow::connectSignals() {
     connect(printAction, &QAction::triggered, this, &ResultWindow::printSheet);
     connect(closeAction, &QAction::triggered, this, &ResultWindow::closeSheet);
     connect(printSettingsAction, &QAction::triggered, this, &ResultWindow::openPrintSettings);
@@ -154,8 +146,7 @@ void ResultWindow::connectSignals()
 }
 
 // Fits the window on the screen and prepares the empty navy picture.
-void ResultWindow::initialise()
-{
+void ResultWindow::initialise() {
     const int menuHeight = mainMenu->sizeHint().height();
     resize(kClientWidth, kClientHeight + menuHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -165,13 +156,11 @@ void ResultWindow::initialise()
     RefreshPicture();
 }
 
-void ResultWindow::SetClientHeight(int height)
-{
+void ResultWindow::SetClientHeight(int height) {
     FitOnScreen(height);
 }
 
-void ResultWindow::FitOnScreen(int clientHeight)
-{
+void ResultWindow::FitOnScreen(int clientHeight) {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
     const QRect wanted(pos(), QSize(width(), clientHeight));
@@ -180,8 +169,7 @@ void ResultWindow::FitOnScreen(int clientHeight)
     move(fitted.topLeft());
 }
 
-QRect korvane::FitResultWindow(const QRect &client, const QMargins &frame, const QRect &available)
-{
+QRect korvane::FitResultWindow(const QRect &client, const QMargins &frame, const QRect &available) {
     constexpr int kTopGap = 5;
     if (available.contains(client.marginsAdded(frame)))
         return client;
@@ -191,33 +179,28 @@ QRect korvane::FitResultWindow(const QRect &client, const QMargins &frame, const
     return {left, top, client.width(), height};
 }
 
-void ResultWindow::ShowPicture(QImage picture)
-{
+void ResultWindow::ShowPicture(QImage picture) {
     m_picture = std::move(picture);
     RefreshPicture();
 }
 
-void ResultWindow::RefreshPicture()
-{
+void ResultWindow::RefreshPicture() {
     sheetView->setPixmap(QPixmap::fromImage(m_picture));
     sheetView->resize(m_picture.deviceIndependentSize().toSize());
 }
 
-void ResultWindow::ShowResult(korvane::CaseResult result)
-{
+void ResultWindow::ShowResult(korvane::CaseResult result) {
     m_result = std::move(result);
-    ShowPicture(korvane::RenderScreenSheet(m_result.record, m_result.calculation,
-                                           devicePixelRatioF()));
+    ShowPicture(
+        korvane::RenderScreenSheet(m_result.record, m_result.calculation, devicePixelRatioF()));
 }
 
 // The next calculation starts from an empty picture, as the first one did.
-void ResultWindow::ClearPicture()
-{
+void ResultWindow::ClearPicture() {
     ShowPicture(korvane::NewResultPicture(devicePixelRatioF()));
 }
 
-void ResultWindow::showEvent(QShowEvent *event)
-{
+void ResultWindow::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     activateWindow();
     setFocus();
@@ -225,8 +208,7 @@ void ResultWindow::showEvent(QShowEvent *event)
 
 // Notes the window manager's frame once the window is on screen, so that the next fit on
 // the screen counts the real title bar and border.
-void ResultWindow::moveEvent(QMoveEvent *event)
-{
+void ResultWindow::moveEvent(QMoveEvent *event) {
     QDialog::moveEvent(event);
     const QRect frame = frameGeometry();
     const QRect client = geometry();
@@ -236,29 +218,26 @@ void ResultWindow::moveEvent(QMoveEvent *event)
 }
 
 // reportClosed: closing by the title bar clears the picture as well.
-void ResultWindow::closeEvent(QCloseEvent *event)
-{
+void ResultWindow::closeEvent(QCloseEvent *event) {
     ClearPicture();
     QDialog::closeEvent(event);
 }
 
-void ResultWindow::printSheet()
-{
+void ResultWindow::printSheet() {
     korvane::RunGuarded(this, [this] { PrintOnChosenPrinter(); });
 }
 
 // Prints the sheet on the printer the user chooses. A printer that cannot take the page is
 // shown as an error once the busy notice has gone.
-void ResultWindow::PrintOnChosenPrinter()
-{
+void ResultWindow::PrintOnChosenPrinter() {
     QPrinter printer(QPrinter::HighResolution);
     if (!CurrentPrinterChoice()(printer, this))
         return;
     bool printed = false;
     {
         korvane::BusyNotice busy(this);
-        const korvane::PrintSettings print = m_printSettings ? m_printSettings->Settings()
-                                                     : korvane::PrintSettings{};
+        const korvane::PrintSettings print =
+            m_printSettings ? m_printSettings->Settings() : korvane::PrintSettings{};
         printed = korvane::PrintSheet(printer, m_result.record, m_result.calculation, print,
                                       korvane::TodayShortDate());
     }
@@ -266,16 +245,14 @@ void ResultWindow::PrintOnChosenPrinter()
         korvane::ShowGeneralError(PrintFailureText(printer), this);
 }
 
-void ResultWindow::closeSheet()
-{
+void ResultWindow::closeSheet() {
     ClearPicture();
     reject();
 }
 
 // The result window steps aside while the print settings are open and comes back when they
 // close; its own modal run goes on meanwhile, so the main window stays hidden.
-void ResultWindow::openPrintSettings()
-{
+void ResultWindow::openPrintSettings() {
     if (!m_printSettings)
         return;
     m_printSettings->Settings().pageText = m_printSettings->pageTextField->text().toStdString();
@@ -285,13 +262,11 @@ void ResultWindow::openPrintSettings()
     activateWindow();
 }
 
-void ResultWindow::scrollByWheel(int wheelDelta)
-{
+void ResultWindow::scrollByWheel(int wheelDelta) {
     korvane::ScrollByWheel(*sheetScroller, wheelDelta);
 }
 
-bool ResultWindow::eventFilter(QObject *watched, QEvent *event)
-{
+bool ResultWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == sheetScroller->viewport() && event->type() == QEvent::Wheel) {
         scrollByWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
         return true; // the wheel moves the sheet by its delta, nothing more
@@ -299,8 +274,7 @@ bool ResultWindow::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-ResultWindow::PrinterChoice ResultWindow::SetPrinterChoice(PrinterChoice choice)
-{
+ResultWindow::PrinterChoice ResultWindow::SetPrinterChoice(PrinterChoice choice) {
     if (!choice)
         choice = ChoosePrinterWithDialog;
     return std::exchange(CurrentPrinterChoice(), std::move(choice));

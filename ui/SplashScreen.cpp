@@ -12,8 +12,7 @@ using namespace korvane;
 namespace {
 
 // The program's icon: a flat-bottom deck profile on a steel-grey tile.
-void DrawIcon(QPainter &painter, const QRect &tile)
-{
+void DrawIcon(QPainter &painter, const QRect &tile) {
     painter.fillRect(tile, QColor(220, 226, 232));
     painter.setPen(QPen(QColor(90, 100, 110), 1));
     painter.drawRect(tile.adjusted(0, 0, -1, -1));
@@ -34,8 +33,7 @@ void DrawIcon(QPainter &painter, const QRect &tile)
 } // namespace
 
 SplashScreen::SplashScreen(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-{
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(275, 137);
     setCursor(Qt::WaitCursor);
@@ -45,8 +43,7 @@ SplashScreen::SplashScreen(QWidget *parent)
     }
 }
 
-void SplashScreen::paintEvent(QPaintEvent *)
-{
+void SplashScreen::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), kWindowGrey);
@@ -63,8 +60,7 @@ void SplashScreen::paintEvent(QPaintEvent *)
     painter.drawText(QRect(184, 16, 82, 26), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("for  Win"));
     painter.setFont(WindowFont(11, true));
-    painter.drawText(QRect(200, 42, 62, 14), Qt::AlignRight | Qt::AlignVCenter,
-                     VersionText());
+    painter.drawText(QRect(200, 42, 62, 14), Qt::AlignRight | Qt::AlignVCenter, VersionText());
 
     painter.setPen(QPen(QColor(230, 0, 0), 1));
     painter.drawLine(14, 60, 261, 60);

@@ -18,8 +18,7 @@ constexpr QSize kClientSize(559, 689);
 
 } // namespace
 
-SummaryWindow::SummaryWindow(QWidget *parent) : QWidget(parent, Qt::Window)
-{
+SummaryWindow::SummaryWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("概　　要　[ Korvane for Win について ]"));
     summaryView = new QTextBrowser(this);
     summaryView->setReadOnly(true);
@@ -43,8 +42,7 @@ SummaryWindow::SummaryWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     }
 }
 
-void SummaryWindow::ShowSummary()
-{
+void SummaryWindow::ShowSummary() {
     const QString path = DataFolder() + QStringLiteral("Summary.rtf");
     QFile file(path);
     // A folder of that name opens on some systems but reads as nothing.

@@ -29,8 +29,7 @@ const char *const kNoticeText =
 
 UsageNotice::UsageNotice(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowStaysOnTopHint)
-{
+                          Qt::WindowStaysOnTopHint) {
     setAttribute(Qt::WA_DeleteOnClose); // closing frees the notice
     setWindowTitle(QStringLiteral("ご確認下さい"));
     setFixedSize(402, 312);
@@ -63,7 +62,6 @@ UsageNotice::UsageNotice(QWidget *parent)
     }
 }
 
-void UsageNotice::confirm()
-{
+void UsageNotice::confirm() {
     close();
 }

@@ -15,8 +15,7 @@ namespace {
 
 constexpr int kMaxExpandedLength = 2048;
 
-QString EnvironmentValue(const QString &name)
-{
+QString EnvironmentValue(const QString &name) {
     const QByteArray value = qgetenv(name.toLocal8Bit().constData());
     if (!value.isEmpty())
         return QString::fromLocal8Bit(value);
@@ -33,16 +32,14 @@ QString EnvironmentValue(const QString &name)
 }
 
 // Writes 311 over the file's first four bytes.
-void WriteMarkerValue(QFile &file)
-{
+void WriteMarkerValue(QFile &file) {
     std::array<char, 4> bytes{};
     qToLittleEndian<qint32>(kMarkerValue, bytes.data());
     file.seek(0);
     file.write(bytes.data(), bytes.size());
 }
 
-void BringMarkerUpToDate(const QString &markerFile)
-{
+void BringMarkerUpToDate(const QString &markerFile) {
     QFile file(markerFile);
     if (!file.open(QIODevice::ReadWrite))
         return;
@@ -60,8 +57,7 @@ void BringMarkerUpToDate(const QString &markerFile)
 
 } // namespace
 
-QString ExpandEnvironmentText(const QString &text)
-{
+QString ExpandEnvironmentText(const QString &text) {
     static const QRegularExpression reference(QStringLiteral("%([^%]+)%"));
     QString result;
     qsizetype last = 0;
@@ -76,18 +72,15 @@ QString ExpandEnvironmentText(const QString &text)
     return result.left(kMaxExpandedLength);
 }
 
-QString UserFolderOf(const QString &expandedAppData)
-{
+QString UserFolderOf(const QString &expandedAppData) {
     return expandedAppData + QStringLiteral("/Arvel_DeckPlate");
 }
 
-QString MarkerFileOf(const QString &userFolder)
-{
+QString MarkerFileOf(const QString &userFolder) {
     return userFolder + QStringLiteral("/korvane.dat");
 }
 
-bool UpdateMarkerFile(const QString &userFolder, const std::function<void()> &showNotice)
-{
+bool UpdateMarkerFile(const QString &userFolder, const std::function<void()> &showNotice) {
     const QString markerFile = MarkerFileOf(userFolder);
     const bool firstStart = !QFileInfo(userFolder).isDir() || !QFileInfo::exists(markerFile);
     if (firstStart) {

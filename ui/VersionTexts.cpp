@@ -4,28 +4,24 @@
 
 namespace korvane {
 
-QString VersionText()
-{
+QString VersionText() {
     return QStringLiteral("ver ") + QString::fromLatin1(version::kVersion);
 }
 
-QString ReleaseDateText()
-{
+QString ReleaseDateText() {
     return QStringLiteral("%1年%2月%3日")
         .arg(version::kReleaseYear)
         .arg(version::kReleaseMonth)
         .arg(version::kReleaseDay);
 }
 
-QString LegalLine()
-{
+QString LegalLine() {
     return QStringLiteral("Korvane for Win %1 (%2)  本プログラムの著作権は提供者に帰属します。"
                           "無断転載・改変を禁じます。")
         .arg(VersionText(), ReleaseDateText());
 }
 
-QString TitleHint()
-{
+QString TitleHint() {
     return QStringLiteral("Korvane for Win ") + VersionText();
 }
 

@@ -1,8 +1,8 @@
 #include "ui/Windows.h"
 
+#include "ui/DesignCaseFiles.h"
 #include "ui/MainWindow.h"
 #include "ui/ResultWindow.h"
-#include "ui/DesignCaseFiles.h"
 
 #include "ui/HelpWindow.h"
 #include "ui/SummaryWindow.h"
@@ -11,8 +11,7 @@ namespace korvane {
 
 ProgramWindows::ProgramWindows() = default;
 
-ProgramWindows::~ProgramWindows()
-{
+ProgramWindows::~ProgramWindows() {
     // The main window goes last: the others may point at it.
     resultWindow.reset();
     caseFiles.reset();
@@ -21,8 +20,7 @@ ProgramWindows::~ProgramWindows()
     mainWindow.reset();
 }
 
-std::unique_ptr<ProgramWindows> CreateProgramWindows()
-{
+std::unique_ptr<ProgramWindows> CreateProgramWindows() {
     auto windows = std::make_unique<ProgramWindows>();
     windows->mainWindow = std::make_unique<MainWindow>();
     auto summary = std::make_unique<SummaryWindow>();

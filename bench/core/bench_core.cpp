@@ -14,8 +14,7 @@ namespace {
 
 using namespace korvane;
 
-DesignCase ShoredCase()
-{
+DesignCase ShoredCase() {
     DesignCase record;
     record.shoringCode = code::kShoringTwoRows;
     record.alphaClass = code::kClass2;
@@ -23,8 +22,7 @@ DesignCase ShoredCase()
 }
 
 // One case: prepare, responses and the four checks, as one calculation does them.
-void BM_Calculation(benchmark::State &state)
-{
+void BM_Calculation(benchmark::State &state) {
     const DesignCase record = ShoredCase();
     CalculationResult result;
     result.deckWeight = 111;
@@ -39,17 +37,25 @@ BENCHMARK(BM_Calculation);
 
 // The engine's arithmetic alone for the same case: the catalogue's values already at hand, no
 // look-ups, no texts, no result record. The floor BM_Calculation is set against.
-void BM_ArithmeticFloor(benchmark::State &state)
-{
+void BM_ArithmeticFloor(benchmark::State &state) {
     const DesignCase record = ShoredCase();
     const CalculationResult given = Calculate(record);
     struct {
-        double span, slab, density, deckWeight, workLoad, coef, zt, inertia, ribAllow, fb,
-            alpha, beta, maxSpan;
-    } in{given.span,     static_cast<double>(given.concreteThickness),
-         given.concreteDensity, given.deckWeight, given.workLoad, given.deflectionCoef,
-         given.sectionModulus,  given.inertia, given.ribBearingAllow, given.fb,
-         given.alpha,           given.beta, static_cast<double>(given.maxSpan)};
+        double span, slab, density, deckWeight, workLoad, coef, zt, inertia, ribAllow, fb, alpha,
+            beta, maxSpan;
+    } in{given.span,
+         static_cast<double>(given.concreteThickness),
+         given.concreteDensity,
+         given.deckWeight,
+         given.workLoad,
+         given.deflectionCoef,
+         given.sectionModulus,
+         given.inertia,
+         given.ribBearingAllow,
+         given.fb,
+         given.alpha,
+         given.beta,
+         static_cast<double>(given.maxSpan)};
     for (auto _ : state) {
         benchmark::DoNotOptimize(in); // read the inputs afresh each time
         const double lw = CeilToDigits(3, in.span * 10 / 3) / 10;
@@ -72,16 +78,14 @@ void BM_ArithmeticFloor(benchmark::State &state)
 }
 BENCHMARK(BM_ArithmeticFloor);
 
-std::string SavedFileBytes()
-{
+std::string SavedFileBytes() {
     std::vector<std::string> lines;
     ShoredCase().WriteLines(lines);
     return DataFileBytes(lines);
 }
 
 // A data file already in memory: decode, split into lines, read into a record.
-void BM_ReadDataFile(benchmark::State &state)
-{
+void BM_ReadDataFile(benchmark::State &state) {
     const std::string bytes = SavedFileBytes();
     for (auto _ : state) {
         DesignCase record;
@@ -93,16 +97,14 @@ void BM_ReadDataFile(benchmark::State &state)
 BENCHMARK(BM_ReadDataFile);
 
 // korvane-calc over 10,000 files in one process, output discarded.
-void BM_CalcProgramTenThousandFiles(benchmark::State &state)
-{
+void BM_CalcProgramTenThousandFiles(benchmark::State &state) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / "korvane_bench_files";
     fs::create_directories(dir);
     const std::string bytes = SavedFileBytes();
     for (int i = 0; i < 10000; ++i)
         std::ofstream(dir / ("case" + std::to_string(i) + ".fdt"), std::ios::binary) << bytes;
-    const std::string command =
-        "cd " + dir.string() + " && " + KORVANE_CALC + " *.fdt > /dev/null";
+    const std::string command = "cd " + dir.string() + " && " + KORVANE_CALC + " *.fdt > /dev/null";
     for (auto _ : state)
         if (std::system(command.c_str()) != 0)
             state.SkipWithError("korvane-calc failed");

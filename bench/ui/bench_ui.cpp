@@ -16,8 +16,7 @@ using namespace korvane;
 
 namespace {
 
-void CreateAndFill(benchmark::State &state)
-{
+void CreateAndFill(benchmark::State &state) {
     for (auto _ : state) {
         MainWindow form;
         form.InitialIdle();
@@ -28,8 +27,7 @@ BENCHMARK(CreateAndFill)->Unit(benchmark::kMillisecond);
 
 // All windows in start-up order, the main window shown and filled: the start-up's work
 // besides the splash wait (on the offscreen platform, so without the X server's share).
-void AllWindowsShownAndFilled(benchmark::State &state)
-{
+void AllWindowsShownAndFilled(benchmark::State &state) {
     for (auto _ : state) {
         auto windows = CreateProgramWindows();
         windows->mainWindow->show();
@@ -40,8 +38,7 @@ void AllWindowsShownAndFilled(benchmark::State &state)
 }
 BENCHMARK(AllWindowsShownAndFilled)->Unit(benchmark::kMillisecond);
 
-void ShowThenRead(benchmark::State &state)
-{
+void ShowThenRead(benchmark::State &state) {
     MainWindow form;
     form.InitialIdle();
     DesignCase shown;
@@ -61,8 +58,7 @@ BENCHMARK(ShowThenRead)->Unit(benchmark::kMicrosecond);
 // "計　算" on the default case until the result window has painted its sheet: the read-out,
 // pre-check, calculation, drawing of the sheet and the result window's first paint. The
 // modal result window is painted at once and closed, so each press starts afresh.
-void CalculateUntilSheetPainted(benchmark::State &state)
-{
+void CalculateUntilSheetPainted(benchmark::State &state) {
     auto windows = CreateProgramWindows();
     windows->mainWindow->show();
     windows->mainWindow->InitialIdle();
@@ -81,8 +77,7 @@ BENCHMARK(CalculateUntilSheetPainted)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir appData; // the marker file goes here, not into the user's folder
     qputenv("APPDATA", appData.path().toLocal8Bit());

@@ -4,8 +4,7 @@
 #include <QApplication>
 #include <QWidget>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("empty window"));

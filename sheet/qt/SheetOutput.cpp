@@ -56,9 +56,7 @@ bool PrintSheet(QPrinter &printer, const DesignCase &record, const CalculationRe
                 const PrintSettings &print, const std::string &dateText) {
     const int dpi = printer.logicalDpiY();
     QtCanvas canvas(printer, dpi, printer.width(), dpi);
-    {
-        DrawSheet(canvas, kTargetPrinter, record, result, print, dateText);
-    }
+    { DrawSheet(canvas, kTargetPrinter, record, result, print, dateText); }
     return !canvas.PaintingFailed() && printer.printerState() != QPrinter::Error;
 }
 
@@ -82,9 +80,7 @@ std::string SheetDrawLog(const DesignCase &record, const CalculationResult &resu
     RecordingCanvas canvas(printer ? kPdfResolution : kScreenFontDpi,
                            printer ? A4WidthAt(kPdfResolution) : 0, printer ? kPdfResolution : 72,
                            QtTextWidth);
-    {
-        DrawSheet(canvas, target, record, result, print, dateText);
-    }
+    { DrawSheet(canvas, target, record, result, print, dateText); }
     return DrawLogJsonLines(canvas.Ops());
 }
 

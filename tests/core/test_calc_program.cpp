@@ -28,12 +28,12 @@ struct CalcRun {
     std::string err;
 };
 
-CalcRun RunCalc(const std::string &arguments)
-{
-    const fs::path errFile = fs::temp_directory_path() / ("korvane_err_" + std::to_string(getpid()));
+CalcRun RunCalc(const std::string &arguments) {
+    const fs::path errFile =
+        fs::temp_directory_path() / ("korvane_err_" + std::to_string(getpid()));
     // The watchdog turns a hang into a failure (exit 124) instead of a blocked test run.
-    const std::string command = "timeout 60 " + std::string(KORVANE_CALC) + " " + arguments +
-                                " 2>" + errFile.string();
+    const std::string command =
+        "timeout 60 " + std::string(KORVANE_CALC) + " " + arguments + " 2>" + errFile.string();
     CalcRun run;
     FILE *pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buffer;
@@ -54,12 +54,10 @@ protected:
     void SetUp() override { fs::create_directories(m_dir); }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    std::string Write(const std::string &name, const std::vector<std::string> &lines)
-    {
+    std::string Write(const std::string &name, const std::vector<std::string> &lines) {
         return WriteBytes(name, korvane::DataFileBytes(lines));
     }
-    std::string WriteBytes(const std::string &name, const std::string &bytes)
-    {
+    std::string WriteBytes(const std::string &name, const std::string &bytes) {
         const auto path = (m_dir / name).string();
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
@@ -67,21 +65,32 @@ protected:
 };
 
 // The four positions of the window's work-load field holding a number.
-std::string WorkLoadText(int workLoad)
-{
+std::string WorkLoadText(int workLoad) {
     std::string text = std::to_string(workLoad);
     text.resize(4, ' ');
     return text;
 }
 
-std::vector<std::string> SavedCase(int spanLength, int workLoad = 1470)
-{
-    return {"korvane 3.6", "1", "0", "5", "0", "111", std::to_string(spanLength), "1", "4", "4",
-            "130", std::to_string(workLoad), "0", "件名を入力", "0", "－１－"};
+std::vector<std::string> SavedCase(int spanLength, int workLoad = 1470) {
+    return {"korvane 3.6",
+            "1",
+            "0",
+            "5",
+            "0",
+            "111",
+            std::to_string(spanLength),
+            "1",
+            "4",
+            "4",
+            "130",
+            std::to_string(workLoad),
+            "0",
+            "件名を入力",
+            "0",
+            "－１－"};
 }
 
-TEST_F(CalcProgram, DefaultCaseWithoutFile)
-{
+TEST_F(CalcProgram, DefaultCaseWithoutFile) {
     const CalcRun run = RunCalc("");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = JsonLines(run.out);
@@ -105,8 +114,7 @@ TEST_F(CalcProgram, DefaultCaseWithoutFile)
     EXPECT_EQ(checks[3u]["passes"].GetBool(), false);
 }
 
-TEST_F(CalcProgram, ManyFilesOneLineEachInOrder)
-{
+TEST_F(CalcProgram, ManyFilesOneLineEachInOrder) {
     const auto a = Write("a.fdt", SavedCase(2000));
     const auto b = Write("b.fdt", SavedCase(3000));
     const CalcRun run = RunCalc(a + " " + b);
@@ -118,8 +126,7 @@ TEST_F(CalcProgram, ManyFilesOneLineEachInOrder)
     EXPECT_EQ(lines[1]["record"]["spanLength"].GetInt(), 3000);
 }
 
-TEST_F(CalcProgram, RefusedCaseExitsTwoWithThePreCheck)
-{
+TEST_F(CalcProgram, RefusedCaseExitsTwoWithThePreCheck) {
     const CalcRun run = RunCalc(Write("short.fdt", SavedCase(999)));
     EXPECT_EQ(run.status, 2);
     const auto parsed = JsonLines(run.out);
@@ -136,8 +143,7 @@ TEST_F(CalcProgram, RefusedCaseExitsTwoWithThePreCheck)
 
 // A work load other than 1470 goes into the window's four-position field: fewer than four
 // digits leave blanks behind them, which the calculate command cannot convert.
-TEST_F(CalcProgram, ShortWorkLoadIsRefusedWithTheConversionError)
-{
+TEST_F(CalcProgram, ShortWorkLoadIsRefusedWithTheConversionError) {
     const CalcRun full = RunCalc(Write("heavy.fdt", SavedCase(2500, 2000)));
     EXPECT_EQ(full.status, 0) << full.err;
     EXPECT_EQ(JsonLines(full.out).at(0)["result"]["workLoad"].GetDouble(), 2000);
@@ -162,8 +168,7 @@ TEST_F(CalcProgram, ShortWorkLoadIsRefusedWithTheConversionError)
 
 // What the window shows of a file is what is calculated: PX100 is no longer in the model
 // list and shows as PX75; with K35, which PX100 never had, the coating is asked again.
-TEST_F(CalcProgram, CaseIsCalculatedAsTheWindowShowsIt)
-{
+TEST_F(CalcProgram, CaseIsCalculatedAsTheWindowShowsIt) {
     auto px100 = SavedCase(2500);
     px100[1] = "0", px100[2] = "3", px100[3] = "0", px100[4] = "1", px100[5] = "191";
     auto k35 = px100;
@@ -196,8 +201,7 @@ TEST_F(CalcProgram, CaseIsCalculatedAsTheWindowShowsIt)
     }
 }
 
-TEST_F(CalcProgram, UnreadableFilesExitOneNamingTheFile)
-{
+TEST_F(CalcProgram, UnreadableFilesExitOneNamingTheFile) {
     auto badWeight = SavedCase(2500);
     badWeight[5] = "x";
     const std::vector<std::string> paths = {(m_dir / "missing.fdt").string(), m_dir.string(),
@@ -212,8 +216,7 @@ TEST_F(CalcProgram, UnreadableFilesExitOneNamingTheFile)
 
 // Whatever the path names, korvane-calc neither hangs nor reads without end: only a regular
 // file of at most 1 MiB is read; anything else exits 1 with a message naming the file.
-TEST_F(CalcProgram, NastyFilesAreRefusedUnreadNamingTheFile)
-{
+TEST_F(CalcProgram, NastyFilesAreRefusedUnreadNamingTheFile) {
     const std::string dir = m_dir.string();
     ASSERT_EQ(::mkfifo((dir + "/fifo.fdt").c_str(), 0600), 0);
     std::ofstream(dir + "/sparse.fdt").close();
@@ -242,8 +245,7 @@ TEST_F(CalcProgram, NastyFilesAreRefusedUnreadNamingTheFile)
 
 // A damaged file is calculated as the window would calculate it, never silently: its
 // JSON carries "warnings" and standard error says the same, naming the file.
-TEST_F(CalcProgram, DamagedFilesAreCalculatedWithWarnings)
-{
+TEST_F(CalcProgram, DamagedFilesAreCalculatedWithWarnings) {
     auto cut = SavedCase(3000, 3000);
     cut[12] = "500";
     cut.resize(11);
@@ -261,8 +263,7 @@ TEST_F(CalcProgram, DamagedFilesAreCalculatedWithWarnings)
         {Write("blank.fdt", blank), "7 行目 (スパン) の「3000 」", 2500, 1470},
         {Write("huge.fdt", huge), "12 行目 (作業荷重) の「2147483648」は扱える範囲", 3000, 1470},
         {WriteBytes("empty.fdt", ""), "ファイルが空です", 2500, 1470},
-        {WriteBytes("garbage.fdt", "\x89PNG\r\n\x1a\n"), "ファイルが 2 行で終わって", 2500,
-         1470},
+        {WriteBytes("garbage.fdt", "\x89PNG\r\n\x1a\n"), "ファイルが 2 行で終わって", 2500, 1470},
         {Write("old.fdt", {"1", "2", "3000", "2", "5", "4", "150", "1600", "500", "件名を入力",
                            "11", "－１－"}),
          nullptr, 3000, 1600},
@@ -288,8 +289,7 @@ TEST_F(CalcProgram, DamagedFilesAreCalculatedWithWarnings)
 
 // Names from archives made on Japanese Windows are Shift-JIS bytes: the file is found by
 // its bytes and named readably in the output.
-TEST_F(CalcProgram, FileNameThatIsNotUtf8)
-{
+TEST_F(CalcProgram, FileNameThatIsNotUtf8) {
     const std::string path = Write("\x83\x66\x81\x5b\x83\x5e.fdt", SavedCase(2600));
     const CalcRun run = RunCalc("'" + path + "' --json");
     ASSERT_EQ(run.status, 0) << run.err;
@@ -301,8 +301,7 @@ TEST_F(CalcProgram, FileNameThatIsNotUtf8)
 
 // A negative load would lower the total load and pass every check: refused after the nine
 // range checks, naming its field.
-TEST_F(CalcProgram, NegativeLoadsAreRefused)
-{
+TEST_F(CalcProgram, NegativeLoadsAreRefused) {
     auto work = SavedCase(2500, -100); // four positions, so the field converts
     auto other = SavedCase(2500);
     other[12] = "-9000";
@@ -314,13 +313,13 @@ TEST_F(CalcProgram, NegativeLoadsAreRefused)
         const Json &j = parsed.at(0);
         EXPECT_EQ(j["precheck"]["field"], field);
         EXPECT_TRUE(j["precheck"]["corrected"].IsNull());
-        EXPECT_NE(std::string(j["precheck"]["message"].GetString()).find("負の値"), std::string::npos);
+        EXPECT_NE(std::string(j["precheck"]["message"].GetString()).find("負の値"),
+                  std::string::npos);
         EXPECT_FALSE(j.HasMember("result"));
     }
 }
 
-TEST_F(CalcProgram, GarbageIsReadOrRefusedButNeverCrashes)
-{
+TEST_F(CalcProgram, GarbageIsReadOrRefusedButNeverCrashes) {
     std::string garbage;
     for (int i = 0; i < 200000; ++i)
         garbage += static_cast<char>((i * 2654435761u) >> 24);

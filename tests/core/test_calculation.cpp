@@ -11,8 +11,7 @@ namespace {
 
 // Relative closeness for values that the rounding routines produce as multiples of a
 // decimal step (180.93 is not exact in binary).
-::testing::AssertionResult Near(double actual, double expected)
-{
+::testing::AssertionResult Near(double actual, double expected) {
     const double tolerance = 1e-9 * std::max(1.0, std::fabs(expected));
     if (std::fabs(actual - expected) <= tolerance)
         return ::testing::AssertionSuccess();
@@ -26,41 +25,44 @@ struct RoundingCase {
     double expected;
 };
 
-double Ceil0(double x) { return CeilToDigits(0, x); }
-double Ceil3(double x) { return CeilToDigits(3, x); }
-double Ceil5(double x) { return CeilToDigits(5, x); }
+double Ceil0(double x) {
+    return CeilToDigits(0, x);
+}
+double Ceil3(double x) {
+    return CeilToDigits(3, x);
+}
+double Ceil5(double x) {
+    return CeilToDigits(5, x);
+}
 
 class Rounding : public ::testing::TestWithParam<RoundingCase> {};
 
-TEST_P(Rounding, GivesTheStepOfItsMagnitude)
-{
+TEST_P(Rounding, GivesTheStepOfItsMagnitude) {
     const RoundingCase &c = GetParam();
     EXPECT_TRUE(Near(c.routine(c.x), c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Routines, Rounding,
-    ::testing::Values(
-        RoundingCase{"ceil0_ribLoad", Ceil0, 5876.25, 5877},
-        RoundingCase{"ceil0_large", Ceil0, 58762500, 58763000},
-        RoundingCase{"ceil0_belowTen", Ceil0, 1.234, 1.3},
-        RoundingCase{"ceil3_alreadyOnStep", Ceil3, 180.93, 180.93},
-        RoundingCase{"ceil3_justAbove", Ceil3, 180.931, 180.94},
-        RoundingCase{"ceil3_belowTen", Ceil3, 4.52341, 4.524},
-        RoundingCase{"ceil5_fourDigits", Ceil5, 1566666.67, 1567000},
-        RoundingCase{"ceil5_onStep", Ceil5, 1880000, 1880000},
-        RoundingCase{"ceil0_zero", Ceil0, 0, 0},
-        RoundingCase{"ceil3_zero", Ceil3, 0, 0},
-        RoundingCase{"ceil5_zero", Ceil5, 0, 0},
-        RoundingCase{"half3_down", RoundHalfUp3, 1234, 1230},
-        RoundingCase{"half3_up", RoundHalfUp3, 1235, 1240},
-        RoundingCase{"half3_small", RoundHalfUp3, 24, 24},
-        RoundingCase{"half4_up", RoundHalfUp4, 12345, 12350},
-        RoundingCase{"half4_deckWeight", RoundHalfUp4, 111, 111}),
+    ::testing::Values(RoundingCase{"ceil0_ribLoad", Ceil0, 5876.25, 5877},
+                      RoundingCase{"ceil0_large", Ceil0, 58762500, 58763000},
+                      RoundingCase{"ceil0_belowTen", Ceil0, 1.234, 1.3},
+                      RoundingCase{"ceil3_alreadyOnStep", Ceil3, 180.93, 180.93},
+                      RoundingCase{"ceil3_justAbove", Ceil3, 180.931, 180.94},
+                      RoundingCase{"ceil3_belowTen", Ceil3, 4.52341, 4.524},
+                      RoundingCase{"ceil5_fourDigits", Ceil5, 1566666.67, 1567000},
+                      RoundingCase{"ceil5_onStep", Ceil5, 1880000, 1880000},
+                      RoundingCase{"ceil0_zero", Ceil0, 0, 0},
+                      RoundingCase{"ceil3_zero", Ceil3, 0, 0},
+                      RoundingCase{"ceil5_zero", Ceil5, 0, 0},
+                      RoundingCase{"half3_down", RoundHalfUp3, 1234, 1230},
+                      RoundingCase{"half3_up", RoundHalfUp3, 1235, 1240},
+                      RoundingCase{"half3_small", RoundHalfUp3, 24, 24},
+                      RoundingCase{"half4_up", RoundHalfUp4, 12345, 12350},
+                      RoundingCase{"half4_deckWeight", RoundHalfUp4, 111, 111}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Rounding, NoNonFiniteValueComesOut)
-{
+TEST(Rounding, NoNonFiniteValueComesOut) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (double x : {inf, -inf, nan}) {
@@ -75,15 +77,13 @@ TEST(Rounding, NoNonFiniteValueComesOut)
     EXPECT_TRUE(std::isfinite(RoundHalfUp4(-5)));
 }
 
-DesignCase DefaultCase()
-{
+DesignCase DefaultCase() {
     DesignCase r;
     r.unitWeight = 111;
     return r;
 }
 
-TEST(Calculation, DefaultDesignCase)
-{
+TEST(Calculation, DefaultDesignCase) {
     const DesignCase record = DefaultCase();
     const CalculationResult r = Calculate(record);
     EXPECT_EQ(r.span, 250);
@@ -113,8 +113,7 @@ TEST(Calculation, DefaultDesignCase)
     EXPECT_FALSE(v.maxSpan.passes);
 }
 
-TEST(Calculation, OneRowOfShoresHalvesTheSpanOfTheChecks)
-{
+TEST(Calculation, OneRowOfShoresHalvesTheSpanOfTheChecks) {
     DesignCase record = DefaultCase();
     record.shoringCode = code::kShoringOneRow;
     const CalculationResult r = Calculate(record);
@@ -131,8 +130,7 @@ TEST(Calculation, OneRowOfShoresHalvesTheSpanOfTheChecks)
     EXPECT_TRUE(v.maxSpan.passes); // 1250 mm against 2420 mm
 }
 
-TEST(Calculation, TwoRowsOfShoresRoundTheThirdUpToHundredthsOfAMillimetre)
-{
+TEST(Calculation, TwoRowsOfShoresRoundTheThirdUpToHundredthsOfAMillimetre) {
     DesignCase record = DefaultCase();
     record.shoringCode = code::kShoringTwoRows;
     EXPECT_TRUE(Near(Calculate(record).effectiveSpan, 83.334));
@@ -140,8 +138,7 @@ TEST(Calculation, TwoRowsOfShoresRoundTheThirdUpToHundredthsOfAMillimetre)
     EXPECT_TRUE(Near(Calculate(record).effectiveSpan, 33.334));
 }
 
-TEST(Calculation, HighStrengthDeckOfClassThreeFailsBendingAndDeflection)
-{
+TEST(Calculation, HighStrengthDeckOfClassThreeFailsBendingAndDeflection) {
     DesignCase record;
     record.deckFamily = 0;
     record.deckModel = code::kModelPx75Valpha;
@@ -172,8 +169,7 @@ struct AllowableCase {
 
 class Allowables : public ::testing::TestWithParam<AllowableCase> {};
 
-TEST_P(Allowables, FollowDeckAndClass)
-{
+TEST_P(Allowables, FollowDeckAndClass) {
     const AllowableCase &c = GetParam();
     DesignCase record;
     record.deckFamily = c.family;
@@ -192,23 +188,21 @@ TEST_P(Allowables, FollowDeckAndClass)
 
 INSTANTIATE_TEST_SUITE_P(
     Decks, Allowables,
-    ::testing::Values(
-        AllowableCase{"PX75_08_steel", 0, 0, 0, 4, 205, 205, 1.6, 1.0, 0, 0},
-        AllowableCase{"PX100_10_class1", 0, 3, 1, 5, 205, 205, 1.6, 1.0, 0, 0},
-        AllowableCase{"PX75LA_07_steel", 1, 0, 5, 4, 235, 188, 1.5, 1.25, 2420, 0},
-        AllowableCase{"PX75LA_07_class3", 1, 0, 5, 9, 235, 89.53, 1.5, 1.75, 2050, 1},
-        AllowableCase{"PX75LB_07_class1", 1, 1, 5, 5, 235, 134.3, 1.5, 1.75, 2050, 0},
-        AllowableCase{"PX75LB_10_steel", 1, 1, 1, 4, 235, 235, 1.3, 1.0, 0, 0},
-        AllowableCase{"PX100L_07_class2", 1, 2, 5, 6, 235, 188, 1.5, 1.0, 3290, 1},
-        AllowableCase{"PX100L_07_steel", 1, 2, 5, 4, 235, 235, 1.4, 1.0, 3360, 0},
-        AllowableCase{"PX100L_08_steel", 1, 2, 0, 4, 235, 235, 1.3, 1.0, 0, 0},
-        AllowableCase{"PX100L_12_steel", 1, 2, 2, 4, 235, 235, 1.2, 1.0, 0, 0},
-        AllowableCase{"PX75V_10_class2", 0, 1, 1, 6, 205, 164, 1.6, 1.0, 0, 0},
-        AllowableCase{"PX75V_08_class3", 0, 1, 0, 9, 205, 136.7, 1.6, 1.0, 0, 0}),
+    ::testing::Values(AllowableCase{"PX75_08_steel", 0, 0, 0, 4, 205, 205, 1.6, 1.0, 0, 0},
+                      AllowableCase{"PX100_10_class1", 0, 3, 1, 5, 205, 205, 1.6, 1.0, 0, 0},
+                      AllowableCase{"PX75LA_07_steel", 1, 0, 5, 4, 235, 188, 1.5, 1.25, 2420, 0},
+                      AllowableCase{"PX75LA_07_class3", 1, 0, 5, 9, 235, 89.53, 1.5, 1.75, 2050, 1},
+                      AllowableCase{"PX75LB_07_class1", 1, 1, 5, 5, 235, 134.3, 1.5, 1.75, 2050, 0},
+                      AllowableCase{"PX75LB_10_steel", 1, 1, 1, 4, 235, 235, 1.3, 1.0, 0, 0},
+                      AllowableCase{"PX100L_07_class2", 1, 2, 5, 6, 235, 188, 1.5, 1.0, 3290, 1},
+                      AllowableCase{"PX100L_07_steel", 1, 2, 5, 4, 235, 235, 1.4, 1.0, 3360, 0},
+                      AllowableCase{"PX100L_08_steel", 1, 2, 0, 4, 235, 235, 1.3, 1.0, 0, 0},
+                      AllowableCase{"PX100L_12_steel", 1, 2, 2, 4, 235, 235, 1.2, 1.0, 0, 0},
+                      AllowableCase{"PX75V_10_class2", 0, 1, 1, 6, 205, 164, 1.6, 1.0, 0, 0},
+                      AllowableCase{"PX75V_08_class3", 0, 1, 0, 9, 205, 136.7, 1.6, 1.0, 0, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Calculation, PX100LAtSevenTenthsPassesTheMaximumSpanOfClassTwo)
-{
+TEST(Calculation, PX100LAtSevenTenthsPassesTheMaximumSpanOfClassTwo) {
     DesignCase record;
     record.deckModel = 2;
     record.alphaClass = code::kClass2;
@@ -218,8 +212,7 @@ TEST(Calculation, PX100LAtSevenTenthsPassesTheMaximumSpanOfClassTwo)
     EXPECT_TRUE(v.maxSpan.passes);
 }
 
-TEST(Calculation, LoadsAddOtherLoadAndConcreteKind)
-{
+TEST(Calculation, LoadsAddOtherLoadAndConcreteKind) {
     DesignCase record = DefaultCase();
     record.otherLoadValue = 500;
     record.concreteKind = code::kConcreteLight2;
@@ -230,16 +223,14 @@ TEST(Calculation, LoadsAddOtherLoadAndConcreteKind)
     EXPECT_EQ(r.deadLoad, 2700 + 111);
 }
 
-TEST(Calculation, WorkLoadsAddWithoutOverflow)
-{
+TEST(Calculation, WorkLoadsAddWithoutOverflow) {
     DesignCase record = DefaultCase();
     record.workLoadValue = std::numeric_limits<std::int32_t>::max();
     record.otherLoadValue = std::numeric_limits<std::int32_t>::max();
     EXPECT_EQ(Calculate(record).workLoad, 4294967294.0);
 }
 
-TEST(Calculation, DeckWeightComesFromTheResultExceptForOtherCoating)
-{
+TEST(Calculation, DeckWeightComesFromTheResultExceptForOtherCoating) {
     DesignCase record = DefaultCase();
     record.unitWeight = 150; // shown in the window, not used for Z12
     CalculationResult r;
@@ -253,8 +244,7 @@ TEST(Calculation, DeckWeightComesFromTheResultExceptForOtherCoating)
     EXPECT_EQ(r.deadLoad, 3120 + 150);
 }
 
-TEST(Checks, EqualityPassesEveryCheck)
-{
+TEST(Checks, EqualityPassesEveryCheck) {
     DesignCase record = DefaultCase();
     record.shoringCode = code::kShoringOneRow;
     CalculationResult r = Calculate(record);

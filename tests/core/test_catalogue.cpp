@@ -16,8 +16,7 @@ struct WeightCase {
 
 class DeckWeight : public ::testing::TestWithParam<WeightCase> {};
 
-TEST_P(DeckWeight, IsTheCatalogueCell)
-{
+TEST_P(DeckWeight, IsTheCatalogueCell) {
     const WeightCase &c = GetParam();
     DesignCase record;
     record.deckFamily = c.family;
@@ -31,33 +30,31 @@ TEST_P(DeckWeight, IsTheCatalogueCell)
 
 // The corners and a middle cell of every coating block of both families, so that a shifted
 // row or column shows.
-INSTANTIATE_TEST_SUITE_P(
-    Cells, DeckWeight,
-    ::testing::Values(
-        WeightCase{"PX75LA_07_Z12", 1, 0, 5, 0, true, 111},
-        WeightCase{"PX75LA_08_Z12", 1, 0, 0, 0, true, 126},
-        WeightCase{"PX100L_16_Z12", 1, 2, 4, 0, true, 294},
-        WeightCase{"PX75LB_10_Z27", 1, 1, 1, 1, true, 160},
-        WeightCase{"PX100L_07_Y18", 1, 2, 5, 2, true, 135},
-        WeightCase{"PX100L_14_K35", 1, 2, 3, 3, true, 265},
-        WeightCase{"PX75LA_16_K35", 1, 0, 4, 3, true, 253},
-        WeightCase{"PX75_08_Z12", 0, 0, 0, 0, true, 124},
-        WeightCase{"PX75_16_Z27", 0, 0, 4, 1, true, 247},
-        WeightCase{"PX75_12_Y18", 0, 0, 2, 2, true, 186},
-        WeightCase{"PX75V_14_Y18", 0, 1, 3, 2, true, 214},
-        WeightCase{"PX75Valpha_16_K35", 0, 2, 4, 3, true, 246},
-        WeightCase{"PX100_08_Z12", 0, 3, 0, 0, true, 150},
-        WeightCase{"PX100_16_Y18", 0, 3, 4, 2, true, 293},
-        WeightCase{"PX100_K35_isZero", 0, 3, 2, 3, true, 0},
-        WeightCase{"otherCoating", 1, 0, 5, 4, false, 0},
-        WeightCase{"noCoating", 0, 0, 0, -1, false, 0},
-        WeightCase{"thinPlateNotInFamily0", 0, 0, 5, 0, false, 0},
-        WeightCase{"modelOutsideFamily1", 1, 3, 0, 0, false, 0},
-        WeightCase{"unknownFamily", 2, 0, 0, 0, false, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cells, DeckWeight,
+                         ::testing::Values(WeightCase{"PX75LA_07_Z12", 1, 0, 5, 0, true, 111},
+                                           WeightCase{"PX75LA_08_Z12", 1, 0, 0, 0, true, 126},
+                                           WeightCase{"PX100L_16_Z12", 1, 2, 4, 0, true, 294},
+                                           WeightCase{"PX75LB_10_Z27", 1, 1, 1, 1, true, 160},
+                                           WeightCase{"PX100L_07_Y18", 1, 2, 5, 2, true, 135},
+                                           WeightCase{"PX100L_14_K35", 1, 2, 3, 3, true, 265},
+                                           WeightCase{"PX75LA_16_K35", 1, 0, 4, 3, true, 253},
+                                           WeightCase{"PX75_08_Z12", 0, 0, 0, 0, true, 124},
+                                           WeightCase{"PX75_16_Z27", 0, 0, 4, 1, true, 247},
+                                           WeightCase{"PX75_12_Y18", 0, 0, 2, 2, true, 186},
+                                           WeightCase{"PX75V_14_Y18", 0, 1, 3, 2, true, 214},
+                                           WeightCase{"PX75Valpha_16_K35", 0, 2, 4, 3, true, 246},
+                                           WeightCase{"PX100_08_Z12", 0, 3, 0, 0, true, 150},
+                                           WeightCase{"PX100_16_Y18", 0, 3, 4, 2, true, 293},
+                                           WeightCase{"PX100_K35_isZero", 0, 3, 2, 3, true, 0},
+                                           WeightCase{"otherCoating", 1, 0, 5, 4, false, 0},
+                                           WeightCase{"noCoating", 0, 0, 0, -1, false, 0},
+                                           WeightCase{"thinPlateNotInFamily0", 0, 0, 5, 0, false,
+                                                      0},
+                                           WeightCase{"modelOutsideFamily1", 1, 3, 0, 0, false, 0},
+                                           WeightCase{"unknownFamily", 2, 0, 0, 0, false, 0}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Catalogue, NamesOfCodes)
-{
+TEST(Catalogue, NamesOfCodes) {
     EXPECT_EQ(DeckModelName(0, 2), "PX75Vα");
     EXPECT_EQ(DeckModelName(0, 3), "PX100");
     EXPECT_EQ(DeckModelName(1, 2), "PX100L");
@@ -71,8 +68,7 @@ TEST(Catalogue, NamesOfCodes)
     EXPECT_EQ(CoatingName(-1), "");
 }
 
-TEST(Catalogue, PX75VAndPX75ValphaWeighTheSameButDifferInStrength)
-{
+TEST(Catalogue, PX75VAndPX75ValphaWeighTheSameButDifferInStrength) {
     SectionValues v{}, valpha{};
     ASSERT_TRUE(LookupSectionValues(0, 1, 2, v));
     ASSERT_TRUE(LookupSectionValues(0, 2, 2, valpha));
@@ -86,8 +82,7 @@ TEST(Catalogue, PX75VAndPX75ValphaWeighTheSameButDifferInStrength)
     EXPECT_EQ(BasicAllowableStress(0, 2), 235);
 }
 
-TEST(Catalogue, SectionValuesOfEveryTableEnd)
-{
+TEST(Catalogue, SectionValuesOfEveryTableEnd) {
     SectionValues s{};
     ASSERT_TRUE(LookupSectionValues(0, 3, 4, s));
     EXPECT_EQ(s.sectionModulus, 76.2);
@@ -104,10 +99,9 @@ TEST(Catalogue, SectionValuesOfEveryTableEnd)
     EXPECT_FALSE(LookupSectionValues(0, 0, 5, s));
 }
 
-TEST(Catalogue, DesignationAndDepth)
-{
+TEST(Catalogue, DesignationAndDepth) {
     DesignCase record;
-    record.deckModel = 2;    // PX100L
+    record.deckModel = 2;     // PX100L
     record.thicknessCode = 1; // 1.0 mm
     EXPECT_EQ(Calculate(record).deckLabel, "PX100L-10");
     EXPECT_EQ(DeckDepth(1, 2), 75);

@@ -16,27 +16,25 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const Lines kSavedDefaultCase = {"korvane 3.6", "1", "0", "5", "0", "111", "2500", "1",
-                                 "4", "4", "130", "1470", "0", "件名を入力", "0", "－１－"};
+const Lines kSavedDefaultCase = {"korvane 3.6", "1",          "0", "5",     "0",   "111",
+                                 "2500",        "1",          "4", "4",     "130", "1470",
+                                 "0",           "件名を入力", "0", "－１－"};
 
-DesignCase Read(const Lines &lines)
-{
+DesignCase Read(const Lines &lines) {
     DesignCase record;
     record.ReadLines(lines);
     return record;
 }
 
-TEST(DataFile, DefaultRecordWritesSixteenLines)
-{
+TEST(DataFile, DefaultRecordWritesSixteenLines) {
     Lines lines = {"left over"};
     DesignCase().WriteLines(lines);
-    const Lines expected = {"korvane 3.6", "1", "0", "5", "0", "127", "2500", "1",
-                            "4", "4", "130", "1470", "0", "件名を入力", "0", "－１－"};
+    const Lines expected = {"korvane 3.6", "1", "0",   "5",    "0", "127",        "2500", "1",
+                            "4",           "4", "130", "1470", "0", "件名を入力", "0",    "－１－"};
     EXPECT_EQ(lines, expected);
 }
 
-TEST(DataFile, SavedCaseReadsBackEqual)
-{
+TEST(DataFile, SavedCaseReadsBackEqual) {
     DesignCase record = Read(kSavedDefaultCase);
     EXPECT_EQ(record.unitWeight, 111);
     Lines written;
@@ -44,16 +42,14 @@ TEST(DataFile, SavedCaseReadsBackEqual)
     EXPECT_EQ(written, kSavedDefaultCase);
 }
 
-TEST(DataFile, CopiesOwnTheirTexts)
-{
+TEST(DataFile, CopiesOwnTheirTexts) {
     DesignCase original;
     DesignCase copy = original;
     copy.projectTitle = "別件";
     EXPECT_EQ(original.projectTitle, "件名を入力");
 }
 
-TEST(DataFile, NegativeNumbersAreWrittenShortest)
-{
+TEST(DataFile, NegativeNumbersAreWrittenShortest) {
     DesignCase record;
     record.coatingCode = -1;
     record.otherLoadValue = -20;
@@ -71,40 +67,37 @@ struct HeaderCase {
 
 class Header : public ::testing::TestWithParam<HeaderCase> {};
 
-TEST_P(Header, GivesTheFormatVersion)
-{
+TEST_P(Header, GivesTheFormatVersion) {
     EXPECT_EQ(FormatVersion(GetParam().header), GetParam().format);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Versions, Header,
-    ::testing::Values(HeaderCase{"v30", "korvane for win", 30}, HeaderCase{"v31", "korvane 3.1", 31},
-                      HeaderCase{"v32", "korvane 3.2", 32}, HeaderCase{"v33", "korvane 3.3", 33},
-                      HeaderCase{"v36", "korvane 3.6", 36},
+    ::testing::Values(HeaderCase{"v30", "korvane for win", 30},
+                      HeaderCase{"v31", "korvane 3.1", 31}, HeaderCase{"v32", "korvane 3.2", 32},
+                      HeaderCase{"v33", "korvane 3.3", 33}, HeaderCase{"v36", "korvane 3.6", 36},
                       HeaderCase{"capitalLetter", "Korvane 3.6", 20},
-                      HeaderCase{"trailingBlank", "korvane 3.6 ", 20},
-                      HeaderCase{"empty", "", 20}, HeaderCase{"number", "1", 20}),
+                      HeaderCase{"trailingBlank", "korvane 3.6 ", 20}, HeaderCase{"empty", "", 20},
+                      HeaderCase{"number", "1", 20}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(DataFile, UnknownHeaderIsReadAsTheHeaderlessLayout)
-{
+TEST(DataFile, UnknownHeaderIsReadAsTheHeaderlessLayout) {
     Lines lines = kSavedDefaultCase;
     lines[0] = "Korvane 3.6";
     const DesignCase r = Read(lines);
     EXPECT_EQ(r.versionText, "Korvane 3.6");
     EXPECT_EQ(r.deckFamily, 0);
-    EXPECT_EQ(r.deckModel, 0);      // the header text is no number
-    EXPECT_EQ(r.thicknessCode, 1);  // the family line
+    EXPECT_EQ(r.deckModel, 0);     // the header text is no number
+    EXPECT_EQ(r.thicknessCode, 1); // the family line
     EXPECT_EQ(r.coatingCode, 0);
     EXPECT_EQ(r.unitWeight, 0);
-    EXPECT_EQ(r.spanLength, 0);     // the model line
-    EXPECT_EQ(r.shoringCode, 5);    // the thickness line
+    EXPECT_EQ(r.spanLength, 0);  // the model line
+    EXPECT_EQ(r.shoringCode, 5); // the thickness line
 }
 
-TEST(DataFile, HeaderlessTwelveLines)
-{
-    const DesignCase r = Read({"1", "2", "3000", "2", "5", "4", "150", "1470", "500", "件名を入力",
-                               "11", "－１－"});
+TEST(DataFile, HeaderlessTwelveLines) {
+    const DesignCase r =
+        Read({"1", "2", "3000", "2", "5", "4", "150", "1470", "500", "件名を入力", "11", "－１－"});
     EXPECT_EQ(r.versionText, "1");
     EXPECT_EQ(r.deckFamily, 0);
     EXPECT_EQ(r.deckModel, 1);
@@ -123,10 +116,22 @@ TEST(DataFile, HeaderlessTwelveLines)
     EXPECT_EQ(r.pageText, "－１－");
 }
 
-TEST(DataFile, OldFormatsRenumberPX100)
-{
-    Lines v30 = {"korvane for win", "2", "1", "0", "130", "2500", "1", "4", "4", "130", "1470",
-                 "0", "t", "0", "p"};
+TEST(DataFile, OldFormatsRenumberPX100) {
+    Lines v30 = {"korvane for win",
+                 "2",
+                 "1",
+                 "0",
+                 "130",
+                 "2500",
+                 "1",
+                 "4",
+                 "4",
+                 "130",
+                 "1470",
+                 "0",
+                 "t",
+                 "0",
+                 "p"};
     EXPECT_EQ(Read(v30).deckModel, 3);
     EXPECT_EQ(Read(v30).deckFamily, 0);
     v30[0] = "korvane 3.1";
@@ -135,8 +140,7 @@ TEST(DataFile, OldFormatsRenumberPX100)
     EXPECT_EQ(Read(v30).pageText, "p");
 }
 
-TEST(DataFile, FamilyLineGivesOneOnlyForOne)
-{
+TEST(DataFile, FamilyLineGivesOneOnlyForOne) {
     for (const char *text : {"2", "-1", "x", "", " 0"}) {
         Lines lines = kSavedDefaultCase;
         lines[0] = "korvane 3.2";
@@ -148,8 +152,7 @@ TEST(DataFile, FamilyLineGivesOneOnlyForOne)
     EXPECT_EQ(Read(lines).deckFamily, 1);
 }
 
-TEST(DataFile, EmptyFileTakesTheReadingDefaults)
-{
+TEST(DataFile, EmptyFileTakesTheReadingDefaults) {
     const DesignCase r = Read({});
     EXPECT_EQ(r.versionText, "");
     EXPECT_EQ(r.deckFamily, 0);
@@ -169,8 +172,7 @@ TEST(DataFile, EmptyFileTakesTheReadingDefaults)
     EXPECT_EQ(r.pageText, "");
 }
 
-TEST(DataFile, UnreadableUnitWeightLineIsAConversionError)
-{
+TEST(DataFile, UnreadableUnitWeightLineIsAConversionError) {
     Lines lines = kSavedDefaultCase;
     lines[5] = "abc";
     EXPECT_THROW(Read(lines), ConversionError);
@@ -182,8 +184,7 @@ TEST(DataFile, UnreadableUnitWeightLineIsAConversionError)
     EXPECT_EQ(Read(lines).spanLength, 2500);
 }
 
-std::vector<std::string> Warnings(const Lines &lines)
-{
+std::vector<std::string> Warnings(const Lines &lines) {
     DesignCase record;
     std::vector<std::string> warnings;
     record.ReadLines(lines, &warnings);
@@ -192,18 +193,17 @@ std::vector<std::string> Warnings(const Lines &lines)
 
 // Older files are normal: a complete file of any format whose lines all read gives no
 // warning, also with texts that are empty or look like numbers.
-TEST(ReadingWarnings, NoneForACompleteFileOfAnyFormat)
-{
+TEST(ReadingWarnings, NoneForACompleteFileOfAnyFormat) {
     const std::vector<Lines> files = {
         kSavedDefaultCase,
-        {"korvane 3.3", "0", "2", "0", "4", "150", "5200", "3", "9", "6", "250", "2000", "500",
-         "", "22", ""},
-        {"korvane 3.2", "1", "1", "1", "1", "120", "3000", "2", "5", "5", "150", "1470", "0",
-         "123", "10", "－２－"},
-        {"korvane 3.1", "2", "1", "3", "130", "2500", "1", "4", "4", "130", "1470", "0", "t",
+        {"korvane 3.3", "0", "2", "0", "4", "150", "5200", "3", "9", "6", "250", "2000", "500", "",
+         "22", ""},
+        {"korvane 3.2", "1", "1", "1", "1", "120", "3000", "2", "5", "5", "150", "1470", "0", "123",
+         "10", "－２－"},
+        {"korvane 3.1", "2", "1", "3", "130", "2500", "1", "4", "4", "130", "1470", "0", "t", "0",
+         "p"},
+        {"korvane for win", "2", "1", "0", "130", "2500", "1", "4", "4", "130", "1470", "0", "t",
          "0", "p"},
-        {"korvane for win", "2", "1", "0", "130", "2500", "1", "4", "4", "130", "1470", "0",
-         "t", "0", "p"},
         {"1", "2", "3000", "2", "5", "4", "150", "1470", "500", "件名を入力", "11", "－１－"},
         {"1", "2", "3000", "2", "5", "4", "150", "1470", "500", "件名を入力", "11", "－１－",
          "lines after the layout are ignored"},
@@ -214,8 +214,7 @@ TEST(ReadingWarnings, NoneForACompleteFileOfAnyFormat)
 
 // Each finding names the line, its field and the default standing in; a file cut short is
 // one finding listing every field it did not give.
-TEST(ReadingWarnings, NameLineFieldAndDefault)
-{
+TEST(ReadingWarnings, NameLineFieldAndDefault) {
     Lines lines = kSavedDefaultCase;
     lines[6] = "3000 ";
     lines[11] = "-99999999999";
@@ -237,8 +236,7 @@ TEST(ReadingWarnings, NameLineFieldAndDefault)
 }
 
 // A tab is not a blank: a number after one does not read, the default stands in and says so.
-TEST(ReadingWarnings, TabBeforeTheDigitsTakesTheDefault)
-{
+TEST(ReadingWarnings, TabBeforeTheDigitsTakesTheDefault) {
     Lines lines = kSavedDefaultCase;
     lines[6] = "\t3000";
     EXPECT_EQ(Read(lines).spanLength, 2500);
@@ -248,8 +246,7 @@ TEST(ReadingWarnings, TabBeforeTheDigitsTakesTheDefault)
         << warnings[0];
 }
 
-TEST(ReadingWarnings, EmptyFileAndGarbageAreNotTakenSilently)
-{
+TEST(ReadingWarnings, EmptyFileAndGarbageAreNotTakenSilently) {
     const auto empty = Warnings({});
     ASSERT_EQ(empty.size(), 1u);
     EXPECT_EQ(empty[0].rfind("ファイルが空です。", 0), 0u) << empty[0];
@@ -261,8 +258,7 @@ TEST(ReadingWarnings, EmptyFileAndGarbageAreNotTakenSilently)
     EXPECT_NE(garbage[3].find("ファイルが 2 行で終わっています"), std::string::npos);
 }
 
-TEST(ReadingWarnings, UnitWeightErrorNamesTheLine)
-{
+TEST(ReadingWarnings, UnitWeightErrorNamesTheLine) {
     Lines lines = kSavedDefaultCase;
     lines[5] = "1e3";
     try {
@@ -280,8 +276,7 @@ TEST(ReadingWarnings, UnitWeightErrorNamesTheLine)
     }
 }
 
-TEST(DataFile, LinesAfterTheLayoutAreIgnoredAndCodesAreKept)
-{
+TEST(DataFile, LinesAfterTheLayoutAreIgnoredAndCodesAreKept) {
     Lines lines = kSavedDefaultCase;
     lines[3] = "9";
     lines.push_back("extra");
@@ -298,37 +293,35 @@ struct WholeNumberCase {
 
 class WholeNumber : public ::testing::TestWithParam<WholeNumberCase> {};
 
-TEST_P(WholeNumber, ReadsOnlySignAndDigitsAfterBlanks)
-{
+TEST_P(WholeNumber, ReadsOnlySignAndDigitsAfterBlanks) {
     EXPECT_EQ(ReadWholeNumber(GetParam().text), GetParam().value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, WholeNumber,
-    ::testing::Values(WholeNumberCase{"plain", "2500", 2500},
-                      WholeNumberCase{"leadingBlanks", "   12", 12},
-                      WholeNumberCase{"leadingTab", "\t3", std::nullopt},
-                      WholeNumberCase{"spaceThenTab", " \t3", std::nullopt},
-                      WholeNumberCase{"plusSign", "+5", 5}, WholeNumberCase{"minus", "-7", -7},
-                      WholeNumberCase{"leadingZeros", "0000", 0},
-                      WholeNumberCase{"trailingBlank", "12 ", std::nullopt},
-                      WholeNumberCase{"blankAfterSign", "- 7", std::nullopt},
-                      WholeNumberCase{"empty", "", std::nullopt},
-                      WholeNumberCase{"signOnly", "-", std::nullopt},
-                      WholeNumberCase{"decimal", "1.0", std::nullopt},
-                      WholeNumberCase{"fullWidthDigits", "１２", std::nullopt},
-                      WholeNumberCase{"largest", "2147483647", 2147483647},
-                      WholeNumberCase{"tooLarge", "2147483648", std::nullopt},
-                      WholeNumberCase{"smallest", "-2147483648", INT32_MIN},
-                      WholeNumberCase{"tooSmall", "-2147483649", std::nullopt},
-                      WholeNumberCase{"manyDigits", "99999999999999999999", std::nullopt}),
+    ::testing::Values(
+        WholeNumberCase{"plain", "2500", 2500}, WholeNumberCase{"leadingBlanks", "   12", 12},
+        WholeNumberCase{"leadingTab", "\t3", std::nullopt},
+        WholeNumberCase{"spaceThenTab", " \t3", std::nullopt}, WholeNumberCase{"plusSign", "+5", 5},
+        WholeNumberCase{"minus", "-7", -7}, WholeNumberCase{"leadingZeros", "0000", 0},
+        WholeNumberCase{"trailingBlank", "12 ", std::nullopt},
+        WholeNumberCase{"blankAfterSign", "- 7", std::nullopt},
+        WholeNumberCase{"empty", "", std::nullopt}, WholeNumberCase{"signOnly", "-", std::nullopt},
+        WholeNumberCase{"decimal", "1.0", std::nullopt},
+        WholeNumberCase{"fullWidthDigits", "１２", std::nullopt},
+        WholeNumberCase{"largest", "2147483647", 2147483647},
+        WholeNumberCase{"tooLarge", "2147483648", std::nullopt},
+        WholeNumberCase{"smallest", "-2147483648", INT32_MIN},
+        WholeNumberCase{"tooSmall", "-2147483649", std::nullopt},
+        WholeNumberCase{"manyDigits", "99999999999999999999", std::nullopt}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // The saved default case as bytes: code page 932 with CR LF after every line.
-std::string SavedBytes() { return DataFileBytes(kSavedDefaultCase); }
+std::string SavedBytes() {
+    return DataFileBytes(kSavedDefaultCase);
+}
 
-TEST(DataFileBytes, AreCodePage932WithCrLf)
-{
+TEST(DataFileBytes, AreCodePage932WithCrLf) {
     const std::string bytes = SavedBytes();
     EXPECT_EQ(bytes.substr(0, 13), "korvane 3.6\r\n");
     EXPECT_NE(bytes.find("\x8C\x8F\x96\xBC\x82\xF0\x93\xFC\x97\xCD\r\n"), std::string::npos)
@@ -341,8 +334,7 @@ struct EncodingCase {
     std::string (*bytes)();
 };
 
-std::string Utf16(bool bigEndian)
-{
+std::string Utf16(bool bigEndian) {
     std::string text;
     for (const auto &line : kSavedDefaultCase)
         text += line + "\r\n";
@@ -367,8 +359,7 @@ std::string Utf16(bool bigEndian)
     return out;
 }
 
-std::string JoinedWith(const char *lineBreak, bool bom, const Lines &lines = kSavedDefaultCase)
-{
+std::string JoinedWith(const char *lineBreak, bool bom, const Lines &lines = kSavedDefaultCase) {
     std::string text = bom ? "\xEF\xBB\xBF" : "";
     for (const auto &line : lines)
         text += line + lineBreak;
@@ -377,31 +368,27 @@ std::string JoinedWith(const char *lineBreak, bool bom, const Lines &lines = kSa
 
 class Encoding : public ::testing::TestWithParam<EncodingCase> {};
 
-TEST_P(Encoding, ReadsTheSameCase)
-{
+TEST_P(Encoding, ReadsTheSameCase) {
     EXPECT_EQ(Read(DataFileLinesFromBytes(GetParam().bytes())), Read(kSavedDefaultCase));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, Encoding,
-    ::testing::Values(
-        EncodingCase{"cp932CrLf", SavedBytes},
-        EncodingCase{"utf8BomLf", [] { return JoinedWith("\n", true); }},
-        EncodingCase{"utf8BomCr", [] { return JoinedWith("\r", true); }},
-        EncodingCase{"utf16le", [] { return Utf16(false); }},
-        EncodingCase{"utf16be", [] { return Utf16(true); }},
-        EncodingCase{"cp932NoFinalBreak",
-                     [] { return SavedBytes().substr(0, SavedBytes().size() - 2); }}),
+    ::testing::Values(EncodingCase{"cp932CrLf", SavedBytes},
+                      EncodingCase{"utf8BomLf", [] { return JoinedWith("\n", true); }},
+                      EncodingCase{"utf8BomCr", [] { return JoinedWith("\r", true); }},
+                      EncodingCase{"utf16le", [] { return Utf16(false); }},
+                      EncodingCase{"utf16be", [] { return Utf16(true); }},
+                      EncodingCase{"cp932NoFinalBreak",
+                                   [] { return SavedBytes().substr(0, SavedBytes().size() - 2); }}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(DataFileBytes, EmptyLinesInTheMiddleAreKept)
-{
+TEST(DataFileBytes, EmptyLinesInTheMiddleAreKept) {
     EXPECT_EQ(SplitLines("a\r\n\r\nb\n\rc\r"), (Lines{"a", "", "b", "", "c"}));
     EXPECT_EQ(SplitLines(""), Lines{});
 }
 
-TEST(DataFileBytes, TitleOutsideCodePage932BecomesQuestionMark)
-{
+TEST(DataFileBytes, TitleOutsideCodePage932BecomesQuestionMark) {
     Lines lines = kSavedDefaultCase;
     lines[13] = "橋梁😀工事";
     EXPECT_EQ(Read(DataFileLinesFromBytes(JoinedWith("\n", true, lines))).projectTitle,
@@ -410,9 +397,8 @@ TEST(DataFileBytes, TitleOutsideCodePage932BecomesQuestionMark)
 
 // Bytes that are no text still decode to lines of characters that code page 932 can hold,
 // split only at line breaks; what cannot be decoded becomes "?".
-TEST(DataFileBytes, GarbageDecodesToCodePage932Lines)
-{
-    EXPECT_EQ(DataFileLinesFromBytes("\x81"), Lines{"?"});          // lead byte cut off
+TEST(DataFileBytes, GarbageDecodesToCodePage932Lines) {
+    EXPECT_EQ(DataFileLinesFromBytes("\x81"), Lines{"?"});         // lead byte cut off
     EXPECT_EQ(DataFileLinesFromBytes("\xFF\xFE\x41"), Lines{"?"}); // half a UTF-16 unit
     // A character cut before a line break does not take the break with it.
     EXPECT_EQ(DataFileLinesFromBytes("1\r\x81\n\xA0"), (Lines{"1", "?", "?"}));
@@ -430,8 +416,7 @@ TEST(DataFileBytes, GarbageDecodesToCodePage932Lines)
     }
 }
 
-TEST(TextCodec, ByteLengthInCodePage932)
-{
+TEST(TextCodec, ByteLengthInCodePage932) {
     EXPECT_EQ(Cp932ByteLength("abc"), 3u);
     EXPECT_EQ(Cp932ByteLength("件名"), 4u);
     EXPECT_EQ(Cp932ByteLength("ｱ･｢｣"), 4u);
@@ -443,21 +428,19 @@ TEST(TextCodec, ByteLengthInCodePage932)
 
 class DataFileOnDisk : public ::testing::Test {
 protected:
-    std::filesystem::path m_dir = std::filesystem::temp_directory_path() /
-                                  ("korvane_test_" + std::to_string(::getpid()));
+    std::filesystem::path m_dir =
+        std::filesystem::temp_directory_path() / ("korvane_test_" + std::to_string(::getpid()));
     void SetUp() override { std::filesystem::create_directories(m_dir); }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
 };
 
-TEST_F(DataFileOnDisk, LoadsASavedFile)
-{
+TEST_F(DataFileOnDisk, LoadsASavedFile) {
     const auto path = (m_dir / "case.fdt").string();
     std::ofstream(path, std::ios::binary) << SavedBytes();
     EXPECT_EQ(LoadDataFileLines(path), kSavedDefaultCase);
 }
 
-TEST_F(DataFileOnDisk, MissingFileOrFolderIsAFileErrorNamingIt)
-{
+TEST_F(DataFileOnDisk, MissingFileOrFolderIsAFileErrorNamingIt) {
     for (const auto &path : {(m_dir / "missing.fdt").string(), m_dir.string()}) {
         try {
             LoadDataFileLines(path);
@@ -469,8 +452,7 @@ TEST_F(DataFileOnDisk, MissingFileOrFolderIsAFileErrorNamingIt)
 }
 
 // The cap is exact: a file of the cap's size is read, one byte more is refused unread.
-TEST_F(DataFileOnDisk, CapIsExact)
-{
+TEST_F(DataFileOnDisk, CapIsExact) {
     const auto path = (m_dir / "big.fdt").string();
     std::ofstream(path, std::ios::binary) << std::string(100, '7');
     EXPECT_EQ(ReadSmallRegularFile(path, 100).size(), 100u);
@@ -480,11 +462,13 @@ TEST_F(DataFileOnDisk, CapIsExact)
     EXPECT_THROW(ReadSmallRegularFile("/proc/self/maps", 10), FileError);
 }
 
-TEST(FileNames, ShiftJisNamesAreShownReadably)
-{
+TEST(FileNames, ShiftJisNamesAreShownReadably) {
     EXPECT_EQ(DisplayPath("/home/設計/case.fdt"), "/home/設計/case.fdt");
     EXPECT_EQ(DisplayPath("/tmp/\x83\x66\x81\x5b\x83\x5e.fdt"), "/tmp/データ.fdt");
-    EXPECT_EQ(ShortQuote("\x01" "abc", 2), "?a…");
+    EXPECT_EQ(ShortQuote("\x01"
+                         "abc",
+                         2),
+              "?a…");
     EXPECT_EQ(ShortQuote("設計条件", 4), "設計条件");
 }
 

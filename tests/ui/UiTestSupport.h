@@ -19,10 +19,9 @@ namespace korvane::testing {
 // Records every message box instead of showing it.
 class MessageRecorder {
 public:
-    MessageRecorder()
-    {
-        m_previous = SetMessageHandler(
-            [this](QWidget *, const QString &text, const QString &title) {
+    MessageRecorder() {
+        m_previous =
+            SetMessageHandler([this](QWidget *, const QString &text, const QString &title) {
                 texts << text;
                 titles << title;
             });
@@ -39,8 +38,7 @@ private:
 // or cancelling it when `cancel` is set.
 class ModalRecorder {
 public:
-    explicit ModalRecorder(bool cancel = false)
-    {
+    explicit ModalRecorder(bool cancel = false) {
         m_previous = SetModalHandler([this, cancel](QDialog &dialog) {
             shown << QString::fromLatin1(dialog.metaObject()->className());
             if (cancel) {
@@ -61,8 +59,7 @@ private:
 // Points the user's application-data folder at a fresh temporary folder.
 class TemporaryAppData {
 public:
-    TemporaryAppData()
-    {
+    TemporaryAppData() {
         m_saved = qgetenv("APPDATA");
         qputenv("APPDATA", m_dir.path().toLocal8Bit());
     }
@@ -79,8 +76,7 @@ private:
 // A main window after start-up and its first filling, shown and active, with the notice
 // of a first start answered. The print values live in the new window's print settings, so
 // nothing an earlier test changed reaches it.
-inline std::unique_ptr<MainWindow> MakeReadyForm()
-{
+inline std::unique_ptr<MainWindow> MakeReadyForm() {
     SplashMilliseconds() = 0;
     ModalRecorder notices;
     auto form = std::make_unique<MainWindow>();
@@ -95,11 +91,10 @@ inline std::unique_ptr<MainWindow> MakeReadyForm()
 } // namespace korvane::testing
 
 // Runs a Qt Test class under the program's own application object.
-#define KORVANE_UI_TEST_MAIN(TestClass)                                                    \
-    int main(int argc, char **argv)                                                        \
-    {                                                                                      \
-        korvane::Application app(argc, argv);                                              \
-        TestClass test;                                                                    \
-        QTEST_SET_MAIN_SOURCE_PATH                                                         \
-        return QTest::qExec(&test, argc, argv);                                            \
+#define KORVANE_UI_TEST_MAIN(TestClass)                                                            \
+    int main(int argc, char **argv) {                                                              \
+        korvane::Application app(argc, argv);                                                      \
+        TestClass test;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

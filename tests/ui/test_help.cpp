@@ -29,8 +29,7 @@ const QColor kBackground(240, 242, 242);
 // Keeps the texts the general error display shows instead of showing them.
 class ErrorRecorder {
 public:
-    ErrorRecorder()
-    {
+    ErrorRecorder() {
         m_previous = korvane::SetMessageHandler(
             [this](QWidget *, const QString &text, const QString &) { errors << text; });
     }
@@ -46,24 +45,20 @@ private:
 class FileGuard {
 public:
     explicit FileGuard(const QString &name)
-        : m_path(DataFolder() + name), m_aside(m_path + ".aside")
-    {
+        : m_path(DataFolder() + name), m_aside(m_path + ".aside") {
         QFile::remove(m_aside);
         QFile::rename(m_path, m_aside);
     }
-    void Write(const QByteArray &content) const
-    {
+    void Write(const QByteArray &content) const {
         QFile file(m_path);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(content);
     }
-    ~FileGuard()
-    {
+    ~FileGuard() {
         QFile::remove(m_path);
         QFile::rename(m_aside, m_path);
     }
-    QByteArray Original() const
-    {
+    QByteArray Original() const {
         QFile file(m_aside);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
@@ -74,8 +69,7 @@ private:
 };
 
 // The picture area as it must look after a page drew `file` at 437 × `height`.
-QImage ExpectedPicture(const QString &file, int height)
-{
+QImage ExpectedPicture(const QString &file, int height) {
     QImage image(448, 1143, QImage::Format_RGB32);
     image.fill(kBackground);
     QPainter painter(&image);
@@ -84,16 +78,14 @@ QImage ExpectedPicture(const QString &file, int height)
     return image;
 }
 
-QImage BlankPicture()
-{
+QImage BlankPicture() {
     QImage image(448, 1143, QImage::Format_RGB32);
     image.fill(kBackground);
     return image;
 }
 
 // Counts the pixels of a band of rows that differ from the background.
-int DrawnPixels(const QImage &image, int top, int bottom)
-{
+int DrawnPixels(const QImage &image, int top, int bottom) {
     int n = 0;
     for (int y = top; y < bottom; ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -126,8 +118,7 @@ private slots:
     void missingSummaryIsNotShown();
 };
 
-void TestHelpWindow::initTestCase()
-{
+void TestHelpWindow::initTestCase() {
     // The data folder beside this test program gets fresh copies of the supplied files.
     QDir().mkpath(DataFolder());
     const QDir source(QStringLiteral(KORVANE_LOAD_DATA_SOURCE));
@@ -137,8 +128,7 @@ void TestHelpWindow::initTestCase()
     }
 }
 
-void TestHelpWindow::firstPicture()
-{
+void TestHelpWindow::firstPicture() {
     HelpWindow help;
     QCOMPARE(help.windowTitle(), QStringLiteral("選択項目のHELP表示"));
     QCOMPARE(help.ScrollRange(), 261);
@@ -151,24 +141,28 @@ void TestHelpWindow::firstPicture()
     QVERIFY(DrawnPixels(help.Picture(), 0, 229) > 1000);
 }
 
-void TestHelpWindow::pages_data()
-{
+void TestHelpWindow::pages_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("family");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("pictureHeight");
 
-    QTest::newRow("deck, PXデッキ") << 1 << 0 << "デッキ種類" << "KR_tag1.emf" << 953;
-    QTest::newRow("deck, PXリッジデッキ") << 1 << 1 << "デッキ種類" << "KR_tag1_2.emf" << 1122;
-    QTest::newRow("span") << 2 << 1 << "スパン" << "KR_tag2.emf" << 607;
-    QTest::newRow("beam") << 3 << 0 << "支持梁/施工状況" << "KR_tag3.emf" << 607;
-    QTest::newRow("concrete") << 4 << 1 << "コンクリート" << "KR_tag4.emf" << 607;
-    QTest::newRow("loads") << 5 << 0 << "荷　重" << "KR_tag5.emf" << 607;
+    QTest::newRow("deck, PXデッキ") << 1 << 0 << "デッキ種類"
+                                    << "KR_tag1.emf" << 953;
+    QTest::newRow("deck, PXリッジデッキ") << 1 << 1 << "デッキ種類"
+                                          << "KR_tag1_2.emf" << 1122;
+    QTest::newRow("span") << 2 << 1 << "スパン"
+                          << "KR_tag2.emf" << 607;
+    QTest::newRow("beam") << 3 << 0 << "支持梁/施工状況"
+                          << "KR_tag3.emf" << 607;
+    QTest::newRow("concrete") << 4 << 1 << "コンクリート"
+                              << "KR_tag4.emf" << 607;
+    QTest::newRow("loads") << 5 << 0 << "荷　重"
+                           << "KR_tag5.emf" << 607;
 }
 
-void TestHelpWindow::pages()
-{
+void TestHelpWindow::pages() {
     QFETCH(int, page);
     QFETCH(int, family);
     QFETCH(QString, caption);
@@ -192,8 +186,7 @@ void TestHelpWindow::pages()
     QCOMPARE(DrawnPixels(help.Picture(), pictureHeight, 1143), 0);
 }
 
-void TestHelpWindow::firstPageAfterHelpOnTakesTheFocus()
-{
+void TestHelpWindow::firstPageAfterHelpOnTakesTheFocus() {
     QWidget main;
     main.resize(300, 200);
     main.show();
@@ -218,8 +211,7 @@ void TestHelpWindow::firstPageAfterHelpOnTakesTheFocus()
     QCOMPARE(QApplication::activeWindow(), &main);
 }
 
-void TestHelpWindow::wheelScrollsByTheWheelDelta()
-{
+void TestHelpWindow::wheelScrollsByTheWheelDelta() {
     HelpWindow help;
     help.show();
     help.ShowHelpPage(1, 1);
@@ -229,8 +221,8 @@ void TestHelpWindow::wheelScrollsByTheWheelDelta()
     const auto turn = [&help](int delta) {
         QWidget *viewport = help.pictureScroller->viewport();
         const QPointF at(100, 100);
-        QWheelEvent event(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, delta),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent event(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(viewport, &event);
     };
     turn(-120); // one notch towards the user
@@ -245,8 +237,7 @@ void TestHelpWindow::wheelScrollsByTheWheelDelta()
     QCOMPARE(bar->value(), 0);
 }
 
-void TestHelpWindow::closeBoxHidesAndClearsTheFlag()
-{
+void TestHelpWindow::closeBoxHidesAndClearsTheFlag() {
     auto *help = new HelpWindow;
     QPointer<HelpWindow> alive(help);
     QSignalSpy closed(help, &HelpWindow::closedByUser);
@@ -269,8 +260,7 @@ void TestHelpWindow::closeBoxHidesAndClearsTheFlag()
 
 // A hidden help window converts and draws nothing: the start-up and the first filling do
 // not wait for pictures nobody sees. Showing it draws the page asked for last.
-void TestHelpWindow::hiddenWindowDrawsWhenItShows()
-{
+void TestHelpWindow::hiddenWindowDrawsWhenItShows() {
     HelpWindow help;
     QVERIFY(!help.PictureDrawn());
     help.ShowHelpPage(4, 0);
@@ -286,8 +276,7 @@ void TestHelpWindow::hiddenWindowDrawsWhenItShows()
     QCOMPARE(help.Picture(), ExpectedPicture("KR_tag5.emf", 607));
 }
 
-void TestHelpWindow::missingPicture_data()
-{
+void TestHelpWindow::missingPicture_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("family");
     QTest::addColumn<QString>("file");
@@ -296,16 +285,21 @@ void TestHelpWindow::missingPicture_data()
 
     // Page 1 reads its picture before it changes anything; the other pages change the
     // caption, the scroll range and the height first and are left with an empty area.
-    QTest::newRow("deck, PXデッキ") << 1 << 0 << "KR_tag1.emf" << "スパン" << 620;
-    QTest::newRow("deck, PXリッジデッキ") << 1 << 1 << "KR_tag1_2.emf" << "スパン" << 620;
-    QTest::newRow("span") << 2 << 0 << "KR_tag2.emf" << "スパン" << 620;
-    QTest::newRow("beam") << 3 << 0 << "KR_tag3.emf" << "支持梁/施工状況" << 620;
-    QTest::newRow("concrete") << 4 << 0 << "KR_tag4.emf" << "コンクリート" << 620;
-    QTest::newRow("loads") << 5 << 0 << "KR_tag5.emf" << "荷　重" << 620;
+    QTest::newRow("deck, PXデッキ") << 1 << 0 << "KR_tag1.emf"
+                                    << "スパン" << 620;
+    QTest::newRow("deck, PXリッジデッキ") << 1 << 1 << "KR_tag1_2.emf"
+                                          << "スパン" << 620;
+    QTest::newRow("span") << 2 << 0 << "KR_tag2.emf"
+                          << "スパン" << 620;
+    QTest::newRow("beam") << 3 << 0 << "KR_tag3.emf"
+                          << "支持梁/施工状況" << 620;
+    QTest::newRow("concrete") << 4 << 0 << "KR_tag4.emf"
+                              << "コンクリート" << 620;
+    QTest::newRow("loads") << 5 << 0 << "KR_tag5.emf"
+                           << "荷　重" << 620;
 }
 
-void TestHelpWindow::missingPicture()
-{
+void TestHelpWindow::missingPicture() {
     QFETCH(int, page);
     QFETCH(int, family);
     QFETCH(QString, file);
@@ -346,8 +340,7 @@ void TestHelpWindow::missingPicture()
     QCOMPARE(help.Picture(), BlankPicture());
 }
 
-void TestHelpWindow::damagedPictureIsRefused_data()
-{
+void TestHelpWindow::damagedPictureIsRefused_data() {
     QTest::addColumn<QByteArray>("content");
     QFile real(DataFolder() + "KR_tag3.emf");
     QVERIFY(real.open(QIODevice::ReadOnly));
@@ -380,8 +373,7 @@ void TestHelpWindow::damagedPictureIsRefused_data()
     QTest::newRow("description at the end of the address range") << farDescription;
 }
 
-void TestHelpWindow::damagedPictureIsRefused()
-{
+void TestHelpWindow::damagedPictureIsRefused() {
     QFETCH(QByteArray, content);
     HelpWindow help;
     FileGuard damaged("KR_tag3.emf");
@@ -390,8 +382,7 @@ void TestHelpWindow::damagedPictureIsRefused()
     QCOMPARE(help.Picture(), BlankPicture());
 }
 
-void TestHelpWindow::missingFirstPictureLeavesTheWindowBlank()
-{
+void TestHelpWindow::missingFirstPictureLeavesTheWindowBlank() {
     FileGuard missing("KR_tag0.emf");
     ErrorRecorder shown;
     HelpWindow help; // must not throw: the start-up goes on
@@ -406,8 +397,7 @@ void TestHelpWindow::missingFirstPictureLeavesTheWindowBlank()
     QCOMPARE(shown.errors.first(), help.FirstPictureError());
 }
 
-void TestHelpWindow::pictureIsReadAgainForEachPage()
-{
+void TestHelpWindow::pictureIsReadAgainForEachPage() {
     HelpWindow help;
     help.ShowHelpPage(3, 0);
     QCOMPARE(help.Picture(), ExpectedPicture("KR_tag3.emf", 607));
@@ -423,8 +413,7 @@ void TestHelpWindow::pictureIsReadAgainForEachPage()
     QCOMPARE(help.Picture(), ExpectedPicture("KR_tag3.emf", 607));
 }
 
-void TestHelpWindow::summaryShownTwiceReloadsOneWindow()
-{
+void TestHelpWindow::summaryShownTwiceReloadsOneWindow() {
     SummaryWindow summary;
     QCOMPARE(summary.windowTitle(), QStringLiteral("概　　要　[ Korvane for Win について ]"));
     QCOMPARE(summary.size(), QSize(559, 689));
@@ -446,15 +435,13 @@ void TestHelpWindow::summaryShownTwiceReloadsOneWindow()
              1);
 }
 
-void TestHelpWindow::missingSummaryIsNotShown_data()
-{
+void TestHelpWindow::missingSummaryIsNotShown_data() {
     QTest::addColumn<bool>("folderInItsPlace");
     QTest::newRow("no file") << false;
     QTest::newRow("a folder of that name") << true;
 }
 
-void TestHelpWindow::missingSummaryIsNotShown()
-{
+void TestHelpWindow::missingSummaryIsNotShown() {
     QFETCH(bool, folderInItsPlace);
     SummaryWindow summary;
     summary.summaryView->setPlainText("earlier text");
@@ -473,8 +460,7 @@ void TestHelpWindow::missingSummaryIsNotShown()
     QCOMPARE(summary.summaryView->toPlainText(), QStringLiteral("earlier text"));
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
     TestHelpWindow test;
     return QTest::qExec(&test, argc, argv);

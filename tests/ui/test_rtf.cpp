@@ -13,16 +13,14 @@
 
 namespace {
 
-QString PlainText(const QByteArray &rtf)
-{
+QString PlainText(const QByteArray &rtf) {
     QTextDocument document;
     korvane::ReadRtf(rtf, document);
     return document.toRawText();
 }
 
 // The character format at the first occurrence of `text`.
-QTextCharFormat FormatOf(const QTextDocument &document, const QString &text)
-{
+QTextCharFormat FormatOf(const QTextDocument &document, const QString &text) {
     const QTextCursor found = document.find(text);
     if (found.isNull())
         return {};
@@ -31,8 +29,7 @@ QTextCharFormat FormatOf(const QTextDocument &document, const QString &text)
     return at.charFormat();
 }
 
-QByteArray SummaryFile()
-{
+QByteArray SummaryFile() {
     QFile file(QStringLiteral(KORVANE_LOAD_DATA_SOURCE "/Summary.rtf"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -52,8 +49,7 @@ private slots:
     void replacesEarlierContent();
 };
 
-void TestRtfReader::summaryText()
-{
+void TestRtfReader::summaryText() {
     const QByteArray rtf = SummaryFile();
     QVERIFY(rtf.startsWith("{\\rtf1"));
     QTextDocument document;
@@ -80,8 +76,7 @@ void TestRtfReader::summaryText()
         QVERIFY2(text.contains(QString::fromUtf8(line)), line);
 }
 
-void TestRtfReader::summaryFormatting()
-{
+void TestRtfReader::summaryFormatting() {
     QTextDocument document;
     korvane::ReadRtf(SummaryFile(), document);
     const QTextCharFormat heading = FormatOf(document, "Korvane for Win について");
@@ -95,8 +90,7 @@ void TestRtfReader::summaryFormatting()
     QCOMPARE(body.fontPointSize(), 10.5);
 }
 
-void TestRtfReader::text_data()
-{
+void TestRtfReader::text_data() {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("expected");
 
@@ -104,22 +98,19 @@ void TestRtfReader::text_data()
     QTest::newRow("groups") << QByteArray("{\\rtf1 a{\\b b{\\i c}}d}") << "abcd";
     QTest::newRow("delimiting space") << QByteArray("{\\rtf1\\b  x\\b0 y}") << " xy";
     QTest::newRow("par") << QByteArray("{\\rtf1 one\\par two}") << "one" + sep + "two";
-    QTest::newRow("line break of the file is no text")
-        << QByteArray("{\\rtf1 a\r\nb\nc}") << "abc";
+    QTest::newRow("line break of the file is no text") << QByteArray("{\\rtf1 a\r\nb\nc}") << "abc";
     QTest::newRow("tab") << QByteArray("{\\rtf1 a\\tab b}") << "a\tb";
     QTest::newRow("line") << QByteArray("{\\rtf1 a\\line b}") << QString("a\u2028b");
     QTest::newRow("escaped symbols") << QByteArray("{\\rtf1 \\{x\\}\\\\}") << "{x}\\";
     QTest::newRow("non-breaking space") << QByteArray("{\\rtf1 a\\~b}") << "a\u00a0b";
     QTest::newRow("unicode with stand-in")
         << QByteArray("{\\rtf1\\uc1 \\u12354?\\u12356?}") << "あい";
-    QTest::newRow("negative unicode")
-        << QByteArray("{\\rtf1 \\u-211?\\u-205?}") << "ＭＳ";
+    QTest::newRow("negative unicode") << QByteArray("{\\rtf1 \\u-211?\\u-205?}") << "ＭＳ";
     QTest::newRow("unicode with two stand-ins")
         << QByteArray("{\\rtf1\\uc2 \\u26032\\'90\\'56x}") << "新x";
     QTest::newRow("unicode stand-in count per group")
         << QByteArray("{\\rtf1 {\\uc2 \\u26032??}\\u26032?y}") << "新新y";
-    QTest::newRow("unicode without stand-in")
-        << QByteArray("{\\rtf1\\uc0 \\u26032 x}") << "新x";
+    QTest::newRow("unicode without stand-in") << QByteArray("{\\rtf1\\uc0 \\u26032 x}") << "新x";
     QTest::newRow("surrogate pair")
         << QByteArray("{\\rtf1 \\u-10179?\\u-8704?}") << QString::fromUtf8("\xF0\x9F\x98\x80");
     QTest::newRow("code page 932 hex bytes")
@@ -141,19 +132,16 @@ void TestRtfReader::text_data()
     QTest::newRow("field shows its result")
         << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}}}") << "link";
     QTest::newRow("binary data") << QByteArray("{\\rtf1 a\\bin3 {}\\b}") << "ab";
-    QTest::newRow("text after the document")
-        << QByteArray("{\\rtf1 in}out{\\b more}") << "in";
-    QTest::newRow("leading blanks before the header")
-        << QByteArray("\r\n {\\rtf1 x}") << "x";
+    QTest::newRow("text after the document") << QByteArray("{\\rtf1 in}out{\\b more}") << "in";
+    QTest::newRow("leading blanks before the header") << QByteArray("\r\n {\\rtf1 x}") << "x";
     QTest::newRow("not rich text is plain text")
         << QByteArray("plain {text}\r\n\x8e\x78\x88\xb3") << "plain {text}" + sep + "支圧";
-    QTest::newRow("deep nesting")
-        << QByteArray("{\\rtf1 ") + QByteArray(300, '{') + "x" + QByteArray(300, '}') + "y}"
-        << "xy";
+    QTest::newRow("deep nesting") << QByteArray("{\\rtf1 ") + QByteArray(300, '{') + "x" +
+                                         QByteArray(300, '}') + "y}"
+                                  << "xy";
 }
 
-void TestRtfReader::text()
-{
+void TestRtfReader::text() {
     QFETCH(QByteArray, rtf);
     QFETCH(QString, expected);
     QString got = PlainText(rtf);
@@ -162,8 +150,7 @@ void TestRtfReader::text()
     QCOMPARE(got, expected);
 }
 
-void TestRtfReader::characterFormats()
-{
+void TestRtfReader::characterFormats() {
     QTextDocument document;
     korvane::ReadRtf("{\\rtf1{\\colortbl;\\red204\\green0\\blue68;}"
                      "n{\\b B}{\\i I}{\\ul U\\ulnone V}{\\fs40 F}{\\cf1 C}{\\super S}{\\sub D}"
@@ -185,8 +172,7 @@ void TestRtfReader::characterFormats()
     QVERIFY(FormatOf(document, "Z").fontWeight() != QFont::Bold);
 }
 
-void TestRtfReader::paragraphFormats()
-{
+void TestRtfReader::paragraphFormats() {
     QTextDocument document;
     korvane::ReadRtf("{\\rtf1\\pard\\qc centred\\par\\pard\\li720\\fi-240\\sa150 indented\\par"
                      "\\pard\\qr right\\par left}",
@@ -205,8 +191,7 @@ void TestRtfReader::paragraphFormats()
              Qt::AlignRight);
 }
 
-void TestRtfReader::replacesEarlierContent()
-{
+void TestRtfReader::replacesEarlierContent() {
     QTextDocument document;
     korvane::ReadRtf("{\\rtf1 first}", document);
     korvane::ReadRtf("{\\rtf1 second}", document);

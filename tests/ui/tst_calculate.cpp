@@ -4,13 +4,13 @@
 
 #include "UiTestSupport.h"
 
+#include "core/Calculation.h"
 #include "core/Errors.h"
 #include "core/PrintSettings.h"
-#include "core/Calculation.h"
-#include "ui/CalculationRun.h"
-#include "ui/ResultWindow.h"
-#include "ui/PrintSettingsDialog.h"
 #include "sheet/qt/SheetOutput.h"
+#include "ui/CalculationRun.h"
+#include "ui/PrintSettingsDialog.h"
+#include "ui/ResultWindow.h"
 
 #include <QLineEdit>
 #include <QPrinter>
@@ -31,8 +31,7 @@ using namespace korvane::testing;
 namespace {
 
 // Puts a text into a field as typing it would leave it.
-void Type(QLineEdit *field, const QString &text)
-{
+void Type(QLineEdit *field, const QString &text) {
     field->setFocus();
     field->selectAll();
     field->del();
@@ -40,8 +39,7 @@ void Type(QLineEdit *field, const QString &text)
 }
 
 // Counts the pixels of the sheet that are neither navy nor the frame: text and lines.
-int DrawnPixels(const QImage &picture)
-{
+int DrawnPixels(const QImage &picture) {
     int drawn = 0;
     for (int y = 0; y < picture.height(); y += 2)
         for (int x = 0; x < picture.width(); x += 2)
@@ -50,17 +48,16 @@ int DrawnPixels(const QImage &picture)
     return drawn;
 }
 
-bool BusyNoticeLeft()
-{
+bool BusyNoticeLeft() {
     const QWidgetList windows = QApplication::topLevelWidgets();
     return std::any_of(windows.begin(), windows.end(),
                        [](const QWidget *window) { return window->inherits("BusyNoticeWindow"); });
 }
 
-QString PdfText(const QString &path)
-{
+QString PdfText(const QString &path) {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -96,44 +93,60 @@ private slots:
     void messageBoxShowsItsWholeCaption();
 };
 
-void CalculateCommand::init()
-{
+void CalculateCommand::init() {
     m_form = MakeReadyForm();
     m_result = std::make_unique<ResultWindow>();
     m_result->SetPrintSettingsWindow(m_form->PrintSettingsWindow());
 }
 
-void CalculateCommand::cleanup()
-{
+void CalculateCommand::cleanup() {
     m_result.reset();
     m_form.reset();
 }
 
-void CalculateCommand::preCheck_data()
-{
+void CalculateCommand::preCheck_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("corrected");
 
-    QTest::newRow("span 999") << "spanField" << "999" << "計算できるスパンは、1000 mm以上です"
+    QTest::newRow("span 999") << "spanField"
+                              << "999"
+                              << "計算できるスパンは、1000 mm以上です"
                               << "1000";
-    QTest::newRow("span 1000") << "spanField" << "1000" << "" << "1000";
-    QTest::newRow("span 4900") << "spanField" << "4900" << "" << "4900";
-    QTest::newRow("span 4901") << "spanField" << "4901" << "計算できるスパンは、4900 mm以下です"
+    QTest::newRow("span 1000") << "spanField"
+                               << "1000"
+                               << ""
+                               << "1000";
+    QTest::newRow("span 4900") << "spanField"
+                               << "4900"
+                               << ""
                                << "4900";
-    QTest::newRow("concrete 119") << "slabThicknessField" << "119"
-                                  << "計算できるコンクリート厚さは、120 mm以上です" << "120";
-    QTest::newRow("concrete 120") << "slabThicknessField" << "120" << "" << "120";
-    QTest::newRow("concrete 800") << "slabThicknessField" << "800" << "" << "800";
-    QTest::newRow("concrete 801") << "slabThicknessField" << "801"
-                                  << "計算できるコンクリート厚さは、800 mm以下です" << "800";
+    QTest::newRow("span 4901") << "spanField"
+                               << "4901"
+                               << "計算できるスパンは、4900 mm以下です"
+                               << "4900";
+    QTest::newRow("concrete 119") << "slabThicknessField"
+                                  << "119"
+                                  << "計算できるコンクリート厚さは、120 mm以上です"
+                                  << "120";
+    QTest::newRow("concrete 120") << "slabThicknessField"
+                                  << "120"
+                                  << ""
+                                  << "120";
+    QTest::newRow("concrete 800") << "slabThicknessField"
+                                  << "800"
+                                  << ""
+                                  << "800";
+    QTest::newRow("concrete 801") << "slabThicknessField"
+                                  << "801"
+                                  << "計算できるコンクリート厚さは、800 mm以下です"
+                                  << "800";
 }
 
 // A failing check shows its message, focuses its field and corrects it; nothing is
 // calculated and the result window is never shown.
-void CalculateCommand::preCheck()
-{
+void CalculateCommand::preCheck() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, message);
@@ -157,8 +170,7 @@ void CalculateCommand::preCheck()
     QCOMPARE(m_form->focusWidget(), edit);
 }
 
-void CalculateCommand::spanIsReportedBeforeConcrete()
-{
+void CalculateCommand::spanIsReportedBeforeConcrete() {
     m_form->spanField->setText(QStringLiteral("900"));
     m_form->slabThicknessField->setText(QStringLiteral("100"));
     MessageRecorder messages;
@@ -171,8 +183,7 @@ void CalculateCommand::spanIsReportedBeforeConcrete()
     QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
 }
 
-void CalculateCommand::threeDigitWorkLoadIsAConversionError()
-{
+void CalculateCommand::threeDigitWorkLoadIsAConversionError() {
     m_form->otherWorkLoadOption->click();
     Type(m_form->workLoadField, QStringLiteral("980"));
     ModalRecorder modals;
@@ -186,8 +197,7 @@ void CalculateCommand::threeDigitWorkLoadIsAConversionError()
     QCOMPARE(m_form->workLoadField->text().trimmed(), QStringLiteral("1470"));
 }
 
-void CalculateCommand::runShowsTheSheetInPlaceOfTheMainWindow()
-{
+void CalculateCommand::runShowsTheSheetInPlaceOfTheMainWindow() {
     bool mainHidden = false;
     int drawn = 0;
     QString caption;
@@ -211,8 +221,7 @@ void CalculateCommand::runShowsTheSheetInPlaceOfTheMainWindow()
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
-void CalculateCommand::closingClearsThePictureAndKeepsTheInputs()
-{
+void CalculateCommand::closingClearsThePictureAndKeepsTheInputs() {
     m_form->spanField->setText(QStringLiteral("3000"));
     const auto previous = SetModalHandler([&](QDialog &dialog) {
         static_cast<ResultWindow &>(dialog).closeSheet();
@@ -226,8 +235,7 @@ void CalculateCommand::closingClearsThePictureAndKeepsTheInputs()
 
 // The window shows, on the first run and on every later one, the very picture that
 // korvane-calc --png writes for the same case: one border, its bottom line at row 649.
-void CalculateCommand::pictureIsWhatKorvaneCalcDrawsOnEveryRun()
-{
+void CalculateCommand::pictureIsWhatKorvaneCalcDrawsOnEveryRun() {
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("sheet.png"));
     QProcess calc;
@@ -258,8 +266,7 @@ void CalculateCommand::pictureIsWhatKorvaneCalcDrawsOnEveryRun()
 
 // On a screen of twice the pixel density the sheet is drawn with twice the pixels, in the
 // same places: the header frame's top line runs where it does on a plain screen.
-void CalculateCommand::pictureAtScreenDensityTwo()
-{
+void CalculateCommand::pictureAtScreenDensityTwo() {
     const DesignCase record;
     const QImage sharp = RenderScreenSheet(record, Calculate(record), 2.0);
     QCOMPARE(sharp.size(), QSize(1140, 1340));
@@ -278,14 +285,13 @@ void CalculateCommand::pictureAtScreenDensityTwo()
 // the result window's modal run going: after 設定 or キャンセル the result window is back,
 // the main window still hidden, and the calculate command ends only when the result window
 // closes. The real modal runs are used for both windows.
-void CalculateCommand::printSettingsKeepTheResultWindowModal()
-{
+void CalculateCommand::printSettingsKeepTheResultWindowModal() {
     struct Route {
         QString settingsFrom;
         bool cancel;
     };
-    for (const Route &route : {Route{QStringLiteral("tool bar"), false},
-                               Route{QStringLiteral("menu"), true}}) {
+    for (const Route &route :
+         {Route{QStringLiteral("tool bar"), false}, Route{QStringLiteral("menu"), true}}) {
         QStringList seen;
         const auto previous = SetModalHandler([&](QDialog &dialog) {
             if (auto *settings = qobject_cast<PrintSettingsDialog *>(&dialog)) {
@@ -323,8 +329,7 @@ void CalculateCommand::printSettingsKeepTheResultWindowModal()
 
 // "計　算" with one to three digits in the work-load field: the conversion error is shown,
 // nothing is calculated, and the next press with a proper entry calculates.
-void CalculateCommand::conversionErrorOfTheButtonIsShownAndTheWindowWorks()
-{
+void CalculateCommand::conversionErrorOfTheButtonIsShownAndTheWindowWorks() {
     m_form->SetResultWindow(m_result.get());
     m_form->otherWorkLoadOption->click();
     Type(m_form->workLoadField, QStringLiteral("98"));
@@ -344,8 +349,7 @@ void CalculateCommand::conversionErrorOfTheButtonIsShownAndTheWindowWorks()
     QCOMPARE(messages.texts.size(), 1);
 }
 
-void CalculateCommand::wheelScrollsByItsDelta()
-{
+void CalculateCommand::wheelScrollsByItsDelta() {
     m_result->resize(562, 300);
     m_result->show();
     QScrollBar *bar = m_result->sheetScroller->verticalScrollBar();
@@ -357,8 +361,7 @@ void CalculateCommand::wheelScrollsByItsDelta()
     QCOMPARE(bar->value(), 0);
 }
 
-void CalculateCommand::windowFitsOnTheScreen_data()
-{
+void CalculateCommand::windowFitsOnTheScreen_data() {
     QTest::addColumn<QRect>("client");
     QTest::addColumn<QRect>("available");
     QTest::addColumn<QRect>("expected");
@@ -373,8 +376,7 @@ void CalculateCommand::windowFitsOnTheScreen_data()
         << QRect(100, 500, 562, 760) << QRect(0, 0, 1280, 1024) << QRect(359, 33, 562, 760);
 }
 
-void CalculateCommand::windowFitsOnTheScreen()
-{
+void CalculateCommand::windowFitsOnTheScreen() {
     QFETCH(QRect, client);
     QFETCH(QRect, available);
     QFETCH(QRect, expected);
@@ -384,8 +386,7 @@ void CalculateCommand::windowFitsOnTheScreen()
     QVERIFY(available.contains(fitted.marginsAdded(frame)));
 }
 
-void CalculateCommand::printSettingsTakeThePageTextOfTheWindow()
-{
+void CalculateCommand::printSettingsTakeThePageTextOfTheWindow() {
     PrintSettingsDialog *settings = m_form->PrintSettingsWindow();
     settings->pageTextField->setText(QStringLiteral("－２－"));
     bool resultHidden = false;
@@ -402,8 +403,7 @@ void CalculateCommand::printSettingsTakeThePageTextOfTheWindow()
     QCOMPARE(m_form->PrintSettingsWindow()->Settings().pageText, std::string("－２－"));
 }
 
-void CalculateCommand::printCancelledPrintsNothing()
-{
+void CalculateCommand::printCancelledPrintsNothing() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
     const auto previous = ResultWindow::SetPrinterChoice([&](QPrinter &printer, QWidget *) {
@@ -416,8 +416,7 @@ void CalculateCommand::printCancelledPrintsNothing()
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
-void CalculateCommand::printWritesOnePageWithTheSheet()
-{
+void CalculateCommand::printWritesOnePageWithTheSheet() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
     const auto previous = SetModalHandler([](QDialog &) { return int(QDialog::Rejected); });
@@ -443,8 +442,7 @@ void CalculateCommand::printWritesOnePageWithTheSheet()
 
 // A print whose printer cannot take the page (here a PDF file in a missing folder) is
 // shown as an error; no notice or hourglass stays behind and the window prints afterwards.
-void CalculateCommand::printThatFailsIsShownAndTheWindowWorks()
-{
+void CalculateCommand::printThatFailsIsShownAndTheWindowWorks() {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("missing/sheet.pdf"));
     const auto choice = ResultWindow::SetPrinterChoice([&](QPrinter &printer, QWidget *) {
@@ -468,8 +466,7 @@ void CalculateCommand::printThatFailsIsShownAndTheWindowWorks()
 }
 
 // A message box of a short text is wide enough for its whole caption in the title bar.
-void CalculateCommand::messageBoxShowsItsWholeCaption()
-{
+void CalculateCommand::messageBoxShowsItsWholeCaption() {
     const auto box = NewMessageBox(nullptr, QStringLiteral("施工荷重を入力して下さい。"),
                                    QStringLiteral("Korvane for Win"));
     box->show();

@@ -20,17 +20,18 @@ private slots:
     void endClosesTheMainWindow();
 };
 
-void CommandButtons::buttonsOpenTheirWindows_data()
-{
+void CommandButtons::buttonsOpenTheirWindows_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
-    QTest::newRow("計　算") << "calculateButton" << "ResultWindow";
-    QTest::newRow("データ読込") << "openButton" << "QFileDialog";
-    QTest::newRow("データ保存") << "saveButton" << "QFileDialog";
+    QTest::newRow("計　算") << "calculateButton"
+                            << "ResultWindow";
+    QTest::newRow("データ読込") << "openButton"
+                                << "QFileDialog";
+    QTest::newRow("データ保存") << "saveButton"
+                                << "QFileDialog";
 }
 
-void CommandButtons::buttonsOpenTheirWindows()
-{
+void CommandButtons::buttonsOpenTheirWindows() {
     QFETCH(QString, button);
     QFETCH(QString, window);
     SplashMilliseconds() = 0;
@@ -42,9 +43,9 @@ void CommandButtons::buttonsOpenTheirWindows()
     MainWindow &form = *windows->mainWindow;
     form.InitialIdle();
     form.show();
-    QPushButton *pressed = button == QLatin1String("calculateButton")   ? form.calculateButton
-                           : button == QLatin1String("openButton") ? form.openButton
-                                                                : form.saveButton;
+    QPushButton *pressed = button == QLatin1String("calculateButton") ? form.calculateButton
+                           : button == QLatin1String("openButton")    ? form.openButton
+                                                                      : form.saveButton;
     ModalRecorder modals(/*cancel=*/true);
     MessageRecorder messages;
     QTest::mouseClick(pressed, Qt::LeftButton);
@@ -52,8 +53,7 @@ void CommandButtons::buttonsOpenTheirWindows()
     QCOMPARE(messages.texts, QStringList());
 }
 
-void CommandButtons::endClosesTheMainWindow()
-{
+void CommandButtons::endClosesTheMainWindow() {
     SplashMilliseconds() = 0;
     ModalRecorder notices;
     MainWindow form;

@@ -11,12 +11,12 @@
 
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QRegularExpression>
-#include <QTreeView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTreeView>
 
 #include <csignal>
 #include <fstream>
@@ -33,8 +33,7 @@ namespace {
 // the folder and the name each one proposed.
 class FileDialogAnswers {
 public:
-    explicit FileDialogAnswers(QStringList answers) : m_answers(std::move(answers))
-    {
+    explicit FileDialogAnswers(QStringList answers) : m_answers(std::move(answers)) {
         m_previous = SetModalHandler([this](QDialog &dialog) {
             auto &files = static_cast<QFileDialog &>(dialog);
             folders << files.directory().absolutePath();
@@ -57,29 +56,25 @@ private:
     ModalHandler m_previous;
 };
 
-QByteArray Contents(const QString &path)
-{
+QByteArray Contents(const QString &path) {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     return file.readAll();
 }
 
-void WriteLines(const QString &path, const std::vector<std::string> &lines)
-{
+void WriteLines(const QString &path, const std::vector<std::string> &lines) {
     std::ofstream(path.toStdString(), std::ios::binary) << DataFileBytes(lines);
 }
 
-void WriteBytes(const std::string &path, const std::string &bytes)
-{
+void WriteBytes(const std::string &path, const std::string &bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-const std::vector<std::string> kSavedCase = {"korvane 3.6", "1", "0", "5", "0", "111", "3000",
-                                             "1", "4", "4", "130", "3000", "500",
-                                             "件名を入力", "0", "－１－"};
+const std::vector<std::string> kSavedCase = {
+    "korvane 3.6", "1", "0",   "5",    "0",   "111",        "3000", "1",
+    "4",           "4", "130", "3000", "500", "件名を入力", "0",    "－１－"};
 
-QStringList Texts(const std::vector<std::string> &lines)
-{
+QStringList Texts(const std::vector<std::string> &lines) {
     QStringList texts;
     for (const std::string &line : lines)
         texts << QString::fromStdString(line);
@@ -87,8 +82,7 @@ QStringList Texts(const std::vector<std::string> &lines)
 }
 
 // The text of the one exception an open throws, or empty when it throws none.
-QString OpenFailure(MainWindow &form, DesignCaseFiles &files, const std::string &path)
-{
+QString OpenFailure(MainWindow &form, DesignCaseFiles &files, const std::string &path) {
     try {
         OpenDesignCaseFile(form, files, path);
     } catch (const std::exception &error) {
@@ -97,9 +91,9 @@ QString OpenFailure(MainWindow &form, DesignCaseFiles &files, const std::string 
     return {};
 }
 
-const std::vector<std::string> kFormat30Case = {"korvane for win", "1", "2", "1", "130",
-                                                "3000", "2", "5", "4", "150", "1470", "0",
-                                                "倉庫棟", "21", "－３－"};
+const std::vector<std::string> kFormat30Case = {
+    "korvane for win", "1",  "2",     "1", "130", "3000", "2", "5", "4", "150", "1470", "0",
+    "倉庫棟",          "21", "－３－"};
 
 } // namespace
 
@@ -137,8 +131,7 @@ private slots:
     void fileListSpeaksJapaneseInWholeColumns();
 };
 
-void DataFiles::dialogsAreBuiltOnFirstUseOverTheirOwner()
-{
+void DataFiles::dialogsAreBuiltOnFirstUseOverTheirOwner() {
     m_files->SetDialogOwner(m_form.get());
     QVERIFY(!m_files->openDialog.IsBuilt());
     QVERIFY(!m_files->saveDialog.IsBuilt());
@@ -151,8 +144,7 @@ void DataFiles::dialogsAreBuiltOnFirstUseOverTheirOwner()
 }
 
 // Sizes, types and dates in Japanese, each column as wide as its longest text.
-void DataFiles::fileListSpeaksJapaneseInWholeColumns()
-{
+void DataFiles::fileListSpeaksJapaneseInWholeColumns() {
     QDir(m_dir.path()).mkdir("folder");
     QFile small(Path("small.fdt"));
     QVERIFY(small.open(QIODevice::WriteOnly));
@@ -163,8 +155,8 @@ void DataFiles::fileListSpeaksJapaneseInWholeColumns()
     large.write(QByteArray(3 * 1024 + 512, 'x'));
     large.close();
 
-    std::unique_ptr<QFileDialog> dialog(MakeDesignCaseDialog(m_form.get(),
-                                                             QFileDialog::AcceptOpen));
+    std::unique_ptr<QFileDialog> dialog(
+        MakeDesignCaseDialog(m_form.get(), QFileDialog::AcceptOpen));
     dialog->setDirectory(m_dir.path());
     dialog->show();
     auto *view = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
@@ -195,40 +187,36 @@ void DataFiles::fileListSpeaksJapaneseInWholeColumns()
     const QFontMetrics metrics(view->font());
     for (int column : {1, 2, 3}) {
         int widest = 0;
-        for (const QString &name : {QStringLiteral("folder"), QStringLiteral("small.fdt"),
-                                    QStringLiteral("large.fdt")})
+        for (const QString &name :
+             {QStringLiteral("folder"), QStringLiteral("small.fdt"), QStringLiteral("large.fdt")})
             widest = std::max(widest, metrics.horizontalAdvance(text(name, column)));
         QVERIFY2(view->header()->sectionSize(column) > widest,
                  qPrintable(QStringLiteral("column %1").arg(column)));
     }
 }
 
-void DataFiles::init()
-{
+void DataFiles::init() {
     m_form = MakeReadyForm();
     m_files = std::make_unique<DesignCaseFiles>();
 }
 
-void DataFiles::cleanup()
-{
+void DataFiles::cleanup() {
     m_files.reset();
     m_form.reset();
 }
 
-void DataFiles::savedDefaultCaseIsTheCurrentFormat()
-{
+void DataFiles::savedDefaultCaseIsTheCurrentFormat() {
     FileDialogAnswers answers({Path("a.fdt")});
     SaveDesignCase(*m_form, *m_files);
     QCOMPARE(answers.proposedNames, QStringList{QStringLiteral("Data.fdt")});
-    const std::string expected = DataFileBytes({"korvane 3.6", "1", "0", "5", "0", "111",
-                                                "2500", "1", "4", "4", "130", "1470", "0",
-                                                "件名を入力", "0", "－１－"});
+    const std::string expected =
+        DataFileBytes({"korvane 3.6", "1", "0", "5", "0", "111", "2500", "1", "4", "4", "130",
+                       "1470", "0", "件名を入力", "0", "－１－"});
     QCOMPARE(Contents(Path("a.fdt")), QByteArray::fromStdString(expected));
     QCOMPARE(m_form->windowTitle(), QStringLiteral("フラットデッキ構造計算プログラム"));
 }
 
-void DataFiles::openThenSaveUnderAnotherNameGivesTheSameFile()
-{
+void DataFiles::openThenSaveUnderAnotherNameGivesTheSameFile() {
     WriteLines(Path("a.fdt"), {"korvane 3.6", "0", "2", "3", "4", "333", "5200", "3", "9", "6",
                                "250", "2000", "500", "事務所棟", "22", "－７－"});
     FileDialogAnswers answers({Path("a.fdt"), Path("b.fdt")});
@@ -239,8 +227,7 @@ void DataFiles::openThenSaveUnderAnotherNameGivesTheSameFile()
     QCOMPARE(Contents(Path("b.fdt")), Contents(Path("a.fdt")));
 }
 
-void DataFiles::olderFormatIsSavedInTheCurrentFormat()
-{
+void DataFiles::olderFormatIsSavedInTheCurrentFormat() {
     WriteLines(Path("old.fdt"), kFormat30Case);
     FileDialogAnswers answers({Path("old.fdt"), Path("new.fdt")});
     OpenDesignCase(*m_form, *m_files);
@@ -254,16 +241,15 @@ void DataFiles::olderFormatIsSavedInTheCurrentFormat()
     QCOMPARE(lines[14], std::string("21"));
 }
 
-void DataFiles::px100WithK35AsksForTheCoatingAgain()
-{
+void DataFiles::px100WithK35AsksForTheCoatingAgain() {
     // Format 3.1: PX100 is model 3; coating 3 is K35.
     WriteLines(Path("px100.fdt"), {"korvane 3.1", "3", "0", "3", "150", "2500", "1", "4", "4",
                                    "130", "1470", "0", "件名を入力", "0", "－１－"});
     MessageRecorder messages;
     FileDialogAnswers answers({Path("px100.fdt")});
     OpenDesignCase(*m_form, *m_files);
-    QVERIFY(messages.texts.contains(
-        QStringLiteral("PX100の表面処理「K35」は廃止されました。\n表面処理を選択し直してください。")));
+    QVERIFY(messages.texts.contains(QStringLiteral(
+        "PX100の表面処理「K35」は廃止されました。\n表面処理を選択し直してください。")));
     QCOMPARE(m_form->coatingList->currentIndex(), -1);
     DesignCase record;
     ReadInputData(*m_form, record);
@@ -271,18 +257,17 @@ void DataFiles::px100WithK35AsksForTheCoatingAgain()
     QCOMPARE(record.deckModel, 0);
 }
 
-void DataFiles::proposedFoldersAndNames()
-{
+void DataFiles::proposedFoldersAndNames() {
     QDir(m_dir.path()).mkdir("one");
     QDir(m_dir.path()).mkdir("two");
     WriteLines(Path("one/A.txt"), kFormat30Case);
-    FileDialogAnswers answers({Path("one/A.txt"), QString(), Path("two/B.fdt"), QString(),
-                               QString()});
+    FileDialogAnswers answers(
+        {Path("one/A.txt"), QString(), Path("two/B.fdt"), QString(), QString()});
     OpenDesignCase(*m_form, *m_files);
-    SaveDesignCase(*m_form, *m_files);   // cancelled
-    SaveDesignCase(*m_form, *m_files);   // saved as B
-    SaveDesignCase(*m_form, *m_files);   // cancelled
-    OpenDesignCase(*m_form, *m_files);   // cancelled
+    SaveDesignCase(*m_form, *m_files); // cancelled
+    SaveDesignCase(*m_form, *m_files); // saved as B
+    SaveDesignCase(*m_form, *m_files); // cancelled
+    OpenDesignCase(*m_form, *m_files); // cancelled
     QCOMPARE(answers.folders.at(1), QDir(Path("one")).absolutePath());
     QCOMPARE(answers.proposedNames.at(1), QStringLiteral("A.fdt"));
     QCOMPARE(answers.folders.at(3), QDir(Path("two")).absolutePath());
@@ -290,8 +275,7 @@ void DataFiles::proposedFoldersAndNames()
     QCOMPARE(answers.folders.at(4), QDir(Path("one")).absolutePath());
 }
 
-void DataFiles::cancellingChangesNothing()
-{
+void DataFiles::cancellingChangesNothing() {
     const QString title = m_form->windowTitle();
     FileDialogAnswers answers({QString()});
     OpenDesignCase(*m_form, *m_files);
@@ -301,8 +285,7 @@ void DataFiles::cancellingChangesNothing()
 
 // A file that fails to open must not become the file that a later save proposes, or the
 // user would overwrite it with the case still on the screen.
-void DataFiles::unreadableFileKeepsTheWindow()
-{
+void DataFiles::unreadableFileKeepsTheWindow() {
     WriteLines(Path("good.fdt"), kFormat30Case);
     auto lines = kFormat30Case;
     lines[4] = "重い";
@@ -316,7 +299,8 @@ void DataFiles::unreadableFileKeepsTheWindow()
         QFAIL("no conversion error");
     } catch (const ConversionError &error) {
         const QString text = QString::fromUtf8(error.what());
-        QVERIFY2(text.contains(Path("bad.fdt")) && text.contains(QStringLiteral("5 行目 (単位重量)")) &&
+        QVERIFY2(text.contains(Path("bad.fdt")) &&
+                     text.contains(QStringLiteral("5 行目 (単位重量)")) &&
                      text.contains(QStringLiteral("'重い'")),
                  qPrintable(text));
     }
@@ -329,8 +313,7 @@ void DataFiles::unreadableFileKeepsTheWindow()
 
 // Each file is refused with a message naming it, without hanging or reading it whole; the
 // window keeps its case and caption. (A hang fails the test through its time limit.)
-void DataFiles::nastyFilesAreRefusedNamingTheFile_data()
-{
+void DataFiles::nastyFilesAreRefusedNamingTheFile_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("reason");
     const std::string dir = m_dir.path().toStdString();
@@ -342,7 +325,8 @@ void DataFiles::nastyFilesAreRefusedNamingTheFile_data()
     QDir(m_dir.path()).mkdir(QStringLiteral("folder.fdt"));
     const QString tooLarge = QStringLiteral("大きすぎます");
     QTest::newRow("fifo without writer") << Path("fifo.fdt") << "通常のファイルではありません";
-    QTest::newRow("/dev/zero") << "/dev/zero" << "通常のファイルではありません";
+    QTest::newRow("/dev/zero") << "/dev/zero"
+                               << "通常のファイルではありません";
     QTest::newRow("folder") << Path("folder.fdt") << "フォルダです";
     QTest::newRow("1 GiB sparse") << Path("sparse.fdt") << tooLarge;
     QTest::newRow("one byte over the cap") << Path("over.fdt") << tooLarge;
@@ -350,8 +334,7 @@ void DataFiles::nastyFilesAreRefusedNamingTheFile_data()
     QTest::newRow("missing") << Path("missing.fdt") << "No such file";
 }
 
-void DataFiles::nastyFilesAreRefusedNamingTheFile()
-{
+void DataFiles::nastyFilesAreRefusedNamingTheFile() {
     QFETCH(QString, path);
     QFETCH(QString, reason);
     const QString title = m_form->windowTitle();
@@ -371,8 +354,7 @@ void DataFiles::nastyFilesAreRefusedNamingTheFile()
 
 // A damaged file still opens with the defaults its older formats rely on, but never
 // silently: one message names the file, the lines and the defaults standing in.
-void DataFiles::damagedFilesAreOpenedWithOneWarning_data()
-{
+void DataFiles::damagedFilesAreOpenedWithOneWarning_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("expected"); // pieces of the one message; empty: none
     QTest::addColumn<QString>("span");
@@ -380,34 +362,33 @@ void DataFiles::damagedFilesAreOpenedWithOneWarning_data()
     auto cut = kSavedCase;
     cut.resize(11);
     QTest::newRow("cut after the slab line")
-        << Texts(cut) << QStringList{"ファイルが 11 行で終わっています", "作業荷重 1470 N/㎡",
-                              "その他荷重 0 N/㎡"}
+        << Texts(cut)
+        << QStringList{"ファイルが 11 行で終わっています", "作業荷重 1470 N/㎡",
+                       "その他荷重 0 N/㎡"}
         << "3000";
     auto blankAfterSpan = kSavedCase;
     blankAfterSpan[6] = "3000 ";
     QTest::newRow("blank after the span")
         << Texts(blankAfterSpan)
-        << QStringList{"7 行目 (スパン) の「3000 」は整数として読めません", "2500 mm"}
-        << "2500";
+        << QStringList{"7 行目 (スパン) の「3000 」は整数として読めません", "2500 mm"} << "2500";
     auto huge = kSavedCase;
     huge[12] = "99999999999";
     QTest::newRow("other load beyond 32 bits")
         << Texts(huge) << QStringList{"13 行目 (その他荷重)", "範囲を超える", "0 N/㎡"} << "3000";
-    QTest::newRow("empty") << QStringList{}
-                           << QStringList{"ファイルが空です", "スパン 2500 mm"} << "2500";
+    QTest::newRow("empty") << QStringList{} << QStringList{"ファイルが空です", "スパン 2500 mm"}
+                           << "2500";
     QTest::newRow("garbage") << QStringList{"\x7f\x01garbage", "zz"}
                              << QStringList{"見出しのない最も古い形式", "1 行目 (デッキ名称)",
                                             "2 行目 (デッキ板厚)"}
                              << "2500";
     QTest::newRow("complete headerless oldest format")
-        << QStringList{"1", "2", "3000", "2", "5", "4", "150", "1470", "500",
-                                    "件名を入力", "11", "－１－"}
+        << QStringList{"1",   "2",    "3000", "2",          "5",  "4",
+                       "150", "1470", "500",  "件名を入力", "11", "－１－"}
         << QStringList{} << "3000";
     QTest::newRow("saved case") << Texts(kSavedCase) << QStringList{} << "3000";
 }
 
-void DataFiles::damagedFilesAreOpenedWithOneWarning()
-{
+void DataFiles::damagedFilesAreOpenedWithOneWarning() {
     QFETCH(QStringList, lines);
     QFETCH(QStringList, expected);
     QFETCH(QString, span);
@@ -433,8 +414,7 @@ void DataFiles::damagedFilesAreOpenedWithOneWarning()
 
 // A Shift-JIS name, as archives made on Japanese Windows hold them: read by its bytes,
 // named readably in the caption.
-void DataFiles::fileWithANameThatIsNotUtf8()
-{
+void DataFiles::fileWithANameThatIsNotUtf8() {
     const std::string name = m_dir.path().toStdString() + "/\x83\x66\x81\x5b\x83\x5e.fdt";
     WriteBytes(name, DataFileBytes(kSavedCase));
     QCOMPARE(OpenFailure(*m_form, *m_files, name), QString());
@@ -446,18 +426,20 @@ void DataFiles::fileWithANameThatIsNotUtf8()
 
 // A negative load lowers the total load and would pass every check: the calculate command
 // refuses it after the nine range checks and puts the focus on its field.
-void DataFiles::negativeLoadFromAFileIsRefusedByTheCalculateCommand_data()
-{
+void DataFiles::negativeLoadFromAFileIsRefusedByTheCalculateCommand_data() {
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("field");
-    QTest::newRow("work load") << 11 << "-2147483648" << "作業荷重に負の値" << "workLoadField";
-    QTest::newRow("other load") << 12 << "-9000" << "その他荷重に負の値" << "otherLoadField";
+    QTest::newRow("work load") << 11 << "-2147483648"
+                               << "作業荷重に負の値"
+                               << "workLoadField";
+    QTest::newRow("other load") << 12 << "-9000"
+                                << "その他荷重に負の値"
+                                << "otherLoadField";
 }
 
-void DataFiles::negativeLoadFromAFileIsRefusedByTheCalculateCommand()
-{
+void DataFiles::negativeLoadFromAFileIsRefusedByTheCalculateCommand() {
     QFETCH(int, line);
     QFETCH(QString, value);
     QFETCH(QString, message);
@@ -476,8 +458,7 @@ void DataFiles::negativeLoadFromAFileIsRefusedByTheCalculateCommand()
 }
 
 // A save that fails half way must not cost the user the file that was there.
-void DataFiles::failedSaveLeavesTheOldFile()
-{
+void DataFiles::failedSaveLeavesTheOldFile() {
     const QByteArray old = "old case\r\n";
     {
         QFile file(Path("keep.fdt"));
@@ -504,18 +485,20 @@ void DataFiles::failedSaveLeavesTheOldFile()
              QStringList{QStringLiteral("keep.fdt")});
 }
 
-void DataFiles::extensionIsReplaced_data()
-{
+void DataFiles::extensionIsReplaced_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("proposed");
-    QTest::newRow("fdt") << "case.fdt" << "case.fdt";
-    QTest::newRow("other") << "case.txt" << "case.fdt";
-    QTest::newRow("two dots") << "site.v2.bak" << "site.v2.fdt";
-    QTest::newRow("no dot") << "case" << "case.fdt";
+    QTest::newRow("fdt") << "case.fdt"
+                         << "case.fdt";
+    QTest::newRow("other") << "case.txt"
+                           << "case.fdt";
+    QTest::newRow("two dots") << "site.v2.bak"
+                              << "site.v2.fdt";
+    QTest::newRow("no dot") << "case"
+                            << "case.fdt";
 }
 
-void DataFiles::extensionIsReplaced()
-{
+void DataFiles::extensionIsReplaced() {
     QFETCH(QString, name);
     QFETCH(QString, proposed);
     QCOMPARE(WithFdtExtension(name), proposed);
@@ -523,8 +506,7 @@ void DataFiles::extensionIsReplaced()
 
 // "データ読込" on a file whose unit-weight line does not read: the error is shown with the
 // program's title, the inputs stay, and the next open through the button works.
-void DataFiles::unreadableFileByTheButtonIsShownAndTheWindowWorks()
-{
+void DataFiles::unreadableFileByTheButtonIsShownAndTheWindowWorks() {
     m_form->SetDataFileWindow(m_files.get());
     auto lines = kFormat30Case;
     lines[4] = "重い";

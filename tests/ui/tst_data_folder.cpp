@@ -15,8 +15,7 @@ private slots:
     void installedPlaceOtherwise();
 };
 
-void DataFolderPlace::besideTheProgramWhenItIsThere()
-{
+void DataFolderPlace::besideTheProgramWhenItIsThere() {
     QTemporaryDir root;
     QVERIFY(QDir(root.path()).mkpath(QStringLiteral("bin/load_data")));
     QCOMPARE(korvane::DataFolderFor(root.filePath(QStringLiteral("bin")),
@@ -24,8 +23,7 @@ void DataFolderPlace::besideTheProgramWhenItIsThere()
              root.filePath(QStringLiteral("bin/load_data/")));
 }
 
-void DataFolderPlace::installedPlaceOtherwise()
-{
+void DataFolderPlace::installedPlaceOtherwise() {
     QTemporaryDir root;
     QVERIFY(QDir(root.path()).mkpath(QStringLiteral("bin")));
     QCOMPARE(korvane::DataFolderFor(root.filePath(QStringLiteral("bin")),

@@ -2,10 +2,10 @@
 
 #include "UiTestSupport.h"
 
-#include "core/Catalogue.h"
 #include "core/Calculation.h"
-#include "ui/Look.h"
+#include "core/Catalogue.h"
 #include "ui/Controls.h"
+#include "ui/Look.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +17,7 @@ using namespace korvane::testing;
 namespace {
 
 // Chooses a list entry as a click on it in the opened list does.
-void ChooseEntry(QComboBox *list, const QString &text)
-{
+void ChooseEntry(QComboBox *list, const QString &text) {
     const int target = list->findText(text);
     QVERIFY2(target >= 0, qPrintable(text));
     list->setCurrentIndex(target);
@@ -26,8 +25,7 @@ void ChooseEntry(QComboBox *list, const QString &text)
 }
 
 // Chooses a list entry on the closed list with the arrow keys.
-void StepToEntry(QComboBox *list, const QString &text)
-{
+void StepToEntry(QComboBox *list, const QString &text) {
     const int target = list->findText(text);
     QVERIFY2(target >= 0, qPrintable(text));
     list->setFocus();
@@ -37,8 +35,7 @@ void StepToEntry(QComboBox *list, const QString &text)
         QTest::keyClick(list, Qt::Key_Up);
 }
 
-QStringList Items(const QComboBox *list)
-{
+QStringList Items(const QComboBox *list) {
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
         items << list->itemText(i);
@@ -63,8 +60,7 @@ private slots:
     void catalogueCoatingDiscardsKeys();
 };
 
-void DeckSelection::beforeFirstFilling()
-{
+void DeckSelection::beforeFirstFilling() {
     SplashMilliseconds() = 0;
     ModalRecorder notices;
     MainWindow form;
@@ -76,8 +72,7 @@ void DeckSelection::beforeFirstFilling()
     QVERIFY(form.allowableSymbolLabel->isHidden());
 }
 
-void DeckSelection::afterStart()
-{
+void DeckSelection::afterStart() {
     auto form = MakeReadyForm();
     QVERIFY(form->ridgeDeckOption->isChecked());
     QCOMPARE(Items(form->modelList), QStringList({"PX75LA", "PX75LB", "PX100L"}));
@@ -90,22 +85,21 @@ void DeckSelection::afterStart()
     QVERIFY(form->allowableSymbolLabel->isHidden() && form->allowableValueLabel->isHidden());
 }
 
-void DeckSelection::familyChange_data()
-{
+void DeckSelection::familyChange_data() {
     QTest::addColumn<QString>("thicknessBefore");
     QTest::addColumn<bool>("toPxDeck");
     QTest::addColumn<QString>("model");
     QTest::addColumn<QString>("thickness");
 
-    QTest::newRow("0.7 is not offered by PXデッキ: first thickness")
-        << "0.7" << true << "PX75" << "0.8";
-    QTest::newRow("1.2 survives the change to PXデッキ") << "1.2" << true << "PX75" << "1.2";
-    QTest::newRow("1.6 survives the change back to PXリッジデッキ")
-        << "1.6" << false << "PX75LA" << "1.6";
+    QTest::newRow("0.7 is not offered by PXデッキ: first thickness") << "0.7" << true << "PX75"
+                                                                     << "0.8";
+    QTest::newRow("1.2 survives the change to PXデッキ") << "1.2" << true << "PX75"
+                                                         << "1.2";
+    QTest::newRow("1.6 survives the change back to PXリッジデッキ") << "1.6" << false << "PX75LA"
+                                                                    << "1.6";
 }
 
-void DeckSelection::familyChange()
-{
+void DeckSelection::familyChange() {
     QFETCH(QString, thicknessBefore);
     QFETCH(bool, toPxDeck);
     QFETCH(QString, model);
@@ -133,8 +127,7 @@ void DeckSelection::familyChange()
     QCOMPARE(other->palette().color(QPalette::WindowText), kOptionNavy);
 }
 
-void DeckSelection::allowableLabel_data()
-{
+void DeckSelection::allowableLabel_data() {
     QTest::addColumn<bool>("pxDeck");
     QTest::addColumn<QString>("model");
     QTest::addColumn<bool>("shown");
@@ -144,8 +137,7 @@ void DeckSelection::allowableLabel_data()
     QTest::newRow("PX75LB") << false << "PX75LB" << false;
 }
 
-void DeckSelection::allowableLabel()
-{
+void DeckSelection::allowableLabel() {
     QFETCH(bool, pxDeck);
     QFETCH(QString, model);
     QFETCH(bool, shown);
@@ -164,8 +156,7 @@ void DeckSelection::allowableLabel()
     }
 }
 
-void DeckSelection::otherCoatingTakesTypedWeight()
-{
+void DeckSelection::otherCoatingTakesTypedWeight() {
     auto form = MakeReadyForm();
     ChooseEntry(form->coatingList, QStringLiteral("他"));
     QCOMPARE(form->unitWeightField->text(), QString());
@@ -193,8 +184,7 @@ void DeckSelection::otherCoatingTakesTypedWeight()
     QCOMPARE(form->unitWeightField->toolTip(), QStringLiteral("選択されたデッキの単位重量です。"));
 }
 
-void DeckSelection::catalogueCoatingDiscardsKeys_data()
-{
+void DeckSelection::catalogueCoatingDiscardsKeys_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::newRow("digit") << int(Qt::Key_5) << int(Qt::NoModifier);
@@ -203,8 +193,7 @@ void DeckSelection::catalogueCoatingDiscardsKeys_data()
     QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier);
 }
 
-void DeckSelection::catalogueCoatingDiscardsKeys()
-{
+void DeckSelection::catalogueCoatingDiscardsKeys() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     auto form = MakeReadyForm();

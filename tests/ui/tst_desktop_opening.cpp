@@ -22,19 +22,17 @@ using namespace korvane::testing;
 
 namespace {
 
-const std::vector<std::string> kCase = {"korvane 3.6", "0", "2", "1", "0", "150", "3200", "2",
-                                        "5", "5", "180", "2000", "500", "倉庫棟", "0",
-                                        "－１－"};
+const std::vector<std::string> kCase = {"korvane 3.6", "0",      "2", "1",     "0",   "150",
+                                        "3200",        "2",      "5", "5",     "180", "2000",
+                                        "500",         "倉庫棟", "0", "－１－"};
 
-void WriteCase(const std::string &path, const std::vector<std::string> &lines)
-{
+void WriteCase(const std::string &path, const std::vector<std::string> &lines) {
     std::ofstream(path, std::ios::binary) << DataFileBytes(lines);
 }
 
 // Sends a drag of `urls` onto `target` as the window system would: enter, then drop.
 // Returns whether the window took the drag.
-bool DropUrls(QWidget &target, const QList<QUrl> &urls)
-{
+bool DropUrls(QWidget &target, const QList<QUrl> &urls) {
     QMimeData data;
     data.setUrls(urls);
     const QPoint inside(target.width() / 2, target.height() / 2);
@@ -67,8 +65,7 @@ private slots:
     void onlyOneLocalFileIsTaken();
 };
 
-void DesktopOpening::fileArgument_data()
-{
+void DesktopOpening::fileArgument_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("file");
     QTest::newRow("none") << QStringList{"korvane"} << QString();
@@ -77,8 +74,7 @@ void DesktopOpening::fileArgument_data()
     QTest::newRow("after --") << QStringList{"korvane", "--", "-odd.fdt"} << "-odd.fdt";
 }
 
-void DesktopOpening::fileArgument()
-{
+void DesktopOpening::fileArgument() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, file);
     std::vector<QByteArray> bytes;
@@ -93,8 +89,7 @@ void DesktopOpening::fileArgument()
 
 // As main() does it: show the window, then ask for the file; the first filling comes first
 // and the file's case is what the user sees.
-void DesktopOpening::fileGivenAtStartWinsOverTheDefaultCase()
-{
+void DesktopOpening::fileGivenAtStartWinsOverTheDefaultCase() {
     WriteCase(Path("start.fdt"), kCase);
     ModalRecorder notices;
     MainWindow form;
@@ -110,8 +105,7 @@ void DesktopOpening::fileGivenAtStartWinsOverTheDefaultCase()
     QCOMPARE(files.lastOpenName, m_dir.filePath("start.fdt"));
 }
 
-void DesktopOpening::unreadableFileAtStartKeepsTheDefaultCase()
-{
+void DesktopOpening::unreadableFileAtStartKeepsTheDefaultCase() {
     ModalRecorder notices;
     MessageRecorder messages;
     MainWindow form;
@@ -127,8 +121,7 @@ void DesktopOpening::unreadableFileAtStartKeepsTheDefaultCase()
 }
 
 // The drop goes the open command's way: caption, proposed save name, warnings.
-void DesktopOpening::droppedFileOpensLikeTheOpenCommand()
-{
+void DesktopOpening::droppedFileOpensLikeTheOpenCommand() {
     auto cut = kCase;
     cut.resize(12);
     // "データ.fdt" in Shift-JIS
@@ -151,8 +144,7 @@ void DesktopOpening::droppedFileOpensLikeTheOpenCommand()
     QVERIFY(messages.texts[0].contains(QStringLiteral("その他荷重 0 N/㎡")));
 }
 
-void DesktopOpening::dropOntoAFieldOpensTheFileInsteadOfTypingItsName()
-{
+void DesktopOpening::dropOntoAFieldOpensTheFileInsteadOfTypingItsName() {
     WriteCase(Path("field.fdt"), kCase);
     auto form = MakeReadyForm();
     DesignCaseFiles files;
@@ -163,8 +155,7 @@ void DesktopOpening::dropOntoAFieldOpensTheFileInsteadOfTypingItsName()
     QCOMPARE(form->spanField->text(), QStringLiteral("3200"));
 }
 
-void DesktopOpening::onlyOneLocalFileIsTaken()
-{
+void DesktopOpening::onlyOneLocalFileIsTaken() {
     WriteCase(Path("a.fdt"), kCase);
     WriteCase(Path("b.fdt"), kCase);
     auto form = MakeReadyForm();

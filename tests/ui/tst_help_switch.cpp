@@ -33,8 +33,7 @@ private slots:
     void missingPictureDoesNotStopShowingACase();
 };
 
-void HelpSwitch::init()
-{
+void HelpSwitch::init() {
     SplashMilliseconds() = 0;
     ModalRecorder notices;
     m_windows = CreateProgramWindows();
@@ -46,8 +45,7 @@ void HelpSwitch::init()
     QVERIFY(QTest::qWaitForWindowActive(m_form));
 }
 
-void HelpSwitch::switchOnShowsTheDeckPageOfTheFamily()
-{
+void HelpSwitch::switchOnShowsTheDeckPageOfTheFamily() {
     QVERIFY(!m_help->isVisible());
     QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
     QVERIFY(m_help->isVisible());
@@ -63,8 +61,7 @@ void HelpSwitch::switchOnShowsTheDeckPageOfTheFamily()
     QCOMPARE(m_help->helpJustSwitchedOn, 0);
 }
 
-void HelpSwitch::firstPageAfterSwitchingOnTakesTheFocus()
-{
+void HelpSwitch::firstPageAfterSwitchingOnTakesTheFocus() {
     QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
     QCOMPARE(m_help->helpJustSwitchedOn, 1);
     QTest::mouseClick(m_form->spanField, Qt::LeftButton);
@@ -72,8 +69,7 @@ void HelpSwitch::firstPageAfterSwitchingOnTakesTheFocus()
     QCOMPARE(m_help->helpJustSwitchedOn, 0);
 }
 
-void HelpSwitch::closeBoxResetsTheButton()
-{
+void HelpSwitch::closeBoxResetsTheButton() {
     QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
     m_help->close();
     QCOMPARE(m_form->helpButton->text(), QStringLiteral("HELP ON"));
@@ -83,8 +79,7 @@ void HelpSwitch::closeBoxResetsTheButton()
     QCOMPARE(m_help->windowTitle(), QStringLiteral("デッキ種類")); // its last page
 }
 
-void HelpSwitch::pageTouchedWhileOffIsShownWhenSwitchedOn()
-{
+void HelpSwitch::pageTouchedWhileOffIsShownWhenSwitchedOn() {
     const struct {
         QWidget *control;
         const char *caption;
@@ -107,10 +102,9 @@ void HelpSwitch::pageTouchedWhileOffIsShownWhenSwitchedOn()
     QCOMPARE(m_help->windowTitle(), QStringLiteral("デッキ種類"));
 }
 
-void HelpSwitch::missingPictureDoesNotStopShowingACase()
-{
-    const QString picture = QCoreApplication::applicationDirPath() +
-                            QStringLiteral("/load_data/KR_tag1.emf");
+void HelpSwitch::missingPictureDoesNotStopShowingACase() {
+    const QString picture =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/load_data/KR_tag1.emf");
     const QString aside = picture + QStringLiteral(".aside");
     QVERIFY(QFile::rename(picture, aside));
     MessageRecorder messages;

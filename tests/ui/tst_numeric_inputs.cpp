@@ -8,9 +8,9 @@
 #include "ui/Controls.h"
 
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -19,8 +19,7 @@ using namespace korvane::testing;
 
 namespace {
 
-QLineEdit *FieldNamed(MainWindow &form, const QString &name)
-{
+QLineEdit *FieldNamed(MainWindow &form, const QString &name) {
     if (name == QLatin1String("spanField"))
         return form.spanField;
     if (name == QLatin1String("slabThicknessField"))
@@ -28,8 +27,7 @@ QLineEdit *FieldNamed(MainWindow &form, const QString &name)
     return form.otherLoadField;
 }
 
-UpDownArrows *ArrowsOf(MainWindow &form, const QString &name)
-{
+UpDownArrows *ArrowsOf(MainWindow &form, const QString &name) {
     if (name == QLatin1String("spanField"))
         return form.spanArrows;
     if (name == QLatin1String("slabThicknessField"))
@@ -38,8 +36,7 @@ UpDownArrows *ArrowsOf(MainWindow &form, const QString &name)
 }
 
 // Replaces a field's text as a user does: select all, type (an empty text deletes).
-void TypeInto(QLineEdit *field, const QString &text)
-{
+void TypeInto(QLineEdit *field, const QString &text) {
     field->setFocus();
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
@@ -74,8 +71,7 @@ private slots:
     void statusBarFollowsTheMouse();
 };
 
-void NumericInputs::leaveCheck_data()
-{
+void NumericInputs::leaveCheck_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message"); // empty: none
@@ -83,30 +79,49 @@ void NumericInputs::leaveCheck_data()
 
     const QString spanUnset = QStringLiteral("『スパン』を設定して下さい");
     const QString spanMax = QStringLiteral("計算可能な『スパン』の最大値は、9900 mmです");
-    QTest::newRow("span letters") << "spanField" << "abc" << spanUnset << "500";
-    QTest::newRow("span empty") << "spanField" << "" << spanUnset << "500";
-    QTest::newRow("span fraction") << "spanField" << "2500.5" << spanUnset << "500";
-    QTest::newRow("span above bound") << "spanField" << "12000" << spanMax << "9900";
-    QTest::newRow("span at bound") << "spanField" << "9900" << "" << "9900";
-    QTest::newRow("span small") << "spanField" << "300" << "" << "300";
-    QTest::newRow("span zero") << "spanField" << "0" << "" << "0";
-    QTest::newRow("span negative") << "spanField" << "-5" << "" << "-5";
+    QTest::newRow("span letters") << "spanField"
+                                  << "abc" << spanUnset << "500";
+    QTest::newRow("span empty") << "spanField"
+                                << "" << spanUnset << "500";
+    QTest::newRow("span fraction") << "spanField"
+                                   << "2500.5" << spanUnset << "500";
+    QTest::newRow("span above bound") << "spanField"
+                                      << "12000" << spanMax << "9900";
+    QTest::newRow("span at bound") << "spanField"
+                                   << "9900"
+                                   << ""
+                                   << "9900";
+    QTest::newRow("span small") << "spanField"
+                                << "300"
+                                << ""
+                                << "300";
+    QTest::newRow("span zero") << "spanField"
+                               << "0"
+                               << ""
+                               << "0";
+    QTest::newRow("span negative") << "spanField"
+                                   << "-5"
+                                   << ""
+                                   << "-5";
     QTest::newRow("concrete empty")
         << "slabThicknessField"
         << "" << QStringLiteral("『コンクリート厚』を設定して下さい") << "0";
     QTest::newRow("concrete above bound")
         << "slabThicknessField"
         << "850" << QStringLiteral("計算可能な『コンクリート厚』の最大値は、800 mmです") << "800";
-    QTest::newRow("concrete at bound") << "slabThicknessField" << "800" << "" << "800";
+    QTest::newRow("concrete at bound") << "slabThicknessField"
+                                       << "800"
+                                       << ""
+                                       << "800";
     QTest::newRow("other load empty")
-        << "otherLoadField" << "" << QStringLiteral("『その他荷重』の値を設定して下さい") << "0";
+        << "otherLoadField"
+        << "" << QStringLiteral("『その他荷重』の値を設定して下さい") << "0";
     QTest::newRow("other load above bound")
         << "otherLoadField"
         << "9500" << QStringLiteral("計算可能な『その他荷重』の最大値は、9000 N/㎡です") << "9000";
 }
 
-void NumericInputs::leaveCheck()
-{
+void NumericInputs::leaveCheck() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, message);
@@ -125,8 +140,7 @@ void NumericInputs::leaveCheck()
     QCOMPARE(edit->hasFocus(), !message.isEmpty());
 }
 
-void NumericInputs::pastedTextIsCaughtOnLeaving()
-{
+void NumericInputs::pastedTextIsCaughtOnLeaving() {
     auto form = MakeReadyForm();
     form->slabThicknessField->setFocus();
     form->slabThicknessField->setText(
@@ -137,22 +151,34 @@ void NumericInputs::pastedTextIsCaughtOnLeaving()
     QCOMPARE(form->slabThicknessField->text(), QStringLiteral("0"));
 }
 
-void NumericInputs::keyFilter_data()
-{
+void NumericInputs::keyFilter_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("after"); // the field held "130" or "0", cursor at the end
-    QTest::newRow("concrete letter") << "slabThicknessField" << "a" << "130";
-    QTest::newRow("concrete point") << "slabThicknessField" << "." << "130";
-    QTest::newRow("concrete sign") << "slabThicknessField" << "-" << "130";
-    QTest::newRow("concrete digits") << "slabThicknessField" << "5" << "1305";
-    QTest::newRow("other load letter") << "otherLoadField" << "k" << "0";
-    QTest::newRow("other load digits") << "otherLoadField" << "50" << "050";
-    QTest::newRow("span takes anything") << "spanField" << "a." << "2500a.";
+    QTest::newRow("concrete letter") << "slabThicknessField"
+                                     << "a"
+                                     << "130";
+    QTest::newRow("concrete point") << "slabThicknessField"
+                                    << "."
+                                    << "130";
+    QTest::newRow("concrete sign") << "slabThicknessField"
+                                   << "-"
+                                   << "130";
+    QTest::newRow("concrete digits") << "slabThicknessField"
+                                     << "5"
+                                     << "1305";
+    QTest::newRow("other load letter") << "otherLoadField"
+                                       << "k"
+                                       << "0";
+    QTest::newRow("other load digits") << "otherLoadField"
+                                       << "50"
+                                       << "050";
+    QTest::newRow("span takes anything") << "spanField"
+                                         << "a."
+                                         << "2500a.";
 }
 
-void NumericInputs::keyFilter()
-{
+void NumericInputs::keyFilter() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, after);
@@ -166,25 +192,32 @@ void NumericInputs::keyFilter()
     QCOMPARE(edit->text(), after.chopped(1));
 }
 
-void NumericInputs::arrows_data()
-{
+void NumericInputs::arrows_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("start");
     QTest::addColumn<bool>("up");
     QTest::addColumn<QString>("after");
-    QTest::newRow("span up") << "spanField" << "2500" << true << "2510";
-    QTest::newRow("span up at bound") << "spanField" << "9900" << true << "9900";
-    QTest::newRow("span down at bound") << "spanField" << "500" << false << "500";
-    QTest::newRow("span down from above bound") << "spanField" << "12000" << false << "9890";
-    QTest::newRow("concrete up") << "slabThicknessField" << "130" << true << "135";
-    QTest::newRow("concrete up stops at 800") << "slabThicknessField" << "798" << true << "800";
-    QTest::newRow("other load up") << "otherLoadField" << "0" << true << "50";
-    QTest::newRow("other load down at 0") << "otherLoadField" << "0" << false << "0";
-    QTest::newRow("thousands written plainly") << "otherLoadField" << "8950" << true << "9000";
+    QTest::newRow("span up") << "spanField"
+                             << "2500" << true << "2510";
+    QTest::newRow("span up at bound") << "spanField"
+                                      << "9900" << true << "9900";
+    QTest::newRow("span down at bound") << "spanField"
+                                        << "500" << false << "500";
+    QTest::newRow("span down from above bound") << "spanField"
+                                                << "12000" << false << "9890";
+    QTest::newRow("concrete up") << "slabThicknessField"
+                                 << "130" << true << "135";
+    QTest::newRow("concrete up stops at 800") << "slabThicknessField"
+                                              << "798" << true << "800";
+    QTest::newRow("other load up") << "otherLoadField"
+                                   << "0" << true << "50";
+    QTest::newRow("other load down at 0") << "otherLoadField"
+                                          << "0" << false << "0";
+    QTest::newRow("thousands written plainly") << "otherLoadField"
+                                               << "8950" << true << "9000";
 }
 
-void NumericInputs::arrows()
-{
+void NumericInputs::arrows() {
     QFETCH(QString, field);
     QFETCH(QString, start);
     QFETCH(bool, up);
@@ -197,8 +230,7 @@ void NumericInputs::arrows()
 }
 
 // The Up and Down keys in a field do what its arrows do, handler included.
-void NumericInputs::arrowKeys()
-{
+void NumericInputs::arrowKeys() {
     QFETCH(QString, field);
     QFETCH(QString, start);
     QFETCH(bool, up);
@@ -213,8 +245,7 @@ void NumericInputs::arrowKeys()
     QCOMPARE(handled.count(), 1);
 }
 
-void NumericInputs::arrowKeysLeaveOtherKeysAlone()
-{
+void NumericInputs::arrowKeysLeaveOtherKeysAlone() {
     auto form = MakeReadyForm();
     form->spanField->setFocus();
     QTest::keyClick(form->spanField, Qt::Key_Up, Qt::ShiftModifier);
@@ -226,20 +257,28 @@ void NumericInputs::arrowKeysLeaveOtherKeysAlone()
 
 // Every way the program or the keyboard puts the focus into a field leaves its whole text
 // selected, so that typing replaces it.
-void NumericInputs::programFocusSelectsWholeText_data()
-{
+void NumericInputs::programFocusSelectsWholeText_data() {
     QTest::addColumn<QString>("route");
     QTest::addColumn<QString>("selected");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("pre-check correction of the span") << "precheck" << "1000" << "7";
-    QTest::newRow("span leave check") << "leave" << "500" << "7";
-    QTest::newRow("Tab into the concrete field") << "tab" << "130" << "7";
-    QTest::newRow("hand-entered work load, full mask") << "workload" << "2450" << "3000";
-    QTest::newRow("unit weight of an opened 他 case") << "other coating" << "150" << "7";
+    QTest::newRow("pre-check correction of the span") << "precheck"
+                                                      << "1000"
+                                                      << "7";
+    QTest::newRow("span leave check") << "leave"
+                                      << "500"
+                                      << "7";
+    QTest::newRow("Tab into the concrete field") << "tab"
+                                                 << "130"
+                                                 << "7";
+    QTest::newRow("hand-entered work load, full mask") << "workload"
+                                                       << "2450"
+                                                       << "3000";
+    QTest::newRow("unit weight of an opened 他 case") << "other coating"
+                                                      << "150"
+                                                      << "7";
 }
 
-void NumericInputs::programFocusSelectsWholeText()
-{
+void NumericInputs::programFocusSelectsWholeText() {
     QFETCH(QString, route);
     QFETCH(QString, selected);
     QFETCH(QString, typed);
@@ -280,8 +319,7 @@ void NumericInputs::programFocusSelectsWholeText()
     QCOMPARE(field->text(), typed);
 }
 
-void NumericInputs::mouseClickPlacesTheCursor()
-{
+void NumericInputs::mouseClickPlacesTheCursor() {
     auto form = MakeReadyForm();
     QTest::mouseClick(form->slabThicknessField, Qt::LeftButton, {}, QPoint(4, 10));
     QVERIFY(form->slabThicknessField->hasFocus());
@@ -290,8 +328,7 @@ void NumericInputs::mouseClickPlacesTheCursor()
 
 // The pre-check focuses its field while a message box has the window inactive; the field
 // is selected when the window comes back.
-void NumericInputs::focusGivenBehindAMessageBoxSelects()
-{
+void NumericInputs::focusGivenBehindAMessageBoxSelects() {
     auto form = MakeReadyForm();
     form->calculateButton->setFocus();
     QWidget box;
@@ -307,8 +344,7 @@ void NumericInputs::focusGivenBehindAMessageBoxSelects()
     QCOMPARE(form->spanField->selectedText(), QStringLiteral("1000"));
 }
 
-void NumericInputs::returningToTheWindowKeepsTheCursor()
-{
+void NumericInputs::returningToTheWindowKeepsTheCursor() {
     auto form = MakeReadyForm();
     QTest::mouseClick(form->spanField, Qt::LeftButton, {}, QPoint(4, 10));
     form->spanField->end(false);
@@ -323,8 +359,7 @@ void NumericInputs::returningToTheWindowKeepsTheCursor()
     QVERIFY(!form->spanField->hasSelectedText());
 }
 
-void NumericInputs::workLoadField()
-{
+void NumericInputs::workLoadField() {
     auto form = MakeReadyForm();
     QVERIFY(!form->workLoadField->isEnabled());
     QCOMPARE(form->workLoadField->text(), QStringLiteral("2450"));
@@ -356,17 +391,17 @@ void NumericInputs::workLoadField()
     QCOMPARE(record.workLoadValue, 1470);
 }
 
-void NumericInputs::spanHint_data()
-{
+void NumericInputs::spanHint_data() {
     QTest::addColumn<bool>("valpha");
     QTest::addColumn<QString>("hint");
     QTest::newRow("PX75Vα") << true
-                            << QStringLiteral("計算可能な範囲は、PX75Vαの場合『1000～5700mm』です。");
-    QTest::newRow("other decks") << false << QStringLiteral("計算可能な範囲は『1000～4900mm』です。");
+                            << QStringLiteral(
+                                   "計算可能な範囲は、PX75Vαの場合『1000～5700mm』です。");
+    QTest::newRow("other decks") << false
+                                 << QStringLiteral("計算可能な範囲は『1000～4900mm』です。");
 }
 
-void NumericInputs::spanHint()
-{
+void NumericInputs::spanHint() {
     QFETCH(bool, valpha);
     QFETCH(QString, hint);
     auto form = MakeReadyForm();
@@ -381,8 +416,7 @@ void NumericInputs::spanHint()
     QCOMPARE(form->spanField->toolTip(), QString()); // the span field pops up no tip
 }
 
-void NumericInputs::statusBarFollowsTheMouse()
-{
+void NumericInputs::statusBarFollowsTheMouse() {
     auto form = MakeReadyForm();
     QVERIFY(!form->statusBar->currentMessage().isEmpty()); // the initial line
     QTest::mouseMove(form->calculateButton, QPoint(20, 10));

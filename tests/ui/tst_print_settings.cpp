@@ -28,18 +28,15 @@ private slots:
     void titleIsSelectedEachTimeTheWindowOpens();
 };
 
-void PrintSettingsWindow::init()
-{
+void PrintSettingsWindow::init() {
     m_window = std::make_unique<PrintSettingsDialog>();
 }
 
-void PrintSettingsWindow::cleanup()
-{
+void PrintSettingsWindow::cleanup() {
     m_window.reset();
 }
 
-void PrintSettingsWindow::createdState()
-{
+void PrintSettingsWindow::createdState() {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("印刷用設定"));
     QCOMPARE(m_window->size(), QSize(464, 155));
     QCOMPARE(m_window->titleField->text(), QStringLiteral("件名を入力"));
@@ -52,8 +49,7 @@ void PrintSettingsWindow::createdState()
     QCOMPARE(m_window->cancelButton->text(), QStringLiteral(" キャンセル"));
 }
 
-void PrintSettingsWindow::closing_data()
-{
+void PrintSettingsWindow::closing_data() {
     QTest::addColumn<int>("storedPosition"); // before the window opens
     QTest::addColumn<int>("clickedOption");  // -1: none
     QTest::addColumn<QString>("title");      // typed into titleField
@@ -64,22 +60,27 @@ void PrintSettingsWindow::closing_data()
     QTest::addColumn<QString>("storedPageText");
     QTest::addColumn<int>("checkedOption");
 
-    QTest::newRow("OK with an empty title keeps the placeholder")
-        << 0 << -1 << "" << "" << true << 0 << "件名を入力" << "－１－" << 0;
-    QTest::newRow("OK with a title") << 0 << -1 << "新社屋" << "" << true << 0 << "新社屋"
+    QTest::newRow("OK with an empty title keeps the placeholder") << 0 << -1 << ""
+                                                                  << "" << true << 0 << "件名を入力"
+                                                                  << "－１－" << 0;
+    QTest::newRow("OK with a title") << 0 << -1 << "新社屋"
+                                     << "" << true << 0 << "新社屋"
                                      << "－１－" << 0;
-    QTest::newRow("top right then Cancel keeps the position")
-        << 0 << 3 << "新社屋" << "P2" << false << 12 << "件名を入力" << "－１－" << 3;
-    QTest::newRow("none then Cancel keeps none")
-        << 11 << 0 << "" << "" << false << 0 << "件名を入力" << "－１－" << 0;
-    QTest::newRow("none then OK keeps the page text")
-        << 11 << 0 << "" << "" << true << 0 << "件名を入力" << "－１－" << 0;
-    QTest::newRow("new page text with a position")
-        << 0 << 5 << "" << "-2-" << true << 21 << "件名を入力" << "-2-" << 5;
+    QTest::newRow("top right then Cancel keeps the position") << 0 << 3 << "新社屋"
+                                                              << "P2" << false << 12 << "件名を入力"
+                                                              << "－１－" << 3;
+    QTest::newRow("none then Cancel keeps none") << 11 << 0 << ""
+                                                 << "" << false << 0 << "件名を入力"
+                                                 << "－１－" << 0;
+    QTest::newRow("none then OK keeps the page text") << 11 << 0 << ""
+                                                      << "" << true << 0 << "件名を入力"
+                                                      << "－１－" << 0;
+    QTest::newRow("new page text with a position") << 0 << 5 << ""
+                                                   << "-2-" << true << 21 << "件名を入力"
+                                                   << "-2-" << 5;
 }
 
-void PrintSettingsWindow::closing()
-{
+void PrintSettingsWindow::closing() {
     QFETCH(int, storedPosition);
     QFETCH(int, clickedOption);
     QFETCH(QString, title);
@@ -94,8 +95,8 @@ void PrintSettingsWindow::closing()
     m_window->RefreshPositionOptions();
     m_window->show();
     if (clickedOption >= 0)
-        QTest::mouseClick(m_window->PositionOptions()[clickedOption], Qt::LeftButton,
-                          {}, QPoint(6, 8));
+        QTest::mouseClick(m_window->PositionOptions()[clickedOption], Qt::LeftButton, {},
+                          QPoint(6, 8));
     m_window->titleField->setText(title);
     if (m_window->pageTextField->isEnabled() && !pageText.isEmpty())
         m_window->pageTextField->setText(pageText);
@@ -111,8 +112,7 @@ void PrintSettingsWindow::closing()
         QCOMPARE(m_window->titleField->text(), storedTitle); // the title comes back
 }
 
-void PrintSettingsWindow::titleFieldEmptiesItsPlaceholderOnClick()
-{
+void PrintSettingsWindow::titleFieldEmptiesItsPlaceholderOnClick() {
     m_window->show();
     QTest::mouseClick(m_window->titleField, Qt::LeftButton);
     QCOMPARE(m_window->titleField->text(), QString());
@@ -123,8 +123,7 @@ void PrintSettingsWindow::titleFieldEmptiesItsPlaceholderOnClick()
 
 // The window focuses the title as it opens: typing replaces the whole title, also when
 // the window is opened again.
-void PrintSettingsWindow::titleIsSelectedEachTimeTheWindowOpens()
-{
+void PrintSettingsWindow::titleIsSelectedEachTimeTheWindowOpens() {
     for (int opening = 0; opening < 2; ++opening) {
         m_window->show();
         m_window->activateWindow();

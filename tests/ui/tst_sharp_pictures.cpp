@@ -18,8 +18,7 @@ private slots:
     void splashHasTheScreensPixels();
 };
 
-void SharpPictures::helpPictureHasTheScreensPixels()
-{
+void SharpPictures::helpPictureHasTheScreensPixels() {
     HelpWindow help;
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
@@ -35,14 +34,12 @@ void SharpPictures::helpPictureHasTheScreensPixels()
     expected.fill(QColor(240, 242, 242));
     QPainter painter(&expected);
     painter.setRenderHint(QPainter::Antialiasing);
-    korvane::EmfPicture::Load(DataFolder() + "KR_tag2.emf")
-        .Draw(painter, QRectF(0, 0, 437, 607));
+    korvane::EmfPicture::Load(DataFolder() + "KR_tag2.emf").Draw(painter, QRectF(0, 0, 437, 607));
     painter.end();
     QCOMPARE(picture, expected);
 }
 
-void SharpPictures::splashHasTheScreensPixels()
-{
+void SharpPictures::splashHasTheScreensPixels() {
     SplashScreen splash;
     splash.show();
     QVERIFY(QTest::qWaitForWindowExposed(&splash));
@@ -52,8 +49,7 @@ void SharpPictures::splashHasTheScreensPixels()
     QCOMPARE(shot.size(), QSize(550, 274));
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     qputenv("QT_SCALE_FACTOR", "2");
     korvane::Application app(argc, argv);
     SharpPictures test;

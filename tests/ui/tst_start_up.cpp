@@ -31,14 +31,12 @@ namespace {
 
 const QByteArray k311("\x37\x01\x00\x00", 4);
 
-QByteArray ReadAll(const QString &path)
-{
+QByteArray ReadAll(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void Write(const QString &path, const QByteArray &bytes)
-{
+void Write(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
@@ -65,8 +63,7 @@ private slots:
     void versionTextsShowTheBuildsRelease();
 };
 
-void StartUp::markerFile_data()
-{
+void StartUp::markerFile_data() {
     QTest::addColumn<bool>("folderExists");
     QTest::addColumn<QByteArray>("content"); // "<missing>": no file
     QTest::addColumn<bool>("noticeShown");
@@ -77,15 +74,13 @@ void StartUp::markerFile_data()
     QTest::newRow("folder without file") << true << missing << true << k311;
     QTest::newRow("empty file") << true << QByteArray() << false << k311;
     QTest::newRow("up to date") << true << k311 << false << k311;
-    QTest::newRow("other number") << true << QByteArray("\x2c\x01\x00\x00", 4) << false
-                                  << k311;
+    QTest::newRow("other number") << true << QByteArray("\x2c\x01\x00\x00", 4) << false << k311;
     QTest::newRow("longer file keeps its tail")
         << true << QByteArray("\x2c\x01\x00\x00tail", 8) << false << k311 + "tail";
     QTest::newRow("short file") << true << QByteArray("\x37\x01", 2) << false << k311;
 }
 
-void StartUp::markerFile()
-{
+void StartUp::markerFile() {
     QFETCH(bool, folderExists);
     QFETCH(QByteArray, content);
     QFETCH(bool, noticeShown);
@@ -104,8 +99,7 @@ void StartUp::markerFile()
     QCOMPARE(form.markerFile, appData.MarkerFile());
 }
 
-void StartUp::unwritableFolderDoesNotStopStartUp()
-{
+void StartUp::unwritableFolderDoesNotStopStartUp() {
     TemporaryAppData appData;
     Write(appData.UserFolder(), "a file where the folder should be");
     ModalRecorder modals;
@@ -114,8 +108,7 @@ void StartUp::unwritableFolderDoesNotStopStartUp()
     QCOMPARE(form.windowTitle(), QStringLiteral("フラットデッキ構造計算プログラム"));
 }
 
-void StartUp::linkOpensAFreshNotice()
-{
+void StartUp::linkOpensAFreshNotice() {
     TemporaryAppData appData;
     auto form = MakeReadyForm();
     QList<QPointer<QDialog>> notices;
@@ -131,8 +124,7 @@ void StartUp::linkOpensAFreshNotice()
     QTRY_VERIFY(notices[0].isNull() && notices[1].isNull()); // each freed on closing
 }
 
-void StartUp::noticeClosesAndFreesItself()
-{
+void StartUp::noticeClosesAndFreesItself() {
     QPointer<UsageNotice> notice = new UsageNotice;
     QCOMPARE(notice->windowTitle(), QStringLiteral("ご確認下さい"));
     QCOMPARE(notice->size(), QSize(402, 312));
@@ -141,8 +133,7 @@ void StartUp::noticeClosesAndFreesItself()
     QTRY_VERIFY(notice.isNull());
 }
 
-void StartUp::appDataFallsBackToXdgDataHome()
-{
+void StartUp::appDataFallsBackToXdgDataHome() {
     const QByteArray savedAppData = qgetenv("APPDATA");
     const QByteArray savedXdg = qgetenv("XDG_DATA_HOME");
     qunsetenv("APPDATA");
@@ -161,8 +152,7 @@ void StartUp::appDataFallsBackToXdgDataHome()
 
 // What the windows ask of the window manager: the usage notice a caption without any
 // button, the result window a caption with the window menu and the close box only.
-void StartUp::captionButtonsAskedOfTheWindowManager()
-{
+void StartUp::captionButtonsAskedOfTheWindowManager() {
     const Qt::WindowFlags buttons = Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                     Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint |
                                     Qt::WindowContextHelpButtonHint;
@@ -176,8 +166,7 @@ void StartUp::captionButtonsAskedOfTheWindowManager()
              Qt::WindowFlags(Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint));
 }
 
-void StartUp::handlerErrorIsShownAndTheProgramGoesOn_data()
-{
+void StartUp::handlerErrorIsShownAndTheProgramGoesOn_data() {
     QTest::addColumn<std::function<void()>>("failure");
     QTest::addColumn<QString>("shown");
     QTest::newRow("file error") << std::function<void()>([] {
@@ -188,14 +177,13 @@ void StartUp::handlerErrorIsShownAndTheProgramGoesOn_data()
     }) << QStringLiteral("'98 ' は有効な整数値ではありません。");
     QTest::newRow("out of memory")
         << std::function<void()>([] { throw std::bad_alloc(); }) << OutOfMemoryText();
-    QTest::newRow("anything else")
-        << std::function<void()>([] { throw 42; }) << QStringLiteral("不明なエラーが発生しました。");
+    QTest::newRow("anything else") << std::function<void()>([] { throw 42; })
+                                   << QStringLiteral("不明なエラーが発生しました。");
 }
 
 // A failing handler's error is shown in a box with the program's title; the guard returns
 // and the next handler runs as usual.
-void StartUp::handlerErrorIsShownAndTheProgramGoesOn()
-{
+void StartUp::handlerErrorIsShownAndTheProgramGoesOn() {
     QFETCH(std::function<void()>, failure);
     QFETCH(QString, shown);
     MessageRecorder messages;
@@ -208,19 +196,17 @@ void StartUp::handlerErrorIsShownAndTheProgramGoesOn()
     QCOMPARE(messages.texts.size(), 1);
 }
 
-void StartUp::placement_data()
-{
+void StartUp::placement_data() {
     QTest::addColumn<QRect>("window");
     QTest::addColumn<int>("screenWidth");
     QTest::addColumn<QPoint>("expected");
     QTest::newRow("fits") << QRect(318, 279, 644, 465) << 1280 << QPoint(318, 279);
-    QTest::newRow("right edge exactly at the screen's") << QRect(636, 100, 644, 465) << 1280
-                                                        << QPoint(636, 100);
+    QTest::newRow("right edge exactly at the screen's")
+        << QRect(636, 100, 644, 465) << 1280 << QPoint(636, 100);
     QTest::newRow("narrow screen") << QRect(100, 80, 644, 465) << 700 << QPoint(51, 5);
 }
 
-void StartUp::placement()
-{
+void StartUp::placement() {
     QFETCH(QRect, window);
     QFETCH(int, screenWidth);
     QFETCH(QPoint, expected);
@@ -229,8 +215,7 @@ void StartUp::placement()
 
 // The status bar's first line and the title text's hint name the one version of the build
 // and its release date in Japanese.
-void StartUp::versionTextsShowTheBuildsRelease()
-{
+void StartUp::versionTextsShowTheBuildsRelease() {
     TemporaryAppData appData;
     auto form = MakeReadyForm();
     const QString version = QString::fromLatin1(version::kVersion);
@@ -239,8 +224,8 @@ void StartUp::versionTextsShowTheBuildsRelease()
                 .match(ReleaseDateText())
                 .hasMatch());
     QCOMPARE(form->statusBar->currentMessage(), LegalLine());
-    QVERIFY(LegalLine().startsWith(QStringLiteral("Korvane for Win ver %1 (%2)  ")
-                                       .arg(version, ReleaseDateText())));
+    QVERIFY(LegalLine().startsWith(
+        QStringLiteral("Korvane for Win ver %1 (%2)  ").arg(version, ReleaseDateText())));
     QCOMPARE(form->programNameLabel->statusTip(), QStringLiteral("Korvane for Win ver ") + version);
     QCOMPARE(form->platformLabel->statusTip(), form->programNameLabel->statusTip());
 }

@@ -20,31 +20,43 @@ Q_DECLARE_METATYPE(korvane::DesignCase)
 
 namespace {
 
-DesignCase Record(std::initializer_list<std::pair<const char *, int>> fields)
-{
+DesignCase Record(std::initializer_list<std::pair<const char *, int>> fields) {
     DesignCase record;
     for (const auto &[name, value] : fields) {
         const std::string field = name;
-        if (field == "family") record.deckFamily = value;
-        else if (field == "model") record.deckModel = value;
-        else if (field == "thickness") record.thicknessCode = value;
-        else if (field == "coating") record.coatingCode = value;
-        else if (field == "weight") record.unitWeight = value;
-        else if (field == "span") record.spanLength = value;
-        else if (field == "shoring") record.shoringCode = value;
-        else if (field == "alpha") record.alphaClass = value;
-        else if (field == "kind") record.concreteKind = value;
-        else if (field == "slab") record.slabThickness = value;
-        else if (field == "work") record.workLoadValue = value;
-        else if (field == "other") record.otherLoadValue = value;
-        else if (field == "page") record.pageNumberPos = value;
-        else qFatal("unknown field %s", name);
+        if (field == "family")
+            record.deckFamily = value;
+        else if (field == "model")
+            record.deckModel = value;
+        else if (field == "thickness")
+            record.thicknessCode = value;
+        else if (field == "coating")
+            record.coatingCode = value;
+        else if (field == "weight")
+            record.unitWeight = value;
+        else if (field == "span")
+            record.spanLength = value;
+        else if (field == "shoring")
+            record.shoringCode = value;
+        else if (field == "alpha")
+            record.alphaClass = value;
+        else if (field == "kind")
+            record.concreteKind = value;
+        else if (field == "slab")
+            record.slabThickness = value;
+        else if (field == "work")
+            record.workLoadValue = value;
+        else if (field == "other")
+            record.otherLoadValue = value;
+        else if (field == "page")
+            record.pageNumberPos = value;
+        else
+            qFatal("unknown field %s", name);
     }
     return record;
 }
 
-DesignCase ReadBack(const MainWindow &form)
-{
+DesignCase ReadBack(const MainWindow &form) {
     DesignCase record;
     ReadInputData(form, record);
     return record;
@@ -69,23 +81,36 @@ private slots:
     void oldFormatNotice();
 };
 
-void WindowTransfers::roundTrip_data()
-{
+void WindowTransfers::roundTrip_data() {
     QTest::addColumn<DesignCase>("record");
     QTest::newRow("defaults with catalogue weight") << Record({{"weight", 111}});
-    QTest::newRow("PX75Vα 1.6 Y18, two shores, class III, light 2")
-        << Record({{"family", 0}, {"model", 2}, {"thickness", 4}, {"coating", 2},
-                   {"weight", 0}, {"span", 5700}, {"shoring", 3}, {"alpha", 9}, {"kind", 6},
-                   {"slab", 200}, {"work", 2000}, {"other", 500}, {"page", 21}});
-    QTest::newRow("ridge PX100L 1.0 with own weight")
-        << Record({{"family", 1}, {"model", 2}, {"thickness", 1}, {"coating", 4},
-                   {"weight", 150}, {"shoring", 2}, {"alpha", 5}, {"kind", 5}, {"page", 10}});
+    QTest::newRow("PX75Vα 1.6 Y18, two shores, class III, light 2") << Record({{"family", 0},
+                                                                               {"model", 2},
+                                                                               {"thickness", 4},
+                                                                               {"coating", 2},
+                                                                               {"weight", 0},
+                                                                               {"span", 5700},
+                                                                               {"shoring", 3},
+                                                                               {"alpha", 9},
+                                                                               {"kind", 6},
+                                                                               {"slab", 200},
+                                                                               {"work", 2000},
+                                                                               {"other", 500},
+                                                                               {"page", 21}});
+    QTest::newRow("ridge PX100L 1.0 with own weight") << Record({{"family", 1},
+                                                                 {"model", 2},
+                                                                 {"thickness", 1},
+                                                                 {"coating", 4},
+                                                                 {"weight", 150},
+                                                                 {"shoring", 2},
+                                                                 {"alpha", 5},
+                                                                 {"kind", 5},
+                                                                 {"page", 10}});
     QTest::newRow("negative and zero numbers pass unchanged")
         << Record({{"weight", -3}, {"span", -5}, {"slab", 0}, {"work", -100}, {"other", 0}});
 }
 
-void WindowTransfers::roundTrip()
-{
+void WindowTransfers::roundTrip() {
     QFETCH(DesignCase, record);
     record.projectTitle = "第二倉庫増築";
     record.pageText = "P-7";
@@ -94,8 +119,7 @@ void WindowTransfers::roundTrip()
     QCOMPARE(ReadBack(*form), record);
 }
 
-void WindowTransfers::unknownCodesShowFirstOption_data()
-{
+void WindowTransfers::unknownCodesShowFirstOption_data() {
     QTest::addColumn<DesignCase>("record");
     QTest::addColumn<DesignCase>("readBack");
 
@@ -103,24 +127,25 @@ void WindowTransfers::unknownCodesShowFirstOption_data()
     expected.unitWeight = 111;
     QTest::newRow("thickness 0.7 with PXデッキ shows 0.8")
         << Record({{"family", 0}, {"thickness", 5}, {"weight", 111}}) << expected;
-    QTest::newRow("PX100 shows PX75") << Record({{"family", 0}, {"model", 3}, {"thickness", 1},
-                                                 {"weight", 111}})
-                                      << Record({{"family", 0}, {"thickness", 1},
-                                                 {"weight", 111}});
+    QTest::newRow("PX100 shows PX75")
+        << Record({{"family", 0}, {"model", 3}, {"thickness", 1}, {"weight", 111}})
+        << Record({{"family", 0}, {"thickness", 1}, {"weight", 111}});
     QTest::newRow("family 7 is the ridge deck")
         << Record({{"family", 7}, {"weight", 111}}) << Record({{"weight", 111}});
-    QTest::newRow("codes outside every table")
-        << Record({{"model", 9}, {"thickness", 9}, {"weight", 111}, {"shoring", 7},
-                   {"alpha", 7}, {"kind", 9}})
-        << Record({{"thickness", 5}, {"weight", 111}});
+    QTest::newRow("codes outside every table") << Record({{"model", 9},
+                                                          {"thickness", 9},
+                                                          {"weight", 111},
+                                                          {"shoring", 7},
+                                                          {"alpha", 7},
+                                                          {"kind", 9}})
+                                               << Record({{"thickness", 5}, {"weight", 111}});
     QTest::newRow("no coating reads as Z12")
         << Record({{"coating", -1}, {"weight", 111}}) << Record({{"weight", 111}});
-    QTest::newRow("class 8 is Ｓ造") << Record({{"alpha", 8}, {"weight", 111}})
-                                     << Record({{"weight", 111}});
+    QTest::newRow("class 8 is Ｓ造")
+        << Record({{"alpha", 8}, {"weight", 111}}) << Record({{"weight", 111}});
 }
 
-void WindowTransfers::unknownCodesShowFirstOption()
-{
+void WindowTransfers::unknownCodesShowFirstOption() {
     QFETCH(DesignCase, record);
     QFETCH(DesignCase, readBack);
     auto form = MakeReadyForm();
@@ -133,8 +158,7 @@ void WindowTransfers::unknownCodesShowFirstOption()
                 form->normalConcreteButton->isChecked());
 }
 
-void WindowTransfers::savedWeightReplacesCatalogueWeight()
-{
+void WindowTransfers::savedWeightReplacesCatalogueWeight() {
     auto form = MakeReadyForm();
     ShowInputData(*form, Record({{"weight", 150}}));
     QCOMPARE(form->unitWeightField->text(), QStringLiteral("150"));
@@ -144,8 +168,7 @@ void WindowTransfers::savedWeightReplacesCatalogueWeight()
     QCOMPARE(catalogue, 111.0);
 }
 
-void WindowTransfers::noChoiceReadsItsDefault()
-{
+void WindowTransfers::noChoiceReadsItsDefault() {
     auto form = MakeReadyForm();
     form->thicknessList->setCurrentIndex(-1);
     QCOMPARE(ReadBack(*form).thicknessCode, 5);
@@ -160,8 +183,7 @@ void WindowTransfers::noChoiceReadsItsDefault()
     QCOMPARE(record.versionText, std::string("korvane 3.6"));
 }
 
-void WindowTransfers::unreadableTextsReadTheirDefaults()
-{
+void WindowTransfers::unreadableTextsReadTheirDefaults() {
     auto form = MakeReadyForm();
     form->spanField->setText(QStringLiteral("abc"));
     form->slabThicknessField->setText(QString());
@@ -175,8 +197,7 @@ void WindowTransfers::unreadableTextsReadTheirDefaults()
     QCOMPARE(record.unitWeight, 0);
 }
 
-void WindowTransfers::printSettings_data()
-{
+void WindowTransfers::printSettings_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("option"); // index of the checked option
     QTest::addColumn<bool>("pageTextEnabled");
@@ -187,8 +208,7 @@ void WindowTransfers::printSettings_data()
     QTest::newRow("unknown code") << 99 << 0 << false << 0;
 }
 
-void WindowTransfers::printSettings()
-{
+void WindowTransfers::printSettings() {
     QFETCH(int, position);
     QFETCH(int, option);
     QFETCH(bool, pageTextEnabled);
@@ -212,15 +232,15 @@ void WindowTransfers::printSettings()
     QCOMPARE(ReadBack(*form).pageNumberPos, stored);
 }
 
-void WindowTransfers::oldFormatNotice()
-{
+void WindowTransfers::oldFormatNotice() {
     auto form = MakeReadyForm();
     MessageRecorder messages;
     DesignCase record = Record({{"family", 0}, {"model", 1}, {"thickness", 2}});
     record.versionText = "PX75V"; // a headerless file of the oldest format
     ShowInputData(*form, record);
-    QCOMPARE(messages.texts, QStringList{QStringLiteral(
-                                 "デッキの断面形状改良により、以前と重量が異なります。\nご了解下さい。")});
+    QCOMPARE(messages.texts,
+             QStringList{QStringLiteral(
+                 "デッキの断面形状改良により、以前と重量が異なります。\nご了解下さい。")});
     QCOMPARE(messages.titles, QStringList{QStringLiteral("確認")});
 
     record.versionText = "korvane 3.6";
