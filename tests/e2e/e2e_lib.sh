@@ -108,8 +108,8 @@ e2e_regex() {
 }
 
 # Starts the program as a returning user (private APPDATA with the marker file), with the
-# given arguments, and waits for the filled main window. Sets KORVANE_PID and MAIN_WIN.
-e2e_start_korvane() {
+# given arguments, without waiting for anything. Sets KORVANE_PID.
+e2e_launch_korvane() {
   local program=$1
   shift
   local appdata="$E2E_TMP/appdata"
@@ -119,6 +119,12 @@ e2e_start_korvane() {
     "$program" "$@" >"$E2E_TMP/korvane.log" 2>&1 &
   KORVANE_PID=$!
   E2E_PIDS+=("$KORVANE_PID")
+}
+
+# Starts the program as a returning user and waits for the filled main window. Sets
+# KORVANE_PID and MAIN_WIN.
+e2e_start_korvane() {
+  e2e_launch_korvane "$@"
   MAIN_WIN=$(e2e_wait_window "$MAIN_CAPTION") || exit 1
   e2e_wait_main_filled
 }

@@ -14,13 +14,7 @@ printf '\x91\x71\x8c\xc9\x93\x8f\r\n0\r\n\x81\x7c\x82\x50\x81\x7c\r\n' >>"$case_
 
 # Starts the program with the file and waits for its main window named after the file.
 start_with_file() {
-  local appdata="$E2E_TMP/appdata"
-  mkdir -p "$appdata/Arvel_DeckPlate"
-  printf '\x37\x01\x00\x00' >"$appdata/Arvel_DeckPlate/korvane.dat"
-  HOME="$E2E_TMP" APPDATA="$appdata" QT_QPA_PLATFORM=xcb \
-    "$korvane" "$1" >"$E2E_TMP/korvane.log" 2>&1 &
-  KORVANE_PID=$!
-  E2E_PIDS+=("$KORVANE_PID")
+  e2e_launch_korvane "$korvane" "$1"
   MAIN_WIN=$(e2e_wait_window "Korvane for Win [$1]") || exit 1
 }
 
