@@ -53,9 +53,8 @@ bool WriteScreenSheetPng(const QString &path, const DesignCase &record,
     return RenderScreenSheet(record, result).save(path, "PNG");
 }
 
-bool DrawPrintedSheet(QPaintDevice &page, const DesignCase &record,
-                      const CalculationResult &result, const PrintSettings &print,
-                      const std::string &dateText) {
+bool DrawPrintedSheet(QPaintDevice &page, const DesignCase &record, const CalculationResult &result,
+                      const PrintSettings &print, const std::string &dateText) {
     const int dpi = page.logicalDpiY();
     QtCanvas canvas(page, dpi, page.width(), dpi);
     { DrawSheet(canvas, kTargetPrinter, record, result, print, dateText); }

@@ -44,9 +44,8 @@ bool WriteScreenSheetPng(const QString &path, const DesignCase &record,
 // Draws the printed sheet as one page on a paged device (a printer or a PDF writer), from the
 // paper's corner, at the device's resolution. False when painting could not begin (a file
 // that cannot be opened).
-bool DrawPrintedSheet(QPaintDevice &page, const DesignCase &record,
-                      const CalculationResult &result, const PrintSettings &print,
-                      const std::string &dateText);
+bool DrawPrintedSheet(QPaintDevice &page, const DesignCase &record, const CalculationResult &result,
+                      const PrintSettings &print, const std::string &dateText);
 
 // Writes the printed sheet as a one-page A4 PDF at 600 dpi with searchable text. False when
 // the file cannot be written.
