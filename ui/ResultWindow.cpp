@@ -2,6 +2,7 @@
 
 #include "core/Calculation.h"
 #include "core/PrintSettings.h"
+#include "sheet/print/PrintSheet.h"
 #include "sheet/qt/SheetOutput.h"
 #include "ui/BusyNotice.h"
 #include "ui/Controls.h"

@@ -6,9 +6,10 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 
 namespace korvane {
 
@@ -52,25 +53,23 @@ bool WriteScreenSheetPng(const QString &path, const DesignCase &record,
     return RenderScreenSheet(record, result).save(path, "PNG");
 }
 
-bool PrintSheet(QPrinter &printer, const DesignCase &record, const CalculationResult &result,
-                const PrintSettings &print, const std::string &dateText) {
-    const int dpi = printer.logicalDpiY();
-    QtCanvas canvas(printer, dpi, printer.width(), dpi);
+bool DrawPrintedSheet(QPaintDevice &page, const DesignCase &record, const CalculationResult &result,
+                      const PrintSettings &print, const std::string &dateText) {
+    const int dpi = page.logicalDpiY();
+    QtCanvas canvas(page, dpi, page.width(), dpi);
     { DrawSheet(canvas, kTargetPrinter, record, result, print, dateText); }
-    return !canvas.PaintingFailed() && printer.printerState() != QPrinter::Error;
+    return !canvas.PaintingFailed();
 }
 
 bool WriteSheetPdf(const QString &path, const DesignCase &record, const CalculationResult &result,
                    const PrintSettings &print, const std::string &dateText) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setResolution(kPdfResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setFullPage(true);
-    printer.setCreator(QStringLiteral("korvane"));
-    printer.setDocName(QStringLiteral("フラットデッキ構造計算"));
-    return PrintSheet(printer, record, result, print, dateText);
+    QPdfWriter pdf(path);
+    pdf.setResolution(kPdfResolution);
+    // No margins: the page is drawn from the paper's corner, as on a printer's full page.
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    pdf.setCreator(QStringLiteral("korvane"));
+    pdf.setTitle(QStringLiteral("フラットデッキ構造計算"));
+    return DrawPrintedSheet(pdf, record, result, print, dateText);
 }
 
 std::string SheetDrawLog(const DesignCase &record, const CalculationResult &result,

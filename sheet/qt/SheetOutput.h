@@ -1,7 +1,8 @@
 #pragma once
 // The calculation sheet as the programs hand it out: the screen sheet on the result picture
-// or in a PNG file, the printed sheet on a printer or in a one-page A4 PDF file, and the draw
-// log of either. Each names its drawing target to DrawSheet.
+// or in a PNG file, the printed sheet on a page (a printer's, see sheet/print) or in a
+// one-page A4 PDF file, and the draw log of either. Each names its drawing target to
+// DrawSheet.
 
 #include "core/Calculation.h"
 #include "core/DesignCase.h"
@@ -12,7 +13,7 @@
 
 #include <string>
 
-class QPrinter;
+class QPaintDevice;
 
 namespace korvane {
 
@@ -40,10 +41,11 @@ QImage RenderScreenSheet(const DesignCase &record, const CalculationResult &resu
 bool WriteScreenSheetPng(const QString &path, const DesignCase &record,
                          const CalculationResult &result);
 
-// Prints the sheet as one page on a printer chosen by the caller. False when the printer
-// could not begin or finish the page (a printer or file that cannot be opened).
-bool PrintSheet(QPrinter &printer, const DesignCase &record, const CalculationResult &result,
-                const PrintSettings &print, const std::string &dateText);
+// Draws the printed sheet as one page on a paged device (a printer or a PDF writer), from the
+// paper's corner, at the device's resolution. False when painting could not begin (a file
+// that cannot be opened).
+bool DrawPrintedSheet(QPaintDevice &page, const DesignCase &record, const CalculationResult &result,
+                      const PrintSettings &print, const std::string &dateText);
 
 // Writes the printed sheet as a one-page A4 PDF at 600 dpi with searchable text. False when
 // the file cannot be written.

@@ -1,7 +1,7 @@
 # Checks that each layer includes only itself and the layers below it, and that the layers
 # without windows include no Qt header. The include folders that the libraries export stop
 # most such includes at compile time; this also catches the one they cannot: sheet/ and
-# its Qt canvas in sheet/qt/ share the folder name "sheet".
+# its Qt canvas in sheet/qt/ and printing in sheet/print/ share the folder name "sheet".
 # Run: cmake -DSOURCE_DIR=<repository> -P CheckLayerIncludes.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -11,6 +11,7 @@ set(rules
   "formats|formats core|no"
   "sheet|sheet core|no"
   "sheet/qt|sheet core|yes"
+  "sheet/print|sheet core|yes"
   "cli|cli sheet formats core|yes"
   "ui|ui sheet formats core version|yes"
   "app|ui sheet formats core version|yes"
@@ -30,10 +31,14 @@ foreach(rule ${rules})
       if(line MATCHES "\"([a-z_]+)/([^\"]*)\"")
         set(folder ${CMAKE_MATCH_1})
         set(rest ${CMAKE_MATCH_2})
-        # sheet/qt/ is a layer of its own above sheet/.
+        # sheet/qt/ is a layer of its own above sheet/, and sheet/print/ one above it that
+        # only the desktop program uses (korvane-calc must not load Qt's print support).
         if(folder STREQUAL "sheet" AND rest MATCHES "^qt/"
-           AND NOT layer MATCHES "^(sheet/qt|cli|ui|app)$")
+           AND NOT layer MATCHES "^(sheet/qt|sheet/print|cli|ui|app)$")
           string(APPEND faults "  ${file}: ${line} (sheet/qt is above ${layer})\n")
+        elseif(folder STREQUAL "sheet" AND rest MATCHES "^print/"
+               AND NOT layer MATCHES "^(sheet/print|ui|app)$")
+          string(APPEND faults "  ${file}: ${line} (sheet/print is not for ${layer})\n")
         elseif(NOT folder IN_LIST allowed)
           string(APPEND faults "  ${file}: ${line} (${folder} is not below ${layer})\n")
         endif()

@@ -1,5 +1,6 @@
 #include "core/Calculation.h"
 #include "core/DesignCase.h"
+#include "tests/CaseRowPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,10 @@ struct RoundingCase {
     double x;
     double expected;
 };
+
+void PrintTo(const RoundingCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "x", row.x, "expected", row.expected);
+}
 
 double Ceil0(double x) {
     return CeilToDigits(0, x);
@@ -166,6 +171,13 @@ struct AllowableCase {
     double fb, fbAllow, deflectionCoef, beta;
     int maxSpan, outsideGuideline;
 };
+
+void PrintTo(const AllowableCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "family", row.family, "model", row.model, "thicknessCode",
+             row.thicknessCode, "alphaClass", row.alphaClass, "fb", row.fb, "fbAllow", row.fbAllow,
+             "deflectionCoef", row.deflectionCoef, "beta", row.beta, "maxSpan", row.maxSpan,
+             "outsideGuideline", row.outsideGuideline);
+}
 
 class Allowables : public ::testing::TestWithParam<AllowableCase> {};
 

@@ -1,6 +1,7 @@
 #include "core/Calculation.h"
 #include "core/Catalogue.h"
 #include "core/DesignCase.h"
+#include "tests/CaseRowPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,11 @@ struct WeightCase {
     bool found;
     double weight;
 };
+
+void PrintTo(const WeightCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "family", row.family, "model", row.model, "thicknessCode",
+             row.thicknessCode, "coating", row.coating, "found", row.found, "weight", row.weight);
+}
 
 class DeckWeight : public ::testing::TestWithParam<WeightCase> {};
 

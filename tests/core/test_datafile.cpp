@@ -4,6 +4,7 @@
 #include "core/FileReading.h"
 #include "core/TextCodec.h"
 #include "core/WholeNumber.h"
+#include "tests/CaseRowPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +65,10 @@ struct HeaderCase {
     const char *header;
     int format;
 };
+
+void PrintTo(const HeaderCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "header", row.header, "format", row.format);
+}
 
 class Header : public ::testing::TestWithParam<HeaderCase> {};
 
@@ -291,6 +296,10 @@ struct WholeNumberCase {
     std::optional<std::int32_t> value;
 };
 
+void PrintTo(const WholeNumberCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "text", row.text, "value", row.value);
+}
+
 class WholeNumber : public ::testing::TestWithParam<WholeNumberCase> {};
 
 TEST_P(WholeNumber, ReadsOnlySignAndDigitsAfterBlanks) {
@@ -333,6 +342,10 @@ struct EncodingCase {
     const char *name;
     std::string (*bytes)();
 };
+
+void PrintTo(const EncodingCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name);
+}
 
 std::string Utf16(bool bigEndian) {
     std::string text;

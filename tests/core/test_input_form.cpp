@@ -4,6 +4,7 @@
 #include "core/Catalogue.h"
 #include "core/Errors.h"
 #include "core/InputForm.h"
+#include "tests/CaseRowPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,11 @@ struct FamilyChangeCase {
     const char *thickness;
     const char *weight;
 };
+
+void PrintTo(const FamilyChangeCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "thicknessBefore", row.thicknessBefore, "toPxDeck", row.toPxDeck,
+             "model", row.model, "thickness", row.thickness, "weight", row.weight);
+}
 
 class FamilyChange : public ::testing::TestWithParam<FamilyChangeCase> {};
 
@@ -137,6 +143,11 @@ struct LeaveCase {
     const char *message; // nullptr: silent
     const char *after;
 };
+
+void PrintTo(const LeaveCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "field", row.field, "typed", row.typed, "message", row.message,
+             "after", row.after);
+}
 
 class LeaveCheck : public ::testing::TestWithParam<LeaveCase> {};
 
@@ -215,6 +226,11 @@ struct ShowCaseRow {
     const char *coating;            // "(none)" for no entry chosen
     void (*readBack)(DesignCase &); // what reading the inputs back changes
 };
+
+void PrintTo(const ShowCaseRow &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "model", row.model, "thickness", row.thickness, "coating",
+             row.coating);
+}
 
 void Px(DesignCase &r) {
     r.deckFamily = 0, r.deckModel = 0, r.thicknessCode = 0;
@@ -324,6 +340,11 @@ struct FormCheckCase {
     InputField field;
     const char *after; // the field's text once the correction is applied
 };
+
+void PrintTo(const FormCheckCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "workLoadText", row.workLoadText, "check", row.check, "field",
+             row.field, "after", row.after);
+}
 
 class FormPreCheck : public ::testing::TestWithParam<FormCheckCase> {};
 

@@ -1,6 +1,7 @@
 #include "core/DesignCase.h"
 #include "core/Errors.h"
 #include "core/PreCheck.h"
+#include "tests/CaseRowPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,11 @@ struct PreCheckCase {
     InputField field;
     const char *corrected;
 };
+
+void PrintTo(const PreCheckCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "check", row.check, "field", row.field, "corrected",
+             row.corrected);
+}
 
 void Px75(DesignCase &r) {
     r.deckFamily = 0, r.deckModel = 0, r.thicknessCode = 0;
@@ -132,6 +138,11 @@ struct WorkLoadCase {
     int check;
     const char *corrected;
 };
+
+void PrintTo(const WorkLoadCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "otherChosen", row.entry.otherChosen, "fieldText",
+             row.entry.fieldText, "check", row.check, "corrected", row.corrected);
+}
 
 class WorkLoadField : public ::testing::TestWithParam<WorkLoadCase> {};
 

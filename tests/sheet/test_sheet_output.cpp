@@ -8,7 +8,8 @@
 #include "tests/JsonTestSupport.h"
 
 #include <QGuiApplication>
-#include <QPrinter>
+#include <QPageLayout>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -146,13 +147,10 @@ TEST_F(SheetOutput, DrawLogPlacesEveryTextWhereThePictureAndPageHaveIt) {
     EXPECT_EQ(LoggedTexts(SheetDrawLog(m_record, result, PrintSettings{}, kTargetScreen, "")),
               screen.m_texts);
 
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(m_dir.filePath("noted.pdf"));
-    printer.setResolution(kPdfResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setFullPage(true);
-    NotingCanvas page(printer, kPdfResolution, printer.width(), kPdfResolution);
+    QPdfWriter pdf(m_dir.filePath("noted.pdf"));
+    pdf.setResolution(kPdfResolution);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    NotingCanvas page(pdf, kPdfResolution, pdf.width(), kPdfResolution);
     DrawSheet(page, kTargetPrinter, m_record, result, PrintSettings{}, "d");
     EXPECT_EQ(LoggedTexts(SheetDrawLog(m_record, result, PrintSettings{}, kTargetPrinter, "d")),
               page.m_texts);

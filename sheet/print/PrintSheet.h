@@ -1,0 +1,20 @@
+#pragma once
+// The printed sheet on a printer the user chooses. Kept apart from sheet/qt so that the
+// programs that only write files (korvane-calc) do not load Qt's print support.
+
+#include "core/Calculation.h"
+#include "core/DesignCase.h"
+#include "core/PrintSettings.h"
+
+#include <string>
+
+class QPrinter;
+
+namespace korvane {
+
+// Prints the sheet as one page on a printer chosen by the caller. False when the printer
+// could not begin or finish the page (a printer or file that cannot be opened).
+bool PrintSheet(QPrinter &printer, const DesignCase &record, const CalculationResult &result,
+                const PrintSettings &print, const std::string &dateText);
+
+} // namespace korvane
