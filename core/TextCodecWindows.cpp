@@ -113,8 +113,8 @@ bool AppendCp932(std::string &out, char32_t c) {
     }
     char bytes[8];
     BOOL usedDefault = FALSE;
-    const int n = ::WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, units, unitCount,
-                                        bytes, sizeof bytes, "?", &usedDefault);
+    const int n = ::WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, units, unitCount, bytes,
+                                        sizeof bytes, "?", &usedDefault);
     if (n <= 0 || usedDefault)
         return false;
     // Windows gives U+0080 and U+F8F0 to U+F8F3 the bytes 0x80, 0xA0 and 0xFD to 0xFF, which
@@ -128,9 +128,8 @@ bool AppendCp932(std::string &out, char32_t c) {
 // The character of one code page 932 sequence (one or two bytes), or 0 when it has none.
 char32_t Cp932Character(std::string_view sequence) {
     wchar_t units[2];
-    const int n =
-        ::MultiByteToWideChar(kCodePage932, MB_ERR_INVALID_CHARS, sequence.data(),
-                              static_cast<int>(sequence.size()), units, 2);
+    const int n = ::MultiByteToWideChar(kCodePage932, MB_ERR_INVALID_CHARS, sequence.data(),
+                                        static_cast<int>(sequence.size()), units, 2);
     if (n != 1)
         return 0;
     return units[0];

@@ -31,7 +31,8 @@ TEST_P(BothWays, WritesAndReadsTheSameBytes) {
 INSTANTIATE_TEST_SUITE_P(
     Characters, BothWays,
     ::testing::Values(CodecCase{"ascii", "PX75 -1.5\\~", "PX75 -1.5\\~"},
-                      CodecCase{"kanjiAndKana", "件名を入力", "\x8C\x8F\x96\xBC\x82\xF0\x93\xFC\x97\xCD"},
+                      CodecCase{"kanjiAndKana", "件名を入力",
+                                "\x8C\x8F\x96\xBC\x82\xF0\x93\xFC\x97\xCD"},
                       CodecCase{"halfWidthKatakana", "ｱﾟ･", "\xB1\xDF\xA5"},
                       CodecCase{"fullWidthTildeAndMinus", "～－", "\x81\x60\x81\x7C"},
                       CodecCase{"necCircledAndSquareMetre", "①㎡", "\x87\x40\x87\x75"},
@@ -53,14 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
     Characters, WriteOnly,
     ::testing::Values(CodecCase{"yenSign", "¥", "\\"}, CodecCase{"overline", "‾", "~"},
                       CodecCase{"waveDash", "〜", "\x81\x60"},
-                      CodecCase{"minusSign", "−", "\x81\x7C"},
-                      CodecCase{"emDash", "—", "\x81\x5C"},
+                      CodecCase{"minusSign", "−", "\x81\x7C"}, CodecCase{"emDash", "—", "\x81\x5C"},
                       CodecCase{"doubleVerticalLine", "‖", "\x81\x61"},
                       CodecCase{"centAndPound", "¢£", "\x81\x91\x81\x92"},
-                      CodecCase{"notSign", "¬", "\x81\xCA"},
-                      CodecCase{"brokenBar", "¦", "?"}, CodecCase{"eAcute", "é", "?"},
-                      CodecCase{"hangul", "한", "?"}, CodecCase{"emoji", "a😀b", "a?b"},
-                      CodecCase{"c1Control", "\xC2\x80", "?"},
+                      CodecCase{"notSign", "¬", "\x81\xCA"}, CodecCase{"brokenBar", "¦", "?"},
+                      CodecCase{"eAcute", "é", "?"}, CodecCase{"hangul", "한", "?"},
+                      CodecCase{"emoji", "a😀b", "a?b"}, CodecCase{"c1Control", "\xC2\x80", "?"},
                       CodecCase{"privateUseOutsideUserArea", "\xEF\xA3\xB0", "?"},
                       CodecCase{"loneContinuationByte", "a\x80z", "a?z"},
                       CodecCase{"overlongSlash", "\xC0\xAFz", "?z"},
@@ -76,16 +75,17 @@ TEST_P(ReadOnly, ReadsAsThisText) {
     EXPECT_EQ(Cp932ToUtf8(GetParam().cp932), GetParam().utf8);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bytes, ReadOnly,
-    ::testing::Values(CodecCase{"singleBytesWithoutCharacter", "?a??????", "\x80" "a\xA0\xFD\xFE\xFF\xA0\x80"},
-                      CodecCase{"unassignedPair", "?z", "\x81\xADz"},
-                      CodecCase{"unassignedRow", "?", "\x85\x40"},
-                      CodecCase{"leadBeforeLineBreak", "?\r\n", "\x82\r\n"},
-                      CodecCase{"leadAtTheEnd", "a?", "a\x82"},
-                      CodecCase{"necSelectedIbmKanji", "纊", "\xED\x40"},
-                      CodecCase{"necSelectedNotSign", "￢", "\xEE\xF9"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Bytes, ReadOnly,
+                         ::testing::Values(CodecCase{"singleBytesWithoutCharacter", "?a??????",
+                                                     "\x80"
+                                                     "a\xA0\xFD\xFE\xFF\xA0\x80"},
+                                           CodecCase{"unassignedPair", "?z", "\x81\xADz"},
+                                           CodecCase{"unassignedRow", "?", "\x85\x40"},
+                                           CodecCase{"leadBeforeLineBreak", "?\r\n", "\x82\r\n"},
+                                           CodecCase{"leadAtTheEnd", "a?", "a\x82"},
+                                           CodecCase{"necSelectedIbmKanji", "纊", "\xED\x40"},
+                                           CodecCase{"necSelectedNotSign", "￢", "\xEE\xF9"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 struct DecodeCase {
     const char *name;
@@ -109,8 +109,14 @@ INSTANTIATE_TEST_SUITE_P(
     Files, FileText,
     ::testing::Values(
         DecodeCase{"utf8Valid", "\xEF\xBB\xBF件名", "件名"},
-        DecodeCase{"utf8LeadTakesTheRest", "\xEF\xBB\xBF" "a\xFF\xC3z", "a?"},
-        DecodeCase{"utf8Invalid", "\xEF\xBB\xBF" "a\xC3z\x80", "a??"},
+        DecodeCase{"utf8LeadTakesTheRest",
+                   "\xEF\xBB\xBF"
+                   "a\xFF\xC3z",
+                   "a?"},
+        DecodeCase{"utf8Invalid",
+                   "\xEF\xBB\xBF"
+                   "a\xC3z\x80",
+                   "a??"},
         DecodeCase{"utf8WaveDashReadsAsFullWidthTilde", "\xEF\xBB\xBF〜", "～"},
         DecodeCase{"utf16leValid", std::string("\xFF\xFE\xF6\x4E\x0D\x54", 6), "件名"},
         DecodeCase{"utf16beValid", std::string("\xFE\xFF\x4E\xF6\x54\x0D", 6), "件名"},
