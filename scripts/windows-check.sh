@@ -22,9 +22,10 @@ cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_
   "${launcher[@]}" >/dev/null
 cmake --build build-windows -j "$(nproc)"
 
-# Wine in a prefix of its own that is removed afterwards, quiet, and without a display.
+# Wine in a prefix of its own that is removed afterwards, quiet, without a display, and
+# without asking to install its .NET and HTML engines (console programs need neither).
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/korvane-wine.XXXXXX")
-export WINEPREFIX WINEDEBUG=-all
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 outputs=$(mktemp -d "${TMPDIR:-/tmp}/korvane-outputs.XXXXXX")
 cleanup() {
