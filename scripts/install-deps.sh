@@ -14,6 +14,7 @@ packages=(
   xvfb xauth x11-utils imagemagick openbox xdotool
   python3 libx11-6
   poppler-utils
+  g++-mingw-w64-x86-64 wine wine64
 )
 
 missing=()
