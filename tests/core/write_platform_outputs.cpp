@@ -5,6 +5,7 @@
 //   - the code page 932 bytes of every Unicode character, and the text of every one- and
 //     two-byte code page 932 sequence.
 // Usage: write_platform_outputs OUTPUT_FOLDER CASES_FOLDER
+#include "core/CodePageConversion.h"
 #include "core/DataFile.h"
 #include "core/DesignCase.h"
 #include "core/TextCodec.h"
@@ -39,21 +40,7 @@ std::string Hex(const std::string &bytes) {
 
 std::string Utf8Of(char32_t c) {
     std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    korvane::AppendUtf8(out, c);
     return out;
 }
 
