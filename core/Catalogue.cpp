@@ -142,6 +142,21 @@ bool IsCatalogueDeck(int family, int model, int thicknessCode) {
            ThicknessListPosition(family, thicknessCode) >= 0;
 }
 
+const std::vector<OfferedDeck> &OfferedDecks() {
+    static const std::vector<OfferedDeck> decks = [] {
+        std::vector<OfferedDeck> list;
+        for (const int family : {code::kFamilyRidge, code::kFamilyPx}) {
+            const int thicknesses =
+                family == code::kFamilyRidge ? kRidgeThicknessCount : kPxThicknessCount;
+            for (int model = 0; model < kOfferedModelCount; ++model)
+                for (int position = 0; position < thicknesses; ++position)
+                    list.push_back({family, model, ThicknessCodeAtListPosition(family, position)});
+        }
+        return list;
+    }();
+    return decks;
+}
+
 bool LookupDeckWeight(const DesignCase &record, double &weight) {
     const int family = record.deckFamily;
     const int model = record.deckModel;

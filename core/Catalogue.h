@@ -3,6 +3,7 @@
 // product coefficients of every deck. Constant data; see Catalogue.cpp for the tables.
 
 #include <string>
+#include <vector>
 
 namespace korvane {
 
@@ -35,6 +36,22 @@ inline constexpr int kPxThicknessCount = 5;
 
 // Number of models (family 0 counts PX100) and thickness codes a family holds.
 bool IsCatalogueDeck(int family, int model, int thicknessCode);
+
+// The window offers the first three models of each family; PX100 (family 0, model 3) is no
+// longer offered.
+inline constexpr int kOfferedModelCount = 3;
+
+// A deck the main window offers: family, model and thickness codes.
+struct OfferedDeck {
+    int family = 0;
+    int model = 0;
+    int thicknessCode = 0;
+    bool operator==(const OfferedDeck &) const = default;
+};
+
+// Every deck the main window offers, in the order of its choices: the ridge family (shown
+// first) then the PX family, models in list order, thicknesses in list order (ascending).
+const std::vector<OfferedDeck> &OfferedDecks();
 
 struct SectionValues {
     double sectionModulus;  // Zt, 10³ mm³/m

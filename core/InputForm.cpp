@@ -11,8 +11,6 @@ namespace korvane {
 
 namespace {
 
-// The window offers three models per family; PX100 (family 0, code 3) is no longer offered.
-constexpr int kOfferedModels = 3;
 constexpr int kModelPositionSecond = 1;
 constexpr int kModelPositionThird = 2;
 constexpr int kWorkLoadPositions = 4;
@@ -26,7 +24,7 @@ int FamilyCode(bool ridge) {
 
 std::vector<std::string> ModelItemsOf(bool ridge) {
     std::vector<std::string> items;
-    for (int model = 0; model < kOfferedModels; ++model)
+    for (int model = 0; model < kOfferedModelCount; ++model)
         items.push_back(DeckModelName(FamilyCode(ridge), model));
     return items;
 }
@@ -223,6 +221,27 @@ FormReaction InputForm::CoatingUpdate() {
     m_unitWeight = ShortestDecimal(m_catalogueWeight);
     m_unitWeightHint = kCatalogueWeightHint;
     return {};
+}
+
+FormReaction InputForm::TakeDeck(const OfferedDeck &deck, std::optional<int> shoringCode,
+                                 std::optional<int> span) {
+    const std::string enteredWeight = m_unitWeight;
+    const bool ownWeight = UnitWeightEditable();
+    FormReaction first = ChooseFamily(deck.family == code::kFamilyRidge);
+    for (FormReaction reaction :
+         {ChooseModel(deck.model),
+          ChooseThickness(ThicknessListPosition(deck.family, deck.thicknessCode))})
+        if (!first.message && !first.focus)
+            first = std::move(reaction);
+    if (ownWeight) {
+        m_unitWeight = enteredWeight;
+        first = {};
+    }
+    if (shoringCode)
+        ChooseShoring(*shoringCode);
+    if (span)
+        m_span = std::to_string(*span);
+    return first;
 }
 
 // ---- Other inputs ----

@@ -6,6 +6,7 @@
 // live here, so that the window and korvane-calc follow the very same rules. The window
 // copies this state into its widgets after every action and forwards user actions to it.
 
+#include "core/Catalogue.h"
 #include "core/DesignCase.h"
 #include "core/InputField.h"
 #include "core/PreCheck.h"
@@ -77,6 +78,11 @@ public:
     void ChooseConcreteKind(int concreteKind);
     // "その他" (true) enables the work-load field and focuses it; "1470" disables it.
     FormReaction ChooseOtherWorkLoad(bool other);
+    // A deck taken from a deck-choice table: family, model and thickness chosen as by hand,
+    // then the shoring and the span when given. With "他" the entered unit weight stays, as
+    // the table used it for every deck. Returns the first reaction that asks for something.
+    FormReaction TakeDeck(const OfferedDeck &deck, std::optional<int> shoringCode = std::nullopt,
+                          std::optional<int> span = std::nullopt);
     // The user's text in a field (typed, pasted, stepped by arrows).
     void SetText(InputField field, std::string text);
     // The leave check of the span, slab thickness and other load fields.

@@ -13,7 +13,6 @@ constexpr InputField kConcreteField = InputField::slabThickness;
 constexpr InputField kWorkLoadField = InputField::workLoad;
 constexpr InputField kOtherLoadField = InputField::otherLoad;
 
-constexpr int kMinSpan = 1000;
 constexpr int kMaxSpan = 4900;
 constexpr int kMaxSpanPx75Valpha = 5700;
 constexpr int kMinSlab = 120;
@@ -49,7 +48,7 @@ std::optional<PreCheckFailure> CheckUnitWeight(const DesignCase &r) {
 }
 
 std::optional<PreCheckFailure> CheckSpan(const DesignCase &r) {
-    if (r.spanLength < kMinSpan)
+    if (r.spanLength < kSmallestCalculableSpan)
         return Failure(3, "計算できるスパンは、1000 mm以上です", kSpanField, "1000");
     const bool knownFamily = r.deckFamily == 0 || r.deckFamily == 1;
     if (knownFamily && !IsPx75Valpha(r) && r.spanLength > kMaxSpan)
@@ -92,6 +91,11 @@ std::optional<PreCheckFailure> CheckLoadSigns(const DesignCase &r) {
 }
 
 } // namespace
+
+int LargestCalculableSpan(int family, int model) {
+    return family == code::kFamilyPx && model == code::kModelPx75Valpha ? kMaxSpanPx75Valpha
+                                                                        : kMaxSpan;
+}
 
 std::optional<PreCheckFailure> PreCheck(const DesignCase &record, const WorkLoadEntry &workLoad) {
     if (auto failure = CheckUnitWeight(record))

@@ -16,6 +16,10 @@ struct WorkLoadEntry {
     std::string fieldText;
 };
 
+// The spans the calculation accepts, mm: from 1000 up to 4900, or 5700 for PX75Vα.
+inline constexpr int kSmallestCalculableSpan = 1000;
+int LargestCalculableSpan(int family, int model);
+
 struct PreCheckFailure {
     int check = 0;                        // 1-11 in the order the checks run
     std::string message;                  // shown in the message box

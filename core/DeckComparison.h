@@ -1,0 +1,45 @@
+#pragma once
+// The deck comparison: the case of the main window calculated with every deck it offers,
+// each check's utilisation, the least shoring with which every check passes, sorted with
+// passing decks first and lightest first.
+
+#include "core/DeckChoice.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+struct CheckUtilisation {
+    CheckName check = CheckName::bending;
+    bool applies = false;
+    bool passes = true;
+    // The value the check compares over the value it compares it with (stress over the
+    // allowable, deflection over its limit, rib bearing load over its allowable, effective
+    // span over the maximum span), unrounded; meaningful only where the check applies.
+    double utilisation = 0;
+};
+
+struct DeckComparisonRow {
+    OfferedDeck deck;
+    std::string deckLabel;
+    double weight = 0;                      // N/m², as the calculation uses it
+    std::array<CheckUtilisation, 4> checks; // in the sheet's order
+    double largestUtilisation = 0;          // over the checks that apply
+    bool passes = false;                    // every check that applies passes
+    // The least shoring code (1 none, 2 one row, 3 two rows) with which every check passes
+    // at the case's span; none when even two rows do not suffice.
+    std::optional<int> leastShoring;
+    CaseResult result; // the case with this deck, its calculation and verdicts
+};
+
+// The utilisation of each check of a calculated case, in the sheet's order.
+std::array<CheckUtilisation, 4> UtilisationsOf(const CaseResult &calculated);
+
+// Every offered deck under the case's conditions, shoring and span: passing decks first,
+// then by unit weight, lightest first; decks of equal standing keep the window's order.
+std::vector<DeckComparisonRow> CompareDecks(const DesignCase &conditions);
+
+} // namespace korvane

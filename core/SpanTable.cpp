@@ -1,0 +1,46 @@
+#include "core/SpanTable.h"
+
+#include "core/PreCheck.h"
+
+namespace korvane {
+
+SpanTableCell FindMaximumSpan(const DesignCase &conditions, const OfferedDeck &deck,
+                              int shoringCode) {
+    DesignCase record = CaseWithDeck(conditions, deck);
+    record.shoringCode = shoringCode;
+    const int largest = LargestCalculableSpan(deck.family, deck.model);
+
+    SpanTableCell cell;
+    cell.shoringCode = shoringCode;
+    std::optional<CheckName> failingAbove; // at the span 10 mm above the one being tried
+    for (int span = largest; span >= kSmallestCalculableSpan; span -= kSpanTableStep) {
+        record.spanLength = span;
+        const std::optional<CheckName> failing = FirstFailingCheck(CalculateCase(record).verdicts);
+        if (!failing) {
+            cell.maxSpan = span;
+            cell.governing = failingAbove;
+            return cell;
+        }
+        failingAbove = failing;
+    }
+    cell.governing = failingAbove; // the check that fails at the smallest span
+    return cell;
+}
+
+std::vector<SpanTableRow> BuildSpanTable(const DesignCase &conditions) {
+    std::vector<SpanTableRow> rows;
+    rows.reserve(OfferedDecks().size());
+    for (const OfferedDeck &deck : OfferedDecks()) {
+        SpanTableRow row;
+        row.deck = deck;
+        const CaseResult sample = CalculateCase(CaseWithDeck(conditions, deck));
+        row.deckLabel = sample.calculation.deckLabel;
+        row.weight = sample.calculation.deckWeight;
+        for (std::size_t i = 0; i < kShoringCodes.size(); ++i)
+            row.cells[i] = FindMaximumSpan(conditions, deck, kShoringCodes[i]);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+} // namespace korvane
