@@ -352,6 +352,8 @@ void MainWindow::createRightColumn() {
     openButton = MakeButton(QStringLiteral("データ読込"), this, QRect(550, 135, 80, 28));
     saveButton = MakeButton(QStringLiteral("データ保存"), this, QRect(550, 163, 80, 28));
     endButton = MakeButton(QStringLiteral("終　了"), this, QRect(550, 191, 80, 28));
+    spanTableButton = MakeButton(QStringLiteral("最大スパン表"), this, QRect(550, 233, 80, 28));
+    comparisonButton = MakeButton(QStringLiteral("デッキ比較"), this, QRect(550, 261, 80, 28));
     helpButton = MakeButton(QStringLiteral("HELP ON"), this, QRect(550, 346, 80, 48));
     helpButton->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     helpButton->setIconSize(QSize(20, 20));
@@ -399,6 +401,11 @@ void MainWindow::applyHints() {
     hint(openButton, "Open|保存データを読み込みます。", false);
     hint(saveButton, "Save|設定条件を保存します。", false);
     hint(endButton, "Ｅｎｄ|Korvane for Win を終了します。", false);
+    hint(spanTableButton,
+         "最大スパン表|左記の荷重・コンクリート条件で、各デッキの最大スパンを一覧にします。",
+         false);
+    hint(comparisonButton,
+         "デッキ比較|左記条件で全デッキを計算し、検定比と必要な支保工を比較します。", false);
     hint(helpButton, "詳細ヘルプ|より詳細なヘルプ画面を表示します。", false);
     hint(summaryButton,
          "Korvane for Win "

@@ -110,12 +110,14 @@ public:
     // Right column, link, status bar, hidden fields of the start-up.
     QLabel *programNameLabel = nullptr;
     QLabel *platformLabel = nullptr;
-    QPushButton *calculateButton = nullptr; // "計　算"
-    QPushButton *openButton = nullptr;      // "データ読込"
-    QPushButton *saveButton = nullptr;      // "データ保存"
-    QPushButton *endButton = nullptr;       // "終　了"
-    QPushButton *helpButton = nullptr;      // "HELP ON"
-    QPushButton *summaryButton = nullptr;   // "概　　要"
+    QPushButton *calculateButton = nullptr;  // "計　算"
+    QPushButton *openButton = nullptr;       // "データ読込"
+    QPushButton *saveButton = nullptr;       // "データ保存"
+    QPushButton *endButton = nullptr;        // "終　了"
+    QPushButton *spanTableButton = nullptr;  // "最大スパン表"
+    QPushButton *comparisonButton = nullptr; // "デッキ比較"
+    QPushButton *helpButton = nullptr;       // "HELP ON"
+    QPushButton *summaryButton = nullptr;    // "概　　要"
     QLabel *usageNoticeLink = nullptr;
     QStatusBar *statusBar = nullptr;
     QLineEdit *appDataPatternField = nullptr;
@@ -139,6 +141,10 @@ public:
     void InitialIdle();
     void endProgram();
     void showUsageNotice();
+
+    // Deck choice: the maximum-span table and the deck comparison for the inputs' conditions.
+    void showSpanTable();
+    void showDeckComparison();
 
     // Help and summary.
     void switchHelp();

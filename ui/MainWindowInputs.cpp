@@ -128,6 +128,8 @@ void MainWindow::connectSignals() {
     connect(endButton, &QPushButton::clicked, this, &MainWindow::endProgram);
     connect(helpButton, &QPushButton::clicked, this, &MainWindow::switchHelp);
     connect(summaryButton, &QPushButton::clicked, this, &MainWindow::showSummary);
+    connect(spanTableButton, &QPushButton::clicked, this, &MainWindow::showSpanTable);
+    connect(comparisonButton, &QPushButton::clicked, this, &MainWindow::showDeckComparison);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {

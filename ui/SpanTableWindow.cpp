@@ -1,0 +1,9 @@
+#include "ui/SpanTableWindow.h"
+
+#include "ui/MainWindow.h"
+
+namespace korvane {
+
+void OpenSpanTable(MainWindow &) {}
+
+} // namespace korvane
