@@ -375,6 +375,12 @@ std::optional<PreCheckFailure> InputForm::PreCheck() const {
     return korvane::PreCheck(ReadCase(), {m_otherWorkLoad, m_workLoad});
 }
 
+std::optional<PreCheckFailure> InputForm::PreCheckConditions() const {
+    DesignCase conditions = ReadCase();
+    conditions.spanLength = kSmallestCalculableSpan;
+    return korvane::PreCheck(conditions, {m_otherWorkLoad, m_workLoad});
+}
+
 void InputForm::ApplyCorrection(const PreCheckFailure &failure) {
     if (failure.corrected)
         TextOf(failure.field) = *failure.corrected;

@@ -104,6 +104,9 @@ public:
     // ConversionError when "その他" is chosen and the work-load text is neither blank nor a
     // whole number (an entry of one to three digits in its four positions).
     std::optional<PreCheckFailure> PreCheck() const;
+    // The pre-check of the conditions a deck-choice table is made for: the same checks, in the
+    // same order, but the span field's are left out (the table chooses the span).
+    std::optional<PreCheckFailure> PreCheckConditions() const;
     // Writes a failure's corrected text into its field, as the pre-check does.
     void ApplyCorrection(const PreCheckFailure &failure);
 

@@ -10,6 +10,7 @@
 #include "core/InputForm.h"
 
 #include <memory>
+#include <optional>
 
 class DesignCaseFiles;
 class HelpWindow;
@@ -60,6 +61,13 @@ public:
     // Returns whether every check passed. Throws ConversionError for a work-load entry of
     // one to three digits.
     bool PreCheckInputs();
+    // The same for the conditions of a deck-choice table: the span is not checked, and the
+    // focus stays where it is when every check passes.
+    bool PreCheckConditions();
+    // Puts a deck taken from a deck-choice table into the inputs, as choosing it by hand
+    // does, with the shoring and span when given; the focus goes to "計　算".
+    void TakeDeck(const korvane::OfferedDeck &deck, std::optional<int> shoringCode = std::nullopt,
+                  std::optional<int> span = std::nullopt);
 
     // Deck band.
     QFrame *DeckPanel = nullptr;
@@ -217,6 +225,8 @@ private:
     void refreshFields();
     // Shows the reaction's message, copies the model into the controls, focuses its field.
     void react(const korvane::FormReaction &reaction);
+    // Shows a failed pre-check: its message, the focus on its field, its corrected text.
+    void showPreCheckFailure(const korvane::PreCheckFailure &failure);
     QLineEdit *FieldOf(korvane::InputField field) const;
     // The controls after a case was put into the model: notices, focus, print settings.
     void finishShowing(const std::vector<std::string> &notices, const korvane::DesignCase &record);

@@ -193,12 +193,29 @@ bool MainWindow::PreCheckInputs() {
         calculateButton->setFocus();
         return true;
     }
-    ShowMessage(this, QString::fromStdString(failure->message));
-    // The focus goes to the field before its corrected text, which the field then selects.
-    FieldOf(failure->field)->setFocus();
-    m_inputs.ApplyCorrection(*failure);
-    refresh();
+    showPreCheckFailure(*failure);
     return false;
+}
+
+bool MainWindow::PreCheckConditions() {
+    const auto failure = m_inputs.PreCheckConditions();
+    if (failure)
+        showPreCheckFailure(*failure);
+    return !failure;
+}
+
+void MainWindow::showPreCheckFailure(const PreCheckFailure &failure) {
+    ShowMessage(this, QString::fromStdString(failure.message));
+    // The focus goes to the field before its corrected text, which the field then selects.
+    FieldOf(failure.field)->setFocus();
+    m_inputs.ApplyCorrection(failure);
+    refresh();
+}
+
+void MainWindow::TakeDeck(const OfferedDeck &deck, std::optional<int> shoringCode,
+                          std::optional<int> span) {
+    react(m_inputs.TakeDeck(deck, shoringCode, span));
+    calculateButton->setFocus();
 }
 
 void ReadInputData(const MainWindow &form, DesignCase &record) {

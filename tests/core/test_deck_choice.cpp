@@ -155,8 +155,9 @@ TEST_P(ComparisonRows, UtilisationsAndLeastShoringAgreeWithTheChecks) {
             EXPECT_EQ(row.checks[1].utilisation, v.bendingStress / r.fbAllow);
             EXPECT_EQ(row.checks[2].utilisation, r.deflection / r.deflectionLimit);
             EXPECT_EQ(row.checks[3].applies, v.maxSpan.applies);
-            if (v.maxSpan.applies)
+            if (v.maxSpan.applies) {
                 EXPECT_EQ(row.checks[3].utilisation, r.effectiveSpan * 10 / r.maxSpan);
+            }
             double largest = 0;
             for (const CheckUtilisation &check : row.checks) {
                 if (!check.applies)
@@ -214,6 +215,21 @@ TEST(TakeDeck, ChoosesTheDeckAsByHandAndKeepsTheOwnWeight) {
     EXPECT_EQ(taken.unitWeight, 275);
     EXPECT_EQ(taken.spanLength, 5200); // no span given: the field keeps its text
     EXPECT_FALSE(reaction.focus);
+}
+
+// The tables choose the span themselves: a span out of range does not stop them, every
+// other check does, with the calculate command's message and correction.
+TEST(TakeDeck, ConditionsArePreCheckedWithoutTheSpan) {
+    InputForm form;
+    form.ShowCase(DefaultDesignCase());
+    form.SetText(InputField::span, "999");
+    EXPECT_FALSE(form.PreCheckConditions());
+    form.SetText(InputField::slabThickness, "110");
+    const auto failure = form.PreCheckConditions();
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->field, InputField::slabThickness);
+    EXPECT_EQ(failure->message, "計算できるコンクリート厚さは、120 mm以上です");
+    EXPECT_EQ(failure->corrected, "120");
 }
 
 } // namespace
