@@ -1,6 +1,7 @@
 #include "cli/CalcJson.h"
 
 #include "cli/FileCase.h"
+#include "core/DeckComparison.h"
 #include "core/InputField.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
@@ -46,15 +47,26 @@ void WriteTexts(JsonWriter &json, std::string_view key, const std::vector<std::s
     json.EndArray();
 }
 
-void WriteCheck(JsonWriter &json, const char *name, const CheckVerdict &verdict,
-                const double *stress = nullptr) {
+void WriteCheck(JsonWriter &json, CheckName check, const CheckVerdicts &verdicts,
+                const std::array<CheckUtilisation, 4> *utilisations) {
+    const CheckVerdict &verdict = VerdictOf(verdicts, check);
     json.StartObject();
-    Field(json, "name", std::string_view(name));
+    Field(json, "name", std::string_view(CheckKey(check)));
     Field(json, "applies", verdict.applies);
     Field(json, "passes", verdict.passes);
-    if (stress)
-        Field(json, "stress", *stress);
+    if (check == CheckName::bending)
+        Field(json, "stress", verdicts.bendingStress);
+    if (utilisations && verdict.applies)
+        Field(json, "utilisation", (*utilisations)[static_cast<std::size_t>(check)].utilisation);
     json.EndObject();
+}
+
+void WriteCheckList(JsonWriter &json, const CheckVerdicts &verdicts,
+                    const std::array<CheckUtilisation, 4> *utilisations) {
+    json.StartArray();
+    for (const CheckName check : kChecksInSheetOrder)
+        WriteCheck(json, check, verdicts, utilisations);
+    json.EndArray();
 }
 
 } // namespace
@@ -112,13 +124,13 @@ void WriteResult(JsonWriter &json, const CalculationResult &r) {
     json.EndObject();
 }
 
-void WriteChecks(JsonWriter &json, const CheckVerdicts &v) {
-    json.StartArray();
-    WriteCheck(json, "ribBearing", v.ribBearing);
-    WriteCheck(json, "bending", v.bending, &v.bendingStress);
-    WriteCheck(json, "deflection", v.deflection);
-    WriteCheck(json, "maxSpan", v.maxSpan);
-    json.EndArray();
+void WriteChecks(JsonWriter &json, const CheckVerdicts &verdicts) {
+    WriteCheckList(json, verdicts, nullptr);
+}
+
+void WriteChecks(JsonWriter &json, const CheckVerdicts &verdicts,
+                 const std::array<CheckUtilisation, 4> &utilisations) {
+    WriteCheckList(json, verdicts, &utilisations);
 }
 
 void WritePreCheck(JsonWriter &json, const PreCheckFailure &failure) {

@@ -3,6 +3,10 @@
 // results, the four checks and the sheet items. Field names are the program's own names;
 // other tools rely on them. Everything is streamed through one JsonWriter.
 
+#include "core/DeckComparison.h"
+
+#include <array>
+
 namespace korvane {
 
 class DesignCase;
@@ -16,6 +20,9 @@ struct SheetContent;
 void WriteRecord(JsonWriter &json, const DesignCase &record);
 void WriteResult(JsonWriter &json, const CalculationResult &result);
 void WriteChecks(JsonWriter &json, const CheckVerdicts &verdicts);
+// The same with the utilisation of each check that applies, for the deck comparison.
+void WriteChecks(JsonWriter &json, const CheckVerdicts &verdicts,
+                 const std::array<CheckUtilisation, 4> &utilisations);
 void WritePreCheck(JsonWriter &json, const PreCheckFailure &failure);
 
 // The sheet's items as an array of {"item", "text", "verdict"} objects (verdict null where

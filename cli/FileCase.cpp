@@ -10,12 +10,13 @@ namespace korvane {
 
 namespace {
 
-// What pressing "計　算" does with the form: read it, pre-check it (the work-load field's
-// conversion error refuses like a failed check), calculate.
-void CalculateForm(const InputForm &form, FileCase &fileCase) {
+// What pressing "計　算" (or a deck-choice command) does with the form: read it, pre-check
+// it (the work-load field's conversion error refuses like a failed check), calculate.
+void CalculateForm(const InputForm &form, PreCheckOf preCheck, FileCase &fileCase) {
     fileCase.record = form.ReadCase();
     try {
-        fileCase.refusal = form.PreCheck();
+        fileCase.refusal =
+            preCheck == PreCheckOf::calculation ? form.PreCheck() : form.PreCheckConditions();
     } catch (const ConversionError &error) {
         fileCase.refusal =
             PreCheckFailure{kWorkLoadConversionCheck, error.what(), InputField::workLoad, {}};
@@ -26,16 +27,16 @@ void CalculateForm(const InputForm &form, FileCase &fileCase) {
 
 } // namespace
 
-FileCase CalculateDefaultCase() {
+FileCase CalculateDefaultCase(PreCheckOf preCheck) {
     FileCase fileCase;
     fileCase.read = DefaultDesignCase();
     InputForm form;
     fileCase.notices = form.ShowCase(fileCase.read);
-    CalculateForm(form, fileCase);
+    CalculateForm(form, preCheck, fileCase);
     return fileCase;
 }
 
-FileCase CalculateFile(const std::string &path) {
+FileCase CalculateFile(const std::string &path, PreCheckOf preCheck) {
     DataFileCase opened = ReadDataFile(path);
     FileCase fileCase;
     fileCase.file = DisplayPath(path);
@@ -43,7 +44,7 @@ FileCase CalculateFile(const std::string &path) {
     fileCase.warnings = std::move(opened.warnings);
     InputForm form;
     fileCase.notices = form.OpenCase(opened.record);
-    CalculateForm(form, fileCase);
+    CalculateForm(form, preCheck, fileCase);
     return fileCase;
 }
 

@@ -27,12 +27,16 @@ struct FileCase {
 // as a whole number: the window shows the conversion error and calculates nothing.
 inline constexpr int kWorkLoadConversionCheck = 12;
 
+// Which pre-check refuses a case: the calculate command's, or the deck-choice tables', which
+// leaves the span out because the table chooses it.
+enum class PreCheckOf { calculation, tableConditions };
+
 // The default design case, as the window shows it after start-up.
-FileCase CalculateDefaultCase();
+FileCase CalculateDefaultCase(PreCheckOf preCheck = PreCheckOf::calculation);
 
 // Reads and calculates a data file; `path` is the file's name as bytes, whatever their
 // encoding. Throws FileError or ConversionError, each with a message naming the file, when
 // the file cannot be read.
-FileCase CalculateFile(const std::string &path);
+FileCase CalculateFile(const std::string &path, PreCheckOf preCheck = PreCheckOf::calculation);
 
 } // namespace korvane

@@ -8,8 +8,12 @@
 //
 // The calculation sheet of a calculated case comes with it: its items in the JSON, and on
 // request its picture (PNG), its printed page (PDF) or its canvas operations (draw log).
+//
+// --span-table and --compare give the deck-choice tables of one case (a file's or the
+// default) instead: what the main window's 最大スパン表 and デッキ比較 show.
 
 #include "cli/CalcJson.h"
+#include "cli/DeckTables.h"
 #include "cli/FileCase.h"
 #include "core/FileReading.h"
 #include "sheet/JsonWriter.h"
@@ -162,6 +166,40 @@ int Worse(int a, int b) {
     return std::max(a, b);
 }
 
+// The deck-choice tables of one case: the span table for the case's conditions (pre-checked
+// without the span) or the comparison of every deck for the whole case. A refused case prints
+// its pre-check as JSON, or only on standard error with --csv.
+int PrintDeckChoice(const std::vector<std::string> &files, bool spanTable, bool csv) {
+    if (files.size() > 1) {
+        std::cerr << "korvane-calc: --span-table と --compare はファイルを一つだけ取ります。\n";
+        return kExitUnreadable;
+    }
+    const korvane::PreCheckOf preCheck =
+        spanTable ? korvane::PreCheckOf::tableConditions : korvane::PreCheckOf::calculation;
+    const korvane::FileCase fileCase = files.empty()
+                                           ? korvane::CalculateDefaultCase(preCheck)
+                                           : korvane::CalculateFile(files.front(), preCheck);
+    ReportWarnings(fileCase);
+    std::string out;
+    korvane::JsonWriter json;
+    if (fileCase.refusal) {
+        std::cerr << "korvane-calc: " << fileCase.refusal->message << '\n';
+        if (!csv) {
+            korvane::WriteCase(json, fileCase, nullptr);
+            json.EndLine();
+            out = json.Text();
+        }
+    } else if (spanTable) {
+        const auto rows = korvane::BuildSpanTable(fileCase.record);
+        csv ? korvane::WriteSpanTableCsv(out, rows) : korvane::WriteSpanTable(out, json, rows);
+    } else {
+        const auto rows = korvane::CompareDecks(fileCase.record);
+        csv ? korvane::WriteComparisonCsv(out, rows) : korvane::WriteComparison(out, json, rows);
+    }
+    std::cout << out;
+    return Status(fileCase);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -178,6 +216,12 @@ int main(int argc, char *argv[]) {
     parser.addOption({"pdf", "印刷の計算書を A4 一枚の PDF ファイルに書き出します。", "OUT.pdf"});
     parser.addOption({"draw-log", "計算書の描画操作を 1 行 1 件の JSON で出力します。"});
     parser.addOption({"date", "印刷の計算書に記す日付 (既定: 今日)。", "TEXT"});
+    parser.addOption(
+        {"span-table", "計算書の代わりに、最大スパン表を 1 行 1 件の JSON で出力します。"});
+    parser.addOption(
+        {"compare", "計算書の代わりに、全デッキの比較を 1 行 1 件の JSON で出力します。"});
+    parser.addOption(
+        {"csv", "--span-table と --compare の出力を CSV (UTF-8, BOM 付き) にします。"});
     parser.addPositionalArgument("files", "データファイル (*.fdt)。省略時は既定の設計条件。",
                                  "[FILE.fdt...]");
     parser.process(*app);
@@ -202,6 +246,14 @@ int main(int argc, char *argv[]) {
         files.clear(); // an argument form the scan does not know: take the parser's reading
         for (const QString &file : parser.positionalArguments())
             files.push_back(QFile::encodeName(file).toStdString());
+    }
+    if (parser.isSet("span-table") || parser.isSet("compare")) {
+        try {
+            return PrintDeckChoice(files, parser.isSet("span-table"), parser.isSet("csv"));
+        } catch (const std::exception &error) {
+            std::cerr << "korvane-calc: " << error.what() << std::endl;
+            return kExitUnreadable;
+        }
     }
     if (files.empty()) {
         const auto fileCase = korvane::CalculateDefaultCase();

@@ -4,6 +4,7 @@
 #include "core/FileReading.h"
 
 #include "tests/JsonTestSupport.h"
+#include "tests/cli/CalcRun.h"
 
 #include <gtest/gtest.h>
 
@@ -20,33 +21,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using Json = rapidjson::Value;
+using korvane::test::CalcRun;
 using korvane::test::JsonLines;
-
-struct CalcRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CalcRun RunCalc(const std::string &arguments) {
-    const fs::path errFile =
-        fs::temp_directory_path() / ("korvane_err_" + std::to_string(getpid()));
-    // The watchdog turns a hang into a failure (exit 124) instead of a blocked test run.
-    const std::string command =
-        "timeout 60 " + std::string(KORVANE_CALC) + " " + arguments + " 2>" + errFile.string();
-    CalcRun run;
-    FILE *pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.out.append(buffer.data(), n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(errFile);
-    run.err.assign(std::istreambuf_iterator<char>(in), {});
-    fs::remove(errFile);
-    return run;
-}
+using korvane::test::RunCalc;
 
 class CalcProgram : public ::testing::Test {
 protected:

@@ -1,0 +1,189 @@
+// korvane-calc --span-table and --compare: the tables of the case the window reads from a
+// file, held to core's tables for that case; CSV carrying the same values; refusals.
+
+#include "cli/FileCase.h"
+#include "core/DeckComparison.h"
+#include "core/SpanTable.h"
+
+#include "tests/JsonTestSupport.h"
+#include "tests/cli/CalcRun.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace korvane {
+namespace {
+
+using test::JsonLines;
+using test::RunCalc;
+
+const std::string kCases = KORVANE_GOLDEN_CASES;
+
+// Splits CSV text without quoted fields (none of these tables has any) into rows of fields.
+std::vector<std::vector<std::string>> CsvRows(const std::string &text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string field; std::getline(cells, field, ',');)
+            fields.push_back(field);
+        if (!line.empty() && line.back() == ',')
+            fields.emplace_back();
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+class DeckTablesOfFile : public ::testing::TestWithParam<const char *> {
+protected:
+    std::string Path() const { return kCases + "/" + GetParam(); }
+    // The case as the window reads it after opening the file.
+    DesignCase WindowCase(PreCheckOf preCheck) const {
+        return CalculateFile(Path(), preCheck).record;
+    }
+};
+
+TEST_P(DeckTablesOfFile, SpanTableLinesAreCoresTableForTheWindowsCase) {
+    const auto run = RunCalc("--span-table '" + Path() + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = JsonLines(run.out);
+    const auto table = BuildSpanTable(WindowCase(PreCheckOf::tableConditions));
+    ASSERT_EQ(lines.size(), table.size() * 3);
+    std::size_t i = 0;
+    for (const SpanTableRow &row : table)
+        for (const SpanTableCell &cell : row.cells) {
+            const auto &line = lines[i++];
+            EXPECT_EQ(line.MemberCount(), 7u);
+            EXPECT_EQ(line["deckFamily"].GetInt(), row.deck.family);
+            EXPECT_EQ(line["deckModel"].GetInt(), row.deck.model);
+            EXPECT_EQ(line["thicknessCode"].GetInt(), row.deck.thicknessCode);
+            EXPECT_EQ(line["deckLabel"], row.deckLabel.c_str());
+            EXPECT_EQ(line["shoringCode"].GetInt(), cell.shoringCode);
+            if (cell.maxSpan)
+                EXPECT_EQ(line["maxSpan"].GetInt(), *cell.maxSpan);
+            else
+                EXPECT_TRUE(line["maxSpan"].IsNull());
+            if (cell.governing)
+                EXPECT_EQ(line["governing"], CheckKey(*cell.governing));
+            else
+                EXPECT_TRUE(line["governing"].IsNull());
+        }
+}
+
+TEST_P(DeckTablesOfFile, SpanTableCsvCarriesTheJsonValues) {
+    const auto json = JsonLines(RunCalc("--span-table '" + Path() + "'").out);
+    const auto run = RunCalc("--span-table --csv '" + Path() + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.out.rfind("\xEF\xBB\xBF", 0), 0u) << "no byte-order mark";
+    const auto rows = CsvRows(run.out.substr(3));
+    ASSERT_EQ(rows.size(), json.size() + 1);
+    const std::vector<std::string> keys = rows.front();
+    ASSERT_EQ(keys.size(), 7u);
+    for (std::size_t r = 1; r < rows.size(); ++r)
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            const auto &value = json[r - 1][keys[k].c_str()];
+            const std::string expected = value.IsNull()     ? ""
+                                         : value.IsString() ? value.GetString()
+                                                            : std::to_string(value.GetInt());
+            EXPECT_EQ(rows[r][k], expected) << "row " << r << " " << keys[k];
+        }
+}
+
+TEST_P(DeckTablesOfFile, ComparisonLinesAreCoresRowsWithUtilisationsWhereChecksApply) {
+    const auto run = RunCalc("--compare '" + Path() + "'");
+    const auto fileCase = CalculateFile(Path());
+    if (fileCase.refusal) {
+        EXPECT_EQ(run.status, 2);
+        return;
+    }
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = JsonLines(run.out);
+    const auto rows = CompareDecks(fileCase.record);
+    ASSERT_EQ(lines.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto &line = lines[i];
+        const DeckComparisonRow &row = rows[i];
+        EXPECT_EQ(line["deckLabel"], row.deckLabel.c_str());
+        EXPECT_EQ(line["weight"].GetDouble(), row.weight);
+        EXPECT_EQ(line["passes"].GetBool(), row.passes);
+        if (row.leastShoring)
+            EXPECT_EQ(line["leastShoring"].GetInt(), *row.leastShoring);
+        else
+            EXPECT_TRUE(line["leastShoring"].IsNull());
+        const auto &checks = line["checks"];
+        ASSERT_EQ(checks.Size(), 4u);
+        for (rapidjson::SizeType c = 0; c < 4; ++c) {
+            const CheckUtilisation &check = row.checks[c];
+            EXPECT_EQ(checks[c]["name"], CheckKey(check.check));
+            EXPECT_EQ(checks[c]["applies"].GetBool(), check.applies);
+            EXPECT_EQ(checks[c]["passes"].GetBool(), check.passes);
+            ASSERT_EQ(checks[c].HasMember("utilisation"), check.applies);
+            if (check.applies) {
+                EXPECT_EQ(checks[c]["utilisation"].GetDouble(), check.utilisation);
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SavedCases, DeckTablesOfFile,
+                         ::testing::Values("default.fdt", "coating_other.fdt",
+                                           "fails_every_check.fdt", "px75valpha_class3.fdt"),
+                         [](const auto &info) {
+                             std::string name = info.param;
+                             return name.substr(0, name.find('.'));
+                         });
+
+// A copy of a saved case with one line replaced (lines counted from 0; the span is line 6).
+std::string CaseWithLine(const std::string &name, std::size_t index, const std::string &text) {
+    std::ifstream in(kCases + "/" + name, std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    lines.at(index) = text + (lines[index].ends_with('\r') ? "\r" : "");
+    const std::string path = std::filesystem::temp_directory_path() /
+                             ("korvane_table_" + std::to_string(getpid()) + ".fdt");
+    std::ofstream out(path, std::ios::binary);
+    for (const std::string &line : lines)
+        out << line << '\n';
+    return path;
+}
+
+// The span table chooses the span, so only the comparison refuses one out of range; a
+// negative load refuses both. A refusal prints the pre-check as the case output does.
+TEST(DeckTables, RefusalsFollowTheirPreCheck) {
+    const std::string shortSpan = CaseWithLine("default.fdt", 6, "999");
+    EXPECT_EQ(RunCalc("--span-table '" + shortSpan + "'").status, 0);
+    const auto compare = RunCalc("--compare '" + shortSpan + "'");
+    EXPECT_EQ(compare.status, 2);
+    const auto lines = JsonLines(compare.out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]["precheck"]["field"], "span");
+    EXPECT_EQ(RunCalc("--compare --csv '" + shortSpan + "'").out, "");
+    std::filesystem::remove(shortSpan);
+
+    const std::string negative = kCases + "/refused_negative_other_load.fdt";
+    const auto table = RunCalc("--span-table '" + negative + "'");
+    EXPECT_EQ(table.status, 2);
+    EXPECT_EQ(JsonLines(table.out).at(0)["precheck"]["field"], "otherLoad");
+    EXPECT_NE(table.err.find("その他荷重に負の値"), std::string::npos) << table.err;
+}
+
+TEST(DeckTables, DefaultCaseWithoutFileAndOneFileAtMost) {
+    const auto run = RunCalc("--span-table");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(JsonLines(run.out).size(), OfferedDecks().size() * 3);
+
+    const auto two = RunCalc("--compare '" + kCases + "/default.fdt' '" + kCases + "/default.fdt'");
+    EXPECT_EQ(two.status, 1);
+    EXPECT_TRUE(two.out.empty());
+    EXPECT_NE(two.err.find("一つだけ"), std::string::npos) << two.err;
+}
+
+} // namespace
+} // namespace korvane
