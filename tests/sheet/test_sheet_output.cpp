@@ -150,7 +150,8 @@ TEST_F(SheetOutput, DrawLogPlacesEveryTextWhereThePictureAndPageHaveIt) {
     QPdfWriter pdf(m_dir.filePath("noted.pdf"));
     pdf.setResolution(kPdfResolution);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    NotingCanvas page(pdf, kPdfResolution, pdf.width(), kPdfResolution);
+    QPainter painter(&pdf);
+    NotingCanvas page(painter, kPdfResolution, pdf.width(), kPdfResolution);
     DrawSheet(page, kTargetPrinter, m_record, result, PrintSettings{}, "d");
     EXPECT_EQ(LoggedTexts(SheetDrawLog(m_record, result, PrintSettings{}, kTargetPrinter, "d")),
               page.m_texts);
