@@ -217,10 +217,11 @@ int main(int argc, char *argv[]) {
     parser.addOption({"target", "計算書の種類: screen (画面, 既定) または printer (印刷)。",
                       "screen|printer", "screen"});
     parser.addOption({"png", "画面の計算書を PNG ファイルに書き出します。", "OUT.png"});
-    parser.addOption({"pdf",
-                      "印刷の計算書を PDF/A ファイルに書き出します。計算できたデータごとに"
-                      "A4 一枚、指定の順に一つのファイルにまとめます。",
-                      "OUT.pdf"});
+    parser.addOption(
+        {"pdf",
+         "印刷の計算書を長期保存用 (PDF/A-1b) の PDF ファイルに書き出します。"
+         "計算できたデータごとに A4 1 ページ、指定の順のまま一つのファイルにまとめます。",
+         "OUT.pdf"});
     parser.addOption({"draw-log", "計算書の描画操作を 1 行 1 件の JSON で出力します。"});
     parser.addOption({"date", "印刷の計算書に記す日付 (既定: 今日)。", "TEXT"});
     parser.addPositionalArgument("files", "データファイル (*.fdt)。省略時は既定の設計条件。",
