@@ -64,11 +64,8 @@ QtCanvas::~QtCanvas() {
 }
 
 void QtCanvas::Begin() {
-    if (!m_painter.begin(&m_device)) {
-        m_failed = true;
-        return;
-    }
-    SetRenderHints();
+    if (m_painter.begin(&m_device))
+        SetRenderHints();
 }
 
 void QtCanvas::SetRenderHints() {

@@ -44,9 +44,6 @@ public:
     int PageWidth() const override { return m_pageWidth; }
     int PixelsPerInchY() const override { return m_ppiY; }
 
-    // Whether painting could start on the device (a PDF file that cannot be written fails).
-    bool PaintingFailed() const { return m_failed; }
-
 private:
     void Begin();
     void SetRenderHints();
@@ -65,7 +62,6 @@ private:
     int m_penWidth = 1;
     Rgb m_penColor;
     bool m_brushClear = false;
-    bool m_failed = false;
     Point m_pen;
 };
 
