@@ -49,8 +49,8 @@ inline std::string PdfText(const std::string &path, int page = 0) {
 }
 
 // What keeps the file from being an archival PDF/A-1b, as far as poppler's tools can tell:
-// the version the standard builds on, the XMP metadata naming part 1 conformance B, and
-// every font embedded. Empty when nothing is missing.
+// PDF 1.4, the XMP metadata claiming PDF/A-1b, and every font embedded with a Unicode map.
+// Empty when nothing is missing.
 inline std::vector<std::string> ArchivalFaults(const std::string &path) {
     std::vector<std::string> faults;
     if (PdfInfoField(path, "PDF version") != "1.4")
