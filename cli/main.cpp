@@ -7,7 +7,8 @@
 // nothing else written for it) or an output file that could not be written.
 //
 // The calculation sheet of a calculated case comes with it: its items in the JSON, and on
-// request its picture (PNG), its printed page (PDF) or its canvas operations (draw log).
+// request its picture (PNG), its printed page (one page per calculated case in one PDF) or its
+// canvas operations (draw log).
 //
 // --span-table and --compare give the deck-choice tables of one case (a file's or the
 // default) instead: what the main window's 最大スパン表 and デッキ比較 show.
@@ -29,8 +30,10 @@
 #include <iostream>
 #include <memory>
 #include <new>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -62,27 +65,66 @@ korvane::SheetContent SheetOf(const korvane::FileCase &fileCase, const SheetOpti
     return korvane::BuildSheetContent(in);
 }
 
+void ReportUnwritable(const QString &path) {
+    std::cerr << "korvane-calc: " << path.toStdString() << " を書き込めません。\n";
+}
+
+// The PDF file of the run: every calculated case adds its printed page, in the order the
+// files were given. Its failure is told once, however many pages it refuses.
+class RunPdf {
+public:
+    explicit RunPdf(const QString &path) : m_path(path), m_file(path) {}
+
+    bool AddPage(const korvane::FileCase &fileCase, const std::string &date) {
+        const bool added = m_file.AddPage(fileCase.record, fileCase.result.calculation,
+                                          PrintSettingsOf(fileCase.record), date);
+        if (!added)
+            ReportOnce();
+        return added;
+    }
+
+    // Ends the file; with no calculated case there is no page and no file to write.
+    bool Finish() {
+        if (m_file.Pages() == 0 && !m_reported) {
+            std::cerr << "korvane-calc: 計算できたデータがないため " << m_path.toStdString()
+                      << " は書き出しません。\n";
+            return true;
+        }
+        if (m_file.Finish())
+            return true;
+        ReportOnce();
+        return false;
+    }
+
+private:
+    void ReportOnce() {
+        if (!std::exchange(m_reported, true))
+            ReportUnwritable(m_path);
+    }
+
+    QString m_path;
+    korvane::SheetPdfFile m_file;
+    bool m_reported = false;
+};
+
 // Writes the requested sheet files of a calculated case; false when one cannot be written.
-bool WriteSheetFiles(const korvane::FileCase &fileCase, const SheetOptions &options) {
+bool WriteSheetFiles(const korvane::FileCase &fileCase, const SheetOptions &options, RunPdf *pdf) {
     bool written = true;
     if (!options.png.isEmpty() &&
         !korvane::WriteScreenSheetPng(options.png, fileCase.record, fileCase.result.calculation)) {
-        std::cerr << "korvane-calc: " << options.png.toStdString() << " を書き込めません。\n";
+        ReportUnwritable(options.png);
         written = false;
     }
-    if (!options.pdf.isEmpty() &&
-        !korvane::WriteSheetPdf(options.pdf, fileCase.record, fileCase.result.calculation,
-                                PrintSettingsOf(fileCase.record), options.date)) {
-        std::cerr << "korvane-calc: " << options.pdf.toStdString() << " を書き込めません。\n";
+    if (pdf && !pdf->AddPage(fileCase, options.date))
         written = false;
-    }
     return written;
 }
 
 // Prints the case; returns false when a sheet file could not be written. `json` is the
-// writer of the whole run, reused so that its buffer is allocated once.
+// writer of the whole run, reused so that its buffer is allocated once; `pdf` the run's PDF
+// file when one was asked for.
 bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options,
-               korvane::JsonWriter &json) {
+               korvane::JsonWriter &json, RunPdf *pdf) {
     const bool calculated = !fileCase.refusal;
     if (options.json) {
         json.Clear();
@@ -102,7 +144,7 @@ bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options,
         std::cout << korvane::SheetDrawLog(fileCase.record, fileCase.result.calculation,
                                            PrintSettingsOf(fileCase.record), options.target,
                                            options.date);
-    return WriteSheetFiles(fileCase, options);
+    return WriteSheetFiles(fileCase, options, pdf);
 }
 
 // Pictures, pages and the draw log measure text with fonts, which need the GUI application
@@ -213,7 +255,11 @@ int main(int argc, char *argv[]) {
     parser.addOption({"target", "計算書の種類: screen (画面, 既定) または printer (印刷)。",
                       "screen|printer", "screen"});
     parser.addOption({"png", "画面の計算書を PNG ファイルに書き出します。", "OUT.png"});
-    parser.addOption({"pdf", "印刷の計算書を A4 一枚の PDF ファイルに書き出します。", "OUT.pdf"});
+    parser.addOption(
+        {"pdf",
+         "印刷の計算書を長期保存用 (PDF/A-1b) の PDF ファイルに書き出します。"
+         "計算できたデータごとに A4 1 ページ、指定の順のまま一つのファイルにまとめます。",
+         "OUT.pdf"});
     parser.addOption({"draw-log", "計算書の描画操作を 1 行 1 件の JSON で出力します。"});
     parser.addOption({"date", "印刷の計算書に記す日付 (既定: 今日)。", "TEXT"});
     parser.addOption(
@@ -255,21 +301,25 @@ int main(int argc, char *argv[]) {
             return kExitUnreadable;
         }
     }
+    std::optional<RunPdf> pdf;
+    if (!options.pdf.isEmpty())
+        pdf.emplace(options.pdf);
+    RunPdf *const pdfFile = pdf ? &*pdf : nullptr;
+    korvane::JsonWriter json;
     if (files.empty()) {
         const auto fileCase = korvane::CalculateDefaultCase();
-        korvane::JsonWriter json;
-        if (!PrintCase(fileCase, options, json))
+        const bool written = PrintCase(fileCase, options, json, pdfFile);
+        if (!written || (pdf && !pdf->Finish()))
             return kExitUnreadable;
         return Status(fileCase);
     }
 
     int status = kExitCalculated;
-    korvane::JsonWriter json;
     for (const std::string &file : files) {
         try {
             const auto fileCase = korvane::CalculateFile(file);
             ReportWarnings(fileCase);
-            const bool written = PrintCase(fileCase, options, json);
+            const bool written = PrintCase(fileCase, options, json, pdfFile);
             status = Worse(status, written ? Status(fileCase) : kExitUnreadable);
         } catch (const std::bad_alloc &) {
             std::cout.flush();
@@ -282,5 +332,7 @@ int main(int argc, char *argv[]) {
             status = Worse(status, kExitUnreadable);
         }
     }
+    if (pdf && !pdf->Finish())
+        status = Worse(status, kExitUnreadable);
     return status;
 }

@@ -1,5 +1,7 @@
 #include "sheet/print/PrintSheet.h"
 
+#include "sheet/print/ArchivalPrinting.h"
+#include "sheet/qt/ArchivalPdf.h"
 #include "sheet/qt/SheetOutput.h"
 
 #include <QPrinter>
@@ -8,6 +10,8 @@ namespace korvane {
 
 bool PrintSheet(QPrinter &printer, const DesignCase &record, const CalculationResult &result,
                 const PrintSettings &print, const std::string &dateText) {
+    // The print dialog's "print to file" chose a PDF: it is filed like korvane-calc's.
+    MakeArchivalIfPdf(printer, PdfDocumentTitle(print.projectTitle));
     const bool painted = DrawPrintedSheet(printer, record, result, print, dateText);
     return painted && printer.printerState() != QPrinter::Error;
 }

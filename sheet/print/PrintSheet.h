@@ -12,8 +12,9 @@ class QPrinter;
 
 namespace korvane {
 
-// Prints the sheet as one page on a printer chosen by the caller. False when the printer
-// could not begin or finish the page (a printer or file that cannot be opened).
+// Prints the sheet as one page on a printer chosen by the caller (a PDF file, when the user
+// printed to one, is archival with the project title as document title). False when the
+// printer could not begin or finish the page (a printer or file that cannot be opened).
 bool PrintSheet(QPrinter &printer, const DesignCase &record, const CalculationResult &result,
                 const PrintSettings &print, const std::string &dateText);
 

@@ -43,40 +43,44 @@ int QtTextWidth(const std::string &text, int pixelSize) {
     return Advance(SheetFont(pixelSize), ToQString(text), nullptr);
 }
 
-QtCanvas::QtCanvas(QPaintDevice &device, int fontDpi) : m_device(device), m_fontDpi(fontDpi) {
+QtCanvas::QtCanvas(QPaintDevice &device, int fontDpi)
+    : m_device(device), m_painter(m_ownPainter), m_fontDpi(fontDpi) {
     InstallSheetFontSubstitution();
     m_font = SheetFont(FontPixelSize(m_points, m_fontDpi));
     Begin();
 }
 
-QtCanvas::QtCanvas(QPaintDevice &device, int fontDpi, int pageWidth, int ppiY)
-    : m_device(device), m_fontDpi(fontDpi), m_pageWidth(pageWidth), m_ppiY(ppiY) {
+QtCanvas::QtCanvas(QPainter &pagePainter, int fontDpi, int pageWidth, int ppiY)
+    : m_device(*pagePainter.device()), m_painter(pagePainter), m_ownsPainting(false),
+      m_fontDpi(fontDpi), m_pageWidth(pageWidth), m_ppiY(ppiY) {
     InstallSheetFontSubstitution();
     m_font = SheetFont(FontPixelSize(m_points, m_fontDpi));
+    SetRenderHints();
 }
 
 QtCanvas::~QtCanvas() {
-    if (m_painter.isActive())
+    if (m_ownsPainting && m_painter.isActive())
         m_painter.end();
 }
 
 void QtCanvas::Begin() {
-    if (!m_painter.begin(&m_device)) {
-        m_failed = true;
-        return;
-    }
+    if (m_painter.begin(&m_device))
+        SetRenderHints();
+}
+
+void QtCanvas::SetRenderHints() {
     // Thin rules and frames stay crisp on the picture; text keeps its smoothing.
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
 void QtCanvas::BeginDoc() {
-    if (!m_painter.isActive())
+    if (m_ownsPainting && !m_painter.isActive())
         Begin();
 }
 
 void QtCanvas::EndDoc() {
-    if (m_painter.isActive())
+    if (m_ownsPainting && m_painter.isActive())
         m_painter.end();
 }
 

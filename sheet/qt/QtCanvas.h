@@ -1,6 +1,7 @@
 #pragma once
-// The sheet canvas over a QPainter: on a QImage for the result picture, on a QPrinter (or a
-// PDF file) for the printed page. Fonts are sized in device pixels by FontPixelSize.
+// The sheet canvas over a QPainter: on a QImage for the result picture, on a page of a
+// QPrinter or a PDF file for the printed sheet. Fonts are sized in device pixels by
+// FontPixelSize.
 
 #include "sheet/Canvas.h"
 
@@ -19,8 +20,9 @@ class QtCanvas : public Canvas {
 public:
     // A picture: painting starts at once. `fontDpi` sizes the fonts.
     QtCanvas(QPaintDevice &device, int fontDpi);
-    // A printed document: painting starts at BeginDoc and ends at EndDoc.
-    QtCanvas(QPaintDevice &device, int fontDpi, int pageWidth, int ppiY);
+    // A page of a printed document whose painter the caller has begun and ends: BeginDoc and
+    // EndDoc leave it alone, so that one document can take several sheets, a page each.
+    QtCanvas(QPainter &pagePainter, int fontDpi, int pageWidth, int ppiY);
     ~QtCanvas() override;
 
     void SetFontFace(const std::string &face) override;
@@ -42,15 +44,15 @@ public:
     int PageWidth() const override { return m_pageWidth; }
     int PixelsPerInchY() const override { return m_ppiY; }
 
-    // Whether painting could start on the device (a PDF file that cannot be written fails).
-    bool PaintingFailed() const { return m_failed; }
-
 private:
     void Begin();
+    void SetRenderHints();
     void ApplyLinePen();
 
     QPaintDevice &m_device;
-    QPainter m_painter;
+    QPainter m_ownPainter; // the picture's; a page is drawn with the caller's painter
+    QPainter &m_painter;
+    bool m_ownsPainting = true;
     int m_fontDpi;
     int m_pageWidth = 0;
     int m_ppiY = 72;
@@ -60,7 +62,6 @@ private:
     int m_penWidth = 1;
     Rgb m_penColor;
     bool m_brushClear = false;
-    bool m_failed = false;
     Point m_pen;
 };
 

@@ -2,6 +2,7 @@
 
 #include "sheet/DrawSheet.h"
 #include "sheet/RecordingCanvas.h"
+#include "sheet/qt/ArchivalPdf.h"
 #include "sheet/qt/QtCanvas.h"
 
 #include <QDate>
@@ -10,6 +11,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <utility>
 
 namespace korvane {
 
@@ -53,23 +56,75 @@ bool WriteScreenSheetPng(const QString &path, const DesignCase &record,
     return RenderScreenSheet(record, result).save(path, "PNG");
 }
 
+void DrawPrintedPage(QPainter &painter, const DesignCase &record, const CalculationResult &result,
+                     const PrintSettings &print, const std::string &dateText) {
+    QPaintDevice &page = *painter.device();
+    const int dpi = page.logicalDpiY();
+    QtCanvas canvas(painter, dpi, page.width(), dpi);
+    DrawSheet(canvas, kTargetPrinter, record, result, print, dateText);
+}
+
 bool DrawPrintedSheet(QPaintDevice &page, const DesignCase &record, const CalculationResult &result,
                       const PrintSettings &print, const std::string &dateText) {
-    const int dpi = page.logicalDpiY();
-    QtCanvas canvas(page, dpi, page.width(), dpi);
-    { DrawSheet(canvas, kTargetPrinter, record, result, print, dateText); }
-    return !canvas.PaintingFailed();
+    QPainter painter;
+    if (!painter.begin(&page))
+        return false;
+    DrawPrintedPage(painter, record, result, print, dateText);
+    return painter.end();
+}
+
+SheetPdfFile::SheetPdfFile(QString path) : m_path(std::move(path)) {}
+
+SheetPdfFile::~SheetPdfFile() {
+    Finish();
+}
+
+bool SheetPdfFile::AddPage(const DesignCase &record, const CalculationResult &result,
+                           const PrintSettings &print, const std::string &dateText) {
+    if (m_failed || m_finished)
+        return false;
+    if (m_pages == 0 && !Open(PdfDocumentTitle(print.projectTitle)))
+        return false;
+    if (m_pages > 0 && !m_pdf->newPage())
+        return Fail();
+    DrawPrintedPage(m_painter, record, result, print, dateText);
+    ++m_pages;
+    return true;
+}
+
+bool SheetPdfFile::Finish() {
+    if (m_finished)
+        return !m_failed;
+    m_finished = true;
+    if (m_painter.isActive() && !m_painter.end())
+        m_failed = true;
+    return !m_failed;
+}
+
+// The document title goes into the file's header and metadata as the writer begins, so the
+// file is opened with its first page, once that page's case is known.
+bool SheetPdfFile::Open(const QString &title) {
+    m_pdf = std::make_unique<QPdfWriter>(m_path);
+    m_pdf->setResolution(kPdfResolution);
+    // No margins: the page is drawn from the paper's corner, as on a printer's full page.
+    m_pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    MakeArchivalPdf(*m_pdf, title);
+    if (!m_painter.begin(m_pdf.get()))
+        return Fail();
+    return true;
+}
+
+bool SheetPdfFile::Fail() {
+    m_failed = true;
+    if (m_painter.isActive())
+        m_painter.end();
+    return false;
 }
 
 bool WriteSheetPdf(const QString &path, const DesignCase &record, const CalculationResult &result,
                    const PrintSettings &print, const std::string &dateText) {
-    QPdfWriter pdf(path);
-    pdf.setResolution(kPdfResolution);
-    // No margins: the page is drawn from the paper's corner, as on a printer's full page.
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    pdf.setCreator(QStringLiteral("korvane"));
-    pdf.setTitle(QStringLiteral("フラットデッキ構造計算"));
-    return DrawPrintedSheet(pdf, record, result, print, dateText);
+    SheetPdfFile pdf(path);
+    return pdf.AddPage(record, result, print, dateText) && pdf.Finish();
 }
 
 std::string SheetDrawLog(const DesignCase &record, const CalculationResult &result,

@@ -1,16 +1,19 @@
 #pragma once
 // The calculation sheet as the programs hand it out: the screen sheet on the result picture
-// or in a PNG file, the printed sheet on a page (a printer's, see sheet/print) or in a
-// one-page A4 PDF file, and the draw log of either. Each names its drawing target to
-// DrawSheet.
+// or in a PNG file, the printed sheet on a page (a printer's, see sheet/print) or in an
+// archival A4 PDF file of one page per case, and the draw log of either. Each names its
+// drawing target to DrawSheet.
 
 #include "core/Calculation.h"
 #include "core/DesignCase.h"
 #include "core/PrintSettings.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QString>
 
+#include <memory>
 #include <string>
 
 class QPaintDevice;
@@ -41,14 +44,49 @@ QImage RenderScreenSheet(const DesignCase &record, const CalculationResult &resu
 bool WriteScreenSheetPng(const QString &path, const DesignCase &record,
                          const CalculationResult &result);
 
-// Draws the printed sheet as one page on a paged device (a printer or a PDF writer), from the
-// paper's corner, at the device's resolution. False when painting could not begin (a file
-// that cannot be opened).
+// Draws the printed sheet on the current page of a paged device (a printer or a PDF writer)
+// whose painter the caller has begun, from the paper's corner, at the device's resolution.
+// A document of several sheets calls it once per page, with newPage() between.
+void DrawPrintedPage(QPainter &painter, const DesignCase &record, const CalculationResult &result,
+                     const PrintSettings &print, const std::string &dateText);
+
+// Draws the printed sheet as a one-page document on a paged device. False when painting could
+// not begin or end (a file that cannot be opened).
 bool DrawPrintedSheet(QPaintDevice &page, const DesignCase &record, const CalculationResult &result,
                       const PrintSettings &print, const std::string &dateText);
 
-// Writes the printed sheet as a one-page A4 PDF at 600 dpi with searchable text. False when
-// the file cannot be written.
+// A PDF file of printed sheets: one A4 page at 600 dpi per case added, archival, with
+// searchable text and the first case's project title as its document title. The file is
+// opened with its first page, so a document that gets no page writes no file; it is complete
+// after Finish (or when the object goes).
+class SheetPdfFile {
+public:
+    explicit SheetPdfFile(QString path);
+    ~SheetPdfFile();
+    SheetPdfFile(const SheetPdfFile &) = delete;
+    SheetPdfFile &operator=(const SheetPdfFile &) = delete;
+
+    // Adds the case's sheet as the next page. False when the file cannot be written; once it
+    // has failed, or after Finish, every later page is refused too.
+    bool AddPage(const DesignCase &record, const CalculationResult &result,
+                 const PrintSettings &print, const std::string &dateText);
+    // Ends the document. False when it failed or could not be completed.
+    bool Finish();
+    int Pages() const { return m_pages; }
+
+private:
+    bool Open(const QString &title);
+    bool Fail();
+
+    QString m_path;
+    std::unique_ptr<QPdfWriter> m_pdf;
+    QPainter m_painter;
+    int m_pages = 0;
+    bool m_failed = false;
+    bool m_finished = false;
+};
+
+// Writes the printed sheet as a one-page SheetPdfFile. False when the file cannot be written.
 bool WriteSheetPdf(const QString &path, const DesignCase &record, const CalculationResult &result,
                    const PrintSettings &print, const std::string &dateText);
 

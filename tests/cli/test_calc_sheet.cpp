@@ -1,6 +1,8 @@
 // korvane-calc's calculation sheet: the items in its JSON, the PNG and PDF files it writes
 // and its draw log.
+#include "core/DataFile.h"
 #include "tests/JsonTestSupport.h"
+#include "tests/PdfTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +58,15 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
     std::string Path(const char *name) const { return (m_dir / name).string(); }
+    // A saved case of the given span with its own print settings (title, page number at the
+    // bottom right, page text).
+    std::string WriteCase(const char *name, int span, const char *title, const char *pageText) {
+        const std::string path = Path(name);
+        std::ofstream(path, std::ios::binary) << korvane::DataFileBytes(
+            {"korvane 3.6", "1", "0", "5", "0", "111", std::to_string(span), "1", "4", "4", "130",
+             "1470", "0", title, "22", pageText});
+        return path;
+    }
     std::filesystem::path m_dir;
 };
 
@@ -119,11 +130,75 @@ TEST_F(CalcSheet, DrawLogReplacesTheJsonWithOneOperationPerLine) {
     EXPECT_GT(count, 100);
 }
 
+TEST_F(CalcSheet, PdfIsArchivalAndNamedAfterTheSubjectWithoutATitle) {
+    const std::string pdf = Path("sheet.pdf");
+    ASSERT_EQ(RunCalc("--pdf '" + pdf + "'").status, 0);
+    EXPECT_EQ(korvane::test::ArchivalFaults(pdf), std::vector<std::string>{});
+    EXPECT_EQ(korvane::test::PdfInfoField(pdf, "Title"), "フラットデッキ構造計算");
+}
+
+// Each calculated file gives a page of one PDF, in the order given, printed with its own
+// settings; a refused or unreadable file gives none, and the exit status and the JSON lines
+// are those of the files alone.
+TEST_F(CalcSheet, PdfOfManyFilesHasAPagePerCalculatedCase) {
+    struct Page {
+        std::string file;
+        const char *title, *pageText, *span;
+    };
+    const std::vector<Page> pages = {
+        {WriteCase("c.fdt", 3000, "第三工区", "C-9"), "第三工区", "C-9", "スパンL＝3000"},
+        {WriteCase("a.fdt", 2000, "第一工区", "A-1"), "第一工区", "A-1", "スパンL＝2000"},
+        {WriteCase("b.fdt", 2600, "件名を入力", "B-5"), nullptr, "B-5", "スパンL＝2600"},
+    };
+    const std::string refused = WriteCase("short.fdt", 999, "短スパン", "R-0");
+    const std::string pdf = Path("cases.pdf");
+    const std::string files = pages[0].file + " " + refused + " " + pages[1].file + " " +
+                              Path("missing.fdt") + " " + pages[2].file;
+    const std::string err = Path("err.txt");
+    const Result r = RunCalc("--date 2026/12/10 --pdf '" + pdf + "' " + files, err);
+    EXPECT_EQ(r.status, 1) << ReadFile(err); // the missing file; the refused one gives 2
+    EXPECT_EQ(korvane::test::JsonLines(r.out).size(), 4u);
+    EXPECT_EQ(ReadFile(err).find("cases.pdf"), std::string::npos) << ReadFile(err);
+
+    ASSERT_EQ(korvane::test::PdfInfoField(pdf, "Pages"), "3");
+    EXPECT_EQ(korvane::test::PdfInfoField(pdf, "Title"), "第三工区");
+    EXPECT_EQ(korvane::test::ArchivalFaults(pdf), std::vector<std::string>{});
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const std::string text = korvane::test::PdfText(pdf, static_cast<int>(i) + 1);
+        EXPECT_NE(text.find(pages[i].span), std::string::npos) << i << text;
+        EXPECT_NE(text.find(pages[i].pageText), std::string::npos) << i << text;
+        EXPECT_NE(text.find("[2026/12/10]"), std::string::npos) << i << text;
+        EXPECT_EQ(text.find("短スパン"), std::string::npos) << i << text;
+        if (pages[i].title) {
+            EXPECT_NE(text.find(std::string("物件名：") + pages[i].title), std::string::npos)
+                << i << text;
+        } else {
+            EXPECT_EQ(text.find("物件名："), std::string::npos) << i << text;
+        }
+    }
+}
+
+// With nothing calculated there is no page: no file is written, and the run says so.
+TEST_F(CalcSheet, PdfOfNoCalculatedCaseIsNotWritten) {
+    const std::string pdf = Path("none.pdf"), err = Path("err.txt");
+    const std::string refused = WriteCase("short.fdt", 999, "短スパン", "R-0");
+    const Result r = RunCalc("--pdf '" + pdf + "' " + refused, err);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_NE(ReadFile(err).find("none.pdf は書き出しません"), std::string::npos) << ReadFile(err);
+}
+
+// An unwritable PDF is told once, however many cases would have gone into it.
 TEST_F(CalcSheet, UnwritablePdfFailsWithAMessage) {
     const std::string err = Path("err.txt");
-    const Result r = RunCalc("--pdf '" + Path("no/such/folder/x.pdf") + "'", err);
+    const std::string a = WriteCase("a.fdt", 2000, "第一工区", "A-1");
+    const Result r = RunCalc("--pdf '" + Path("no/such/folder/x.pdf") + "' " + a + " " + a, err);
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(ReadFile(err).find("x.pdf"), std::string::npos);
+    const std::string message = ReadFile(err);
+    const auto first = message.find("x.pdf");
+    ASSERT_NE(first, std::string::npos) << message;
+    EXPECT_EQ(message.find("x.pdf", first + 1), std::string::npos) << message;
+    EXPECT_EQ(korvane::test::JsonLines(r.out).size(), 2u);
 }
 
 TEST_F(CalcSheet, UnknownTargetIsRefused) {

@@ -1,4 +1,4 @@
-// The sheet through QPainter: the result picture and the one-page PDF file read back.
+// The sheet through QPainter: the result picture and the archival PDF file read back.
 #include "sheet/DrawSheet.h"
 #include "sheet/qt/QtCanvas.h"
 #include "sheet/qt/SheetOutput.h"
@@ -6,9 +6,12 @@
 #include "core/Calculation.h"
 #include "core/DesignCase.h"
 #include "tests/JsonTestSupport.h"
+#include "tests/PdfTestSupport.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
@@ -41,7 +44,12 @@ protected:
     std::string Path(const char *name) const { return m_dir.filePath(name).toStdString(); }
 };
 
-TEST_F(SheetOutput, PdfIsOneSearchableA4Page) {
+using test::ArchivalFaults;
+using test::PdfInfoField;
+using test::PdfText;
+using Faults = std::vector<std::string>;
+
+TEST_F(SheetOutput, PdfIsOneSearchableArchivalA4Page) {
     PrintSettings print;
     print.projectTitle = "市民会館 増築";
     print.pageNumberPos = 21;
@@ -52,6 +60,9 @@ TEST_F(SheetOutput, PdfIsOneSearchableA4Page) {
     const std::string info = RunCommand("pdfinfo '" + pdf + "'");
     EXPECT_TRUE(std::regex_search(info, std::regex("Pages:\\s+1\\n"))) << info;
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+    EXPECT_EQ(ArchivalFaults(pdf), Faults{});
+    EXPECT_EQ(PdfInfoField(pdf, "Title"), "市民会館 増築");
+    EXPECT_EQ(PdfInfoField(pdf, "Creator"), "korvane");
 
     const std::string text = RunCommand("pdftotext -raw '" + pdf + "' -");
     for (const char *expected : {"物件名：市民会館 増築", "フラットデッキ構造計算",
@@ -62,9 +73,87 @@ TEST_F(SheetOutput, PdfIsOneSearchableA4Page) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
 }
 
+// A case without a project title of its own is filed under the program's subject.
+TEST_F(SheetOutput, PdfDocumentTitleIsTheProjectTitleOrTheSubject) {
+    const struct {
+        const char *projectTitle;
+        const char *documentTitle;
+    } cases[] = {
+        {"倉庫棟", "倉庫棟"},
+        {" 倉庫棟 ", "倉庫棟"},
+        {kTitlePlaceholder, "フラットデッキ構造計算"},
+        {"", "フラットデッキ構造計算"},
+        {"　", "フラットデッキ構造計算"}, // a full-width space typed into the field
+    };
+    const std::string pdf = Path("titled.pdf");
+    for (const auto &row : cases) {
+        PrintSettings print;
+        print.projectTitle = row.projectTitle;
+        ASSERT_TRUE(
+            WriteSheetPdf(QString::fromStdString(pdf), m_record, Calculate(m_record), print, "d"));
+        EXPECT_EQ(PdfInfoField(pdf, "Title"), row.documentTitle) << row.projectTitle;
+        EXPECT_NE(test::PdfToolOutput("pdfinfo -meta '" + pdf + "'").find(row.documentTitle),
+                  std::string::npos)
+            << "XMP title of " << row.projectTitle;
+    }
+}
+
+// Several cases in one file: a page each, in the order added, each with its own print
+// settings; the first case names the document.
+TEST_F(SheetOutput, PdfFileTakesOnePagePerCase) {
+    const struct {
+        const char *title;
+        const char *pageText;
+        int span;
+    } pages[] = {
+        {"第一工区", "P-1", 2000}, {kTitlePlaceholder, "P-2", 2500}, {"第三工区", "P-3", 3000}};
+    const std::string pdf = Path("many.pdf");
+    {
+        SheetPdfFile file(QString::fromStdString(pdf));
+        for (const auto &page : pages) {
+            DesignCase record;
+            record.spanLength = page.span;
+            PrintSettings print{page.title, page.pageText, 21};
+            ASSERT_TRUE(file.AddPage(record, Calculate(record), print, "d"));
+        }
+        EXPECT_EQ(file.Pages(), 3);
+        EXPECT_TRUE(file.Finish());
+    }
+    EXPECT_EQ(PdfInfoField(pdf, "Pages"), "3");
+    EXPECT_EQ(PdfInfoField(pdf, "Title"), "第一工区");
+    EXPECT_EQ(ArchivalFaults(pdf), Faults{});
+    for (int i = 0; i < 3; ++i) {
+        const std::string text = PdfText(pdf, i + 1);
+        EXPECT_NE(text.find(pages[i].pageText), std::string::npos) << text;
+        EXPECT_NE(text.find("スパンL＝" + std::to_string(pages[i].span)), std::string::npos)
+            << text;
+        const bool titled = std::string(pages[i].title) != kTitlePlaceholder;
+        EXPECT_EQ(text.find("物件名：") != std::string::npos, titled) << text;
+        if (titled) {
+            EXPECT_NE(text.find(std::string("物件名：") + pages[i].title), std::string::npos);
+        }
+    }
+}
+
+TEST_F(SheetOutput, PdfFileWithoutPagesWritesNothing) {
+    const std::string pdf = Path("empty.pdf");
+    {
+        SheetPdfFile file(QString::fromStdString(pdf));
+        EXPECT_TRUE(file.Finish());
+    }
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf)));
+}
+
 TEST_F(SheetOutput, PdfThatCannotBeWrittenReportsFailure) {
     const QString path = m_dir.filePath("missing/folder/sheet.pdf");
     EXPECT_FALSE(WriteSheetPdf(path, m_record, Calculate(m_record), PrintSettings{}, "x"));
+
+    SheetPdfFile file(path); // and keeps refusing: no page goes anywhere else
+    const CalculationResult result = Calculate(m_record);
+    EXPECT_FALSE(file.AddPage(m_record, result, PrintSettings{}, "x"));
+    EXPECT_FALSE(file.AddPage(m_record, result, PrintSettings{}, "x"));
+    EXPECT_EQ(file.Pages(), 0);
+    EXPECT_FALSE(file.Finish());
 }
 
 TEST_F(SheetOutput, ScreenPictureIsTheResultPictureWithTheSheetOnIt) {
@@ -150,7 +239,8 @@ TEST_F(SheetOutput, DrawLogPlacesEveryTextWhereThePictureAndPageHaveIt) {
     QPdfWriter pdf(m_dir.filePath("noted.pdf"));
     pdf.setResolution(kPdfResolution);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    NotingCanvas page(pdf, kPdfResolution, pdf.width(), kPdfResolution);
+    QPainter painter(&pdf);
+    NotingCanvas page(painter, kPdfResolution, pdf.width(), kPdfResolution);
     DrawSheet(page, kTargetPrinter, m_record, result, PrintSettings{}, "d");
     EXPECT_EQ(LoggedTexts(SheetDrawLog(m_record, result, PrintSettings{}, kTargetPrinter, "d")),
               page.m_texts);

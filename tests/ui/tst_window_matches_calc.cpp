@@ -1,6 +1,7 @@
 // Opening a saved case in the main window and pressing "計　算" gives what korvane-calc gives
 // for the same file: the notices of the open command, the case calculated (or the message
-// that refuses it), the results and verdicts, the sheet items and the sheet picture.
+// that refuses it), the results and verdicts, the sheet items and the sheet picture; and
+// the print dialog's "print to file" writes the archival PDF that korvane-calc --pdf writes.
 
 #include "UiTestSupport.h"
 
@@ -8,10 +9,13 @@
 #include "core/DataFile.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
+#include "sheet/qt/SheetOutput.h"
+#include "tests/PdfTestSupport.h"
 #include "ui/DesignCaseFiles.h"
 #include "ui/PrintSettingsDialog.h"
 #include "ui/ResultWindow.h"
 
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -73,6 +77,8 @@ class WindowMatchesCalc : public QObject {
 private slots:
     void sameFileSameAnswer_data();
     void sameFileSameAnswer();
+    void printToFileIsTheArchivalPdfOfKorvaneCalc_data();
+    void printToFileIsTheArchivalPdfOfKorvaneCalc();
 };
 
 void WindowMatchesCalc::sameFileSameAnswer_data() {
@@ -154,6 +160,71 @@ void WindowMatchesCalc::sameFileSameAnswer() {
     const SheetContent sheet = BuildSheetContent(in);
     QVERIFY(Written([&](JsonWriter &json) { WriteSheetItems(json, sheet); }) == expected["sheet"]);
     QCOMPARE(picture, QImage(png).convertToFormat(QImage::Format_RGB32));
+}
+
+void WindowMatchesCalc::printToFileIsTheArchivalPdfOfKorvaneCalc_data() {
+    QTest::addColumn<Lines>("lines");
+    QTest::addColumn<QString>("documentTitle");
+    QTest::newRow("no title") << CurrentCase() << QStringLiteral("フラットデッキ構造計算");
+    QTest::newRow("title and page")
+        << CurrentCase({{6, "3000"}, {13, "事務所棟"}, {14, "21"}, {15, "P-3"}})
+        << QStringLiteral("事務所棟");
+}
+
+void WindowMatchesCalc::printToFileIsTheArchivalPdfOfKorvaneCalc() {
+    QFETCH(Lines, lines);
+    QFETCH(QString, documentTitle);
+    const std::string path = m_dir.filePath(QStringLiteral("case.fdt")).toStdString();
+    std::ofstream(path, std::ios::binary) << DataFileBytes(lines);
+    const QString calcPdf = m_dir.filePath(QStringLiteral("calc.pdf"));
+    const QString printedPdf = m_dir.filePath(QStringLiteral("printed.pdf"));
+    QFile::remove(printedPdf);
+
+    // The window prints today's date: korvane-calc is given the same.
+    QProcess calc;
+    calc.start(QStringLiteral(KORVANE_CALC),
+               {QStringLiteral("--pdf"), calcPdf, QStringLiteral("--date"),
+                QString::fromStdString(TodayShortDate()), QString::fromStdString(path)});
+    QVERIFY(calc.waitForFinished(60000));
+    QCOMPARE(calc.exitCode(), 0);
+
+    auto form = MakeReadyForm();
+    auto result = std::make_unique<ResultWindow>();
+    result->SetPrintSettingsWindow(form->PrintSettingsWindow());
+    form->SetResultWindow(result.get());
+    DesignCaseFiles files;
+    MessageRecorder messages;
+    OpenDesignCaseFile(*form, files, path);
+
+    // What the print dialog does when the user picks its file output.
+    const auto choice = ResultWindow::SetPrinterChoice([&](QPrinter &printer, QWidget *) {
+        printer.setPrinterName(QString());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printedPdf);
+        return true;
+    });
+    const auto previous = SetModalHandler([&](QDialog &dialog) {
+        result->printSheet();
+        dialog.reject();
+        return int(QDialog::Rejected);
+    });
+    QTest::mouseClick(form->calculateButton, Qt::LeftButton);
+    SetModalHandler(previous);
+    ResultWindow::SetPrinterChoice(choice);
+    QVERIFY(messages.texts.isEmpty());
+
+    const std::string printed = printedPdf.toStdString(), written = calcPdf.toStdString();
+    QStringList faults;
+    for (const std::string &fault : test::ArchivalFaults(printed))
+        faults << QString::fromStdString(fault);
+    QCOMPARE(faults, QStringList{});
+    QCOMPARE(QString::fromStdString(test::PdfInfoField(printed, "Title")), documentTitle);
+    QCOMPARE(QString::fromStdString(test::PdfInfoField(written, "Title")), documentTitle);
+    QCOMPARE(QString::fromStdString(test::PdfInfoField(printed, "Pages")), QStringLiteral("1"));
+    const QString printedText = QString::fromStdString(test::PdfText(printed));
+    QVERIFY2(printedText.contains(QStringLiteral("フラットデッキ構造計算")),
+             qPrintable(printedText));
+    QCOMPARE(printedText, QString::fromStdString(test::PdfText(written)));
 }
 
 KORVANE_UI_TEST_MAIN(WindowMatchesCalc)
