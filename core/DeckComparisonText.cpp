@@ -112,6 +112,11 @@ const std::vector<ColumnHeading> &DeckComparisonHeadings() {
     return headings;
 }
 
+std::vector<std::string> DeckComparisonConditions(const DesignCase &conditions) {
+    return {"スパン " + std::to_string(conditions.spanLength) + " mm",
+            "支保工 " + ShoringCaption(conditions.shoringCode)};
+}
+
 std::string DeckComparisonCsv(const std::vector<DeckComparisonRow> &rows,
                               const std::vector<std::string> &conditions) {
     std::string text(kUtf8ByteOrderMark);

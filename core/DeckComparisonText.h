@@ -62,6 +62,9 @@ struct ColumnHeading {
 };
 const std::vector<ColumnHeading> &DeckComparisonHeadings();
 
+// The lines above the comparison: the conditions of the case, its span and its shoring.
+std::vector<std::string> DeckComparisonConditions(const DesignCase &conditions);
+
 // The comparison as a CSV file: the UTF-8 byte-order mark, the conditions one line a row, an
 // empty row, the headings (top and bottom joined), then one row per deck in the rows' order,
 // utilisations with four decimals.
