@@ -1,10 +1,11 @@
 #include "core/DeckComparisonText.h"
 
 #include "core/CsvText.h"
+#include "core/DeckTableText.h"
 #include "core/DesignCase.h"
+#include "core/InputCaptions.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -67,22 +68,11 @@ std::string UtilisationText(double utilisation, bool passes, int decimals) {
 }
 
 std::string ShoringCaption(int shoringCode) {
-    switch (shoringCode) {
-    case code::kShoringNone:
-        return "無  し";
-    case code::kShoringOneRow:
-        return "有り-１本";
-    case code::kShoringTwoRows:
-        return "有り-２本";
-    default:
+    const auto position =
+        std::find(kShoringCodes.begin(), kShoringCodes.end(), shoringCode) - kShoringCodes.begin();
+    if (position >= static_cast<std::ptrdiff_t>(kShoringCodes.size()))
         return kNotApplicableText;
-    }
-}
-
-std::string WeightText(double weight) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, weight).ptr;
-    return std::string(buffer, end);
+    return CompactCaption(caption::kShoringOptions[static_cast<std::size_t>(position)]);
 }
 
 DeckComparisonRowTexts DeckComparisonTexts(const DeckComparisonRow &row, int decimals) {
@@ -113,8 +103,12 @@ const std::vector<ColumnHeading> &DeckComparisonHeadings() {
 }
 
 std::vector<std::string> DeckComparisonConditions(const DesignCase &conditions) {
-    return {"スパン " + std::to_string(conditions.spanLength) + " mm",
-            "支保工 " + ShoringCaption(conditions.shoringCode)};
+    std::vector<std::string> lines = ConditionsText(conditions);
+    lines.push_back("スパン：" + std::to_string(conditions.spanLength) + " " +
+                    std::string(caption::kLengthUnit));
+    lines.push_back(CompactCaption(caption::kShoringGroup) + "：" +
+                    ShoringCaption(conditions.shoringCode));
+    return lines;
 }
 
 std::string DeckComparisonCsv(const std::vector<DeckComparisonRow> &rows,

@@ -44,11 +44,9 @@ struct DeckComparisonRowTexts {
 std::string UtilisationText(double utilisation, bool passes,
                             int decimals = kShownUtilisationDecimals);
 
-// The main window's caption of a shoring option: "無  し", "有り-１本", "有り-２本".
+// The main window's caption of a shoring option without its padding: "無し", "有り-１本",
+// "有り-２本"; "－" for a code that is none of them.
 std::string ShoringCaption(int shoringCode);
-
-// A deck's unit weight in N/m² as the table shows it: "154", or "112.5" for a fraction.
-std::string WeightText(double weight);
 
 DeckComparisonRowTexts DeckComparisonTexts(const DeckComparisonRow &row,
                                            int decimals = kShownUtilisationDecimals);
@@ -62,7 +60,8 @@ struct ColumnHeading {
 };
 const std::vector<ColumnHeading> &DeckComparisonHeadings();
 
-// The lines above the comparison: the conditions of the case, its span and its shoring.
+// The lines above the comparison: the conditions the tables share, then the case's span and
+// its shoring ("スパン：2500 mm", "支保工：無し").
 std::vector<std::string> DeckComparisonConditions(const DesignCase &conditions);
 
 // The comparison as a CSV file: the UTF-8 byte-order mark, the conditions one line a row, an

@@ -105,7 +105,7 @@ TEST(DeckComparisonTexts, ShownUtilisationsAgreeWithTheVerdicts) {
 TEST(DeckComparisonTexts, LeastShoringReadsAsTheMainWindowsCaptions) {
     DeckComparisonRow row;
     row.leastShoring = code::kShoringNone;
-    EXPECT_EQ(DeckComparisonTexts(row).leastShoring, "無  し");
+    EXPECT_EQ(DeckComparisonTexts(row).leastShoring, "無し");
     row.leastShoring = code::kShoringOneRow;
     EXPECT_EQ(DeckComparisonTexts(row).leastShoring, "有り-１本");
     row.leastShoring = code::kShoringTwoRows;
