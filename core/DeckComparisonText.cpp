@@ -102,6 +102,17 @@ const std::vector<ColumnHeading> &DeckComparisonHeadings() {
     return headings;
 }
 
+std::vector<std::string> DeckComparisonPageHeadings() {
+    std::vector<std::string> headings{"デッキ", "重量 N/㎡"};
+    for (const CheckName check : kChecksInSheetOrder) {
+        headings.emplace_back(CheckMark(check));
+        headings.emplace_back("検定比");
+    }
+    headings.emplace_back("最大検定比");
+    headings.emplace_back("必要支保工");
+    return headings;
+}
+
 std::vector<std::string> DeckComparisonConditions(const DesignCase &conditions) {
     std::vector<std::string> lines = ConditionsText(conditions);
     lines.push_back("スパン：" + std::to_string(conditions.spanLength) + " " +

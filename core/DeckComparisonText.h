@@ -59,6 +59,11 @@ struct ColumnHeading {
     std::string bottom;
 };
 const std::vector<ColumnHeading> &DeckComparisonHeadings();
+// Headings of one line each, short enough for the printed A4 page: a check's mark over its
+// verdict column, "検定比" over its utilisation.
+std::vector<std::string> DeckComparisonPageHeadings();
+
+inline constexpr const char *kDeckComparisonTitle = "デッキ比較";
 
 // The lines above the comparison: the conditions the tables share, then the case's span and
 // its shoring ("スパン：2500 mm", "支保工：無し").

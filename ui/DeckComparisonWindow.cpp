@@ -1,6 +1,8 @@
 #include "ui/DeckComparisonWindow.h"
 
 #include "core/DeckComparisonText.h"
+#include "ui/DeckTablePrinting.h"
+#include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageSeam.h"
@@ -88,6 +90,34 @@ QString HeadingText(const ColumnHeading &heading) {
     return Text(heading.top) + QLatin1Char('\n') + Text(heading.bottom);
 }
 
+QStringList Texts(const std::vector<std::string> &texts) {
+    QStringList list;
+    for (const std::string &text : texts)
+        list << Text(text);
+    return list;
+}
+
+// The conditions above the table, half of them on each of two lines.
+QString ConditionsInTwoLines(const QStringList &conditions) {
+    const qsizetype firstLine = (conditions.size() + 1) / 2;
+    const QString gap = QStringLiteral("　　");
+    return conditions.mid(0, firstLine).join(gap) + QLatin1Char('\n') +
+           conditions.mid(firstLine).join(gap);
+}
+
+// The page the comparison prints: the same rows and texts as the window, its deck marked.
+PrintedTable ComparisonPage(const std::vector<DeckComparisonRow> &rows,
+                            const std::vector<std::string> &conditions, int shownRow) {
+    PrintedTable page;
+    page.title = QString::fromUtf8(kDeckComparisonTitle);
+    page.conditionLines = Texts(conditions);
+    page.headings = Texts(DeckComparisonPageHeadings());
+    for (const DeckComparisonRow &row : rows)
+        page.rows << CellTexts(DeckComparisonTexts(row));
+    page.markedRow = shownRow;
+    return page;
+}
+
 QPushButton *NewButton(const QString &caption, QWidget *parent) {
     auto *button = new QPushButton(caption, parent);
     // Return on the table takes the deck; no button may catch it first.
@@ -121,11 +151,7 @@ void DeckComparisonWindow::createControls() {
     setFont(WindowFont(kTextPixelSize));
     auto *layout = new QVBoxLayout(this);
 
-    QStringList lines;
-    for (const std::string &line : m_conditions)
-        lines << Text(line);
-    conditionsLabel = new QLabel(lines.join(QStringLiteral("　　")), this);
-    conditionsLabel->setWordWrap(true);
+    conditionsLabel = new QLabel(ConditionsInTwoLines(Texts(m_conditions)), this);
     conditionsLabel->setFont(WindowFont(kTextPixelSize, true));
 
     comparisonTable = new QTableWidget(this);
@@ -183,6 +209,7 @@ void DeckComparisonWindow::fillTable() {
         comparisonTable->setColumnWidth(column,
                                         comparisonTable->columnWidth(column) + kColumnPadding);
     comparisonTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    comparisonTable->horizontalHeader()->setStretchLastSection(true);
     if (m_shownRow >= 0)
         comparisonTable->selectRow(m_shownRow);
 }
@@ -231,9 +258,17 @@ void DeckComparisonWindow::takeRow(int row) {
     accept();
 }
 
-void DeckComparisonWindow::printComparison() {}
+void DeckComparisonWindow::printComparison() {
+    RunGuarded(this,
+               [this] { PrintTable(this, ComparisonPage(m_rows, m_conditions, m_shownRow)); });
+}
 
-void DeckComparisonWindow::exportCsv() {}
+void DeckComparisonWindow::exportCsv() {
+    RunGuarded(this, [this] {
+        ExportCsv(this, QString::fromUtf8(kDeckComparisonTitle) + QStringLiteral(".csv"),
+                  DeckComparisonCsv(m_rows, m_conditions));
+    });
+}
 
 void OpenDeckComparison(MainWindow &mainWindow) {
     if (!mainWindow.PreCheckInputs())
