@@ -11,40 +11,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
-QString ChosenFile(QFileDialog &dialog) {
-    if (korvane::ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
-}
-
 QString FolderOf(const QString &path) {
     return QFileInfo(path).absolutePath();
-}
-
-[[noreturn]] void ThrowUnwritable(const QString &path, const QString &reason) {
-    throw korvane::FileError(
-        QStringLiteral("ファイル \"%1\" に書き込めません。(%2)").arg(path, reason).toStdString());
-}
-
-// Writes into a temporary file beside the target and replaces the target only once every
-// byte is on disk. The buffer is flushed before the commit because a commit does not see a
-// write that fails while the file is closed, and would put a cut-off file in place.
-void WriteWholeFile(const QString &path, const std::string &bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        ThrowUnwritable(path, file.errorString());
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        ThrowUnwritable(path, reason);
-    }
-    if (!file.commit())
-        ThrowUnwritable(path, file.errorString());
 }
 
 } // namespace
@@ -65,7 +36,7 @@ QString DesignCaseFiles::ChooseFileToOpen() {
         openDialog->setDirectory(FolderOf(lastOpenName));
     else if (!lastSaveName.isEmpty())
         openDialog->setDirectory(FolderOf(lastSaveName));
-    return ChosenFile(*openDialog);
+    return korvane::ChosenFile(*openDialog);
 }
 
 korvane::DataFileCase DesignCaseFiles::OpenDataFile(MainWindow &form, const std::string &path) {
@@ -90,12 +61,12 @@ QString DesignCaseFiles::ProposedSaveName() const {
 void DesignCaseFiles::SaveDataFile() {
     saveDialog->setDirectory(ProposedSaveFolder());
     saveDialog->selectFile(ProposedSaveName());
-    const QString chosen = ChosenFile(*saveDialog);
+    const QString chosen = korvane::ChosenFile(*saveDialog);
     if (chosen.isEmpty())
         return;
     lastSaveName = chosen;
 
-    WriteWholeFile(lastSaveName, korvane::DataFileBytes(fileLines));
+    korvane::WriteWholeFile(lastSaveName, korvane::DataFileBytes(fileLines));
 }
 
 namespace korvane {

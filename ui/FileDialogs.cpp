@@ -1,11 +1,15 @@
 #include "ui/FileDialogs.h"
 
+#include "core/Errors.h"
+#include "ui/MessageSeam.h"
+
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QDateTime>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QSaveFile>
 #include <QSplitter>
 #include <QTreeView>
 
@@ -13,8 +17,8 @@ namespace korvane {
 
 namespace {
 
-const QString kFilters[] = {QStringLiteral("データファイル(*.fdt)"),
-                            QStringLiteral("全てのファイル(*.*)")};
+const QStringList kDesignCaseFilters = {QStringLiteral("データファイル(*.fdt)"),
+                                        QStringLiteral("全てのファイル(*.*)")};
 
 // The columns of the file list, as the file system model numbers them.
 enum Column { kName = 0, kSize = 1, kType = 2, kModified = 3 };
@@ -95,16 +99,21 @@ void CloseCompletionLists(QFileDialog &dialog) {
 } // namespace
 
 QFileDialog *MakeDesignCaseDialog(QWidget *owner, QFileDialog::AcceptMode mode) {
+    return MakeFileDialog(owner, mode, kDesignCaseFilters, QStringLiteral("fdt"));
+}
+
+QFileDialog *MakeFileDialog(QWidget *owner, QFileDialog::AcceptMode mode,
+                            const QStringList &filters, const QString &defaultSuffix) {
     auto *dialog = new QFileDialog(owner);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(mode);
-    dialog->setNameFilters({kFilters[0], kFilters[1]});
+    dialog->setNameFilters(filters);
     dialog->setSizeGripEnabled(true);
     if (mode == QFileDialog::AcceptOpen) {
         dialog->setFileMode(QFileDialog::ExistingFile);
     } else {
         dialog->setFileMode(QFileDialog::AnyFile);
-        dialog->setDefaultSuffix(QStringLiteral("fdt"));
+        dialog->setDefaultSuffix(defaultSuffix);
     }
     dialog->setProxyModel(new JapaneseFileColumns(dialog));
     dialog->setViewMode(QFileDialog::Detail);
@@ -114,6 +123,37 @@ QFileDialog *MakeDesignCaseDialog(QWidget *owner, QFileDialog::AcceptMode mode) 
     QObject::connect(dialog, &QDialog::finished, dialog,
                      [dialog] { CloseCompletionLists(*dialog); });
     return dialog;
+}
+
+QString ChosenFile(QFileDialog &dialog) {
+    if (ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
+
+namespace {
+
+[[noreturn]] void ThrowUnwritable(const QString &path, const QString &reason) {
+    throw FileError(
+        QStringLiteral("ファイル \"%1\" に書き込めません。(%2)").arg(path, reason).toStdString());
+}
+
+} // namespace
+
+// The buffer is flushed before the commit because a commit does not see a write that fails
+// while the file is closed, and would put a cut-off file in place.
+void WriteWholeFile(const QString &path, const std::string &bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        ThrowUnwritable(path, file.errorString());
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        ThrowUnwritable(path, reason);
+    }
+    if (!file.commit())
+        ThrowUnwritable(path, file.errorString());
 }
 
 QFileDialog *FileDialogOnDemand::Get() const {

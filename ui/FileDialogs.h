@@ -8,11 +8,26 @@
 #include <QPointer>
 
 #include <functional>
+#include <string>
 
 namespace korvane {
 
 // A dialog of the data files, with the filters of design cases.
 QFileDialog *MakeDesignCaseDialog(QWidget *owner, QFileDialog::AcceptMode mode);
+
+// A dialog of files with the given filters; a save dialog adds the suffix to a bare name
+// and asks before it replaces a file.
+QFileDialog *MakeFileDialog(QWidget *owner, QFileDialog::AcceptMode mode,
+                            const QStringList &filters, const QString &defaultSuffix);
+
+// Runs the dialog modally (through the modal seam, so tests answer it); the chosen file's
+// full path, or an empty text when the user cancelled.
+QString ChosenFile(QFileDialog &dialog);
+
+// Writes the bytes to `path` through a temporary file beside it, which replaces the file
+// only once every byte is on disk. Throws FileError (the message names the file and why)
+// and leaves an existing file as it was when the file cannot be written.
+void WriteWholeFile(const QString &path, const std::string &bytes);
 
 // Holds a file dialog that is built the first time it is used.
 class FileDialogOnDemand {

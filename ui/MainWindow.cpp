@@ -2,6 +2,7 @@
 
 #include "core/Calculation.h"
 #include "core/Catalogue.h"
+#include "core/InputCaptions.h"
 #include "core/PrintSettings.h"
 #include "ui/Controls.h"
 #include "ui/DataFolder.h"
@@ -61,6 +62,10 @@ void PaintNavyList(QComboBox &list) {
     palette.setColor(QPalette::HighlightedText, Qt::white);
     list.setPalette(palette);
     list.setFont(WindowFont(12, true));
+}
+
+QString Caption(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QLabel *MakeLabel(const QString &text, QWidget *parent, const QRect &box) {
@@ -227,13 +232,13 @@ void MainWindow::createDeckBand() {
     thicknessList = MakeList(thicknessGroup, QRect(10, 21, 84, 22));
     MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(100, 24, 30, 16));
 
-    MakeLabel(QStringLiteral("表面処理"), DeckPanel, QRect(146, 86, 52, 16));
+    MakeLabel(Caption(caption::kCoatingLabel), DeckPanel, QRect(146, 86, 52, 16));
     coatingList = MakeList(DeckPanel, QRect(200, 83, 64, 22));
     for (const std::string &coating : InputForm::CoatingItems())
         coatingList->addItem(QString::fromStdString(coating));
     coatingList->setCurrentIndex(m_inputs.CoatingPosition());
 
-    MakeLabel(QStringLiteral("単位重量"), DeckPanel, QRect(282, 86, 52, 16));
+    MakeLabel(Caption(caption::kUnitWeightLabel), DeckPanel, QRect(282, 86, 52, 16));
     unitWeightField = MakeNumberField(DeckPanel, QRect(336, 83, 52, 22));
     unitWeightField->setAcceptDrops(false);
     MakeLabel(QStringLiteral("N/㎡"), DeckPanel, QRect(392, 86, 34, 16));
@@ -256,39 +261,44 @@ void MainWindow::createSpanBand() {
     spanArrows->setGeometry(80, 20, 16, 22);
     MakeLabel(QStringLiteral("mm"), SpanPanel, QRect(102, 23, 30, 16));
 
-    shoringGroup = MakeGroup(QStringLiteral(" 支保工 "), SpanPanel, QRect(142, 4, 282, 50));
-    noShoringOption = MakeOption(QStringLiteral("無  し"), shoringGroup, QRect(12, 22, 72, 20));
-    shoringOneRowOption =
-        MakeOption(QStringLiteral("有り-１本"), shoringGroup, QRect(96, 22, 88, 20));
-    shoringTwoRowsOption =
-        MakeOption(QStringLiteral("有り-２本"), shoringGroup, QRect(190, 22, 88, 20));
+    shoringGroup = MakeGroup(Caption(caption::kShoringGroup), SpanPanel, QRect(142, 4, 282, 50));
+    const auto &shoring = caption::kShoringOptions;
+    noShoringOption = MakeOption(Caption(shoring[0]), shoringGroup, QRect(12, 22, 72, 20));
+    shoringOneRowOption = MakeOption(Caption(shoring[1]), shoringGroup, QRect(96, 22, 88, 20));
+    shoringTwoRowsOption = MakeOption(Caption(shoring[2]), shoringGroup, QRect(190, 22, 88, 20));
     noShoringOption->setChecked(true);
 }
 
 void MainWindow::createBeamBand() {
-    alphaClassGroup = MakeGroup(QStringLiteral(" 施工割増係数α "), BeamPanel, QRect(6, 4, 418, 50));
-    steelBeamOption = MakeOption(QStringLiteral("Ｓ造"), alphaClassGroup, QRect(12, 22, 70, 20));
+    alphaClassGroup =
+        MakeGroup(Caption(caption::kAlphaClassGroup), BeamPanel, QRect(6, 4, 418, 50));
+    const auto &classes = caption::kAlphaClassOptions;
+    steelBeamOption =
+        MakeOption(Caption(classes[0].caption), alphaClassGroup, QRect(12, 22, 70, 20));
     alphaClass1Option =
-        MakeOption(QStringLiteral("Ⅰ類 [1.0]"), alphaClassGroup, QRect(96, 22, 96, 20));
+        MakeOption(Caption(classes[1].caption), alphaClassGroup, QRect(96, 22, 96, 20));
     alphaClass2Option =
-        MakeOption(QStringLiteral("Ⅱ類 [1.25]"), alphaClassGroup, QRect(200, 22, 104, 20));
+        MakeOption(Caption(classes[2].caption), alphaClassGroup, QRect(200, 22, 104, 20));
     alphaClass3Option =
-        MakeOption(QStringLiteral("Ⅲ類 [1.5]"), alphaClassGroup, QRect(312, 22, 100, 20));
+        MakeOption(Caption(classes[3].caption), alphaClassGroup, QRect(312, 22, 100, 20));
     steelBeamOption->setChecked(true);
 }
 
 void MainWindow::createConcreteBand() {
-    auto *kindGroup = MakeGroup(QStringLiteral(" 種　類 "), ConcretePanel, QRect(6, 4, 256, 56));
+    auto *kindGroup =
+        MakeGroup(Caption(caption::kConcreteKindGroup), ConcretePanel, QRect(6, 4, 256, 56));
     m_concreteGroup = new QButtonGroup(this);
     m_concreteGroup->setExclusive(true);
-    const std::pair<QToolButton **, const char *> buttons[] = {{&normalConcreteButton, "普　　 通"},
-                                                               {&lightConcrete1Button, "軽量１種"},
-                                                               {&lightConcrete2Button, "軽量２種"}};
+    const auto &kinds = caption::kConcreteKinds;
+    const std::pair<QToolButton **, std::string_view> buttons[] = {
+        {&normalConcreteButton, kinds[0]},
+        {&lightConcrete1Button, kinds[1]},
+        {&lightConcrete2Button, kinds[2]}};
     int left = 8;
     int kind = code::kConcreteNormal;
     for (const auto &[slot, caption] : buttons) {
         auto *button = new QToolButton(kindGroup);
-        button->setText(QString::fromUtf8(caption));
+        button->setText(Caption(caption));
         button->setGeometry(left, 22, 78, 26);
         button->setCheckable(true);
         button->setFont(WindowFont(12, true));
@@ -301,7 +311,7 @@ void MainWindow::createConcreteBand() {
     normalConcreteButton->setChecked(true);
 
     auto *thicknessGroup =
-        MakeGroup(QStringLiteral(" コンクリート厚"), ConcretePanel, QRect(270, 4, 154, 56));
+        MakeGroup(Caption(caption::kSlabThicknessGroup), ConcretePanel, QRect(270, 4, 154, 56));
     slabThicknessField = MakeNumberField(thicknessGroup, QRect(12, 22, 64, 22));
     slabThicknessField->setText(FieldText(m_inputs, InputField::slabThickness));
     slabThicknessArrows = MakeArrows(slabThicknessField, InputField::slabThickness, thicknessGroup);
@@ -310,10 +320,11 @@ void MainWindow::createConcreteBand() {
 }
 
 void MainWindow::createLoadsBand() {
-    auto *workGroup = MakeGroup(QStringLiteral(" 作業荷重 "), LoadsPanel, QRect(6, 4, 226, 56));
+    auto *workGroup = MakeGroup(Caption(caption::kWorkLoadGroup), LoadsPanel, QRect(6, 4, 226, 56));
     standardWorkLoadOption =
-        MakeOption(QStringLiteral("1470 N/㎡"), workGroup, QRect(10, 15, 100, 18));
-    otherWorkLoadOption = MakeOption(QStringLiteral("その他"), workGroup, QRect(10, 34, 70, 18));
+        MakeOption(Caption(caption::kStandardWorkLoadOption), workGroup, QRect(10, 15, 100, 18));
+    otherWorkLoadOption =
+        MakeOption(Caption(caption::kOtherWorkLoadOption), workGroup, QRect(10, 34, 70, 18));
     standardWorkLoadOption->setChecked(true);
     workLoadField = MakeNumberField(workGroup, QRect(96, 30, 60, 22));
     workLoadField->setInputMask(QStringLiteral("####;_"));
@@ -321,7 +332,8 @@ void MainWindow::createLoadsBand() {
     workLoadField->setEnabled(false);
     MakeLabel(QStringLiteral("N/㎡"), workGroup, QRect(162, 33, 34, 16));
 
-    OtherLoadGroup = MakeGroup(QStringLiteral(" その他荷重 "), LoadsPanel, QRect(240, 4, 184, 56));
+    OtherLoadGroup =
+        MakeGroup(Caption(caption::kOtherLoadGroup), LoadsPanel, QRect(240, 4, 184, 56));
     otherLoadField = MakeNumberField(OtherLoadGroup, QRect(12, 22, 64, 22));
     otherLoadField->setText(FieldText(m_inputs, InputField::otherLoad));
     otherLoadArrows = MakeArrows(otherLoadField, InputField::otherLoad, OtherLoadGroup);

@@ -10,6 +10,7 @@
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
 #include "ui/PrintSettingsDialog.h"
+#include "ui/PrinterChoice.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
@@ -40,16 +40,6 @@ constexpr int kButtonWidth = 95;
 constexpr int kSpacerWidth = 275;
 const QColor kNavy(0, 0, 128);
 
-bool ChoosePrinterWithDialog(QPrinter &printer, QWidget *parent) {
-    QPrintDialog dialog(&printer, parent);
-    return korvane::ExecModal(dialog) == QDialog::Accepted;
-}
-
-ResultWindow::PrinterChoice &CurrentPrinterChoice() {
-    static ResultWindow::PrinterChoice choice = ChoosePrinterWithDialog;
-    return choice;
-}
-
 QToolButton *ToolButton(QToolBar *bar, const QString &text, const QString &hint, int pixels,
                         QStyle::StandardPixmap icon) {
     auto *button = new QToolButton(bar);
@@ -67,14 +57,6 @@ QToolButton *ToolButton(QToolBar *bar, const QString &text, const QString &hint,
     button->setPalette(palette);
     bar->addWidget(button);
     return button;
-}
-
-// What the user is told when the printer could not take the page.
-QString PrintFailureText(const QPrinter &printer) {
-    const QString where = printer.outputFileName().isEmpty()
-                              ? QStringLiteral("プリンタ \"%1\"").arg(printer.printerName())
-                              : QStringLiteral("ファイル \"%1\"").arg(printer.outputFileName());
-    return QStringLiteral("%1 に印刷できませんでした。").arg(where);
 }
 
 } // namespace
@@ -232,7 +214,7 @@ void ResultWindow::printSheet() {
 // shown as an error once the busy notice has gone.
 void ResultWindow::PrintOnChosenPrinter() {
     QPrinter printer(QPrinter::HighResolution);
-    if (!CurrentPrinterChoice()(printer, this))
+    if (!korvane::ChoosePrinter(printer, this))
         return;
     bool printed = false;
     {
@@ -243,7 +225,7 @@ void ResultWindow::PrintOnChosenPrinter() {
                                       korvane::TodayShortDate());
     }
     if (!printed)
-        korvane::ShowGeneralError(PrintFailureText(printer), this);
+        korvane::ShowGeneralError(korvane::PrintFailureText(printer), this);
 }
 
 void ResultWindow::closeSheet() {
@@ -276,7 +258,5 @@ bool ResultWindow::eventFilter(QObject *watched, QEvent *event) {
 }
 
 ResultWindow::PrinterChoice ResultWindow::SetPrinterChoice(PrinterChoice choice) {
-    if (!choice)
-        choice = ChoosePrinterWithDialog;
-    return std::exchange(CurrentPrinterChoice(), std::move(choice));
+    return korvane::SetPrinterChoice(std::move(choice));
 }

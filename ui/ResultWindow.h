@@ -4,6 +4,7 @@
 // into its picture and shows it modally.
 
 #include "core/Calculation.h"
+#include "ui/PrinterChoice.h"
 
 #include <QDialog>
 #include <QImage>
@@ -62,8 +63,9 @@ public:
     // The vertical scroll position moves by the wheel delta (120 a notch).
     void scrollByWheel(int wheelDelta);
 
-    // The printer the sheet goes to; tests may replace the dialog that chooses it.
-    using PrinterChoice = std::function<bool(QPrinter &printer, QWidget *parent)>;
+    // The printer the sheet goes to; tests may replace the dialog that chooses it (the
+    // choice every printing window shares, see ui/PrinterChoice.h).
+    using PrinterChoice = korvane::PrinterChoice;
     static PrinterChoice SetPrinterChoice(PrinterChoice choice);
 
 protected:

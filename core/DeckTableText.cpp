@@ -1,0 +1,135 @@
+#include "core/DeckTableText.h"
+
+#include "core/Catalogue.h"
+#include "core/CsvText.h"
+#include "core/InputCaptions.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace korvane {
+
+namespace {
+
+constexpr std::string_view kIdeographicSpace = "\u3000";
+
+std::string Line(std::string_view group, std::string_view value) {
+    return CompactCaption(group) + "：" + std::string(value);
+}
+
+std::string LoadText(int value) {
+    return std::to_string(value) + " " + std::string(caption::kLoadUnit);
+}
+
+std::string ConcreteLine(const DesignCase &conditions) {
+    const int kind = conditions.concreteKind - code::kConcreteNormal;
+    const std::string kindText =
+        kind >= 0 && kind < static_cast<int>(caption::kConcreteKinds.size())
+            ? CompactCaption(caption::kConcreteKinds[kind])
+            : std::string("?");
+    return "コンクリート" + Line(caption::kConcreteKindGroup, kindText) + "　" +
+           Line(caption::kSlabThicknessGroup,
+                std::to_string(conditions.slabThickness) + " " + std::string(caption::kLengthUnit));
+}
+
+std::string ClassLine(const DesignCase &conditions) {
+    const auto &options = caption::kAlphaClassOptions;
+    const auto found = std::find_if(options.begin(), options.end(), [&](const auto &option) {
+        return option.code == conditions.alphaClass;
+    });
+    return Line(caption::kAlphaClassGroup, found != options.end() ? found->caption : "?");
+}
+
+// A catalogue coating gives each deck its own catalogue weight; "他" gives every deck the
+// weight entered in the main window.
+std::string CoatingLine(const DesignCase &conditions) {
+    if (conditions.coatingCode == code::kCoatingOther)
+        return Line(caption::kCoatingLabel, CoatingName(code::kCoatingOther)) + "　" +
+               Line(caption::kUnitWeightLabel, LoadText(conditions.unitWeight)) + "（全デッキ）";
+    return Line(caption::kCoatingLabel, CoatingName(conditions.coatingCode)) +
+           "（各デッキのカタログ重量）";
+}
+
+} // namespace
+
+std::string CompactCaption(std::string_view caption) {
+    std::string text;
+    for (std::size_t i = 0; i < caption.size();) {
+        if (caption[i] == ' ') {
+            ++i;
+        } else if (caption.substr(i, kIdeographicSpace.size()) == kIdeographicSpace) {
+            i += kIdeographicSpace.size();
+        } else {
+            text += caption[i++];
+        }
+    }
+    return text;
+}
+
+std::vector<std::string> ConditionsText(const DesignCase &conditions) {
+    return {ConcreteLine(conditions),
+            Line(caption::kWorkLoadGroup, LoadText(conditions.workLoadValue)),
+            Line(caption::kOtherLoadGroup, LoadText(conditions.otherLoadValue)),
+            ClassLine(conditions), CoatingLine(conditions)};
+}
+
+std::string WeightText(double weight) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, weight);
+    return error == std::errc() ? std::string(buffer, end) : std::string();
+}
+
+std::string ShoringHeading(int shoringCode) {
+    const auto position =
+        std::find(kShoringCodes.begin(), kShoringCodes.end(), shoringCode) - kShoringCodes.begin();
+    if (position >= static_cast<std::ptrdiff_t>(kShoringCodes.size()))
+        return {};
+    return CompactCaption(caption::kShoringGroup) + " " +
+           CompactCaption(caption::kShoringOptions[position]);
+}
+
+std::vector<std::string> ShoringHeadings() {
+    std::vector<std::string> headings;
+    for (const int shoring : kShoringCodes)
+        headings.push_back(ShoringHeading(shoring));
+    return headings;
+}
+
+std::string SpanCellText(const SpanTableCell &cell) {
+    if (!cell.maxSpan)
+        return "－";
+    std::string text = std::to_string(*cell.maxSpan);
+    if (cell.governing)
+        text += std::string(" ") + CheckMark(*cell.governing);
+    return text;
+}
+
+std::string SpanTableCsv(const std::vector<SpanTableRow> &rows, const DesignCase &conditions) {
+    std::string text(kUtf8ByteOrderMark);
+    AppendCsvRow(text, {kSpanTableTitle});
+    for (const std::string &line : ConditionsText(conditions))
+        AppendCsvRow(text, {line});
+    AppendCsvRow(text, {});
+
+    std::vector<std::string> headings = {"デッキ", "重量 (N/㎡)"};
+    for (const std::string &shoring : ShoringHeadings()) {
+        headings.push_back(shoring + " 最大スパン (mm)");
+        headings.push_back(shoring + " 決定要因");
+    }
+    AppendCsvRow(text, headings);
+
+    // An empty span means that no span from the smallest calculable one passes; its mark is
+    // then the check that fails there. An empty mark beside a span means the span is the
+    // largest calculable one, so nothing above it could fail.
+    for (const SpanTableRow &row : rows) {
+        std::vector<std::string> fields = {row.deckLabel, WeightText(row.weight)};
+        for (const SpanTableCell &cell : row.cells) {
+            fields.push_back(cell.maxSpan ? std::to_string(*cell.maxSpan) : std::string());
+            fields.push_back(cell.governing ? CheckMark(*cell.governing) : "");
+        }
+        AppendCsvRow(text, fields);
+    }
+    return text;
+}
+
+} // namespace korvane

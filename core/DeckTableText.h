@@ -1,0 +1,43 @@
+#pragma once
+// The texts of the deck-choice tables, shared by their windows, their printed page and their
+// CSV files: the conditions a table was made for, in the main window's own words, and the
+// cells and headings of the maximum-span table.
+
+#include "core/DesignCase.h"
+#include "core/SpanTable.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+// A caption without its blanks (ASCII and ideographic), as it reads in running text: the
+// window pads "無  し" and "普　　 通" to fill their buttons.
+std::string CompactCaption(std::string_view caption);
+
+// The conditions a table was made for, one short line each: concrete kind and thickness,
+// work load, other load, increase-factor class, coating (with "他" the unit weight entered
+// for every deck).
+std::vector<std::string> ConditionsText(const DesignCase &conditions);
+
+// A deck's unit weight as the tables show it, without a unit: "124".
+std::string WeightText(double weight);
+
+// The heading of a shoring option's column: "支保工 無し", "支保工 有り-１本", ...
+// `shoringCode` is one of kShoringCodes.
+std::string ShoringHeading(int shoringCode);
+std::vector<std::string> ShoringHeadings();
+
+// A cell as the table shows it: the span and the check that stops it ("3250 曲げ"); the span
+// alone at the top of the calculable range, where nothing above it was tried ("4900"); "－"
+// when no span passes.
+std::string SpanCellText(const SpanTableCell &cell);
+
+inline constexpr const char *kSpanTableTitle = "最大スパン表";
+
+// The maximum-span table as a CSV file for spreadsheet programs (UTF-8 with its byte-order
+// mark): the title, the conditions, a blank row, the headings, then one row per deck.
+std::string SpanTableCsv(const std::vector<SpanTableRow> &rows, const DesignCase &conditions);
+
+} // namespace korvane
