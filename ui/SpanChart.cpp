@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <utility>
@@ -142,18 +143,69 @@ QChart *MakeSpanChart(const std::vector<SpanTableRow> &rows) {
     return chart;
 }
 
+namespace {
+
+// The printed legend: a small grid with a row per model (its name in its colour) and a
+// column per shoring option, each cell a piece of that line. It stays readable where the
+// chart's own list of eighteen entries would not fit beside a chart a third of a page high.
+void DrawLegendGrid(QPainter &painter, const QRectF &area, const std::vector<SpanTableRow> &rows,
+                    double pixelsPerMm) {
+    const auto models = RowsByModel(rows);
+    QFont font = WindowFont(12);
+    font.setPointSizeF(7.5);
+    painter.setFont(font);
+    const double rowHeight = 4.6 * pixelsPerMm;
+    const double nameWidth = area.width() * 0.34;
+    const double cellWidth = (area.width() - nameWidth) / double(kShoringCodes.size());
+    double top = area.top();
+    painter.setPen(Qt::black);
+    for (std::size_t shoring = 0; shoring < kShoringCodes.size(); ++shoring) {
+        const QRectF cell(area.left() + nameWidth + cellWidth * double(shoring), top, cellWidth,
+                          rowHeight);
+        painter.drawText(cell, Qt::AlignCenter,
+                         Text(CompactCaption(caption::kShoringOptions[shoring])));
+    }
+    top += rowHeight;
+    for (std::size_t m = 0; m < models.size(); ++m) {
+        const QColor colour(kModelColours[m % kModelColours.size()]);
+        const OfferedDeck &deck = models[m].front()->deck;
+        painter.setPen(colour);
+        painter.drawText(QRectF(area.left(), top, nameWidth, rowHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         Text(DeckModelName(deck.family, deck.model)));
+        for (std::size_t shoring = 0; shoring < kShoringCodes.size(); ++shoring) {
+            const double left = area.left() + nameWidth + cellWidth * double(shoring);
+            const double middle = top + rowHeight / 2;
+            painter.setPen(QPen(colour, 0.5 * pixelsPerMm, kShoringPens[shoring], Qt::FlatCap));
+            painter.drawLine(QPointF(left + cellWidth * 0.15, middle),
+                             QPointF(left + cellWidth * 0.85, middle));
+        }
+        top += rowHeight;
+    }
+}
+
+} // namespace
+
 void DrawSpanChart(QPainter &painter, const QRectF &area, const std::vector<SpanTableRow> &rows) {
+    const double pixelsPerMm = painter.device()->logicalDpiX() / 25.4;
+    const double legendWidth = std::min(area.width() * 0.3, 52 * pixelsPerMm);
+    const QRectF chartArea(area.left(), area.top(), area.width() - legendWidth, area.height());
+    DrawLegendGrid(painter,
+                   QRectF(chartArea.right() + 2 * pixelsPerMm, area.top() + 4 * pixelsPerMm,
+                          legendWidth - 2 * pixelsPerMm, area.height()),
+                   rows, pixelsPerMm);
+
     // Laid out at a screen-like size with the page's proportions, then scaled onto the page:
     // lines and text stay vector drawing, so the printer's resolution keeps them sharp.
-    const double mmWide = area.width() / painter.device()->logicalDpiX() * 25.4;
-    const double mmHigh = area.height() / painter.device()->logicalDpiY() * 25.4;
-    const QSizeF layout(mmWide * kLayoutPixelsPerMm, mmHigh * kLayoutPixelsPerMm);
+    const QSizeF layout(chartArea.width() / pixelsPerMm * kLayoutPixelsPerMm,
+                        chartArea.height() / pixelsPerMm * kLayoutPixelsPerMm);
     QGraphicsScene scene;
     QChart *chart = MakeSpanChart(rows);
+    chart->legend()->hide();
     scene.addItem(chart); // the scene owns the chart from here
     chart->setGeometry(QRectF(QPointF(0, 0), layout));
     scene.setSceneRect(chart->geometry());
-    scene.render(&painter, area, scene.sceneRect(), Qt::KeepAspectRatio);
+    scene.render(&painter, chartArea, scene.sceneRect(), Qt::KeepAspectRatio);
 }
 
 SpanChartView::SpanChartView(const std::vector<SpanTableRow> &rows, QWidget *parent)
