@@ -9,6 +9,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -50,6 +51,8 @@ QPushButton *MakeButton(const QString &text, QWidget *parent) {
     auto *button = new QPushButton(text, parent);
     button->setFont(WindowFont(12, true));
     button->setMinimumWidth(96);
+    button->setAutoDefault(false); // Return belongs to the table's cells
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -133,7 +136,8 @@ void SpanTableWindow::fillTable() {
     spanTable->setMinimumWidth(width);
     spanTable->setMinimumHeight(480);
     if (m_markedRow >= 0) {
-        spanTable->setCurrentCell(m_markedRow, 0);
+        // Current for the keys, not selected: the selection colour would hide the mark.
+        spanTable->setCurrentCell(m_markedRow, 0, QItemSelectionModel::NoUpdate);
         spanTable->scrollToItem(spanTable->item(m_markedRow, 0),
                                 QAbstractItemView::PositionAtCenter);
     }
