@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 qt6-translations-l10n
+  # the span chart; Qt Charts' CMake package needs Qt OpenGL's, which this one holds
+  qt6-charts-dev libqt6opengl6-dev
   libemf2svg-dev
   fonts-ipafont-gothic
   rapidjson-dev

@@ -1,6 +1,9 @@
 // Speed of the main window: creating it with its start-up (without the one-second splash
-// wait) and its first filling, and the two transfers between window and record.
+// wait) and its first filling, the two transfers between window and record, the calculate
+// command, and opening the maximum-span table.
 
+#include "core/Catalogue.h"
+#include "core/SpanTable.h"
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageSeam.h"
@@ -74,6 +77,35 @@ void CalculateUntilSheetPainted(benchmark::State &state) {
     SetModalHandler(previous);
 }
 BENCHMARK(CalculateUntilSheetPainted)->Unit(benchmark::kMillisecond);
+
+// The maximum-span table of the first filling's conditions, without a window: the core's
+// share of opening the table window.
+void BuildSpanTableAlone(benchmark::State &state) {
+    const DesignCase conditions = DefaultDesignCase();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildSpanTable(conditions));
+}
+BENCHMARK(BuildSpanTableAlone)->Unit(benchmark::kMillisecond);
+
+// "最大スパン表" until the table window has painted: the conditions' pre-check, the table,
+// the window with its chart and its first paint. The modal window is painted at once and
+// closed, so each press starts afresh.
+void SpanTableUntilPainted(benchmark::State &state) {
+    MainWindow form;
+    form.show();
+    form.InitialIdle();
+    QCoreApplication::processEvents();
+    const ModalHandler previous = SetModalHandler([](QDialog &dialog) {
+        dialog.show();
+        dialog.repaint();
+        dialog.hide();
+        return int(QDialog::Rejected);
+    });
+    for (auto _ : state)
+        form.showSpanTable();
+    SetModalHandler(previous);
+}
+BENCHMARK(SpanTableUntilPainted)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
