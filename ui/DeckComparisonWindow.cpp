@@ -108,8 +108,9 @@ QString ConditionsInTwoLines(const QStringList &conditions) {
 // The page the comparison prints: the same rows and texts as the window, its deck marked.
 PrintedTable ComparisonPage(const std::vector<DeckComparisonRow> &rows,
                             const std::vector<std::string> &conditions, int shownRow) {
-    PrintedTable page;
-    page.title = QString::fromUtf8(kDeckComparisonTitle);
+    // Every row holds the case with its own deck; the project title is the case's.
+    PrintedTable page =
+        NewPrintedTable(QString::fromUtf8(kDeckComparisonTitle), rows.front().result.record);
     page.conditionLines = Texts(conditions);
     page.headings = Texts(DeckComparisonPageHeadings());
     for (const DeckComparisonRow &row : rows)

@@ -1,6 +1,9 @@
 #include "ui/DeckTablePrinting.h"
 
+#include "core/DesignCase.h"
 #include "sheet/print/ArchivalPrinting.h"
+#include "sheet/qt/ArchivalPdf.h"
+#include "sheet/qt/SheetOutput.h"
 #include "ui/BusyNotice.h"
 #include "ui/FileDialogs.h"
 #include "ui/GuardedRun.h"
@@ -128,6 +131,15 @@ QString &CsvFolder() {
 
 } // namespace
 
+PrintedTable NewPrintedTable(const QString &title, const DesignCase &record) {
+    PrintedTable page;
+    page.title = title;
+    if (HasProjectTitle(record.projectTitle))
+        page.projectTitle = PdfDocumentTitle(record.projectTitle);
+    page.dateText = QString::fromStdString(TodayShortDate());
+    return page;
+}
+
 bool DrawTablePage(QPaintDevice &page, const PrintedTable &table, const DrawBelowTable &drawBelow) {
     QPainter painter;
     if (!painter.begin(&page))
@@ -142,10 +154,18 @@ bool DrawTablePage(QPaintDevice &page, const PrintedTable &table, const DrawBelo
     const double titleHeight = painter.fontMetrics().height();
     painter.drawText(QRectF(body.left(), top, body.width(), titleHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, table.title);
+    painter.setFont(PageFont(kTextPoints));
+    painter.drawText(QRectF(body.left(), top, body.width(), titleHeight),
+                     Qt::AlignRight | Qt::AlignVCenter, table.dateText);
     top += titleHeight + mm.Y(2);
 
-    painter.setFont(PageFont(kTextPoints));
     const double lineHeight = painter.fontMetrics().height();
+    if (!table.projectTitle.isEmpty()) {
+        painter.drawText(QRectF(body.left(), top, body.width(), lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         QStringLiteral("物件名：") + table.projectTitle);
+        top += lineHeight + mm.Y(1);
+    }
     for (const QString &line : table.conditionLines) {
         painter.drawText(QRectF(body.left(), top, body.width(), lineHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, line);
@@ -175,7 +195,7 @@ void PrintTable(QWidget *parent, const PrintedTable &table, const DrawBelowTable
         return;
     // The page is laid out from the paper's corner, whatever margins the dialog left.
     printer.setFullPage(true);
-    MakeArchivalIfPdf(printer, table.title);
+    MakeArchivalIfPdf(printer, table.projectTitle.isEmpty() ? table.title : table.projectTitle);
     bool printed = false;
     {
         BusyNotice busy(parent);

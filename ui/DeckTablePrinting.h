@@ -17,13 +17,20 @@ class QWidget;
 
 namespace korvane {
 
+class DesignCase;
+
 struct PrintedTable {
-    QString title;
+    QString title;        // the table's name, the page's heading
+    QString projectTitle; // the case's project title; empty when it has none
+    QString dateText;     // printed at the heading's right, as the sheet prints its date
     QStringList conditionLines;
     QStringList headings;
     QList<QStringList> rows; // each as many texts as there are headings
     int markedRow = -1;      // the row that stands out (the main window's deck); -1 none
 };
+
+// A page headed with the table's name, the case's project title and today's date.
+PrintedTable NewPrintedTable(const QString &title, const DesignCase &record);
 
 // Draws on the rectangle left below the table, in the device's pixels.
 using DrawBelowTable = std::function<void(QPainter &painter, const QRectF &area)>;
@@ -34,7 +41,8 @@ bool DrawTablePage(QPaintDevice &page, const PrintedTable &table,
                    const DrawBelowTable &drawBelow = {});
 
 // Prints the page on the printer the user chooses (the print dialog, or the choice tests put
-// in its place); a PDF file is made archival. A printer or file that cannot take the page is
+// in its place); a PDF file is made archival, with the project title as its document title
+// (the table's name when the case has none). A printer or file that cannot take the page is
 // reported as the sheet's printing reports it.
 void PrintTable(QWidget *parent, const PrintedTable &table, const DrawBelowTable &drawBelow = {});
 

@@ -180,8 +180,7 @@ void SpanTableWindow::chooseCell(int row, int column) {
 }
 
 PrintedTable SpanTableWindow::PrintedPage() const {
-    PrintedTable page;
-    page.title = QString::fromUtf8(kSpanTableTitle);
+    PrintedTable page = NewPrintedTable(QString::fromUtf8(kSpanTableTitle), m_conditions);
     page.conditionLines = Texts(ConditionsText(m_conditions));
     page.headings = Headings();
     for (const SpanTableRow &row : m_rows)

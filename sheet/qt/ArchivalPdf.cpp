@@ -6,11 +6,15 @@
 
 namespace korvane {
 
+bool HasProjectTitle(const std::string &projectTitle) {
+    return projectTitle != kTitlePlaceholder &&
+           !QString::fromStdString(projectTitle).trimmed().isEmpty();
+}
+
 QString PdfDocumentTitle(const std::string &projectTitle) {
-    const QString title = QString::fromStdString(projectTitle).trimmed();
-    if (title.isEmpty() || projectTitle == kTitlePlaceholder)
+    if (!HasProjectTitle(projectTitle))
         return QStringLiteral("フラットデッキ構造計算");
-    return title;
+    return QString::fromStdString(projectTitle).trimmed();
 }
 
 void MakeArchivalPdf(QPdfWriter &pdf, const QString &title) {

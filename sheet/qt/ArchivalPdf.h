@@ -10,6 +10,9 @@ class QPdfWriter;
 
 namespace korvane {
 
+// Whether a case has a project title of its own (not the placeholder, not blank).
+bool HasProjectTitle(const std::string &projectTitle);
+
 // The document title of a case's PDF: its project title, or the program's subject when the
 // case has none (the placeholder or a blank title).
 QString PdfDocumentTitle(const std::string &projectTitle);

@@ -4,6 +4,7 @@
 // printing and writing the comparison.
 
 #include "UiTestSupport.h"
+#include "tests/PdfTestSupport.h"
 
 #include "core/DeckComparisonText.h"
 #include "ui/CalculationRun.h"
@@ -319,6 +320,10 @@ void DeckComparisonTest::printWritesOnePageWithEveryRow() {
     const QString text = PdfText(path);
     QVERIFY2(text.contains(QStringLiteral("デッキ比較")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("スパン：4900 mm")), qPrintable(text));
+    // Archival; a case without a project title names the table instead, and no 物件名 line.
+    QCOMPARE(test::ArchivalFaults(path.toStdString()), std::vector<std::string>{});
+    QCOMPARE(test::PdfInfoField(path.toStdString(), "Title"), std::string("デッキ比較"));
+    QVERIFY(!text.contains(QStringLiteral("物件名")));
     // Row by row, in order, each line holding the row's texts.
     const QStringList lines = text.split(QLatin1Char('\n'));
     qsizetype line = 0;

@@ -2,6 +2,7 @@
 // as core computes them, a cell taken back into the main window, printing and CSV output.
 
 #include "UiTestSupport.h"
+#include "tests/PdfTestSupport.h"
 
 #include "core/Catalogue.h"
 #include "core/CsvText.h"
@@ -9,6 +10,7 @@
 #include "core/SpanTable.h"
 #include "ui/Controls.h"
 #include "ui/DeckTablePrinting.h"
+#include "ui/PrintSettingsDialog.h"
 #include "ui/PrinterChoice.h"
 #include "ui/ResultWindow.h"
 #include "ui/SpanChart.h"
@@ -358,6 +360,7 @@ void SpanTableTest::cellWithoutSpanOrDeckColumnTakesTheDeckOnly() {
 
 void SpanTableTest::printWritesOnePageWithTitleConditionsAndCells() {
     ShowConditions(OwnWeightConditions());
+    m_form->PrintSettingsWindow()->Settings().projectTitle = "事務所棟";
     const DesignCase read = m_form->ReadCase();
     const std::vector<SpanTableRow> rows = BuildSpanTable(read);
     QTemporaryDir dir;
@@ -379,6 +382,10 @@ void SpanTableTest::printWritesOnePageWithTitleConditionsAndCells() {
     QCOMPARE(PdfPages(path), 1);
     const QString text = PdfText(path);
     QVERIFY2(text.contains(QStringLiteral("最大スパン表")), qPrintable(text));
+    // Archival, filed under the case's project title, which the page names too.
+    QCOMPARE(test::ArchivalFaults(path.toStdString()), std::vector<std::string>{});
+    QCOMPARE(test::PdfInfoField(path.toStdString(), "Title"), std::string("事務所棟"));
+    QVERIFY2(text.contains(QStringLiteral("物件名：事務所棟")), qPrintable(text));
     // The text reader gives an ideographic space as a plain one.
     const QString plainText = text.simplified();
     for (const std::string &line : ConditionsText(read))
