@@ -1,23 +1,29 @@
 // Opening a saved case in the main window and pressing "計　算" gives what korvane-calc gives
 // for the same file: the notices of the open command, the case calculated (or the message
 // that refuses it), the results and verdicts, the sheet items and the sheet picture; and
-// the print dialog's "print to file" writes the archival PDF that korvane-calc --pdf writes.
+// the print dialog's "print to file" writes the archival PDF that korvane-calc --pdf writes;
+// 最大スパン表 and デッキ比較 show what korvane-calc --span-table and --compare give.
 
 #include "UiTestSupport.h"
 
 #include "cli/CalcJson.h"
 #include "core/DataFile.h"
+#include "core/DeckComparisonText.h"
+#include "core/DeckTableText.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
 #include "sheet/qt/SheetOutput.h"
 #include "tests/PdfTestSupport.h"
+#include "ui/DeckComparisonWindow.h"
 #include "ui/DesignCaseFiles.h"
 #include "ui/PrintSettingsDialog.h"
 #include "ui/ResultWindow.h"
+#include "ui/SpanTableWindow.h"
 
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <rapidjson/document.h>
@@ -67,6 +73,39 @@ template <class Write> rapidjson::Document Written(Write write) {
     return Parsed(json.Text());
 }
 
+// korvane-calc's lines for a file with the given options, and its exit status.
+std::pair<std::vector<rapidjson::Document>, int> CalcLines(const QStringList &arguments) {
+    QProcess calc;
+    calc.start(QStringLiteral(KORVANE_CALC), arguments);
+    calc.waitForFinished(60000);
+    std::vector<rapidjson::Document> lines;
+    for (const QByteArray &line : calc.readAllStandardOutput().split('\n'))
+        if (!line.isEmpty())
+            lines.push_back(Parsed(line.toStdString()));
+    return {std::move(lines), calc.exitCode()};
+}
+
+std::optional<CheckName> CheckNamed(const Json &key) {
+    for (const CheckName check : kChecksInSheetOrder)
+        if (!key.IsNull() && key == CheckKey(check))
+            return check;
+    return std::nullopt;
+}
+
+// What the span table window shows for one of korvane-calc's span-table lines.
+QString SpanCellOf(const Json &line) {
+    SpanTableCell cell;
+    if (!line["maxSpan"].IsNull())
+        cell.maxSpan = line["maxSpan"].GetInt();
+    cell.governing = CheckNamed(line["governing"]);
+    return QString::fromStdString(SpanCellText(cell));
+}
+
+QString Cell(const QTableWidget &table, int row, int column) {
+    const QTableWidgetItem *item = table.item(row, column);
+    return item ? item->text() : QString();
+}
+
 } // namespace
 
 class WindowMatchesCalc : public QObject {
@@ -79,6 +118,8 @@ private slots:
     void sameFileSameAnswer();
     void printToFileIsTheArchivalPdfOfKorvaneCalc_data();
     void printToFileIsTheArchivalPdfOfKorvaneCalc();
+    void sameFileSameTables_data();
+    void sameFileSameTables();
 };
 
 void WindowMatchesCalc::sameFileSameAnswer_data() {
@@ -225,6 +266,103 @@ void WindowMatchesCalc::printToFileIsTheArchivalPdfOfKorvaneCalc() {
     QVERIFY2(printedText.contains(QStringLiteral("フラットデッキ構造計算")),
              qPrintable(printedText));
     QCOMPARE(printedText, QString::fromStdString(test::PdfText(written)));
+}
+
+void WindowMatchesCalc::sameFileSameTables_data() {
+    QTest::addColumn<Lines>("lines");
+    QTest::newRow("first filling") << CurrentCase();
+    QTest::newRow("thick slab, other load, class 3")
+        << CurrentCase({{9, "4"}, {10, "400"}, {12, "1500"}, {8, "9"}});
+    QTest::newRow("PX family, own weight, shored")
+        << CurrentCase({{1, "0"}, {2, "2"}, {4, "4"}, {5, "300"}, {7, "2"}, {6, "4000"}});
+    QTest::newRow("span 999: a table, no comparison") << CurrentCase({{6, "999"}});
+    QTest::newRow("negative other load") << CurrentCase({{12, "-10"}});
+}
+
+// The cells of a deck-choice window, a row a text with its cells joined by "|".
+QStringList ShownRows(const QTableWidget &table) {
+    QStringList rows;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table.columnCount(); ++column)
+            cells << Cell(table, row, column);
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+// The deck-choice windows for a saved case show what korvane-calc --span-table and --compare
+// give for the same file: the same refusal, the same decks in the same order, the same cells.
+void WindowMatchesCalc::sameFileSameTables() {
+    QFETCH(Lines, lines);
+    const std::string path = m_dir.filePath(QStringLiteral("tables.fdt")).toStdString();
+    std::ofstream(path, std::ios::binary) << DataFileBytes(lines);
+    const QString file = QString::fromStdString(path);
+    const auto [spanLines, spanStatus] = CalcLines({QStringLiteral("--span-table"), file});
+    const auto [compareLines, compareStatus] = CalcLines({QStringLiteral("--compare"), file});
+
+    auto form = MakeReadyForm();
+    DesignCaseFiles files;
+    MessageRecorder messages;
+    OpenDesignCaseFile(*form, files, path);
+    messages.texts.clear();
+
+    QStringList shown;
+    const auto previous = SetModalHandler([&](QDialog &dialog) {
+        if (auto *table = qobject_cast<SpanTableWindow *>(&dialog))
+            shown = ShownRows(*table->spanTable);
+        else if (auto *comparison = qobject_cast<DeckComparisonWindow *>(&dialog))
+            shown = ShownRows(*comparison->comparisonTable);
+        dialog.reject();
+        return int(QDialog::Rejected);
+    });
+
+    QTest::mouseClick(form->spanTableButton, Qt::LeftButton);
+    if (spanStatus == 2) {
+        QVERIFY(shown.isEmpty());
+        QCOMPARE(messages.texts, QStringList{QString::fromUtf8(
+                                     spanLines.at(0)["precheck"]["message"].GetString())});
+    } else {
+        QCOMPARE(spanStatus, 0);
+        QCOMPARE(shown.size() * 3, qsizetype(spanLines.size()));
+        for (std::size_t i = 0; i < spanLines.size(); ++i) {
+            const QStringList cells = shown[qsizetype(i / 3)].split(QLatin1Char('|'));
+            QCOMPARE(cells.at(0), QString::fromUtf8(spanLines[i]["deckLabel"].GetString()));
+            QCOMPARE(cells.at(2 + int(i % 3)), SpanCellOf(spanLines[i]));
+        }
+    }
+
+    shown.clear();
+    messages.texts.clear();
+    QTest::mouseClick(form->comparisonButton, Qt::LeftButton);
+    SetModalHandler(previous);
+    if (compareStatus == 2) {
+        QVERIFY(shown.isEmpty());
+        QCOMPARE(messages.texts, QStringList{QString::fromUtf8(
+                                     compareLines.at(0)["precheck"]["message"].GetString())});
+        return;
+    }
+    QCOMPARE(compareStatus, 0);
+    QCOMPARE(shown.size(), qsizetype(compareLines.size()));
+    for (std::size_t i = 0; i < compareLines.size(); ++i) {
+        const Json &line = compareLines[i];
+        const QStringList cells = shown[qsizetype(i)].split(QLatin1Char('|'));
+        QCOMPARE(cells.at(0), QString::fromUtf8(line["deckLabel"].GetString()));
+        for (rapidjson::SizeType c = 0; c < 4; ++c) {
+            const Json &check = line["checks"][c];
+            const QString utilisation =
+                check["applies"].GetBool()
+                    ? QString::fromStdString(UtilisationText(check["utilisation"].GetDouble(),
+                                                             check["passes"].GetBool()))
+                    : QString::fromUtf8(kNotApplicableText);
+            QCOMPARE(cells.at(3 + 2 * int(c)), utilisation);
+        }
+        const QString least =
+            line["leastShoring"].IsNull()
+                ? QString::fromUtf8(kNotApplicableText)
+                : QString::fromStdString(ShoringCaption(line["leastShoring"].GetInt()));
+        QCOMPARE(cells.last(), least);
+    }
 }
 
 KORVANE_UI_TEST_MAIN(WindowMatchesCalc)
