@@ -48,6 +48,18 @@ inline std::string PdfText(const std::string &path, int page = 0) {
     return PdfToolOutput("pdftotext -raw" + range + " " + Quoted(path) + " -");
 }
 
+// The text of every page as pdftotext lays it out: a table's row on one line, its cells in
+// order, as a reader sees them.
+inline std::string PdfLayoutText(const std::string &path) {
+    return PdfToolOutput("pdftotext -layout " + Quoted(path) + " -");
+}
+
+// How many pages the file has; -1 when pdfinfo cannot read it.
+inline int PdfPageCount(const std::string &path) {
+    const std::string pages = PdfInfoField(path, "Pages");
+    return pages.empty() ? -1 : std::stoi(pages);
+}
+
 // What keeps the file from being an archival PDF/A-1b, as far as poppler's tools can tell:
 // PDF 1.4, the XMP metadata claiming PDF/A-1b, and every font embedded with a Unicode map.
 // Empty when nothing is missing.

@@ -1,6 +1,6 @@
 // Speed of the main window: creating it with its start-up (without the one-second splash
 // wait) and its first filling, the two transfers between window and record, the calculate
-// command, and opening the maximum-span table.
+// command, and opening the maximum-span table and the deck comparison.
 
 #include "core/Catalogue.h"
 #include "core/SpanTable.h"
@@ -58,23 +58,42 @@ void ShowThenRead(benchmark::State &state) {
 }
 BENCHMARK(ShowThenRead)->Unit(benchmark::kMicrosecond);
 
-// "計　算" on the default case until the result window has painted its sheet: the read-out,
-// pre-check, calculation, drawing of the sheet and the result window's first paint. The
-// modal result window is painted at once and closed, so each press starts afresh.
-void CalculateUntilSheetPainted(benchmark::State &state) {
+// Each modal window a command opens is painted at once and closed, so that every press of
+// the command starts afresh.
+class ModalsPaintedAndClosed {
+public:
+    ModalsPaintedAndClosed()
+        : m_previous(SetModalHandler([](QDialog &dialog) {
+              dialog.show();
+              dialog.repaint();
+              dialog.hide();
+              return int(QDialog::Rejected);
+          })) {}
+    ~ModalsPaintedAndClosed() { SetModalHandler(m_previous); }
+    ModalsPaintedAndClosed(const ModalsPaintedAndClosed &) = delete;
+    ModalsPaintedAndClosed &operator=(const ModalsPaintedAndClosed &) = delete;
+
+private:
+    ModalHandler m_previous;
+};
+
+// A command of the main window, after its first filling, pressed until the window it opens
+// has painted.
+void PressUntilPainted(benchmark::State &state, void (MainWindow::*command)()) {
     auto windows = CreateProgramWindows();
-    windows->mainWindow->show();
-    windows->mainWindow->InitialIdle();
+    MainWindow &form = *windows->mainWindow;
+    form.show();
+    form.InitialIdle();
     QCoreApplication::processEvents();
-    const ModalHandler previous = SetModalHandler([](QDialog &dialog) {
-        dialog.show();
-        dialog.repaint();
-        dialog.hide();
-        return int(QDialog::Rejected);
-    });
+    const ModalsPaintedAndClosed painted;
     for (auto _ : state)
-        windows->mainWindow->calculate();
-    SetModalHandler(previous);
+        (form.*command)();
+}
+
+// "計　算" on the default case until the result window has painted its sheet: the read-out,
+// pre-check, calculation, drawing of the sheet and the result window's first paint.
+void CalculateUntilSheetPainted(benchmark::State &state) {
+    PressUntilPainted(state, &MainWindow::calculate);
 }
 BENCHMARK(CalculateUntilSheetPainted)->Unit(benchmark::kMillisecond);
 
@@ -88,24 +107,18 @@ void BuildSpanTableAlone(benchmark::State &state) {
 BENCHMARK(BuildSpanTableAlone)->Unit(benchmark::kMillisecond);
 
 // "最大スパン表" until the table window has painted: the conditions' pre-check, the table,
-// the window with its chart and its first paint. The modal window is painted at once and
-// closed, so each press starts afresh.
+// the window with its chart and its first paint.
 void SpanTableUntilPainted(benchmark::State &state) {
-    MainWindow form;
-    form.show();
-    form.InitialIdle();
-    QCoreApplication::processEvents();
-    const ModalHandler previous = SetModalHandler([](QDialog &dialog) {
-        dialog.show();
-        dialog.repaint();
-        dialog.hide();
-        return int(QDialog::Rejected);
-    });
-    for (auto _ : state)
-        form.showSpanTable();
-    SetModalHandler(previous);
+    PressUntilPainted(state, &MainWindow::showSpanTable);
 }
 BENCHMARK(SpanTableUntilPainted)->Unit(benchmark::kMillisecond);
+
+// "デッキ比較" until the comparison window has painted: the pre-check, the comparison, the
+// table's texts and the window's first paint.
+void DeckComparisonUntilPainted(benchmark::State &state) {
+    PressUntilPainted(state, &MainWindow::showDeckComparison);
+}
+BENCHMARK(DeckComparisonUntilPainted)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -3,6 +3,7 @@
 // printing and the print settings opened from the result window.
 
 #include "UiTestSupport.h"
+#include "tests/PdfTestSupport.h"
 
 #include "core/Calculation.h"
 #include "core/Errors.h"
@@ -52,14 +53,6 @@ bool BusyNoticeLeft() {
     const QWidgetList windows = QApplication::topLevelWidgets();
     return std::any_of(windows.begin(), windows.end(),
                        [](const QWidget *window) { return window->inherits("BusyNoticeWindow"); });
-}
-
-QString PdfText(const QString &path) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace
@@ -433,7 +426,7 @@ void CalculateCommand::printWritesOnePageWithTheSheet() {
     ResultWindow::SetPrinterChoice(choice);
     m_form->PrintSettingsWindow()->Settings().projectTitle = kTitlePlaceholder;
 
-    const QString text = PdfText(path);
+    const QString text = QString::fromStdString(test::PdfLayoutText(path.toStdString()));
     QVERIFY2(text.contains(QStringLiteral("物件名：テスト棟新築工事")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("PX75LA-07")), qPrintable(text));
     QVERIFY(!text.contains(QLatin1Char('\f') + QStringLiteral("フラットデッキ")));

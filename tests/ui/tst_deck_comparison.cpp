@@ -84,27 +84,6 @@ int VerdictColumn(std::size_t check) {
 }
 constexpr int kLargestColumn = 10;
 
-QString PdfText(const QString &path, bool layout = true) {
-    QProcess process;
-    QStringList arguments{path, QStringLiteral("-")};
-    if (layout)
-        arguments.prepend(QStringLiteral("-layout"));
-    process.start(QStringLiteral("pdftotext"), arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int PdfPages(const QString &path) {
-    QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {path});
-    process.waitForFinished(30000);
-    const QString info = QString::fromUtf8(process.readAllStandardOutput());
-    for (const QString &line : info.split(QLatin1Char('\n')))
-        if (line.startsWith(QLatin1String("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    return -1;
-}
-
 DesignCase CaseWith(int slab, int shoring, int span) {
     DesignCase record = DefaultDesignCase();
     record.slabThickness = slab;
@@ -316,8 +295,8 @@ void DeckComparisonTest::printWritesOnePageWithEveryRow() {
     SetPrinterChoice(previous);
 
     QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(QLatin1Char('\n'))));
-    QCOMPARE(PdfPages(path), 1);
-    const QString text = PdfText(path);
+    QCOMPARE(test::PdfPageCount(path.toStdString()), 1);
+    const QString text = QString::fromStdString(test::PdfLayoutText(path.toStdString()));
     QVERIFY2(text.contains(QStringLiteral("デッキ比較")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("スパン：4900 mm")), qPrintable(text));
     // Archival; a case without a project title names the table instead, and no 物件名 line.

@@ -89,25 +89,6 @@ private:
     ModalHandler m_previous;
 };
 
-QString PdfText(const QString &path) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int PdfPages(const QString &path) {
-    QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {path});
-    process.waitForFinished(30000);
-    const QString info = QString::fromUtf8(process.readAllStandardOutput());
-    for (const QString &line : info.split(QLatin1Char('\n')))
-        if (line.startsWith(QStringLiteral("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    return -1;
-}
-
 QByteArray Contents(const QString &path) {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
@@ -379,8 +360,8 @@ void SpanTableTest::printWritesOnePageWithTitleConditionsAndCells() {
     SetPrinterChoice(previous);
 
     QCOMPARE(messages.texts, QStringList());
-    QCOMPARE(PdfPages(path), 1);
-    const QString text = PdfText(path);
+    QCOMPARE(test::PdfPageCount(path.toStdString()), 1);
+    const QString text = QString::fromStdString(test::PdfLayoutText(path.toStdString()));
     QVERIFY2(text.contains(QStringLiteral("最大スパン表")), qPrintable(text));
     // Archival, filed under the case's project title, which the page names too.
     QCOMPARE(test::ArchivalFaults(path.toStdString()), std::vector<std::string>{});
