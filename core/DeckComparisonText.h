@@ -36,7 +36,7 @@ struct DeckComparisonRowTexts {
     std::array<CheckCellTexts, 4> checks; // in the sheet's order
     std::string largest;                  // the largest utilisation over the checks that apply
     bool fails = false;                   // some check fails
-    std::string leastShoring;             // "無  し", "有り-１本", "有り-２本", or "－"
+    std::string leastShoring;             // "無し", "有り-１本", "有り-２本", or "－"
 };
 
 // The utilisation rounded up to `decimals` places, as "0.87"; a failing check reads at least
