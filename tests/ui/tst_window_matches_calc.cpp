@@ -73,6 +73,15 @@ template <class Write> rapidjson::Document Written(Write write) {
     return Parsed(json.Text());
 }
 
+// The main window after its first filling, with a result window of its own for 計　算.
+std::pair<std::unique_ptr<MainWindow>, std::unique_ptr<ResultWindow>> ReadyFormWithResultWindow() {
+    auto form = MakeReadyForm();
+    auto result = std::make_unique<ResultWindow>();
+    result->SetPrintSettingsWindow(form->PrintSettingsWindow());
+    form->SetResultWindow(result.get());
+    return {std::move(form), std::move(result)};
+}
+
 // korvane-calc's lines for a file with the given options, and its exit status.
 std::pair<std::vector<rapidjson::Document>, int> CalcLines(const QStringList &arguments) {
     QProcess calc;
@@ -158,10 +167,7 @@ void WindowMatchesCalc::sameFileSameAnswer() {
     const bool refused = !expected["precheck"].IsNull();
     QCOMPARE(calc.exitCode(), refused ? 2 : 0);
 
-    auto form = MakeReadyForm();
-    auto result = std::make_unique<ResultWindow>();
-    result->SetPrintSettingsWindow(form->PrintSettingsWindow());
-    form->SetResultWindow(result.get());
+    const auto [form, result] = ReadyFormWithResultWindow();
     DesignCaseFiles files;
     MessageRecorder messages;
     OpenDesignCaseFile(*form, files, path);
@@ -229,10 +235,7 @@ void WindowMatchesCalc::printToFileIsTheArchivalPdfOfKorvaneCalc() {
     QVERIFY(calc.waitForFinished(60000));
     QCOMPARE(calc.exitCode(), 0);
 
-    auto form = MakeReadyForm();
-    auto result = std::make_unique<ResultWindow>();
-    result->SetPrintSettingsWindow(form->PrintSettingsWindow());
-    form->SetResultWindow(result.get());
+    const auto [form, result] = ReadyFormWithResultWindow();
     DesignCaseFiles files;
     MessageRecorder messages;
     OpenDesignCaseFile(*form, files, path);
