@@ -107,9 +107,9 @@ void PrintTo(const FailureCase &c, std::ostream *os) {
     *os << c.name << " " << c.option << " " << c.target;
 }
 
-class FailedWrites : public CalcOutputFiles, public testing::WithParamInterface<FailureCase> {};
+class WritesThatFail : public CalcOutputFiles, public testing::WithParamInterface<FailureCase> {};
 
-TEST_P(FailedWrites, ExitOneWithFileAndReasonAndTheOldFileUntouched) {
+TEST_P(WritesThatFail, ExitOneWithFileAndReasonAndTheOldFileUntouched) {
     const FailureCase &c = GetParam();
     const bool device = c.target[0] == '/';
     const fs::path target = device ? fs::path(c.target) : Out(c.target);
@@ -147,7 +147,7 @@ const FailureCase kFailures[] = {
     {"pdfOverAFolder", "--pdf", "folder.pdf", "", false, "フォルダです"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Routes, FailedWrites, testing::ValuesIn(kFailures),
+INSTANTIATE_TEST_SUITE_P(Routes, WritesThatFail, testing::ValuesIn(kFailures),
                          [](const auto &info) { return std::string(info.param.name); });
 
 // The disk itself full, and a read-only folder: a tmpfs of 64 KB with a small old file on
