@@ -271,7 +271,7 @@ TEST(DeckTables, SheetOptionsAreRefused) {
     const std::string out = std::filesystem::temp_directory_path() /
                             ("korvane_table_sheet_" + std::to_string(getpid()));
     for (const char *table : {"--span-table", "--compare"})
-        for (const std::string option :
+        for (const std::string &option :
              {"--pdf '" + out + "'", "--png '" + out + "'", std::string("--draw-log")}) {
             SCOPED_TRACE(std::string(table) + " " + option);
             const auto run = RunCalc(std::string(table) + " " + option);
