@@ -16,6 +16,8 @@ packages=(
   xvfb xauth x11-utils imagemagick openbox xdotool
   python3 libx11-6
   poppler-utils
+  # the browser edition: its font subset, the PDF's colour profile, its tests' browser
+  python3-fonttools python3-brotli icc-profiles-free chromium
   g++-mingw-w64-x86-64 wine wine64
 )
 
