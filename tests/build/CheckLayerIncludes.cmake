@@ -40,10 +40,10 @@ foreach(rule ${rules})
         # sheet/qt/ is a layer of its own above sheet/, and sheet/print/ one above it that
         # only the desktop program uses (korvane-calc must not load Qt's print support).
         if(folder STREQUAL "sheet" AND rest MATCHES "^qt/"
-           AND NOT layer MATCHES "^(sheet/qt|sheet/print|cli|ui|app)$")
+           AND NOT layer MATCHES "^(sheet/qt|sheet/print|cli|ui|ui/.*|app)$")
           string(APPEND faults "  ${file}: ${line} (sheet/qt is above ${layer})\n")
         elseif(folder STREQUAL "sheet" AND rest MATCHES "^print/"
-               AND NOT layer MATCHES "^(sheet/print|ui|app)$")
+               AND NOT layer MATCHES "^(sheet/print|ui|ui/.*|app)$")
           string(APPEND faults "  ${file}: ${line} (sheet/print is not for ${layer})\n")
         # ui/ itself holds what every window shares: it includes no feature folder.
         elseif(layer STREQUAL "ui" AND folder STREQUAL "ui" AND rest MATCHES "/")
