@@ -75,6 +75,16 @@ std::string ShoringCaption(int shoringCode) {
     return CompactCaption(caption::kShoringOptions[static_cast<std::size_t>(position)]);
 }
 
+ComparisonTake TakeFromComparison(const DeckComparisonRow &row) {
+    ComparisonTake take{row.deck, std::nullopt, {}};
+    if (row.passes || !row.leastShoring)
+        return take;
+    take.shoringCode = row.leastShoring;
+    take.note = "支保工を「" + ShoringCaption(*row.leastShoring) + "」にしました（" + row.deckLabel +
+                " は「" + ShoringCaption(row.result.record.shoringCode) + "」では不可です）。";
+    return take;
+}
+
 std::string BeyondSpanLimitText(int largestSpan) {
     return "計算範囲外 (" + std::to_string(largestSpan) + " " + std::string(caption::kLengthUnit) +
            "以下)";

@@ -70,6 +70,22 @@ std::vector<std::string> DeckComparisonPageHeadings();
 
 inline constexpr const char *kDeckComparisonTitle = "デッキ比較";
 
+// What taking a row of the comparison puts into the main window. A row that fails with the
+// case's shoring but passes with more brings its least shoring along, so that the deck taken
+// gives the sheet the row promised; a passing row, and one that fails even with two rows of
+// shoring, leave the shoring as it is.
+struct ComparisonTake {
+    OfferedDeck deck;
+    std::optional<int> shoringCode; // the shoring to choose; none: keep the window's
+    std::string note;               // what the window says about the shoring; empty: nothing
+};
+ComparisonTake TakeFromComparison(const DeckComparisonRow &row);
+
+// The line under the comparison table: how taking a row treats the shoring.
+inline constexpr const char *kDeckComparisonTakeNote =
+    "行をダブルクリック（またはEnter）すると、そのデッキを入力画面に取り込みます。"
+    "現在の支保工で不可の行は、必要支保工も取り込みます。";
+
 // The lines above the comparison: the conditions the tables share, then the case's span and
 // its shoring ("スパン：2500 mm", "支保工：無し").
 std::vector<std::string> DeckComparisonConditions(const DesignCase &conditions);

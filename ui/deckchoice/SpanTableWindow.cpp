@@ -98,6 +98,11 @@ void SpanTableWindow::createControls() {
     body->addWidget(spanChart, 1);
     layout->addLayout(body, 1);
 
+    auto *takeNote = new QLabel(QString::fromUtf8(kSpanTableTakeNote), this);
+    takeNote->setWordWrap(true);
+    takeNote->setFont(WindowFont(12));
+    layout->addWidget(takeNote);
+
     auto *buttons = new QHBoxLayout;
     printButton = MakeButton(QStringLiteral("印刷"), this);
     csvButton = MakeButton(QStringLiteral("CSV出力"), this);
