@@ -128,6 +128,39 @@ TEST(DeckComparisonTexts, LeastShoringReadsAsTheMainWindowsCaptions) {
     EXPECT_EQ(DeckComparisonTexts(row).leastShoring, "－");
 }
 
+// Taking any row of a few cases and calculating: a row some shoring saves gives a passing
+// sheet, with the shoring raised (and said) only where the case's own did not suffice; a row
+// no shoring saves keeps the case's shoring and says nothing.
+TEST(ComparisonTake, ATakenRowGivesTheSheetItPromised) {
+    int raised = 0;
+    int kept = 0;
+    for (const DesignCase &conditions : kSampleCases) {
+        for (const DeckComparisonRow &row : CompareDecks(conditions)) {
+            SCOPED_TRACE(row.deckLabel + " span " + std::to_string(conditions.spanLength) +
+                         " shoring " + std::to_string(conditions.shoringCode));
+            const ComparisonTake take = TakeFromComparison(row);
+            EXPECT_EQ(take.deck, row.deck);
+            EXPECT_EQ(take.shoringCode.has_value(), !take.note.empty());
+            if (row.passes || !row.leastShoring) {
+                EXPECT_FALSE(take.shoringCode);
+                ++kept;
+                continue;
+            }
+            ASSERT_TRUE(take.shoringCode);
+            EXPECT_EQ(*take.shoringCode, *row.leastShoring);
+            EXPECT_GT(*take.shoringCode, conditions.shoringCode);
+            EXPECT_NE(take.note.find(ShoringCaption(*row.leastShoring)), std::string::npos)
+                << take.note;
+            DesignCase taken = row.result.record;
+            taken.shoringCode = *take.shoringCode;
+            EXPECT_TRUE(EveryCheckPasses(CalculateCase(taken).verdicts));
+            ++raised;
+        }
+    }
+    EXPECT_GT(raised, 0);
+    EXPECT_GT(kept, 0);
+}
+
 std::vector<std::string> SplitLines(const std::string &text) {
     std::vector<std::string> lines;
     std::size_t start = 0;

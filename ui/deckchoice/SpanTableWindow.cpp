@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -21,6 +23,13 @@
 namespace korvane {
 
 namespace {
+
+// Room for the window manager's title bar and borders round the window.
+const QSize kWindowFrameAllowance{16, 48};
+// The least the table and the chart shrink to on a small screen: the table scrolls, the
+// chart draws smaller.
+const QSize kSmallestTable{240, 160};
+const QSize kSmallestChart{280, 200};
 
 const QColor kMarkedRowColour(255, 236, 179);
 
@@ -69,6 +78,22 @@ SpanTableWindow::SpanTableWindow(std::vector<SpanTableRow> rows, DesignCase cond
     createControls();
     fillTable();
     connectSignals();
+    fitToScreen();
+}
+
+// The window the table and chart want where the screen has room for it; within the screen's
+// available area otherwise, the table scrolling and the chart shrinking in what is left.
+void SpanTableWindow::fitToScreen() {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize available = screen->availableGeometry().size() - kWindowFrameAllowance;
+    const QSize wanted = sizeHint().expandedTo(minimumSizeHint());
+    if (wanted.width() <= available.width() && wanted.height() <= available.height())
+        return;
+    spanTable->setMinimumSize(kSmallestTable);
+    spanChart->setMinimumSize(kSmallestChart);
+    resize(wanted.boundedTo(available));
 }
 
 void SpanTableWindow::createControls() {
