@@ -180,6 +180,13 @@ void DeckComparisonWindow::createControls() {
     buttons->addWidget(csvButton);
     buttons->addWidget(closeButton);
 
+    if (!m_rows.empty()) {
+        QLabel *heading = NewTableHeading(
+            NewPrintedTable(QString::fromUtf8(kDeckComparisonTitle), m_rows.front().result.record),
+            this);
+        heading->setFont(WindowFont(kTextPixelSize, true));
+        layout->addWidget(heading);
+    }
     layout->addWidget(conditionsLabel);
     layout->addWidget(usage);
     layout->addWidget(comparisonTable);

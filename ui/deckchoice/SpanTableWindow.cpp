@@ -100,6 +100,10 @@ void SpanTableWindow::createControls() {
     SetBackground(*this, kWindowGrey);
     auto *layout = new QVBoxLayout(this);
 
+    QLabel *heading =
+        NewTableHeading(NewPrintedTable(QString::fromUtf8(kSpanTableTitle), m_conditions), this);
+    heading->setFont(WindowFont(12, true));
+    layout->addWidget(heading);
     conditionsLabel = new QLabel(Texts(ConditionsText(m_conditions)).join(QLatin1Char('\n')), this);
     conditionsLabel->setObjectName(QStringLiteral("conditionsLabel"));
     conditionsLabel->setFont(WindowFont(12));
