@@ -80,8 +80,9 @@ ComparisonTake TakeFromComparison(const DeckComparisonRow &row) {
     if (row.passes || !row.leastShoring)
         return take;
     take.shoringCode = row.leastShoring;
-    take.note = "支保工を「" + ShoringCaption(*row.leastShoring) + "」にしました（" + row.deckLabel +
-                " は「" + ShoringCaption(row.result.record.shoringCode) + "」では不可です）。";
+    take.note = "支保工を「" + ShoringCaption(*row.leastShoring) + "」にしました（" +
+                row.deckLabel + " は「" + ShoringCaption(row.result.record.shoringCode) +
+                "」では不可です）。";
     return take;
 }
 

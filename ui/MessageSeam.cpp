@@ -3,10 +3,10 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
-#include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>

@@ -41,7 +41,6 @@ protected:
     }
 };
 
-
 std::vector<std::string> SavedCase(int spanLength, int workLoad = 1470) {
     return {"korvane 3.6",
             "1",

@@ -103,8 +103,7 @@ QLineSeries *NewSegment(QChart &chart, const QPen &pen, const QString &name, boo
 // The line of one model and shoring option, broken where a thickness has no span: each run
 // of neighbouring spans is a segment of its own; only the first shows in the legend.
 std::vector<QLineSeries *> AddLine(QChart &chart, const std::vector<const SpanTableRow *> &model,
-                                   std::size_t shoring, const QColor &colour,
-                                   const QString &name) {
+                                   std::size_t shoring, const QColor &colour, const QString &name) {
     QPen pen(colour, 2, kShoringPens[shoring]);
     std::vector<QLineSeries *> segments;
     QLineSeries *current = nullptr;

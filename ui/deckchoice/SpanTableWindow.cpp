@@ -7,15 +7,15 @@
 #include "ui/deckchoice/SpanChart.h"
 #include "ui/main/MainWindow.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
-#include <QGuiApplication>
 #include <QScreen>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
