@@ -170,8 +170,18 @@ INSTANTIATE_TEST_SUITE_P(
                       WorkLoadCase{"belowStandardPasses", {true, "0980"}, 0, nullptr}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(PreCheck, ThreeDigitsInTheFourPositionFieldAreAConversionError) {
-    EXPECT_THROW(PreCheck(DesignCase(), {true, "980 "}), ConversionError);
+// One to three digits in the four positions: refused naming the field and the four digits
+// it needs; the text stays for the user to mend (no correction).
+TEST(PreCheck, OneToThreeDigitsInTheFourPositionFieldAreRefusedNamingTheField) {
+    for (const char *text : {"980 ", "5   ", " 12 "}) {
+        const auto failure = PreCheck(DesignCase(), {true, text});
+        ASSERT_TRUE(failure) << text;
+        EXPECT_EQ(failure->check, kShortWorkLoadCheck);
+        EXPECT_EQ(failure->field, InputField::workLoad);
+        EXPECT_EQ(failure->message,
+                  "作業荷重は 4 桁の数値で入力して下さい。(1470N/㎡以上、例: 2450)");
+        EXPECT_FALSE(failure->corrected);
+    }
     // The ranges of the record are reported first.
     DesignCase record;
     record.spanLength = 10;

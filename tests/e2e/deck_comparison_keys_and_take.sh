@@ -11,7 +11,7 @@ readonly COMPARISON_CAPTION="Korvane for Win [ デッキ比較 ]"
 readonly COMPARISON_BUTTON=(590 275)
 readonly SPAN_FIELD=(141 176)
 readonly SAVE_CAPTION="名前を付けて保存"
-readonly FIRST_ROW=(60 107)
+readonly FIRST_ROW=(60 140)
 # 印刷 and CSV出力, from the window's bottom-right corner.
 readonly PRINT_FROM_CORNER=(259 23)
 readonly CSV_FROM_CORNER=(159 23)

@@ -8,7 +8,7 @@ korvane=$1
 readonly COMPARISON_CAPTION="Korvane for Win [ デッキ比較 ]"
 readonly COMPARISON_BUTTON=(590 275)
 # The first row of the table (client area of the comparison window), in its deck column.
-readonly FIRST_ROW=(60 107)
+readonly FIRST_ROW=(60 140)
 # 閉じる, from the window's bottom-right corner.
 readonly CLOSE_FROM_CORNER=(59 23)
 

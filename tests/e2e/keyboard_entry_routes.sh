@@ -58,11 +58,12 @@ save_as "short.fdt"
 [ "$(saved_value short.fdt workLoadValue)" = 3000 ] ||
   e2e_fail "work load after the refusal and 3000: $(saved_value short.fdt workLoadValue)"
 
-# Tab from the class options reaches the concrete kinds; each Right chooses the next kind.
+# Tab from the class options reaches the concrete kinds; each Right chooses the next kind:
+# 軽量２種 is code 6.
 e2e_click "$MAIN_WIN" "${STEEL_BEAM_OPTION[@]}"
 e2e_key Tab Right Right
 save_as "light.fdt"
-[ "$(saved_value light.fdt concreteKind)" = 2 ] ||
+[ "$(saved_value light.fdt concreteKind)" = 6 ] ||
   e2e_fail "concrete kind after Tab, Right, Right: $(saved_value light.fdt concreteKind)"
 
 e2e_click "$MAIN_WIN" "${CALCULATE_BUTTON[@]}"

@@ -11,8 +11,8 @@ readonly SPAN_TABLE_CAPTION="Korvane for Win [ 最大スパン表 ]"
 readonly SAVE_CAPTION="名前を付けて保存"
 # In the table window's client area: the second row (PX75LA-08) under 有り-１本, whose span
 # is the top of the calculable range for the first filling's conditions; and 閉じる.
-readonly SECOND_DECK_ONE_ROW_CELL=(326 129)
-readonly CLOSE_TABLE_BUTTON=(948 578)
+readonly SECOND_DECK_ONE_ROW_CELL=(326 148)
+readonly CLOSE_TABLE_BUTTON=(948 615)
 
 open_span_table() {
   e2e_click "$MAIN_WIN" "${SPAN_TABLE_BUTTON[@]}"

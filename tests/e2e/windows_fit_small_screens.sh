@@ -25,13 +25,18 @@ printf '1\r\n0\r\n1\r\n' >"$E2E_TMP/damaged.fdt"
 
 e2e_start_display 1024x768
 e2e_launch_korvane "$korvane" "$E2E_TMP/damaged.fdt"
+# This deck's notice of its changed section comes first.
+notice=$(e2e_wait_window "確認") || exit 1
+e2e_focus "$notice"
+e2e_key Return
 box=$(e2e_wait_window "$MESSAGE_CAPTION") || exit 1
 sleep 0.3
 within_screen "$box" 1024 768 "the warning box"
+import -window root "$E2E_TMP/box.png" 2>/dev/null && [ -n "${E2E_SHOTS:-}" ] &&
+  cp "$E2E_TMP/box.png" "$E2E_SHOTS/warning-box-1024.png"
 e2e_focus "$box"
 e2e_key Return
 e2e_wait_gone "$MESSAGE_CAPTION"
-MAIN_WIN=$(e2e_wait_window "$MAIN_CAPTION") || exit 1
 kill "$KORVANE_PID"
 wait "$KORVANE_PID" 2>/dev/null
 KORVANE_PID=""

@@ -145,7 +145,8 @@ QChart *MakeSpanChart(const std::vector<SpanTableRow> &rows) {
     chart->setBackgroundBrush(Qt::white);
     chart->setDropShadowEnabled(false);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->legend()->setAlignment(Qt::AlignRight);
+    // Below the plot: the names of lines shared by several models are long.
+    chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setFont(WindowFont(11));
     // A short piece of each line, so that the legend tells the shoring options apart.
     chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
