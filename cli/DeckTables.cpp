@@ -72,16 +72,24 @@ void WriteComparison(std::string &out, JsonWriter &json,
     for (const DeckComparisonRow &row : rows) {
         json.StartObject();
         WriteDeck(json, row.deck, row.deckLabel);
+        // A deck beyond its calculable range was not checked: no checks, no utilisation.
         json.Key("checks");
-        WriteChecks(json, row.result.verdicts, row.checks);
+        if (row.beyondSpanLimit) {
+            json.StartArray();
+            json.EndArray();
+        } else {
+            WriteChecks(json, row.result.verdicts, row.checks);
+        }
         json.Key("largestUtilisation");
-        json.Number(row.largestUtilisation);
+        row.beyondSpanLimit ? json.Null() : json.Number(row.largestUtilisation);
         json.Key("passes");
         json.Bool(row.passes);
         json.Key("weight");
         json.Number(row.weight);
         json.Key("leastShoring");
         row.leastShoring ? json.Int(*row.leastShoring) : json.Null();
+        json.Key("beyondSpanLimit");
+        row.beyondSpanLimit ? json.Int(*row.beyondSpanLimit) : json.Null();
         json.EndObject();
         AppendLine(out, json);
     }
@@ -94,19 +102,23 @@ void WriteComparisonCsv(std::string &out, const std::vector<DeckComparisonRow> &
         headings.push_back(std::string(CheckKey(check)) + "Passes");
         headings.push_back(std::string(CheckKey(check)) + "Utilisation");
     }
-    for (const char *heading : {"largestUtilisation", "passes", "weight", "leastShoring"})
+    for (const char *heading :
+         {"largestUtilisation", "passes", "weight", "leastShoring", "beyondSpanLimit"})
         headings.push_back(heading);
     AppendCsvRow(out, headings);
     for (const DeckComparisonRow &row : rows) {
         std::vector<std::string> fields = DeckFields(row.deck, row.deckLabel);
+        const bool checked = !row.beyondSpanLimit;
         for (const CheckUtilisation &check : row.checks) {
-            fields.push_back(!check.applies ? "" : check.passes ? "true" : "false");
-            fields.push_back(check.applies ? NumberText(check.utilisation) : "");
+            const bool shown = checked && check.applies;
+            fields.push_back(!shown ? "" : check.passes ? "true" : "false");
+            fields.push_back(shown ? NumberText(check.utilisation) : "");
         }
-        fields.push_back(NumberText(row.largestUtilisation));
+        fields.push_back(checked ? NumberText(row.largestUtilisation) : "");
         fields.push_back(row.passes ? "true" : "false");
         fields.push_back(NumberText(row.weight));
         fields.push_back(row.leastShoring ? std::to_string(*row.leastShoring) : "");
+        fields.push_back(row.beyondSpanLimit ? std::to_string(*row.beyondSpanLimit) : "");
         AppendCsvRow(out, fields);
     }
 }

@@ -1,5 +1,7 @@
 #include "core/DeckComparison.h"
 
+#include "core/PreCheck.h"
+
 #include <algorithm>
 
 namespace korvane {
@@ -46,6 +48,11 @@ DeckComparisonRow CompareDeck(const DesignCase &conditions, const OfferedDeck &d
     for (const CheckUtilisation &check : row.checks)
         if (check.applies)
             row.largestUtilisation = std::max(row.largestUtilisation, check.utilisation);
+    const int largestSpan = LargestCalculableSpan(deck.family, deck.model);
+    if (record.spanLength > largestSpan) {
+        row.beyondSpanLimit = largestSpan;
+        return row; // neither passes nor has a least shoring
+    }
     row.passes = EveryCheckPasses(row.result.verdicts);
     row.leastShoring = LeastPassingShoring(record);
     return row;

@@ -1,7 +1,9 @@
 #pragma once
 // The deck comparison: the case of the main window calculated with every deck it offers,
 // each check's utilisation, the least shoring with which every check passes, sorted with
-// passing decks first and lightest first.
+// passing decks first and lightest first. A deck whose calculable spans end below the case's
+// span is never a passing row: the checks the calculation gives there mean nothing, as the
+// pre-check refuses that span for that deck.
 
 #include "core/DeckChoice.h"
 
@@ -33,6 +35,9 @@ struct DeckComparisonRow {
     // at the case's span; none when even two rows do not suffice.
     std::optional<int> leastShoring;
     CaseResult result; // the case with this deck, its calculation and verdicts
+    // The deck's largest calculable span, mm, when the case's span lies beyond it; then the
+    // row does not pass, has no least shoring, and its checks are not to be shown as figures.
+    std::optional<int> beyondSpanLimit;
 };
 
 // The utilisation of each check of a calculated case, in the sheet's order.

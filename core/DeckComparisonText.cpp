@@ -75,10 +75,24 @@ std::string ShoringCaption(int shoringCode) {
     return CompactCaption(caption::kShoringOptions[static_cast<std::size_t>(position)]);
 }
 
+std::string BeyondSpanLimitText(int largestSpan) {
+    return "計算範囲外 (" + std::to_string(largestSpan) + " " + std::string(caption::kLengthUnit) +
+           "以下)";
+}
+
 DeckComparisonRowTexts DeckComparisonTexts(const DeckComparisonRow &row, int decimals) {
     DeckComparisonRowTexts texts;
     texts.deck = row.deckLabel;
     texts.weight = WeightText(row.weight);
+    if (row.beyondSpanLimit) {
+        // The calculation's figures beyond the range would read as a verdict: none is shown.
+        for (CheckCellTexts &check : texts.checks)
+            check = {kNotApplicableText, kNotApplicableText, false};
+        texts.largest = kNotApplicableText;
+        texts.fails = true;
+        texts.leastShoring = BeyondSpanLimitText(*row.beyondSpanLimit);
+        return texts;
+    }
     for (std::size_t i = 0; i < row.checks.size(); ++i)
         texts.checks[i] = CheckTexts(row.checks[i], decimals);
     texts.largest = UtilisationText(row.largestUtilisation, row.passes, decimals);

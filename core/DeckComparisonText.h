@@ -36,8 +36,13 @@ struct DeckComparisonRowTexts {
     std::array<CheckCellTexts, 4> checks; // in the sheet's order
     std::string largest;                  // the largest utilisation over the checks that apply
     bool fails = false;                   // some check fails
-    std::string leastShoring;             // "無し", "有り-１本", "有り-２本", or "－"
+    // "無し", "有り-１本", "有り-２本", "－" when no shoring suffices, or why the deck was not
+    // calculated: "計算範囲外 (4900 mm以下)" (its checks and largest utilisation read "－").
+    std::string leastShoring;
 };
+
+// What a row of a deck beyond its calculable range shows in place of the least shoring.
+std::string BeyondSpanLimitText(int largestSpan);
 
 // The utilisation rounded up to `decimals` places, as "0.87"; a failing check reads at least
 // 1 plus one step. "∞" where the ratio is not finite (a limit of zero).

@@ -3,6 +3,7 @@
 
 #include "cli/FileCase.h"
 #include "core/DeckComparison.h"
+#include "core/PreCheck.h"
 #include "core/SpanTable.h"
 
 #include "tests/JsonTestSupport.h"
@@ -139,19 +140,26 @@ INSTANTIATE_TEST_SUITE_P(SavedCases, DeckTablesOfFile,
                              return name.substr(0, name.find('.'));
                          });
 
-// A copy of a saved case with one line replaced (lines counted from 0; the span is line 6).
-std::string CaseWithLine(const std::string &name, std::size_t index, const std::string &text) {
+// A copy of a saved case with lines replaced (lines counted from 0; the span is line 6, the
+// shoring line 7).
+std::string CaseWithLines(const std::string &name,
+                          const std::vector<std::pair<std::size_t, std::string>> &replaced) {
     std::ifstream in(kCases + "/" + name, std::ios::binary);
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
-    lines.at(index) = text + (lines[index].ends_with('\r') ? "\r" : "");
+    for (const auto &[index, text] : replaced)
+        lines.at(index) = text + (lines[index].ends_with('\r') ? "\r" : "");
     const std::string path = std::filesystem::temp_directory_path() /
                              ("korvane_table_" + std::to_string(getpid()) + ".fdt");
     std::ofstream out(path, std::ios::binary);
     for (const std::string &line : lines)
         out << line << '\n';
     return path;
+}
+
+std::string CaseWithLine(const std::string &name, std::size_t index, const std::string &text) {
+    return CaseWithLines(name, {{index, text}});
 }
 
 // The span table chooses the span, so only the comparison refuses one out of range; a
@@ -173,6 +181,90 @@ TEST(DeckTables, RefusalsFollowTheirPreCheck) {
     EXPECT_EQ(JsonLines(table.out).at(0)["precheck"]["field"], "otherLoad");
     EXPECT_NE(table.err.find("その他荷重に負の値"), std::string::npos) << table.err;
 }
+
+// A span the case's own deck may have but another deck may not: the other deck's row never
+// passes and says where its range ends, and a passing row agrees with the span table (its
+// least shoring reaches at least the case's span there).
+struct RangeCase {
+    const char *name;
+    const char *file;
+    const char *span;
+    const char *shoring;
+    int beyondRows; // rows whose deck ends below the span
+};
+
+void PrintTo(const RangeCase &c, std::ostream *os) {
+    *os << c.name << " span " << c.span << " shoring " << c.shoring;
+}
+
+class ComparisonRange : public ::testing::TestWithParam<RangeCase> {};
+
+TEST_P(ComparisonRange, DecksBeyondTheirRangeNeverPassAndPassingRowsAgreeWithTheSpanTable) {
+    const RangeCase &c = GetParam();
+    const std::string file = CaseWithLines(c.file, {{6, c.span}, {7, c.shoring}});
+    const auto run = RunCalc("--compare '" + file + "'");
+    const auto csv = RunCalc("--compare --csv '" + file + "'");
+    const auto table = JsonLines(RunCalc("--span-table '" + file + "'").out);
+    std::filesystem::remove(file);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const int span = std::stoi(c.span);
+    const auto lines = JsonLines(run.out);
+    ASSERT_EQ(lines.size(), OfferedDecks().size());
+
+    int beyond = 0;
+    for (const auto &line : lines) {
+        SCOPED_TRACE(line["deckLabel"].GetString());
+        const int largest =
+            LargestCalculableSpan(line["deckFamily"].GetInt(), line["deckModel"].GetInt());
+        if (span > largest) {
+            ++beyond;
+            EXPECT_FALSE(line["passes"].GetBool());
+            EXPECT_TRUE(line["leastShoring"].IsNull());
+            EXPECT_EQ(line["beyondSpanLimit"].GetInt(), largest);
+            EXPECT_EQ(line["checks"].Size(), 0u);
+            EXPECT_TRUE(line["largestUtilisation"].IsNull());
+            continue;
+        }
+        EXPECT_TRUE(line["beyondSpanLimit"].IsNull());
+        EXPECT_EQ(line["checks"].Size(), 4u);
+        if (!line["passes"].GetBool())
+            continue;
+        const int least = line["leastShoring"].GetInt();
+        bool found = false;
+        for (const auto &cell : table)
+            if (cell["deckLabel"] == line["deckLabel"] && cell["shoringCode"].GetInt() == least) {
+                found = true;
+                ASSERT_FALSE(cell["maxSpan"].IsNull());
+                EXPECT_GE(cell["maxSpan"].GetInt(), span);
+            }
+        EXPECT_TRUE(found);
+    }
+    EXPECT_EQ(beyond, c.beyondRows);
+
+    // The CSV file names the same limit in its last column, and leaves the figures empty.
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    const auto rows = CsvRows(csv.out.substr(3));
+    ASSERT_EQ(rows.size(), lines.size() + 1);
+    ASSERT_EQ(rows[0].back(), "beyondSpanLimit");
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto &limit = lines[i]["beyondSpanLimit"];
+        EXPECT_EQ(rows[i + 1].back(), limit.IsNull() ? "" : std::to_string(limit.GetInt()));
+        if (!limit.IsNull()) {
+            EXPECT_EQ(rows[i + 1][4], "") << "a check's verdict of a deck not checked";
+        }
+    }
+}
+
+const RangeCase kRangeCases[] = {
+    // PX75Vα at its own limit with two rows: every other deck ends at 4900 mm.
+    {"px75ValphaAt5700TwoRows", "px75valpha_class3.fdt", "5700", "3", 28},
+    {"px75ValphaJustBeyond4900", "px75valpha_class3.fdt", "4910", "3", 28},
+    {"everyDeckAt4900", "px75valpha_class3.fdt", "4900", "3", 0},
+    {"defaultDeckAt4900OneRow", "default.fdt", "4900", "2", 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Spans, ComparisonRange, ::testing::ValuesIn(kRangeCases),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(DeckTables, DefaultCaseWithoutFileAndOneFileAtMost) {
     const auto run = RunCalc("--span-table");

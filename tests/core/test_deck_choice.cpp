@@ -192,6 +192,37 @@ TEST_P(ComparisonRows, UtilisationsAndLeastShoringAgreeWithTheChecks) {
 INSTANTIATE_TEST_SUITE_P(Conditions, ComparisonRows, ::testing::ValuesIn(kConditions),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// Beyond a deck's calculable range its calculation may well read O.K.; the row must not pass.
+// The spans around the limits of the decks: 4900 mm for all but PX75Vα, 5700 mm for it.
+TEST(ComparisonRows, ADeckBeyondItsCalculableRangeNeverPasses) {
+    for (const int span : {4900, 4910, 5700}) {
+        DesignCase conditions = DefaultDesignCase();
+        conditions.deckModel = code::kModelPx75Valpha;
+        conditions.spanLength = span;
+        conditions.shoringCode = code::kShoringTwoRows;
+        int beyond = 0;
+        bool someBeyondWouldPass = false;
+        for (const DeckComparisonRow &row : CompareDecks(conditions)) {
+            SCOPED_TRACE(row.deckLabel + " span " + std::to_string(span));
+            const int largest = LargestCalculableSpan(row.deck.family, row.deck.model);
+            if (span <= largest) {
+                EXPECT_FALSE(row.beyondSpanLimit);
+                continue;
+            }
+            ++beyond;
+            EXPECT_EQ(row.beyondSpanLimit, largest);
+            EXPECT_FALSE(row.passes);
+            EXPECT_FALSE(row.leastShoring);
+            someBeyondWouldPass |= EveryCheckPasses(row.result.verdicts);
+        }
+        EXPECT_EQ(beyond > 0, span > 4900);
+        if (span == 5700) {
+            // The case the rule is for: the calculation alone would pass such a deck.
+            EXPECT_TRUE(someBeyondWouldPass);
+        }
+    }
+}
+
 TEST(TakeDeck, ChoosesTheDeckAsByHandAndKeepsTheOwnWeight) {
     InputForm form;
     form.ShowCase(DefaultDesignCase());

@@ -65,7 +65,8 @@ const DesignCase kSampleCases[] = {
     ConditionsWith(130, 1470, code::kShoringNone, 2000),
     ConditionsWith(200, 2450, code::kShoringNone, 3000),
     ConditionsWith(300, 2450, code::kShoringOneRow, 4500),
-    ConditionsWith(600, 4900, code::kShoringTwoRows, 6000),
+    ConditionsWith(600, 4900, code::kShoringTwoRows, 4900),
+    ConditionsWith(600, 4900, code::kShoringTwoRows, 6000), // beyond every deck's range
 };
 
 // Over every row of a few cases: the shown figure never understates the ratio, is less than
@@ -73,10 +74,22 @@ const DesignCase kSampleCases[] = {
 TEST(DeckComparisonTexts, ShownUtilisationsAgreeWithTheVerdicts) {
     int failingChecks = 0;
     int passingChecks = 0;
+    int beyondRows = 0;
     for (const DesignCase &conditions : kSampleCases) {
         for (const DeckComparisonRow &row : CompareDecks(conditions)) {
             SCOPED_TRACE(row.deckLabel + " span " + std::to_string(conditions.spanLength));
             const DeckComparisonRowTexts texts = DeckComparisonTexts(row);
+            if (row.beyondSpanLimit) {
+                // Not checked: no figure and no verdict to read, only where the range ends.
+                for (const CheckCellTexts &cell : texts.checks)
+                    EXPECT_EQ(cell.verdict + cell.utilisation, "－－");
+                EXPECT_EQ(texts.largest, "－");
+                EXPECT_TRUE(texts.fails);
+                EXPECT_EQ(texts.leastShoring,
+                          "計算範囲外 (" + std::to_string(*row.beyondSpanLimit) + " mm以下)");
+                ++beyondRows;
+                continue;
+            }
             for (std::size_t i = 0; i < row.checks.size(); ++i) {
                 const CheckUtilisation &check = row.checks[i];
                 const CheckCellTexts &cell = texts.checks[i];
@@ -100,6 +113,7 @@ TEST(DeckComparisonTexts, ShownUtilisationsAgreeWithTheVerdicts) {
     }
     EXPECT_GT(failingChecks, 0);
     EXPECT_GT(passingChecks, 0);
+    EXPECT_GT(beyondRows, 0);
 }
 
 TEST(DeckComparisonTexts, LeastShoringReadsAsTheMainWindowsCaptions) {
