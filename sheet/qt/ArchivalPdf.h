@@ -14,7 +14,8 @@ namespace korvane {
 bool HasProjectTitle(const std::string &projectTitle);
 
 // The document title of a case's PDF: its project title, or the program's subject when the
-// case has none (the placeholder or a blank title).
+// case has none (the placeholder or a blank title). Control characters, which the XML
+// metadata cannot hold, are left out.
 QString PdfDocumentTitle(const std::string &projectTitle);
 
 // Makes a PDF writer archival with the given document title and korvane as its creator.
