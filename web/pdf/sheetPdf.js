@@ -194,9 +194,23 @@ function subsetTag(hex) {
   return tag;
 }
 
-// PDF/A-1 asks of a subset font the list of the glyphs it holds; the subset numbers its
-// glyphs from 0 up without gaps.
-function addCidSet(doc, fontRef) {
+// The font program's length before compression: a TrueType font file in a PDF states it.
+function recordFontLength(pdfFont) {
+  const embedder = pdfFont.embedder;
+  const serialize = embedder.serializeFont.bind(embedder);
+  const measured = { length: 0 };
+  embedder.serializeFont = async () => {
+    const bytes = await serialize();
+    measured.length = bytes.length;
+    return bytes;
+  };
+  return measured;
+}
+
+// What PDF/A-1 asks of an embedded subset font beyond what the writer gives: the list of
+// the glyphs it holds (the subset numbers them from 0 up without gaps) and the font file's
+// length.
+function describeFontProgram(doc, fontRef, fontLength) {
   const ctx = doc.context;
   const type0 = ctx.lookup(fontRef);
   const descendant = ctx.lookup(type0.lookup(PDFName.of('DescendantFonts'), PDFArray).get(0));
@@ -210,6 +224,7 @@ function addCidSet(doc, fontRef) {
   for (let cid = 0; cid <= lastCid; cid++) bits[cid >> 3] |= 0x80 >> (cid & 7);
   const descriptor = descendant.lookup(PDFName.of('FontDescriptor'));
   descriptor.set(PDFName.of('CIDSet'), ctx.register(ctx.flateStream(bits)));
+  descriptor.lookup(PDFName.of('FontFile2')).dict.set(PDFName.of('Length1'), PDFNumber.of(fontLength));
 }
 
 function addOutputIntent(doc, iccBytes) {
@@ -264,8 +279,9 @@ export async function writeSheetPdf({ steps, title, fontBytes, iccBytes, page = 
   addMetadata(doc, xmpPacket({ title: docTitle, date, producer }));
   addOutputIntent(doc, iccBytes);
 
+  const fontProgram = recordFontLength(pdfFont);
   await pdfFont.embed();
-  addCidSet(doc, pdfFont.ref);
+  describeFontProgram(doc, pdfFont.ref, fontProgram.length);
   const idHex = PDFHexString.of(id);
   doc.context.trailerInfo.ID = doc.context.obj([idHex, idHex]);
   // Archival files of this kind have no object or cross-reference streams.
