@@ -65,8 +65,9 @@ korvane::SheetContent SheetOf(const korvane::FileCase &fileCase, const SheetOpti
     return korvane::BuildSheetContent(in);
 }
 
-void ReportUnwritable(const QString &path) {
-    std::cerr << "korvane-calc: " << path.toStdString() << " を書き込めません。\n";
+// `message` names the file and the reason (see core/FileWriting).
+void ReportUnwritable(const std::string &message) {
+    std::cerr << "korvane-calc: " << message << '\n';
 }
 
 // The PDF file of the run: every calculated case adds its printed page, in the order the
@@ -99,7 +100,7 @@ public:
 private:
     void ReportOnce() {
         if (!std::exchange(m_reported, true))
-            ReportUnwritable(m_path);
+            ReportUnwritable(m_file.Error());
     }
 
     QString m_path;
@@ -110,9 +111,11 @@ private:
 // Writes the requested sheet files of a calculated case; false when one cannot be written.
 bool WriteSheetFiles(const korvane::FileCase &fileCase, const SheetOptions &options, RunPdf *pdf) {
     bool written = true;
+    std::string error;
     if (!options.png.isEmpty() &&
-        !korvane::WriteScreenSheetPng(options.png, fileCase.record, fileCase.result.calculation)) {
-        ReportUnwritable(options.png);
+        !korvane::WriteScreenSheetPng(options.png, fileCase.record, fileCase.result.calculation,
+                                      &error)) {
+        ReportUnwritable(error);
         written = false;
     }
     if (pdf && !pdf->AddPage(fileCase, options.date))

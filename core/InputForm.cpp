@@ -1,10 +1,10 @@
 #include "core/InputForm.h"
 
 #include "core/Catalogue.h"
+#include "core/NumberDigits.h"
 #include "core/TextCodec.h"
 #include "core/WholeNumber.h"
 
-#include <charconv>
 #include <cstdio>
 
 namespace korvane {
@@ -56,9 +56,7 @@ int PositionKeepingText(const std::vector<std::string> &oldItems, int oldPositio
 
 // The shortest decimal text that reads back as the same number ("111", not "111.000000").
 std::string ShortestDecimal(double value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return RoundTripText(value);
 }
 
 // A text as a record holds it: what code page 932 keeps of it.
