@@ -297,6 +297,13 @@ int main(int argc, char *argv[]) {
             files.push_back(QFile::encodeName(file).toStdString());
     }
     if (parser.isSet("span-table") || parser.isSet("compare")) {
+        // The tables have no calculation sheet: a sheet option would write nothing.
+        for (const char *sheetOption : {"pdf", "png", "draw-log"})
+            if (parser.isSet(sheetOption)) {
+                std::cerr << "korvane-calc: --" << sheetOption
+                          << " は計算書の出力です。--span-table と --compare には使えません。\n";
+                return kExitUnreadable;
+            }
         try {
             return PrintDeckChoice(files, parser.isSet("span-table"), parser.isSet("csv"));
         } catch (const std::exception &error) {

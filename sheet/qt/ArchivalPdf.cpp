@@ -13,25 +13,30 @@ bool HasProjectTitle(const std::string &projectTitle) {
 
 namespace {
 
-// The title without the characters XML cannot hold (the C0 controls other than tab, line
-// feed and carriage return, U+FFFE and U+FFFF): the metadata is XML, and the document
-// information must give the same title.
-QString WithoutXmlIllegal(QString text) {
-    text.removeIf([](QChar c) {
-        const char16_t u = c.unicode();
-        return (u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xFFFE || u == 0xFFFF;
-    });
-    return text;
+// Characters XML 1.0 allows: the title goes into the XMP metadata, which must stay
+// well-formed XML for the file to be what it claims to be.
+bool AllowedInXml(char32_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// The title without the characters XML cannot hold (control characters such as ESC from a
+// title pasted out of a terminal); the printed title keeps them as they are.
+QString XmlSafe(const QString &title) {
+    QString safe;
+    for (const char32_t c : title.toUcs4())
+        if (AllowedInXml(c))
+            safe += QString::fromUcs4(&c, 1);
+    return safe;
 }
 
 } // namespace
 
 QString PdfDocumentTitle(const std::string &projectTitle) {
-    const QString subject = QStringLiteral("フラットデッキ構造計算");
-    if (!HasProjectTitle(projectTitle))
-        return subject;
-    const QString title = WithoutXmlIllegal(QString::fromStdString(projectTitle)).trimmed();
-    return title.isEmpty() ? subject : title;
+    const QString title = XmlSafe(QString::fromStdString(projectTitle)).trimmed();
+    if (!HasProjectTitle(projectTitle) || title.isEmpty())
+        return QStringLiteral("フラットデッキ構造計算");
+    return title;
 }
 
 void MakeArchivalPdf(QPdfWriter &pdf, const QString &title) {

@@ -13,9 +13,9 @@ namespace korvane {
 // Whether a case has a project title of its own (not the placeholder, not blank).
 bool HasProjectTitle(const std::string &projectTitle);
 
-// The document title of a case's PDF: its project title, or the program's subject when the
-// case has none (the placeholder or a blank title). Control characters, which the XML
-// metadata cannot hold, are left out.
+// The document title of a case's PDF: its project title without the characters XML 1.0 does
+// not allow (the metadata is XML), or the program's subject when the case has none (the
+// placeholder, a blank title, or one of such characters only).
 QString PdfDocumentTitle(const std::string &projectTitle);
 
 // Makes a PDF writer archival with the given document title and korvane as its creator.

@@ -317,6 +317,44 @@ TEST_F(CalcProgram, ValuesTheWindowShowsOtherwiseAreWarned) {
     }
 }
 
+// A title or page text with bytes code page 932 does not decode reads as "?", which the next
+// save writes: said on opening, naming the line; text that decodes is not mentioned.
+TEST_F(CalcProgram, UndecodableTitleAndPageTextAreWarned) {
+    const struct {
+        const char *name;
+        std::size_t line; // counted from 0: 13 the title, 15 the page text
+        std::string bytes;
+        const char *warning; // nullptr: none
+    } rows[] = {
+        {"pairWithBadTrailByte", 13, "AB\x81 CD",
+         "14 行目 (物件名) にシフト JIS として読めない文字"},
+        {"leadByteCutAtLineEnd", 13, "AB\x82", "14 行目 (物件名)"},
+        {"undefinedByte", 15, "P-\xFD", "16 行目 (ページ番号)"},
+        {"validShiftJis", 13, "\x91\xe6\x88\xea\x8d\x48\x8b\xe6", nullptr},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        auto lines = SavedCase(3000);
+        lines[row.line] = "@LINE@";
+        std::string bytes = korvane::DataFileBytes(lines);
+        bytes.replace(bytes.find("@LINE@"), 6, row.bytes);
+        const std::string path = WriteBytes(std::string(row.name) + ".fdt", bytes);
+        const CalcRun run = RunCalc("'" + path + "'");
+        EXPECT_EQ(run.status, 0) << run.err;
+        const auto parsed = JsonLines(run.out);
+        std::string warnings;
+        for (const auto &warning : parsed.at(0)["warnings"].GetArray())
+            warnings += std::string(warning.GetString()) + "\n";
+        if (!row.warning) {
+            EXPECT_EQ(warnings, "");
+            continue;
+        }
+        EXPECT_NE(warnings.find(row.warning), std::string::npos) << warnings;
+        EXPECT_NE(warnings.find("「?」"), std::string::npos) << warnings;
+        EXPECT_NE(run.err.find(row.warning), std::string::npos) << run.err;
+    }
+}
+
 // Names from archives made on Japanese Windows are Shift-JIS bytes: the file is found by
 // its bytes and named readably in the output.
 TEST_F(CalcProgram, FileNameThatIsNotUtf8) {
