@@ -1,20 +1,16 @@
 #include "sheet/qt/ArchivalPdf.h"
 
-#include "core/DesignCase.h"
+#include "core/PrintSettings.h"
 
 #include <QPdfWriter>
 
 namespace korvane {
 
-bool HasProjectTitle(const std::string &projectTitle) {
-    return projectTitle != kTitlePlaceholder &&
-           !QString::fromStdString(projectTitle).trimmed().isEmpty();
-}
-
 QString PdfDocumentTitle(const std::string &projectTitle) {
-    if (!HasProjectTitle(projectTitle))
+    const std::string shown = ShownProjectTitle(projectTitle);
+    if (shown.empty())
         return QStringLiteral("フラットデッキ構造計算");
-    return QString::fromStdString(projectTitle).trimmed();
+    return QString::fromStdString(shown);
 }
 
 void MakeArchivalPdf(QPdfWriter &pdf, const QString &title) {

@@ -2,6 +2,8 @@
 // Every PDF the programs write is archival (PDF/A-1b: fonts embedded, text searchable) and
 // carries the project title as its document title: calculation sheets are filed for years.
 
+#include "core/PrintSettings.h"
+
 #include <QString>
 
 #include <string>
@@ -10,11 +12,8 @@ class QPdfWriter;
 
 namespace korvane {
 
-// Whether a case has a project title of its own (not the placeholder, not blank).
-bool HasProjectTitle(const std::string &projectTitle);
-
-// The document title of a case's PDF: its project title, or the program's subject when the
-// case has none (the placeholder or a blank title).
+// The document title of a case's PDF: the project title its sheet shows, or the program's
+// subject when the sheet shows none (the placeholder, or a blank title after "物件名：").
 QString PdfDocumentTitle(const std::string &projectTitle);
 
 // Makes a PDF writer archival with the given document title and korvane as its creator.
