@@ -5,6 +5,7 @@
 #include "core/Errors.h"
 #include "core/FileReading.h"
 #include "core/InputForm.h"
+#include "core/ShownValues.h"
 
 namespace korvane {
 
@@ -45,6 +46,8 @@ FileCase CalculateFile(const std::string &path, PreCheckOf preCheck) {
     InputForm form;
     fileCase.notices = form.OpenCase(opened.record);
     CalculateForm(form, preCheck, fileCase);
+    for (std::string &warning : ValuesShownOtherwise(fileCase.read, fileCase.record))
+        fileCase.warnings.push_back(std::move(warning));
     return fileCase;
 }
 

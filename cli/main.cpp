@@ -91,8 +91,9 @@ korvane::SheetContent SheetOf(const korvane::FileCase &fileCase, const SheetOpti
     return korvane::BuildSheetContent(in);
 }
 
-void ReportUnwritable(const QString &path) {
-    std::cerr << "korvane-calc: " << path.toStdString() << " を書き込めません。\n";
+// `message` names the file and the reason (see core/FileWriting).
+void ReportUnwritable(const std::string &message) {
+    std::cerr << "korvane-calc: " << message << '\n';
 }
 
 // The PDF file of the run: every calculated case adds its printed page, in the order the
@@ -125,7 +126,7 @@ public:
 private:
     void ReportOnce() {
         if (!std::exchange(m_reported, true))
-            ReportUnwritable(m_path);
+            ReportUnwritable(m_file.Error());
     }
 
     QString m_path;
@@ -136,9 +137,11 @@ private:
 // Writes the requested sheet files of a calculated case; false when one cannot be written.
 bool WriteSheetFiles(const korvane::FileCase &fileCase, const SheetOptions &options, RunPdf *pdf) {
     bool written = true;
+    std::string error;
     if (!options.png.isEmpty() &&
-        !korvane::WriteScreenSheetPng(options.png, fileCase.record, fileCase.result.calculation)) {
-        ReportUnwritable(options.png);
+        !korvane::WriteScreenSheetPng(options.png, fileCase.record, fileCase.result.calculation,
+                                      &error)) {
+        ReportUnwritable(error);
         written = false;
     }
     if (pdf && !pdf->AddPage(fileCase, options.date))
@@ -326,6 +329,14 @@ int main(int argc, char *argv[]) {
             files.push_back(QFile::encodeName(file).toStdString());
     }
     if (parser.isSet(option::kSpanTable) || parser.isSet(option::kCompare)) {
+        // The tables have no calculation sheet: a sheet option would write nothing.
+        for (const char *sheetOption : option::kDrawing)
+            if (parser.isSet(sheetOption)) {
+                std::cerr << "korvane-calc: " << option::Typed(sheetOption)
+                          << " は計算書の出力です。" << option::Typed(option::kSpanTable) << " と "
+                          << option::Typed(option::kCompare) << " には使えません。\n";
+                return kExitUnreadable;
+            }
         try {
             return PrintDeckChoice(files, parser.isSet(option::kSpanTable),
                                    parser.isSet(option::kCsv));

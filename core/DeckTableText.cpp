@@ -3,9 +3,9 @@
 #include "core/Catalogue.h"
 #include "core/CsvText.h"
 #include "core/InputCaptions.h"
+#include "core/NumberDigits.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace korvane {
 
@@ -74,9 +74,7 @@ std::vector<std::string> ConditionsText(const DesignCase &conditions) {
 }
 
 std::string WeightText(double weight) {
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, weight);
-    return error == std::errc() ? std::string(buffer, end) : std::string();
+    return RoundTripText(weight);
 }
 
 std::string ShoringHeading(int shoringCode) {

@@ -2,10 +2,10 @@
 
 #include "core/Catalogue.h"
 #include "core/Limits.h"
+#include "core/NumberDigits.h"
 #include "core/TextCodec.h"
 #include "core/WholeNumber.h"
 
-#include <charconv>
 #include <cstdio>
 
 namespace korvane {
@@ -57,9 +57,7 @@ int PositionKeepingText(const std::vector<std::string> &oldItems, int oldPositio
 
 // The shortest decimal text that reads back as the same number ("111", not "111.000000").
 std::string ShortestDecimal(double value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return RoundTripText(value);
 }
 
 struct LeaveRule {

@@ -10,7 +10,7 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev
   libemf2svg-dev
   fonts-ipafont-gothic
-  rapidjson-dev
+  rapidjson-dev libfmt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format
   xvfb xauth x11-utils imagemagick openbox xdotool

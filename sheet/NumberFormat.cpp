@@ -1,10 +1,12 @@
 #include "sheet/NumberFormat.h"
 
+#include "core/NumberDigits.h"
 #include "core/TextCodec.h"
+
+#include <fmt/format.h>
 
 #include <algorithm>
 #include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -12,56 +14,20 @@ namespace korvane {
 
 namespace {
 
-// A finite value's 15 significant decimal digits, correctly rounded, and where the decimal
-// point falls: |value| = 0.d₁d₂…d₁₅ × 10^pointAt.
-struct Digits {
-    bool negative = false;
-    char digit[24];
-    int count = 0;   // digits held, without trailing zeros: none for a zero value
-    int pointAt = 0; // digits before the point; zero or less for values below 1
-
-    // The digit at a place counted from the first significant one; zero past those held.
-    char At(int place) const { return place >= 0 && place < count ? digit[place] : '0'; }
-};
-
-// The mantissa digits and the exponent of a "d.ddde±XX" text; returns the digit count.
-int ParseScientific(const char *p, const char *end, char *digits, int &exponent) {
-    int count = 0;
-    for (; p < end && *p != 'e'; ++p)
-        if (*p != '.')
-            digits[count++] = *p;
-    ++p; // the 'e'
-    std::from_chars(p + (*p == '+'), end, exponent);
-    return count;
-}
-
-Digits ToDigits(double value) {
-    Digits d;
-    d.negative = std::signbit(value);
-    const double magnitude = std::fabs(value);
-    if (magnitude == 0)
-        return d;
-    char text[64];
-    char mantissa[24];
-    int exponent = 0;
-    // The shortest text that reads back as the value. When it has at most 15 digits it is
-    // also the value correctly rounded to 15 digits: a normal double lies closer to it than
-    // half a unit of the 15th digit. Longer ones, and subnormal values, are rounded to 15
-    // digits from the exact binary value.
-    const char *end =
-        std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific).ptr;
-    int count = ParseScientific(text, end, mantissa, exponent);
-    if (count > 15 || magnitude < DBL_MIN) {
-        end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14)
-                  .ptr;
-        count = ParseScientific(text, end, mantissa, exponent);
+// A finite value's 15 significant decimal digits, correctly rounded. The shortest digits
+// that read back as the value are those digits when there are at most 15 of them: a normal
+// double lies closer to them than half a unit of the 15th digit. Longer ones, and subnormal
+// values, are rounded to 15 digits from the exact binary value.
+DecimalDigits ToDigits(double value) {
+    if (value == 0) {
+        DecimalDigits zero;
+        zero.negative = std::signbit(value);
+        return zero;
     }
-    while (count > 0 && mantissa[count - 1] == '0')
-        --count;
-    std::copy(mantissa, mantissa + count, d.digit);
-    d.count = count;
-    d.pointAt = exponent + 1;
-    return d;
+    const DecimalDigits shortest = ShortestDigits(value);
+    if (shortest.count <= 15 && std::fabs(value) >= DBL_MIN)
+        return shortest;
+    return RoundedDigits(value, 15);
 }
 
 const char *NonFinite(double value) {
@@ -85,7 +51,7 @@ std::string PaddedTo(int width, std::string_view text) {
 std::string GeneralText(double value) {
     if (!std::isfinite(value))
         return NonFinite(value);
-    const Digits d = ToDigits(value);
+    const DecimalDigits d = ToDigits(value);
     const int significant = d.count;
     if (significant == 0) // zero, also a negative zero
         return "0";
@@ -124,7 +90,7 @@ std::string PatternText(double value, std::string_view pattern) {
     const size_t lastZero = fractionPattern.rfind('0');
     const size_t minFraction = lastZero == std::string_view::npos ? 0 : lastZero + 1;
 
-    const Digits d = ToDigits(value);
+    const DecimalDigits d = ToDigits(value);
     const int p = d.pointAt;
     const size_t whole = static_cast<size_t>(std::max(p, 0));
     // The whole digits and the pattern's decimals, after one spare place for a carry.
@@ -166,28 +132,20 @@ std::string PatternText(double value, std::string_view pattern) {
 }
 
 std::string FixedText(double value, int decimals, int width) {
-    char text[400]; // room for DBL_MAX's 309 whole digits and 60 decimals
-    const auto [end, error] =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    if (decimals < 0 || decimals > 60 || error != std::errc()) { // beyond what a sheet asks
+    if (decimals < 0 || decimals > 60 || !std::isfinite(value)) { // beyond what a sheet asks
         char printed[512];
         std::snprintf(printed, sizeof printed, "%*.*f", width, decimals, value);
         return printed;
     }
-    return PaddedTo(width, std::string_view(text, static_cast<size_t>(end - text)));
+    return PaddedTo(width, fmt::format("{:.{}f}", value, decimals));
 }
 
 std::string ShortestText(double value) {
-    char text[32];
-    const char *end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr;
-    return std::string(text, static_cast<size_t>(end - text));
+    return fmt::format("{:g}", value);
 }
 
 std::string IntText(int value, int width) {
-    char text[16];
-    const char *end = std::to_chars(text, text + sizeof text, value).ptr;
-    return PaddedTo(width, std::string_view(text, static_cast<size_t>(end - text)));
+    return PaddedTo(width, fmt::format("{}", value));
 }
 
 std::string FormatPrintf(const char *format, double value) {

@@ -1,7 +1,7 @@
 #pragma once
 // The number texts of the calculation sheet. Every figure the engineer signs passes through
 // one of these, so each follows a single, exactly defined rule. The digits come from
-// std::to_chars, which converts the exact binary value.
+// {fmt}, which converts the exact binary value alike on every platform.
 
 #include <string>
 #include <string_view>

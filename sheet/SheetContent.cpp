@@ -4,13 +4,32 @@
 #include "core/TextCodec.h"
 #include "sheet/NumberFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <memory>
 #include <new>
 #include <type_traits>
 
 namespace korvane {
+
+void *SheetMemory::Allocate(std::size_t size, std::size_t alignment) {
+    const auto address = reinterpret_cast<std::uintptr_t>(m_next);
+    const std::size_t padding = (alignment - address % alignment) % alignment;
+    if (padding + size <= static_cast<std::size_t>(m_end - m_next)) {
+        std::byte *piece = m_next + padding;
+        m_next = piece + size;
+        return piece;
+    }
+    // A new block, aligned as operator new[] aligns (enough for every piece's type).
+    const std::size_t blockSize = std::max(size, kBlockSize);
+    m_moreBlocks.emplace_back(new std::byte[blockSize]); // left uninitialised, as the first
+    std::byte *block = m_moreBlocks.back().get();
+    m_next = block + size;
+    m_end = block + blockSize;
+    return block;
+}
 
 namespace {
 
@@ -99,7 +118,7 @@ struct Case {
 class Builder {
 public:
     Builder(const Case &c, SheetContent &content)
-        : m_c(c), m_items(content.items), m_memory(content.memory->pieces) {}
+        : m_c(c), m_items(content.items), m_memory(*content.memory) {}
 
     template <size_t N>
     void Add(const char (&label)[N], std::span<const Run> runs, Held verdict = "") {
@@ -121,12 +140,12 @@ public:
 private:
     const Case &m_c;
     std::vector<SheetItem> &m_items;
-    std::pmr::memory_resource &m_memory;
+    SheetMemory &m_memory;
 
     // Room for `count` objects, which need no destruction, in the content's memory.
     template <class T> T *Allocate(size_t count) {
         static_assert(std::is_trivially_destructible_v<T>);
-        return static_cast<T *>(m_memory.allocate(sizeof(T) * count, alignof(T)));
+        return static_cast<T *>(m_memory.Allocate(sizeof(T) * count, alignof(T)));
     }
 
     // One text composed of its pieces, kept in the content's memory.

@@ -10,7 +10,6 @@
 #include <array>
 #include <cstddef>
 #include <memory>
-#include <memory_resource>
 #include <span>
 #include <string>
 #include <string_view>
@@ -75,11 +74,20 @@ struct SheetInputs {
 };
 
 // The memory of the texts, run lists and fractions a sheet's items view: taken one piece
-// after another from a monotonic buffer and released together. A sheet takes about 8 KB,
-// so the first block usually holds all. Never moved: the content holds it by pointer.
-struct SheetMemory {
-    std::array<std::byte, 12 * 1024> firstBlock;
-    std::pmr::monotonic_buffer_resource pieces{firstBlock.data(), firstBlock.size()};
+// after another and released together. A sheet takes about 8 KB, so the first block
+// usually holds all; a larger piece or an overflow gets a block of its own. Never moved:
+// the content holds it by pointer.
+class SheetMemory {
+public:
+    // Room for `size` bytes aligned to `alignment` (a power of two), valid while this lives.
+    void *Allocate(std::size_t size, std::size_t alignment);
+
+private:
+    static constexpr std::size_t kBlockSize = 12 * 1024;
+    std::array<std::byte, kBlockSize> m_firstBlock;
+    std::byte *m_next = m_firstBlock.data();
+    std::byte *m_end = m_firstBlock.data() + kBlockSize;
+    std::vector<std::unique_ptr<std::byte[]>> m_moreBlocks;
 };
 
 // Movable but not copyable: the items view what `memory` holds, which a move keeps in
@@ -99,7 +107,8 @@ struct SheetContent {
     bool steelBeams = false;
     int target = kTargetScreen;
     int pageNumberPos = 0;
-    std::unique_ptr<SheetMemory> memory = std::make_unique_for_overwrite<SheetMemory>();
+    // Default-initialised: the first block stays unwritten until pieces are taken from it.
+    std::unique_ptr<SheetMemory> memory{new SheetMemory};
 
     // The first item with this label, or nullptr.
     const SheetItem *Find(const std::string &label) const;

@@ -6,11 +6,33 @@
 
 namespace korvane {
 
+namespace {
+
+// Characters XML 1.0 allows: the title goes into the XMP metadata, which must stay
+// well-formed XML for the file to be what it claims to be.
+bool AllowedInXml(char32_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// The title without the characters XML cannot hold (control characters such as ESC from a
+// title pasted out of a terminal); the printed title keeps them as they are.
+QString XmlSafe(const QString &title) {
+    QString safe;
+    for (const char32_t c : title.toUcs4())
+        if (AllowedInXml(c))
+            safe += QString::fromUcs4(&c, 1);
+    return safe;
+}
+
+} // namespace
+
 QString PdfDocumentTitle(const std::string &projectTitle) {
-    const std::string shown = ShownProjectTitle(projectTitle);
-    if (shown.empty())
+    const QString title =
+        XmlSafe(QString::fromStdString(ShownProjectTitle(projectTitle))).trimmed();
+    if (title.isEmpty())
         return QStringLiteral("フラットデッキ構造計算");
-    return QString::fromStdString(shown);
+    return title;
 }
 
 void MakeArchivalPdf(QPdfWriter &pdf, const QString &title) {

@@ -12,8 +12,10 @@ class QPdfWriter;
 
 namespace korvane {
 
-// The document title of a case's PDF: the project title its sheet shows, or the program's
-// subject when the sheet shows none (the placeholder, or a blank title after "物件名：").
+// The document title of a case's PDF: the project title its sheet shows, without the
+// characters XML 1.0 does not allow (the metadata is XML), or the program's subject when the
+// sheet shows none (the placeholder, a blank title after "物件名：", or one of such characters
+// only).
 QString PdfDocumentTitle(const std::string &projectTitle);
 
 // Makes a PDF writer archival with the given document title and korvane as its creator.

@@ -5,7 +5,12 @@
 #include "sheet/qt/ArchivalPdf.h"
 #include "sheet/qt/QtCanvas.h"
 
+#include "core/Errors.h"
+
+#include <QBuffer>
 #include <QDate>
+#include <QFile>
+#include <QIODevice>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
@@ -23,6 +28,27 @@ constexpr QRgb kNavy = qRgb(0, 0, 128);
 // A4 at 600 dpi: what the PDF file's page reports as its width in pixels.
 int A4WidthAt(int dpi) {
     return static_cast<int>(210 / 25.4 * dpi);
+}
+
+// The PDF writer's output device: every byte goes to the file being written. A failed write
+// is remembered by the file and reported when it is finished.
+class ReplacingFileDevice : public QIODevice {
+public:
+    explicit ReplacingFileDevice(ReplacingFile &file) : m_file(file) { open(QIODevice::WriteOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override {
+        return m_file.Write(data, static_cast<std::size_t>(size)) ? size : -1;
+    }
+
+private:
+    ReplacingFile &m_file;
+};
+
+std::string PathBytes(const QString &path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 } // namespace
@@ -52,8 +78,20 @@ QImage RenderScreenSheet(const DesignCase &record, const CalculationResult &resu
 }
 
 bool WriteScreenSheetPng(const QString &path, const DesignCase &record,
-                         const CalculationResult &result) {
-    return RenderScreenSheet(record, result).save(path, "PNG");
+                         const CalculationResult &result, std::string *error) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    try {
+        if (!RenderScreenSheet(record, result).save(&buffer, "PNG"))
+            throw FileError(UnwritableMessage(PathBytes(path), "PNG に変換できません"));
+        ReplaceFileContents(PathBytes(path), std::string_view(bytes.constData(), bytes.size()));
+    } catch (const FileError &failure) {
+        if (error)
+            *error = failure.what();
+        return false;
+    }
+    return true;
 }
 
 void DrawPrintedPage(QPainter &painter, const DesignCase &record, const CalculationResult &result,
@@ -75,8 +113,10 @@ bool DrawPrintedSheet(QPaintDevice &page, const DesignCase &record, const Calcul
 
 SheetPdfFile::SheetPdfFile(QString path) : m_path(std::move(path)) {}
 
+// Dropped without Finish, the document is incomplete: the old file stays.
 SheetPdfFile::~SheetPdfFile() {
-    Finish();
+    if (!m_finished)
+        Fail();
 }
 
 bool SheetPdfFile::AddPage(const DesignCase &record, const CalculationResult &result,
@@ -96,15 +136,30 @@ bool SheetPdfFile::Finish() {
     if (m_finished)
         return !m_failed;
     m_finished = true;
+    if (m_failed || !m_file)
+        return !m_failed;
     if (m_painter.isActive() && !m_painter.end())
+        return Fail();
+    try {
+        m_file->Commit();
+    } catch (const FileError &failure) {
+        m_error = failure.what();
         m_failed = true;
+    }
     return !m_failed;
 }
 
 // The document title goes into the file's header and metadata as the writer begins, so the
 // file is opened with its first page, once that page's case is known.
 bool SheetPdfFile::Open(const QString &title) {
-    m_pdf = std::make_unique<QPdfWriter>(m_path);
+    try {
+        m_file = std::make_unique<ReplacingFile>(PathBytes(m_path));
+    } catch (const FileError &failure) {
+        m_error = failure.what();
+        return Fail();
+    }
+    m_device = std::make_unique<ReplacingFileDevice>(*m_file);
+    m_pdf = std::make_unique<QPdfWriter>(m_device.get());
     m_pdf->setResolution(kPdfResolution);
     // No margins: the page is drawn from the paper's corner, as on a printer's full page.
     m_pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
@@ -118,6 +173,13 @@ bool SheetPdfFile::Fail() {
     m_failed = true;
     if (m_painter.isActive())
         m_painter.end();
+    if (m_file) {
+        if (m_error.empty())
+            m_error = m_file->Failed()
+                          ? m_file->FailureMessage()
+                          : UnwritableMessage(PathBytes(m_path), "PDF を書き出せません");
+        m_file->Discard();
+    }
     return false;
 }
 

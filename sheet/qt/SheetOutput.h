@@ -6,6 +6,7 @@
 
 #include "core/Calculation.h"
 #include "core/DesignCase.h"
+#include "core/FileWriting.h"
 #include "core/PrintSettings.h"
 
 #include <QImage>
@@ -16,6 +17,7 @@
 #include <memory>
 #include <string>
 
+class QIODevice;
 class QPaintDevice;
 
 namespace korvane {
@@ -40,9 +42,11 @@ void DrawScreenSheet(QImage &picture, const DesignCase &record, const Calculatio
 // agree pixel for pixel (at a device pixel ratio of 1).
 QImage RenderScreenSheet(const DesignCase &record, const CalculationResult &result,
                          qreal devicePixelRatio = 1.0);
-// The screen picture as a PNG file (false if not written).
+// The screen picture as a PNG file, replacing an old file only once the new one is complete
+// (see core/FileWriting). False if not written, with the message naming the file and the
+// reason in `error` when given.
 bool WriteScreenSheetPng(const QString &path, const DesignCase &record,
-                         const CalculationResult &result);
+                         const CalculationResult &result, std::string *error = nullptr);
 
 // Draws the printed sheet on the current page of a paged device (a printer or a PDF writer)
 // whose painter the caller has begun, from the paper's corner, at the device's resolution.
@@ -57,8 +61,10 @@ bool DrawPrintedSheet(QPaintDevice &page, const DesignCase &record, const Calcul
 
 // A PDF file of printed sheets: one A4 page at 600 dpi per case added, archival, with
 // searchable text and the first case's project title as its document title. The file is
-// opened with its first page, so a document that gets no page writes no file; it is complete
-// after Finish (or when the object goes).
+// opened with its first page, so a document that gets no page writes no file. The pages go
+// to a temporary file beside it (see core/FileWriting), which replaces the file only when
+// Finish completed it; a document that fails, or is dropped without Finish (a program
+// stopped half way), leaves any old file as it was.
 class SheetPdfFile {
 public:
     explicit SheetPdfFile(QString path);
@@ -70,20 +76,27 @@ public:
     // has failed, or after Finish, every later page is refused too.
     bool AddPage(const DesignCase &record, const CalculationResult &result,
                  const PrintSettings &print, const std::string &dateText);
-    // Ends the document. False when it failed or could not be completed.
+    // Ends the document and puts the file in place. False when it failed or could not be
+    // completed.
     bool Finish();
     int Pages() const { return m_pages; }
+    // Why the file could not be written ("ファイル "…" に書き込めません。(ディスクが
+    // いっぱいです)"); empty while it has not failed.
+    const std::string &Error() const { return m_error; }
 
 private:
     bool Open(const QString &title);
     bool Fail();
 
     QString m_path;
+    std::unique_ptr<ReplacingFile> m_file;
+    std::unique_ptr<QIODevice> m_device; // hands the writer's bytes to m_file
     std::unique_ptr<QPdfWriter> m_pdf;
     QPainter m_painter;
     int m_pages = 0;
     bool m_failed = false;
     bool m_finished = false;
+    std::string m_error;
 };
 
 // Writes the printed sheet as a one-page SheetPdfFile. False when the file cannot be written.

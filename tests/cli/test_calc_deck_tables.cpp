@@ -374,6 +374,23 @@ const RangeCase kRangeCases[] = {
 INSTANTIATE_TEST_SUITE_P(Spans, ComparisonRange, ::testing::ValuesIn(kRangeCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// The tables have no sheet: asking for one with them is refused, not silently ignored.
+TEST(DeckTables, SheetOptionsAreRefused) {
+    const std::string out = std::filesystem::temp_directory_path() /
+                            ("korvane_table_sheet_" + std::to_string(getpid()));
+    for (const char *table : {"--span-table", "--compare"})
+        for (const std::string &option :
+             {"--pdf '" + out + "'", "--png '" + out + "'", std::string("--draw-log")}) {
+            SCOPED_TRACE(std::string(table) + " " + option);
+            const auto run = RunCalc(std::string(table) + " " + option);
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.out, "");
+            EXPECT_NE(run.err.find(option.substr(0, option.find(' '))), std::string::npos)
+                << run.err;
+            EXPECT_FALSE(std::filesystem::exists(out));
+        }
+}
+
 TEST(DeckTables, DefaultCaseWithoutFileAndOneFileAtMost) {
     const auto run = RunCalc("--span-table");
     ASSERT_EQ(run.status, 0) << run.err;

@@ -264,6 +264,97 @@ TEST_F(CalcProgram, DamagedFilesAreCalculatedWithWarnings) {
     }
 }
 
+// A value the window cannot show as it is (a work load longer than its field's four digits,
+// a code no button or list has) is calculated as the window shows it, and said: in the JSON's
+// "warnings" and on standard error, naming the file's value and the one calculated with.
+TEST_F(CalcProgram, ValuesTheWindowShowsOtherwiseAreWarned) {
+    const struct {
+        const char *name;
+        std::size_t line; // counted from 0
+        const char *fileValue;
+        const char *warning; // piece of the warning; nullptr: none
+        const char *key;     // the record's field holding the value calculated with
+        int calculated;
+    } rows[] = {
+        {"workLoad12000", 11, "12000",
+         "作業荷重 のファイルの値 12000 N/㎡ は入力欄 (4 桁) に収まらないため、入力欄の 1200 N/㎡",
+         "workLoadValue", 1200},
+        {"workLoad25000", 11, "25000",
+         "25000 N/㎡ は入力欄 (4 桁) に収まらないため、入力欄の 2500 N/㎡", "workLoadValue", 2500},
+        {"workLoadInt32Max", 11, "2147483647",
+         "2147483647 N/㎡ は入力欄 (4 桁) に収まらないため、入力欄の 2147 N/㎡", "workLoadValue",
+         2147},
+        {"workLoadFourDigits", 11, "9999", nullptr, "workLoadValue", 9999},
+        {"shoringCodeNine", 7, "9", "支保工 のファイルの値 9 は画面で選べないため、画面の「無し」",
+         "shoringCode", 1},
+        {"classCodeTwelve", 8, "12", "施工割増係数 のファイルの値 12", "alphaClass", 4},
+        {"concreteCodeSeven", 9, "7", "コンクリート種類 のファイルの値 7", "concreteKind", 4},
+        {"modelCodeNine", 2, "9", "デッキ名称 のファイルの値 9", "deckModel", 0},
+        {"pagePositionNinetyNine", 14, "99",
+         "ページ番号の位置 のファイルの値 99 は画面で選べないため、画面の「無し」", "pageNumberPos",
+         0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        auto lines = SavedCase(3000);
+        lines.at(row.line) = row.fileValue;
+        const std::string path = Write(std::string(row.name) + ".fdt", lines);
+        const CalcRun run = RunCalc("'" + path + "'");
+        EXPECT_EQ(run.status, 0) << run.err;
+        const auto parsed = JsonLines(run.out);
+        const Json &j = parsed.at(0);
+        EXPECT_EQ(j["record"][row.key].GetInt(), row.calculated);
+        std::string warnings;
+        for (const auto &warning : j["warnings"].GetArray())
+            warnings += std::string(warning.GetString()) + "\n";
+        if (!row.warning) {
+            EXPECT_EQ(warnings, "");
+            continue;
+        }
+        EXPECT_NE(warnings.find(row.warning), std::string::npos) << warnings;
+        EXPECT_NE(run.err.find(path + ": "), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(row.warning), std::string::npos) << run.err;
+    }
+}
+
+// A title or page text with bytes code page 932 does not decode reads as "?", which the next
+// save writes: said on opening, naming the line; text that decodes is not mentioned.
+TEST_F(CalcProgram, UndecodableTitleAndPageTextAreWarned) {
+    const struct {
+        const char *name;
+        std::size_t line; // counted from 0: 13 the title, 15 the page text
+        std::string bytes;
+        const char *warning; // nullptr: none
+    } rows[] = {
+        {"pairWithBadTrailByte", 13, "AB\x81 CD",
+         "14 行目 (物件名) にシフト JIS として読めない文字"},
+        {"leadByteCutAtLineEnd", 13, "AB\x82", "14 行目 (物件名)"},
+        {"undefinedByte", 15, "P-\xFD", "16 行目 (ページ番号)"},
+        {"validShiftJis", 13, "\x91\xe6\x88\xea\x8d\x48\x8b\xe6", nullptr},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        auto lines = SavedCase(3000);
+        lines[row.line] = "@LINE@";
+        std::string bytes = korvane::DataFileBytes(lines);
+        bytes.replace(bytes.find("@LINE@"), 6, row.bytes);
+        const std::string path = WriteBytes(std::string(row.name) + ".fdt", bytes);
+        const CalcRun run = RunCalc("'" + path + "'");
+        EXPECT_EQ(run.status, 0) << run.err;
+        const auto parsed = JsonLines(run.out);
+        std::string warnings;
+        for (const auto &warning : parsed.at(0)["warnings"].GetArray())
+            warnings += std::string(warning.GetString()) + "\n";
+        if (!row.warning) {
+            EXPECT_EQ(warnings, "");
+            continue;
+        }
+        EXPECT_NE(warnings.find(row.warning), std::string::npos) << warnings;
+        EXPECT_NE(warnings.find("「?」"), std::string::npos) << warnings;
+        EXPECT_NE(run.err.find(row.warning), std::string::npos) << run.err;
+    }
+}
+
 // Names from archives made on Japanese Windows are Shift-JIS bytes: the file is found by
 // its bytes and named readably in the output.
 TEST_F(CalcProgram, FileNameThatIsNotUtf8) {
