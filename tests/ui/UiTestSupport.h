@@ -4,8 +4,8 @@
 
 #include "core/PrintSettings.h"
 #include "ui/Application.h"
-#include "ui/MainWindow.h"
 #include "ui/MessageSeam.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -9,9 +9,9 @@
 #include "core/Errors.h"
 #include "core/PrintSettings.h"
 #include "sheet/qt/SheetOutput.h"
-#include "ui/CalculationRun.h"
-#include "ui/PrintSettingsDialog.h"
-#include "ui/ResultWindow.h"
+#include "ui/main/CalculationRun.h"
+#include "ui/result/PrintSettingsDialog.h"
+#include "ui/result/ResultWindow.h"
 
 #include <QLineEdit>
 #include <QPrinter>

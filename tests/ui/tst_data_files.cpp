@@ -5,9 +5,9 @@
 #include "core/DataFile.h"
 #include "core/Errors.h"
 #include "core/FileReading.h"
-#include "ui/CalculationRun.h"
 #include "ui/Controls.h"
-#include "ui/DesignCaseFiles.h"
+#include "ui/files/DesignCaseFiles.h"
+#include "ui/main/CalculationRun.h"
 
 #include <QFileDialog>
 #include <QHeaderView>

@@ -7,10 +7,10 @@
 #include "tests/PdfTestSupport.h"
 
 #include "core/DeckComparisonText.h"
-#include "ui/CalculationRun.h"
-#include "ui/DeckComparisonWindow.h"
-#include "ui/PrinterChoice.h"
-#include "ui/ResultWindow.h"
+#include "ui/deckchoice/DeckComparisonWindow.h"
+#include "ui/main/CalculationRun.h"
+#include "ui/result/PrinterChoice.h"
+#include "ui/result/ResultWindow.h"
 
 #include <QFile>
 #include <QFileDialog>

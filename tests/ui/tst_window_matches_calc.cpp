@@ -14,11 +14,11 @@
 #include "sheet/SheetContent.h"
 #include "sheet/qt/SheetOutput.h"
 #include "tests/PdfTestSupport.h"
-#include "ui/DeckComparisonWindow.h"
-#include "ui/DesignCaseFiles.h"
-#include "ui/PrintSettingsDialog.h"
-#include "ui/ResultWindow.h"
-#include "ui/SpanTableWindow.h"
+#include "ui/deckchoice/DeckComparisonWindow.h"
+#include "ui/deckchoice/SpanTableWindow.h"
+#include "ui/files/DesignCaseFiles.h"
+#include "ui/result/PrintSettingsDialog.h"
+#include "ui/result/ResultWindow.h"
 
 #include <QPrinter>
 #include <QProcess>
