@@ -47,4 +47,11 @@ std::array<CheckUtilisation, 4> UtilisationsOf(const CaseResult &calculated);
 // then by unit weight, lightest first; decks of equal standing keep the window's order.
 std::vector<DeckComparisonRow> CompareDecks(const DesignCase &conditions);
 
+// The row holding the case's own deck; -1 when the comparison does not offer it.
+int RowHoldingDeck(const std::vector<DeckComparisonRow> &rows, const DesignCase &record);
+
+// What taking a row puts into the main window: its deck alone (the case's span and shoring
+// stay, as the row was calculated with them).
+TakenDeck TakenFromComparison(const DeckComparisonRow &row);
+
 } // namespace korvane

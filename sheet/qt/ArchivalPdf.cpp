@@ -1,15 +1,10 @@
 #include "sheet/qt/ArchivalPdf.h"
 
-#include "core/DesignCase.h"
+#include "core/PrintSettings.h"
 
 #include <QPdfWriter>
 
 namespace korvane {
-
-bool HasProjectTitle(const std::string &projectTitle) {
-    return projectTitle != kTitlePlaceholder &&
-           !QString::fromStdString(projectTitle).trimmed().isEmpty();
-}
 
 namespace {
 
@@ -33,8 +28,9 @@ QString XmlSafe(const QString &title) {
 } // namespace
 
 QString PdfDocumentTitle(const std::string &projectTitle) {
-    const QString title = XmlSafe(QString::fromStdString(projectTitle)).trimmed();
-    if (!HasProjectTitle(projectTitle) || title.isEmpty())
+    const QString title =
+        XmlSafe(QString::fromStdString(ShownProjectTitle(projectTitle))).trimmed();
+    if (title.isEmpty())
         return QStringLiteral("フラットデッキ構造計算");
     return title;
 }

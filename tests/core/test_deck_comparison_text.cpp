@@ -128,6 +128,48 @@ TEST(DeckComparisonTexts, LeastShoringReadsAsTheMainWindowsCaptions) {
     EXPECT_EQ(DeckComparisonTexts(row).leastShoring, "－");
 }
 
+// A row whose checks differ from one another in verdict and figure, so that two columns
+// swapped or a failing mark on the wrong cell shows.
+TEST(DeckComparisonCells, FollowTheHeadingsAndMarkOnlyTheFailingCheck) {
+    DeckComparisonRow row;
+    row.deck = {code::kFamilyPx, 0, 5};
+    row.deckLabel = "PX75LA-07";
+    row.weight = 111;
+    row.checks = {CheckUtilisation{CheckName::ribBearing, true, true, 0.5},
+                  CheckUtilisation{CheckName::bending, true, false, 1.234},
+                  CheckUtilisation{CheckName::deflection, true, true, 0.871},
+                  CheckUtilisation{CheckName::maxSpan, false, true, 0}};
+    row.largestUtilisation = 1.234;
+    row.passes = false;
+    row.leastShoring = code::kShoringOneRow;
+    const std::vector<ComparisonCell> expected = {
+        {"PX75LA-07", false}, {"111", false}, {"O.K.", false}, {"0.50", false},
+        {"不可", true},       {"1.24", true}, {"O.K.", false}, {"0.88", false},
+        {"－", false},        {"－", false},  {"1.24", true},  {"有り-１本", false}};
+    EXPECT_EQ(DeckComparisonCells(DeckComparisonTexts(row)), expected);
+    EXPECT_EQ(DeckComparisonHeadings().size(), expected.size());
+    EXPECT_EQ(DeckComparisonPageHeadings().size(), expected.size());
+    EXPECT_EQ(DeckComparisonHeadings()[4].top, "曲げ");
+    EXPECT_EQ(DeckComparisonHeadings()[5].bottom, "検定比");
+    EXPECT_EQ(DeckComparisonHeadings().back().top + DeckComparisonHeadings().back().bottom,
+              "必要支保工");
+}
+
+TEST(DeckComparisonRows, TheCasesDeckIsFoundAndTakingARowGivesItsDeckAlone) {
+    DesignCase conditions = DefaultDesignCase();
+    conditions.deckFamily = code::kFamilyRidge;
+    conditions.deckModel = 1;
+    conditions.thicknessCode = code::kThickness07;
+    const auto rows = CompareDecks(conditions);
+    const int shown = RowHoldingDeck(rows, conditions);
+    ASSERT_GE(shown, 0);
+    EXPECT_EQ(rows[std::size_t(shown)].deck, DeckOf(conditions));
+    EXPECT_EQ(TakenFromComparison(rows[std::size_t(shown)]),
+              (TakenDeck{DeckOf(conditions), std::nullopt, std::nullopt}));
+    conditions.deckModel = 7; // a deck no list offers
+    EXPECT_EQ(RowHoldingDeck(rows, conditions), -1);
+}
+
 std::vector<std::string> SplitLines(const std::string &text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
