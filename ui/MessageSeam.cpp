@@ -7,8 +7,10 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -19,6 +21,21 @@ namespace {
 // Room the window manager's title bar takes besides the caption's text: the window icon,
 // up to three caption buttons, the frame and the caption's padding.
 constexpr int kTitleBarAllowance = 120;
+
+// Widest text line of a message box: a long list of warnings (every field of an empty file)
+// wraps instead of making a box wider than the screen, which the fixed-size box could not
+// be shrunk from.
+constexpr int kMessageTextMaxWidth = 640;
+
+void WrapLongLines(QLabel &label) {
+    int widest = kMessageTextMaxWidth;
+    if (const QScreen *screen = label.screen())
+        widest = std::min(widest, screen->availableGeometry().width() * 3 / 4);
+    if (label.sizeHint().width() <= widest)
+        return;
+    label.setWordWrap(true);
+    label.setFixedWidth(widest);
+}
 
 // A plain message box: the text, one OK button centred below it, and a width that shows
 // the whole caption in the title bar however short the text is.
@@ -31,6 +48,7 @@ public:
         auto *label = new QLabel(text, this);
         label->setTextFormat(Qt::PlainText);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        WrapLongLines(*label);
         auto *ok = new QPushButton(QStringLiteral("OK"), this);
         ok->setDefault(true);
         ok->setMinimumWidth(80);

@@ -15,9 +15,9 @@ bool AllowedInXml(char32_t c) {
            (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// The title without the characters XML cannot hold (control characters such as ESC from a
-// title pasted out of a terminal); the printed title keeps them as they are.
-QString XmlSafe(const QString &title) {
+} // namespace
+
+QString XmlSafeTitle(const QString &title) {
     QString safe;
     for (const char32_t c : title.toUcs4())
         if (AllowedInXml(c))
@@ -25,11 +25,9 @@ QString XmlSafe(const QString &title) {
     return safe;
 }
 
-} // namespace
-
 QString PdfDocumentTitle(const std::string &projectTitle) {
     const QString title =
-        XmlSafe(QString::fromStdString(ShownProjectTitle(projectTitle))).trimmed();
+        XmlSafeTitle(QString::fromStdString(ShownProjectTitle(projectTitle))).trimmed();
     if (title.isEmpty())
         return QStringLiteral("フラットデッキ構造計算");
     return title;

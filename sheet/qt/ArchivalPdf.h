@@ -18,6 +18,11 @@ namespace korvane {
 // only).
 QString PdfDocumentTitle(const std::string &projectTitle);
 
+// The title without the characters XML 1.0 does not allow (control characters such as ESC
+// from a title pasted out of a terminal): what goes into the metadata. The printed title
+// keeps them as they are.
+QString XmlSafeTitle(const QString &title);
+
 // Makes a PDF writer archival with the given document title and korvane as its creator.
 void MakeArchivalPdf(QPdfWriter &pdf, const QString &title);
 
