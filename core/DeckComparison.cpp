@@ -93,7 +93,10 @@ int RowHoldingDeck(const std::vector<DeckComparisonRow> &rows, const DesignCase 
 }
 
 TakenDeck TakenFromComparison(const DeckComparisonRow &row) {
-    return {row.deck, std::nullopt, std::nullopt};
+    TakenDeck taken{row.deck, std::nullopt, std::nullopt};
+    if (!row.passes && row.leastShoring)
+        taken.shoringCode = row.leastShoring;
+    return taken;
 }
 
 } // namespace korvane

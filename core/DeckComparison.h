@@ -50,8 +50,10 @@ std::vector<DeckComparisonRow> CompareDecks(const DesignCase &conditions);
 // The row holding the case's own deck; -1 when the comparison does not offer it.
 int RowHoldingDeck(const std::vector<DeckComparisonRow> &rows, const DesignCase &record);
 
-// What taking a row puts into the main window: its deck alone (the case's span and shoring
-// stay, as the row was calculated with them).
+// What taking a row puts into the main window: its deck, with the case's span. A row that
+// fails with the case's shoring but passes with more brings its least shoring along, so that
+// the deck taken gives the sheet the row promised; a passing row, and one that fails even
+// with two rows of shoring, leave the shoring as it is.
 TakenDeck TakenFromComparison(const DeckComparisonRow &row);
 
 } // namespace korvane

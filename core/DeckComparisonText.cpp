@@ -67,6 +67,14 @@ std::string ShoringCaption(int shoringCode) {
     return CompactCaption(caption::kShoringOptions[static_cast<std::size_t>(position)]);
 }
 
+std::string ComparisonTakeNote(const DeckComparisonRow &row) {
+    const std::optional<int> raised = TakenFromComparison(row).shoringCode;
+    if (!raised)
+        return {};
+    return "支保工を「" + ShoringCaption(*raised) + "」にしました（" + row.deckLabel + " は「" +
+           ShoringCaption(row.result.record.shoringCode) + "」では不可です）。";
+}
+
 std::string BeyondSpanLimitText(int largestSpan) {
     return "計算範囲外 (" + std::to_string(largestSpan) + " " + std::string(caption::kLengthUnit) +
            "以下)";

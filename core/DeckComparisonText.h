@@ -84,6 +84,15 @@ std::vector<std::string> DeckComparisonPageHeadings();
 
 inline constexpr const char *kDeckComparisonTitle = "デッキ比較";
 
+// What the window says when taking a row raises the case's shoring to the row's least
+// (TakenFromComparison); empty when the shoring stays.
+std::string ComparisonTakeNote(const DeckComparisonRow &row);
+
+// The line under the comparison table: how taking a row treats the shoring.
+inline constexpr const char *kDeckComparisonTakeNote =
+    "行をダブルクリック（またはEnter）すると、そのデッキを入力画面に取り込みます。"
+    "現在の支保工で不可の行は、必要支保工も取り込みます。";
+
 // The lines above the comparison: the conditions the tables share, then the case's span and
 // its shoring ("スパン：2500 mm", "支保工：無し").
 std::vector<std::string> DeckComparisonConditions(const DesignCase &conditions);

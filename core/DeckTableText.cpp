@@ -94,9 +94,9 @@ std::vector<std::string> ShoringHeadings() {
 }
 
 std::string SpanCellText(const SpanTableCell &cell) {
-    if (!cell.maxSpan)
-        return "－";
-    std::string text = std::to_string(*cell.maxSpan);
+    // A cell where no span passes still names the check that fails at the smallest span, so
+    // that the screen and the page say why, as the CSV file does.
+    std::string text = cell.maxSpan ? std::to_string(*cell.maxSpan) : std::string("－");
     if (cell.governing)
         text += std::string(" ") + CheckMark(*cell.governing);
     return text;

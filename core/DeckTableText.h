@@ -32,7 +32,7 @@ std::vector<std::string> ShoringHeadings();
 
 // A cell as the table shows it: the span and the check that stops it ("3250 曲げ"); the span
 // alone at the top of the calculable range, where nothing above it was tried ("4900"); "－"
-// when no span passes.
+// and the check that fails at the smallest span when no span passes ("－ 曲げ").
 std::string SpanCellText(const SpanTableCell &cell);
 
 // The headings of the table's columns: デッキ, 重量 (N/㎡), then one per shoring option.
@@ -46,6 +46,11 @@ std::vector<std::string> SpanTableCells(const SpanTableRow &row);
 std::optional<std::size_t> ShoringOfSpanTableColumn(int column);
 
 inline constexpr const char *kSpanTableTitle = "最大スパン表";
+
+// The line under the span table: what taking a cell puts into the main window.
+inline constexpr const char *kSpanTableTakeNote =
+    "スパンのセルを選ぶと、デッキ・スパン・支保工を取り込みます。「－」のセルとデッキ欄からは"
+    "デッキだけを取り込み、スパンと支保工はそのままです。";
 
 // The maximum-span table as a CSV file for spreadsheet programs (UTF-8 with its byte-order
 // mark): the title, the conditions, a blank row, the headings, then one row per deck.

@@ -77,11 +77,17 @@ std::optional<PreCheckFailure> CheckWorkLoad(const WorkLoadEntry &entry) {
         return std::nullopt;
     if (Trimmed(entry.fieldText).empty())
         return Failure(8, "施工荷重を入力して下さい。", kWorkLoadField, "2450");
-    if (ReadWholeNumberOrThrow(entry.fieldText) == 0)
-        return Failure(9,
-                       "施工荷重を入力して下さい。(" + std::to_string(limit::kStandardWorkLoad) +
-                           "N/㎡以上)",
-                       kWorkLoadField, std::to_string(limit::kStandardWorkLoad));
+    // The field holds four positions: one to three digits leave blanks that are no number.
+    // Refused with the field's name and what it needs; the text stays for the user to mend.
+    const std::string least = std::to_string(limit::kStandardWorkLoad);
+    const std::optional<int> typed = ReadWholeNumber(entry.fieldText);
+    if (!typed)
+        return Failure(kShortWorkLoadCheck,
+                       "作業荷重は 4 桁の数値で入力して下さい。(" + least + "N/㎡以上、例: 2450)",
+                       kWorkLoadField);
+    if (*typed == 0)
+        return Failure(9, "施工荷重を入力して下さい。(" + least + "N/㎡以上)", kWorkLoadField,
+                       least);
     return std::nullopt;
 }
 

@@ -164,10 +164,45 @@ TEST(DeckComparisonRows, TheCasesDeckIsFoundAndTakingARowGivesItsDeckAlone) {
     const int shown = RowHoldingDeck(rows, conditions);
     ASSERT_GE(shown, 0);
     EXPECT_EQ(rows[std::size_t(shown)].deck, DeckOf(conditions));
-    EXPECT_EQ(TakenFromComparison(rows[std::size_t(shown)]),
-              (TakenDeck{DeckOf(conditions), std::nullopt, std::nullopt}));
+    const TakenDeck taken = TakenFromComparison(rows[std::size_t(shown)]);
+    EXPECT_EQ(taken.deck, DeckOf(conditions));
+    EXPECT_FALSE(taken.span) << "the case's span stays";
     conditions.deckModel = 7; // a deck no list offers
     EXPECT_EQ(RowHoldingDeck(rows, conditions), -1);
+}
+
+// Taking any row of a few cases and calculating: a row some shoring saves gives a passing
+// sheet, with the shoring raised (and said) only where the case's own did not suffice; a row
+// no shoring saves keeps the case's shoring and says nothing.
+TEST(ComparisonTake, ATakenRowGivesTheSheetItPromised) {
+    int raised = 0;
+    int kept = 0;
+    for (const DesignCase &conditions : kSampleCases) {
+        for (const DeckComparisonRow &row : CompareDecks(conditions)) {
+            SCOPED_TRACE(row.deckLabel + " span " + std::to_string(conditions.spanLength) +
+                         " shoring " + std::to_string(conditions.shoringCode));
+            const TakenDeck take = TakenFromComparison(row);
+            const std::string note = ComparisonTakeNote(row);
+            EXPECT_EQ(take.deck, row.deck);
+            EXPECT_FALSE(take.span);
+            EXPECT_EQ(take.shoringCode.has_value(), !note.empty());
+            if (row.passes || !row.leastShoring) {
+                EXPECT_FALSE(take.shoringCode);
+                ++kept;
+                continue;
+            }
+            ASSERT_TRUE(take.shoringCode);
+            EXPECT_EQ(*take.shoringCode, *row.leastShoring);
+            EXPECT_GT(*take.shoringCode, conditions.shoringCode);
+            EXPECT_NE(note.find(ShoringCaption(*row.leastShoring)), std::string::npos) << note;
+            DesignCase taken = row.result.record;
+            taken.shoringCode = *take.shoringCode;
+            EXPECT_TRUE(EveryCheckPasses(CalculateCase(taken).verdicts));
+            ++raised;
+        }
+    }
+    EXPECT_GT(raised, 0);
+    EXPECT_GT(kept, 0);
 }
 
 std::vector<std::string> SplitLines(const std::string &text) {

@@ -28,7 +28,7 @@ const CellCase kCells[] = {
     {"spanAndCheck", {code::kShoringNone, 3250, CheckName::bending}, "3250 曲げ"},
     {"deflection", {code::kShoringOneRow, 4120, CheckName::deflection}, "4120 たわみ"},
     {"topOfRange", {code::kShoringTwoRows, 4900, std::nullopt}, "4900"},
-    {"noSpanPasses", {code::kShoringNone, std::nullopt, CheckName::ribBearing}, "－"},
+    {"noSpanPasses", {code::kShoringNone, std::nullopt, CheckName::ribBearing}, "－ 支圧"},
 };
 
 class SpanCellTexts : public ::testing::TestWithParam<CellCase> {};
