@@ -56,6 +56,20 @@ std::string ShoringCaption(int shoringCode);
 DeckComparisonRowTexts DeckComparisonTexts(const DeckComparisonRow &row,
                                            int decimals = kShownUtilisationDecimals);
 
+// One cell of the table: its text and whether it reads as failing (red in the window).
+struct ComparisonCell {
+    std::string text;
+    bool failing = false;
+    bool operator==(const ComparisonCell &) const = default;
+};
+
+// The cells of a row in the order of the headings: deck, weight, per check its verdict and
+// its utilisation (both failing where the check fails), the largest utilisation (failing
+// where the deck fails) and the least shoring. The window, the printed page and the CSV file
+// all lay out a row by this.
+std::vector<ComparisonCell> DeckComparisonCells(const DeckComparisonRowTexts &texts);
+std::vector<std::string> CellTexts(const std::vector<ComparisonCell> &cells);
+
 // Column headings of the table, top line and bottom line (the bottom empty for a heading of
 // one line): デッキ, 単位重量 (N/㎡), per check its verdict and its utilisation, 最大検定比,
 // 必要支保工.
@@ -70,16 +84,9 @@ std::vector<std::string> DeckComparisonPageHeadings();
 
 inline constexpr const char *kDeckComparisonTitle = "デッキ比較";
 
-// What taking a row of the comparison puts into the main window. A row that fails with the
-// case's shoring but passes with more brings its least shoring along, so that the deck taken
-// gives the sheet the row promised; a passing row, and one that fails even with two rows of
-// shoring, leave the shoring as it is.
-struct ComparisonTake {
-    OfferedDeck deck;
-    std::optional<int> shoringCode; // the shoring to choose; none: keep the window's
-    std::string note;               // what the window says about the shoring; empty: nothing
-};
-ComparisonTake TakeFromComparison(const DeckComparisonRow &row);
+// What the window says when taking a row raises the case's shoring to the row's least
+// (TakenFromComparison); empty when the shoring stays.
+std::string ComparisonTakeNote(const DeckComparisonRow &row);
 
 // The line under the comparison table: how taking a row treats the shoring.
 inline constexpr const char *kDeckComparisonTakeNote =

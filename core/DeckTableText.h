@@ -6,6 +6,7 @@
 #include "core/DesignCase.h"
 #include "core/SpanTable.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,16 @@ std::vector<std::string> ShoringHeadings();
 // alone at the top of the calculable range, where nothing above it was tried ("4900"); "－"
 // and the check that fails at the smallest span when no span passes ("－ 曲げ").
 std::string SpanCellText(const SpanTableCell &cell);
+
+// The headings of the table's columns: デッキ, 重量 (N/㎡), then one per shoring option.
+std::vector<std::string> SpanTableHeadings();
+// The column of the first shoring option; the options follow in the order of kShoringCodes.
+inline constexpr int kSpanTableFirstShoringColumn = 2;
+// The cells of a row in the order of the headings.
+std::vector<std::string> SpanTableCells(const SpanTableRow &row);
+// The shoring option (0-based, in the order of kShoringCodes) of a column; none for the
+// deck's own columns.
+std::optional<std::size_t> ShoringOfSpanTableColumn(int column);
 
 inline constexpr const char *kSpanTableTitle = "最大スパン表";
 

@@ -2,6 +2,7 @@
 // The calculable ranges, checked before a calculation, one failure at a time.
 
 #include "core/InputField.h"
+#include "core/Limits.h"
 
 #include <optional>
 #include <string>
@@ -16,8 +17,8 @@ struct WorkLoadEntry {
     std::string fieldText;
 };
 
-// The spans the calculation accepts, mm: from 1000 up to 4900, or 5700 for PX75Vα.
-inline constexpr int kSmallestCalculableSpan = 1000;
+// The spans the calculation accepts, mm: from limit::kSmallestSpan up to the deck's largest.
+inline constexpr int kSmallestCalculableSpan = limit::kSmallestSpan;
 int LargestCalculableSpan(int family, int model);
 
 struct PreCheckFailure {

@@ -261,7 +261,8 @@ bool DeckComparisonWindow::eventFilter(QObject *watched, QEvent *event) {
 void DeckComparisonWindow::takeRow(int row) {
     if (row < 0 || row >= static_cast<int>(m_rows.size()))
         return;
-    m_taken = TakeFromComparison(m_rows[std::size_t(row)]);
+    m_taken = TakenFromComparison(m_rows[std::size_t(row)]);
+    m_takeNote = ComparisonTakeNote(m_rows[std::size_t(row)]);
     accept();
 }
 
@@ -290,7 +291,7 @@ void OpenDeckComparison(MainWindow &mainWindow) {
     ExecModal(window);
     if (const auto &take = window.Taken()) {
         mainWindow.TakeDeck(take->deck, take->shoringCode);
-        mainWindow.ShowStatusNote(QString::fromStdString(take->note));
+        mainWindow.ShowStatusNote(QString::fromStdString(window.TakeNote()));
     }
 }
 

@@ -35,7 +35,9 @@ public:
     }
     // What the taken row puts into the main window: the deck, and its least shoring where
     // the case's shoring does not suffice.
-    const std::optional<ComparisonTake> &Taken() const { return m_taken; }
+    const std::optional<korvane::TakenDeck> &Taken() const { return m_taken; }
+    // What the main window says about the taken row's shoring; empty when it stays.
+    const std::string &TakeNote() const { return m_takeNote; }
     // The row of the main window's deck; -1 when the table lacks it.
     int ShownDeckRow() const { return m_shownRow; }
 
@@ -61,7 +63,8 @@ private:
 
     std::vector<DeckComparisonRow> m_rows;
     std::vector<std::string> m_conditions;
-    std::optional<ComparisonTake> m_taken;
+    std::optional<korvane::TakenDeck> m_taken;
+    std::string m_takeNote;
     int m_shownRow = -1;
 };
 
