@@ -4,6 +4,7 @@
 #include "core/DesignCase.h"
 #include "core/Errors.h"
 #include "core/FileReading.h"
+#include "core/ShownValues.h"
 #include "ui/MessageSeam.h"
 #include "ui/files/FileDialogs.h"
 #include "ui/main/MainWindow.h"
@@ -81,13 +82,17 @@ void OpenDesignCase(MainWindow &form, DesignCaseFiles &files) {
 void OpenDesignCaseFile(MainWindow &form, DesignCaseFiles &files, const std::string &path) {
     DataFileCase opened = files.OpenDataFile(form, path);
     form.OpenCase(opened.record);
+    // What the window shows otherwise than the file gives it is calculated as shown: said.
+    for (std::string &warning : ValuesShownOtherwise(opened.record, form.ReadCase()))
+        opened.warnings.push_back(std::move(warning));
     if (!opened.warnings.empty())
         ShowMessage(&form, ReadingWarningsMessage(files.lastOpenName, opened.warnings));
 }
 
 QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::string> &warnings) {
-    QString text = QStringLiteral("ファイル \"%1\" には読めなかった値があり、既定値で補って"
-                                  "読み込みました。\n計算の前に入力値を確認して下さい。\n")
+    QString text = QStringLiteral("ファイル \"%1\" には読めなかった値や画面にそのまま出せない"
+                                  "値があり、既定値などで補って読み込みました。\n"
+                                  "計算の前に入力値を確認して下さい。\n")
                        .arg(fileName);
     for (const std::string &warning : warnings)
         text += QStringLiteral("\n・") + QString::fromStdString(warning);
