@@ -31,6 +31,8 @@
 
 #include <QGuiApplication>
 #else
+#include "sheet/qt/TodayDate.h"
+
 #include <unistd.h>
 #endif
 
@@ -103,12 +105,12 @@ korvane::SheetContent SheetOf(const korvane::FileCase &fileCase, const SheetOpti
     return korvane::BuildSheetContent(in);
 }
 
+#ifdef KORVANE_CALC_DRAWS
 // `message` names the file and the reason (see core/FileWriting).
 void ReportUnwritable(const std::string &message) {
     std::cerr << "korvane-calc: " << message << '\n';
 }
 
-#ifdef KORVANE_CALC_DRAWS
 // The PDF file of the run: every calculated case adds its printed page, in the order the
 // files were given. Its failure is told once, however many pages it refuses.
 class RunPdf {
