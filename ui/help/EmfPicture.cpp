@@ -3,7 +3,6 @@
 #include "core/Errors.h"
 #include "formats/EmfConversion.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -21,17 +20,11 @@ std::string_view BytesOf(const QByteArray &bytes) {
 }
 
 // The pictures converted last, by file path and content: there are seven help pictures.
-// The content is known by its digest, so that the cache holds only the renderers, not a
-// second copy of every file's bytes.
 struct ConvertedPicture {
     QString path;
-    QByteArray digest;
+    QByteArray emf;
     EmfPicture picture;
 };
-
-QByteArray DigestOf(const QByteArray &emf) {
-    return QCryptographicHash::hash(emf, QCryptographicHash::Sha256);
-}
 constexpr std::size_t kCachedPictures = 8;
 
 std::deque<ConvertedPicture> &ConvertedPictures() {
@@ -68,25 +61,21 @@ QByteArray EmfPicture::ReadFile(const QString &path) {
 
 EmfPicture EmfPicture::Convert(const QString &path, const QByteArray &emf) {
     auto &cache = ConvertedPictures();
-    const QByteArray digest = DigestOf(emf);
     for (const ConvertedPicture &c : cache) {
-        if (c.path == path && c.digest == digest)
+        if (c.path == path && c.emf == emf)
             return c.picture;
     }
-    EmfPicture picture;
-    {
-        // The SVG text lives only until the renderer has read it.
-        const std::string converted = EmfToSvg(BytesOf(emf));
-        if (converted.empty())
-            ThrowNotAPicture(path);
-        picture.m_renderer = std::make_shared<QSvgRenderer>(
-            QByteArray::fromRawData(converted.data(), qsizetype(converted.size())));
-    }
-    if (!picture.m_renderer->isValid())
+    const std::string converted = EmfToSvg(BytesOf(emf));
+    const QByteArray svg(converted.data(), qsizetype(converted.size()));
+    auto renderer = std::make_shared<QSvgRenderer>(svg);
+    if (svg.isEmpty() || !renderer->isValid())
         ThrowNotAPicture(path);
+    EmfPicture picture;
+    picture.m_svg = svg;
+    picture.m_renderer = std::move(renderer);
     if (cache.size() == kCachedPictures)
         cache.pop_front();
-    cache.push_back({path, digest, picture});
+    cache.push_back({path, emf, picture});
     return picture;
 }
 
