@@ -1,15 +1,10 @@
 #include "sheet/qt/ArchivalPdf.h"
 
-#include "core/DesignCase.h"
+#include "core/PrintSettings.h"
 
 #include <QPdfWriter>
 
 namespace korvane {
-
-bool HasProjectTitle(const std::string &projectTitle) {
-    return projectTitle != kTitlePlaceholder &&
-           !QString::fromStdString(projectTitle).trimmed().isEmpty();
-}
 
 namespace {
 
@@ -31,8 +26,9 @@ QString XmlSafeTitle(const QString &title) {
 }
 
 QString PdfDocumentTitle(const std::string &projectTitle) {
-    const QString title = XmlSafeTitle(QString::fromStdString(projectTitle)).trimmed();
-    if (!HasProjectTitle(projectTitle) || title.isEmpty())
+    const QString title =
+        XmlSafeTitle(QString::fromStdString(ShownProjectTitle(projectTitle))).trimmed();
+    if (title.isEmpty())
         return QStringLiteral("フラットデッキ構造計算");
     return title;
 }

@@ -79,7 +79,7 @@ private slots:
     void pictureIsWhatKorvaneCalcDrawsOnEveryRun();
     void pictureAtScreenDensityTwo();
     void printSettingsKeepTheResultWindowModal();
-    void conversionErrorOfTheButtonIsShownAndTheWindowWorks();
+    void shortWorkLoadIsRefusedAndTheWindowWorks();
     void wheelScrollsByItsDelta();
     void windowFitsOnTheScreen_data();
     void windowFitsOnTheScreen();
@@ -326,9 +326,10 @@ void CalculateCommand::printSettingsKeepTheResultWindowModal() {
     }
 }
 
-// "計　算" with one to three digits in the work-load field: the conversion error is shown,
-// nothing is calculated, and the next press with a proper entry calculates.
-void CalculateCommand::conversionErrorOfTheButtonIsShownAndTheWindowWorks() {
+// "計　算" with one to three digits in the work-load field: refused naming the field, nothing
+// is calculated, the field has the focus with its text selected, and the next press with a
+// proper entry calculates.
+void CalculateCommand::shortWorkLoadIsRefusedAndTheWindowWorks() {
     m_form->SetResultWindow(m_result.get());
     m_form->otherWorkLoadOption->click();
     Type(m_form->workLoadField, QStringLiteral("98"));
@@ -336,9 +337,11 @@ void CalculateCommand::conversionErrorOfTheButtonIsShownAndTheWindowWorks() {
     ModalRecorder modals(true);
     m_form->calculateButton->click();
     QCOMPARE(messages.texts.size(), 1);
-    QVERIFY2(messages.texts.first().contains(QStringLiteral("有効な整数値ではありません")),
+    QVERIFY2(messages.texts.first().startsWith(QStringLiteral("作業荷重は 4 桁の数値で")),
              qPrintable(messages.texts.first()));
     QVERIFY(modals.shown.isEmpty());
+    QCOMPARE(m_form->focusWidget(), m_form->workLoadField);
+    QVERIFY(m_form->workLoadField->hasSelectedText());
     QVERIFY(m_form->isVisible());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
