@@ -10,6 +10,11 @@
 // request its picture (PNG), its printed page (one page per calculated case in one PDF) or its
 // canvas operations (draw log).
 //
+// Those three draw with fonts, which needs QtGui and the font, window-system and message-bus
+// libraries it brings; loading them would double the time of a one-file JSON run. So the
+// program is built twice from this file: korvane-calc, which never loads them and hands a run
+// that asks for a drawing to its drawing part, korvane-calc-draw, which does everything.
+//
 // --span-table and --compare give the deck-choice tables of one case (a file's or the
 // default) instead: what the main window's 最大スパン表 and デッキ比較 show.
 
@@ -21,14 +26,23 @@
 #include "core/FileReading.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
+#ifdef KORVANE_CALC_DRAWS
 #include "sheet/qt/SheetOutput.h"
+
+#include <QGuiApplication>
+#else
+#include "sheet/qt/TodayDate.h"
+
+#include <unistd.h>
+#endif
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
 
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -91,6 +105,7 @@ korvane::SheetContent SheetOf(const korvane::FileCase &fileCase, const SheetOpti
     return korvane::BuildSheetContent(in);
 }
 
+#ifdef KORVANE_CALC_DRAWS
 // `message` names the file and the reason (see core/FileWriting).
 void ReportUnwritable(const std::string &message) {
     std::cerr << "korvane-calc: " << message << '\n';
@@ -148,6 +163,9 @@ bool WriteSheetFiles(const korvane::FileCase &fileCase, const SheetOptions &opti
         written = false;
     return written;
 }
+#else
+class RunPdf; // only the drawing part writes files
+#endif
 
 // Prints the case; returns false when a sheet file could not be written. `json` is the
 // writer of the whole run, reused so that its buffer is allocated once; `pdf` the run's PDF
@@ -167,6 +185,7 @@ bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options,
         const std::string_view text = json.Text();
         std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
+#ifdef KORVANE_CALC_DRAWS
     if (!calculated)
         return true;
     if (options.drawLog)
@@ -174,6 +193,10 @@ bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options,
                                            PrintSettingsOf(fileCase.record), options.target,
                                            options.date);
     return WriteSheetFiles(fileCase, options, pdf);
+#else
+    (void)pdf;
+    return true;
+#endif
 }
 
 // Pictures, pages and the draw log measure text with fonts, which need the GUI application
@@ -186,6 +209,7 @@ bool NeedsFonts(int argc, char *argv[]) {
     return false;
 }
 
+#ifdef KORVANE_CALC_DRAWS
 std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[]) {
     if (!NeedsFonts(argc, argv))
         return std::make_unique<QCoreApplication>(argc, argv);
@@ -193,6 +217,36 @@ std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return std::make_unique<QGuiApplication>(argc, argv);
 }
+#else
+// The drawing part beside this program (the build folder), or where an installation puts it.
+std::string DrawingProgram() {
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
+    const std::filesystem::path beside = self.parent_path() / "korvane-calc-draw";
+    if (std::filesystem::exists(beside))
+        return beside.string();
+    return (self.parent_path().parent_path() / "libexec" / "korvane" / "korvane-calc-draw")
+        .string();
+}
+
+// Runs the drawing part in this process with the same arguments; returns only when it
+// cannot be started, having said why.
+int HandToDrawingProgram(char *argv[]) {
+    std::string program;
+    try {
+        program = DrawingProgram();
+    } catch (const std::filesystem::filesystem_error &) {
+        program = "korvane-calc-draw";
+    }
+    execv(program.c_str(), argv);
+    std::cerr << "korvane-calc: 計算書を描く " << program << " を起動できません。("
+              << std::strerror(errno) << ")\n";
+    return kExitUnreadable;
+}
+
+std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[]) {
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+#endif
 
 // The file arguments exactly as their bytes came: a name that is not UTF-8 (Shift-JIS from
 // an archive made on Japanese Windows) would not survive the trip through QString. Follows
@@ -277,6 +331,10 @@ int PrintDeckChoice(const std::vector<std::string> &files, bool spanTable, bool 
 } // namespace
 
 int main(int argc, char *argv[]) {
+#ifndef KORVANE_CALC_DRAWS
+    if (NeedsFonts(argc, argv))
+        return HandToDrawingProgram(argv);
+#endif
     const auto app = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName("korvane-calc");
 
@@ -345,10 +403,18 @@ int main(int argc, char *argv[]) {
             return kExitUnreadable;
         }
     }
+#ifdef KORVANE_CALC_DRAWS
     std::optional<RunPdf> pdf;
     if (!options.pdf.isEmpty())
         pdf.emplace(options.pdf);
     RunPdf *const pdfFile = pdf ? &*pdf : nullptr;
+#else
+    struct NoPdf {
+        bool Finish() { return true; }
+    };
+    std::optional<NoPdf> pdf;
+    RunPdf *const pdfFile = nullptr;
+#endif
     korvane::JsonWriter json;
     if (files.empty()) {
         const auto fileCase = korvane::CalculateDefaultCase();

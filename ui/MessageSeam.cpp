@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-
 #include <memory>
 #include <utility>
 

@@ -8,10 +8,8 @@
 #include "core/Errors.h"
 
 #include <QBuffer>
-#include <QDate>
 #include <QFile>
 #include <QIODevice>
-#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -204,10 +202,6 @@ std::string SheetDrawLog(const DesignCase &record, const CalculationResult &resu
                            QtTextWidth);
     { DrawSheet(canvas, target, record, result, print, dateText); }
     return DrawLogJsonLines(canvas.Ops());
-}
-
-std::string TodayShortDate() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
 } // namespace korvane

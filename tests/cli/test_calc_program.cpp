@@ -84,6 +84,52 @@ TEST_F(CalcProgram, DefaultCaseWithoutFile) {
     EXPECT_EQ(checks[3u]["passes"].GetBool(), false);
 }
 
+// The dynamic loader's list of the libraries a run loads (LD_DEBUG=files, on standard error).
+CalcRun RunCalcListingLibraries(const std::string &arguments) {
+    setenv("LD_DEBUG", "files", 1);
+    CalcRun run = RunCalc(arguments);
+    unsetenv("LD_DEBUG");
+    return run;
+}
+
+// A JSON run never loads the drawing libraries (QtGui and the font, window-system and
+// message-bus libraries under it), which would double its start-up; a run that draws loads
+// them in its drawing part and still writes what it should.
+TEST_F(CalcProgram, JsonRunLoadsNoDrawingLibraries) {
+    const std::string file = Write("case.fdt", SavedCase(2000));
+    const CalcRun json = RunCalcListingLibraries(file);
+    EXPECT_EQ(json.status, 0);
+    ASSERT_NE(json.err.find("libQt6Core"), std::string::npos) << "no library list: " << json.err;
+    for (const char *library :
+         {"libQt6Gui", "libQt6DBus", "libfontconfig", "libfreetype", "libxcb", "libEGL"})
+        EXPECT_EQ(json.err.find(library), std::string::npos) << library << " is loaded";
+    EXPECT_EQ(JsonLines(json.out).size(), 1u);
+
+    const CalcRun drawn = RunCalcListingLibraries("--draw-log " + file);
+    EXPECT_EQ(drawn.status, 0);
+    EXPECT_NE(drawn.err.find("libQt6Gui"), std::string::npos);
+    EXPECT_NE(drawn.out.find("\"op\""), std::string::npos) << drawn.out.substr(0, 200);
+}
+
+// A korvane-calc whose drawing part is missing says so and fails; it never reports a
+// picture or page as written.
+TEST_F(CalcProgram, MissingDrawingPartFailsNamingIt) {
+    const fs::path lone = m_dir / "korvane-calc";
+    fs::copy_file(KORVANE_CALC, lone);
+    const fs::path pdf = m_dir / "out.pdf";
+    const std::string command = lone.string() + " --pdf " + pdf.string() + " 2>&1";
+    FILE *pipe = popen(command.c_str(), "r");
+    std::string said;
+    std::array<char, 1024> buffer;
+    std::size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        said.append(buffer.data(), n);
+    const int raw = pclose(pipe);
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+    EXPECT_NE(said.find("korvane-calc-draw"), std::string::npos) << said;
+    EXPECT_FALSE(fs::exists(pdf));
+}
+
 TEST_F(CalcProgram, ManyFilesOneLineEachInOrder) {
     const auto a = Write("a.fdt", SavedCase(2000));
     const auto b = Write("b.fdt", SavedCase(3000));
