@@ -18,6 +18,8 @@ packages=(
   poppler-utils
   # the browser edition: its font subset, the PDF's colour profile, its tests' browser
   python3-fonttools python3-brotli icc-profiles-free chromium
+  # the browser edition: the C++ compiled to WebAssembly, its tests run under node
+  emscripten
   g++-mingw-w64-x86-64 wine wine64
 )
 

@@ -2,6 +2,7 @@
 
 #include "sheet/DrawSheet.h"
 #include "sheet/RecordingCanvas.h"
+#include "sheet/SheetDrawLog.h"
 #include "sheet/qt/ArchivalPdf.h"
 #include "sheet/qt/QtCanvas.h"
 
@@ -24,11 +25,6 @@ namespace korvane {
 namespace {
 
 constexpr QRgb kNavy = qRgb(0, 0, 128);
-
-// A4 at 600 dpi: what the PDF file's page reports as its width in pixels.
-int A4WidthAt(int dpi) {
-    return static_cast<int>(210 / 25.4 * dpi);
-}
 
 // The PDF writer's output device: every byte goes to the file being written. A failed write
 // is remembered by the file and reported when it is finished.
@@ -192,12 +188,7 @@ bool WriteSheetPdf(const QString &path, const DesignCase &record, const Calculat
 std::string SheetDrawLog(const DesignCase &record, const CalculationResult &result,
                          const PrintSettings &print, int target, const std::string &dateText) {
     InstallSheetFontSubstitution();
-    const bool printer = target == kTargetPrinter;
-    RecordingCanvas canvas(printer ? kPdfResolution : kScreenFontDpi,
-                           printer ? A4WidthAt(kPdfResolution) : 0, printer ? kPdfResolution : 72,
-                           QtTextWidth);
-    { DrawSheet(canvas, target, record, result, print, dateText); }
-    return DrawLogJsonLines(canvas.Ops());
+    return SheetDrawLogLines(record, result, print, target, dateText, QtTextWidth);
 }
 
 std::string TodayShortDate() {
