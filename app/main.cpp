@@ -3,10 +3,10 @@
 // opened once the main window has had its first filling.
 
 #include "ui/Application.h"
-#include "ui/DesktopOpening.h"
 #include "ui/GuardedRun.h"
-#include "ui/MainWindow.h"
-#include "ui/Windows.h"
+#include "ui/main/DesktopOpening.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/ProgramWindows.h"
 
 #include <QIcon>
 

@@ -46,6 +46,9 @@ public:
     void Discard();
 
     bool Failed() const { return m_error != 0; }
+    // The temporary file, for a writer that opens files by name itself (a printer writing a
+    // PDF file); empty when the target is written directly.
+    const std::string &PartialPath() const { return m_partial; }
     // The message Commit throws for the failure so far (UnwritableMessage).
     std::string FailureMessage() const;
     const std::string &Path() const { return m_path; }

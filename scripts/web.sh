@@ -14,7 +14,7 @@ linux_build=${LINUX_BUILD:-build}
 if [ ! -f "$linux_build/CMakeCache.txt" ]; then
   cmake -S . -B "$linux_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
 fi
-cmake --build "$linux_build" -j "$(nproc)" --target write_platform_outputs korvane-calc
+cmake --build "$linux_build" -j "$(nproc)" --target write_platform_outputs korvane-calc korvane-calc-draw
 
 # emscripten's own tools are node programs that need Debian's node modules; node 20 runs
 # emscripten 3.1.6's programs only without its built-in fetch.

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 start=$SECONDS
 step() { echo "--- windows check: $1 (at $((SECONDS - start)) s)"; }
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh ci
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -6,7 +6,7 @@
 namespace korvane {
 
 int A4WidthAt(int dpi) {
-    return static_cast<int>(210 / 25.4 * dpi);
+    return 595 * dpi / 72;
 }
 
 std::string SheetDrawLogLines(const DesignCase &record, const CalculationResult &result,

@@ -14,7 +14,8 @@ namespace korvane {
 // The resolution of the printed page in a PDF file.
 inline constexpr int kPdfResolution = 600;
 
-// The width in pixels of an A4 page at `dpi`, as a PDF page reports it.
+// The width in pixels of an A4 page at `dpi`, as a PDF page reports it: PDF writers size A4
+// in whole points (595 pt, 4958 pixels at 600 dpi), a little less than 210 mm.
 int A4WidthAt(int dpi);
 
 // One JSON line per drawing step; the printer variant as on an A4 page at 600 dpi.

@@ -1,7 +1,10 @@
 #pragma once
 // Reading the PDF files the programs write, through poppler's tools (pdfinfo, pdffonts,
-// pdftotext): what a reader of the filed sheet sees. Free of any test framework, so that the
-// GoogleTest and the Qt Test programs share it.
+// pdftotext) and Qt's XML reader: what a reader of the filed sheet sees. Free of any test
+// framework, so that the GoogleTest and the Qt Test programs share it.
+
+#include <QByteArray>
+#include <QXmlStreamReader>
 
 #include <cstdio>
 #include <memory>
@@ -71,6 +74,12 @@ inline std::vector<std::string> ArchivalFaults(const std::string &path) {
     for (const char *claim : {"pdfaid:part=\"1\"", "pdfaid:conformance=\"B\""})
         if (meta.find(claim) == std::string::npos)
             faults.push_back(std::string("XMP metadata lacks ") + claim);
+    // The claim means nothing in metadata that an XML reader refuses.
+    QXmlStreamReader xml(QByteArray::fromStdString(meta));
+    while (!xml.atEnd())
+        xml.readNext();
+    if (xml.hasError())
+        faults.push_back("XMP metadata is not well-formed XML: " + xml.errorString().toStdString());
 
     std::istringstream fonts(PdfToolOutput("pdffonts " + Quoted(path)));
     std::string line;

@@ -35,6 +35,17 @@ void BM_Calculation(benchmark::State &state) {
 }
 BENCHMARK(BM_Calculation);
 
+// The engine as every caller uses it: from a design case to its verdicts in one call (the
+// catalogue look-ups and the result record included). bench/compare.sh sets this against
+// BM_ArithmeticFloor.
+void BM_CalculateCase(benchmark::State &state) {
+    const DesignCase record = ShoredCase();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CalculateCase(record));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CalculateCase);
+
 // The engine's arithmetic alone for the same case: the catalogue's values already at hand, no
 // look-ups, no texts, no result record. The floor BM_Calculation is set against.
 void BM_ArithmeticFloor(benchmark::State &state) {

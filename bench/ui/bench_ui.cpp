@@ -5,9 +5,9 @@
 #include "core/Catalogue.h"
 #include "core/SpanTable.h"
 #include "ui/Application.h"
-#include "ui/MainWindow.h"
 #include "ui/MessageSeam.h"
-#include "ui/Windows.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/ProgramWindows.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -12,8 +12,10 @@ bool PrintSheet(QPrinter &printer, const DesignCase &record, const CalculationRe
                 const PrintSettings &print, const std::string &dateText) {
     // The print dialog's "print to file" chose a PDF: it is filed like korvane-calc's.
     MakeArchivalIfPdf(printer, PdfDocumentTitle(print.projectTitle));
-    const bool painted = DrawPrintedSheet(printer, record, result, print, dateText);
-    return painted && printer.printerState() != QPrinter::Error;
+    return PrintReplacingPdfFile(printer, [&] {
+        const bool painted = DrawPrintedSheet(printer, record, result, print, dateText);
+        return painted && printer.printerState() != QPrinter::Error;
+    });
 }
 
 } // namespace korvane

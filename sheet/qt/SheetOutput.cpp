@@ -9,10 +9,8 @@
 #include "core/Errors.h"
 
 #include <QBuffer>
-#include <QDate>
 #include <QFile>
 #include <QIODevice>
-#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -25,6 +23,11 @@ namespace korvane {
 namespace {
 
 constexpr QRgb kNavy = qRgb(0, 0, 128);
+
+// The A4 page of the PDF file with no margins, as SheetPdfFile lays it out.
+QPageLayout A4PdfPage() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+}
 
 // The PDF writer's output device: every byte goes to the file being written. A failed write
 // is remembered by the file and reported when it is finished.
@@ -158,7 +161,7 @@ bool SheetPdfFile::Open(const QString &title) {
     m_pdf = std::make_unique<QPdfWriter>(m_device.get());
     m_pdf->setResolution(kPdfResolution);
     // No margins: the page is drawn from the paper's corner, as on a printer's full page.
-    m_pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    m_pdf->setPageLayout(A4PdfPage());
     MakeArchivalPdf(*m_pdf, title);
     if (!m_painter.begin(m_pdf.get()))
         return Fail();
@@ -189,10 +192,6 @@ std::string SheetDrawLog(const DesignCase &record, const CalculationResult &resu
                          const PrintSettings &print, int target, const std::string &dateText) {
     InstallSheetFontSubstitution();
     return SheetDrawLogLines(record, result, print, target, dateText, QtTextWidth);
-}
-
-std::string TodayShortDate() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
 } // namespace korvane

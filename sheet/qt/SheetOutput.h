@@ -9,6 +9,7 @@
 #include "core/FileWriting.h"
 #include "core/PrintSettings.h"
 #include "sheet/SheetDrawLog.h"
+#include "sheet/qt/TodayDate.h"
 
 #include <QImage>
 #include <QPainter>
@@ -107,8 +108,5 @@ bool WriteSheetPdf(const QString &path, const DesignCase &record, const Calculat
 // the PDF file use (the printer variant as on an A4 page at 600 dpi).
 std::string SheetDrawLog(const DesignCase &record, const CalculationResult &result,
                          const PrintSettings &print, int target, const std::string &dateText);
-
-// Today's date in the system's short date format, for the printed footer.
-std::string TodayShortDate();
 
 } // namespace korvane

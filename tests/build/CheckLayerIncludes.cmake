@@ -2,6 +2,7 @@
 # without windows include no Qt header. The include folders that the libraries export stop
 # most such includes at compile time; this also catches the one they cannot: sheet/ and
 # its Qt canvas in sheet/qt/ and printing in sheet/print/ share the folder name "sheet".
+# The windows sit in feature folders below ui/; ui/ itself includes none of them.
 # Run: cmake -DSOURCE_DIR=<repository> -P CheckLayerIncludes.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -14,6 +15,11 @@ set(rules
   "sheet/print|sheet core|yes"
   "cli|cli sheet formats core|yes"
   "ui|ui sheet formats core version|yes"
+  "ui/main|ui sheet formats core version|yes"
+  "ui/result|ui sheet formats core version|yes"
+  "ui/deckchoice|ui sheet formats core version|yes"
+  "ui/help|ui sheet formats core version|yes"
+  "ui/files|ui sheet formats core version|yes"
   "app|ui sheet formats core version|yes"
 )
 
@@ -34,11 +40,14 @@ foreach(rule ${rules})
         # sheet/qt/ is a layer of its own above sheet/, and sheet/print/ one above it that
         # only the desktop program uses (korvane-calc must not load Qt's print support).
         if(folder STREQUAL "sheet" AND rest MATCHES "^qt/"
-           AND NOT layer MATCHES "^(sheet/qt|sheet/print|cli|ui|app)$")
+           AND NOT layer MATCHES "^(sheet/qt|sheet/print|cli|ui|ui/.*|app)$")
           string(APPEND faults "  ${file}: ${line} (sheet/qt is above ${layer})\n")
         elseif(folder STREQUAL "sheet" AND rest MATCHES "^print/"
-               AND NOT layer MATCHES "^(sheet/print|ui|app)$")
+               AND NOT layer MATCHES "^(sheet/print|ui|ui/.*|app)$")
           string(APPEND faults "  ${file}: ${line} (sheet/print is not for ${layer})\n")
+        # ui/ itself holds what every window shares: it includes no feature folder.
+        elseif(layer STREQUAL "ui" AND folder STREQUAL "ui" AND rest MATCHES "/")
+          string(APPEND faults "  ${file}: ${line} (ui/ shares only what every window uses)\n")
         elseif(NOT folder IN_LIST allowed)
           string(APPEND faults "  ${file}: ${line} (${folder} is not below ${layer})\n")
         endif()

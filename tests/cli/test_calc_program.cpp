@@ -41,13 +41,6 @@ protected:
     }
 };
 
-// The four positions of the window's work-load field holding a number.
-std::string WorkLoadText(int workLoad) {
-    std::string text = std::to_string(workLoad);
-    text.resize(4, ' ');
-    return text;
-}
-
 std::vector<std::string> SavedCase(int spanLength, int workLoad = 1470) {
     return {"korvane 3.6",
             "1",
@@ -91,6 +84,52 @@ TEST_F(CalcProgram, DefaultCaseWithoutFile) {
     EXPECT_EQ(checks[3u]["passes"].GetBool(), false);
 }
 
+// The dynamic loader's list of the libraries a run loads (LD_DEBUG=files, on standard error).
+CalcRun RunCalcListingLibraries(const std::string &arguments) {
+    setenv("LD_DEBUG", "files", 1);
+    CalcRun run = RunCalc(arguments);
+    unsetenv("LD_DEBUG");
+    return run;
+}
+
+// A JSON run never loads the drawing libraries (QtGui and the font, window-system and
+// message-bus libraries under it), which would double its start-up; a run that draws loads
+// them in its drawing part and still writes what it should.
+TEST_F(CalcProgram, JsonRunLoadsNoDrawingLibraries) {
+    const std::string file = Write("case.fdt", SavedCase(2000));
+    const CalcRun json = RunCalcListingLibraries(file);
+    EXPECT_EQ(json.status, 0);
+    ASSERT_NE(json.err.find("libQt6Core"), std::string::npos) << "no library list: " << json.err;
+    for (const char *library :
+         {"libQt6Gui", "libQt6DBus", "libfontconfig", "libfreetype", "libxcb", "libEGL"})
+        EXPECT_EQ(json.err.find(library), std::string::npos) << library << " is loaded";
+    EXPECT_EQ(JsonLines(json.out).size(), 1u);
+
+    const CalcRun drawn = RunCalcListingLibraries("--draw-log " + file);
+    EXPECT_EQ(drawn.status, 0);
+    EXPECT_NE(drawn.err.find("libQt6Gui"), std::string::npos);
+    EXPECT_NE(drawn.out.find("\"op\""), std::string::npos) << drawn.out.substr(0, 200);
+}
+
+// A korvane-calc whose drawing part is missing says so and fails; it never reports a
+// picture or page as written.
+TEST_F(CalcProgram, MissingDrawingPartFailsNamingIt) {
+    const fs::path lone = m_dir / "korvane-calc";
+    fs::copy_file(KORVANE_CALC, lone);
+    const fs::path pdf = m_dir / "out.pdf";
+    const std::string command = lone.string() + " --pdf " + pdf.string() + " 2>&1";
+    FILE *pipe = popen(command.c_str(), "r");
+    std::string said;
+    std::array<char, 1024> buffer;
+    std::size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        said.append(buffer.data(), n);
+    const int raw = pclose(pipe);
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+    EXPECT_NE(said.find("korvane-calc-draw"), std::string::npos) << said;
+    EXPECT_FALSE(fs::exists(pdf));
+}
+
 TEST_F(CalcProgram, ManyFilesOneLineEachInOrder) {
     const auto a = Write("a.fdt", SavedCase(2000));
     const auto b = Write("b.fdt", SavedCase(3000));
@@ -119,8 +158,8 @@ TEST_F(CalcProgram, RefusedCaseExitsTwoWithThePreCheck) {
 }
 
 // A work load other than 1470 goes into the window's four-position field: fewer than four
-// digits leave blanks behind them, which the calculate command cannot convert.
-TEST_F(CalcProgram, ShortWorkLoadIsRefusedWithTheConversionError) {
+// digits leave blanks behind them, which are refused naming the field and what it needs.
+TEST_F(CalcProgram, ShortWorkLoadIsRefusedNamingTheField) {
     const CalcRun full = RunCalc(Write("heavy.fdt", SavedCase(2500, 2000)));
     EXPECT_EQ(full.status, 0) << full.err;
     EXPECT_EQ(JsonLines(full.out).at(0)["result"]["workLoad"].GetDouble(), 2000);
@@ -138,7 +177,7 @@ TEST_F(CalcProgram, ShortWorkLoadIsRefusedWithTheConversionError) {
         EXPECT_EQ(j["precheck"]["field"], "workLoad");
         EXPECT_TRUE(j["precheck"]["corrected"].IsNull());
         EXPECT_EQ(j["precheck"]["message"],
-                  "'" + WorkLoadText(workLoad) + "' は有効な整数値ではありません。");
+                  "作業荷重は 4 桁の数値で入力して下さい。(1470N/㎡以上、例: 2450)");
         EXPECT_FALSE(j.HasMember("result"));
     }
 }
@@ -313,6 +352,44 @@ TEST_F(CalcProgram, ValuesTheWindowShowsOtherwiseAreWarned) {
         }
         EXPECT_NE(warnings.find(row.warning), std::string::npos) << warnings;
         EXPECT_NE(run.err.find(path + ": "), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(row.warning), std::string::npos) << run.err;
+    }
+}
+
+// A title or page text with bytes code page 932 does not decode reads as "?", which the next
+// save writes: said on opening, naming the line; text that decodes is not mentioned.
+TEST_F(CalcProgram, UndecodableTitleAndPageTextAreWarned) {
+    const struct {
+        const char *name;
+        std::size_t line; // counted from 0: 13 the title, 15 the page text
+        std::string bytes;
+        const char *warning; // nullptr: none
+    } rows[] = {
+        {"pairWithBadTrailByte", 13, "AB\x81 CD",
+         "14 行目 (物件名) にシフト JIS として読めない文字"},
+        {"leadByteCutAtLineEnd", 13, "AB\x82", "14 行目 (物件名)"},
+        {"undefinedByte", 15, "P-\xFD", "16 行目 (ページ番号)"},
+        {"validShiftJis", 13, "\x91\xe6\x88\xea\x8d\x48\x8b\xe6", nullptr},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        auto lines = SavedCase(3000);
+        lines[row.line] = "@LINE@";
+        std::string bytes = korvane::DataFileBytes(lines);
+        bytes.replace(bytes.find("@LINE@"), 6, row.bytes);
+        const std::string path = WriteBytes(std::string(row.name) + ".fdt", bytes);
+        const CalcRun run = RunCalc("'" + path + "'");
+        EXPECT_EQ(run.status, 0) << run.err;
+        const auto parsed = JsonLines(run.out);
+        std::string warnings;
+        for (const auto &warning : parsed.at(0)["warnings"].GetArray())
+            warnings += std::string(warning.GetString()) + "\n";
+        if (!row.warning) {
+            EXPECT_EQ(warnings, "");
+            continue;
+        }
+        EXPECT_NE(warnings.find(row.warning), std::string::npos) << warnings;
+        EXPECT_NE(warnings.find("「?」"), std::string::npos) << warnings;
         EXPECT_NE(run.err.find(row.warning), std::string::npos) << run.err;
     }
 }

@@ -137,6 +137,30 @@ TEST_F(CalcSheet, PdfIsArchivalAndNamedAfterTheSubjectWithoutATitle) {
     EXPECT_EQ(korvane::test::PdfInfoField(pdf, "Title"), "フラットデッキ構造計算");
 }
 
+// A title with any control character (pasted from a terminal, say) still gives an archival
+// file: the metadata, which is XML, leaves out what XML cannot hold, and an XML reader reads
+// it; the characters XML does allow, markup among them, stay.
+TEST_F(CalcSheet, ArchivalMetadataIsWellFormedWhateverTheTitleHolds) {
+    struct TitleCase {
+        std::string title;
+        std::string documentTitle;
+    };
+    std::vector<TitleCase> cases;
+    for (char c = 0x01; c < 0x20; ++c)
+        if (c != '\n' && c != '\r') // a line break ends the title's line in the file
+            cases.push_back({std::string("AB") + c + "CD\x1b", c == '\t' ? "AB\tCD" : "ABCD"});
+    cases.push_back({"<工区&\"'>\x7f", "<工区&\"'>\x7f"});
+    cases.push_back({"\x01\x02", "フラットデッキ構造計算"});
+    for (const TitleCase &c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.title));
+        const std::string pdf = Path("title.pdf");
+        const std::string file = WriteCase("title.fdt", 2500, c.title.c_str(), "P-1");
+        ASSERT_EQ(RunCalc("--pdf '" + pdf + "' '" + file + "'").status, 0);
+        EXPECT_EQ(korvane::test::ArchivalFaults(pdf), std::vector<std::string>{});
+        EXPECT_EQ(korvane::test::PdfInfoField(pdf, "Title"), c.documentTitle);
+    }
+}
+
 // Each calculated file gives a page of one PDF, in the order given, printed with its own
 // settings; a refused or unreadable file gives none, and the exit status and the JSON lines
 // are those of the files alone.

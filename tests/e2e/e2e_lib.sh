@@ -25,6 +25,7 @@ readonly QUIT_BUTTON=(590 205)
 
 E2E_TMP=$(mktemp -d)
 E2E_PIDS=()
+DISPLAY_NUMBER=""
 KORVANE_PID=""
 MAIN_WIN=""
 
@@ -48,26 +49,52 @@ e2e_fail() {
   exit 1
 }
 
-# Starts Xvfb on a free display (size WIDTHxHEIGHT, default 1280x1024) and openbox on it.
-e2e_start_display() {
-  local size=${1:-1280x1024}
-  exec {displayfd}<> <(:)
-  Xvfb -displayfd "$displayfd" -screen 0 "${size}x24" -nolisten tcp -noreset \
-    >"$E2E_TMP/xvfb.log" 2>&1 &
-  E2E_PIDS+=($!)
-  local number=""
-  for _ in $(seq 100); do
-    read -r -t 0.1 -u "$displayfd" number && break
+# One try at starting Xvfb on a free display; Xvfb writes the display's number and a line
+# end to a file once it accepts connections. Under load that can take seconds, so this waits
+# up to 30 s, and gives up early when Xvfb ends. Sets DISPLAY_NUMBER; false when it failed.
+e2e_try_xvfb() {
+  local size=$1 log=$2 numberfile=$3
+  : >"$numberfile"
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset \
+    3>"$numberfile" >"$log" 2>&1 &
+  local pid=$!
+  E2E_PIDS+=("$pid")
+  DISPLAY_NUMBER=""
+  local text
+  for _ in $(seq 300); do
+    text=$(<"$numberfile")
+    # A whole line: the file is longer than its text without the line end.
+    if [[ $text =~ ^[0-9]+$ ]] && [ "$(stat -c %s "$numberfile")" -gt "${#text}" ]; then
+      DISPLAY_NUMBER=$text
+      return 0
+    fi
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
   done
-  [ -n "$number" ] || e2e_fail "Xvfb did not start"
-  export DISPLAY=":$number"
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  return 1
+}
+
+# Starts Xvfb on a free display (size WIDTHxHEIGHT, default 1280x1024) and openbox on it.
+# A failed start is tried once more; when both fail, Xvfb's log says why.
+e2e_start_display() {
+  local size=${1:-1280x1024} try
+  for try in 1 2; do
+    e2e_try_xvfb "$size" "$E2E_TMP/xvfb-$try.log" "$E2E_TMP/display-$try" && break
+    echo "Xvfb did not start (try $try); its log:" >&2
+    sed 's/^/  /' "$E2E_TMP/xvfb-$try.log" >&2
+  done
+  [ -n "$DISPLAY_NUMBER" ] || e2e_fail "Xvfb did not start"
+  export DISPLAY=":$DISPLAY_NUMBER"
   openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
   E2E_PIDS+=($!)
   # openbox owns the window manager selection once it is ready.
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
     sleep 0.05
   done
+  cat "$E2E_TMP/openbox.log" >&2
   e2e_fail "openbox did not start"
 }
 
@@ -115,7 +142,11 @@ e2e_launch_korvane() {
   local appdata="$E2E_TMP/appdata"
   mkdir -p "$appdata/Arvel_DeckPlate"
   printf '\x37\x01\x00\x00' >"$appdata/Arvel_DeckPlate/korvane.dat"
-  HOME="$E2E_TMP" APPDATA="$appdata" QT_QPA_PLATFORM=xcb \
+  # The print dialog offers only its file output: no print server is reachable (CUPS_SERVER
+  # names a socket that does not exist, which outranks every client.conf), and no default
+  # printer comes from the environment, so the machine's printers never take a page.
+  env -u LPDEST -u PRINTER HOME="$E2E_TMP" APPDATA="$appdata" QT_QPA_PLATFORM=xcb \
+    CUPS_SERVER="$E2E_TMP/no-print-server.sock" \
     "$program" "$@" >"$E2E_TMP/korvane.log" 2>&1 &
   KORVANE_PID=$!
   E2E_PIDS+=("$KORVANE_PID")

@@ -4,10 +4,10 @@
 
 #include "core/Errors.h"
 #include "ui/DataFolder.h"
-#include "ui/EmfPicture.h"
-#include "ui/HelpWindow.h"
 #include "ui/MessageSeam.h"
-#include "ui/SummaryWindow.h"
+#include "ui/help/EmfPicture.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/SummaryWindow.h"
 
 #include <QApplication>
 #include <QDir>

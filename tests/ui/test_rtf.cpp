@@ -2,7 +2,7 @@
 // program, and the parts of the format the reader understands, as the window shows them.
 // Damaged input is read in tests/formats, without a window.
 
-#include "ui/RichTextDocument.h"
+#include "ui/help/RichTextDocument.h"
 
 #include <QFile>
 #include <QTest>

@@ -2,7 +2,7 @@
 
 #include "UiTestSupport.h"
 
-#include "ui/Windows.h"
+#include "ui/main/ProgramWindows.h"
 
 #include <QLineEdit>
 #include <QPushButton>

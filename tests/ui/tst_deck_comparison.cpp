@@ -7,10 +7,10 @@
 #include "tests/PdfTestSupport.h"
 
 #include "core/DeckComparisonText.h"
-#include "ui/CalculationRun.h"
-#include "ui/DeckComparisonWindow.h"
-#include "ui/PrinterChoice.h"
-#include "ui/ResultWindow.h"
+#include "ui/deckchoice/DeckComparisonWindow.h"
+#include "ui/main/CalculationRun.h"
+#include "ui/result/PrinterChoice.h"
+#include "ui/result/ResultWindow.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -23,6 +23,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <functional>
 
 using namespace korvane;
@@ -105,6 +106,7 @@ private slots:
     void rowsAreTheComparisonOfTheMainWindowsCase_data();
     void rowsAreTheComparisonOfTheMainWindowsCase();
     void preCheckFailureShowsItsMessageAndNoWindow();
+    void decksBeyondTheirRangeReadOutOfRange();
     void takenDeckCalculatesToTheRowsVerdicts_data();
     void takenDeckCalculatesToTheRowsVerdicts();
     void returnTakesTheCurrentRow();
@@ -185,6 +187,44 @@ void DeckComparisonTest::rowsAreTheComparisonOfTheMainWindowsCase() {
     m_form->comparisonButton->click();
     QCOMPARE(driver.comparisonsShown, 1);
     QCOMPARE(m_form->ReadCase(), shown); // closing the window changes nothing
+}
+
+// PX75Vα at 5700 mm with two rows of shoring: every other deck ends at 4900 mm. Its row
+// shows no verdict and no figure, reads 計算範囲外 (4900 mm以下) where the least shoring
+// stands, and sorts among the decks that do not pass; only PX75Vα decks may pass.
+void DeckComparisonTest::decksBeyondTheirRangeReadOutOfRange() {
+    DesignCase valpha = CaseWith(150, code::kShoringTwoRows, 5700);
+    valpha.deckFamily = code::kFamilyPx;
+    valpha.deckModel = code::kModelPx75Valpha;
+    valpha.thicknessCode = 0;
+    m_form->ShowCase(valpha);
+    QCOMPARE(m_form->ReadCase().spanLength, 5700);
+    int beyond = 0;
+    ComparisonDriver driver([&](DeckComparisonWindow &window) {
+        const QTableWidget &table = *window.comparisonTable;
+        int lastPassing = -1;
+        int firstBeyond = table.rowCount();
+        for (int row = 0; row < table.rowCount(); ++row) {
+            const QString deck = CellText(table, row, 0);
+            const QString least = CellText(table, row, 11);
+            if (deck.startsWith(QStringLiteral("PX75Vα"))) {
+                QVERIFY2(!least.startsWith(QStringLiteral("計算範囲外")), qPrintable(deck));
+                if (CellText(table, row, kLargestColumn).toDouble() <= 1.0)
+                    lastPassing = row;
+                continue;
+            }
+            ++beyond;
+            firstBeyond = std::min(firstBeyond, row);
+            QCOMPARE(least, QStringLiteral("計算範囲外 (4900 mm以下)"));
+            for (int column = 2; column <= kLargestColumn; ++column)
+                QCOMPARE(CellText(table, row, column), QStringLiteral("－"));
+        }
+        QVERIFY(lastPassing >= 0);
+        QVERIFY(lastPassing < firstBeyond);
+    });
+    m_form->comparisonButton->click();
+    QCOMPARE(driver.comparisonsShown, 1);
+    QCOMPARE(beyond, int(OfferedDecks().size()) - 5);
 }
 
 void DeckComparisonTest::preCheckFailureShowsItsMessageAndNoWindow() {

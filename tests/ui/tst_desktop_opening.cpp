@@ -4,8 +4,8 @@
 #include "UiTestSupport.h"
 
 #include "core/DataFile.h"
-#include "ui/DesignCaseFiles.h"
-#include "ui/DesktopOpening.h"
+#include "ui/files/DesignCaseFiles.h"
+#include "ui/main/DesktopOpening.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

@@ -4,8 +4,8 @@
 #include "UiTestSupport.h"
 
 #include "ui/Controls.h"
-#include "ui/HelpWindow.h"
-#include "ui/Windows.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/main/ProgramWindows.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -4,8 +4,8 @@
 #include "UiTestSupport.h"
 
 #include "core/Catalogue.h"
-#include "ui/CalculationRun.h"
 #include "ui/Controls.h"
+#include "ui/main/CalculationRun.h"
 
 #include <QLineEdit>
 #include <QPushButton>

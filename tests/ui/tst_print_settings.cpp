@@ -5,7 +5,7 @@
 
 #include "core/PrintSettings.h"
 #include "ui/Look.h"
-#include "ui/PrintSettingsDialog.h"
+#include "ui/result/PrintSettingsDialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>

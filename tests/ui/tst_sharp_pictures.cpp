@@ -3,9 +3,9 @@
 
 #include "ui/Application.h"
 #include "ui/DataFolder.h"
-#include "ui/EmfPicture.h"
-#include "ui/HelpWindow.h"
-#include "ui/SplashScreen.h"
+#include "ui/help/EmfPicture.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/main/SplashScreen.h"
 
 #include <QPainter>
 #include <QtTest>

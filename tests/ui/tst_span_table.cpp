@@ -9,13 +9,13 @@
 #include "core/DeckTableText.h"
 #include "core/SpanTable.h"
 #include "ui/Controls.h"
-#include "ui/DeckTablePrinting.h"
-#include "ui/PrintSettingsDialog.h"
-#include "ui/PrinterChoice.h"
-#include "ui/ResultWindow.h"
-#include "ui/SpanChart.h"
-#include "ui/SpanTableWindow.h"
-#include "ui/Windows.h"
+#include "ui/deckchoice/DeckTableOutput.h"
+#include "ui/deckchoice/SpanChart.h"
+#include "ui/deckchoice/SpanTableWindow.h"
+#include "ui/main/ProgramWindows.h"
+#include "ui/result/PrintSettingsDialog.h"
+#include "ui/result/PrinterChoice.h"
+#include "ui/result/ResultWindow.h"
 
 #include <QApplication>
 #include <QChart>

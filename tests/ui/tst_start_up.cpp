@@ -5,10 +5,10 @@
 
 #include "core/Errors.h"
 #include "ui/GuardedRun.h"
-#include "ui/ResultWindow.h"
-#include "ui/UsageNotice.h"
-#include "ui/UserFolder.h"
 #include "ui/VersionTexts.h"
+#include "ui/main/UsageNotice.h"
+#include "ui/main/UserFolder.h"
+#include "ui/result/ResultWindow.h"
 #include "version/ProgramVersion.h"
 
 #include <QDir>

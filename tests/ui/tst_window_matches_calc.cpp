@@ -14,11 +14,11 @@
 #include "sheet/SheetContent.h"
 #include "sheet/qt/SheetOutput.h"
 #include "tests/PdfTestSupport.h"
-#include "ui/DeckComparisonWindow.h"
-#include "ui/DesignCaseFiles.h"
-#include "ui/PrintSettingsDialog.h"
-#include "ui/ResultWindow.h"
-#include "ui/SpanTableWindow.h"
+#include "ui/deckchoice/DeckComparisonWindow.h"
+#include "ui/deckchoice/SpanTableWindow.h"
+#include "ui/files/DesignCaseFiles.h"
+#include "ui/result/PrintSettingsDialog.h"
+#include "ui/result/ResultWindow.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -171,7 +171,14 @@ void WindowMatchesCalc::sameFileSameAnswer() {
     DesignCaseFiles files;
     MessageRecorder messages;
     OpenDesignCaseFile(*form, files, path);
-    QCOMPARE(messages.texts, Texts(expected["notices"]));
+    // The open command's notices, then one message with korvane-calc's warnings.
+    QStringList expectedMessages = Texts(expected["notices"]);
+    std::vector<std::string> warnings;
+    for (const QString &warning : Texts(expected["warnings"]))
+        warnings.push_back(warning.toStdString());
+    if (!warnings.empty())
+        expectedMessages << ReadingWarningsMessage(files.lastOpenName, warnings);
+    QCOMPARE(messages.texts, expectedMessages);
     QVERIFY(Written([&](JsonWriter &json) { WriteRecord(json, form->ReadCase()); }) ==
             expected["record"]);
 

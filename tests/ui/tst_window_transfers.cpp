@@ -7,7 +7,7 @@
 #include "core/Catalogue.h"
 #include "core/PrintSettings.h"
 #include "ui/Controls.h"
-#include "ui/PrintSettingsDialog.h"
+#include "ui/result/PrintSettingsDialog.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -1,0 +1,12 @@
+#pragma once
+// Today's date as the printed sheet and the tables' page show it. QtCore alone, so that
+// korvane-calc's JSON run, whose printer sheet also carries the date, loads no drawing library.
+
+#include <string>
+
+namespace korvane {
+
+// Today's date in the system's short date format, for the printed footer.
+std::string TodayShortDate();
+
+} // namespace korvane

@@ -1,0 +1,298 @@
+#include "ui/deckchoice/DeckComparisonWindow.h"
+
+#include "core/DeckComparisonText.h"
+#include "ui/GuardedRun.h"
+#include "ui/Look.h"
+#include "ui/MessageSeam.h"
+#include "ui/deckchoice/DeckTableOutput.h"
+#include "ui/main/MainWindow.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace korvane {
+
+namespace {
+
+const QColor kFailingRed{204, 0, 0};
+const QColor kShownDeckBackground{255, 246, 200};
+const QColor kSelectionBlue{196, 220, 244};
+
+constexpr int kRowHeight = 20;
+constexpr int kTextPixelSize = 13;
+constexpr int kColumnPadding = 8; // beside the widest text of a column
+// Room for the window manager's title bar and borders round the window.
+const QSize kWindowFrameAllowance{16, 48};
+
+// Keeps a cell's own text colour on a selected row, so that a failing check stays red.
+class KeepTextColourDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        if (foreground.canConvert<QBrush>())
+            option->palette.setBrush(QPalette::HighlightedText, foreground.value<QBrush>());
+    }
+};
+
+QString Text(const std::string &text) {
+    return QString::fromStdString(text);
+}
+
+// The cells of a row in column order, as DeckComparisonHeadings names the columns.
+QStringList CellTexts(const DeckComparisonRowTexts &texts) {
+    QStringList cells{Text(texts.deck), Text(texts.weight)};
+    for (const CheckCellTexts &check : texts.checks)
+        cells << Text(check.verdict) << Text(check.utilisation);
+    cells << Text(texts.largest) << Text(texts.leastShoring);
+    return cells;
+}
+
+// Which cells of a row read red: a failing check's verdict and utilisation, and the largest
+// utilisation of a failing deck.
+std::vector<bool> FailingCells(const DeckComparisonRowTexts &texts) {
+    std::vector<bool> failing{false, false};
+    for (const CheckCellTexts &check : texts.checks)
+        failing.insert(failing.end(), {check.fails, check.fails});
+    failing.insert(failing.end(), {texts.fails, false});
+    return failing;
+}
+
+QTableWidgetItem *NewCell(const QString &text, bool failing, bool shownDeck) {
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    item->setTextAlignment(Qt::AlignCenter);
+    if (failing)
+        item->setForeground(kFailingRed);
+    if (shownDeck) {
+        item->setBackground(kShownDeckBackground);
+        item->setFont(WindowFont(kTextPixelSize, true));
+    }
+    return item;
+}
+
+QString HeadingText(const ColumnHeading &heading) {
+    if (heading.bottom.empty())
+        return Text(heading.top);
+    return Text(heading.top) + QLatin1Char('\n') + Text(heading.bottom);
+}
+
+QStringList Texts(const std::vector<std::string> &texts) {
+    QStringList list;
+    for (const std::string &text : texts)
+        list << Text(text);
+    return list;
+}
+
+// The conditions above the table, half of them on each of two lines.
+QString ConditionsInTwoLines(const QStringList &conditions) {
+    const qsizetype firstLine = (conditions.size() + 1) / 2;
+    const QString gap = QStringLiteral("　　");
+    return conditions.mid(0, firstLine).join(gap) + QLatin1Char('\n') +
+           conditions.mid(firstLine).join(gap);
+}
+
+// The page the comparison prints: the same rows and texts as the window, its deck marked.
+PrintedTable ComparisonPage(const std::vector<DeckComparisonRow> &rows,
+                            const std::vector<std::string> &conditions, int shownRow) {
+    // Every row holds the case with its own deck; the project title is the case's.
+    PrintedTable page =
+        NewPrintedTable(QString::fromUtf8(kDeckComparisonTitle), rows.front().result.record);
+    page.conditionLines = Texts(conditions);
+    page.headings = Texts(DeckComparisonPageHeadings());
+    for (const DeckComparisonRow &row : rows)
+        page.rows << CellTexts(DeckComparisonTexts(row));
+    page.markedRow = shownRow;
+    return page;
+}
+
+QPushButton *NewButton(const QString &caption, QWidget *parent) {
+    auto *button = new QPushButton(caption, parent);
+    // Return on the table takes the deck; no button may catch it first.
+    button->setAutoDefault(false);
+    button->setMinimumWidth(96);
+    return button;
+}
+
+} // namespace
+
+DeckComparisonWindow::DeckComparisonWindow(std::vector<DeckComparisonRow> rows,
+                                           std::vector<std::string> conditions,
+                                           const OfferedDeck &shownDeck, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_rows(std::move(rows)), m_conditions(std::move(conditions)) {
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i].deck == shownDeck)
+            m_shownRow = static_cast<int>(i);
+    setWindowTitle(QStringLiteral("Korvane for Win [ デッキ比較 ]"));
+    createControls();
+    fillTable();
+    fitToTable();
+    connectSignals();
+}
+
+DeckComparisonWindow::~DeckComparisonWindow() = default;
+
+void DeckComparisonWindow::createControls() {
+    SetBackground(*this, kWindowGrey);
+    setFont(WindowFont(kTextPixelSize));
+    auto *layout = new QVBoxLayout(this);
+
+    conditionsLabel = new QLabel(ConditionsInTwoLines(Texts(m_conditions)), this);
+    conditionsLabel->setFont(WindowFont(kTextPixelSize, true));
+
+    comparisonTable = new QTableWidget(this);
+    comparisonTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    comparisonTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    comparisonTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    comparisonTable->verticalHeader()->hide();
+    comparisonTable->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    comparisonTable->installEventFilter(this);
+    comparisonTable->setItemDelegate(new KeepTextColourDelegate(comparisonTable));
+    // A light selection, so that the bold main-window deck and red failures still show.
+    QPalette selection = comparisonTable->palette();
+    selection.setColor(QPalette::Highlight, kSelectionBlue);
+    selection.setColor(QPalette::HighlightedText, Qt::black);
+    comparisonTable->setPalette(selection);
+
+    printButton = NewButton(QStringLiteral("印刷"), this);
+    csvButton = NewButton(QStringLiteral("CSV出力"), this);
+    closeButton = NewButton(QStringLiteral("閉じる"), this);
+    auto *usage = new QLabel(QString::fromUtf8(kDeckComparisonTakeNote), this);
+    usage->setWordWrap(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(printButton);
+    buttons->addWidget(csvButton);
+    buttons->addWidget(closeButton);
+
+    if (!m_rows.empty()) {
+        QLabel *heading = NewTableHeading(
+            NewPrintedTable(QString::fromUtf8(kDeckComparisonTitle), m_rows.front().result.record),
+            this);
+        heading->setFont(WindowFont(kTextPixelSize, true));
+        layout->addWidget(heading);
+    }
+    layout->addWidget(conditionsLabel);
+    layout->addWidget(usage);
+    layout->addWidget(comparisonTable);
+    layout->addLayout(buttons);
+}
+
+void DeckComparisonWindow::fillTable() {
+    const auto &headings = DeckComparisonHeadings();
+    comparisonTable->setColumnCount(static_cast<int>(headings.size()));
+    comparisonTable->setRowCount(static_cast<int>(m_rows.size()));
+    QStringList headingTexts;
+    for (const ColumnHeading &heading : headings)
+        headingTexts << HeadingText(heading);
+    comparisonTable->setHorizontalHeaderLabels(headingTexts);
+
+    for (int row = 0; row < comparisonTable->rowCount(); ++row) {
+        const DeckComparisonRowTexts texts = DeckComparisonTexts(m_rows[std::size_t(row)]);
+        const QStringList cells = CellTexts(texts);
+        const std::vector<bool> failing = FailingCells(texts);
+        for (int column = 0; column < cells.size(); ++column)
+            comparisonTable->setItem(
+                row, column,
+                NewCell(cells[column], failing[std::size_t(column)], row == m_shownRow));
+    }
+    comparisonTable->resizeColumnsToContents();
+    for (int column = 0; column < comparisonTable->columnCount(); ++column)
+        comparisonTable->setColumnWidth(column,
+                                        comparisonTable->columnWidth(column) + kColumnPadding);
+    comparisonTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    comparisonTable->horizontalHeader()->setStretchLastSection(true);
+    if (m_shownRow >= 0)
+        comparisonTable->selectRow(m_shownRow);
+}
+
+// As wide as the table's columns and as high as its rows, within the screen's available area;
+// the table scrolls in what is left.
+void DeckComparisonWindow::fitToTable() {
+    const int frame = 2 * comparisonTable->frameWidth();
+    const int tableHeight = comparisonTable->horizontalHeader()->sizeHint().height() +
+                            comparisonTable->verticalHeader()->length() + frame;
+    const int otherHeight = sizeHint().height() - comparisonTable->sizeHint().height();
+    QSize available(4096, 4096);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        available = screen->availableGeometry().size() - kWindowFrameAllowance;
+    const bool scrolls = otherHeight + tableHeight > available.height();
+    const int scrollBar = scrolls ? comparisonTable->verticalScrollBar()->sizeHint().width() : 0;
+    comparisonTable->setMinimumWidth(comparisonTable->horizontalHeader()->length() + frame +
+                                     scrollBar);
+    comparisonTable->setMinimumHeight(std::min(tableHeight, 6 * kRowHeight));
+    resize(QSize(sizeHint().width(), otherHeight + tableHeight).boundedTo(available));
+}
+
+void DeckComparisonWindow::connectSignals() {
+    connect(comparisonTable, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { takeRow(row); });
+    connect(printButton, &QPushButton::clicked, this, &DeckComparisonWindow::printComparison);
+    connect(csvButton, &QPushButton::clicked, this, &DeckComparisonWindow::exportCsv);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool DeckComparisonWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == comparisonTable && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && comparisonTable->currentRow() >= 0) {
+            takeRow(comparisonTable->currentRow());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void DeckComparisonWindow::takeRow(int row) {
+    if (row < 0 || row >= static_cast<int>(m_rows.size()))
+        return;
+    m_taken = TakenFromComparison(m_rows[std::size_t(row)]);
+    m_takeNote = ComparisonTakeNote(m_rows[std::size_t(row)]);
+    accept();
+}
+
+void DeckComparisonWindow::printComparison() {
+    RunGuarded(this,
+               [this] { PrintTable(this, ComparisonPage(m_rows, m_conditions, m_shownRow)); });
+    comparisonTable->setFocus(); // the arrows and Return go on working on the rows
+}
+
+void DeckComparisonWindow::exportCsv() {
+    RunGuarded(this, [this] {
+        ExportCsv(this, QString::fromUtf8(kDeckComparisonTitle) + QStringLiteral(".csv"),
+                  DeckComparisonCsv(m_rows, m_conditions));
+    });
+    comparisonTable->setFocus();
+}
+
+void OpenDeckComparison(MainWindow &mainWindow) {
+    if (!mainWindow.PreCheckInputs())
+        return;
+    const DesignCase conditions = mainWindow.ReadCase();
+    const OfferedDeck shownDeck{conditions.deckFamily, conditions.deckModel,
+                                conditions.thicknessCode};
+    DeckComparisonWindow window(CompareDecks(conditions), DeckComparisonConditions(conditions),
+                                shownDeck, &mainWindow);
+    ExecModal(window);
+    if (const auto &take = window.Taken()) {
+        mainWindow.TakeDeck(take->deck, take->shoringCode);
+        mainWindow.ShowStatusNote(QString::fromStdString(window.TakeNote()));
+    }
+}
+
+} // namespace korvane

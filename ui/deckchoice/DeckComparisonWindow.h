@@ -1,0 +1,77 @@
+#pragma once
+// The deck comparison window (デッキ比較): every deck the main window offers, calculated
+// with the main window's case, with each check's verdict and utilisation, the largest
+// utilisation and the least shoring that makes every check pass. Passing decks come first,
+// lightest first. Double-clicking a deck (or Return on it) puts it into the main window.
+
+#include "core/DeckComparisonText.h"
+
+#include <QDialog>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class MainWindow;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace korvane {
+
+class DeckComparisonWindow : public QDialog {
+    Q_OBJECT
+public:
+    // `conditions` are the lines above the table; `shownDeck` is the main window's deck,
+    // whose row stands out.
+    DeckComparisonWindow(std::vector<DeckComparisonRow> rows, std::vector<std::string> conditions,
+                         const OfferedDeck &shownDeck, QWidget *parent = nullptr);
+    ~DeckComparisonWindow() override;
+
+    const std::vector<DeckComparisonRow> &Rows() const { return m_rows; }
+    // The deck the user took (double-click or Return); none when the window was closed.
+    std::optional<OfferedDeck> TakenDeck() const {
+        return m_taken ? std::optional<OfferedDeck>(m_taken->deck) : std::nullopt;
+    }
+    // What the taken row puts into the main window: the deck, and its least shoring where
+    // the case's shoring does not suffice.
+    const std::optional<korvane::TakenDeck> &Taken() const { return m_taken; }
+    // What the main window says about the taken row's shoring; empty when it stays.
+    const std::string &TakeNote() const { return m_takeNote; }
+    // The row of the main window's deck; -1 when the table lacks it.
+    int ShownDeckRow() const { return m_shownRow; }
+
+    QLabel *conditionsLabel = nullptr;
+    QTableWidget *comparisonTable = nullptr;
+    QPushButton *printButton = nullptr; // "印刷"
+    QPushButton *csvButton = nullptr;   // "CSV出力"
+    QPushButton *closeButton = nullptr; // "閉じる"
+
+    // Takes the deck of a table row and closes the window.
+    void takeRow(int row);
+    void printComparison();
+    void exportCsv();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void fillTable();
+    void fitToTable();
+    void connectSignals();
+
+    std::vector<DeckComparisonRow> m_rows;
+    std::vector<std::string> m_conditions;
+    std::optional<korvane::TakenDeck> m_taken;
+    std::string m_takeNote;
+    int m_shownRow = -1;
+};
+
+// Opens the deck comparison for the main window's case: the calculate command's pre-check
+// first (its message, and no window, when it fails); a deck taken from the window goes into
+// the main window with its span, and with the row's least shoring where the case's shoring
+// does not suffice (said in the main window's status bar).
+void OpenDeckComparison(MainWindow &mainWindow);
+
+} // namespace korvane

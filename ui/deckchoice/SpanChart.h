@@ -1,0 +1,32 @@
+#pragma once
+// The maximum-span chart beside the table: the largest span against the plate thickness, one
+// line per deck model and shoring option (colour by model, pen style by shoring; a line that
+// repeats another model's point for point is drawn once and named after both). The same
+// chart is shown in the window and drawn onto the printed page.
+
+#include "core/SpanTable.h"
+
+#include <QChartView>
+
+#include <vector>
+
+class QChart;
+class QPainter;
+class QRectF;
+
+namespace korvane {
+
+// A new chart of the table's rows; the caller owns it. A cell without a span gives no point,
+// and a line breaks there rather than joining its neighbours.
+QChart *MakeSpanChart(const std::vector<SpanTableRow> &rows);
+
+// Draws the chart of the rows into `area` of the painter's device, as sharp as the device.
+void DrawSpanChart(QPainter &painter, const QRectF &area, const std::vector<SpanTableRow> &rows);
+
+class SpanChartView : public QChartView {
+    Q_OBJECT
+public:
+    SpanChartView(const std::vector<SpanTableRow> &rows, QWidget *parent = nullptr);
+};
+
+} // namespace korvane

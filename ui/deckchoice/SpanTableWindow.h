@@ -1,0 +1,85 @@
+#pragma once
+// The maximum-span table window (最大スパン表): for the main window's conditions, the largest
+// span of every offered deck with each shoring option and the check that stops it, a chart
+// of the spans against the plate thickness, printing and CSV output. Double-clicking a cell
+// takes its deck, shoring and span into the main window.
+
+#include "core/DesignCase.h"
+#include "core/SpanTable.h"
+#include "ui/deckchoice/DeckTableOutput.h"
+
+#include <QDialog>
+
+#include <optional>
+#include <vector>
+
+class MainWindow;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace korvane {
+
+class SpanChartView;
+
+// What a double-click on the table takes into the main window: the deck always; the shoring
+// and span only from a cell that has a span.
+struct SpanTableChoice {
+    OfferedDeck deck;
+    std::optional<int> shoringCode;
+    std::optional<int> span;
+};
+
+class SpanTableWindow : public QDialog {
+    Q_OBJECT
+public:
+    // `markedRow` is the row of the main window's deck (-1 when none of the rows).
+    SpanTableWindow(std::vector<SpanTableRow> rows, DesignCase conditions, int markedRow,
+                    QWidget *parent = nullptr);
+
+    // The first table column holding a shoring option; the ones before it name the deck.
+    static constexpr int kFirstShoringColumn = 2;
+
+    QLabel *conditionsLabel = nullptr;
+    QTableWidget *spanTable = nullptr;
+    SpanChartView *spanChart = nullptr;
+    QPushButton *printButton = nullptr; // "印刷"
+    QPushButton *csvButton = nullptr;   // "CSV出力"
+    QPushButton *closeButton = nullptr; // "閉じる"
+
+    const std::vector<SpanTableRow> &Rows() const { return m_rows; }
+    int MarkedRow() const { return m_markedRow; }
+    // What the user took by a double-click (or Return) on a cell; none when closed otherwise.
+    const std::optional<SpanTableChoice> &Choice() const { return m_choice; }
+
+    void chooseCell(int row, int column);
+    void printTable();
+    void exportCsv();
+
+    // The page the print command prints.
+    PrintedTable PrintedPage() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void fillTable();
+    void connectSignals();
+    void fitToScreen();
+
+    std::vector<SpanTableRow> m_rows;
+    DesignCase m_conditions;
+    int m_markedRow = -1;
+    std::optional<SpanTableChoice> m_choice;
+};
+
+// The row of the table that holds the case's deck; -1 when the table has none (PX100).
+int RowOfDeck(const std::vector<SpanTableRow> &rows, const DesignCase &record);
+
+// Opens the maximum-span table for the main window's conditions: after the conditions'
+// pre-check (a failure is shown as the calculate command shows it, and no table opens).
+// A cell the user takes goes into the main window as if chosen by hand.
+void OpenSpanTable(MainWindow &mainWindow);
+
+} // namespace korvane

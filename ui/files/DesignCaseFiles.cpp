@@ -1,0 +1,115 @@
+#include "ui/files/DesignCaseFiles.h"
+
+#include "core/DataFile.h"
+#include "core/DesignCase.h"
+#include "core/Errors.h"
+#include "core/FileReading.h"
+#include "core/ShownValues.h"
+#include "ui/MessageSeam.h"
+#include "ui/files/FileDialogs.h"
+#include "ui/main/MainWindow.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+QString FolderOf(const QString &path) {
+    return QFileInfo(path).absolutePath();
+}
+
+} // namespace
+
+DesignCaseFiles::DesignCaseFiles(QWidget *parent)
+    : QWidget(parent), openDialog([this] { return BuildDialog(QFileDialog::AcceptOpen); }),
+      saveDialog([this] { return BuildDialog(QFileDialog::AcceptSave); }) {}
+
+// A dialog starts in the user's home folder, over the window that owns it.
+QFileDialog *DesignCaseFiles::BuildDialog(QFileDialog::AcceptMode mode) {
+    QFileDialog *dialog = korvane::MakeDesignCaseDialog(m_owner ? m_owner.data() : this, mode);
+    dialog->setDirectory(QDir::homePath());
+    return dialog;
+}
+
+QString DesignCaseFiles::ChooseFileToOpen() {
+    if (!lastOpenName.isEmpty())
+        openDialog->setDirectory(FolderOf(lastOpenName));
+    else if (!lastSaveName.isEmpty())
+        openDialog->setDirectory(FolderOf(lastSaveName));
+    return korvane::ChosenFile(*openDialog);
+}
+
+korvane::DataFileCase DesignCaseFiles::OpenDataFile(MainWindow &form, const std::string &path) {
+    korvane::DataFileCase opened = korvane::ReadDataFile(path);
+    fileLines = opened.lines;
+    lastOpenName = QString::fromStdString(korvane::DisplayPath(path));
+    form.setWindowTitle(QStringLiteral("Korvane for Win [") + lastOpenName + QLatin1Char(']'));
+    return opened;
+}
+
+QString DesignCaseFiles::ProposedSaveFolder() const {
+    const QString &last = !lastSaveName.isEmpty() ? lastSaveName : lastOpenName;
+    return last.isEmpty() ? saveDialog->directory().absolutePath() : FolderOf(last);
+}
+
+QString DesignCaseFiles::ProposedSaveName() const {
+    const QString &last = !lastSaveName.isEmpty() ? lastSaveName : lastOpenName;
+    return last.isEmpty() ? QStringLiteral("Data.fdt")
+                          : korvane::WithFdtExtension(QFileInfo(last).fileName());
+}
+
+void DesignCaseFiles::SaveDataFile() {
+    saveDialog->setDirectory(ProposedSaveFolder());
+    saveDialog->selectFile(ProposedSaveName());
+    const QString chosen = korvane::ChosenFile(*saveDialog);
+    if (chosen.isEmpty())
+        return;
+    lastSaveName = chosen;
+
+    korvane::WriteWholeFile(lastSaveName, korvane::DataFileBytes(fileLines));
+}
+
+namespace korvane {
+
+void OpenDesignCase(MainWindow &form, DesignCaseFiles &files) {
+    const QString chosen = files.ChooseFileToOpen();
+    if (chosen.isEmpty())
+        return;
+    OpenDesignCaseFile(form, files, QFile::encodeName(chosen).toStdString());
+}
+
+void OpenDesignCaseFile(MainWindow &form, DesignCaseFiles &files, const std::string &path) {
+    DataFileCase opened = files.OpenDataFile(form, path);
+    form.OpenCase(opened.record);
+    // What the window shows otherwise than the file gives it is calculated as shown: said.
+    for (std::string &warning : ValuesShownOtherwise(opened.record, form.ReadCase()))
+        opened.warnings.push_back(std::move(warning));
+    if (!opened.warnings.empty())
+        ShowMessage(&form, ReadingWarningsMessage(files.lastOpenName, opened.warnings));
+}
+
+QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::string> &warnings) {
+    QString text = QStringLiteral("ファイル \"%1\" には読めなかった値や画面にそのまま出せない"
+                                  "値があり、既定値などで補って読み込みました。\n"
+                                  "計算の前に入力値を確認して下さい。\n")
+                       .arg(fileName);
+    for (const std::string &warning : warnings)
+        text += QStringLiteral("\n・") + QString::fromStdString(warning);
+    return text;
+}
+
+void SaveDesignCase(MainWindow &form, DesignCaseFiles &files) {
+    files.fileLines.clear();
+    form.ReadCase().WriteLines(files.fileLines);
+    files.SaveDataFile();
+}
+
+QString WithFdtExtension(const QString &fileName) {
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return fileName + QStringLiteral(".fdt");
+    return fileName.left(dot) + QStringLiteral(".fdt");
+}
+
+} // namespace korvane

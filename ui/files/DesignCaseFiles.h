@@ -1,0 +1,82 @@
+#pragma once
+// Opening and saving design cases: the open and save dialogs, the names of the files last
+// opened and saved, and the line buffer through which a file is read and written. The
+// holder window itself is never shown.
+
+#include "core/DataFile.h"
+#include "ui/files/FileDialogs.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class MainWindow;
+
+class DesignCaseFiles : public QWidget {
+    Q_OBJECT
+public:
+    explicit DesignCaseFiles(QWidget *parent = nullptr);
+
+    // The window the dialogs open over (the main window); without one they belong to
+    // this hidden holder.
+    void SetDialogOwner(QWidget *owner) { m_owner = owner; }
+
+    // Built on first use, so that the start-up does not wait for them.
+    korvane::FileDialogOnDemand openDialog;
+    korvane::FileDialogOnDemand saveDialog;
+    // The lines of the file last opened or saved.
+    std::vector<std::string> fileLines;
+
+    QString lastOpenName;
+    QString lastSaveName;
+
+    // Runs the open dialog, starting in the folder of the file last opened (or saved);
+    // the chosen file's full path, or an empty text when the user cancelled.
+    QString ChooseFileToOpen();
+
+    // Reads the data file at `path` (its name as bytes, whatever their encoding) into the
+    // line buffer, remembers it as the file last opened and names it in the main window's
+    // caption. The file is read whole first: one that cannot be read throws (FileError,
+    // ConversionError) and leaves the line buffer, the names and the caption as they were,
+    // so that a later save does not propose the file that was not read.
+    korvane::DataFileCase OpenDataFile(MainWindow &form, const std::string &path);
+
+    // Runs the save dialog and writes the line buffer to the chosen file. The file is
+    // replaced only once the new one is complete; a failure throws korvane::FileError and
+    // leaves an existing file as it was.
+    void SaveDataFile();
+
+    // The folder and name the save dialog proposes.
+    QString ProposedSaveFolder() const;
+    QString ProposedSaveName() const;
+
+private:
+    QFileDialog *BuildDialog(QFileDialog::AcceptMode mode);
+
+    QPointer<QWidget> m_owner;
+};
+
+namespace korvane {
+
+// "データ読込": reads a chosen file into the window, with the notices of older files.
+void OpenDesignCase(MainWindow &form, DesignCaseFiles &files);
+
+// Reads the data file at `path` (bytes) into the window as "データ読込" does once a file is
+// chosen: caption, notices of older files, the case, then one message listing the lines
+// the file did not give and the defaults that stand in. Also the way in for a file given
+// on the command line or dropped onto the main window. Throws as DesignCaseFiles::OpenDataFile.
+void OpenDesignCaseFile(MainWindow &form, DesignCaseFiles &files, const std::string &path);
+
+// The one message after an open that lists what the file did not give.
+QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::string> &warnings);
+
+// "データ保存": writes the window's case in the current format to a chosen file.
+void SaveDesignCase(MainWindow &form, DesignCaseFiles &files);
+
+// The file name with the part after its last "." replaced by "fdt", or ".fdt" appended.
+QString WithFdtExtension(const QString &fileName);
+
+} // namespace korvane

@@ -1,0 +1,42 @@
+#include "ui/main/CalculationRun.h"
+
+#include "core/Calculation.h"
+#include "ui/MessageSeam.h"
+#include "ui/main/MainWindow.h"
+#include "ui/result/BusyNotice.h"
+#include "ui/result/ResultWindow.h"
+
+#include <QPushButton>
+
+namespace korvane {
+
+namespace {
+
+constexpr int kResultWindowHeight = 760;
+
+} // namespace
+
+bool CheckInputData(MainWindow &form) {
+    return form.PreCheckInputs();
+}
+
+void RunCalculation(MainWindow &form, ResultWindow &resultWindow) {
+    const DesignCase record = form.ReadCase();
+    if (!CheckInputData(form))
+        return;
+    {
+        BusyNotice busy(&form);
+        CaseResult calculated = CalculateCase(record);
+        resultWindow.SetClientHeight(kResultWindowHeight);
+        resultWindow.ShowResult(std::move(calculated));
+        resultWindow.setWindowTitle(QStringLiteral("Korvane for Win [ 計算結果の表示 ]"));
+        form.hide();
+        busy.ReleaseNotice();
+    }
+    ExecModal(resultWindow);
+    form.show();
+    form.activateWindow();
+    form.calculateButton->setFocus();
+}
+
+} // namespace korvane

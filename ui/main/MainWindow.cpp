@@ -1,0 +1,562 @@
+#include "ui/main/MainWindow.h"
+
+#include "core/Calculation.h"
+#include "core/Catalogue.h"
+#include "core/InputCaptions.h"
+#include "core/PrintSettings.h"
+#include "ui/Controls.h"
+#include "ui/DataFolder.h"
+#include "ui/GuardedRun.h"
+#include "ui/Look.h"
+#include "ui/MessageSeam.h"
+#include "ui/VersionTexts.h"
+#include "ui/help/EmfPicture.h"
+#include "ui/main/HintBar.h"
+#include "ui/main/SplashScreen.h"
+#include "ui/main/UsageNotice.h"
+#include "ui/main/UserFolder.h"
+#include "ui/result/PrintSettingsDialog.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace korvane;
+
+namespace {
+
+const QString kNavyField =
+    QStringLiteral("QLineEdit { background: rgb(0,0,128); color: white; font-weight: bold;"
+                   " border: 1px solid rgb(90,90,110); }"
+                   "QLineEdit:disabled { background: rgb(0,0,128); color: rgb(150,150,170); }");
+
+const QString kConcreteKindButtonStyle =
+    QStringLiteral("QToolButton { color: rgb(0,0,128); background: rgb(212,208,200);"
+                   " border: 2px outset rgb(235,235,235); }"
+                   "QToolButton:checked { color: rgb(204,0,68); background: rgb(160,166,176);"
+                   " border: 2px inset rgb(120,120,130); }"
+                   "QToolButton:focus { border-style: dotted; border-color: rgb(0,0,128); }");
+
+// A pick-only list in the inputs' navy with white bold text.
+void PaintNavyList(QComboBox &list) {
+    QPalette palette = list.palette();
+    for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
+        palette.setColor(role, kOptionNavy);
+    for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+        palette.setColor(role, Qt::white);
+    palette.setColor(QPalette::Highlight, kChosenCrimson);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    list.setPalette(palette);
+    list.setFont(WindowFont(12, true));
+}
+
+QString Caption(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel *MakeLabel(const QString &text, QWidget *parent, const QRect &box) {
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(box);
+    return label;
+}
+
+QFrame *MakeBand(QWidget *inputArea, const QRect &box) {
+    auto *band = new QFrame(inputArea);
+    band->setGeometry(box);
+    SetBackground(*band, kWindowGrey);
+    return band;
+}
+
+QLineEdit *MakeNumberField(QWidget *parent, const QRect &box) {
+    auto *field = new EntryField(parent);
+    field->setGeometry(box);
+    field->setStyleSheet(kNavyField);
+    field->setAlignment(Qt::AlignCenter);
+    field->setAttribute(Qt::WA_InputMethodEnabled, false);
+    return field;
+}
+
+DropDownList *MakeList(QWidget *parent, const QRect &box) {
+    auto *list = new DropDownList(parent);
+    list->setGeometry(box);
+    PaintNavyList(*list);
+    list->setAttribute(Qt::WA_InputMethodEnabled, false);
+    return list;
+}
+
+QRadioButton *MakeOption(const QString &caption, QWidget *parent, const QRect &box) {
+    auto *option = new QRadioButton(caption, parent);
+    option->setGeometry(box);
+    option->setFont(WindowFont(12, true));
+    PaintOptionCaption(*option, false);
+    return option;
+}
+
+QGroupBox *MakeGroup(const QString &caption, QWidget *parent, const QRect &box) {
+    auto *group = new QGroupBox(caption, parent);
+    group->setGeometry(box);
+    return group;
+}
+
+QPushButton *MakeButton(const QString &caption, QWidget *parent, const QRect &box) {
+    auto *button = new QPushButton(caption, parent);
+    button->setGeometry(box);
+    button->setFont(WindowFont(12, true));
+    return button;
+}
+
+// The text the input form model starts a field with.
+QString FieldText(const InputForm &inputs, InputField field) {
+    return QString::fromStdString(inputs.Text(field)).trimmed();
+}
+
+// Arrows with the field's bounds and step from the input form model.
+UpDownArrows *MakeArrows(QLineEdit *field, InputField role, QWidget *parent) {
+    const FieldBounds bounds = BoundsOf(role);
+    return new UpDownArrows(field, bounds.lower, bounds.upper, bounds.step, parent);
+}
+
+} // namespace
+
+int &korvane::SplashMilliseconds() {
+    static int milliseconds = 1000;
+    return milliseconds;
+}
+
+MainWindow::MainWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
+    setWindowTitle(QStringLiteral("フラットデッキ構造計算プログラム"));
+    setFixedSize(644, 465);
+    SetBackground(*this, kWindowGrey);
+    createControls();
+    connectSignals();
+    CentreOnScreen();
+    startUp();
+}
+
+MainWindow::~MainWindow() {
+    if (m_waitCursor) // never shown: the start-up's hourglass ends with the window
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void MainWindow::createControls() {
+    createInputArea();
+    createRightColumn();
+    usageNoticeLink =
+        MakeLabel(QStringLiteral("本プログラムのご利用について"), this, QRect(367, 427, 166, 14));
+    usageNoticeLink->setFont(WindowFont(11, true));
+    usageNoticeLink->setStyleSheet(
+        QStringLiteral("color: rgb(0,0,128); text-decoration: underline;"));
+    usageNoticeLink->setCursor(Qt::PointingHandCursor);
+    usageNoticeLink->installEventFilter(this);
+
+    statusBar = new QStatusBar(this);
+    statusBar->setGeometry(0, 445, 644, 20);
+    statusBar->setSizeGripEnabled(false);
+    statusBar->showMessage(LegalLine());
+
+    appDataPatternField = new QLineEdit(QStringLiteral("%APPDATA%"), this);
+    appDataPatternField->hide();
+    appDataFolderField = new QLineEdit(this);
+    appDataFolderField->hide();
+    applyHints();
+    PaintGroupCaptions({ridgeDeckOption, pxDeckOption});
+    PaintGroupCaptions({noShoringOption, shoringOneRowOption, shoringTwoRowsOption});
+    PaintGroupCaptions({steelBeamOption, alphaClass1Option, alphaClass2Option, alphaClass3Option});
+    PaintGroupCaptions({standardWorkLoadOption, otherWorkLoadOption});
+    // Every control reports mouse moves, so that the status bar follows the mouse.
+    for (QWidget *child : findChildren<QWidget *>())
+        child->setMouseTracking(true);
+}
+
+void MainWindow::createInputArea() {
+    auto *inputArea = new QFrame(this);
+    inputArea->setGeometry(6, 4, 530, 420);
+    SetBackground(*inputArea, kInputBlue);
+
+    const struct {
+        const char *text;
+        int top;
+    } titles[] = {{"デッキ種類", 66}, {"ス　パ　ン", 165},   {"支  持  梁", 223},
+                  {"施工 状況", 239}, {"コンクリート", 298}, {"荷     重", 369}};
+    for (const auto &title : titles) {
+        QLabel *label =
+            MakeLabel(QString::fromUtf8(title.text), inputArea, QRect(13, title.top, 72, 16));
+        label->setFont(WindowFont(12, true));
+        label->setStyleSheet(QStringLiteral("color: white;"));
+    }
+
+    DeckPanel = MakeBand(inputArea, QRect(87, 11, 430, 124));
+    SpanPanel = MakeBand(inputArea, QRect(87, 141, 430, 60));
+    BeamPanel = MakeBand(inputArea, QRect(87, 206, 430, 60));
+    ConcretePanel = MakeBand(inputArea, QRect(87, 272, 430, 65));
+    LoadsPanel = MakeBand(inputArea, QRect(87, 343, 430, 65));
+    createDeckBand();
+    createSpanBand();
+    createBeamBand();
+    createConcreteBand();
+    createLoadsBand();
+}
+
+void MainWindow::createDeckBand() {
+    deckFamilyGroup = MakeGroup(QStringLiteral("デッキ種類"), DeckPanel, QRect(6, 4, 130, 66));
+    ridgeDeckOption =
+        MakeOption(QStringLiteral("PXリッジデッキ"), deckFamilyGroup, QRect(10, 20, 116, 20));
+    pxDeckOption = MakeOption(QStringLiteral("PXデッキ"), deckFamilyGroup, QRect(10, 42, 116, 20));
+    ridgeDeckOption->setChecked(true);
+
+    auto *modelGroup = MakeGroup(QStringLiteral(" デッキ名称 "), DeckPanel, QRect(142, 4, 130, 52));
+    modelList = MakeList(modelGroup, QRect(10, 21, 110, 22));
+    for (const std::string &model : m_inputs.ModelItems())
+        modelList->addItem(QString::fromStdString(model));
+    modelList->setCurrentIndex(m_inputs.ModelPosition());
+
+    auto *thicknessGroup =
+        MakeGroup(QStringLiteral(" デッキ板厚 "), DeckPanel, QRect(278, 4, 146, 52));
+    thicknessList = MakeList(thicknessGroup, QRect(10, 21, 84, 22));
+    MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(100, 24, 30, 16));
+
+    MakeLabel(Caption(caption::kCoatingLabel), DeckPanel, QRect(146, 86, 52, 16));
+    coatingList = MakeList(DeckPanel, QRect(200, 83, 64, 22));
+    for (const std::string &coating : InputForm::CoatingItems())
+        coatingList->addItem(QString::fromStdString(coating));
+    coatingList->setCurrentIndex(m_inputs.CoatingPosition());
+
+    MakeLabel(Caption(caption::kUnitWeightLabel), DeckPanel, QRect(282, 86, 52, 16));
+    unitWeightField = MakeNumberField(DeckPanel, QRect(336, 83, 52, 22));
+    unitWeightField->setAcceptDrops(false);
+    MakeLabel(QStringLiteral("N/㎡"), DeckPanel, QRect(392, 86, 34, 16));
+
+    allowableSymbolLabel = MakeLabel(QStringLiteral("ｆ"), DeckPanel, QRect(16, 84, 12, 18));
+    allowableSymbolLabel->setFont(WindowFont(14, true));
+    allowableValueLabel =
+        MakeLabel(QStringLiteral("b：235 N/ｍ㎡"), DeckPanel, QRect(27, 90, 100, 16));
+    allowableValueLabel->setFont(WindowFont(12, true));
+    for (QLabel *label : {allowableSymbolLabel, allowableValueLabel}) {
+        label->setStyleSheet(QStringLiteral("color: rgb(204,0,68);"));
+        label->hide();
+    }
+}
+
+void MainWindow::createSpanBand() {
+    spanField = MakeNumberField(SpanPanel, QRect(16, 20, 64, 22));
+    spanField->setText(FieldText(m_inputs, InputField::span));
+    spanArrows = MakeArrows(spanField, InputField::span, SpanPanel);
+    spanArrows->setGeometry(80, 20, 16, 22);
+    MakeLabel(QStringLiteral("mm"), SpanPanel, QRect(102, 23, 30, 16));
+
+    shoringGroup = MakeGroup(Caption(caption::kShoringGroup), SpanPanel, QRect(142, 4, 282, 50));
+    const auto &shoring = caption::kShoringOptions;
+    noShoringOption = MakeOption(Caption(shoring[0]), shoringGroup, QRect(12, 22, 72, 20));
+    shoringOneRowOption = MakeOption(Caption(shoring[1]), shoringGroup, QRect(96, 22, 88, 20));
+    shoringTwoRowsOption = MakeOption(Caption(shoring[2]), shoringGroup, QRect(190, 22, 88, 20));
+    noShoringOption->setChecked(true);
+}
+
+void MainWindow::createBeamBand() {
+    alphaClassGroup =
+        MakeGroup(Caption(caption::kAlphaClassGroup), BeamPanel, QRect(6, 4, 418, 50));
+    const auto &classes = caption::kAlphaClassOptions;
+    steelBeamOption =
+        MakeOption(Caption(classes[0].caption), alphaClassGroup, QRect(12, 22, 70, 20));
+    alphaClass1Option =
+        MakeOption(Caption(classes[1].caption), alphaClassGroup, QRect(96, 22, 96, 20));
+    alphaClass2Option =
+        MakeOption(Caption(classes[2].caption), alphaClassGroup, QRect(200, 22, 104, 20));
+    alphaClass3Option =
+        MakeOption(Caption(classes[3].caption), alphaClassGroup, QRect(312, 22, 100, 20));
+    steelBeamOption->setChecked(true);
+}
+
+void MainWindow::createConcreteBand() {
+    auto *kindGroup =
+        MakeGroup(Caption(caption::kConcreteKindGroup), ConcretePanel, QRect(6, 4, 256, 56));
+    m_concreteGroup = new QButtonGroup(this);
+    m_concreteGroup->setExclusive(true);
+    const auto &kinds = caption::kConcreteKinds;
+    const std::pair<QToolButton **, std::string_view> buttons[] = {
+        {&normalConcreteButton, kinds[0]},
+        {&lightConcrete1Button, kinds[1]},
+        {&lightConcrete2Button, kinds[2]}};
+    int left = 8;
+    int kind = code::kConcreteNormal;
+    for (const auto &[slot, caption] : buttons) {
+        auto *button = new QToolButton(kindGroup);
+        button->setText(Caption(caption));
+        button->setGeometry(left, 22, 78, 26);
+        button->setCheckable(true);
+        button->setFont(WindowFont(12, true));
+        button->setStyleSheet(kConcreteKindButtonStyle);
+        // Reached by Tab like the option groups; the arrows move within the group and choose,
+        // Space chooses the button with the focus.
+        button->setFocusPolicy(Qt::TabFocus);
+        m_concreteGroup->addButton(button, kind++);
+        *slot = button;
+        left += 80;
+    }
+    normalConcreteButton->setChecked(true);
+
+    auto *thicknessGroup =
+        MakeGroup(Caption(caption::kSlabThicknessGroup), ConcretePanel, QRect(270, 4, 154, 56));
+    slabThicknessField = MakeNumberField(thicknessGroup, QRect(12, 22, 64, 22));
+    slabThicknessField->setText(FieldText(m_inputs, InputField::slabThickness));
+    slabThicknessArrows = MakeArrows(slabThicknessField, InputField::slabThickness, thicknessGroup);
+    slabThicknessArrows->setGeometry(76, 22, 16, 22);
+    MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(98, 25, 30, 16));
+}
+
+void MainWindow::createLoadsBand() {
+    auto *workGroup = MakeGroup(Caption(caption::kWorkLoadGroup), LoadsPanel, QRect(6, 4, 226, 56));
+    standardWorkLoadOption =
+        MakeOption(Caption(caption::kStandardWorkLoadOption), workGroup, QRect(10, 15, 100, 18));
+    otherWorkLoadOption =
+        MakeOption(Caption(caption::kOtherWorkLoadOption), workGroup, QRect(10, 34, 70, 18));
+    standardWorkLoadOption->setChecked(true);
+    workLoadField = MakeNumberField(workGroup, QRect(96, 30, 60, 22));
+    workLoadField->setInputMask(QStringLiteral("####;_"));
+    workLoadField->setText(FieldText(m_inputs, InputField::workLoad));
+    workLoadField->setEnabled(false);
+    MakeLabel(QStringLiteral("N/㎡"), workGroup, QRect(162, 33, 34, 16));
+
+    OtherLoadGroup =
+        MakeGroup(Caption(caption::kOtherLoadGroup), LoadsPanel, QRect(240, 4, 184, 56));
+    otherLoadField = MakeNumberField(OtherLoadGroup, QRect(12, 22, 64, 22));
+    otherLoadField->setText(FieldText(m_inputs, InputField::otherLoad));
+    otherLoadArrows = MakeArrows(otherLoadField, InputField::otherLoad, OtherLoadGroup);
+    otherLoadArrows->setGeometry(76, 22, 16, 22);
+    MakeLabel(QStringLiteral("N/㎡"), OtherLoadGroup, QRect(98, 25, 34, 16));
+}
+
+void MainWindow::createRightColumn() {
+    for (int top : {8, 71}) {
+        auto *line = new QFrame(this);
+        line->setGeometry(544, top, 92, 2);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+    }
+    programNameLabel = MakeLabel(QStringLiteral("Korvane"), this, QRect(549, 18, 92, 26));
+    programNameLabel->setFont(TitleSerifFont(20));
+    platformLabel = MakeLabel(QStringLiteral("for Win"), this, QRect(560, 44, 76, 22));
+    platformLabel->setFont(TitleSerifFont(16));
+    for (QLabel *title : {programNameLabel, platformLabel})
+        title->setStyleSheet(QStringLiteral("color: rgb(0,0,128);"));
+
+    auto *frame = new QFrame(this);
+    frame->setGeometry(544, 100, 92, 339);
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Sunken);
+
+    calculateButton = MakeButton(QStringLiteral("計　算"), this, QRect(550, 107, 80, 28));
+    openButton = MakeButton(QStringLiteral("データ読込"), this, QRect(550, 135, 80, 28));
+    saveButton = MakeButton(QStringLiteral("データ保存"), this, QRect(550, 163, 80, 28));
+    endButton = MakeButton(QStringLiteral("終　了"), this, QRect(550, 191, 80, 28));
+    spanTableButton = MakeButton(QStringLiteral("最大スパン表"), this, QRect(550, 233, 80, 28));
+    comparisonButton = MakeButton(QStringLiteral("デッキ比較"), this, QRect(550, 261, 80, 28));
+    helpButton = MakeButton(QStringLiteral("HELP ON"), this, QRect(550, 346, 80, 48));
+    helpButton->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    helpButton->setIconSize(QSize(20, 20));
+    summaryButton = MakeButton(QStringLiteral("概　　要"), this, QRect(550, 394, 80, 28));
+}
+
+void MainWindow::applyHints() {
+    const auto hint = [](QWidget *control, const char *text, bool withTip = true) {
+        SetHint(*control, QString::fromUtf8(text), withTip);
+    };
+    hint(DeckPanel, "デッキプレートの選択|使用するデッキを選択してください。");
+    for (QWidget *family : {ridgeDeckOption, pxDeckOption})
+        hint(family, "デッキ種類|使用するフラットデッキ種類を選択してください。");
+    hint(modelList, "デッキプレート種類|使用するフラットデッキを選択してください。");
+    hint(thicknessList, "デッキ板厚|使用するフラットデッキの板厚を選択します。");
+    hint(coatingList, "デッキの表面処理材料を指定して下さい。");
+    hint(unitWeightField, "選択デッキの重量です");
+    hint(spanField, "スパン| 梁フランジの内側の距離を入力します。", false);
+    hint(spanArrows, "スパン| 梁フランジの内側の距離を入力します。");
+    hint(noShoringOption, "支保工の有無");
+    hint(shoringOneRowOption, "支保工の有無|スパンを1/2として検討します。");
+    hint(shoringTwoRowsOption, "支保工の有無|スパンを1/3として検討します。");
+    hint(BeamPanel, "支持梁・施工状況");
+    hint(steelBeamOption, "施工割増係数|鉄骨造の場合、考慮しません。");
+    for (QWidget *rc : {alphaClass1Option, alphaClass2Option, alphaClass3Option})
+        hint(rc, "施工割増係数|梁がRC／SRC造の場合に設定して下さい。詳細は「HELP」を参照下さい。");
+    hint(ConcretePanel, "コンクリート|使用するコンクリートとデッキ山上のスラブ厚さを設定します。");
+    for (QWidget *kind : {normalConcreteButton, lightConcrete1Button, lightConcrete2Button})
+        hint(kind, "コンクリート種類|使用するコンクリートの種類");
+    for (QWidget *slab :
+         {static_cast<QWidget *>(slabThicknessField), static_cast<QWidget *>(slabThicknessArrows)})
+        hint(slab,
+             "コンクリート厚|デッキ山上のスラブ厚さを設定します。120mm以上を入力して下さい。");
+    hint(LoadsPanel, "荷重の入力値はすべて、下１桁はまるめた値で計算されます。");
+    hint(standardWorkLoadOption, "施工時荷重|施工時荷重");
+    hint(otherWorkLoadOption, "施工時荷重|数値で設定。");
+    hint(workLoadField, "作業荷重|直接数値で設定して下さい。");
+    hint(OtherLoadGroup, "施工時/その他|荷重の入力値はすべて、下１桁はまるめた値で計算されます。");
+    for (QWidget *other :
+         {static_cast<QWidget *>(otherLoadField), static_cast<QWidget *>(otherLoadArrows)})
+        hint(other, "その他の荷重|等分布荷重です。集中荷重は別途の計算が必要です。");
+    for (QWidget *title : {programNameLabel, platformLabel})
+        SetHint(*title, TitleHint(), true);
+    hint(calculateButton, "計算|左記条件で計算を行い、結果を表示します。", false);
+    hint(openButton, "Open|保存データを読み込みます。", false);
+    hint(saveButton, "Save|設定条件を保存します。", false);
+    hint(endButton, "Ｅｎｄ|Korvane for Win を終了します。", false);
+    hint(spanTableButton,
+         "最大スパン表|左記の荷重・コンクリート条件で、各デッキの最大スパンを一覧にします。",
+         false);
+    hint(comparisonButton,
+         "デッキ比較|左記条件で全デッキを計算し、検定比と必要な支保工を比較します。", false);
+    hint(helpButton, "詳細ヘルプ|より詳細なヘルプ画面を表示します。", false);
+    hint(summaryButton,
+         "Korvane for Win "
+         "について|プログラムで使用される評価方法、制限値や記号についての説明を表示します。",
+         false);
+}
+
+// The start-up of the main window, in this order.
+void MainWindow::startUp() {
+    m_printSettings = new PrintSettingsDialog(this);
+    m_idlePending = true; // the first filling waits for the first idle moment after showing
+    programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    dataFolder = DataFolder();
+    appDataFolderField->setText(ExpandEnvironmentText(appDataPatternField->text()));
+    userFolder = UserFolderOf(appDataFolderField->text());
+    markerFile = MarkerFileOf(userFolder);
+    UpdateMarker();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_waitCursor = true;
+    SplashScreen *splash = ShowSplash();
+    PlaceOnScreen();
+    modelList->setCurrentIndex(0);
+    thicknessList->setCurrentIndex(thicknessList->count() > 0 ? 0 : -1); // still empty: no choice
+    allowableSymbolLabel->hide();
+    allowableValueLabel->hide();
+    modelList->setFocus();
+    m_hints = new HintTracker([this](const QString &longHint) { statusBar->showMessage(longHint); },
+                              this);
+    splash->close();
+    splash->deleteLater();
+}
+
+void MainWindow::UpdateMarker() {
+    UpdateMarkerFile(userFolder, [this] {
+        auto *notice = new UsageNotice(this);
+        ExecModal(*notice);
+    });
+}
+
+SplashScreen *MainWindow::ShowSplash() {
+    auto *splash = new SplashScreen(this);
+    splash->show();
+    // Let the splash paint while the start-up waits; the main window is not shown yet, so no
+    // input can reach it.
+    QElapsedTimer clock;
+    clock.start();
+    QCoreApplication::processEvents();
+    PrepareForShowing();
+    PrepareHelpPictures(clock);
+    while (clock.elapsed() < SplashMilliseconds()) {
+        QEventLoop wait;
+        QTimer::singleShot(std::max<qint64>(1, SplashMilliseconds() - clock.elapsed()), &wait,
+                           &QEventLoop::quit);
+        wait.exec();
+    }
+    return splash;
+}
+
+void MainWindow::CentreOnScreen() {
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+// Work that showing the window would do anyway (style polish, native window, fonts and
+// glyphs of one full paint) is done while the splash waits, so that the window appears at
+// once afterwards.
+void MainWindow::PrepareForShowing() {
+    ensurePolished();
+    for (QWidget *child : findChildren<QWidget *>())
+        child->ensurePolished();
+    winId();
+    QPixmap warmUp(size());
+    render(&warmUp);
+}
+
+// The help pictures are converted while the splash waits, most needed first, so that the
+// help window's first picture and the first filling's deck page draw at once. A picture
+// that cannot be read is left for the help window to report when it needs it.
+void MainWindow::PrepareHelpPictures(const QElapsedTimer &splashClock) {
+    static const char *const pictures[] = {"KR_tag0.emf", "KR_tag1_2.emf", "KR_tag1.emf",
+                                           "KR_tag2.emf", "KR_tag3.emf",   "KR_tag4.emf",
+                                           "KR_tag5.emf"};
+    for (const char *name : pictures) {
+        if (splashClock.elapsed() > SplashMilliseconds() - 150)
+            break;
+        try {
+            EmfPicture::Load(dataFolder + QString::fromLatin1(name));
+        } catch (const std::exception &) {
+        }
+        QCoreApplication::processEvents();
+    }
+}
+
+void MainWindow::PlaceOnScreen() {
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(StartPosition(geometry(), screen->geometry().width()));
+}
+
+QPoint korvane::StartPosition(const QRect &window, int screenWidth) {
+    if (window.x() + window.width() > screenWidth)
+        return {screenWidth - window.width() - 5, 5};
+    return window.topLeft();
+}
+
+void MainWindow::showEvent(QShowEvent *event) {
+    if (m_waitCursor) {
+        QGuiApplication::restoreOverrideCursor();
+        m_waitCursor = false;
+    }
+    if (m_idlePending)
+        QTimer::singleShot(0, this, [this] {
+            if (m_idlePending)
+                InitialIdle();
+        });
+    QWidget::showEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    // Closing the main window ends the program at once, whatever else is open.
+    event->accept();
+    if (!parentWidget())
+        QCoreApplication::quit();
+}
+
+void MainWindow::InitialIdle() {
+    m_idlePending = false;
+    RunGuarded(this, [this] { ShowInputData(*this, DefaultDesignCase()); });
+}
+
+void MainWindow::endProgram() {
+    close();
+}
+
+void MainWindow::showUsageNotice() {
+    auto *notice = new UsageNotice(this);
+    ExecModal(*notice);
+}

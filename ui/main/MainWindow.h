@@ -1,0 +1,265 @@
+#pragma once
+// The main window: every input of one design case in five bands (deck, span and shoring,
+// supporting beam, concrete, loads), the command buttons, the link to the usage notice and
+// the status bar. The inputs live in an input form model (core/InputForm.h): the handlers
+// forward each user action to it and copy its state back into the controls with refresh().
+
+#include <QWidget>
+
+#include "core/DesignCase.h"
+#include "core/InputForm.h"
+
+#include <memory>
+#include <optional>
+
+class DesignCaseFiles;
+class HelpWindow;
+class PrintSettingsDialog;
+class QButtonGroup;
+class QElapsedTimer;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QToolButton;
+class ResultWindow;
+class SplashScreen;
+class SummaryWindow;
+
+namespace korvane {
+class DropDownList;
+class HintTracker;
+class UpDownArrows;
+} // namespace korvane
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Windows created after this one that its handlers use.
+    void SetSummaryWindow(SummaryWindow *summary) { m_summary = summary; }
+    void SetHelpWindow(HelpWindow *help);
+    void SetDataFileWindow(DesignCaseFiles *files) { m_files = files; }
+    void SetResultWindow(ResultWindow *result) { m_result = result; }
+    PrintSettingsDialog *PrintSettingsWindow() const { return m_printSettings; }
+
+    // The inputs as plain data, with their rules.
+    const korvane::InputForm &Inputs() const { return m_inputs; }
+    // Puts a design case into the inputs (first filling, opening a file) and shows the
+    // notices it raises; OpenCase adds the open command's own notice first.
+    void ShowCase(const korvane::DesignCase &record);
+    void OpenCase(const korvane::DesignCase &record);
+    // The inputs as a fresh design case, with the print values of the print settings window.
+    korvane::DesignCase ReadCase() const;
+    // The pre-check of "計　算" on the inputs: the first failing check's message, the focus on
+    // its field and its corrected text; the focus on "計　算" when every check passes.
+    // Returns whether every check passed.
+    bool PreCheckInputs();
+    // The same for the conditions of a deck-choice table: the span is not checked, and the
+    // focus stays where it is when every check passes.
+    bool PreCheckConditions();
+    // Puts a deck taken from a deck-choice table into the inputs, as choosing it by hand
+    // does, with the shoring and span when given; the focus goes to "計　算".
+    void TakeDeck(const korvane::OfferedDeck &deck, std::optional<int> shoringCode = std::nullopt,
+                  std::optional<int> span = std::nullopt);
+    // A line in the status bar that says what a command did beyond the obvious.
+    void ShowStatusNote(const QString &note);
+
+    // Deck band.
+    QFrame *DeckPanel = nullptr;
+    QGroupBox *deckFamilyGroup = nullptr;
+    QRadioButton *ridgeDeckOption = nullptr; // "PXリッジデッキ"
+    QRadioButton *pxDeckOption = nullptr;    // "PXデッキ"
+    korvane::DropDownList *modelList = nullptr;
+    korvane::DropDownList *thicknessList = nullptr;
+    korvane::DropDownList *coatingList = nullptr;
+    QLineEdit *unitWeightField = nullptr;
+    QLabel *allowableSymbolLabel = nullptr; // "ｆ"
+    QLabel *allowableValueLabel = nullptr;  // "b：235 N/ｍ㎡"
+
+    // Span band.
+    QFrame *SpanPanel = nullptr;
+    QLineEdit *spanField = nullptr;
+    korvane::UpDownArrows *spanArrows = nullptr;
+    QGroupBox *shoringGroup = nullptr;
+    QRadioButton *noShoringOption = nullptr;
+    QRadioButton *shoringOneRowOption = nullptr;
+    QRadioButton *shoringTwoRowsOption = nullptr;
+
+    // Supporting beam band.
+    QFrame *BeamPanel = nullptr;
+    QGroupBox *alphaClassGroup = nullptr;
+    QRadioButton *steelBeamOption = nullptr;
+    QRadioButton *alphaClass1Option = nullptr;
+    QRadioButton *alphaClass2Option = nullptr;
+    QRadioButton *alphaClass3Option = nullptr;
+
+    // Concrete band.
+    QFrame *ConcretePanel = nullptr;
+    QToolButton *normalConcreteButton = nullptr;
+    QToolButton *lightConcrete1Button = nullptr;
+    QToolButton *lightConcrete2Button = nullptr;
+    QLineEdit *slabThicknessField = nullptr;
+    korvane::UpDownArrows *slabThicknessArrows = nullptr;
+
+    // Loads band.
+    QFrame *LoadsPanel = nullptr;
+    QRadioButton *standardWorkLoadOption = nullptr; // "1470 N/㎡"
+    QRadioButton *otherWorkLoadOption = nullptr;    // "その他"
+    QLineEdit *workLoadField = nullptr;
+    QGroupBox *OtherLoadGroup = nullptr;
+    QLineEdit *otherLoadField = nullptr;
+    korvane::UpDownArrows *otherLoadArrows = nullptr;
+
+    // Right column, link, status bar, hidden fields of the start-up.
+    QLabel *programNameLabel = nullptr;
+    QLabel *platformLabel = nullptr;
+    QPushButton *calculateButton = nullptr;  // "計　算"
+    QPushButton *openButton = nullptr;       // "データ読込"
+    QPushButton *saveButton = nullptr;       // "データ保存"
+    QPushButton *endButton = nullptr;        // "終　了"
+    QPushButton *spanTableButton = nullptr;  // "最大スパン表"
+    QPushButton *comparisonButton = nullptr; // "デッキ比較"
+    QPushButton *helpButton = nullptr;       // "HELP ON"
+    QPushButton *summaryButton = nullptr;    // "概　　要"
+    QLabel *usageNoticeLink = nullptr;
+    QStatusBar *statusBar = nullptr;
+    QLineEdit *appDataPatternField = nullptr;
+    QLineEdit *appDataFolderField = nullptr;
+
+    // Values the window keeps for the whole run.
+    QString programFolder;
+    QString dataFolder;
+    QString userFolder;
+    QString markerFile;
+
+    // The four-position text of the work-load field, unfilled positions as blanks.
+    QString workLoadText() const;
+
+    // Calculate, open and save.
+    void calculate();
+    void readData();
+    void saveData();
+
+    // Start-up and ending.
+    void InitialIdle();
+    void endProgram();
+    void showUsageNotice();
+
+    // Deck choice: the maximum-span table and the deck comparison for the inputs' conditions.
+    void showSpanTable();
+    void showDeckComparison();
+
+    // Help and summary.
+    void switchHelp();
+    void showSummary();
+    // Draws help page 1-5 into the help window, when there is one.
+    void ShowHelpPage(int page);
+
+    // Deck selection.
+    void ridgeDeckChosen();
+    void pxDeckChosen();
+    void modelChanged();
+    void thicknessChanged();
+    void coatingChanged();
+    void deckListOpened();
+    void unitWeightPressed();
+    // Whether a key typed into the unit weight field gets through.
+    bool unitWeightKeyAccepted();
+
+    // Numeric inputs.
+    void spanClicked();
+    void spanArrowsClicked();
+    void slabThicknessClicked();
+    void slabThicknessArrowsClicked();
+    void workLoadClicked();
+    void otherLoadClicked();
+    void otherLoadArrowsClicked();
+    void spanHovered();
+    void spanLeft();
+    void slabThicknessLeft();
+    void otherLoadLeft();
+    void shoringChosen();    // shared by the three shoring options
+    void alphaClassChosen(); // shared by the four increase-factor classes
+    void concreteKindPressed();
+    void standardWorkLoadChosen();
+    void otherWorkLoadChosen();
+    // Whether a character typed into the concrete or other-load field gets through.
+    static bool digitKeyAccepted(const QString &typed);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void createInputArea();
+    void createDeckBand();
+    void createSpanBand();
+    void createBeamBand();
+    void createConcreteBand();
+    void createLoadsBand();
+    void createRightColumn();
+    void applyHints();
+    void connectSignals();
+    void connectDeckSignals();
+    void connectInputSignals();
+    void startUp();
+    void UpdateMarker();
+    SplashScreen *ShowSplash();
+    void CentreOnScreen();
+    void PrepareForShowing();
+    void PrepareHelpPictures(const QElapsedTimer &splashClock);
+    void PlaceOnScreen();
+    void PaintGroupCaptions(std::initializer_list<QRadioButton *> group);
+    void connectFieldTexts();
+    // Copies the input form model into the controls.
+    void refresh();
+    void refreshDeckBand();
+    void refreshChoices();
+    void refreshFields();
+    // Shows the reaction's message, copies the model into the controls, focuses its field.
+    void react(const korvane::FormReaction &reaction);
+    // Shows a failed pre-check: its message, the focus on its field, its corrected text.
+    void showPreCheckFailure(const korvane::PreCheckFailure &failure);
+    QLineEdit *FieldOf(korvane::InputField field) const;
+    // The controls after a case was put into the model: notices, focus, print settings.
+    void finishShowing(const std::vector<std::string> &notices, const korvane::DesignCase &record);
+    void LeaveCheck(korvane::InputField field);
+
+    PrintSettingsDialog *m_printSettings = nullptr;
+    HelpWindow *m_help = nullptr;
+    SummaryWindow *m_summary = nullptr;
+    DesignCaseFiles *m_files = nullptr;
+    ResultWindow *m_result = nullptr;
+    QButtonGroup *m_concreteGroup = nullptr;
+    korvane::HintTracker *m_hints = nullptr;
+    bool m_idlePending = false;
+    bool m_waitCursor = false;
+    korvane::InputForm m_inputs;
+    bool m_refreshing = false;
+    std::string m_shownWeightHint; // the unit weight hint last given to the field
+};
+
+namespace korvane {
+
+// How long the start-up shows the splash, in milliseconds (tests shorten it).
+int &SplashMilliseconds();
+
+// Where the main window goes: where it is, unless its right edge passes the screen's width;
+// then its right edge 5 pixels inside the screen and its top at 5.
+QPoint StartPosition(const QRect &window, int screenWidth);
+
+} // namespace korvane
+
+// The window into a fresh record (defaults first, so versionText stays current).
+void ReadInputData(const MainWindow &form, korvane::DesignCase &record);
+
+// The record into the window, as the first filling and opening a file put it.
+void ShowInputData(MainWindow &form, korvane::DesignCase record);

@@ -1,0 +1,24 @@
+// The main window's command buttons that hand the case to other windows. Each runs guarded:
+// a file that cannot be read or written, or a work-load entry that is not a number, is shown
+// as an error and the window stays as it was.
+
+#include "ui/main/MainWindow.h"
+
+#include "ui/GuardedRun.h"
+#include "ui/files/DesignCaseFiles.h"
+#include "ui/main/CalculationRun.h"
+
+void MainWindow::calculate() {
+    if (m_result)
+        korvane::RunGuarded(this, [this] { korvane::RunCalculation(*this, *m_result); });
+}
+
+void MainWindow::readData() {
+    if (m_files)
+        korvane::RunGuarded(this, [this] { korvane::OpenDesignCase(*this, *m_files); });
+}
+
+void MainWindow::saveData() {
+    if (m_files)
+        korvane::RunGuarded(this, [this] { korvane::SaveDesignCase(*this, *m_files); });
+}

@@ -1,0 +1,53 @@
+// The main window's help and summary buttons and its help page requests.
+
+#include "ui/main/MainWindow.h"
+
+#include "ui/GuardedRun.h"
+
+#include <QPushButton>
+
+#include <exception>
+
+#include "ui/help/HelpWindow.h"
+#include "ui/help/SummaryWindow.h"
+
+using namespace korvane;
+
+void MainWindow::SetHelpWindow(HelpWindow *help) {
+    m_help = help;
+    if (m_help)
+        connect(m_help, &HelpWindow::closedByUser, this, [this] {
+            helpButton->setText(QStringLiteral("HELP ON"));
+            m_help->helpJustSwitchedOn = 0;
+        });
+}
+
+void MainWindow::switchHelp() {
+    if (!m_help)
+        return;
+    if (!m_help->isVisible()) {
+        m_help->show();
+        helpButton->setText(QStringLiteral("HELP OFF"));
+        m_help->helpJustSwitchedOn = 1;
+    } else {
+        m_help->close();
+        helpButton->setText(QStringLiteral("HELP ON"));
+        m_help->helpJustSwitchedOn = 0;
+    }
+}
+
+void MainWindow::showSummary() {
+    if (m_summary)
+        RunGuarded(this, [this] { m_summary->ShowSummary(); });
+}
+
+void MainWindow::ShowHelpPage(int page) {
+    if (!m_help)
+        return;
+    int family = 0;
+    if (page == 1)
+        family = m_inputs.ReadCase().deckFamily;
+    // A picture that cannot be loaded is reported, but the handler that asked for the page
+    // goes on: a case being shown must not stop halfway because of a help picture.
+    RunGuarded(this, [&] { m_help->ShowHelpPage(page, family); });
+}

@@ -1,0 +1,262 @@
+#include "ui/result/ResultWindow.h"
+
+#include "core/Calculation.h"
+#include "core/PrintSettings.h"
+#include "sheet/print/PrintSheet.h"
+#include "sheet/qt/SheetOutput.h"
+#include "ui/Controls.h"
+#include "ui/GuardedRun.h"
+#include "ui/Look.h"
+#include "ui/MessageSeam.h"
+#include "ui/result/BusyNotice.h"
+#include "ui/result/PrintSettingsDialog.h"
+#include "ui/result/PrinterChoice.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kClientWidth = 562;
+constexpr int kClientHeight = 616;
+constexpr int kToolBarHeight = 25;
+constexpr int kButtonWidth = 95;
+constexpr int kSpacerWidth = 275;
+const QColor kNavy(0, 0, 128);
+
+QToolButton *ToolButton(QToolBar *bar, const QString &text, const QString &hint, int pixels,
+                        QStyle::StandardPixmap icon) {
+    auto *button = new QToolButton(bar);
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setFixedWidth(kButtonWidth);
+    button->setFont(korvane::WindowFont(pixels, true));
+    if (icon != QStyle::SP_CustomBase) {
+        button->setIcon(bar->style()->standardIcon(icon));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, kNavy);
+    button->setPalette(palette);
+    bar->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+ResultWindow::ResultWindow(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    createControls();
+    createMenus();
+    connectSignals();
+    initialise();
+}
+
+ResultWindow::~ResultWindow() = default;
+
+void ResultWindow::createControls() {
+    korvane::SetBackground(*this, korvane::kWindowGrey);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    toolBar = new QToolBar(this);
+    toolBar->setFixedHeight(kToolBarHeight);
+    toolBar->setMovable(false);
+    toolBar->setContentsMargins(0, 0, 0, 0);
+    toolBar->layout()->setContentsMargins(0, 0, 0, 0);
+    toolBar->layout()->setSpacing(0);
+    toolBar->setIconSize(QSize(16, 16));
+    printButton = ToolButton(toolBar, QStringLiteral("印刷"), QStringLiteral("計算書プリント"), 13,
+                             QStyle::SP_FileDialogDetailedView);
+    closeButton = ToolButton(toolBar, QStringLiteral("閉じる"), QStringLiteral("条件入力へ戻る"),
+                             13, QStyle::SP_ArrowBack);
+    toolBarSpacer = ToolButton(toolBar, QString(), QString(), 13, QStyle::SP_CustomBase);
+    toolBarSpacer->setFixedWidth(kSpacerWidth);
+    toolBarSpacer->setEnabled(false);
+    printSettingsButton =
+        ToolButton(toolBar, QStringLiteral("印刷の設定"),
+                   QStringLiteral("物件名・ページ番号を設定します"), 12, QStyle::SP_CustomBase);
+
+    sheetScroller = new QScrollArea(this);
+    sheetScroller->setFrameShape(QFrame::NoFrame);
+    korvane::SetBackground(*sheetScroller, kNavy);
+    korvane::SetBackground(*sheetScroller->viewport(), kNavy);
+    sheetView = new QLabel;
+    sheetView->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    sheetScroller->setWidget(sheetView);
+    sheetScroller->viewport()->installEventFilter(this);
+
+    layout->addWidget(toolBar);
+    layout->addWidget(sheetScroller);
+}
+
+void ResultWindow::createMenus() {
+    mainMenu = new QMenuBar(this);
+    QMenu *file = mainMenu->addMenu(QStringLiteral("ファイル(&F)"));
+    printAction = file->addAction(QStringLiteral("計算書の印刷"));
+    closeAction = file->addAction(QStringLiteral("終　了"));
+    closeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    printSettingsAction = mainMenu->addAction(QStringLiteral("印刷の設定"));
+    layout()->setMenuBar(mainMenu);
+}
+
+void ResultWindow::connectSignals() {
+    connect(printAction, &QAction::triggered, this, &ResultWindow::printSheet);
+    connect(closeAction, &QAction::triggered, this, &ResultWindow::closeSheet);
+    connect(printSettingsAction, &QAction::triggered, this, &ResultWindow::openPrintSettings);
+    connect(printButton, &QToolButton::clicked, this, &ResultWindow::printSheet);
+    connect(closeButton, &QToolButton::clicked, this, &ResultWindow::closeSheet);
+    connect(printSettingsButton, &QToolButton::clicked, this, &ResultWindow::openPrintSettings);
+}
+
+// Fits the window on the screen and prepares the empty navy picture.
+void ResultWindow::initialise() {
+    const int menuHeight = mainMenu->sizeHint().height();
+    resize(kClientWidth, kClientHeight + menuHeight);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    FitOnScreen(height());
+    m_picture = korvane::NewResultPicture(devicePixelRatioF());
+    RefreshPicture();
+}
+
+void ResultWindow::SetClientHeight(int height) {
+    FitOnScreen(height);
+}
+
+void ResultWindow::FitOnScreen(int clientHeight) {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+    const QRect wanted(pos(), QSize(width(), clientHeight));
+    const QRect fitted = korvane::FitResultWindow(wanted, m_frame, available);
+    resize(fitted.size());
+    move(fitted.topLeft());
+}
+
+QRect korvane::FitResultWindow(const QRect &client, const QMargins &frame, const QRect &available) {
+    constexpr int kTopGap = 5;
+    if (available.contains(client.marginsAdded(frame)))
+        return client;
+    const int top = available.top() + kTopGap + frame.top();
+    const int height = std::min(client.height(), available.bottom() - frame.bottom() - top + 1);
+    const int left = available.left() + (available.width() - client.width()) / 2;
+    return {left, top, client.width(), height};
+}
+
+void ResultWindow::ShowPicture(QImage picture) {
+    m_picture = std::move(picture);
+    RefreshPicture();
+}
+
+void ResultWindow::RefreshPicture() {
+    sheetView->setPixmap(QPixmap::fromImage(m_picture));
+    sheetView->resize(m_picture.deviceIndependentSize().toSize());
+}
+
+void ResultWindow::ShowResult(korvane::CaseResult result) {
+    m_result = std::move(result);
+    ShowPicture(
+        korvane::RenderScreenSheet(m_result.record, m_result.calculation, devicePixelRatioF()));
+}
+
+// The next calculation starts from an empty picture, as the first one did.
+void ResultWindow::ClearPicture() {
+    ShowPicture(korvane::NewResultPicture(devicePixelRatioF()));
+}
+
+void ResultWindow::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    activateWindow();
+    setFocus();
+}
+
+// Notes the window manager's frame once the window is on screen, so that the next fit on
+// the screen counts the real title bar and border.
+void ResultWindow::moveEvent(QMoveEvent *event) {
+    QDialog::moveEvent(event);
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    if (isVisible() && frame != client)
+        m_frame = QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+}
+
+// reportClosed: closing by the title bar clears the picture as well.
+void ResultWindow::closeEvent(QCloseEvent *event) {
+    ClearPicture();
+    QDialog::closeEvent(event);
+}
+
+void ResultWindow::printSheet() {
+    korvane::RunGuarded(this, [this] { PrintOnChosenPrinter(); });
+}
+
+// Prints the sheet on the printer the user chooses. A printer that cannot take the page is
+// shown as an error once the busy notice has gone.
+void ResultWindow::PrintOnChosenPrinter() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!korvane::ChoosePrinter(printer, this))
+        return;
+    bool printed = false;
+    {
+        korvane::BusyNotice busy(this);
+        const korvane::PrintSettings print =
+            m_printSettings ? m_printSettings->Settings() : korvane::PrintSettings{};
+        printed = korvane::PrintSheet(printer, m_result.record, m_result.calculation, print,
+                                      korvane::TodayShortDate());
+    }
+    if (!printed)
+        korvane::ShowGeneralError(korvane::PrintFailureText(printer), this);
+}
+
+void ResultWindow::closeSheet() {
+    ClearPicture();
+    reject();
+}
+
+// The result window steps aside while the print settings are open and comes back when they
+// close; its own modal run goes on meanwhile, so the main window stays hidden.
+void ResultWindow::openPrintSettings() {
+    if (!m_printSettings)
+        return;
+    m_printSettings->Settings().pageText = m_printSettings->pageTextField->text().toStdString();
+    hide();
+    korvane::ExecModal(*m_printSettings);
+    show();
+    activateWindow();
+}
+
+void ResultWindow::scrollByWheel(int wheelDelta) {
+    korvane::ScrollByWheel(*sheetScroller, wheelDelta);
+}
+
+bool ResultWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == sheetScroller->viewport() && event->type() == QEvent::Wheel) {
+        scrollByWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
+        return true; // the wheel moves the sheet by its delta, nothing more
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+ResultWindow::PrinterChoice ResultWindow::SetPrinterChoice(PrinterChoice choice) {
+    return korvane::SetPrinterChoice(std::move(choice));
+}
