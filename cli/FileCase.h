@@ -6,6 +6,7 @@
 
 #include "core/Calculation.h"
 #include "core/PreCheck.h"
+#include "core/PrintSettings.h"
 
 #include <optional>
 #include <string>
@@ -30,6 +31,12 @@ inline constexpr int kWorkLoadConversionCheck = kShortWorkLoadCheck;
 // Which pre-check refuses a case: the calculate command's, or the deck-choice tables', which
 // leaves the span out because the table chooses it.
 enum class PreCheckOf { calculation, tableConditions };
+
+// The print settings a case carries; the printed page takes them from the window's reading
+// after opening the file, which holds them as the print settings window shows them.
+inline PrintSettings PrintSettingsOf(const DesignCase &record) {
+    return {record.projectTitle, record.pageText, record.pageNumberPos};
+}
 
 // The default design case, as the window shows it after start-up.
 FileCase CalculateDefaultCase(PreCheckOf preCheck = PreCheckOf::calculation);

@@ -92,16 +92,11 @@ struct SheetOptions {
     std::string date;
 };
 
-// The printed page takes its print settings from the window's reading after opening the
-// file, which holds them as the print settings window shows them.
-korvane::PrintSettings PrintSettingsOf(const korvane::DesignCase &record) {
-    return {record.projectTitle, record.pageText, record.pageNumberPos};
-}
-
 // The sheet of a calculated case, in the variant the options ask for.
 korvane::SheetContent SheetOf(const korvane::FileCase &fileCase, const SheetOptions &options) {
     const korvane::SheetInputs in{fileCase.record, fileCase.result.calculation,
-                                  PrintSettingsOf(fileCase.record), options.target, options.date};
+                                  korvane::PrintSettingsOf(fileCase.record), options.target,
+                                  options.date};
     return korvane::BuildSheetContent(in);
 }
 
@@ -119,7 +114,7 @@ public:
 
     bool AddPage(const korvane::FileCase &fileCase, const std::string &date) {
         const bool added = m_file.AddPage(fileCase.record, fileCase.result.calculation,
-                                          PrintSettingsOf(fileCase.record), date);
+                                          korvane::PrintSettingsOf(fileCase.record), date);
         if (!added)
             ReportOnce();
         return added;
@@ -190,8 +185,8 @@ bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options,
         return true;
     if (options.drawLog)
         std::cout << korvane::SheetDrawLog(fileCase.record, fileCase.result.calculation,
-                                           PrintSettingsOf(fileCase.record), options.target,
-                                           options.date);
+                                           korvane::PrintSettingsOf(fileCase.record),
+                                           options.target, options.date);
     return WriteSheetFiles(fileCase, options, pdf);
 #else
     (void)pdf;

@@ -31,6 +31,8 @@ test_packages=(
   # The browser edition: its font subset, the PDF's colour profile, its tests' browser.
   # Its npm packages come from scripts/install-web-deps.sh.
   python3-fonttools python3-brotli icc-profiles-free chromium
+  # the browser edition: the C++ compiled to WebAssembly, its tests run under node
+  emscripten
 )
 
 ci_packages=(

@@ -17,3 +17,5 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" 
   ${KORVANE_CMAKE_ARGS:-}
 cmake --build build -j "$(nproc)"
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+# The browser edition: the same libraries and tests compiled to WebAssembly, under node.
+LINUX_BUILD=build bash scripts/web.sh

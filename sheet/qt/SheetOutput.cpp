@@ -2,6 +2,7 @@
 
 #include "sheet/DrawSheet.h"
 #include "sheet/RecordingCanvas.h"
+#include "sheet/SheetDrawLog.h"
 #include "sheet/qt/ArchivalPdf.h"
 #include "sheet/qt/QtCanvas.h"
 
@@ -26,12 +27,6 @@ constexpr QRgb kNavy = qRgb(0, 0, 128);
 // The A4 page of the PDF file with no margins, as SheetPdfFile lays it out.
 QPageLayout A4PdfPage() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
-}
-
-// What the PDF file's page reports as its width in pixels at `dpi`: the writer sizes A4 in
-// whole points (595 pt, 4958 pixels at 600 dpi), a little less than 210 mm.
-int A4WidthAt(int dpi) {
-    return A4PdfPage().paintRectPixels(dpi).width();
 }
 
 // The PDF writer's output device: every byte goes to the file being written. A failed write
@@ -196,12 +191,7 @@ bool WriteSheetPdf(const QString &path, const DesignCase &record, const Calculat
 std::string SheetDrawLog(const DesignCase &record, const CalculationResult &result,
                          const PrintSettings &print, int target, const std::string &dateText) {
     InstallSheetFontSubstitution();
-    const bool printer = target == kTargetPrinter;
-    RecordingCanvas canvas(printer ? kPdfResolution : kScreenFontDpi,
-                           printer ? A4WidthAt(kPdfResolution) : 0, printer ? kPdfResolution : 72,
-                           QtTextWidth);
-    { DrawSheet(canvas, target, record, result, print, dateText); }
-    return DrawLogJsonLines(canvas.Ops());
+    return SheetDrawLogLines(record, result, print, target, dateText, QtTextWidth);
 }
 
 } // namespace korvane

@@ -8,6 +8,7 @@
 #include "core/DesignCase.h"
 #include "core/FileWriting.h"
 #include "core/PrintSettings.h"
+#include "sheet/SheetDrawLog.h"
 #include "sheet/qt/TodayDate.h"
 
 #include <QImage>
@@ -28,7 +29,6 @@ inline constexpr int kResultPictureHeight = 670;
 // Height of the picture when the result window is made and draws its thin border round it;
 // the calculation then lengthens the picture to kResultPictureHeight with navy rows.
 inline constexpr int kResultPictureBorderHeight = 650;
-inline constexpr int kPdfResolution = 600;
 
 // An empty result picture: a navy field of kResultPictureWidth × kResultPictureHeight with
 // the thin black border of the window's first picture (bottom line at row 649). With a

@@ -1,5 +1,7 @@
 // The sheet through QPainter: the result picture and the archival PDF file read back.
+#include "core/TextCodec.h"
 #include "sheet/DrawSheet.h"
+#include "sheet/SheetFontMeasure.h"
 #include "sheet/qt/QtCanvas.h"
 #include "sheet/qt/SheetOutput.h"
 
@@ -9,10 +11,13 @@
 #include "tests/PdfTestSupport.h"
 
 #include <QFile>
+#include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,6 +25,7 @@
 #include <cstdio>
 #include <memory>
 #include <regex>
+#include <set>
 #include <sstream>
 
 namespace korvane {
@@ -244,6 +250,66 @@ TEST_F(SheetOutput, DrawLogPlacesEveryTextWhereThePictureAndPageHaveIt) {
     DrawSheet(page, kTargetPrinter, m_record, result, PrintSettings{}, "d");
     EXPECT_EQ(LoggedTexts(SheetDrawLog(m_record, result, PrintSettings{}, kTargetPrinter, "d")),
               page.m_texts);
+}
+
+} // namespace
+} // namespace korvane
+
+// The sheet's text widths from the built-in advance widths (the browser build's measure)
+// against the desktop's font engine: every character code page 932 holds, alone and in a
+// run, at every pixel size the picture and the printed page use, has the same width, so
+// that both builds place every text of the sheet alike.
+namespace korvane {
+namespace {
+
+// Every character code page 932 holds and the sheet's font draws, once each, as UTF-8. The
+// few it does not draw (∑ and the user-defined area) the desktop takes from whatever font
+// the machine offers, so their widths are the machine's, not the program's.
+std::vector<std::string> Cp932Characters() {
+    const QRawFont sheetFont = QRawFont::fromFont(QFont(QStringLiteral("IPAPGothic")));
+    const auto drawn = [&](const std::string &text) {
+        return sheetFont.supportsCharacter(QString::fromUtf8(text).toUcs4().value(0));
+    };
+    std::set<std::string> characters;
+    for (int byte = 0x20; byte <= 0xFF; ++byte) {
+        const std::string single(1, static_cast<char>(byte));
+        if (const std::string text = Cp932ToUtf8(single); drawn(text))
+            characters.insert(text);
+        for (int second = 0x40; second <= 0xFC; ++second) {
+            const std::string pair{static_cast<char>(byte), static_cast<char>(second)};
+            if (const std::string text = Cp932ToUtf8(pair); text != "?" && drawn(text))
+                characters.insert(text);
+        }
+    }
+    return {characters.begin(), characters.end()};
+}
+
+// The character heights of the sheet's font sizes (6 to 16 points) on the picture and on
+// the printed page.
+std::vector<int> PixelSizes() {
+    std::vector<int> sizes;
+    for (int points = 6; points <= 16; ++points)
+        for (const int dpi : {kScreenFontDpi, kPdfResolution})
+            sizes.push_back(FontPixelSize(points, dpi));
+    return sizes;
+}
+
+TEST(SheetFontMeasure, EveryCharacterIsAsWideAsTheDesktopMeasuresIt) {
+    ASSERT_TRUE(QFontDatabase::hasFamily("IPAPGothic")) << "the sheet's font is not installed";
+    const std::vector<std::string> characters = Cp932Characters();
+    for (const int pixelSize : PixelSizes()) {
+        std::string run;
+        for (const std::string &c : characters) {
+            ASSERT_EQ(SheetFontTextWidth(c, pixelSize), QtTextWidth(c, pixelSize))
+                << c << " at " << pixelSize << " px";
+            run += c;
+            if (run.size() > 60) { // widths add up as the desktop adds them
+                ASSERT_EQ(SheetFontTextWidth(run, pixelSize), QtTextWidth(run, pixelSize))
+                    << run << " at " << pixelSize << " px";
+                run.clear();
+            }
+        }
+    }
 }
 
 } // namespace
