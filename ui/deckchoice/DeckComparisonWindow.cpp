@@ -5,7 +5,6 @@
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
 #include "ui/deckchoice/DeckTableOutput.h"
-#include "ui/main/MainWindow.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -269,19 +268,6 @@ void DeckComparisonWindow::exportCsv() {
         ExportCsv(this, QString::fromUtf8(kDeckComparisonTitle) + QStringLiteral(".csv"),
                   DeckComparisonCsv(m_rows, m_conditions));
     });
-}
-
-void OpenDeckComparison(MainWindow &mainWindow) {
-    if (!mainWindow.PreCheckInputs())
-        return;
-    const DesignCase conditions = mainWindow.ReadCase();
-    const OfferedDeck shownDeck{conditions.deckFamily, conditions.deckModel,
-                                conditions.thicknessCode};
-    DeckComparisonWindow window(CompareDecks(conditions), DeckComparisonConditions(conditions),
-                                shownDeck, &mainWindow);
-    ExecModal(window);
-    if (window.TakenDeck())
-        mainWindow.TakeDeck(*window.TakenDeck());
 }
 
 } // namespace korvane

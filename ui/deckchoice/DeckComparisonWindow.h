@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-class MainWindow;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -59,10 +58,5 @@ private:
     std::optional<OfferedDeck> m_taken;
     int m_shownRow = -1;
 };
-
-// Opens the deck comparison for the main window's case: the calculate command's pre-check
-// first (its message, and no window, when it fails); a deck taken from the window goes into
-// the main window, keeping its span and shoring.
-void OpenDeckComparison(MainWindow &mainWindow);
 
 } // namespace korvane

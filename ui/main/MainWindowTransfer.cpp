@@ -217,11 +217,3 @@ void MainWindow::TakeDeck(const OfferedDeck &deck, std::optional<int> shoringCod
     react(m_inputs.TakeDeck(deck, shoringCode, span));
     calculateButton->setFocus();
 }
-
-void ReadInputData(const MainWindow &form, DesignCase &record) {
-    record = form.ReadCase();
-}
-
-void ShowInputData(MainWindow &form, DesignCase record) {
-    form.ShowCase(record);
-}
