@@ -1,6 +1,7 @@
 #include "cli/CalcJson.h"
 
 #include "cli/FileCase.h"
+#include "cli/JsonKeys.h"
 #include "core/DeckComparison.h"
 #include "core/InputField.h"
 #include "sheet/JsonWriter.h"
@@ -74,13 +75,13 @@ void WriteCheckList(JsonWriter &json, const CheckVerdicts &verdicts,
 void WriteRecord(JsonWriter &json, const DesignCase &r) {
     json.StartObject();
     Field(json, "versionText", r.versionText);
-    Field(json, "deckFamily", r.deckFamily);
-    Field(json, "deckModel", r.deckModel);
-    Field(json, "thicknessCode", r.thicknessCode);
+    Field(json, json_key::kDeckFamily, r.deckFamily);
+    Field(json, json_key::kDeckModel, r.deckModel);
+    Field(json, json_key::kThicknessCode, r.thicknessCode);
     Field(json, "coatingCode", r.coatingCode);
     Field(json, "unitWeight", r.unitWeight);
     Field(json, "spanLength", r.spanLength);
-    Field(json, "shoringCode", r.shoringCode);
+    Field(json, json_key::kShoringCode, r.shoringCode);
     Field(json, "alphaClass", r.alphaClass);
     Field(json, "concreteKind", r.concreteKind);
     Field(json, "slabThickness", r.slabThickness);
@@ -115,12 +116,12 @@ void WriteResult(JsonWriter &json, const CalculationResult &r) {
     Field(json, "deflectionCoef", r.deflectionCoef);
     Field(json, "deflection", r.deflection);
     Field(json, "ribBearingLoad", r.ribBearingLoad);
-    Field(json, "deckLabel", r.deckLabel);
+    Field(json, json_key::kDeckLabel, r.deckLabel);
     Field(json, "thicknessTag", r.thicknessTag);
     Field(json, "alpha", r.alpha);
     Field(json, "beta", r.beta);
     Field(json, "outsideGuideline", r.outsideGuideline);
-    Field(json, "maxSpan", r.maxSpan);
+    Field(json, json_key::kMaxSpan, r.maxSpan);
     json.EndObject();
 }
 

@@ -1,7 +1,7 @@
 #include "cli/DeckTables.h"
 
 #include "cli/CalcJson.h"
-#include "core/CsvText.h"
+#include "cli/JsonKeys.h"
 #include "sheet/JsonWriter.h"
 
 namespace korvane {
@@ -9,13 +9,13 @@ namespace korvane {
 namespace {
 
 void WriteDeck(JsonWriter &json, const OfferedDeck &deck, const std::string &label) {
-    json.Key("deckFamily");
+    json.Key(json_key::kDeckFamily);
     json.Int(deck.family);
-    json.Key("deckModel");
+    json.Key(json_key::kDeckModel);
     json.Int(deck.model);
-    json.Key("thicknessCode");
+    json.Key(json_key::kThicknessCode);
     json.Int(deck.thicknessCode);
-    json.Key("deckLabel");
+    json.Key(json_key::kDeckLabel);
     json.String(label);
 }
 
@@ -25,16 +25,6 @@ void AppendLine(std::string &out, JsonWriter &json) {
     json.Clear();
 }
 
-std::string NumberText(double value) {
-    char buffer[32];
-    return std::string(JsonNumberText(value, buffer));
-}
-
-std::vector<std::string> DeckFields(const OfferedDeck &deck, const std::string &label) {
-    return {std::to_string(deck.family), std::to_string(deck.model),
-            std::to_string(deck.thicknessCode), label};
-}
-
 } // namespace
 
 void WriteSpanTable(std::string &out, JsonWriter &json, const std::vector<SpanTableRow> &rows) {
@@ -42,28 +32,14 @@ void WriteSpanTable(std::string &out, JsonWriter &json, const std::vector<SpanTa
         for (const SpanTableCell &cell : row.cells) {
             json.StartObject();
             WriteDeck(json, row.deck, row.deckLabel);
-            json.Key("shoringCode");
+            json.Key(json_key::kShoringCode);
             json.Int(cell.shoringCode);
-            json.Key("maxSpan");
+            json.Key(json_key::kMaxSpan);
             cell.maxSpan ? json.Int(*cell.maxSpan) : json.Null();
             json.Key("governing");
             cell.governing ? json.String(CheckKey(*cell.governing)) : json.Null();
             json.EndObject();
             AppendLine(out, json);
-        }
-}
-
-void WriteSpanTableCsv(std::string &out, const std::vector<SpanTableRow> &rows) {
-    out += kUtf8ByteOrderMark;
-    AppendCsvRow(out, {"deckFamily", "deckModel", "thicknessCode", "deckLabel", "shoringCode",
-                       "maxSpan", "governing"});
-    for (const SpanTableRow &row : rows)
-        for (const SpanTableCell &cell : row.cells) {
-            std::vector<std::string> fields = DeckFields(row.deck, row.deckLabel);
-            fields.push_back(std::to_string(cell.shoringCode));
-            fields.push_back(cell.maxSpan ? std::to_string(*cell.maxSpan) : "");
-            fields.push_back(cell.governing ? CheckKey(*cell.governing) : "");
-            AppendCsvRow(out, fields);
         }
 }
 
@@ -92,34 +68,6 @@ void WriteComparison(std::string &out, JsonWriter &json,
         row.beyondSpanLimit ? json.Int(*row.beyondSpanLimit) : json.Null();
         json.EndObject();
         AppendLine(out, json);
-    }
-}
-
-void WriteComparisonCsv(std::string &out, const std::vector<DeckComparisonRow> &rows) {
-    out += kUtf8ByteOrderMark;
-    std::vector<std::string> headings = {"deckFamily", "deckModel", "thicknessCode", "deckLabel"};
-    for (const CheckName check : kChecksInSheetOrder) {
-        headings.push_back(std::string(CheckKey(check)) + "Passes");
-        headings.push_back(std::string(CheckKey(check)) + "Utilisation");
-    }
-    for (const char *heading :
-         {"largestUtilisation", "passes", "weight", "leastShoring", "beyondSpanLimit"})
-        headings.push_back(heading);
-    AppendCsvRow(out, headings);
-    for (const DeckComparisonRow &row : rows) {
-        std::vector<std::string> fields = DeckFields(row.deck, row.deckLabel);
-        const bool checked = !row.beyondSpanLimit;
-        for (const CheckUtilisation &check : row.checks) {
-            const bool shown = checked && check.applies;
-            fields.push_back(!shown ? "" : check.passes ? "true" : "false");
-            fields.push_back(shown ? NumberText(check.utilisation) : "");
-        }
-        fields.push_back(checked ? NumberText(row.largestUtilisation) : "");
-        fields.push_back(row.passes ? "true" : "false");
-        fields.push_back(NumberText(row.weight));
-        fields.push_back(row.leastShoring ? std::to_string(*row.leastShoring) : "");
-        fields.push_back(row.beyondSpanLimit ? std::to_string(*row.beyondSpanLimit) : "");
-        AppendCsvRow(out, fields);
     }
 }
 

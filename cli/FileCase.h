@@ -23,9 +23,9 @@ struct FileCase {
     CaseResult result; // meaningful only without a refusal
 };
 
-// The calculate command's pre-check number for a work-load field whose text does not read
-// as a whole number: the window shows the conversion error and calculates nothing.
-inline constexpr int kWorkLoadConversionCheck = 12;
+// The pre-check number of a conversion error that escapes the pre-check; the short work-load
+// entry itself is refused by the pre-check under the same number.
+inline constexpr int kWorkLoadConversionCheck = kShortWorkLoadCheck;
 
 // Which pre-check refuses a case: the calculate command's, or the deck-choice tables', which
 // leaves the span out because the table chooses it.

@@ -16,6 +16,8 @@
 #include "cli/CalcJson.h"
 #include "cli/DeckTables.h"
 #include "cli/FileCase.h"
+#include "core/DeckComparisonText.h"
+#include "core/DeckTableText.h"
 #include "core/FileReading.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
@@ -33,10 +35,34 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace {
+
+// The options by name, for the parser and for the two scans that run before it (whether fonts
+// are needed, which arguments are files).
+namespace option {
+constexpr const char *kJson = "json";
+constexpr const char *kTarget = "target";
+constexpr const char *kPng = "png";
+constexpr const char *kPdf = "pdf";
+constexpr const char *kDrawLog = "draw-log";
+constexpr const char *kDate = "date";
+constexpr const char *kSpanTable = "span-table";
+constexpr const char *kCompare = "compare";
+constexpr const char *kCsv = "csv";
+// The options that write a picture or a page; they measure text with fonts.
+constexpr const char *kDrawing[] = {kPng, kPdf, kDrawLog};
+// The options that take a value.
+constexpr const char *kWithValue[] = {kTarget, kPng, kPdf, kDate};
+
+// "--name" as typed.
+std::string Typed(const char *name) {
+    return std::string("--") + name;
+}
+} // namespace option
 
 constexpr int kExitCalculated = 0;
 constexpr int kExitUnreadable = 1;
@@ -154,8 +180,8 @@ bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options,
 // (on the offscreen platform unless one is chosen); the JSON alone does not.
 bool NeedsFonts(int argc, char *argv[]) {
     for (int i = 1; i < argc; ++i)
-        for (const char *option : {"--png", "--pdf", "--draw-log"})
-            if (std::strncmp(argv[i], option, std::strlen(option)) == 0)
+        for (const char *name : option::kDrawing)
+            if (std::string_view(argv[i]).starts_with(option::Typed(name)))
                 return true;
     return false;
 }
@@ -173,7 +199,6 @@ std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[]) {
 // the parser's rules: options with a value take the next argument unless written with
 // "=", and everything after "--" is a file.
 std::vector<std::string> RawFileArguments(int argc, char *argv[]) {
-    static const char *const kValueOptions[] = {"--target", "--png", "--pdf", "--date"};
     std::vector<std::string> files;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
@@ -186,8 +211,8 @@ std::vector<std::string> RawFileArguments(int argc, char *argv[]) {
             optionsEnded = true;
             continue;
         }
-        for (const char *option : kValueOptions)
-            if (argument == option)
+        for (const char *name : option::kWithValue)
+            if (argument == option::Typed(name))
                 ++i;
     }
     return files;
@@ -216,7 +241,8 @@ int Worse(int a, int b) {
 // its pre-check as JSON, or only on standard error with --csv.
 int PrintDeckChoice(const std::vector<std::string> &files, bool spanTable, bool csv) {
     if (files.size() > 1) {
-        std::cerr << "korvane-calc: --span-table と --compare はファイルを一つだけ取ります。\n";
+        std::cerr << "korvane-calc: " << option::Typed(option::kSpanTable) << " と "
+                  << option::Typed(option::kCompare) << " はファイルを一つだけ取ります。\n";
         return kExitUnreadable;
     }
     const korvane::PreCheckOf preCheck =
@@ -236,10 +262,13 @@ int PrintDeckChoice(const std::vector<std::string> &files, bool spanTable, bool 
         }
     } else if (spanTable) {
         const auto rows = korvane::BuildSpanTable(fileCase.record);
-        csv ? korvane::WriteSpanTableCsv(out, rows) : korvane::WriteSpanTable(out, json, rows);
+        csv ? void(out = korvane::SpanTableCsv(rows, fileCase.record))
+            : korvane::WriteSpanTable(out, json, rows);
     } else {
         const auto rows = korvane::CompareDecks(fileCase.record);
-        csv ? korvane::WriteComparisonCsv(out, rows) : korvane::WriteComparison(out, json, rows);
+        csv ? void(out = korvane::DeckComparisonCsv(
+                       rows, korvane::DeckComparisonConditions(fileCase.record)))
+            : korvane::WriteComparison(out, json, rows);
     }
     std::cout << out;
     return Status(fileCase);
@@ -254,40 +283,43 @@ int main(int argc, char *argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription("フラットデッキ構造計算 (コマンドライン版)");
     parser.addHelpOption();
-    parser.addOption({"json", "計算結果を JSON で出力します (既定)。"});
-    parser.addOption({"target", "計算書の種類: screen (画面, 既定) または printer (印刷)。",
+    parser.addOption({option::kJson, "計算結果を JSON で出力します (既定)。"});
+    parser.addOption({option::kTarget, "計算書の種類: screen (画面, 既定) または printer (印刷)。",
                       "screen|printer", "screen"});
-    parser.addOption({"png", "画面の計算書を PNG ファイルに書き出します。", "OUT.png"});
+    parser.addOption({option::kPng, "画面の計算書を PNG ファイルに書き出します。", "OUT.png"});
     parser.addOption(
-        {"pdf",
+        {option::kPdf,
          "印刷の計算書を長期保存用 (PDF/A-1b) の PDF ファイルに書き出します。"
          "計算できたデータごとに A4 1 ページ、指定の順のまま一つのファイルにまとめます。",
          "OUT.pdf"});
-    parser.addOption({"draw-log", "計算書の描画操作を 1 行 1 件の JSON で出力します。"});
-    parser.addOption({"date", "印刷の計算書に記す日付 (既定: 今日)。", "TEXT"});
+    parser.addOption({option::kDrawLog, "計算書の描画操作を 1 行 1 件の JSON で出力します。"});
+    parser.addOption({option::kDate, "印刷の計算書に記す日付 (既定: 今日)。", "TEXT"});
     parser.addOption(
-        {"span-table", "計算書の代わりに、最大スパン表を 1 行 1 件の JSON で出力します。"});
+        {option::kSpanTable, "計算書の代わりに、最大スパン表を 1 行 1 件の JSON で出力します。"});
     parser.addOption(
-        {"compare", "計算書の代わりに、全デッキの比較を 1 行 1 件の JSON で出力します。"});
-    parser.addOption(
-        {"csv", "--span-table と --compare の出力を CSV (UTF-8, BOM 付き) にします。"});
+        {option::kCompare, "計算書の代わりに、全デッキの比較を 1 行 1 件の JSON で出力します。"});
+    parser.addOption({option::kCsv,
+                      QString::fromStdString(option::Typed(option::kSpanTable) + " と " +
+                                             option::Typed(option::kCompare)) +
+                          " の表を、画面の「CSV出力」と同じ CSV (UTF-8, BOM 付き) で出力します。"});
     parser.addPositionalArgument("files", "データファイル (*.fdt)。省略時は既定の設計条件。",
                                  "[FILE.fdt...]");
     parser.process(*app);
 
     SheetOptions options;
-    options.drawLog = parser.isSet("draw-log");
-    options.json = parser.isSet("json") || !options.drawLog;
-    const QString target = parser.value("target");
+    options.drawLog = parser.isSet(option::kDrawLog);
+    options.json = parser.isSet(option::kJson) || !options.drawLog;
+    const QString target = parser.value(option::kTarget);
     if (target != "screen" && target != "printer") {
-        std::cerr << "korvane-calc: --target は screen か printer です。\n";
+        std::cerr << "korvane-calc: " << option::Typed(option::kTarget)
+                  << " は screen か printer です。\n";
         return kExitUnreadable;
     }
     options.target = target == "printer" ? korvane::kTargetPrinter : korvane::kTargetScreen;
-    options.png = parser.value("png");
-    options.pdf = parser.value("pdf");
-    options.date =
-        parser.isSet("date") ? parser.value("date").toStdString() : korvane::TodayShortDate();
+    options.png = parser.value(option::kPng);
+    options.pdf = parser.value(option::kPdf);
+    options.date = parser.isSet(option::kDate) ? parser.value(option::kDate).toStdString()
+                                               : korvane::TodayShortDate();
 
     std::ios::sync_with_stdio(false);
     std::vector<std::string> files = RawFileArguments(argc, argv);
@@ -296,16 +328,18 @@ int main(int argc, char *argv[]) {
         for (const QString &file : parser.positionalArguments())
             files.push_back(QFile::encodeName(file).toStdString());
     }
-    if (parser.isSet("span-table") || parser.isSet("compare")) {
+    if (parser.isSet(option::kSpanTable) || parser.isSet(option::kCompare)) {
         // The tables have no calculation sheet: a sheet option would write nothing.
-        for (const char *sheetOption : {"pdf", "png", "draw-log"})
+        for (const char *sheetOption : option::kDrawing)
             if (parser.isSet(sheetOption)) {
-                std::cerr << "korvane-calc: --" << sheetOption
-                          << " は計算書の出力です。--span-table と --compare には使えません。\n";
+                std::cerr << "korvane-calc: " << option::Typed(sheetOption)
+                          << " は計算書の出力です。" << option::Typed(option::kSpanTable) << " と "
+                          << option::Typed(option::kCompare) << " には使えません。\n";
                 return kExitUnreadable;
             }
         try {
-            return PrintDeckChoice(files, parser.isSet("span-table"), parser.isSet("csv"));
+            return PrintDeckChoice(files, parser.isSet(option::kSpanTable),
+                                   parser.isSet(option::kCsv));
         } catch (const std::exception &error) {
             std::cerr << "korvane-calc: " << error.what() << std::endl;
             return kExitUnreadable;

@@ -70,4 +70,8 @@ DesignCase CaseWithDeck(const DesignCase &conditions, const OfferedDeck &deck) {
     return record;
 }
 
+OfferedDeck DeckOf(const DesignCase &record) {
+    return {record.deckFamily, record.deckModel, record.thicknessCode};
+}
+
 } // namespace korvane

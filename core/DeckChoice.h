@@ -38,4 +38,16 @@ inline constexpr std::array<int, 3> kShoringCodes = {code::kShoringNone, code::k
 // class, coating, shoring, span and print values stay as the conditions have them.
 DesignCase CaseWithDeck(const DesignCase &conditions, const OfferedDeck &deck);
 
+// The offered deck a case has chosen (its family, model and thickness codes).
+OfferedDeck DeckOf(const DesignCase &record);
+
+// What taking a row or cell of a deck-choice table puts into the main window: the deck, and
+// from a span-table cell with a span also that cell's shoring and span.
+struct TakenDeck {
+    OfferedDeck deck;
+    std::optional<int> shoringCode;
+    std::optional<int> span; // mm
+    bool operator==(const TakenDeck &) const = default;
+};
+
 } // namespace korvane

@@ -85,4 +85,18 @@ std::vector<DeckComparisonRow> CompareDecks(const DesignCase &conditions) {
     return rows;
 }
 
+int RowHoldingDeck(const std::vector<DeckComparisonRow> &rows, const DesignCase &record) {
+    const OfferedDeck deck = DeckOf(record);
+    const auto found = std::find_if(rows.begin(), rows.end(),
+                                    [&](const DeckComparisonRow &row) { return row.deck == deck; });
+    return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
+}
+
+TakenDeck TakenFromComparison(const DeckComparisonRow &row) {
+    TakenDeck taken{row.deck, std::nullopt, std::nullopt};
+    if (!row.passes && row.leastShoring)
+        taken.shoringCode = row.leastShoring;
+    return taken;
+}
+
 } // namespace korvane

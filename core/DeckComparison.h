@@ -47,4 +47,13 @@ std::array<CheckUtilisation, 4> UtilisationsOf(const CaseResult &calculated);
 // then by unit weight, lightest first; decks of equal standing keep the window's order.
 std::vector<DeckComparisonRow> CompareDecks(const DesignCase &conditions);
 
+// The row holding the case's own deck; -1 when the comparison does not offer it.
+int RowHoldingDeck(const std::vector<DeckComparisonRow> &rows, const DesignCase &record);
+
+// What taking a row puts into the main window: its deck, with the case's span. A row that
+// fails with the case's shoring but passes with more brings its least shoring along, so that
+// the deck taken gives the sheet the row promised; a passing row, and one that fails even
+// with two rows of shoring, leave the shoring as it is.
+TakenDeck TakenFromComparison(const DeckComparisonRow &row);
+
 } // namespace korvane

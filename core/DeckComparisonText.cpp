@@ -43,15 +43,7 @@ CheckCellTexts CheckTexts(const CheckUtilisation &check, int decimals) {
 }
 
 std::vector<std::string> CsvRowOf(const DeckComparisonRow &row) {
-    const DeckComparisonRowTexts texts = DeckComparisonTexts(row, kCsvUtilisationDecimals);
-    std::vector<std::string> fields{texts.deck, texts.weight};
-    for (const CheckCellTexts &check : texts.checks) {
-        fields.push_back(check.verdict);
-        fields.push_back(check.utilisation);
-    }
-    fields.push_back(texts.largest);
-    fields.push_back(texts.leastShoring);
-    return fields;
+    return CellTexts(DeckComparisonCells(DeckComparisonTexts(row, kCsvUtilisationDecimals)));
 }
 
 } // namespace
@@ -73,6 +65,14 @@ std::string ShoringCaption(int shoringCode) {
     if (position >= static_cast<std::ptrdiff_t>(kShoringCodes.size()))
         return kNotApplicableText;
     return CompactCaption(caption::kShoringOptions[static_cast<std::size_t>(position)]);
+}
+
+std::string ComparisonTakeNote(const DeckComparisonRow &row) {
+    const std::optional<int> raised = TakenFromComparison(row).shoringCode;
+    if (!raised)
+        return {};
+    return "支保工を「" + ShoringCaption(*raised) + "」にしました（" + row.deckLabel + " は「" +
+           ShoringCaption(row.result.record.shoringCode) + "」では不可です）。";
 }
 
 std::string BeyondSpanLimitText(int largestSpan) {
@@ -99,6 +99,25 @@ DeckComparisonRowTexts DeckComparisonTexts(const DeckComparisonRow &row, int dec
     texts.fails = !row.passes;
     texts.leastShoring =
         row.leastShoring ? ShoringCaption(*row.leastShoring) : std::string(kNotApplicableText);
+    return texts;
+}
+
+std::vector<ComparisonCell> DeckComparisonCells(const DeckComparisonRowTexts &texts) {
+    std::vector<ComparisonCell> cells{{texts.deck, false}, {texts.weight, false}};
+    for (const CheckCellTexts &check : texts.checks) {
+        cells.push_back({check.verdict, check.fails});
+        cells.push_back({check.utilisation, check.fails});
+    }
+    cells.push_back({texts.largest, texts.fails});
+    cells.push_back({texts.leastShoring, false});
+    return cells;
+}
+
+std::vector<std::string> CellTexts(const std::vector<ComparisonCell> &cells) {
+    std::vector<std::string> texts;
+    texts.reserve(cells.size());
+    for (const ComparisonCell &cell : cells)
+        texts.push_back(cell.text);
     return texts;
 }
 

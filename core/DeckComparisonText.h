@@ -56,6 +56,20 @@ std::string ShoringCaption(int shoringCode);
 DeckComparisonRowTexts DeckComparisonTexts(const DeckComparisonRow &row,
                                            int decimals = kShownUtilisationDecimals);
 
+// One cell of the table: its text and whether it reads as failing (red in the window).
+struct ComparisonCell {
+    std::string text;
+    bool failing = false;
+    bool operator==(const ComparisonCell &) const = default;
+};
+
+// The cells of a row in the order of the headings: deck, weight, per check its verdict and
+// its utilisation (both failing where the check fails), the largest utilisation (failing
+// where the deck fails) and the least shoring. The window, the printed page and the CSV file
+// all lay out a row by this.
+std::vector<ComparisonCell> DeckComparisonCells(const DeckComparisonRowTexts &texts);
+std::vector<std::string> CellTexts(const std::vector<ComparisonCell> &cells);
+
 // Column headings of the table, top line and bottom line (the bottom empty for a heading of
 // one line): デッキ, 単位重量 (N/㎡), per check its verdict and its utilisation, 最大検定比,
 // 必要支保工.
@@ -69,6 +83,15 @@ const std::vector<ColumnHeading> &DeckComparisonHeadings();
 std::vector<std::string> DeckComparisonPageHeadings();
 
 inline constexpr const char *kDeckComparisonTitle = "デッキ比較";
+
+// What the window says when taking a row raises the case's shoring to the row's least
+// (TakenFromComparison); empty when the shoring stays.
+std::string ComparisonTakeNote(const DeckComparisonRow &row);
+
+// The line under the comparison table: how taking a row treats the shoring.
+inline constexpr const char *kDeckComparisonTakeNote =
+    "行をダブルクリック（またはEnter）すると、そのデッキを入力画面に取り込みます。"
+    "現在の支保工で不可の行は、必要支保工も取り込みます。";
 
 // The lines above the comparison: the conditions the tables share, then the case's span and
 // its shoring ("スパン：2500 mm", "支保工：無し").

@@ -94,12 +94,33 @@ std::vector<std::string> ShoringHeadings() {
 }
 
 std::string SpanCellText(const SpanTableCell &cell) {
-    if (!cell.maxSpan)
-        return "－";
-    std::string text = std::to_string(*cell.maxSpan);
+    // A cell where no span passes still names the check that fails at the smallest span, so
+    // that the screen and the page say why, as the CSV file does.
+    std::string text = cell.maxSpan ? std::to_string(*cell.maxSpan) : std::string("－");
     if (cell.governing)
         text += std::string(" ") + CheckMark(*cell.governing);
     return text;
+}
+
+std::vector<std::string> SpanTableHeadings() {
+    std::vector<std::string> headings{"デッキ", "重量 (N/㎡)"};
+    for (std::string &shoring : ShoringHeadings())
+        headings.push_back(std::move(shoring));
+    return headings;
+}
+
+std::vector<std::string> SpanTableCells(const SpanTableRow &row) {
+    std::vector<std::string> cells{row.deckLabel, WeightText(row.weight)};
+    for (const SpanTableCell &cell : row.cells)
+        cells.push_back(SpanCellText(cell));
+    return cells;
+}
+
+std::optional<std::size_t> ShoringOfSpanTableColumn(int column) {
+    const int shoring = column - kSpanTableFirstShoringColumn;
+    if (shoring < 0 || shoring >= static_cast<int>(kShoringCodes.size()))
+        return std::nullopt;
+    return static_cast<std::size_t>(shoring);
 }
 
 std::string SpanTableCsv(const std::vector<SpanTableRow> &rows, const DesignCase &conditions) {
@@ -109,7 +130,9 @@ std::string SpanTableCsv(const std::vector<SpanTableRow> &rows, const DesignCase
         AppendCsvRow(text, {line});
     AppendCsvRow(text, {});
 
-    std::vector<std::string> headings = {"デッキ", "重量 (N/㎡)"};
+    // The deck's own columns as the window heads them; each shoring option in two columns.
+    std::vector<std::string> headings = SpanTableHeadings();
+    headings.resize(kSpanTableFirstShoringColumn);
     for (const std::string &shoring : ShoringHeadings()) {
         headings.push_back(shoring + " 最大スパン (mm)");
         headings.push_back(shoring + " 決定要因");

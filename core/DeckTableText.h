@@ -6,6 +6,7 @@
 #include "core/DesignCase.h"
 #include "core/SpanTable.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,10 +32,25 @@ std::vector<std::string> ShoringHeadings();
 
 // A cell as the table shows it: the span and the check that stops it ("3250 曲げ"); the span
 // alone at the top of the calculable range, where nothing above it was tried ("4900"); "－"
-// when no span passes.
+// and the check that fails at the smallest span when no span passes ("－ 曲げ").
 std::string SpanCellText(const SpanTableCell &cell);
 
+// The headings of the table's columns: デッキ, 重量 (N/㎡), then one per shoring option.
+std::vector<std::string> SpanTableHeadings();
+// The column of the first shoring option; the options follow in the order of kShoringCodes.
+inline constexpr int kSpanTableFirstShoringColumn = 2;
+// The cells of a row in the order of the headings.
+std::vector<std::string> SpanTableCells(const SpanTableRow &row);
+// The shoring option (0-based, in the order of kShoringCodes) of a column; none for the
+// deck's own columns.
+std::optional<std::size_t> ShoringOfSpanTableColumn(int column);
+
 inline constexpr const char *kSpanTableTitle = "最大スパン表";
+
+// The line under the span table: what taking a cell puts into the main window.
+inline constexpr const char *kSpanTableTakeNote =
+    "スパンのセルを選ぶと、デッキ・スパン・支保工を取り込みます。「－」のセルとデッキ欄からは"
+    "デッキだけを取り込み、スパンと支保工はそのままです。";
 
 // The maximum-span table as a CSV file for spreadsheet programs (UTF-8 with its byte-order
 // mark): the title, the conditions, a blank row, the headings, then one row per deck.

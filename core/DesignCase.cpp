@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/FileReading.h"
+#include "core/InputCaptions.h"
 #include "core/WholeNumber.h"
 
 namespace korvane {
@@ -18,7 +19,7 @@ void DesignCase::SetDefaults() {
     alphaClass = 4;
     concreteKind = 4;
     slabThickness = 130;
-    workLoadValue = 1470;
+    workLoadValue = code::kStandardWorkLoad;
     otherLoadValue = 0;
     projectTitle = kTitlePlaceholder;
     pageNumberPos = 0;
@@ -51,24 +52,24 @@ namespace {
 // A field as a warning names it: its Japanese name and the reading default in words.
 struct FieldName {
     const char *name;
-    const char *standIn;
+    std::string standIn;
 };
 
-constexpr FieldName kFamilyField{"デッキ種類", "PXデッキ"};
-constexpr FieldName kModelField{"デッキ名称", "一覧の先頭の名称"};
-constexpr FieldName kThicknessField{"デッキ板厚", "0.8 mm"};
-constexpr FieldName kCoatingField{"表面処理", "Z12"};
-constexpr FieldName kUnitWeightField{"単位重量", ""};
-constexpr FieldName kSpanField{"スパン", "2500 mm"};
-constexpr FieldName kShoringField{"支保工", "無し"};
-constexpr FieldName kClassField{"施工割増係数", "Ｓ造"};
-constexpr FieldName kConcreteField{"コンクリート種類", "普通"};
-constexpr FieldName kSlabField{"コンクリート厚", "0 mm"};
-constexpr FieldName kWorkLoadField{"作業荷重", "1470 N/㎡"};
-constexpr FieldName kOtherLoadField{"その他荷重", "0 N/㎡"};
-constexpr FieldName kTitleField{"物件名", "空欄"};
-constexpr FieldName kPagePositionField{"ページ番号の位置", "無し"};
-constexpr FieldName kPageTextField{"ページ番号", "空欄"};
+const FieldName kFamilyField{"デッキ種類", "PXデッキ"};
+const FieldName kModelField{"デッキ名称", "一覧の先頭の名称"};
+const FieldName kThicknessField{"デッキ板厚", "0.8 mm"};
+const FieldName kCoatingField{"表面処理", "Z12"};
+const FieldName kUnitWeightField{"単位重量", ""};
+const FieldName kSpanField{"スパン", "2500 mm"};
+const FieldName kShoringField{"支保工", "無し"};
+const FieldName kClassField{"施工割増係数", "Ｓ造"};
+const FieldName kConcreteField{"コンクリート種類", "普通"};
+const FieldName kSlabField{"コンクリート厚", "0 mm"};
+const FieldName kWorkLoadField{"作業荷重", std::string(caption::kStandardWorkLoadOption)};
+const FieldName kOtherLoadField{"その他荷重", "0 N/㎡"};
+const FieldName kTitleField{"物件名", "空欄"};
+const FieldName kPagePositionField{"ページ番号の位置", "無し"};
+const FieldName kPageTextField{"ページ番号", "空欄"};
 
 std::string LineLabel(std::size_t lineNumber, const FieldName &field) {
     return std::to_string(lineNumber) + " 行目 (" + field.name + ")";

@@ -2,6 +2,8 @@
 // The design case: sixteen fields in a fixed order, which is also the order of the lines
 // of a data file. Texts are UTF-8 here; they become code page 932 only in the file.
 
+#include "core/Limits.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -81,7 +83,7 @@ inline constexpr int kClass3 = 9;
 inline constexpr int kConcreteNormal = 4;
 inline constexpr int kConcreteLight1 = 5;
 inline constexpr int kConcreteLight2 = 6;
-inline constexpr int kStandardWorkLoad = 1470;
+inline constexpr int kStandardWorkLoad = limit::kStandardWorkLoad;
 } // namespace code
 
 } // namespace korvane

@@ -4,7 +4,10 @@
 
 #include "core/DesignCase.h"
 
+#include "core/Limits.h"
+
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace korvane::caption {
@@ -36,7 +39,8 @@ inline constexpr std::string_view kSlabThicknessGroup = " コンクリート厚"
 
 // Loads.
 inline constexpr std::string_view kWorkLoadGroup = " 作業荷重 ";
-inline constexpr std::string_view kStandardWorkLoadOption = "1470 N/㎡";
+inline const std::string kStandardWorkLoadOption =
+    std::to_string(limit::kStandardWorkLoad) + " N/㎡";
 inline constexpr std::string_view kOtherWorkLoadOption = "その他";
 inline constexpr std::string_view kOtherLoadGroup = " その他荷重 ";
 

@@ -1,6 +1,7 @@
 #include "core/InputForm.h"
 
 #include "core/Catalogue.h"
+#include "core/Limits.h"
 #include "core/NumberDigits.h"
 #include "core/TextCodec.h"
 #include "core/WholeNumber.h"
@@ -59,15 +60,10 @@ std::string ShortestDecimal(double value) {
     return RoundTripText(value);
 }
 
-// A text as a record holds it: what code page 932 keeps of it.
-std::string AsRecordText(const std::string &text) {
-    return Cp932ToUtf8(Utf8ToCp932(text));
-}
-
 struct LeaveRule {
     const char *notNumber;
     const char *restored;
-    const char *tooLarge;
+    std::string tooLarge;
 };
 
 std::optional<LeaveRule> LeaveRuleOf(InputField field) {
@@ -77,7 +73,8 @@ std::optional<LeaveRule> LeaveRuleOf(InputField field) {
                          "計算可能な『スパン』の最大値は、9900 mmです"};
     case InputField::slabThickness:
         return LeaveRule{"『コンクリート厚』を設定して下さい", "0",
-                         "計算可能な『コンクリート厚』の最大値は、800 mmです"};
+                         "計算可能な『コンクリート厚』の最大値は、" +
+                             std::to_string(limit::kThickestSlab) + " mmです"};
     case InputField::otherLoad:
         return LeaveRule{"『その他荷重』の値を設定して下さい", "0",
                          "計算可能な『その他荷重』の最大値は、9000 N/㎡です"};
@@ -110,7 +107,7 @@ FieldBounds BoundsOf(InputField field) {
     case InputField::span:
         return {500, 9900, 10};
     case InputField::slabThickness:
-        return {0, 800, 5};
+        return {0, limit::kThickestSlab, 5};
     case InputField::otherLoad:
         return {0, 9000, 50};
     default:
@@ -166,8 +163,12 @@ bool InputForm::UnitWeightEditable() const {
 }
 
 std::string InputForm::SpanHint() const {
-    return AllowableStressShown() ? "計算可能な範囲は、PX75Vαの場合『1000～5700mm』です。"
-                                  : "計算可能な範囲は『1000～4900mm』です。";
+    const std::string range = "『" + std::to_string(limit::kSmallestSpan) + "～" +
+                              std::to_string(AllowableStressShown() ? limit::kLargestSpanPx75Valpha
+                                                                    : limit::kLargestSpan) +
+                              "mm』です。";
+    return AllowableStressShown() ? "計算可能な範囲は、PX75Vαの場合" + range
+                                  : "計算可能な範囲は" + range;
 }
 
 // ---- Deck selection ----
@@ -221,8 +222,8 @@ FormReaction InputForm::CoatingUpdate() {
     return {};
 }
 
-FormReaction InputForm::TakeDeck(const OfferedDeck &deck, std::optional<int> shoringCode,
-                                 std::optional<int> span) {
+FormReaction InputForm::TakeDeck(const TakenDeck &taken) {
+    const OfferedDeck &deck = taken.deck;
     const std::string enteredWeight = m_unitWeight;
     const bool ownWeight = UnitWeightEditable();
     FormReaction first = ChooseFamily(deck.family == code::kFamilyRidge);
@@ -235,10 +236,10 @@ FormReaction InputForm::TakeDeck(const OfferedDeck &deck, std::optional<int> sho
         m_unitWeight = enteredWeight;
         first = {};
     }
-    if (shoringCode)
-        ChooseShoring(*shoringCode);
-    if (span)
-        m_span = std::to_string(*span);
+    if (taken.shoringCode)
+        ChooseShoring(*taken.shoringCode);
+    if (taken.span)
+        m_span = std::to_string(*taken.span);
     return first;
 }
 

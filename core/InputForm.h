@@ -7,6 +7,7 @@
 // copies this state into its widgets after every action and forwards user actions to it.
 
 #include "core/Catalogue.h"
+#include "core/DeckChoice.h"
 #include "core/DesignCase.h"
 #include "core/InputField.h"
 #include "core/PreCheck.h"
@@ -81,8 +82,11 @@ public:
     // A deck taken from a deck-choice table: family, model and thickness chosen as by hand,
     // then the shoring and the span when given. With "他" the entered unit weight stays, as
     // the table used it for every deck. Returns the first reaction that asks for something.
+    FormReaction TakeDeck(const TakenDeck &taken);
     FormReaction TakeDeck(const OfferedDeck &deck, std::optional<int> shoringCode = std::nullopt,
-                          std::optional<int> span = std::nullopt);
+                          std::optional<int> span = std::nullopt) {
+        return TakeDeck(TakenDeck{deck, shoringCode, span});
+    }
     // The user's text in a field (typed, pasted, stepped by arrows).
     void SetText(InputField field, std::string text);
     // The leave check of the span, slab thickness and other load fields.

@@ -1,6 +1,7 @@
 #include "core/PreCheck.h"
 
 #include "core/DesignCase.h"
+#include "core/Limits.h"
 #include "core/WholeNumber.h"
 
 namespace korvane {
@@ -13,15 +14,9 @@ constexpr InputField kConcreteField = InputField::slabThickness;
 constexpr InputField kWorkLoadField = InputField::workLoad;
 constexpr InputField kOtherLoadField = InputField::otherLoad;
 
-constexpr int kMaxSpan = 4900;
-constexpr int kMaxSpanPx75Valpha = 5700;
-constexpr int kMinSlab = 120;
-constexpr int kMaxSlab = 800;
-constexpr int kMaxUnitWeight = 99999;
-
-PreCheckFailure Failure(int check, const char *message, InputField field,
+PreCheckFailure Failure(int check, std::string message, InputField field,
                         std::optional<std::string> corrected = std::nullopt) {
-    return {check, message, field, std::move(corrected)};
+    return {check, std::move(message), field, std::move(corrected)};
 }
 
 std::string Trimmed(const std::string &text) {
@@ -41,28 +36,39 @@ std::optional<PreCheckFailure> CheckUnitWeight(const DesignCase &r) {
     // A negative weight would lower the dead load and has no meaning: refused like 0.
     if (r.unitWeight <= 0)
         return Failure(1, "デッキの単位重量を正しく設定して下さい。", kUnitWeightField);
-    if (r.unitWeight > kMaxUnitWeight)
+    if (r.unitWeight > limit::kHeaviestUnitWeight)
         return Failure(2, "デッキの単位重量を正しく設定して下さい。\n適正値をかなり超えています。",
                        kUnitWeightField);
     return std::nullopt;
 }
 
 std::optional<PreCheckFailure> CheckSpan(const DesignCase &r) {
-    if (r.spanLength < kSmallestCalculableSpan)
-        return Failure(3, "計算できるスパンは、1000 mm以上です", kSpanField, "1000");
+    using std::to_string;
+    if (r.spanLength < limit::kSmallestSpan)
+        return Failure(3, "計算できるスパンは、" + to_string(limit::kSmallestSpan) + " mm以上です",
+                       kSpanField, to_string(limit::kSmallestSpan));
     const bool knownFamily = r.deckFamily == 0 || r.deckFamily == 1;
-    if (knownFamily && !IsPx75Valpha(r) && r.spanLength > kMaxSpan)
-        return Failure(4, "計算できるスパンは、4900 mm以下です", kSpanField, "4900");
-    if (IsPx75Valpha(r) && r.spanLength > kMaxSpanPx75Valpha)
-        return Failure(5, "計算できるスパンは、PX75Vαの場合5700 mm以下です", kSpanField, "5700");
+    if (knownFamily && !IsPx75Valpha(r) && r.spanLength > limit::kLargestSpan)
+        return Failure(4, "計算できるスパンは、" + to_string(limit::kLargestSpan) + " mm以下です",
+                       kSpanField, to_string(limit::kLargestSpan));
+    if (IsPx75Valpha(r) && r.spanLength > limit::kLargestSpanPx75Valpha)
+        return Failure(5,
+                       "計算できるスパンは、PX75Vαの場合" +
+                           to_string(limit::kLargestSpanPx75Valpha) + " mm以下です",
+                       kSpanField, to_string(limit::kLargestSpanPx75Valpha));
     return std::nullopt;
 }
 
 std::optional<PreCheckFailure> CheckSlab(const DesignCase &r) {
-    if (r.slabThickness < kMinSlab)
-        return Failure(6, "計算できるコンクリート厚さは、120 mm以上です", kConcreteField, "120");
-    if (r.slabThickness > kMaxSlab)
-        return Failure(7, "計算できるコンクリート厚さは、800 mm以下です", kConcreteField, "800");
+    using std::to_string;
+    if (r.slabThickness < limit::kThinnestSlab)
+        return Failure(
+            6, "計算できるコンクリート厚さは、" + to_string(limit::kThinnestSlab) + " mm以上です",
+            kConcreteField, to_string(limit::kThinnestSlab));
+    if (r.slabThickness > limit::kThickestSlab)
+        return Failure(
+            7, "計算できるコンクリート厚さは、" + to_string(limit::kThickestSlab) + " mm以下です",
+            kConcreteField, to_string(limit::kThickestSlab));
     return std::nullopt;
 }
 
@@ -71,8 +77,17 @@ std::optional<PreCheckFailure> CheckWorkLoad(const WorkLoadEntry &entry) {
         return std::nullopt;
     if (Trimmed(entry.fieldText).empty())
         return Failure(8, "施工荷重を入力して下さい。", kWorkLoadField, "2450");
-    if (ReadWholeNumberOrThrow(entry.fieldText) == 0)
-        return Failure(9, "施工荷重を入力して下さい。(1470N/㎡以上)", kWorkLoadField, "1470");
+    // The field holds four positions: one to three digits leave blanks that are no number.
+    // Refused with the field's name and what it needs; the text stays for the user to mend.
+    const std::string least = std::to_string(limit::kStandardWorkLoad);
+    const std::optional<int> typed = ReadWholeNumber(entry.fieldText);
+    if (!typed)
+        return Failure(kShortWorkLoadCheck,
+                       "作業荷重は 4 桁の数値で入力して下さい。(" + least + "N/㎡以上、例: 2450)",
+                       kWorkLoadField);
+    if (*typed == 0)
+        return Failure(9, "施工荷重を入力して下さい。(" + least + "N/㎡以上)", kWorkLoadField,
+                       least);
     return std::nullopt;
 }
 
@@ -93,8 +108,9 @@ std::optional<PreCheckFailure> CheckLoadSigns(const DesignCase &r) {
 } // namespace
 
 int LargestCalculableSpan(int family, int model) {
-    return family == code::kFamilyPx && model == code::kModelPx75Valpha ? kMaxSpanPx75Valpha
-                                                                        : kMaxSpan;
+    return family == code::kFamilyPx && model == code::kModelPx75Valpha
+               ? limit::kLargestSpanPx75Valpha
+               : limit::kLargestSpan;
 }
 
 std::optional<PreCheckFailure> PreCheck(const DesignCase &record, const WorkLoadEntry &workLoad) {

@@ -2,6 +2,7 @@
 // The calculable ranges, checked before a calculation, one failure at a time.
 
 #include "core/InputField.h"
+#include "core/Limits.h"
 
 #include <optional>
 #include <string>
@@ -16,12 +17,12 @@ struct WorkLoadEntry {
     std::string fieldText;
 };
 
-// The spans the calculation accepts, mm: from 1000 up to 4900, or 5700 for PX75Vα.
-inline constexpr int kSmallestCalculableSpan = 1000;
+// The spans the calculation accepts, mm: from limit::kSmallestSpan up to the deck's largest.
+inline constexpr int kSmallestCalculableSpan = limit::kSmallestSpan;
 int LargestCalculableSpan(int family, int model);
 
 struct PreCheckFailure {
-    int check = 0;                        // 1-11 in the order the checks run
+    int check = 0;                        // 1-12, see below
     std::string message;                  // shown in the message box
     InputField field = InputField::span;  // the field given the focus
     std::optional<std::string> corrected; // text put into that field
@@ -31,11 +32,13 @@ struct PreCheckFailure {
 // other load.
 inline constexpr int kNegativeWorkLoadCheck = 10;
 inline constexpr int kNegativeOtherLoadCheck = 11;
+// A work-load entry of one to three digits, checked where check 9 reads the entry.
+inline constexpr int kShortWorkLoadCheck = 12;
 
 // Checks 1-9, then the signs of the work load and the other load (the record's values,
-// which the window reads from the same fields). Throws ConversionError when "その他" is
-// chosen and the field text is neither blank nor a whole number (an entry of one to three
-// digits in the mask).
+// which the window reads from the same fields). An entry of "その他" that is neither blank
+// nor a whole number (one to three digits in the four-position field) fails with
+// kShortWorkLoadCheck.
 std::optional<PreCheckFailure> PreCheck(const DesignCase &record, const WorkLoadEntry &workLoad);
 
 } // namespace korvane

@@ -2,6 +2,8 @@
 
 #include "core/PreCheck.h"
 
+#include <algorithm>
+
 namespace korvane {
 
 SpanTableCell FindMaximumSpan(const DesignCase &conditions, const OfferedDeck &deck,
@@ -41,6 +43,25 @@ std::vector<SpanTableRow> BuildSpanTable(const DesignCase &conditions) {
         rows.push_back(std::move(row));
     }
     return rows;
+}
+
+int RowHoldingDeck(const std::vector<SpanTableRow> &rows, const DesignCase &record) {
+    const OfferedDeck deck = DeckOf(record);
+    const auto found = std::find_if(rows.begin(), rows.end(),
+                                    [&](const SpanTableRow &row) { return row.deck == deck; });
+    return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
+}
+
+TakenDeck TakenFromSpanTable(const SpanTableRow &row, std::optional<std::size_t> shoringColumn) {
+    TakenDeck taken{row.deck, std::nullopt, std::nullopt};
+    if (shoringColumn && *shoringColumn < row.cells.size()) {
+        const SpanTableCell &cell = row.cells[*shoringColumn];
+        if (cell.maxSpan) {
+            taken.shoringCode = cell.shoringCode;
+            taken.span = *cell.maxSpan;
+        }
+    }
+    return taken;
 }
 
 } // namespace korvane

@@ -18,10 +18,10 @@ inline constexpr int kSpanTableStep = 10; // mm
 
 struct SpanTableCell {
     int shoringCode = code::kShoringNone;
-    // The largest passing span, mm; none when no span from 1000 mm passes.
+    // The largest passing span, mm; none when no span from the smallest calculable one passes.
     std::optional<int> maxSpan;
-    // The first check, in the sheet's order, that fails at maxSpan + 10 mm (at 1000 mm when
-    // no span passes); none when maxSpan is the largest calculable span.
+    // The first check, in the sheet's order, that fails at maxSpan + 10 mm (at the smallest
+    // calculable span when no span passes); none when maxSpan is the largest calculable span.
     std::optional<CheckName> governing;
 };
 
@@ -35,6 +35,14 @@ struct SpanTableRow {
 // One row per offered deck, in the order of OfferedDecks(). Only the conditions' concrete,
 // loads, class, coating and (with "他") unit weight matter; its deck, shoring and span do not.
 std::vector<SpanTableRow> BuildSpanTable(const DesignCase &conditions);
+
+// The row holding the case's own deck; -1 when the table does not offer it.
+int RowHoldingDeck(const std::vector<SpanTableRow> &rows, const DesignCase &record);
+
+// What double-clicking (or Return on) a cell of the row takes: the deck with the cell's
+// shoring and span for a shoring column's cell that has a span (`shoringColumn`, 0-based,
+// in the order of kShoringCodes), the deck alone for any other column or a cell without one.
+TakenDeck TakenFromSpanTable(const SpanTableRow &row, std::optional<std::size_t> shoringColumn);
 
 // One cell: scans the spans from the largest calculable span down in 10 mm steps to the
 // first that passes, so that the answer does not rest on passing being monotone in the span.

@@ -62,6 +62,10 @@ std::string Cp932ToUtf8(std::string_view cp932) {
     return ConvertCp932ToUtf8(cp932);
 }
 
+std::string AsRecordText(std::string_view utf8) {
+    return Cp932ToUtf8(Utf8ToCp932(utf8));
+}
+
 std::size_t Cp932ByteLength(std::string_view utf8) {
     if (IsAscii(utf8))
         return utf8.size();

@@ -23,6 +23,11 @@ std::string Utf8ToCp932(std::string_view utf8);
 // Code page 932 to UTF-8; undecodable bytes become "?".
 std::string Cp932ToUtf8(std::string_view cp932);
 
+// A typed text as a record holds it: what code page 932 keeps of it (a character it cannot
+// hold becomes "?"), back in UTF-8. Every text the user types into a case goes through this,
+// so that the window, the sheet and the saved file read alike.
+std::string AsRecordText(std::string_view utf8);
+
 // Byte length of a UTF-8 text once written as code page 932 (full-width 2, ASCII and
 // half-width katakana 1, a character code page 932 cannot hold 1, as the "?" it becomes).
 std::size_t Cp932ByteLength(std::string_view utf8);

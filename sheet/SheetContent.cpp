@@ -219,14 +219,10 @@ const char *ClassNoteText(int alphaClass) {
     return "Ⅲ類[α＝1.5]";
 }
 
-bool TitleIsPlaceholder(const std::string &title) {
-    return title == kTitlePlaceholder;
-}
-
 void Builder::Header(const PrintSettings &print) {
-    if (print.pageNumberPos >= 1 && print.pageNumberPos <= 19)
+    if (PageNumberPlaceOf(print.pageNumberPos) == PageNumberPlace::head)
         Add("H1", Runs(Plain(Cat(print.pageText))));
-    if (!TitleIsPlaceholder(print.projectTitle))
+    if (PrintsTitleLine(print.projectTitle))
         Add("H2", Runs(Plain(Cat("物件名：", print.projectTitle), 13)));
     Add("H3", Runs(Plain("フラットデッキ構造計算", 13)));
 }
@@ -459,7 +455,7 @@ void Builder::Closing(const PrintSettings &print, const std::string &dateText) {
     if (m_c.target != kTargetPrinter)
         return;
     Add("F1", Runs(Plain(Cat("Ａｒｖｅｌ株式会社 [", dateText, "]"))));
-    if (print.pageNumberPos >= 20)
+    if (PageNumberPlaceOf(print.pageNumberPos) == PageNumberPlace::foot)
         Add("F2", Runs(Plain(Cat(print.pageText))));
 }
 

@@ -3,11 +3,17 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include <memory>
 #include <utility>
@@ -20,6 +26,45 @@ namespace {
 // up to three caption buttons, the frame and the caption's padding.
 constexpr int kTitleBarAllowance = 120;
 
+// Room the box takes besides its text: margins, the OK button, the window frame and title.
+constexpr int kBoxWidthAllowance = 2 * 24 + 40;
+constexpr int kBoxHeightAllowance = 18 + 16 + 12 + 40 + 60;
+
+// The largest text the box can show on the screen it opens on.
+QSize RoomForText(const QWidget *parent) {
+    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return {4096, 4096};
+    const QSize available = screen->availableGeometry().size();
+    return {std::max(200, available.width() - kBoxWidthAllowance),
+            std::max(100, available.height() - kBoxHeightAllowance)};
+}
+
+// The text as it is where it fits; wider than the screen it wraps to the screen's width (a
+// long line of a list breaks, the lines stay), and taller than the screen it scrolls.
+QWidget *FittedText(QLabel *label, const QSize &room) {
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString &line : label->text().split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    if (widest <= room.width() && label->sizeHint().height() <= room.height())
+        return label;
+    label->setWordWrap(true);
+    const int width = std::min(widest, room.width());
+    label->setFixedWidth(width);
+    const int height = label->heightForWidth(width);
+    if (height <= room.height())
+        return label;
+    auto *scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("messageScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidget(label);
+    scroller->setFixedSize(width + scroller->verticalScrollBar()->sizeHint().width(),
+                           room.height());
+    return scroller;
+}
+
 // A plain message box: the text, one OK button centred below it, and a width that shows
 // the whole caption in the title bar however short the text is.
 class MessageBoxWindow : public QDialog {
@@ -31,6 +76,7 @@ public:
         auto *label = new QLabel(text, this);
         label->setTextFormat(Qt::PlainText);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        const QSize room = RoomForText(parent);
         auto *ok = new QPushButton(QStringLiteral("OK"), this);
         ok->setDefault(true);
         ok->setMinimumWidth(80);
@@ -43,7 +89,7 @@ public:
         auto *layout = new QVBoxLayout(this);
         layout->setContentsMargins(24, 18, 24, 12);
         layout->setSpacing(16);
-        layout->addWidget(label);
+        layout->addWidget(FittedText(label, room));
         layout->addLayout(buttons);
         layout->addStrut(MessageBoxMinimumWidth(title));
         layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -9,8 +9,10 @@ namespace korvane {
 bool PrintTablePage(QPrinter &printer, const PrintedTable &table, const DrawBelowTable &drawBelow) {
     printer.setFullPage(true);
     MakeArchivalIfPdf(printer, TableDocumentTitle(table));
-    const bool painted = DrawTablePage(printer, table, drawBelow);
-    return painted && printer.printerState() != QPrinter::Error;
+    return PrintReplacingPdfFile(printer, [&] {
+        const bool painted = DrawTablePage(printer, table, drawBelow);
+        return painted && printer.printerState() != QPrinter::Error;
+    });
 }
 
 } // namespace korvane

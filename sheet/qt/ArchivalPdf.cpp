@@ -1,15 +1,10 @@
 #include "sheet/qt/ArchivalPdf.h"
 
-#include "core/DesignCase.h"
+#include "core/PrintSettings.h"
 
 #include <QPdfWriter>
 
 namespace korvane {
-
-bool HasProjectTitle(const std::string &projectTitle) {
-    return projectTitle != kTitlePlaceholder &&
-           !QString::fromStdString(projectTitle).trimmed().isEmpty();
-}
 
 namespace {
 
@@ -20,9 +15,9 @@ bool AllowedInXml(char32_t c) {
            (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// The title without the characters XML cannot hold (control characters such as ESC from a
-// title pasted out of a terminal); the printed title keeps them as they are.
-QString XmlSafe(const QString &title) {
+} // namespace
+
+QString XmlSafeTitle(const QString &title) {
     QString safe;
     for (const char32_t c : title.toUcs4())
         if (AllowedInXml(c))
@@ -30,11 +25,10 @@ QString XmlSafe(const QString &title) {
     return safe;
 }
 
-} // namespace
-
 QString PdfDocumentTitle(const std::string &projectTitle) {
-    const QString title = XmlSafe(QString::fromStdString(projectTitle)).trimmed();
-    if (!HasProjectTitle(projectTitle) || title.isEmpty())
+    const QString title =
+        XmlSafeTitle(QString::fromStdString(ShownProjectTitle(projectTitle))).trimmed();
+    if (title.isEmpty())
         return QStringLiteral("フラットデッキ構造計算");
     return title;
 }

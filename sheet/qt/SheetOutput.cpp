@@ -25,9 +25,15 @@ namespace {
 
 constexpr QRgb kNavy = qRgb(0, 0, 128);
 
-// A4 at 600 dpi: what the PDF file's page reports as its width in pixels.
+// The A4 page of the PDF file with no margins, as SheetPdfFile lays it out.
+QPageLayout A4PdfPage() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+}
+
+// What the PDF file's page reports as its width in pixels at `dpi`: the writer sizes A4 in
+// whole points (595 pt, 4958 pixels at 600 dpi), a little less than 210 mm.
 int A4WidthAt(int dpi) {
-    return static_cast<int>(210 / 25.4 * dpi);
+    return A4PdfPage().paintRectPixels(dpi).width();
 }
 
 // The PDF writer's output device: every byte goes to the file being written. A failed write
@@ -162,7 +168,7 @@ bool SheetPdfFile::Open(const QString &title) {
     m_pdf = std::make_unique<QPdfWriter>(m_device.get());
     m_pdf->setResolution(kPdfResolution);
     // No margins: the page is drawn from the paper's corner, as on a printer's full page.
-    m_pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    m_pdf->setPageLayout(A4PdfPage());
     MakeArchivalPdf(*m_pdf, title);
     if (!m_painter.begin(m_pdf.get()))
         return Fail();

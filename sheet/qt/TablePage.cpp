@@ -121,7 +121,7 @@ PrintedTable NewPrintedTable(const QString &title, const DesignCase &record) {
     PrintedTable page;
     page.title = title;
     if (HasProjectTitle(record.projectTitle))
-        page.projectTitle = PdfDocumentTitle(record.projectTitle);
+        page.projectTitle = QString::fromStdString(record.projectTitle).trimmed();
     page.dateText = QString::fromStdString(TodayShortDate());
     return page;
 }
@@ -174,7 +174,8 @@ bool DrawTablePage(QPaintDevice &page, const PrintedTable &table, const DrawBelo
 }
 
 QString TableDocumentTitle(const PrintedTable &table) {
-    return table.projectTitle.isEmpty() ? table.title : table.projectTitle;
+    const QString title = XmlSafeTitle(table.projectTitle).trimmed();
+    return title.isEmpty() ? table.title : title;
 }
 
 } // namespace korvane

@@ -3,6 +3,8 @@
 
 #include "cli/FileCase.h"
 #include "core/DeckComparison.h"
+#include "core/DeckComparisonText.h"
+#include "core/DeckTableText.h"
 #include "core/PreCheck.h"
 #include "core/SpanTable.h"
 
@@ -11,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -77,23 +80,126 @@ TEST_P(DeckTablesOfFile, SpanTableLinesAreCoresTableForTheWindowsCase) {
         }
 }
 
-TEST_P(DeckTablesOfFile, SpanTableCsvCarriesTheJsonValues) {
-    const auto json = JsonLines(RunCalc("--span-table '" + Path() + "'").out);
-    const auto run = RunCalc("--span-table --csv '" + Path() + "'");
-    ASSERT_EQ(run.status, 0) << run.err;
-    ASSERT_EQ(run.out.rfind("\xEF\xBB\xBF", 0), 0u) << "no byte-order mark";
-    const auto rows = CsvRows(run.out.substr(3));
-    ASSERT_EQ(rows.size(), json.size() + 1);
-    const std::vector<std::string> keys = rows.front();
-    ASSERT_EQ(keys.size(), 7u);
-    for (std::size_t r = 1; r < rows.size(); ++r)
-        for (std::size_t k = 0; k < keys.size(); ++k) {
-            const auto &value = json[r - 1][keys[k].c_str()];
-            const std::string expected = value.IsNull()     ? ""
-                                         : value.IsString() ? value.GetString()
-                                                            : std::to_string(value.GetInt());
-            EXPECT_EQ(rows[r][k], expected) << "row " << r << " " << keys[k];
+// The CSV file is the window's: the same bytes core writes for the case the window reads.
+TEST_P(DeckTablesOfFile, CsvIsTheFileTheWindowSaves) {
+    const auto spans = RunCalc("--span-table --csv '" + Path() + "'");
+    ASSERT_EQ(spans.status, 0) << spans.err;
+    const DesignCase tableCase = WindowCase(PreCheckOf::tableConditions);
+    EXPECT_EQ(spans.out, SpanTableCsv(BuildSpanTable(tableCase), tableCase));
+
+    const auto comparison = RunCalc("--compare --csv '" + Path() + "'");
+    const auto fileCase = CalculateFile(Path());
+    if (fileCase.refusal) {
+        EXPECT_EQ(comparison.status, 2);
+        EXPECT_EQ(comparison.out, "");
+        return;
+    }
+    ASSERT_EQ(comparison.status, 0) << comparison.err;
+    EXPECT_EQ(comparison.out, DeckComparisonCsv(CompareDecks(fileCase.record),
+                                                DeckComparisonConditions(fileCase.record)));
+}
+
+// The rows of a CSV table below its heading row, found by its first field.
+struct CsvTable {
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows;
+
+    explicit CsvTable(const std::string &text, const std::string &firstHeading) {
+        EXPECT_EQ(text.rfind("\xEF\xBB\xBF", 0), 0u) << "no byte-order mark";
+        bool below = false;
+        for (auto &row : CsvRows(text.substr(3))) {
+            if (below)
+                rows.push_back(std::move(row));
+            else if (!row.empty() && row.front() == firstHeading)
+                headings = std::move(row), below = true;
         }
+        EXPECT_TRUE(below) << "no heading row";
+    }
+    std::size_t Column(const std::string &heading) const {
+        const auto found = std::find(headings.begin(), headings.end(), heading);
+        EXPECT_NE(found, headings.end()) << heading;
+        return std::size_t(found - headings.begin());
+    }
+};
+
+std::string MarkOfKey(const std::string &key) {
+    for (const CheckName check : kChecksInSheetOrder)
+        if (key == CheckKey(check))
+            return CheckMark(check);
+    ADD_FAILURE() << "unknown check " << key;
+    return {};
+}
+
+// Every JSON line's span and governing check stand in the CSV file under the heading of that
+// line's own shoring code: a column under the wrong heading reads another cell's values.
+TEST_P(DeckTablesOfFile, SpanTableCsvCarriesTheJsonValuesUnderTheirShoring) {
+    const auto json = JsonLines(RunCalc("--span-table '" + Path() + "'").out);
+    const CsvTable csv(RunCalc("--span-table --csv '" + Path() + "'").out, "デッキ");
+    ASSERT_EQ(csv.rows.size() * kShoringCodes.size(), json.size());
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        const auto &line = json[i];
+        const auto &row = csv.rows[i / kShoringCodes.size()];
+        const std::string shoring = ShoringHeading(line["shoringCode"].GetInt());
+        SCOPED_TRACE(std::string(line["deckLabel"].GetString()) + " " + shoring);
+        EXPECT_EQ(row.at(0), line["deckLabel"].GetString());
+        const auto &span = line["maxSpan"];
+        EXPECT_EQ(row.at(csv.Column(shoring + " 最大スパン (mm)")),
+                  span.IsNull() ? "" : std::to_string(span.GetInt()));
+        const auto &governing = line["governing"];
+        EXPECT_EQ(row.at(csv.Column(shoring + " 決定要因")),
+                  governing.IsNull() ? "" : MarkOfKey(governing.GetString()));
+    }
+}
+
+// Every value of each JSON line stands in the CSV file under its own heading: the verdict and
+// the utilisation (rounded up to four places) of each check, the largest utilisation, the
+// least shoring by its caption or where the deck's range ends.
+TEST_P(DeckTablesOfFile, ComparisonCsvCarriesTheJsonValuesUnderTheirHeadings) {
+    const auto run = RunCalc("--compare '" + Path() + "'");
+    if (run.status == 2)
+        return; // refused: no table either way (see CsvIsTheFileTheWindowSaves)
+    const auto json = JsonLines(run.out);
+    const CsvTable csv(RunCalc("--compare --csv '" + Path() + "'").out, "デッキ");
+    ASSERT_EQ(csv.rows.size(), json.size());
+    // A shown utilisation: never below the ratio, less than a step above it, above 1 exactly
+    // when the check fails.
+    const auto expectUtilisation = [](const std::string &shown, double ratio, bool passes) {
+        const double value = std::stod(shown);
+        EXPECT_GE(value + 1e-12, ratio) << shown;
+        EXPECT_LT(value, ratio + 1e-4 + 1e-12) << shown;
+        EXPECT_EQ(value > 1.0, !passes) << shown;
+    };
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        const auto &line = json[i];
+        const auto &row = csv.rows[i];
+        SCOPED_TRACE(line["deckLabel"].GetString());
+        EXPECT_EQ(row.at(csv.Column("デッキ")), line["deckLabel"].GetString());
+        EXPECT_EQ(std::stod(row.at(csv.Column("単位重量(N/㎡)"))), line["weight"].GetDouble());
+        const auto &limit = line["beyondSpanLimit"];
+        for (const auto &check : line["checks"].GetArray()) {
+            const std::string mark = MarkOfKey(check["name"].GetString());
+            const std::string &verdict = row.at(csv.Column(mark + "判定"));
+            const std::string &utilisation = row.at(csv.Column(mark + "検定比"));
+            if (!check["applies"].GetBool()) {
+                EXPECT_EQ(verdict + utilisation, "－－") << mark;
+                continue;
+            }
+            const bool passes = check["passes"].GetBool();
+            EXPECT_EQ(verdict, passes ? "O.K." : "不可") << mark;
+            expectUtilisation(utilisation, check["utilisation"].GetDouble(), passes);
+        }
+        const std::string &largest = row.at(csv.Column("最大検定比"));
+        const std::string &shoring = row.at(csv.Column("必要支保工"));
+        if (!limit.IsNull()) {
+            EXPECT_EQ(largest, "－");
+            EXPECT_EQ(shoring, BeyondSpanLimitText(limit.GetInt()));
+            continue;
+        }
+        expectUtilisation(largest, line["largestUtilisation"].GetDouble(),
+                          line["passes"].GetBool());
+        const auto &least = line["leastShoring"];
+        EXPECT_EQ(shoring, least.IsNull() ? "－" : ShoringCaption(least.GetInt()));
+    }
 }
 
 TEST_P(DeckTablesOfFile, ComparisonLinesAreCoresRowsWithUtilisationsWhereChecksApply) {
@@ -241,17 +347,19 @@ TEST_P(ComparisonRange, DecksBeyondTheirRangeNeverPassAndPassingRowsAgreeWithThe
     }
     EXPECT_EQ(beyond, c.beyondRows);
 
-    // The CSV file names the same limit in its last column, and leaves the figures empty.
+    // The CSV file says where the range ends in place of the least shoring, with no figures.
     ASSERT_EQ(csv.status, 0) << csv.err;
-    const auto rows = CsvRows(csv.out.substr(3));
-    ASSERT_EQ(rows.size(), lines.size() + 1);
-    ASSERT_EQ(rows[0].back(), "beyondSpanLimit");
+    const CsvTable rows(csv.out, "デッキ");
+    ASSERT_EQ(rows.rows.size(), lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto &limit = lines[i]["beyondSpanLimit"];
-        EXPECT_EQ(rows[i + 1].back(), limit.IsNull() ? "" : std::to_string(limit.GetInt()));
-        if (!limit.IsNull()) {
-            EXPECT_EQ(rows[i + 1][4], "") << "a check's verdict of a deck not checked";
+        const auto &row = rows.rows[i];
+        if (limit.IsNull()) {
+            EXPECT_NE(row.at(rows.Column("最大検定比")), "－");
+            continue;
         }
+        EXPECT_EQ(row.at(rows.Column("必要支保工")), BeyondSpanLimitText(limit.GetInt()));
+        EXPECT_EQ(row.at(rows.Column("最大検定比")), "－");
     }
 }
 

@@ -41,13 +41,6 @@ protected:
     }
 };
 
-// The four positions of the window's work-load field holding a number.
-std::string WorkLoadText(int workLoad) {
-    std::string text = std::to_string(workLoad);
-    text.resize(4, ' ');
-    return text;
-}
-
 std::vector<std::string> SavedCase(int spanLength, int workLoad = 1470) {
     return {"korvane 3.6",
             "1",
@@ -119,8 +112,8 @@ TEST_F(CalcProgram, RefusedCaseExitsTwoWithThePreCheck) {
 }
 
 // A work load other than 1470 goes into the window's four-position field: fewer than four
-// digits leave blanks behind them, which the calculate command cannot convert.
-TEST_F(CalcProgram, ShortWorkLoadIsRefusedWithTheConversionError) {
+// digits leave blanks behind them, which are refused naming the field and what it needs.
+TEST_F(CalcProgram, ShortWorkLoadIsRefusedNamingTheField) {
     const CalcRun full = RunCalc(Write("heavy.fdt", SavedCase(2500, 2000)));
     EXPECT_EQ(full.status, 0) << full.err;
     EXPECT_EQ(JsonLines(full.out).at(0)["result"]["workLoad"].GetDouble(), 2000);
@@ -138,7 +131,7 @@ TEST_F(CalcProgram, ShortWorkLoadIsRefusedWithTheConversionError) {
         EXPECT_EQ(j["precheck"]["field"], "workLoad");
         EXPECT_TRUE(j["precheck"]["corrected"].IsNull());
         EXPECT_EQ(j["precheck"]["message"],
-                  "'" + WorkLoadText(workLoad) + "' は有効な整数値ではありません。");
+                  "作業荷重は 4 桁の数値で入力して下さい。(1470N/㎡以上、例: 2450)");
         EXPECT_FALSE(j.HasMember("result"));
     }
 }

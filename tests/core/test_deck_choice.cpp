@@ -50,6 +50,9 @@ const Conditions kConditions[] = {
     {"thickestSlab", code::kConcreteNormal, 800, 4900, 3000, code::kClass3, 3, 0},
     {"ownWeight", code::kConcreteLight1, 200, 1470, 500, code::kClassSteel, code::kCoatingOther,
      300},
+    // PX75LA and PX75V in 0.7 mm without shoring pass at the smallest calculable span and at
+    // no other: the edge of the range, where a scan that stops short finds nothing.
+    {"passesOnlyAtSmallestSpan", code::kConcreteNormal, 280, 2450, 5000, code::kClass3, 0, 0},
 };
 
 class SpanTableCells : public ::testing::TestWithParam<Conditions> {};
@@ -95,22 +98,56 @@ TEST_P(SpanTableCells, SpanPassesAndTenMoreFailsTheNamedCheck) {
     }
 }
 
+// Each column holds its own shoring option; with the property above (its span passes with
+// that option, nothing above it does) a column computed or placed under another option fails.
+// The options give different spans somewhere, so that such a swap cannot go unseen.
+TEST_P(SpanTableCells, EachColumnIsItsShoringOption) {
+    const DesignCase conditions = CaseOf(GetParam());
+    std::set<std::size_t> columnsThatDiffer;
+    for (const SpanTableRow &row : BuildSpanTable(conditions)) {
+        SCOPED_TRACE(row.deckLabel);
+        for (std::size_t i = 0; i < kShoringCodes.size(); ++i) {
+            EXPECT_EQ(row.cells[i].shoringCode, kShoringCodes[i]);
+            const std::size_t next = (i + 1) % kShoringCodes.size();
+            if (row.cells[i].maxSpan != row.cells[next].maxSpan)
+                columnsThatDiffer.insert(i);
+        }
+    }
+    EXPECT_EQ(columnsThatDiffer.size(), kShoringCodes.size());
+}
+
+TEST(SpanTable, TheCasesDeckIsFoundByItsCodes) {
+    DesignCase conditions = DefaultDesignCase();
+    const auto table = BuildSpanTable(conditions);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        conditions.deckFamily = table[i].deck.family;
+        conditions.deckModel = table[i].deck.model;
+        conditions.thicknessCode = table[i].deck.thicknessCode;
+        EXPECT_EQ(RowHoldingDeck(table, conditions), int(i));
+    }
+    conditions.thicknessCode = 99;
+    EXPECT_EQ(RowHoldingDeck(table, conditions), -1);
+}
+
 // Each of the four checks governs somewhere among the conditions, and some cells reach the
 // top of the range or find no span: the property above then covers every branch.
 TEST(SpanTable, EveryKindOfCellOccurs) {
     std::set<std::optional<CheckName>> governing;
     bool noSpan = false;
     bool topOfRange = false;
+    bool smallestSpan = false;
     for (const Conditions &c : kConditions)
         for (const SpanTableRow &row : BuildSpanTable(CaseOf(c)))
             for (const SpanTableCell &cell : row.cells) {
                 governing.insert(cell.governing);
                 noSpan = noSpan || !cell.maxSpan;
                 topOfRange = topOfRange || !cell.governing;
+                smallestSpan = smallestSpan || cell.maxSpan == kSmallestCalculableSpan;
             }
     EXPECT_EQ(governing.size(), 5u);
     EXPECT_TRUE(noSpan);
     EXPECT_TRUE(topOfRange);
+    EXPECT_TRUE(smallestSpan);
 }
 
 TEST(SpanTable, RowsFollowTheWindowsListsWithTheWeightTheCalculationUses) {
@@ -226,7 +263,8 @@ TEST(ComparisonRows, ADeckBeyondItsCalculableRangeNeverPasses) {
 TEST(TakeDeck, ChoosesTheDeckAsByHandAndKeepsTheOwnWeight) {
     InputForm form;
     form.ShowCase(DefaultDesignCase());
-    form.TakeDeck({code::kFamilyPx, code::kModelPx75Valpha, 3}, code::kShoringTwoRows, 5200);
+    form.TakeDeck(
+        TakenDeck{{code::kFamilyPx, code::kModelPx75Valpha, 3}, code::kShoringTwoRows, 5200});
     DesignCase taken = form.ReadCase();
     EXPECT_EQ(taken.deckFamily, code::kFamilyPx);
     EXPECT_EQ(taken.deckModel, code::kModelPx75Valpha);
@@ -238,7 +276,8 @@ TEST(TakeDeck, ChoosesTheDeckAsByHandAndKeepsTheOwnWeight) {
 
     form.ChooseCoating(code::kCoatingOther);
     form.SetText(InputField::unitWeight, "275");
-    const FormReaction reaction = form.TakeDeck({code::kFamilyRidge, 2, code::kThickness07});
+    const FormReaction reaction = form.TakeDeck(
+        TakenDeck{{code::kFamilyRidge, 2, code::kThickness07}, std::nullopt, std::nullopt});
     taken = form.ReadCase();
     EXPECT_EQ(taken.deckFamily, code::kFamilyRidge);
     EXPECT_EQ(taken.deckModel, 2);

@@ -128,6 +128,83 @@ TEST(DeckComparisonTexts, LeastShoringReadsAsTheMainWindowsCaptions) {
     EXPECT_EQ(DeckComparisonTexts(row).leastShoring, "－");
 }
 
+// A row whose checks differ from one another in verdict and figure, so that two columns
+// swapped or a failing mark on the wrong cell shows.
+TEST(DeckComparisonCells, FollowTheHeadingsAndMarkOnlyTheFailingCheck) {
+    DeckComparisonRow row;
+    row.deck = {code::kFamilyPx, 0, 5};
+    row.deckLabel = "PX75LA-07";
+    row.weight = 111;
+    row.checks = {CheckUtilisation{CheckName::ribBearing, true, true, 0.5},
+                  CheckUtilisation{CheckName::bending, true, false, 1.234},
+                  CheckUtilisation{CheckName::deflection, true, true, 0.871},
+                  CheckUtilisation{CheckName::maxSpan, false, true, 0}};
+    row.largestUtilisation = 1.234;
+    row.passes = false;
+    row.leastShoring = code::kShoringOneRow;
+    const std::vector<ComparisonCell> expected = {
+        {"PX75LA-07", false}, {"111", false}, {"O.K.", false}, {"0.50", false},
+        {"不可", true},       {"1.24", true}, {"O.K.", false}, {"0.88", false},
+        {"－", false},        {"－", false},  {"1.24", true},  {"有り-１本", false}};
+    EXPECT_EQ(DeckComparisonCells(DeckComparisonTexts(row)), expected);
+    EXPECT_EQ(DeckComparisonHeadings().size(), expected.size());
+    EXPECT_EQ(DeckComparisonPageHeadings().size(), expected.size());
+    EXPECT_EQ(DeckComparisonHeadings()[4].top, "曲げ");
+    EXPECT_EQ(DeckComparisonHeadings()[5].bottom, "検定比");
+    EXPECT_EQ(DeckComparisonHeadings().back().top + DeckComparisonHeadings().back().bottom,
+              "必要支保工");
+}
+
+TEST(DeckComparisonRows, TheCasesDeckIsFoundAndTakingARowGivesItsDeckAlone) {
+    DesignCase conditions = DefaultDesignCase();
+    conditions.deckFamily = code::kFamilyRidge;
+    conditions.deckModel = 1;
+    conditions.thicknessCode = code::kThickness07;
+    const auto rows = CompareDecks(conditions);
+    const int shown = RowHoldingDeck(rows, conditions);
+    ASSERT_GE(shown, 0);
+    EXPECT_EQ(rows[std::size_t(shown)].deck, DeckOf(conditions));
+    const TakenDeck taken = TakenFromComparison(rows[std::size_t(shown)]);
+    EXPECT_EQ(taken.deck, DeckOf(conditions));
+    EXPECT_FALSE(taken.span) << "the case's span stays";
+    conditions.deckModel = 7; // a deck no list offers
+    EXPECT_EQ(RowHoldingDeck(rows, conditions), -1);
+}
+
+// Taking any row of a few cases and calculating: a row some shoring saves gives a passing
+// sheet, with the shoring raised (and said) only where the case's own did not suffice; a row
+// no shoring saves keeps the case's shoring and says nothing.
+TEST(ComparisonTake, ATakenRowGivesTheSheetItPromised) {
+    int raised = 0;
+    int kept = 0;
+    for (const DesignCase &conditions : kSampleCases) {
+        for (const DeckComparisonRow &row : CompareDecks(conditions)) {
+            SCOPED_TRACE(row.deckLabel + " span " + std::to_string(conditions.spanLength) +
+                         " shoring " + std::to_string(conditions.shoringCode));
+            const TakenDeck take = TakenFromComparison(row);
+            const std::string note = ComparisonTakeNote(row);
+            EXPECT_EQ(take.deck, row.deck);
+            EXPECT_FALSE(take.span);
+            EXPECT_EQ(take.shoringCode.has_value(), !note.empty());
+            if (row.passes || !row.leastShoring) {
+                EXPECT_FALSE(take.shoringCode);
+                ++kept;
+                continue;
+            }
+            ASSERT_TRUE(take.shoringCode);
+            EXPECT_EQ(*take.shoringCode, *row.leastShoring);
+            EXPECT_GT(*take.shoringCode, conditions.shoringCode);
+            EXPECT_NE(note.find(ShoringCaption(*row.leastShoring)), std::string::npos) << note;
+            DesignCase taken = row.result.record;
+            taken.shoringCode = *take.shoringCode;
+            EXPECT_TRUE(EveryCheckPasses(CalculateCase(taken).verdicts));
+            ++raised;
+        }
+    }
+    EXPECT_GT(raised, 0);
+    EXPECT_GT(kept, 0);
+}
+
 std::vector<std::string> SplitLines(const std::string &text) {
     std::vector<std::string> lines;
     std::size_t start = 0;

@@ -3,6 +3,7 @@
 #include "core/Catalogue.h"
 #include "core/CsvText.h"
 #include "core/DeckTableText.h"
+#include "tests/CaseRowPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +18,17 @@ struct CellCase {
     const char *text;
 };
 
+void PrintTo(const CellCase &row, std::ostream *os) {
+    const SpanTableCell &cell = row.cell;
+    PrintRow(os, "name", row.name, "shoringCode", cell.shoringCode, "maxSpan", cell.maxSpan,
+             "governing", cell.governing ? CheckKey(*cell.governing) : "none", "text", row.text);
+}
+
 const CellCase kCells[] = {
     {"spanAndCheck", {code::kShoringNone, 3250, CheckName::bending}, "3250 曲げ"},
     {"deflection", {code::kShoringOneRow, 4120, CheckName::deflection}, "4120 たわみ"},
     {"topOfRange", {code::kShoringTwoRows, 4900, std::nullopt}, "4900"},
-    {"noSpanPasses", {code::kShoringNone, std::nullopt, CheckName::ribBearing}, "－"},
+    {"noSpanPasses", {code::kShoringNone, std::nullopt, CheckName::ribBearing}, "－ 支圧"},
 };
 
 class SpanCellTexts : public ::testing::TestWithParam<CellCase> {};
@@ -68,6 +75,60 @@ TEST(DeckTableText, OwnCoatingNamesTheWeightUsedForEveryDeck) {
     EXPECT_EQ(ConditionsText(conditions).back(), "表面処理：他　単位重量：300 N/㎡（全デッキ）");
 }
 
+// One row with a different cell under each shoring option, so that a column shown under the
+// wrong heading cannot read right.
+SpanTableRow RowWithThreeCells() {
+    SpanTableRow row;
+    row.deck = {code::kFamilyPx, 0, 5};
+    row.deckLabel = "PX75LA-07";
+    row.weight = 111;
+    row.cells = {SpanTableCell{code::kShoringNone, 2100, CheckName::deflection},
+                 SpanTableCell{code::kShoringOneRow, 4900, std::nullopt},
+                 SpanTableCell{code::kShoringTwoRows, std::nullopt, CheckName::ribBearing}};
+    return row;
+}
+
+TEST(SpanTableText, CellsStandUnderTheirHeadings) {
+    EXPECT_EQ(SpanTableHeadings(),
+              (std::vector<std::string>{"デッキ", "重量 (N/㎡)", "支保工 無し", "支保工 有り-１本",
+                                        "支保工 有り-２本"}));
+    EXPECT_EQ(SpanTableCells(RowWithThreeCells()),
+              (std::vector<std::string>{"PX75LA-07", "111", "2100 たわみ", "4900", "－"}));
+    for (int column = 0; column < static_cast<int>(SpanTableHeadings().size()); ++column) {
+        const auto shoring = ShoringOfSpanTableColumn(column);
+        SCOPED_TRACE(column);
+        if (column < kSpanTableFirstShoringColumn) {
+            EXPECT_FALSE(shoring);
+            continue;
+        }
+        ASSERT_TRUE(shoring);
+        EXPECT_EQ(SpanTableHeadings()[std::size_t(column)],
+                  ShoringHeading(kShoringCodes[*shoring]));
+    }
+    EXPECT_FALSE(ShoringOfSpanTableColumn(-1));
+    EXPECT_FALSE(ShoringOfSpanTableColumn(int(SpanTableHeadings().size())));
+}
+
+// What a double-click takes, column by column: a span cell gives its own shoring and span.
+TEST(SpanTableText, TakingACellGivesItsDeckShoringAndSpan) {
+    const SpanTableRow row = RowWithThreeCells();
+    struct Taking {
+        int column;
+        TakenDeck taken;
+    };
+    const Taking takings[] = {
+        {0, {row.deck, std::nullopt, std::nullopt}}, {1, {row.deck, std::nullopt, std::nullopt}},
+        {2, {row.deck, code::kShoringNone, 2100}},   {3, {row.deck, code::kShoringOneRow, 4900}},
+        {4, {row.deck, std::nullopt, std::nullopt}}, // no span passes: the deck alone
+    };
+    for (const Taking &t : takings) {
+        const TakenDeck taken = TakenFromSpanTable(row, ShoringOfSpanTableColumn(t.column));
+        EXPECT_EQ(taken.deck, t.taken.deck) << "column " << t.column;
+        EXPECT_EQ(taken.shoringCode, t.taken.shoringCode) << "column " << t.column;
+        EXPECT_EQ(taken.span, t.taken.span) << "column " << t.column;
+    }
+}
+
 std::vector<std::string> Lines(const std::string &text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -80,12 +141,7 @@ std::vector<std::string> Lines(const std::string &text) {
 }
 
 TEST(SpanTableCsv, StartsWithByteOrderMarkAndHoldsOneRowPerDeck) {
-    SpanTableRow passing;
-    passing.deckLabel = "PX75LA-07";
-    passing.weight = 111;
-    passing.cells = {SpanTableCell{code::kShoringNone, 2100, CheckName::deflection},
-                     SpanTableCell{code::kShoringOneRow, 4900, std::nullopt},
-                     SpanTableCell{code::kShoringTwoRows, std::nullopt, CheckName::ribBearing}};
+    const SpanTableRow passing = RowWithThreeCells();
     const DesignCase conditions = DefaultDesignCase();
     const std::string csv = SpanTableCsv({passing, passing}, conditions);
 

@@ -26,6 +26,7 @@ class BothWays : public ::testing::TestWithParam<CodecCase> {};
 TEST_P(BothWays, WritesAndReadsTheSameBytes) {
     EXPECT_EQ(Utf8ToCp932(GetParam().utf8), GetParam().cp932);
     EXPECT_EQ(Cp932ToUtf8(GetParam().cp932), GetParam().utf8);
+    EXPECT_EQ(AsRecordText(GetParam().utf8), GetParam().utf8);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -48,6 +49,8 @@ class WriteOnly : public ::testing::TestWithParam<CodecCase> {};
 
 TEST_P(WriteOnly, WritesTheseBytes) {
     EXPECT_EQ(Utf8ToCp932(GetParam().utf8), GetParam().cp932);
+    // A typed text keeps what the file will hold: the character those bytes read as.
+    EXPECT_EQ(AsRecordText(GetParam().utf8), Cp932ToUtf8(GetParam().cp932));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -4,6 +4,8 @@
 
 #include "formats/RtfReader.h"
 
+#include "tests/RowPrinting.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -104,6 +106,10 @@ struct DamagedCase {
     std::string rtf;
     std::string survives; // text that must still be shown; empty: anything
 };
+
+void PrintTo(const DamagedCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "rtf", row.rtf, "survives", row.survives);
+}
 
 class DamagedRtf : public testing::TestWithParam<DamagedCase> {};
 

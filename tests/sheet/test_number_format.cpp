@@ -1,6 +1,8 @@
 // Number texts of the sheet: each row is one value, its format and the exact text.
 #include "sheet/NumberFormat.h"
 
+#include "tests/RowPrinting.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -19,6 +21,10 @@ struct GeneralCase {
     double value;
     const char *text;
 };
+
+void PrintTo(const GeneralCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "value", row.value, "text", row.text);
+}
 
 class GeneralFormat : public testing::TestWithParam<GeneralCase> {};
 
@@ -56,6 +62,10 @@ struct PatternCase {
     const char *pattern;
     const char *text;
 };
+
+void PrintTo(const PatternCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "value", row.value, "pattern", row.pattern, "text", row.text);
+}
 
 class PatternFormat : public testing::TestWithParam<PatternCase> {};
 
@@ -95,6 +105,11 @@ struct FixedCase {
     int width;
     const char *text;
 };
+
+void PrintTo(const FixedCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "value", row.value, "decimals", row.decimals, "width", row.width,
+             "text", row.text);
+}
 
 class FixedFormat : public testing::TestWithParam<FixedCase> {};
 

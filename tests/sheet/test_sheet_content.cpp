@@ -4,6 +4,8 @@
 #include "core/Calculation.h"
 #include "core/DesignCase.h"
 
+#include "tests/RowPrinting.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -52,6 +54,10 @@ struct ItemCase {
     const char *text;
     const char *verdict;
 };
+
+void PrintTo(const ItemCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "label", row.label, "text", row.text, "verdict", row.verdict);
+}
 
 class ItemText : public testing::TestWithParam<ItemCase> {};
 
@@ -324,6 +330,10 @@ struct CentringCase {
     std::string message;
     size_t spaces;
 };
+
+void PrintTo(const CentringCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "message", row.message, "spaces", row.spaces);
+}
 
 class Centring : public testing::TestWithParam<CentringCase> {};
 

@@ -6,6 +6,8 @@
 #include "core/Calculation.h"
 #include "core/DesignCase.h"
 
+#include "tests/RowPrinting.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -67,6 +69,10 @@ struct PlaceCase {
     int x;
     int y;
 };
+
+void PrintTo(const PlaceCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "text", row.text, "x", row.x, "y", row.y);
+}
 
 class ScreenDefaultPlacement : public testing::TestWithParam<PlaceCase> {};
 
@@ -327,6 +333,10 @@ struct PageNumberCase {
     int x;
     int y;
 };
+
+void PrintTo(const PageNumberCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "pos", row.pos, "x", row.x, "y", row.y);
+}
 
 class PageNumber : public testing::TestWithParam<PageNumberCase> {};
 

@@ -7,11 +7,17 @@
 #include "ui/MessageSeam.h"
 #include "ui/main/MainWindow.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace korvane::testing {
@@ -88,12 +94,51 @@ inline std::unique_ptr<MainWindow> MakeReadyForm() {
     return form;
 }
 
+// Ends the test program, naming the window, when one modal window stays up longer than any
+// test needs: a test that forgot to answer a dialog, or a dialog the test did not expect,
+// would otherwise wait until ctest gives up minutes later. A modal run keeps the event loop
+// going, so the watch still ticks while the test is stuck in it.
+class ModalWatchdog {
+public:
+    static constexpr int kPatienceMilliseconds = 10000;
+
+    ModalWatchdog() {
+        m_timer.setInterval(250);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Check(); });
+        m_timer.start();
+    }
+
+private:
+    void Check() {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal != m_modal) {
+            m_modal = modal;
+            m_since.start();
+            return;
+        }
+        if (!modal || m_since.elapsed() < kPatienceMilliseconds)
+            return;
+        std::fprintf(stderr,
+                     "FAIL: the modal window %s \"%s\" was left waiting for %d s: the test "
+                     "never answers it\n",
+                     modal->metaObject()->className(), qPrintable(modal->windowTitle()),
+                     kPatienceMilliseconds / 1000);
+        std::fflush(stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+
+    QTimer m_timer;
+    QPointer<QWidget> m_modal;
+    QElapsedTimer m_since;
+};
+
 } // namespace korvane::testing
 
-// Runs a Qt Test class under the program's own application object.
+// Runs a Qt Test class under the program's own application object, with the modal watchdog.
 #define KORVANE_UI_TEST_MAIN(TestClass)                                                            \
     int main(int argc, char **argv) {                                                              \
         korvane::Application app(argc, argv);                                                      \
+        korvane::testing::ModalWatchdog watchdog;                                                  \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&test, argc, argv);                                                    \

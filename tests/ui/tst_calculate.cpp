@@ -13,11 +13,13 @@
 #include "ui/result/PrintSettingsDialog.h"
 #include "ui/result/ResultWindow.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -75,7 +77,7 @@ private slots:
     void pictureIsWhatKorvaneCalcDrawsOnEveryRun();
     void pictureAtScreenDensityTwo();
     void printSettingsKeepTheResultWindowModal();
-    void conversionErrorOfTheButtonIsShownAndTheWindowWorks();
+    void shortWorkLoadIsRefusedAndTheWindowWorks();
     void wheelScrollsByItsDelta();
     void windowFitsOnTheScreen_data();
     void windowFitsOnTheScreen();
@@ -83,7 +85,9 @@ private slots:
     void printCancelledPrintsNothing();
     void printWritesOnePageWithTheSheet();
     void printThatFailsIsShownAndTheWindowWorks();
+    void printToAPdfFileReplacesTheOldFileWhole();
     void messageBoxShowsItsWholeCaption();
+    void longMessageWrapsWithinTheScreen();
 };
 
 void CalculateCommand::init() {
@@ -320,9 +324,10 @@ void CalculateCommand::printSettingsKeepTheResultWindowModal() {
     }
 }
 
-// "計　算" with one to three digits in the work-load field: the conversion error is shown,
-// nothing is calculated, and the next press with a proper entry calculates.
-void CalculateCommand::conversionErrorOfTheButtonIsShownAndTheWindowWorks() {
+// "計　算" with one to three digits in the work-load field: refused naming the field, nothing
+// is calculated, the field has the focus with its text selected, and the next press with a
+// proper entry calculates.
+void CalculateCommand::shortWorkLoadIsRefusedAndTheWindowWorks() {
     m_form->SetResultWindow(m_result.get());
     m_form->otherWorkLoadOption->click();
     Type(m_form->workLoadField, QStringLiteral("98"));
@@ -330,9 +335,11 @@ void CalculateCommand::conversionErrorOfTheButtonIsShownAndTheWindowWorks() {
     ModalRecorder modals(true);
     m_form->calculateButton->click();
     QCOMPARE(messages.texts.size(), 1);
-    QVERIFY2(messages.texts.first().contains(QStringLiteral("有効な整数値ではありません")),
+    QVERIFY2(messages.texts.first().startsWith(QStringLiteral("作業荷重は 4 桁の数値で")),
              qPrintable(messages.texts.first()));
     QVERIFY(modals.shown.isEmpty());
+    QCOMPARE(m_form->focusWidget(), m_form->workLoadField);
+    QVERIFY(m_form->workLoadField->hasSelectedText());
     QVERIFY(m_form->isVisible());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
@@ -458,6 +465,39 @@ void CalculateCommand::printThatFailsIsShownAndTheWindowWorks() {
     QVERIFY(QFile::exists(path));
 }
 
+// Printing to a PDF file that exists: the file is replaced by the complete new one through
+// a temporary file beside it (one a killed print left is taken over), and a title with a
+// control character still gives metadata that an XML reader reads.
+void CalculateCommand::printToAPdfFileReplacesTheOldFileWhole() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+    for (const QString &name : {path, path + QStringLiteral(".korvane-part")}) {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("an older file");
+    }
+    const auto previous = SetModalHandler([](QDialog &) { return int(QDialog::Rejected); });
+    RunCalculation(*m_form, *m_result);
+    SetModalHandler(previous);
+    m_form->PrintSettingsWindow()->Settings().projectTitle = "第二工区\x1b";
+    const auto choice = ResultWindow::SetPrinterChoice([&](QPrinter &printer, QWidget *) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    });
+    MessageRecorder messages;
+    m_result->printSheet();
+    ResultWindow::SetPrinterChoice(choice);
+    m_form->PrintSettingsWindow()->Settings().projectTitle = kTitlePlaceholder;
+
+    QCOMPARE(messages.texts, QStringList{});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheet.pdf")});
+    QCOMPARE(test::ArchivalFaults(path.toStdString()), std::vector<std::string>{});
+    QCOMPARE(test::PdfInfoField(path.toStdString(), "Title"), std::string("第二工区"));
+    const QString text = QString::fromStdString(test::PdfLayoutText(path.toStdString()));
+    QVERIFY2(text.contains(QStringLiteral("物件名：第二工区")), qPrintable(text));
+}
+
 // A message box of a short text is wide enough for its whole caption in the title bar.
 void CalculateCommand::messageBoxShowsItsWholeCaption() {
     const auto box = NewMessageBox(nullptr, QStringLiteral("施工荷重を入力して下さい。"),
@@ -467,6 +507,20 @@ void CalculateCommand::messageBoxShowsItsWholeCaption() {
     bold.setBold(true);
     const int caption = QFontMetrics(bold).horizontalAdvance(QStringLiteral("Korvane for Win"));
     QVERIFY2(box->width() >= caption + 100, qPrintable(QString::number(box->width())));
+    box->close();
+}
+
+// The warning after opening an empty file lists every field on one line: the box wraps it
+// instead of growing wider than the screen.
+void CalculateCommand::longMessageWrapsWithinTheScreen() {
+    QString longLine;
+    for (int i = 0; i < 15; ++i)
+        longLine += QStringLiteral("コンクリート厚 0 mm、");
+    const auto box = NewMessageBox(nullptr, QStringLiteral("ファイルが空です。") + longLine,
+                                   QStringLiteral("Korvane for Win"));
+    box->show();
+    const int screen = box->screen()->availableGeometry().width();
+    QVERIFY2(box->width() <= std::min(800, screen), qPrintable(QString::number(box->width())));
     box->close();
 }
 

@@ -125,6 +125,7 @@ private slots:
     void negativeLoadFromAFileIsRefusedByTheCalculateCommand_data();
     void negativeLoadFromAFileIsRefusedByTheCalculateCommand();
     void failedSaveLeavesTheOldFile();
+    void staleTemporaryFileGoesWithTheNextSave();
     void extensionIsReplaced_data();
     void extensionIsReplaced();
     void unreadableFileByTheButtonIsShownAndTheWindowWorks();
@@ -387,6 +388,17 @@ void DataFiles::damagedFilesAreOpenedWithOneWarning_data() {
                        "150", "1470", "500",  "件名を入力", "11", "－１－"}
         << QStringList{} << "3000";
     QTest::newRow("saved case") << Texts(kSavedCase) << QStringList{} << "3000";
+    auto longWorkLoad = kSavedCase;
+    longWorkLoad[11] = "12000";
+    QTest::newRow("work load beyond the field's four digits")
+        << Texts(longWorkLoad)
+        << QStringList{"作業荷重 のファイルの値 12000 N/㎡ は入力欄 (4 桁) に収まらない",
+                       "1200 N/㎡ で計算します"}
+        << "3000";
+    auto shoring = kSavedCase;
+    shoring[7] = "9";
+    QTest::newRow("shoring code no button has")
+        << Texts(shoring) << QStringList{"支保工 のファイルの値 9 は画面で選べない"} << "3000";
 }
 
 void DataFiles::damagedFilesAreOpenedWithOneWarning() {
@@ -473,17 +485,29 @@ void DataFiles::failedSaveLeavesTheOldFile() {
     small.rlim_cur = 40; // a data file is longer than this
     setrlimit(RLIMIT_FSIZE, &small);
     FileDialogAnswers answers({Path("keep.fdt")});
-    bool failed = false;
+    QString message;
     try {
         SaveDesignCase(*m_form, *m_files);
     } catch (const FileError &error) {
-        failed = QString::fromStdString(error.what()).contains(QStringLiteral("keep.fdt"));
+        message = QString::fromStdString(error.what());
     }
     setrlimit(RLIMIT_FSIZE, &saved);
-    QVERIFY(failed);
+    QVERIFY2(message.contains(QStringLiteral("keep.fdt")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("ファイルの大きさの上限")), qPrintable(message));
     QCOMPARE(Contents(Path("keep.fdt")), old);
     QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("keep*")}, QDir::Files),
              QStringList{QStringLiteral("keep.fdt")});
+}
+
+// A save killed between its temporary file and the rename leaves NAME.korvane-part: the
+// next save of the same file takes it over, and only the saved file remains.
+void DataFiles::staleTemporaryFileGoesWithTheNextSave() {
+    WriteBytes(Path("keep.fdt.korvane-part").toStdString(), "left by a killed save");
+    FileDialogAnswers answers({Path("keep.fdt")});
+    SaveDesignCase(*m_form, *m_files);
+    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("keep*")}, QDir::Files),
+             QStringList{QStringLiteral("keep.fdt")});
+    QVERIFY(Contents(Path("keep.fdt")).startsWith("korvane 3.6\r\n"));
 }
 
 void DataFiles::extensionIsReplaced_data() {

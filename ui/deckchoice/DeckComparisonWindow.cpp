@@ -171,15 +171,21 @@ void DeckComparisonWindow::createControls() {
     printButton = NewButton(QStringLiteral("印刷"), this);
     csvButton = NewButton(QStringLiteral("CSV出力"), this);
     closeButton = NewButton(QStringLiteral("閉じる"), this);
-    auto *usage = new QLabel(QStringLiteral("行をダブルクリック（またはEnter）すると、そのデッキを"
-                                            "入力画面に取り込みます。"),
-                             this);
+    auto *usage = new QLabel(QString::fromUtf8(kDeckComparisonTakeNote), this);
+    usage->setWordWrap(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(printButton);
     buttons->addWidget(csvButton);
     buttons->addWidget(closeButton);
 
+    if (!m_rows.empty()) {
+        QLabel *heading = NewTableHeading(
+            NewPrintedTable(QString::fromUtf8(kDeckComparisonTitle), m_rows.front().result.record),
+            this);
+        heading->setFont(WindowFont(kTextPixelSize, true));
+        layout->addWidget(heading);
+    }
     layout->addWidget(conditionsLabel);
     layout->addWidget(usage);
     layout->addWidget(comparisonTable);
@@ -254,13 +260,15 @@ bool DeckComparisonWindow::eventFilter(QObject *watched, QEvent *event) {
 void DeckComparisonWindow::takeRow(int row) {
     if (row < 0 || row >= static_cast<int>(m_rows.size()))
         return;
-    m_taken = m_rows[std::size_t(row)].deck;
+    m_taken = TakenFromComparison(m_rows[std::size_t(row)]);
+    m_takeNote = ComparisonTakeNote(m_rows[std::size_t(row)]);
     accept();
 }
 
 void DeckComparisonWindow::printComparison() {
     RunGuarded(this,
                [this] { PrintTable(this, ComparisonPage(m_rows, m_conditions, m_shownRow)); });
+    comparisonTable->setFocus(); // the arrows and Return go on working on the rows
 }
 
 void DeckComparisonWindow::exportCsv() {
@@ -268,6 +276,7 @@ void DeckComparisonWindow::exportCsv() {
         ExportCsv(this, QString::fromUtf8(kDeckComparisonTitle) + QStringLiteral(".csv"),
                   DeckComparisonCsv(m_rows, m_conditions));
     });
+    comparisonTable->setFocus();
 }
 
 } // namespace korvane

@@ -4,7 +4,7 @@
 // utilisation and the least shoring that makes every check pass. Passing decks come first,
 // lightest first. Double-clicking a deck (or Return on it) puts it into the main window.
 
-#include "core/DeckComparison.h"
+#include "core/DeckComparisonText.h"
 
 #include <QDialog>
 
@@ -29,7 +29,14 @@ public:
 
     const std::vector<DeckComparisonRow> &Rows() const { return m_rows; }
     // The deck the user took (double-click or Return); none when the window was closed.
-    const std::optional<OfferedDeck> &TakenDeck() const { return m_taken; }
+    std::optional<OfferedDeck> TakenDeck() const {
+        return m_taken ? std::optional<OfferedDeck>(m_taken->deck) : std::nullopt;
+    }
+    // What the taken row puts into the main window: the deck, and its least shoring where
+    // the case's shoring does not suffice.
+    const std::optional<korvane::TakenDeck> &Taken() const { return m_taken; }
+    // What the main window says about the taken row's shoring; empty when it stays.
+    const std::string &TakeNote() const { return m_takeNote; }
     // The row of the main window's deck; -1 when the table lacks it.
     int ShownDeckRow() const { return m_shownRow; }
 
@@ -55,7 +62,8 @@ private:
 
     std::vector<DeckComparisonRow> m_rows;
     std::vector<std::string> m_conditions;
-    std::optional<OfferedDeck> m_taken;
+    std::optional<korvane::TakenDeck> m_taken;
+    std::string m_takeNote;
     int m_shownRow = -1;
 };
 

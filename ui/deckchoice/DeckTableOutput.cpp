@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPageLayout>
 #include <QPrinter>
 
@@ -24,6 +25,16 @@ QString &CsvFolder() {
 }
 
 } // namespace
+
+QLabel *NewTableHeading(const PrintedTable &page, QWidget *parent) {
+    QString text = page.dateText;
+    if (!page.projectTitle.isEmpty())
+        text = QStringLiteral("物件名：") + page.projectTitle + QStringLiteral("　　") + text;
+    auto *heading = new QLabel(text, parent);
+    heading->setObjectName(QStringLiteral("tableHeading"));
+    heading->setTextFormat(Qt::PlainText);
+    return heading;
+}
 
 void PrintTable(QWidget *parent, const PrintedTable &table, const DrawBelowTable &drawBelow) {
     QPrinter printer(QPrinter::HighResolution);

@@ -9,6 +9,7 @@
 
 #include <string>
 
+class QLabel;
 class QWidget;
 
 namespace korvane {
@@ -18,6 +19,10 @@ namespace korvane {
 // (the table's name when the case has none). A printer or file that cannot take the page is
 // reported as the sheet's printing reports it.
 void PrintTable(QWidget *parent, const PrintedTable &table, const DrawBelowTable &drawBelow = {});
+
+// The line above a table window's conditions, as its printed page is headed: the project
+// title (when the case has one) and today's date, so that the window says which case it shows.
+QLabel *NewTableHeading(const PrintedTable &page, QWidget *parent);
 
 // Asks where to save a CSV file (proposing `proposedName`, confirming before a file is
 // replaced) and writes `text` there whole or not at all. Throws FileError when the file

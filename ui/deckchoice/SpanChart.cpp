@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace korvane {
@@ -40,11 +41,6 @@ QString Text(const std::string &text) {
     return QString::fromStdString(text);
 }
 
-QString LineName(const OfferedDeck &deck, std::size_t shoring) {
-    return Text(DeckModelName(deck.family, deck.model)) + QLatin1Char(' ') +
-           Text(CompactCaption(caption::kShoringOptions[shoring]));
-}
-
 // The rows of one model, in thickness order, each model once in the table's order.
 std::vector<std::vector<const SpanTableRow *>> RowsByModel(const std::vector<SpanTableRow> &rows) {
     std::vector<std::vector<const SpanTableRow *>> models;
@@ -57,6 +53,38 @@ std::vector<std::vector<const SpanTableRow *>> RowsByModel(const std::vector<Spa
         models[found->second].push_back(&row);
     }
     return models;
+}
+
+// The points of one model's line for a shoring option: each thickness with its span, if any.
+using LinePoints = std::vector<std::pair<int, std::optional<int>>>;
+
+LinePoints PointsOf(const std::vector<const SpanTableRow *> &model, std::size_t shoring) {
+    LinePoints points;
+    for (const SpanTableRow *row : model)
+        points.emplace_back(row->deck.thicknessCode, row->cells[shoring].maxSpan);
+    return points;
+}
+
+// For each model and shoring option, the earlier model whose line it repeats point for point
+// (none when it is a line of its own). Identical lines would lie exactly on one another and
+// hide all but the last: they are drawn once, named after every model they belong to.
+std::vector<std::array<std::optional<std::size_t>, 3>>
+RepeatedLines(const std::vector<std::vector<const SpanTableRow *>> &models) {
+    std::vector<std::array<std::optional<std::size_t>, 3>> repeats(models.size());
+    for (std::size_t shoring = 0; shoring < kShoringCodes.size(); ++shoring)
+        for (std::size_t m = 0; m < models.size(); ++m)
+            for (std::size_t earlier = 0; earlier < m; ++earlier)
+                if (!repeats[earlier][shoring] &&
+                    PointsOf(models[earlier], shoring) == PointsOf(models[m], shoring)) {
+                    repeats[m][shoring] = earlier;
+                    break;
+                }
+    return repeats;
+}
+
+QString ModelName(const std::vector<const SpanTableRow *> &model) {
+    const OfferedDeck &deck = model.front()->deck;
+    return Text(DeckModelName(deck.family, deck.model));
 }
 
 QLineSeries *NewSegment(QChart &chart, const QPen &pen, const QString &name, bool inLegend) {
@@ -75,9 +103,8 @@ QLineSeries *NewSegment(QChart &chart, const QPen &pen, const QString &name, boo
 // The line of one model and shoring option, broken where a thickness has no span: each run
 // of neighbouring spans is a segment of its own; only the first shows in the legend.
 std::vector<QLineSeries *> AddLine(QChart &chart, const std::vector<const SpanTableRow *> &model,
-                                   std::size_t shoring, const QColor &colour) {
+                                   std::size_t shoring, const QColor &colour, const QString &name) {
     QPen pen(colour, 2, kShoringPens[shoring]);
-    const QString name = LineName(model.front()->deck, shoring);
     std::vector<QLineSeries *> segments;
     QLineSeries *current = nullptr;
     for (const SpanTableRow *row : model) {
@@ -131,10 +158,19 @@ QChart *MakeSpanChart(const std::vector<SpanTableRow> &rows) {
     chart->addAxis(span, Qt::AlignLeft);
 
     const auto models = RowsByModel(rows);
+    const auto repeats = RepeatedLines(models);
     for (std::size_t m = 0; m < models.size(); ++m) {
         const QColor colour(kModelColours[m % kModelColours.size()]);
         for (std::size_t shoring = 0; shoring < kShoringCodes.size(); ++shoring) {
-            for (QLineSeries *segment : AddLine(*chart, models[m], shoring, colour)) {
+            if (repeats[m][shoring])
+                continue; // drawn with the earlier model's line, which names this model too
+            QStringList names{ModelName(models[m])};
+            for (std::size_t later = m + 1; later < models.size(); ++later)
+                if (repeats[later][shoring] == m)
+                    names << ModelName(models[later]);
+            const QString name = names.join(QStringLiteral("・")) + QLatin1Char(' ') +
+                                 Text(CompactCaption(caption::kShoringOptions[shoring]));
+            for (QLineSeries *segment : AddLine(*chart, models[m], shoring, colour, name)) {
                 segment->attachAxis(thickness);
                 segment->attachAxis(span);
             }
@@ -166,16 +202,22 @@ void DrawLegendGrid(QPainter &painter, const QRectF &area, const std::vector<Spa
                          Text(CompactCaption(caption::kShoringOptions[shoring])));
     }
     top += rowHeight;
+    const auto repeats = RepeatedLines(models);
     for (std::size_t m = 0; m < models.size(); ++m) {
         const QColor colour(kModelColours[m % kModelColours.size()]);
-        const OfferedDeck &deck = models[m].front()->deck;
         painter.setPen(colour);
         painter.drawText(QRectF(area.left(), top, nameWidth, rowHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         Text(DeckModelName(deck.family, deck.model)));
+                         Qt::AlignLeft | Qt::AlignVCenter, ModelName(models[m]));
         for (std::size_t shoring = 0; shoring < kShoringCodes.size(); ++shoring) {
             const double left = area.left() + nameWidth + cellWidth * double(shoring);
             const double middle = top + rowHeight / 2;
+            if (const auto earlier = repeats[m][shoring]) {
+                // This model's line is the earlier model's: say whose line to read.
+                painter.setPen(QColor(kModelColours[*earlier % kModelColours.size()]));
+                painter.drawText(QRectF(left, top, cellWidth, rowHeight), Qt::AlignCenter,
+                                 QStringLiteral("＝") + ModelName(models[*earlier]));
+                continue;
+            }
             painter.setPen(QPen(colour, 0.5 * pixelsPerMm, kShoringPens[shoring], Qt::FlatCap));
             painter.drawLine(QPointF(left + cellWidth * 0.15, middle),
                              QPointF(left + cellWidth * 0.85, middle));

@@ -1,6 +1,7 @@
 #pragma once
 // The maximum-span chart beside the table: the largest span against the plate thickness, one
-// line per deck model and shoring option (colour by model, pen style by shoring). The same
+// line per deck model and shoring option (colour by model, pen style by shoring; a line that
+// repeats another model's point for point is drawn once and named after both). The same
 // chart is shown in the window and drawn onto the printed page.
 
 #include "core/SpanTable.h"

@@ -6,12 +6,14 @@
 #include "ui/MessageSeam.h"
 #include "ui/deckchoice/SpanChart.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -20,6 +22,13 @@
 namespace korvane {
 
 namespace {
+
+// Room for the window manager's title bar and borders round the window.
+const QSize kWindowFrameAllowance{16, 48};
+// The least the table and the chart shrink to on a small screen: the table scrolls, the
+// chart draws smaller.
+const QSize kSmallestTable{240, 160};
+const QSize kSmallestChart{280, 200};
 
 const QColor kMarkedRowColour(255, 236, 179);
 
@@ -68,12 +77,32 @@ SpanTableWindow::SpanTableWindow(std::vector<SpanTableRow> rows, DesignCase cond
     createControls();
     fillTable();
     connectSignals();
+    fitToScreen();
+}
+
+// The window the table and chart want where the screen has room for it; within the screen's
+// available area otherwise, the table scrolling and the chart shrinking in what is left.
+void SpanTableWindow::fitToScreen() {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize available = screen->availableGeometry().size() - kWindowFrameAllowance;
+    const QSize wanted = sizeHint().expandedTo(minimumSizeHint());
+    if (wanted.width() <= available.width() && wanted.height() <= available.height())
+        return;
+    spanTable->setMinimumSize(kSmallestTable);
+    spanChart->setMinimumSize(kSmallestChart);
+    resize(wanted.boundedTo(available));
 }
 
 void SpanTableWindow::createControls() {
     SetBackground(*this, kWindowGrey);
     auto *layout = new QVBoxLayout(this);
 
+    QLabel *heading =
+        NewTableHeading(NewPrintedTable(QString::fromUtf8(kSpanTableTitle), m_conditions), this);
+    heading->setFont(WindowFont(12, true));
+    layout->addWidget(heading);
     conditionsLabel = new QLabel(Texts(ConditionsText(m_conditions)).join(QLatin1Char('\n')), this);
     conditionsLabel->setObjectName(QStringLiteral("conditionsLabel"));
     conditionsLabel->setFont(WindowFont(12));
@@ -96,6 +125,11 @@ void SpanTableWindow::createControls() {
     spanChart->setMinimumSize(500, 480);
     body->addWidget(spanChart, 1);
     layout->addLayout(body, 1);
+
+    auto *takeNote = new QLabel(QString::fromUtf8(kSpanTableTakeNote), this);
+    takeNote->setWordWrap(true);
+    takeNote->setFont(WindowFont(12));
+    layout->addWidget(takeNote);
 
     auto *buttons = new QHBoxLayout;
     printButton = MakeButton(QStringLiteral("印刷"), this);

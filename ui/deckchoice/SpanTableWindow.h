@@ -65,6 +65,7 @@ private:
     void createControls();
     void fillTable();
     void connectSignals();
+    void fitToScreen();
 
     std::vector<SpanTableRow> m_rows;
     DesignCase m_conditions;

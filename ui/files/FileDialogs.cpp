@@ -1,15 +1,16 @@
 #include "ui/files/FileDialogs.h"
 
 #include "core/Errors.h"
+#include "core/FileWriting.h"
 #include "ui/MessageSeam.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QDateTime>
+#include <QFile>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QTreeView>
 
@@ -131,29 +132,10 @@ QString ChosenFile(QFileDialog &dialog) {
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
 }
 
-namespace {
-
-[[noreturn]] void ThrowUnwritable(const QString &path, const QString &reason) {
-    throw FileError(
-        QStringLiteral("ファイル \"%1\" に書き込めません。(%2)").arg(path, reason).toStdString());
-}
-
-} // namespace
-
-// The buffer is flushed before the commit because a commit does not see a write that fails
-// while the file is closed, and would put a cut-off file in place.
+// The temporary file is named after the target (NAME.korvane-part), so that one left by a
+// program killed before the rename is taken over by the next save of the same file.
 void WriteWholeFile(const QString &path, const std::string &bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        ThrowUnwritable(path, file.errorString());
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        ThrowUnwritable(path, reason);
-    }
-    if (!file.commit())
-        ThrowUnwritable(path, file.errorString());
+    ReplaceFileContents(QFile::encodeName(path).toStdString(), bytes);
 }
 
 QFileDialog *FileDialogOnDemand::Get() const {

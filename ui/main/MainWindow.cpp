@@ -49,7 +49,8 @@ const QString kConcreteKindButtonStyle =
     QStringLiteral("QToolButton { color: rgb(0,0,128); background: rgb(212,208,200);"
                    " border: 2px outset rgb(235,235,235); }"
                    "QToolButton:checked { color: rgb(204,0,68); background: rgb(160,166,176);"
-                   " border: 2px inset rgb(120,120,130); }");
+                   " border: 2px inset rgb(120,120,130); }"
+                   "QToolButton:focus { border-style: dotted; border-color: rgb(0,0,128); }");
 
 // A pick-only list in the inputs' navy with white bold text.
 void PaintNavyList(QComboBox &list) {
@@ -303,7 +304,9 @@ void MainWindow::createConcreteBand() {
         button->setCheckable(true);
         button->setFont(WindowFont(12, true));
         button->setStyleSheet(kConcreteKindButtonStyle);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Reached by Tab like the option groups; the arrows move within the group and choose,
+        // Space chooses the button with the focus.
+        button->setFocusPolicy(Qt::TabFocus);
         m_concreteGroup->addButton(button, kind++);
         *slot = button;
         left += 80;

@@ -58,8 +58,7 @@ public:
     korvane::DesignCase ReadCase() const;
     // The pre-check of "計　算" on the inputs: the first failing check's message, the focus on
     // its field and its corrected text; the focus on "計　算" when every check passes.
-    // Returns whether every check passed. Throws ConversionError for a work-load entry of
-    // one to three digits.
+    // Returns whether every check passed.
     bool PreCheckInputs();
     // The same for the conditions of a deck-choice table: the span is not checked, and the
     // focus stays where it is when every check passes.
@@ -68,6 +67,8 @@ public:
     // does, with the shoring and span when given; the focus goes to "計　算".
     void TakeDeck(const korvane::OfferedDeck &deck, std::optional<int> shoringCode = std::nullopt,
                   std::optional<int> span = std::nullopt);
+    // A line in the status bar that says what a command did beyond the obvious.
+    void ShowStatusNote(const QString &note);
 
     // Deck band.
     QFrame *DeckPanel = nullptr;

@@ -33,8 +33,9 @@ void MainWindow::showSpanTable() {
 }
 
 // The deck comparison after the calculate command's pre-check (its message, and no window,
-// when it fails); a deck taken from the window goes into the inputs, keeping their span and
-// shoring.
+// when it fails); a deck taken from the window goes into the inputs with their span, and
+// with the row's least shoring where the case's shoring does not suffice (said in the status
+// bar).
 void MainWindow::showDeckComparison() {
     RunGuarded(this, [this] {
         if (!PreCheckInputs())
@@ -45,7 +46,9 @@ void MainWindow::showDeckComparison() {
         DeckComparisonWindow window(CompareDecks(conditions), DeckComparisonConditions(conditions),
                                     shownDeck, this);
         ExecModal(window);
-        if (window.TakenDeck())
-            TakeDeck(*window.TakenDeck());
+        if (const auto &take = window.Taken()) {
+            TakeDeck(take->deck, take->shoringCode);
+            ShowStatusNote(QString::fromStdString(window.TakeNote()));
+        }
     });
 }

@@ -294,6 +294,15 @@ void MainWindow::standardWorkLoadChosen() {
 void MainWindow::otherWorkLoadChosen() {
     react(m_inputs.ChooseOtherWorkLoad(true));
     ShowHelpPage(5);
+    // Chosen by an arrow key, the radio button takes the focus back after it is checked;
+    // the field gets it once that is done, so that the digits typed next go into it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (workLoadField->isEnabled() && otherWorkLoadOption->hasFocus())
+                workLoadField->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
 }
 
 QString MainWindow::workLoadText() const {

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QToolButton>
 
 using namespace korvane;
@@ -210,10 +211,15 @@ void MainWindow::showPreCheckFailure(const PreCheckFailure &failure) {
     FieldOf(failure.field)->setFocus();
     m_inputs.ApplyCorrection(failure);
     refresh();
+    FieldOf(failure.field)->selectAll(); // typing replaces the refused text
 }
 
 void MainWindow::TakeDeck(const OfferedDeck &deck, std::optional<int> shoringCode,
                           std::optional<int> span) {
     react(m_inputs.TakeDeck(deck, shoringCode, span));
     calculateButton->setFocus();
+}
+
+void MainWindow::ShowStatusNote(const QString &note) {
+    statusBar->showMessage(note);
 }
