@@ -27,14 +27,6 @@ std::string ShortestText(double value);
 // What C's "%<width>d" writes for the value.
 std::string IntText(int value, int width = 0);
 
-// Earlier names of GeneralText and PatternText.
-inline std::string FormatGeneral(double value) {
-    return GeneralText(value);
-}
-inline std::string FormatPattern(double value, std::string_view pattern) {
-    return PatternText(value, pattern);
-}
-
 // C formatted output of one value ("%3.1f", "%4.2f", "%g", "%4d", ...).
 std::string FormatPrintf(const char *format, double value);
 std::string FormatPrintf(const char *format, int value);

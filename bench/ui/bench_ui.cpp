@@ -50,9 +50,9 @@ void ShowThenRead(benchmark::State &state) {
     shown.coatingCode = 4;
     shown.unitWeight = 150;
     for (auto _ : state) {
-        ShowInputData(form, shown);
+        form.ShowCase(shown);
         DesignCase read;
-        ReadInputData(form, read);
+        read = form.ReadCase();
         benchmark::DoNotOptimize(read);
     }
 }

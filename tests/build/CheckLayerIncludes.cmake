@@ -2,7 +2,8 @@
 # without windows include no Qt header. The include folders that the libraries export stop
 # most such includes at compile time; this also catches the one they cannot: sheet/ and
 # its Qt canvas in sheet/qt/ and printing in sheet/print/ share the folder name "sheet".
-# The windows sit in feature folders below ui/; ui/ itself includes none of them.
+# The windows sit in feature folders below ui/; ui/ itself includes none of them, and only
+# the main window's folder includes the others.
 # Run: cmake -DSOURCE_DIR=<repository> -P CheckLayerIncludes.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -48,6 +49,10 @@ foreach(rule ${rules})
         # ui/ itself holds what every window shares: it includes no feature folder.
         elseif(layer STREQUAL "ui" AND folder STREQUAL "ui" AND rest MATCHES "/")
           string(APPEND faults "  ${file}: ${line} (ui/ shares only what every window uses)\n")
+        # The main window opens the other windows; none of them includes it back.
+        elseif(layer MATCHES "^ui/" AND NOT layer STREQUAL "ui/main" AND folder STREQUAL "ui"
+               AND rest MATCHES "^main/")
+          string(APPEND faults "  ${file}: ${line} (ui/main uses ${layer}, not the reverse)\n")
         elseif(NOT folder IN_LIST allowed)
           string(APPEND faults "  ${file}: ${line} (${folder} is not below ${layer})\n")
         endif()

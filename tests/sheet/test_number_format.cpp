@@ -29,7 +29,7 @@ void PrintTo(const GeneralCase &row, std::ostream *os) {
 class GeneralFormat : public testing::TestWithParam<GeneralCase> {};
 
 TEST_P(GeneralFormat, WritesPlainDecimal) {
-    EXPECT_EQ(FormatGeneral(GetParam().value), GetParam().text);
+    EXPECT_EQ(GeneralText(GetParam().value), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -50,10 +50,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(GeneralFormat, LongPlainDecimalsAreWrittenInFull) {
-    EXPECT_EQ(FormatGeneral(1e-60), "0." + std::string(59, '0') + "1");
-    EXPECT_EQ(FormatGeneral(-1234.5678e100), "-12345678" + std::string(96, '0'));
+    EXPECT_EQ(GeneralText(1e-60), "0." + std::string(59, '0') + "1");
+    EXPECT_EQ(GeneralText(-1234.5678e100), "-12345678" + std::string(96, '0'));
     // A subnormal value: its 15 digits come from the exact binary value, not from "5e-324".
-    EXPECT_EQ(FormatGeneral(5e-324), "0." + std::string(323, '0') + "494065645841247");
+    EXPECT_EQ(GeneralText(5e-324), "0." + std::string(323, '0') + "494065645841247");
 }
 
 struct PatternCase {
@@ -70,7 +70,7 @@ void PrintTo(const PatternCase &row, std::ostream *os) {
 class PatternFormat : public testing::TestWithParam<PatternCase> {};
 
 TEST_P(PatternFormat, RoundsHalfAwayFromZero) {
-    EXPECT_EQ(FormatPattern(GetParam().value, GetParam().pattern), GetParam().text);
+    EXPECT_EQ(PatternText(GetParam().value, GetParam().pattern), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(PatternFormat, ManyDecimalsAreAllWritten) {
-    EXPECT_EQ(FormatPattern(123.456, "0000000000." + std::string(130, '0')),
+    EXPECT_EQ(PatternText(123.456, "0000000000." + std::string(130, '0')),
               "0000000123.456" + std::string(127, '0'));
 }
 
@@ -222,8 +222,8 @@ TEST(Printf, FollowsTheCConversion) {
 }
 
 TEST(NonFinite, IsNamedNotPrintedAsDigits) {
-    EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::infinity()), "INF");
-    EXPECT_EQ(FormatPattern(std::numeric_limits<double>::quiet_NaN(), "###.#"), "NAN");
+    EXPECT_EQ(GeneralText(std::numeric_limits<double>::infinity()), "INF");
+    EXPECT_EQ(PatternText(std::numeric_limits<double>::quiet_NaN(), "###.#"), "NAN");
 }
 
 } // namespace

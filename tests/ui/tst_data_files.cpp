@@ -8,6 +8,7 @@
 #include "ui/Controls.h"
 #include "ui/files/DesignCaseFiles.h"
 #include "ui/main/CalculationRun.h"
+#include "ui/main/CaseFileCommands.h"
 
 #include <QFileDialog>
 #include <QHeaderView>
@@ -253,7 +254,7 @@ void DataFiles::px100WithK35AsksForTheCoatingAgain() {
         "PX100の表面処理「K35」は廃止されました。\n表面処理を選択し直してください。")));
     QCOMPARE(m_form->coatingList->currentIndex(), -1);
     DesignCase record;
-    ReadInputData(*m_form, record);
+    record = m_form->ReadCase();
     QCOMPARE(record.coatingCode, 0);
     QCOMPARE(record.deckModel, 0);
 }
@@ -462,7 +463,7 @@ void DataFiles::negativeLoadFromAFileIsRefusedByTheCalculateCommand() {
     FileDialogAnswers answers({Path("negative.fdt")});
     OpenDesignCase(*m_form, *m_files);
     MessageRecorder messages;
-    QVERIFY(!CheckInputData(*m_form));
+    QVERIFY(!m_form->PreCheckInputs());
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(message), qPrintable(messages.texts[0]));
     QLineEdit *expected = field == "workLoadField" ? m_form->workLoadField : m_form->otherLoadField;

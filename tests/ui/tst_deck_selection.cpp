@@ -118,7 +118,7 @@ void DeckSelection::familyChange() {
     QCOMPARE(form->thicknessList->currentText(), thickness);
     QCOMPARE(form->coatingList->currentText(), QStringLiteral("Z27")); // untouched
     DesignCase record;
-    ReadInputData(*form, record);
+    record = form->ReadCase();
     double catalogue = 0;
     QVERIFY(LookupDeckWeight(record, catalogue));
     QCOMPARE(form->unitWeightField->text(), QString::number(catalogue));
@@ -169,7 +169,7 @@ void DeckSelection::otherCoatingTakesTypedWeight() {
     QTest::keyClicks(form->unitWeightField, QStringLiteral("150"));
     QCOMPARE(form->unitWeightField->text(), QStringLiteral("150"));
     DesignCase record;
-    ReadInputData(*form, record);
+    record = form->ReadCase();
     QCOMPARE(record.coatingCode, 4);
     QCOMPARE(record.unitWeight, 150);
 
@@ -177,7 +177,7 @@ void DeckSelection::otherCoatingTakesTypedWeight() {
     QCOMPARE(form->unitWeightField->text(), QString()); // the typed weight goes with any change
 
     ChooseEntry(form->coatingList, QStringLiteral("Z27"));
-    ReadInputData(*form, record);
+    record = form->ReadCase();
     double catalogue = 0;
     QVERIFY(LookupDeckWeight(record, catalogue));
     QCOMPARE(form->unitWeightField->text(), QString::number(catalogue));

@@ -114,12 +114,12 @@ void HelpSwitch::missingPictureDoesNotStopShowingACase() {
     record.thicknessCode = 1;
     record.spanLength = 4200;
     record.workLoadValue = 2000;
-    ShowInputData(*m_form, record);
+    m_form->ShowCase(record);
     QFile::rename(aside, picture);
 
     QCOMPARE(messages.texts.size(), 1); // the picture's error, once
     DesignCase shown;
-    ReadInputData(*m_form, shown);
+    shown = m_form->ReadCase();
     QCOMPARE(shown.deckModel, 2);
     QCOMPARE(shown.spanLength, 4200);
     QCOMPARE(shown.workLoadValue, 2000);

@@ -288,7 +288,7 @@ void NumericInputs::programFocusSelectsWholeText() {
     if (route == QLatin1String("precheck")) {
         TypeInto(form->spanField, QStringLiteral("999"));
         form->calculateButton->setFocus(); // as the press of "計　算" does
-        QVERIFY(!CheckInputData(*form));
+        QVERIFY(!form->PreCheckInputs());
         QCOMPARE(messages.texts.size(), 1);
         field = form->spanField;
     } else if (route == QLatin1String("leave")) {
@@ -309,7 +309,7 @@ void NumericInputs::programFocusSelectsWholeText() {
         DesignCase record = DefaultDesignCase();
         record.coatingCode = code::kCoatingOther;
         record.unitWeight = 150;
-        ShowInputData(*form, record);
+        form->ShowCase(record);
         field = form->unitWeightField;
     }
     QVERIFY(field->hasFocus());
@@ -368,7 +368,7 @@ void NumericInputs::workLoadField() {
     QVERIFY(form->workLoadField->isEnabled());
     QVERIFY(form->workLoadField->hasFocus());
     DesignCase record;
-    ReadInputData(*form, record);
+    record = form->ReadCase();
     QCOMPARE(record.workLoadValue, 2450);
 
     form->workLoadField->selectAll();
@@ -376,18 +376,18 @@ void NumericInputs::workLoadField() {
     form->workLoadField->home(false);
     QTest::keyClicks(form->workLoadField, QStringLiteral("980"));
     QCOMPARE(form->workLoadText(), QStringLiteral("980 ")); // four positions, one blank
-    ReadInputData(*form, record);
+    record = form->ReadCase();
     QCOMPARE(record.workLoadValue, 0);
 
     form->workLoadField->home(false);
     QTest::keyClicks(form->workLoadField, QStringLiteral("2000"));
-    ReadInputData(*form, record);
+    record = form->ReadCase();
     QCOMPARE(record.workLoadValue, 2000);
 
     QTest::mouseClick(form->standardWorkLoadOption, Qt::LeftButton);
     QVERIFY(!form->workLoadField->isEnabled());
     QCOMPARE(form->workLoadField->text(), QStringLiteral("2000")); // kept for "その他"
-    ReadInputData(*form, record);
+    record = form->ReadCase();
     QCOMPARE(record.workLoadValue, 1470);
 }
 

@@ -17,6 +17,7 @@
 #include "ui/deckchoice/DeckComparisonWindow.h"
 #include "ui/deckchoice/SpanTableWindow.h"
 #include "ui/files/DesignCaseFiles.h"
+#include "ui/main/CaseFileCommands.h"
 #include "ui/result/PrintSettingsDialog.h"
 #include "ui/result/ResultWindow.h"
 

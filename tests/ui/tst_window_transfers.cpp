@@ -58,7 +58,7 @@ DesignCase Record(std::initializer_list<std::pair<const char *, int>> fields) {
 
 DesignCase ReadBack(const MainWindow &form) {
     DesignCase record;
-    ReadInputData(form, record);
+    record = form.ReadCase();
     return record;
 }
 
@@ -115,7 +115,7 @@ void WindowTransfers::roundTrip() {
     record.projectTitle = "第二倉庫増築";
     record.pageText = "P-7";
     auto form = MakeReadyForm();
-    ShowInputData(*form, record);
+    form->ShowCase(record);
     QCOMPARE(ReadBack(*form), record);
 }
 
@@ -149,7 +149,7 @@ void WindowTransfers::unknownCodesShowFirstOption() {
     QFETCH(DesignCase, record);
     QFETCH(DesignCase, readBack);
     auto form = MakeReadyForm();
-    ShowInputData(*form, record);
+    form->ShowCase(record);
     QCOMPARE(ReadBack(*form), readBack);
     if (record.coatingCode == -1)
         QCOMPARE(form->coatingList->currentIndex(), -1); // shown with no coating chosen
@@ -160,7 +160,7 @@ void WindowTransfers::unknownCodesShowFirstOption() {
 
 void WindowTransfers::savedWeightReplacesCatalogueWeight() {
     auto form = MakeReadyForm();
-    ShowInputData(*form, Record({{"weight", 150}}));
+    form->ShowCase(Record({{"weight", 150}}));
     QCOMPARE(form->unitWeightField->text(), QStringLiteral("150"));
     double catalogue = 0;
     QVERIFY(LookupDeckWeight(ReadBack(*form), catalogue)); // the calculation keeps the catalogue's
@@ -219,7 +219,7 @@ void WindowTransfers::printSettings() {
     DesignCase record = Record({{"page", position}});
     record.projectTitle = "事務所棟";
     record.pageText = "－３－";
-    ShowInputData(*form, record);
+    form->ShowCase(record);
 
     PrintSettingsDialog *settings = form->PrintSettingsWindow();
     QVERIFY(settings->PositionOptions()[option]->isChecked());
@@ -237,7 +237,7 @@ void WindowTransfers::oldFormatNotice() {
     MessageRecorder messages;
     DesignCase record = Record({{"family", 0}, {"model", 1}, {"thickness", 2}});
     record.versionText = "PX75V"; // a headerless file of the oldest format
-    ShowInputData(*form, record);
+    form->ShowCase(record);
     QCOMPARE(messages.texts,
              QStringList{QStringLiteral(
                  "デッキの断面形状改良により、以前と重量が異なります。\nご了解下さい。")});
@@ -245,7 +245,7 @@ void WindowTransfers::oldFormatNotice() {
 
     record.versionText = "korvane 3.6";
     messages.texts.clear();
-    ShowInputData(*form, record);
+    form->ShowCase(record);
     QVERIFY(messages.texts.isEmpty());
 }
 

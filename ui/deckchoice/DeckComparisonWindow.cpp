@@ -5,7 +5,6 @@
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
 #include "ui/deckchoice/DeckTableOutput.h"
-#include "ui/main/MainWindow.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -278,21 +277,6 @@ void DeckComparisonWindow::exportCsv() {
                   DeckComparisonCsv(m_rows, m_conditions));
     });
     comparisonTable->setFocus();
-}
-
-void OpenDeckComparison(MainWindow &mainWindow) {
-    if (!mainWindow.PreCheckInputs())
-        return;
-    const DesignCase conditions = mainWindow.ReadCase();
-    const OfferedDeck shownDeck{conditions.deckFamily, conditions.deckModel,
-                                conditions.thicknessCode};
-    DeckComparisonWindow window(CompareDecks(conditions), DeckComparisonConditions(conditions),
-                                shownDeck, &mainWindow);
-    ExecModal(window);
-    if (const auto &take = window.Taken()) {
-        mainWindow.TakeDeck(take->deck, take->shoringCode);
-        mainWindow.ShowStatusNote(QString::fromStdString(window.TakeNote()));
-    }
 }
 
 } // namespace korvane

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-class MainWindow;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -67,11 +66,5 @@ private:
     std::string m_takeNote;
     int m_shownRow = -1;
 };
-
-// Opens the deck comparison for the main window's case: the calculate command's pre-check
-// first (its message, and no window, when it fails); a deck taken from the window goes into
-// the main window with its span, and with the row's least shoring where the case's shoring
-// does not suffice (said in the main window's status bar).
-void OpenDeckComparison(MainWindow &mainWindow);
 
 } // namespace korvane

@@ -5,7 +5,6 @@
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
 #include "ui/deckchoice/SpanChart.h"
-#include "ui/main/MainWindow.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -242,18 +241,6 @@ int RowOfDeck(const std::vector<SpanTableRow> &rows, const DesignCase &record) {
     const auto found = std::find_if(rows.begin(), rows.end(),
                                     [&](const SpanTableRow &row) { return row.deck == deck; });
     return found == rows.end() ? -1 : int(found - rows.begin());
-}
-
-void OpenSpanTable(MainWindow &mainWindow) {
-    if (!mainWindow.PreCheckConditions())
-        return;
-    const DesignCase conditions = mainWindow.ReadCase();
-    std::vector<SpanTableRow> rows = BuildSpanTable(conditions);
-    const int marked = RowOfDeck(rows, conditions);
-    SpanTableWindow window(std::move(rows), conditions, marked, &mainWindow);
-    ExecModal(window);
-    if (const auto &choice = window.Choice())
-        mainWindow.TakeDeck(choice->deck, choice->shoringCode, choice->span);
 }
 
 } // namespace korvane

@@ -13,7 +13,6 @@
 #include <optional>
 #include <vector>
 
-class MainWindow;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -76,10 +75,5 @@ private:
 
 // The row of the table that holds the case's deck; -1 when the table has none (PX100).
 int RowOfDeck(const std::vector<SpanTableRow> &rows, const DesignCase &record);
-
-// Opens the maximum-span table for the main window's conditions: after the conditions'
-// pre-check (a failure is shown as the calculate command shows it, and no table opens).
-// A cell the user takes goes into the main window as if chosen by hand.
-void OpenSpanTable(MainWindow &mainWindow);
 
 } // namespace korvane

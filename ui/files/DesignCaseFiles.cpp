@@ -4,10 +4,7 @@
 #include "core/DesignCase.h"
 #include "core/Errors.h"
 #include "core/FileReading.h"
-#include "core/ShownValues.h"
-#include "ui/MessageSeam.h"
 #include "ui/files/FileDialogs.h"
-#include "ui/main/MainWindow.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -40,11 +37,13 @@ QString DesignCaseFiles::ChooseFileToOpen() {
     return korvane::ChosenFile(*openDialog);
 }
 
-korvane::DataFileCase DesignCaseFiles::OpenDataFile(MainWindow &form, const std::string &path) {
+korvane::DataFileCase DesignCaseFiles::OpenDataFile(QWidget &captionWindow,
+                                                    const std::string &path) {
     korvane::DataFileCase opened = korvane::ReadDataFile(path);
     fileLines = opened.lines;
     lastOpenName = QString::fromStdString(korvane::DisplayPath(path));
-    form.setWindowTitle(QStringLiteral("Korvane for Win [") + lastOpenName + QLatin1Char(']'));
+    captionWindow.setWindowTitle(QStringLiteral("Korvane for Win [") + lastOpenName +
+                                 QLatin1Char(']'));
     return opened;
 }
 
@@ -72,23 +71,6 @@ void DesignCaseFiles::SaveDataFile() {
 
 namespace korvane {
 
-void OpenDesignCase(MainWindow &form, DesignCaseFiles &files) {
-    const QString chosen = files.ChooseFileToOpen();
-    if (chosen.isEmpty())
-        return;
-    OpenDesignCaseFile(form, files, QFile::encodeName(chosen).toStdString());
-}
-
-void OpenDesignCaseFile(MainWindow &form, DesignCaseFiles &files, const std::string &path) {
-    DataFileCase opened = files.OpenDataFile(form, path);
-    form.OpenCase(opened.record);
-    // What the window shows otherwise than the file gives it is calculated as shown: said.
-    for (std::string &warning : ValuesShownOtherwise(opened.record, form.ReadCase()))
-        opened.warnings.push_back(std::move(warning));
-    if (!opened.warnings.empty())
-        ShowMessage(&form, ReadingWarningsMessage(files.lastOpenName, opened.warnings));
-}
-
 QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::string> &warnings) {
     QString text = QStringLiteral("ファイル \"%1\" には読めなかった値や画面にそのまま出せない"
                                   "値があり、既定値などで補って読み込みました。\n"
@@ -97,12 +79,6 @@ QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::s
     for (const std::string &warning : warnings)
         text += QStringLiteral("\n・") + QString::fromStdString(warning);
     return text;
-}
-
-void SaveDesignCase(MainWindow &form, DesignCaseFiles &files) {
-    files.fileLines.clear();
-    form.ReadCase().WriteLines(files.fileLines);
-    files.SaveDataFile();
 }
 
 QString WithFdtExtension(const QString &fileName) {

@@ -13,8 +13,6 @@
 #include <string>
 #include <vector>
 
-class MainWindow;
-
 class DesignCaseFiles : public QWidget {
     Q_OBJECT
 public:
@@ -38,11 +36,11 @@ public:
     QString ChooseFileToOpen();
 
     // Reads the data file at `path` (its name as bytes, whatever their encoding) into the
-    // line buffer, remembers it as the file last opened and names it in the main window's
-    // caption. The file is read whole first: one that cannot be read throws (FileError,
-    // ConversionError) and leaves the line buffer, the names and the caption as they were,
-    // so that a later save does not propose the file that was not read.
-    korvane::DataFileCase OpenDataFile(MainWindow &form, const std::string &path);
+    // line buffer, remembers it as the file last opened and names it in the caption of
+    // `captionWindow` (the main window). The file is read whole first: one that cannot be read
+    // throws (FileError, ConversionError) and leaves the line buffer, the names and the caption as
+    // they were, so that a later save does not propose the file that was not read.
+    korvane::DataFileCase OpenDataFile(QWidget &captionWindow, const std::string &path);
 
     // Runs the save dialog and writes the line buffer to the chosen file. The file is
     // replaced only once the new one is complete; a failure throws korvane::FileError and
@@ -61,20 +59,8 @@ private:
 
 namespace korvane {
 
-// "データ読込": reads a chosen file into the window, with the notices of older files.
-void OpenDesignCase(MainWindow &form, DesignCaseFiles &files);
-
-// Reads the data file at `path` (bytes) into the window as "データ読込" does once a file is
-// chosen: caption, notices of older files, the case, then one message listing the lines
-// the file did not give and the defaults that stand in. Also the way in for a file given
-// on the command line or dropped onto the main window. Throws as DesignCaseFiles::OpenDataFile.
-void OpenDesignCaseFile(MainWindow &form, DesignCaseFiles &files, const std::string &path);
-
 // The one message after an open that lists what the file did not give.
 QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::string> &warnings);
-
-// "データ保存": writes the window's case in the current format to a chosen file.
-void SaveDesignCase(MainWindow &form, DesignCaseFiles &files);
 
 // The file name with the part after its last "." replaced by "fdt", or ".fdt" appended.
 QString WithFdtExtension(const QString &fileName);

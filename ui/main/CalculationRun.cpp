@@ -16,13 +16,9 @@ constexpr int kResultWindowHeight = 760;
 
 } // namespace
 
-bool CheckInputData(MainWindow &form) {
-    return form.PreCheckInputs();
-}
-
 void RunCalculation(MainWindow &form, ResultWindow &resultWindow) {
     const DesignCase record = form.ReadCase();
-    if (!CheckInputData(form))
+    if (!form.PreCheckInputs())
         return;
     {
         BusyNotice busy(&form);

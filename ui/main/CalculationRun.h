@@ -9,12 +9,6 @@ class ResultWindow;
 
 namespace korvane {
 
-// The pre-check's verdict shown in the main window: the first failing check's message, the
-// focus on its field and its corrected text; the focus on "計　算" when every check passes.
-// Returns whether every check passed. The work-load field in an unreadable state (one to
-// three digits in its four positions) throws ConversionError.
-bool CheckInputData(MainWindow &form);
-
 // "計　算": reads the window, checks it, calculates, draws the sheet into the result
 // window and shows that window modally with the main window hidden until it closes.
 void RunCalculation(MainWindow &form, ResultWindow &resultWindow);

@@ -2,6 +2,7 @@
 
 #include "ui/GuardedRun.h"
 #include "ui/files/DesignCaseFiles.h"
+#include "ui/main/CaseFileCommands.h"
 #include "ui/main/MainWindow.h"
 
 #include <QDragEnterEvent>

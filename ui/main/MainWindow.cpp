@@ -549,7 +549,7 @@ void MainWindow::closeEvent(QCloseEvent *event) {
 
 void MainWindow::InitialIdle() {
     m_idlePending = false;
-    RunGuarded(this, [this] { ShowInputData(*this, DefaultDesignCase()); });
+    RunGuarded(this, [this] { ShowCase(DefaultDesignCase()); });
 }
 
 void MainWindow::endProgram() {

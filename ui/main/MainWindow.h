@@ -257,9 +257,3 @@ int &SplashMilliseconds();
 QPoint StartPosition(const QRect &window, int screenWidth);
 
 } // namespace korvane
-
-// The window into a fresh record (defaults first, so versionText stays current).
-void ReadInputData(const MainWindow &form, korvane::DesignCase &record);
-
-// The record into the window, as the first filling and opening a file put it.
-void ShowInputData(MainWindow &form, korvane::DesignCase record);

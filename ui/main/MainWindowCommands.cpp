@@ -7,6 +7,7 @@
 #include "ui/GuardedRun.h"
 #include "ui/files/DesignCaseFiles.h"
 #include "ui/main/CalculationRun.h"
+#include "ui/main/CaseFileCommands.h"
 
 void MainWindow::calculate() {
     if (m_result)

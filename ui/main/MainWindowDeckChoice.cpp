@@ -1,14 +1,54 @@
-// The main window's deck-choice commands: each opens its window for the inputs' conditions.
+// The main window's deck-choice commands: each opens its window for the inputs' conditions
+// and puts what the user takes there back into the inputs.
 #include "ui/main/MainWindow.h"
 
+#include "core/DeckComparison.h"
+#include "core/DeckComparisonText.h"
+#include "core/SpanTable.h"
 #include "ui/GuardedRun.h"
+#include "ui/MessageSeam.h"
 #include "ui/deckchoice/DeckComparisonWindow.h"
 #include "ui/deckchoice/SpanTableWindow.h"
 
+#include <utility>
+#include <vector>
+
+using namespace korvane;
+
+// The maximum-span table after the conditions' pre-check (a failure is shown as the
+// calculate command shows it, and no table opens); a cell the user takes goes into the
+// inputs as if chosen by hand.
 void MainWindow::showSpanTable() {
-    korvane::RunGuarded(this, [this] { korvane::OpenSpanTable(*this); });
+    RunGuarded(this, [this] {
+        if (!PreCheckConditions())
+            return;
+        const DesignCase conditions = ReadCase();
+        std::vector<SpanTableRow> rows = BuildSpanTable(conditions);
+        const int marked = RowOfDeck(rows, conditions);
+        SpanTableWindow window(std::move(rows), conditions, marked, this);
+        ExecModal(window);
+        if (const auto &choice = window.Choice())
+            TakeDeck(choice->deck, choice->shoringCode, choice->span);
+    });
 }
 
+// The deck comparison after the calculate command's pre-check (its message, and no window,
+// when it fails); a deck taken from the window goes into the inputs with their span, and
+// with the row's least shoring where the case's shoring does not suffice (said in the status
+// bar).
 void MainWindow::showDeckComparison() {
-    korvane::RunGuarded(this, [this] { korvane::OpenDeckComparison(*this); });
+    RunGuarded(this, [this] {
+        if (!PreCheckInputs())
+            return;
+        const DesignCase conditions = ReadCase();
+        const OfferedDeck shownDeck{conditions.deckFamily, conditions.deckModel,
+                                    conditions.thicknessCode};
+        DeckComparisonWindow window(CompareDecks(conditions), DeckComparisonConditions(conditions),
+                                    shownDeck, this);
+        ExecModal(window);
+        if (const auto &take = window.Taken()) {
+            TakeDeck(take->deck, take->shoringCode);
+            ShowStatusNote(QString::fromStdString(window.TakeNote()));
+        }
+    });
 }

@@ -223,11 +223,3 @@ void MainWindow::TakeDeck(const OfferedDeck &deck, std::optional<int> shoringCod
 void MainWindow::ShowStatusNote(const QString &note) {
     statusBar->showMessage(note);
 }
-
-void ReadInputData(const MainWindow &form, DesignCase &record) {
-    record = form.ReadCase();
-}
-
-void ShowInputData(MainWindow &form, DesignCase record) {
-    form.ShowCase(record);
-}
