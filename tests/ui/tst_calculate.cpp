@@ -73,7 +73,7 @@ private slots:
     void preCheck_data();
     void preCheck();
     void spanIsReportedBeforeConcrete();
-    void threeDigitWorkLoadIsAConversionError();
+    void threeDigitWorkLoadNamesTheFieldAndKeepsTheText();
     void runShowsTheSheetInPlaceOfTheMainWindow();
     void closingClearsThePictureAndKeepsTheInputs();
     void pictureIsWhatKorvaneCalcDrawsOnEveryRun();
@@ -182,14 +182,17 @@ void CalculateCommand::spanIsReportedBeforeConcrete() {
     QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
 }
 
-void CalculateCommand::threeDigitWorkLoadIsAConversionError() {
+void CalculateCommand::threeDigitWorkLoadNamesTheFieldAndKeepsTheText() {
     m_form->otherWorkLoadOption->click();
     Type(m_form->workLoadField, QStringLiteral("980"));
     ModalRecorder modals;
-    QVERIFY_THROWS_EXCEPTION(ConversionError, RunCalculation(*m_form, *m_result));
-    QVERIFY(modals.shown.isEmpty());
-
     MessageRecorder messages;
+    RunCalculation(*m_form, *m_result);
+    QCOMPARE(messages.texts.last(),
+             QStringLiteral("作業荷重は 4 桁の数値で入力して下さい。(1470N/㎡以上、例: 2450)"));
+    QVERIFY(modals.shown.isEmpty()); // no sheet
+    QCOMPARE(m_form->workLoadField->text().trimmed(), QStringLiteral("980"));
+
     Type(m_form->workLoadField, QStringLiteral("0000"));
     RunCalculation(*m_form, *m_result);
     QCOMPARE(messages.texts.last(), QStringLiteral("施工荷重を入力して下さい。(1470N/㎡以上)"));
