@@ -93,7 +93,7 @@ TEST(SpanTableText, CellsStandUnderTheirHeadings) {
               (std::vector<std::string>{"デッキ", "重量 (N/㎡)", "支保工 無し", "支保工 有り-１本",
                                         "支保工 有り-２本"}));
     EXPECT_EQ(SpanTableCells(RowWithThreeCells()),
-              (std::vector<std::string>{"PX75LA-07", "111", "2100 たわみ", "4900", "－"}));
+              (std::vector<std::string>{"PX75LA-07", "111", "2100 たわみ", "4900", "－ 支圧"}));
     for (int column = 0; column < static_cast<int>(SpanTableHeadings().size()); ++column) {
         const auto shoring = ShoringOfSpanTableColumn(column);
         SCOPED_TRACE(column);

@@ -388,13 +388,17 @@ INSTANTIATE_TEST_SUITE_P(
                                     InputField::otherLoad, "-50"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(InputForm, ShortWorkLoadIsAConversionErrorOnCalculate) {
+TEST(InputForm, ShortWorkLoadIsRefusedOnCalculateNamingTheField) {
     // A case's 980 or 0 fills fewer than the field's four positions: the text ends in blanks.
     for (int workLoad : {980, 0}) {
         InputForm form;
         form.ShowCase(Case([](DesignCase &r) { r.workLoadValue = 2000; }));
         form.SetText(InputField::workLoad, WorkLoadMaskText(std::to_string(workLoad)));
-        EXPECT_THROW(form.PreCheck(), ConversionError) << workLoad;
+        const auto failure = form.PreCheck();
+        ASSERT_TRUE(failure) << workLoad;
+        EXPECT_EQ(failure->check, kShortWorkLoadCheck) << workLoad;
+        EXPECT_EQ(failure->field, InputField::workLoad);
+        EXPECT_FALSE(failure->corrected) << "the typed text stays for the user to mend";
     }
 }
 

@@ -13,9 +13,9 @@ readonly COMPARISON_CAPTION="Korvane for Win [ デッキ比較 ]"
 readonly PRINT_DIALOG_CAPTION="印刷"
 readonly CSV_DIALOG_CAPTION="CSV出力"
 # In the span table's client area: 印刷, CSV出力, 閉じる.
-readonly SPAN_PRINT_BUTTON=(58 578)
-readonly SPAN_CSV_BUTTON=(161 578)
-readonly SPAN_CLOSE_BUTTON=(948 578)
+readonly SPAN_PRINT_BUTTON=(58 616)
+readonly SPAN_CSV_BUTTON=(161 616)
+readonly SPAN_CLOSE_BUTTON=(948 616)
 # 印刷 and 閉じる of the comparison, from its client area's bottom-right corner.
 readonly COMPARISON_PRINT_FROM_CORNER=(263 23)
 readonly COMPARISON_CLOSE_FROM_CORNER=(59 23)

@@ -331,8 +331,10 @@ void SpanTableTest::cellWithoutSpanOrDeckColumnTakesTheDeckOnly() {
     });
     QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
 
-    QCOMPARE(cellText,
-             cellWithoutSpan ? QStringLiteral("－") : QString::fromStdString(rows[row].deckLabel));
+    if (cellWithoutSpan) // "－" and the check that fails at the smallest span
+        QVERIFY2(cellText.startsWith(QStringLiteral("－ ")), qPrintable(cellText));
+    else
+        QCOMPARE(cellText, QString::fromStdString(rows[row].deckLabel));
     const DesignCase taken = m_form->ReadCase();
     QCOMPARE(OfferedDeck({taken.deckFamily, taken.deckModel, taken.thicknessCode}), rows[row].deck);
     QCOMPARE(taken.shoringCode, before.shoringCode);
@@ -466,11 +468,17 @@ void SpanTableTest::csvExportCancelledOrUnwritable() {
 void SpanTableTest::chartHasALinePerModelAndShoringWithoutMissingSpans() {
     const std::vector<SpanTableRow> rows = BuildSpanTable(HeavyConditions());
     std::unique_ptr<QChart> chart(MakeSpanChart(rows));
+    // A line that several models share is drawn once and named after all of them
+    // ("PX75LA・PX75LB 無し"): counted once per model, every model and shoring has its line.
     QSet<QString> names;
     int points = 0;
     for (QAbstractSeries *series : chart->series()) {
-        names.insert(series->name());
-        points += int(static_cast<QLineSeries *>(series)->count());
+        const QStringList models =
+            series->name().section(QLatin1Char(' '), 0, 0).split(QStringLiteral("・"));
+        const QString shoring = series->name().section(QLatin1Char(' '), 1);
+        for (const QString &model : models)
+            names.insert(model + QLatin1Char(' ') + shoring);
+        points += int(static_cast<QLineSeries *>(series)->count()) * int(models.size());
     }
     QCOMPARE(names.size(), 18);
     int spans = 0;
