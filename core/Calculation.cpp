@@ -4,6 +4,7 @@
 #include "core/DesignCase.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -117,9 +118,10 @@ int LogarithmExponent(double x) {
 int DecimalExponent(double x) {
     constexpr double kClearOfPower = 1e-9; // relative; the logarithm errs below 1e-13
     constexpr double kLog10Of2 = 0.301029995663981195;
-    if (!std::isnormal(x))
+    const int biased = static_cast<int>((std::bit_cast<std::uint64_t>(x) >> 52) & 0x7ff);
+    if (biased == 0 || biased == 0x7ff)
         return LogarithmExponent(x);
-    int n = static_cast<int>(std::floor(std::ilogb(x) * kLog10Of2)); // 10^n <= x < 10^(n+2)
+    int n = static_cast<int>(std::floor((biased - 1023) * kLog10Of2)); // 10^n <= x < 10^(n+2)
     if (n < -kTableExponent || n + 2 > kTableExponent)
         return LogarithmExponent(x);
     if (x >= PowerOfTen(n + 1))
