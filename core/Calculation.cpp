@@ -4,9 +4,7 @@
 #include "core/DesignCase.h"
 
 #include <array>
-#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 
 namespace korvane {
@@ -106,29 +104,8 @@ double PowerOfTen(int e) {
     return std::pow(10.0, e);
 }
 
-// The decimal exponent as the rounding routines have always taken it: floor(log x / log 10),
-// which at some exact powers of ten (1000 among them) is one below the true exponent.
-int LogarithmExponent(double x) {
-    return static_cast<int>(std::floor(std::log(x) / std::log(10.0)));
-}
-
-// The same integer without the logarithm where it cannot differ: when x lies clearly inside
-// [10^n, 10^(n+1)), far more than the logarithm's rounding error from either end, its floor
-// is n. Near a power of ten, beyond the table or for a subnormal x, the logarithm decides.
 int DecimalExponent(double x) {
-    constexpr double kClearOfPower = 1e-9; // relative; the logarithm errs below 1e-13
-    constexpr double kLog10Of2 = 0.301029995663981195;
-    const int biased = static_cast<int>((std::bit_cast<std::uint64_t>(x) >> 52) & 0x7ff);
-    if (biased == 0 || biased == 0x7ff)
-        return LogarithmExponent(x);
-    int n = static_cast<int>(std::floor((biased - 1023) * kLog10Of2)); // 10^n <= x < 10^(n+2)
-    if (n < -kTableExponent || n + 2 > kTableExponent)
-        return LogarithmExponent(x);
-    if (x >= PowerOfTen(n + 1))
-        ++n;
-    if (x < PowerOfTen(n) * (1 + kClearOfPower) || x > PowerOfTen(n + 1) * (1 - kClearOfPower))
-        return LogarithmExponent(x);
-    return n;
+    return static_cast<int>(std::floor(std::log(x) / std::log(10.0)));
 }
 
 // The routines size their step by the magnitude of x. A negative x (a negative load that
