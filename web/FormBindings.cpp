@@ -7,8 +7,11 @@
 #include "cli/FileCase.h"
 #include "core/DataFile.h"
 #include "core/Errors.h"
+#include "core/FieldArrows.h"
 #include "core/InputCaptions.h"
 #include "core/InputForm.h"
+#include "core/InputHints.h"
+#include "core/PrintSettingsEntry.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
 #include "sheet/SheetDrawLog.h"
@@ -17,7 +20,10 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include "version/ProgramVersion.h"
+
 #include <array>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -66,6 +72,46 @@ std::string ReactionJson(const FormReaction &reaction) {
         json.Null();
     json.EndObject();
     return Finished(json);
+}
+
+// The controls' hints by role: the hint line's text and the pop-up tip (null: none).
+void WriteHints(JsonWriter &json) {
+    json.Key("hints");
+    json.StartObject();
+    for (const hint::ControlHint &control : hint::kMainWindowHints) {
+        json.Key(control.role);
+        json.StartObject();
+        json.Key("line");
+        json.String(hint::LongPart(control.text));
+        json.Key("tip");
+        if (control.withTip)
+            json.String(hint::ShortPart(control.text));
+        else
+            json.Null();
+        json.EndObject();
+    }
+    json.EndObject();
+}
+
+// The bounds and step of the fields with arrows.
+void WriteFieldBounds(JsonWriter &json) {
+    json.Key("fieldBounds");
+    json.StartObject();
+    for (const InputField field : kFields) {
+        const FieldBounds bounds = BoundsOf(field);
+        if (bounds.step == 1 && bounds.lower == bounds.upper)
+            continue; // no arrows
+        json.Key(InputFieldName(field));
+        json.StartObject();
+        json.Key("lower");
+        json.Int(bounds.lower);
+        json.Key("upper");
+        json.Int(bounds.upper);
+        json.Key("step");
+        json.Int(bounds.step);
+        json.EndObject();
+    }
+    json.EndObject();
 }
 
 // The captions of the main window's groups and choices, with the codes the choices stand for.
@@ -117,6 +163,25 @@ std::string Captions() {
     group("otherLoadGroup", c::kOtherLoadGroup);
     group("coatingLabel", c::kCoatingLabel);
     group("unitWeightLabel", c::kUnitWeightLabel);
+    group("loadUnit", c::kLoadUnit);
+    group("lengthUnit", c::kLengthUnit);
+    WriteHints(json);
+    WriteFieldBounds(json);
+    json.Key("pageNumberPositions");
+    json.StartArray();
+    for (const std::int32_t position : page_number::kPositions)
+        json.Int(position);
+    json.EndArray();
+    group("titlePlaceholder", kTitlePlaceholder);
+    group("defaultPageText", kDefaultPageText);
+    const std::string version = std::string("ver ") + version::kVersion;
+    const std::string releaseDate = std::to_string(version::kReleaseYear) + "年" +
+                                    std::to_string(version::kReleaseMonth) + "月" +
+                                    std::to_string(version::kReleaseDay) + "日";
+    group("legalLine",
+          "Korvane for Win " + version + " (" + releaseDate +
+              ")  本プログラムの著作権は提供者に帰属します。無断転載・改変を禁じます。");
+    group("titleHint", "Korvane for Win " + version);
     json.EndObject();
     return Finished(json);
 }
@@ -127,7 +192,10 @@ std::string Captions() {
 class PageForm {
 public:
     // The default case, as the window shows it after start-up.
-    PageForm() { m_form.ShowCase(DefaultDesignCase()); }
+    PageForm() {
+        m_form.ShowCase(DefaultDesignCase());
+        m_print = m_form.Print();
+    }
 
     // Everything the page shows of the form, as one JSON object.
     std::string State() const {
@@ -175,11 +243,11 @@ public:
         json.Key("print");
         json.StartObject();
         json.Key("projectTitle");
-        json.String(m_form.Print().projectTitle);
+        json.String(m_print.projectTitle);
         json.Key("pageText");
-        json.String(m_form.Print().pageText);
+        json.String(m_print.pageText);
         json.Key("pageNumberPos");
-        json.Int(m_form.Print().pageNumberPos);
+        json.Int(m_print.pageNumberPos);
         json.EndObject();
         json.EndObject();
         return Finished(json);
@@ -197,11 +265,30 @@ public:
     std::string ChooseOtherWorkLoad(bool other) {
         return ReactionJson(m_form.ChooseOtherWorkLoad(other));
     }
-    void SetText(const std::string &field, const std::string &text) {
-        m_form.SetText(FieldNamed(field), text);
+    // The user's text in a field; the work load's as its four positions, unfilled ones
+    // blank, as the desktop's masked field reads.
+    void SetText(const std::string &name, const std::string &text) {
+        const InputField field = FieldNamed(name);
+        m_form.SetText(field, field == InputField::workLoad ? WorkLoadMaskText(text) : text);
     }
     std::string LeaveField(const std::string &field) {
         return ReactionJson(m_form.LeaveField(FieldNamed(field)));
+    }
+    // A click on a field's arrows (or Up/Down in the field): +1 up, -1 down.
+    void StepArrows(const std::string &name, int direction) {
+        const InputField field = FieldNamed(name);
+        auto [at, fresh] = m_arrowPositions.try_emplace(field, FirstArrowPosition(field));
+        at->second = ArrowStep(field, m_form.Text(field), at->second, direction);
+        m_form.SetText(field, std::to_string(at->second));
+    }
+    // Whether a character typed into the field gets through.
+    static bool AcceptsTyped(const std::string &field, int character) {
+        return InputForm::AcceptsTypedCharacter(FieldNamed(field),
+                                                static_cast<char32_t>(character));
+    }
+    // The print settings window's values committed: title, page text, page-number position.
+    void SetPrintSettings(const std::string &title, const std::string &pageText, int position) {
+        m_print = EnteredPrintSettings(title, pageText, position);
     }
 
     // "計　算": the form read, pre-checked (a refusal puts its corrected text into the
@@ -224,11 +311,35 @@ public:
             return Finished(json);
         }
         json.Null();
-        const DesignCase record = m_form.ReadCase();
-        const CaseResult result = CalculateCase(record);
+        m_calculated = Record();
+        const CaseResult result = CalculateCase(*m_calculated);
         json.Key("drawLog");
-        json.String(SheetDrawLogLines(record, result.calculation, PrintSettingsOf(record),
-                                      kTargetScreen, "", SheetFontTextWidth));
+        json.String(SheetDrawLogLines(*m_calculated, result.calculation, m_print, kTargetScreen, "",
+                                      SheetFontTextWidth));
+        json.EndObject();
+        return Finished(json);
+    }
+
+    // "印刷": the printed page of the case last calculated, with the print settings as they
+    // are now: its drawing steps on an A4 page at 600 dpi, one JSON line each, and the
+    // title the PDF file is filed under. Empty steps before a calculation.
+    std::string PrintPage(const std::string &dateText) const {
+        JsonWriter json;
+        json.StartObject();
+        json.Key("drawLog");
+        if (m_calculated) {
+            DesignCase record = *m_calculated;
+            record.projectTitle = m_print.projectTitle;
+            record.pageText = m_print.pageText;
+            record.pageNumberPos = m_print.pageNumberPos;
+            const CaseResult result = CalculateCase(record);
+            json.String(SheetDrawLogLines(record, result.calculation, m_print, kTargetPrinter,
+                                          dateText, SheetFontTextWidth));
+        } else {
+            json.String("");
+        }
+        json.Key("projectTitle");
+        json.String(m_print.projectTitle);
         json.EndObject();
         return Finished(json);
     }
@@ -242,6 +353,7 @@ public:
         try {
             DataFileCase opened = ReadDataFile(path);
             const std::vector<std::string> notices = m_form.OpenCase(opened.record);
+            m_print = m_form.Print();
             json.Key("error");
             json.Null();
             json.Key("notices");
@@ -259,7 +371,7 @@ public:
     // "データ保存": the bytes the desktop writes for the form's case (code page 932).
     emscripten::val SaveBytes() const {
         std::vector<std::string> lines;
-        m_form.ReadCase().WriteLines(lines);
+        Record().WriteLines(lines);
         const std::string bytes = DataFileBytes(lines);
         return emscripten::val::global("Uint8Array")
             .new_(emscripten::typed_memory_view(
@@ -267,7 +379,19 @@ public:
     }
 
 private:
+    // The form's case with the print settings the page holds.
+    DesignCase Record() const {
+        DesignCase record = m_form.ReadCase();
+        record.projectTitle = m_print.projectTitle;
+        record.pageText = m_print.pageText;
+        record.pageNumberPos = m_print.pageNumberPos;
+        return record;
+    }
+
     InputForm m_form;
+    PrintSettings m_print;
+    std::map<InputField, int> m_arrowPositions;
+    std::optional<DesignCase> m_calculated;
 };
 
 EMSCRIPTEN_BINDINGS(korvane_page) {
@@ -285,7 +409,11 @@ EMSCRIPTEN_BINDINGS(korvane_page) {
         .function("chooseOtherWorkLoad", &PageForm::ChooseOtherWorkLoad)
         .function("setText", &PageForm::SetText)
         .function("leaveField", &PageForm::LeaveField)
+        .function("stepArrows", &PageForm::StepArrows)
+        .class_function("acceptsTyped", &PageForm::AcceptsTyped)
+        .function("setPrintSettings", &PageForm::SetPrintSettings)
         .function("calculate", &PageForm::Calculate)
+        .function("printPage", &PageForm::PrintPage)
         .function("open", &PageForm::Open)
         .function("saveBytes", &PageForm::SaveBytes);
 }
