@@ -223,6 +223,4 @@ void SpanTableWindow::exportCsv() {
     });
 }
 
-}
-
 } // namespace korvane

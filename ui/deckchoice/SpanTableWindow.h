@@ -66,5 +66,4 @@ private:
     std::optional<TakenDeck> m_choice;
 };
 
-
 } // namespace korvane
