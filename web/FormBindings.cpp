@@ -6,12 +6,16 @@
 #include "cli/CalcJson.h"
 #include "cli/FileCase.h"
 #include "core/DataFile.h"
+#include "core/DeckComparison.h"
+#include "core/DeckComparisonText.h"
+#include "core/DeckTableText.h"
 #include "core/Errors.h"
 #include "core/FieldArrows.h"
 #include "core/InputCaptions.h"
 #include "core/InputForm.h"
 #include "core/InputHints.h"
 #include "core/PrintSettingsEntry.h"
+#include "core/SpanTable.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
 #include "sheet/SheetDrawLog.h"
@@ -186,6 +190,13 @@ std::string Captions() {
     return Finished(json);
 }
 
+// A text's bytes as a Uint8Array for the page (a file to download).
+emscripten::val BytesOf(const std::string &bytes) {
+    return emscripten::val::global("Uint8Array")
+        .new_(emscripten::typed_memory_view(bytes.size(),
+                                            reinterpret_cast<const unsigned char *>(bytes.data())));
+}
+
 } // namespace
 
 // The main window's inputs, as the page shows them.
@@ -291,26 +302,34 @@ public:
         m_print = EnteredPrintSettings(title, pageText, position);
     }
 
-    // "計　算": the form read, pre-checked (a refusal puts its corrected text into the
-    // field), calculated; the sheet's drawing steps for the screen, one JSON line each.
-    std::string Calculate() {
-        JsonWriter json;
-        json.StartObject();
+    // Runs a pre-check; a refusal is written as "precheck" with its corrected text put into
+    // the field, and true returned. A work-load text that is no number is refused by name.
+    template <class Check> bool Refused(JsonWriter &json, Check check) {
         std::optional<PreCheckFailure> refusal;
         try {
-            refusal = m_form.PreCheck();
+            refusal = check();
         } catch (const ConversionError &error) {
             refusal =
                 PreCheckFailure{kWorkLoadConversionCheck, error.what(), InputField::workLoad, {}};
         }
         json.Key("precheck");
-        if (refusal) {
-            m_form.ApplyCorrection(*refusal);
-            WritePreCheck(json, *refusal);
-            json.EndObject();
-            return Finished(json);
+        if (!refusal) {
+            json.Null();
+            return false;
         }
-        json.Null();
+        m_form.ApplyCorrection(*refusal);
+        WritePreCheck(json, *refusal);
+        json.EndObject();
+        return true;
+    }
+
+    // "計　算": the form read, pre-checked (a refusal puts its corrected text into the
+    // field), calculated; the sheet's drawing steps for the screen, one JSON line each.
+    std::string Calculate() {
+        JsonWriter json;
+        json.StartObject();
+        if (Refused(json, [this] { return m_form.PreCheck(); }))
+            return Finished(json);
         m_calculated = Record();
         const CaseResult result = CalculateCase(*m_calculated);
         json.Key("drawLog");
@@ -372,10 +391,117 @@ public:
     emscripten::val SaveBytes() const {
         std::vector<std::string> lines;
         Record().WriteLines(lines);
-        const std::string bytes = DataFileBytes(lines);
-        return emscripten::val::global("Uint8Array")
-            .new_(emscripten::typed_memory_view(
-                bytes.size(), reinterpret_cast<const unsigned char *>(bytes.data())));
+        return BytesOf(DataFileBytes(lines));
+    }
+
+    // "最大スパン表": the inputs pre-checked as the table's conditions (a refusal as the
+    // calculate command's), then the table for them: conditions, headings, each row's
+    // cells, the row of the case's deck.
+    std::string SpanTable() {
+        JsonWriter json;
+        json.StartObject();
+        if (Refused(json, [this] { return m_form.PreCheckConditions(); }))
+            return Finished(json);
+        m_spanConditions = Record();
+        m_spanRows = BuildSpanTable(m_spanConditions);
+        json.Key("title");
+        json.String(kSpanTableTitle);
+        json.Key("note");
+        json.String(kSpanTableTakeNote);
+        json.Key("conditions");
+        WriteStrings(json, ConditionsText(m_spanConditions));
+        json.Key("headings");
+        WriteStrings(json, SpanTableHeadings());
+        json.Key("rows");
+        json.StartArray();
+        for (const SpanTableRow &row : m_spanRows)
+            WriteStrings(json, SpanTableCells(row));
+        json.EndArray();
+        json.Key("marked");
+        json.Int(RowHoldingDeck(m_spanRows, m_spanConditions));
+        json.EndObject();
+        return Finished(json);
+    }
+
+    // A cell of the span table taken into the inputs: the deck, with the cell's shoring and
+    // span where it has one; the form's reaction.
+    std::string TakeSpanTableCell(int row, int column) {
+        const SpanTableRow &taken = m_spanRows.at(static_cast<std::size_t>(row));
+        return ReactionJson(
+            m_form.TakeDeck(TakenFromSpanTable(taken, ShoringOfSpanTableColumn(column))));
+    }
+
+    // "CSV出力" of the span table: the file's bytes (UTF-8 with its byte-order mark).
+    emscripten::val SpanTableCsvBytes() const {
+        return BytesOf(SpanTableCsv(m_spanRows, m_spanConditions));
+    }
+
+    // "デッキ比較": the calculate command's pre-check, then every deck calculated for the
+    // inputs: conditions, two-line headings, each row's cells (failing ones marked), the
+    // row of the case's deck.
+    std::string Comparison() {
+        JsonWriter json;
+        json.StartObject();
+        if (Refused(json, [this] { return m_form.PreCheck(); }))
+            return Finished(json);
+        const DesignCase conditions = Record();
+        m_comparisonRows = CompareDecks(conditions);
+        m_comparisonConditions = DeckComparisonConditions(conditions);
+        json.Key("title");
+        json.String(kDeckComparisonTitle);
+        json.Key("note");
+        json.String(kDeckComparisonTakeNote);
+        json.Key("conditions");
+        WriteStrings(json, m_comparisonConditions);
+        json.Key("headings");
+        json.StartArray();
+        for (const ColumnHeading &heading : DeckComparisonHeadings())
+            WriteStrings(json, {heading.top, heading.bottom});
+        json.EndArray();
+        json.Key("rows");
+        json.StartArray();
+        for (const DeckComparisonRow &row : m_comparisonRows) {
+            json.StartArray();
+            for (const ComparisonCell &cell : DeckComparisonCells(DeckComparisonTexts(row))) {
+                json.StartObject();
+                json.Key("text");
+                json.String(cell.text);
+                json.Key("failing");
+                json.Bool(cell.failing);
+                json.EndObject();
+            }
+            json.EndArray();
+        }
+        json.EndArray();
+        json.Key("marked");
+        json.Int(RowHoldingDeck(m_comparisonRows, conditions));
+        json.EndObject();
+        return Finished(json);
+    }
+
+    // A comparison row taken into the inputs, with its least shoring where the case's does
+    // not suffice; the form's reaction and the note that says so.
+    std::string TakeComparisonRow(int row) {
+        const DeckComparisonRow &taken = m_comparisonRows.at(static_cast<std::size_t>(row));
+        const FormReaction reaction = m_form.TakeDeck(TakenFromComparison(taken));
+        JsonWriter json;
+        json.StartObject();
+        json.Key("message");
+        WriteOptionalString(json, reaction.message);
+        json.Key("focus");
+        if (reaction.focus)
+            json.String(InputFieldName(*reaction.focus));
+        else
+            json.Null();
+        json.Key("note");
+        json.String(ComparisonTakeNote(taken));
+        json.EndObject();
+        return Finished(json);
+    }
+
+    // "CSV出力" of the comparison.
+    emscripten::val ComparisonCsvBytes() const {
+        return BytesOf(DeckComparisonCsv(m_comparisonRows, m_comparisonConditions));
     }
 
 private:
@@ -392,6 +518,10 @@ private:
     PrintSettings m_print;
     std::map<InputField, int> m_arrowPositions;
     std::optional<DesignCase> m_calculated;
+    DesignCase m_spanConditions;
+    std::vector<SpanTableRow> m_spanRows;
+    std::vector<DeckComparisonRow> m_comparisonRows;
+    std::vector<std::string> m_comparisonConditions;
 };
 
 EMSCRIPTEN_BINDINGS(korvane_page) {
@@ -415,7 +545,13 @@ EMSCRIPTEN_BINDINGS(korvane_page) {
         .function("calculate", &PageForm::Calculate)
         .function("printPage", &PageForm::PrintPage)
         .function("open", &PageForm::Open)
-        .function("saveBytes", &PageForm::SaveBytes);
+        .function("saveBytes", &PageForm::SaveBytes)
+        .function("spanTable", &PageForm::SpanTable)
+        .function("takeSpanTableCell", &PageForm::TakeSpanTableCell)
+        .function("spanTableCsv", &PageForm::SpanTableCsvBytes)
+        .function("comparison", &PageForm::Comparison)
+        .function("takeComparisonRow", &PageForm::TakeComparisonRow)
+        .function("comparisonCsv", &PageForm::ComparisonCsvBytes);
 }
 
 } // namespace korvane

@@ -375,6 +375,104 @@
     if (e.dataTransfer.files.length === 1) openFile(e.dataTransfer.files[0]);
   });
 
+  // ---- The deck-choice tables ----
+  // The table shown: which, its rows' count and columns, the cell chosen.
+  let table = null;
+  function showTable(kind, content) {
+    table = { kind, rows: content.rows.length, columns: content.rows[0]?.length ?? 0,
+              row: Math.max(content.marked, 0), column: kind === 'span' ? 2 : 0 };
+    $('deck-table-title').textContent = content.title;
+    $('deck-table-conditions').textContent = content.conditions.join('\n');
+    $('deck-table-note').textContent = content.note;
+    const grid = $('deck-table-grid');
+    const headings = kind === 'span' ? [content.headings] :
+      [content.headings.map((h) => h[0]), content.headings.map((h) => h[1])];
+    grid.tHead.replaceChildren(...headings.map((line) => {
+      const tr = document.createElement('tr');
+      for (const text of line) {
+        const th = document.createElement('th');
+        th.textContent = text;
+        tr.append(th);
+      }
+      return tr;
+    }));
+    grid.tBodies[0].replaceChildren(...content.rows.map((cells, r) => {
+      const tr = document.createElement('tr');
+      if (r === content.marked) tr.className = 'marked';
+      cells.forEach((cell, c) => {
+        const td = document.createElement('td');
+        td.textContent = typeof cell === 'string' ? cell : cell.text;
+        if (cell.failing) td.classList.add('failing');
+        td.addEventListener('click', () => selectCell(r, c));
+        td.addEventListener('dblclick', () => { selectCell(r, c); takeFromTable(); });
+        tr.append(td);
+      });
+      return tr;
+    }));
+    $('deck-table').hidden = false;
+    selectCell(table.row, table.column);
+    grid.focus();
+    document.body.dataset.table = kind;
+  }
+  function selectCell(row, column) {
+    table.row = Math.min(Math.max(row, 0), table.rows - 1);
+    table.column = Math.min(Math.max(column, 0), table.columns - 1);
+    const grid = $('deck-table-grid');
+    for (const cell of grid.querySelectorAll('td.selected')) cell.classList.remove('selected');
+    const chosen = grid.tBodies[0].rows[table.row]?.cells[table.column];
+    chosen?.classList.add('selected');
+    chosen?.scrollIntoView({ block: 'nearest' });
+  }
+  function closeTable() {
+    $('deck-table').hidden = true;
+    table = null;
+    delete document.body.dataset.table;
+  }
+  // The chosen cell (span table) or row (comparison) into the inputs; the table closes.
+  function takeFromTable() {
+    if (!table) return;
+    const { kind, row, column } = table;
+    closeTable();
+    if (kind === 'span') {
+      react(form.takeSpanTableCell(row, column));
+    } else {
+      const taken = JSON.parse(form.takeComparisonRow(row));
+      react(JSON.stringify(taken));
+      if (taken.note) $('hint-line').textContent = taken.note;
+    }
+    document.body.dataset.taken = `${kind}:${row}:${column}`;
+  }
+  $('deck-table-grid').addEventListener('keydown', (e) => {
+    if (!table) return;
+    const move = { ArrowUp: [-1, 0], ArrowDown: [1, 0], ArrowLeft: [0, -1], ArrowRight: [0, 1] }[e.key];
+    if (move) {
+      e.preventDefault();
+      selectCell(table.row + move[0], table.column + move[1]);
+    } else if (e.key === 'Enter') {
+      e.preventDefault();
+      takeFromTable();
+    }
+  });
+  $('deck-table-take').addEventListener('click', takeFromTable);
+  $('deck-table-close').addEventListener('click', closeTable);
+  $('deck-table-csv').addEventListener('click', () => {
+    if (!table) return;
+    const bytes = table.kind === 'span' ? form.spanTableCsv() : form.comparisonCsv();
+    download(bytes, `${$('deck-table-title').textContent}.csv`, 'text/csv');
+  });
+  function openTable(kind) {
+    const content = JSON.parse(kind === 'span' ? form.spanTable() : form.comparison());
+    show();
+    if (content.precheck) {
+      alert(content.precheck.message);
+      focusField(content.precheck.field);
+      return;
+    }
+    showTable(kind, content);
+  }
+  $('span-table').addEventListener('click', () => openTable('span'));
+  $('comparison').addEventListener('click', () => openTable('comparison'));
+
   $('save').addEventListener('click', () => {
     download(form.saveBytes(), 'korvane.fdt', 'application/octet-stream');
   });

@@ -358,3 +358,55 @@ describe('印刷', () => {
     await page.close();
   });
 });
+
+describe('the deck-choice tables', () => {
+  // The CSV file korvane-calc writes for the default case's table.
+  const calcCsv = (option) => execFileSync(calc, [option, '--csv'], { env: calcEnv });
+
+  test('最大スパン表: its CSV is korvane-calc\'s; a span cell taken calculates to a passing sheet', async () => {
+    const { page, downloads, messages } = await openPage();
+    await page.click('#span-table');
+    await page.waitForSelector('body[data-table="span"]');
+    await page.click('#deck-table-csv');
+    const csv = await waitForDownload(downloads, '.csv');
+    assert.equal(path.basename(csv), '最大スパン表.csv');
+    assert.deepEqual(fs.readFileSync(csv), calcCsv('--span-table'));
+
+    // The marked row is the case's deck; its cell without shoring is chosen at first.
+    const chosen = await page.$eval('#deck-table-grid td.selected', (cell) => ({
+      text: cell.textContent, deck: cell.parentElement.cells[0].textContent,
+    }));
+    assert.match(chosen.text, /^\d+/, `the chosen cell holds no span: ${chosen.text}`);
+    await page.focus('#deck-table-grid');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('body[data-taken]');
+    assert.equal(await page.$eval('#span', (field) => field.value), chosen.text.match(/^\d+/)[0]);
+    await calculate(page);
+    await page.waitForSelector('body[data-sheet-shown]');
+    const texts = (await sheetTexts(page)).map((t) => t.text).join('\n');
+    assert.doesNotMatch(texts, /不 可/, 'the taken span does not pass');
+    assert.deepEqual(messages, []);
+    await page.close();
+  });
+
+  test('デッキ比較: its CSV is korvane-calc\'s; a row taken brings its deck into the inputs', async () => {
+    const { page, downloads } = await openPage();
+    await page.click('#comparison');
+    await page.waitForSelector('body[data-table="comparison"]');
+    await page.click('#deck-table-csv');
+    const csv = await waitForDownload(downloads, '.csv');
+    assert.equal(path.basename(csv), 'デッキ比較.csv');
+    assert.deepEqual(fs.readFileSync(csv), calcCsv('--compare'));
+
+    const rows = await page.$$('#deck-table-grid tbody tr');
+    const last = rows.length - 1;
+    const deck = await page.$eval(`#deck-table-grid tbody tr:nth-child(${last + 1}) td`, (c) => c.textContent);
+    await page.click(`#deck-table-grid tbody tr:nth-child(${last + 1}) td`, { clickCount: 2 });
+    await page.waitForSelector('body[data-taken]');
+    await calculate(page);
+    await page.waitForSelector('body[data-sheet-shown]');
+    const texts = (await sheetTexts(page)).map((t) => t.text).join('\n');
+    assert.ok(texts.includes(deck), `the sheet does not name ${deck}`);
+    await page.close();
+  });
+});
