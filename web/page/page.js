@@ -353,8 +353,8 @@
 
   // ---- Files ----
   // Opening: the chosen or dropped file goes through the program's own reader.
-  async function openFile(file) {
-    const bytes = new Uint8Array(await file.arrayBuffer());
+  // The bytes of a data file through the program's own reader; its notices and warnings.
+  function openBytes(bytes, name) {
     program.FS.writeFile('/opened.fdt', bytes);
     const opened = JSON.parse(form.open('/opened.fdt'));
     program.FS.unlink('/opened.fdt');
@@ -362,7 +362,10 @@
     if (opened.error) { alert(opened.error); return; }
     for (const notice of opened.notices) alert(notice);
     if (opened.warnings.length) alert(opened.warnings.join('\n'));
-    document.body.dataset.opened = file.name;
+    document.body.dataset.opened = name;
+  }
+  async function openFile(file) {
+    openBytes(new Uint8Array(await file.arrayBuffer()), file.name);
   }
   $('open').addEventListener('click', () => $('open-file').click());
   $('open-file').addEventListener('change', async (e) => {
@@ -478,8 +481,34 @@
   });
   $('end').addEventListener('click', () => window.close());
 
+  // ---- The case link: the data file's bytes (as データ保存 writes them) in the fragment ----
+  const caseLinkPrefix = '#case=';
+  const toBase64Url = (bytes) => btoa(Array.from(bytes, (b) => String.fromCharCode(b)).join(''))
+    .replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
+  const fromBase64Url = (text) => bytesOf(text.replace(/-/g, '+').replace(/_/g, '/'));
+  let writtenLink = '';
+  $('case-link').addEventListener('click', () => {
+    writtenLink = caseLinkPrefix + toBase64Url(form.saveBytes());
+    history.replaceState(null, '', writtenLink);
+    $('case-link-text').value = location.href;
+    $('case-link-text').select();
+  });
+  function openCaseLink() {
+    if (!location.hash.startsWith(caseLinkPrefix) || location.hash === writtenLink) return;
+    let bytes;
+    try {
+      bytes = fromBase64Url(location.hash.slice(caseLinkPrefix.length));
+    } catch {
+      alert('リンクの条件を読めません。');
+      return;
+    }
+    openBytes(bytes, 'link');
+  }
+  window.addEventListener('hashchange', openCaseLink);
+
   applyHints();
   show();
+  openCaseLink();
   await document.fonts.load('12px "Korvane Sheet Gothic"');
   performance.mark('korvane-ready');
   $('model').focus();

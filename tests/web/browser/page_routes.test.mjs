@@ -63,7 +63,10 @@ async function openPage() {
   await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
   await page.goto(pathToFileURL(html).href);
   await page.waitForSelector('body[data-ready]');
-  return { page, outside, messages, errors, downloads };
+  // Downloads go where the page opened last says: each page says so again before its own.
+  const downloadHere = () => session.send('Browser.setDownloadBehavior',
+                                          { behavior: 'allow', downloadPath: downloads });
+  return { page, outside, messages, errors, downloads, downloadHere };
 }
 
 // The sheet's texts as the page draws them: content, left edge, cell top and size in points.
@@ -408,5 +411,82 @@ describe('the deck-choice tables', () => {
     const texts = (await sheetTexts(page)).map((t) => t.text).join('\n');
     assert.ok(texts.includes(deck), `the sheet does not name ${deck}`);
     await page.close();
+  });
+});
+
+describe('the case link', () => {
+  // The page's データ保存 bytes.
+  async function savedBytes({ page, downloads, downloadHere }) {
+    await downloadHere();
+    for (const old of fs.readdirSync(downloads)) fs.rmSync(path.join(downloads, old));
+    await page.click('#save');
+    return fs.readFileSync(await waitForDownload(downloads, '.fdt'));
+  }
+
+  // Makes the link on one page, opens it in a fresh page, and returns both pages' saves.
+  async function roundTrip(first) {
+    await first.page.click('#case-link');
+    const link = await first.page.$eval('#case-link-text', (field) => field.value);
+    assert.match(link, /^file:.*korvane\.html#case=[A-Za-z0-9_-]+$/);
+    const sent = await savedBytes(first);
+    const second = await openPage();
+    await second.page.goto(link);
+    await second.page.waitForSelector('body[data-opened]');
+    const received = await savedBytes(second);
+    assert.deepEqual(second.outside, [], 'the link was sent somewhere');
+    await second.page.close();
+    return { sent, received };
+  }
+
+  test('every field the user sets comes back from the link', async () => {
+    const first = await openPage();
+    const { page } = first;
+    await page.click('#family-flat');
+    await chooseByText(page, 'model', 'PX75Vα');
+    await page.select('#thickness', '2');
+    await chooseByText(page, 'coating', '他');
+    const type = async (field, text) => {
+      await page.click(`#${field}`, { clickCount: 3 });
+      await page.keyboard.press('Backspace');
+      await page.keyboard.type(text);
+      await page.keyboard.press('Tab');
+    };
+    await type('unitWeight', '157');
+    await type('span', '3170');
+    await page.click('#shoring input[value="3"]');
+    await page.click('#alpha-class input[value="6"]');
+    await page.click('#concrete-kind .kind:has(input[value="6"])');
+    await type('slabThickness', '185');
+    await page.click('#work-other');
+    await page.keyboard.type('2900');
+    await type('otherLoad', '650');
+    await page.click('#calculate');
+    assert.deepEqual(first.messages, []);
+    await page.click('#print-settings-open');
+    await page.click('#project-title', { clickCount: 3 });
+    await page.keyboard.type('リンク確認 <&> 物件');
+    await page.click('input[name="pageNumberPos"][value="20"]');
+    await page.click('#page-text', { clickCount: 3 });
+    await page.keyboard.type('－３－');
+    await page.click('#print-settings-confirm');
+
+    const { sent, received } = await roundTrip(first);
+    assert.deepEqual(received, sent);
+    // Every line of the saved case differs from the default case's but the header.
+    const lines = (bytes) => bytes.toString('latin1').split('\r\n');
+    const defaults = lines(fs.readFileSync(path.join(cases, 'default.fdt')));
+    const changed = lines(sent).filter((line, i) => line !== defaults[i]);
+    assert.ok(changed.length >= 14, `only ${changed.length} lines were changed: ${changed}`);
+    await page.close();
+  });
+
+  test('every saved case comes back from its link byte for byte', async () => {
+    const first = await openPage();
+    for (const name of savedCases) {
+      await openCase(first.page, path.join(cases, name));
+      const { sent, received } = await roundTrip(first);
+      assert.deepEqual(received, sent, name);
+    }
+    await first.page.close();
   });
 });
