@@ -64,9 +64,8 @@ std::string Finished(JsonWriter &json) {
     return std::string(json.Text());
 }
 
-std::string ReactionJson(const FormReaction &reaction) {
-    JsonWriter json;
-    json.StartObject();
+// A reaction of the form: the message to show first, then the field to focus.
+void WriteReaction(JsonWriter &json, const FormReaction &reaction) {
     json.Key("message");
     WriteOptionalString(json, reaction.message);
     json.Key("focus");
@@ -74,6 +73,12 @@ std::string ReactionJson(const FormReaction &reaction) {
         json.String(InputFieldName(*reaction.focus));
     else
         json.Null();
+}
+
+std::string ReactionJson(const FormReaction &reaction) {
+    JsonWriter json;
+    json.StartObject();
+    WriteReaction(json, reaction);
     json.EndObject();
     return Finished(json);
 }
@@ -486,13 +491,7 @@ public:
         const FormReaction reaction = m_form.TakeDeck(TakenFromComparison(taken));
         JsonWriter json;
         json.StartObject();
-        json.Key("message");
-        WriteOptionalString(json, reaction.message);
-        json.Key("focus");
-        if (reaction.focus)
-            json.String(InputFieldName(*reaction.focus));
-        else
-            json.Null();
+        WriteReaction(json, reaction);
         json.Key("note");
         json.String(ComparisonTakeNote(taken));
         json.EndObject();

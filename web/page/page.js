@@ -212,8 +212,10 @@
         const filled = step.op === 'fillrect';
         element.setAttribute('x', filled ? step.x : step.x + 0.5);
         element.setAttribute('y', filled ? step.y : step.y + 0.5);
-        element.setAttribute('width', step.x2 - step.x - (filled ? 0 : 1));
-        element.setAttribute('height', step.y2 - step.y - (filled ? 0 : 1));
+        // The outline runs through the pixels x..x2 and y..y2, as the desktop draws it; a
+        // filled rectangle covers x..x2-1 and y..y2-1.
+        element.setAttribute('width', step.x2 - step.x);
+        element.setAttribute('height', step.y2 - step.y);
         element.setAttribute('fill', filled ? step.color : 'none');
         if (!filled) element.setAttribute('stroke', step.color);
       }
@@ -228,7 +230,12 @@
     background.setAttribute('width', '570');
     background.setAttribute('height', '670');
     background.setAttribute('fill', '#000080');
-    svg.replaceChildren(background, ...sheetElements(drawLog, 88));
+    // The result picture's black border round its upper 650 pixels, as the desktop's.
+    const border = document.createElementNS(svgNs, 'rect');
+    for (const [name, value] of [['x', 0.5], ['y', 0.5], ['width', 569], ['height', 649],
+                                 ['fill', 'none'], ['stroke', '#000000']])
+      border.setAttribute(name, value);
+    svg.replaceChildren(background, border, ...sheetElements(drawLog, 88));
     $('result').hidden = false;
   }
 

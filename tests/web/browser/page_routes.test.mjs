@@ -156,6 +156,33 @@ describe('the page opened from a disk', () => {
     await page.close();
   });
 
+  // The page's sheet as the browser paints it against korvane-calc's picture of it. The
+  // geometry is the same to the pixel; the two rasterisers (Chromium's Skia, the desktop's Qt
+  // with FreeType) shade the edges of glyphs differently, so up to 0.5 % of the pixels may
+  // differ by more than half the colour range (about 0.2 % do).
+  test('a screenshot of each saved case\'s sheet matches korvane-calc --png', async () => {
+    const { page } = await openPage();
+    let compared = 0;
+    for (const name of savedCases) {
+      const file = path.join(cases, name);
+      const desktop = path.join(work, 'desktop-sheet.png');
+      if (spawnSync(calc, ['--png', desktop, file], { env: calcEnv }).status !== 0) continue;
+      await openCase(page, file);
+      await calculate(page);
+      await page.waitForSelector('body[data-sheet-shown]');
+      const browserPng = path.join(work, 'page-sheet.png');
+      await (await page.$('#sheet')).screenshot({ path: browserPng });
+      const result = spawnSync('compare', ['-metric', 'AE', '-fuzz', '50%', desktop, browserPng,
+                                           'null:'], { encoding: 'utf8' });
+      const differing = Number(result.stderr.trim().split(/\s/)[0]);
+      assert.ok(Number.isFinite(differing), `compare: ${result.stderr}`);
+      assert.ok(differing <= 0.005 * 570 * 670, `${name}: ${differing} pixels differ`);
+      compared++;
+    }
+    assert.ok(compared >= 8, `only ${compared} sheets were compared`);
+    await page.close();
+  });
+
   test('a saved case opened and saved again downloads the same bytes', async () => {
     const { page, downloads } = await openPage();
     let compared = 0;
