@@ -16,6 +16,7 @@
 #include "core/InputHints.h"
 #include "core/PrintSettingsEntry.h"
 #include "core/SpanTable.h"
+#include "formats/RtfReader.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
 #include "sheet/SheetDrawLog.h"
@@ -27,6 +28,8 @@
 #include "version/ProgramVersion.h"
 
 #include <array>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -200,6 +203,77 @@ emscripten::val BytesOf(const std::string &bytes) {
     return emscripten::val::global("Uint8Array")
         .new_(emscripten::typed_memory_view(bytes.size(),
                                             reinterpret_cast<const unsigned char *>(bytes.data())));
+}
+
+void WriteRunStyle(JsonWriter &json, const RichTextStyle &style) {
+    json.StartObject();
+    json.Key("bold");
+    json.Bool(style.bold);
+    json.Key("italic");
+    json.Bool(style.italic);
+    json.Key("underline");
+    json.Bool(style.underline);
+    json.Key("halfPoints");
+    json.Int(style.halfPoints);
+    json.Key("colour");
+    if (style.colour)
+        json.Int(static_cast<int>(*style.colour));
+    else
+        json.Null();
+    json.Key("position");
+    json.String(style.position == VerticalPosition::Sub     ? "sub"
+                : style.position == VerticalPosition::Super ? "super"
+                                                            : "normal");
+    json.EndObject();
+}
+
+void WriteParagraphStyle(JsonWriter &json, const ParagraphStyle &style) {
+    static constexpr std::array kAlignments = {"left", "center", "right", "justify"};
+    json.StartObject();
+    json.Key("alignment");
+    json.String(kAlignments.at(static_cast<std::size_t>(style.alignment)));
+    const std::pair<const char *, int> lengths[] = {{"leftIndent", style.leftIndent},
+                                                    {"rightIndent", style.rightIndent},
+                                                    {"firstIndent", style.firstIndent},
+                                                    {"spaceBefore", style.spaceBefore},
+                                                    {"spaceAfter", style.spaceAfter}};
+    for (const auto &[key, twips] : lengths) {
+        json.Key(key);
+        json.Int(twips);
+    }
+    json.EndObject();
+}
+
+// "概　　要": the summary's rich text at `path`, read by the program's own reader, as
+// paragraphs of styled runs (lengths in twips, sizes in half points).
+std::string Summary(const std::string &path) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    const RichText text = ParseRtf(bytes);
+    JsonWriter json;
+    json.StartArray();
+    for (const RichTextParagraph &paragraph : text.paragraphs) {
+        json.StartObject();
+        json.Key("style");
+        if (paragraph.style)
+            WriteParagraphStyle(json, *paragraph.style);
+        else
+            json.Null();
+        json.Key("runs");
+        json.StartArray();
+        for (const RichTextRun &run : paragraph.runs) {
+            json.StartObject();
+            json.Key("text");
+            json.String(run.text);
+            json.Key("style");
+            WriteRunStyle(json, run.style);
+            json.EndObject();
+        }
+        json.EndArray();
+        json.EndObject();
+    }
+    json.EndArray();
+    return Finished(json);
 }
 
 } // namespace
@@ -525,6 +599,7 @@ private:
 
 EMSCRIPTEN_BINDINGS(korvane_page) {
     emscripten::function("captions", &Captions);
+    emscripten::function("summary", &Summary);
     emscripten::class_<PageForm>("PageForm")
         .constructor<>()
         .function("state", &PageForm::State)

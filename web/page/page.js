@@ -255,16 +255,17 @@
   // ---- 印刷 ----
   const bytesOf = (base64) => Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
   // The PDF writer (pdf-lib with fontkit), its font and sRGB profile, read at the first use.
+  let pageData = null;
+  const data = () => (pageData ??= JSON.parse($('page-data').textContent));
   let pdfWriter = null;
   function loadPdfWriter() {
     if (!pdfWriter) {
-      const data = JSON.parse($('page-data').textContent);
       // The writer's bundle defines the global KorvanePdf.
       const script = document.createElement('script');
       script.textContent = $('pdf-writer').textContent;
       document.head.append(script);
       pdfWriter = { write: KorvanePdf.writeSheetPdf, documentTitle: KorvanePdf.documentTitle,
-                    fontBytes: bytesOf(data.fontTtf), iccBytes: bytesOf(data.srgbProfile) };
+                    fontBytes: bytesOf(data().fontTtf), iccBytes: bytesOf(data().srgbProfile) };
     }
     return pdfWriter;
   }
@@ -487,6 +488,81 @@
     download(form.saveBytes(), 'korvane.fdt', 'application/octet-stream');
   });
   $('end').addEventListener('click', () => window.close());
+
+  // ---- HELP: the help pictures, the page of the band being worked in while shown ----
+  const helpPages = [
+    { caption: '選択項目のHELP表示', picture: () => 'KR_tag0' },
+    // The deck page shows the chosen family's decks.
+    { caption: 'デッキ種類', picture: () => ($('family-ridge').checked ? 'KR_tag1_2' : 'KR_tag1') },
+    { caption: 'スパン', picture: () => 'KR_tag2' },
+    { caption: '支持梁/施工状況', picture: () => 'KR_tag3' },
+    { caption: 'コンクリート', picture: () => 'KR_tag4' },
+    { caption: '荷　重', picture: () => 'KR_tag5' },
+  ];
+  helpPages.forEach((page, i) => {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.setAttribute('role', 'tab');
+    button.textContent = page.caption;
+    button.addEventListener('click', () => showHelpPage(i));
+    $('help-pages').append(button);
+  });
+  function showHelpPage(index) {
+    const name = helpPages[index].picture();
+    $('help-picture').innerHTML = data().helpPictures[name];
+    $('help-pages').querySelectorAll('button').forEach((button, i) =>
+      button.setAttribute('aria-selected', String(i === index)));
+    $('help-view').hidden = false;
+    document.body.dataset.helpPicture = name;
+  }
+  // HELP ON: the first page; while the help is shown, working in a band shows its page.
+  $('help').addEventListener('click', () => showHelpPage(0));
+  $('help-close').addEventListener('click', () => { $('help-view').hidden = true; });
+  for (const event of ['focusin', 'change']) {
+    $('input-area').addEventListener(event, (e) => {
+      const band = e.target.closest('[data-help-page]');
+      if (band && !$('help-view').hidden) showHelpPage(Number(band.dataset.helpPage));
+    });
+  }
+
+  // ---- 概　　要: the summary through the program's rich-text reader ----
+  function showSummary() {
+    if (!$('summary-text').childElementCount) {
+      program.FS.writeFile('/Summary.rtf', bytesOf(data().summary));
+      const paragraphs = JSON.parse(program.summary('/Summary.rtf'));
+      program.FS.unlink('/Summary.rtf');
+      const twips = (value) => `${value / 15}px`;
+      $('summary-text').replaceChildren(...paragraphs.map((paragraph) => {
+        const p = document.createElement('p');
+        const style = paragraph.style;
+        if (style) {
+          Object.assign(p.style, {
+            textAlign: style.alignment, marginLeft: twips(style.leftIndent),
+            marginRight: twips(style.rightIndent), textIndent: twips(style.firstIndent),
+            marginTop: twips(style.spaceBefore), marginBottom: twips(style.spaceAfter),
+          });
+        }
+        for (const run of paragraph.runs) {
+          const span = document.createElement('span');
+          span.textContent = run.text;
+          const r = run.style;
+          if (r.bold) span.style.fontWeight = 'bold';
+          if (r.italic) span.style.fontStyle = 'italic';
+          if (r.underline) span.style.textDecoration = 'underline';
+          if (r.halfPoints) span.style.fontSize = `${r.halfPoints / 2}pt`;
+          if (r.colour !== null) span.style.color = `#${r.colour.toString(16).padStart(6, '0')}`;
+          if (r.position !== 'normal') span.style.verticalAlign = r.position;
+          p.append(span);
+        }
+        if (!paragraph.runs.length) p.append(document.createElement('br'));
+        return p;
+      }));
+    }
+    $('summary-view').hidden = false;
+    document.body.dataset.summaryShown = 'true';
+  }
+  $('summary').addEventListener('click', showSummary);
+  $('summary-close').addEventListener('click', () => { $('summary-view').hidden = true; });
 
   // ---- The case link: the data file's bytes (as データ保存 writes them) in the fragment ----
   const caseLinkPrefix = '#case=';

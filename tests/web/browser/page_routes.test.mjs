@@ -91,10 +91,19 @@ function calcTexts(file) {
     });
 }
 
+// The downloaded file once the browser has finished it: no partial download left in the
+// folder, and its size the same over two looks (it may appear empty before its bytes).
 async function waitForDownload(folder, suffix) {
-  for (let i = 0; i < 200; i++) {
-    const done = fs.readdirSync(folder).filter((name) => name.endsWith(suffix));
-    if (done.length) return path.join(folder, done[0]);
+  let last = -1;
+  for (let i = 0; i < 400; i++) {
+    const names = fs.readdirSync(folder);
+    const done = names.filter((name) => name.endsWith(suffix));
+    if (done.length && !names.some((name) => name.endsWith('.crdownload'))) {
+      const file = path.join(folder, done[0]);
+      const size = fs.statSync(file).size;
+      if (size > 0 && size === last) return file;
+      last = size;
+    }
     await new Promise((resolve) => setTimeout(resolve, 50));
   }
   throw new Error(`no ${suffix} file was downloaded`);
@@ -515,5 +524,40 @@ describe('the case link', () => {
       assert.deepEqual(received, sent, name);
     }
     await first.page.close();
+  });
+});
+
+describe('HELP and 概　　要', () => {
+  test('HELP ON shows the first picture, then the page of the band worked in', async () => {
+    const { page, outside } = await openPage();
+    const picture = () => page.evaluate(() => document.body.dataset.helpPicture);
+    await page.click('#help');
+    assert.equal(await picture(), 'KR_tag0');
+    await page.click('#span');
+    assert.equal(await picture(), 'KR_tag2');
+    await page.click('#family-flat');
+    assert.equal(await picture(), 'KR_tag1');
+    await page.click('#family-ridge');
+    assert.equal(await picture(), 'KR_tag1_2');
+    await page.click('#otherLoad');
+    assert.equal(await picture(), 'KR_tag5');
+    // The picture is our own SVG, inline, its texts in the page's font.
+    assert.ok(await page.$$eval('#help-picture svg text', (texts) => texts.length) > 5);
+    await page.click('#help-close');
+    await page.click('#slabThickness');
+    assert.equal(await picture(), 'KR_tag5', 'a closed help changed its page');
+    assert.deepEqual(outside, []);
+    await page.close();
+  });
+
+  test('概　　要 shows the summary read by the program\'s rich-text reader', async () => {
+    const { page, errors } = await openPage();
+    await page.click('#summary');
+    await page.waitForSelector('body[data-summary-shown]');
+    const text = await page.$eval('#summary-text', (view) => view.textContent);
+    assert.match(text, /Korvane for Win について/);
+    assert.ok(await page.$$eval('#summary-text p', (ps) => ps.length) > 20);
+    assert.deepEqual(errors, []);
+    await page.close();
   });
 });
