@@ -15,6 +15,7 @@
 #include "core/InputForm.h"
 #include "core/InputHints.h"
 #include "core/PrintSettingsEntry.h"
+#include "core/SpanChartLines.h"
 #include "core/SpanTable.h"
 #include "formats/RtfReader.h"
 #include "sheet/JsonWriter.h"
@@ -241,6 +242,42 @@ void WriteParagraphStyle(JsonWriter &json, const ParagraphStyle &style) {
         json.Key(key);
         json.Int(twips);
     }
+    json.EndObject();
+}
+
+// The span table's chart: its models (in colour order) and lines, each line's segments as
+// [thickness mm, span mm] points.
+void WriteSpanChart(JsonWriter &json, const std::vector<SpanTableRow> &rows) {
+    json.Key("chart");
+    json.StartObject();
+    json.Key("models");
+    WriteStrings(json, SpanChartModels(rows));
+    json.Key("lines");
+    json.StartArray();
+    for (const SpanChartLine &line : SpanChartLines(rows)) {
+        json.StartObject();
+        json.Key("model");
+        json.Int(static_cast<int>(line.model));
+        json.Key("shoring");
+        json.Int(static_cast<int>(line.shoring));
+        json.Key("name");
+        json.String(line.name);
+        json.Key("segments");
+        json.StartArray();
+        for (const std::vector<SpanChartPoint> &segment : line.segments) {
+            json.StartArray();
+            for (const SpanChartPoint &point : segment) {
+                json.StartArray();
+                json.Number(point.thickness);
+                json.Int(point.span);
+                json.EndArray();
+            }
+            json.EndArray();
+        }
+        json.EndArray();
+        json.EndObject();
+    }
+    json.EndArray();
     json.EndObject();
 }
 
@@ -498,6 +535,7 @@ public:
         json.EndArray();
         json.Key("marked");
         json.Int(RowHoldingDeck(m_spanRows, m_spanConditions));
+        WriteSpanChart(json, m_spanRows);
         json.EndObject();
         return Finished(json);
     }

@@ -420,11 +420,65 @@
       });
       return tr;
     }));
+    $('span-chart').toggleAttribute('hidden', kind !== 'span'); // an SVG element has no .hidden
+    if (kind === 'span') drawSpanChart(content.chart);
     $('deck-table').hidden = false;
     selectCell(table.row, table.column);
     grid.focus();
     document.body.dataset.table = kind;
   }
+  // The span table's chart: the largest span against the plate thickness, a line per model
+  // (its colour) and shoring option (its dashes), the legend below the plot.
+  const modelColours = ['#000080', '#cc0044', '#008000', '#e67800', '#8000a0', '#008c96'];
+  const shoringDashes = ['', '8 4', '2 3'];
+  function drawSpanChart(chart) {
+    const svg = $('span-chart');
+    const plot = { left: 60, top: 10, width: 540, height: 260 };
+    const legendRows = Math.ceil(chart.lines.length / 3);
+    const width = 628;
+    const height = plot.top + plot.height + 44 + legendRows * 16;
+    svg.setAttribute('width', width);
+    svg.setAttribute('height', height);
+    svg.setAttribute('viewBox', `0 0 ${width} ${height}`);
+    const x = (thickness) => plot.left + ((thickness - 0.6) / (1.7 - 0.6)) * plot.width;
+    const y = (span) => plot.top + plot.height - ((span - 1000) / (6000 - 1000)) * plot.height;
+    const items = [];
+    const add = (name, attributes, text) => {
+      const element = document.createElementNS(svgNs, name);
+      for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
+      if (text !== undefined) element.textContent = text;
+      items.push(element);
+      return element;
+    };
+    for (let i = 0; i <= 11; i++) {
+      const thickness = 0.6 + i * 0.1;
+      add('line', { x1: x(thickness), x2: x(thickness), y1: plot.top, y2: plot.top + plot.height, stroke: '#dde1e6' });
+      add('text', { x: x(thickness), y: plot.top + plot.height + 14, 'text-anchor': 'middle' }, thickness.toFixed(1));
+    }
+    for (let span = 1000; span <= 6000; span += 500) {
+      add('line', { x1: plot.left, x2: plot.left + plot.width, y1: y(span), y2: y(span), stroke: '#dde1e6' });
+      add('text', { x: plot.left - 4, y: y(span) + 4, 'text-anchor': 'end' }, String(span));
+    }
+    add('rect', { x: plot.left, y: plot.top, width: plot.width, height: plot.height, fill: 'none', stroke: '#808080' });
+    add('text', { x: plot.left + plot.width / 2, y: plot.top + plot.height + 30, 'text-anchor': 'middle', 'font-weight': 'bold' }, '板厚 (mm)');
+    add('text', { x: 14, y: plot.top + plot.height / 2, 'text-anchor': 'middle', 'font-weight': 'bold',
+                  transform: `rotate(-90 14 ${plot.top + plot.height / 2})` }, '最大スパン (mm)');
+    chart.lines.forEach((line, i) => {
+      const colour = modelColours[line.model % modelColours.length];
+      const dash = shoringDashes[line.shoring];
+      for (const segment of line.segments) {
+        add('polyline', { points: segment.map(([t, s]) => `${x(t)},${y(s)}`).join(' '), fill: 'none',
+                          stroke: colour, 'stroke-width': 2, 'stroke-dasharray': dash, 'data-line': line.name });
+        for (const [t, s] of segment) add('circle', { cx: x(t), cy: y(s), r: 2.5, fill: colour });
+      }
+      const left = 10 + (i % 3) * 206;
+      const top = plot.top + plot.height + 44 + Math.floor(i / 3) * 16;
+      add('line', { x1: left, x2: left + 24, y1: top - 4, y2: top - 4, stroke: colour, 'stroke-width': 2, 'stroke-dasharray': dash });
+      add('text', { x: left + 28, y: top, fill: colour, class: 'legend' }, line.name);
+    });
+    svg.replaceChildren(...items);
+  }
+
   function selectCell(row, column) {
     table.row = Math.min(Math.max(row, 0), table.rows - 1);
     table.column = Math.min(Math.max(column, 0), table.columns - 1);
