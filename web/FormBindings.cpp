@@ -228,7 +228,7 @@ public:
         const CaseResult result = CalculateCase(record);
         json.Key("drawLog");
         json.String(SheetDrawLogLines(record, result.calculation, PrintSettingsOf(record),
-                                      kTargetScreen, "", SheetFontTextWidth));
+                                      SheetTarget::kScreen, "", SheetFontTextWidth));
         json.EndObject();
         return Finished(json);
     }
