@@ -1,5 +1,7 @@
 #include "sheet/qt/TodayDate.h"
 
+#include "core/DeckTableText.h"
+
 #include <QDate>
 #include <QLocale>
 
@@ -7,6 +9,11 @@ namespace korvane {
 
 std::string TodayShortDate() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+std::string TodayCsvDate() {
+    const QDate today = QDate::currentDate();
+    return CsvDateText(today.year(), today.month(), today.day());
 }
 
 } // namespace korvane

@@ -9,4 +9,7 @@ namespace korvane {
 // Today's date in the system's short date format, for the printed footer.
 std::string TodayShortDate();
 
+// Today's date as the tables' CSV files carry it (CsvDateText): "2026/12/01" on every machine.
+std::string TodayCsvDate();
+
 } // namespace korvane
