@@ -313,7 +313,7 @@ void DeckComparisonTest::closeTakesNothing() {
         window.comparisonTable->setCurrentCell(5, 0);
         window.closeButton->click();
         QVERIFY(!window.isVisible());
-        QVERIFY(!window.TakenDeck());
+        QVERIFY(!window.Taken());
     });
     m_form->comparisonButton->click();
     QCOMPARE(driver.comparisonsShown, 1);

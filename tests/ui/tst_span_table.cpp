@@ -198,7 +198,7 @@ void SpanTableTest::cellsAreTheCoreTableForTheMainWindowsConditions() {
                 QVERIFY(window.conditionsLabel->text().contains(QString::fromStdString(line)));
 
             // The main window's deck: its row alone is bold on a colour and in view.
-            const int marked = RowOfDeck(expected, read);
+            const int marked = RowHoldingDeck(expected, read);
             QVERIFY(marked >= 0);
             QCOMPARE(window.MarkedRow(), marked);
             for (int r = 0; r < table->rowCount(); ++r) {

@@ -4,6 +4,7 @@
 #include "core/DesignCase.h"
 #include "core/Errors.h"
 #include "core/FileReading.h"
+#include "ui/WindowTitle.h"
 #include "ui/files/FileDialogs.h"
 
 #include <QDir>
@@ -42,8 +43,7 @@ korvane::DataFileCase DesignCaseFiles::OpenDataFile(QWidget &captionWindow,
     korvane::DataFileCase opened = korvane::ReadDataFile(path);
     fileLines = opened.lines;
     lastOpenName = QString::fromStdString(korvane::DisplayPath(path));
-    captionWindow.setWindowTitle(QStringLiteral("Korvane for Win [") + lastOpenName +
-                                 QLatin1Char(']'));
+    captionWindow.setWindowTitle(korvane::MainWindowTitleWithFile(lastOpenName));
     return opened;
 }
 

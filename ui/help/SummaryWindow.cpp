@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "ui/DataFolder.h"
+#include "ui/MessageSeam.h"
 #include "ui/help/RichTextDocument.h"
 
 #include <QFile>
@@ -19,7 +20,8 @@ constexpr QSize kClientSize(559, 689);
 } // namespace
 
 SummaryWindow::SummaryWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("概　　要　[ Korvane for Win について ]"));
+    setWindowTitle(QStringLiteral("概　　要　[ ") + QString::fromUtf8(korvane::kAppTitle) +
+                   QStringLiteral(" について ]"));
     summaryView = new QTextBrowser(this);
     summaryView->setReadOnly(true);
     summaryView->setOpenLinks(false);

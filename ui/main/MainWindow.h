@@ -64,9 +64,8 @@ public:
     // focus stays where it is when every check passes.
     bool PreCheckConditions();
     // Puts a deck taken from a deck-choice table into the inputs, as choosing it by hand
-    // does, with the shoring and span when given; the focus goes to "計　算".
-    void TakeDeck(const korvane::OfferedDeck &deck, std::optional<int> shoringCode = std::nullopt,
-                  std::optional<int> span = std::nullopt);
+    // does, with the shoring and span it brings; the focus goes to "計　算".
+    void TakeDeck(const korvane::TakenDeck &taken);
     // A line in the status bar that says what a command did beyond the obvious.
     void ShowStatusNote(const QString &note);
 

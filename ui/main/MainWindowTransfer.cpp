@@ -61,7 +61,7 @@ void Choose(QAbstractButton *option) {
 
 // A window text as the record holds it: what code page 932 keeps of it.
 std::string ToRecordText(const QString &text) {
-    return Cp932ToUtf8(Utf8ToCp932(text.toStdString()));
+    return AsRecordText(text.toStdString());
 }
 
 void ShowPrintSettings(PrintSettingsDialog &settingsWindow, const DesignCase &record) {
@@ -214,9 +214,8 @@ void MainWindow::showPreCheckFailure(const PreCheckFailure &failure) {
     FieldOf(failure.field)->selectAll(); // typing replaces the refused text
 }
 
-void MainWindow::TakeDeck(const OfferedDeck &deck, std::optional<int> shoringCode,
-                          std::optional<int> span) {
-    react(m_inputs.TakeDeck(deck, shoringCode, span));
+void MainWindow::TakeDeck(const TakenDeck &taken) {
+    react(m_inputs.TakeDeck(taken));
     calculateButton->setFocus();
 }
 
