@@ -392,9 +392,8 @@ int main(int argc, char *argv[]) {
             }
         try {
             // The CSV heading's date: as given, or today's as the window's CSV carries it.
-            const std::string date = parser.isSet(option::kDate)
-                                         ? options.date
-                                         : korvane::TodayCsvDate();
+            const std::string date =
+                parser.isSet(option::kDate) ? options.date : korvane::TodayCsvDate();
             return PrintDeckChoice(files, parser.isSet(option::kSpanTable),
                                    parser.isSet(option::kCsv), date);
         } catch (const std::exception &error) {

@@ -141,8 +141,8 @@ std::string CsvDateText(int year, int month, int day) {
     return text;
 }
 
-void AppendCsvHeading(std::string &text, std::string_view tableName,
-                      const DesignCase &conditions, std::string_view date) {
+void AppendCsvHeading(std::string &text, std::string_view tableName, const DesignCase &conditions,
+                      std::string_view date) {
     // The title and the date are typed by people: neither may start a spreadsheet formula.
     AppendCsvRow(text, {std::string(tableName), CsvTextField(date)});
     AppendCsvRow(text, {CsvTextField(ProjectTitleLine(conditions))});

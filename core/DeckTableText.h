@@ -66,8 +66,8 @@ std::string CsvDateText(int year, int month, int day);
 
 // The heading rows of a table's CSV file, so that a spreadsheet opened later says which case
 // it belongs to: the table's name and the date, then the project title line.
-void AppendCsvHeading(std::string &text, std::string_view tableName,
-                      const DesignCase &conditions, std::string_view date);
+void AppendCsvHeading(std::string &text, std::string_view tableName, const DesignCase &conditions,
+                      std::string_view date);
 
 // The maximum-span table as a CSV file for spreadsheet programs (UTF-8 with its byte-order
 // mark): the heading (name, date, project title), the conditions, a blank row, the column

@@ -4,6 +4,7 @@
 #include "core/FileReading.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>

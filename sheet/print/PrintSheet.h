@@ -17,7 +17,8 @@ namespace korvane {
 // printed to one, is archival with the project title as document title). Not printed when the
 // printer could not begin or finish the page (a printer or file that cannot be opened, a
 // PDF file that could not be written whole: with the reason).
-PrintOutcome PrintSheet(QPrinter &printer, const DesignCase &record, const CalculationResult &result,
-                const PrintSettings &print, const std::string &dateText);
+PrintOutcome PrintSheet(QPrinter &printer, const DesignCase &record,
+                        const CalculationResult &result, const PrintSettings &print,
+                        const std::string &dateText);
 
 } // namespace korvane

@@ -13,6 +13,6 @@ namespace korvane {
 // title. Not printed when the printer could not begin or finish the page (with the reason a
 // PDF file could not be written).
 PrintOutcome PrintTablePage(QPrinter &printer, const PrintedTable &table,
-                    const DrawBelowTable &drawBelow = {});
+                            const DrawBelowTable &drawBelow = {});
 
 } // namespace korvane

@@ -310,8 +310,8 @@ TEST(DeckTables, CsvHeadingNamesTheCaseAndTheDate) {
             EXPECT_EQ(titleRow, row.titleRow);
             for (const auto &fields : lines)
                 for (const std::string &field : fields)
-                    EXPECT_TRUE(field.empty() || std::string_view("=+-@").find(field[0]) ==
-                                                         std::string_view::npos)
+                    EXPECT_TRUE(field.empty() ||
+                                std::string_view("=+-@").find(field[0]) == std::string_view::npos)
                         << field;
         }
 }

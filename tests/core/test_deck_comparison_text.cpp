@@ -239,9 +239,10 @@ TEST(DeckComparisonCsv, BomConditionsHeadingsThenOneRowPerDeckInOrder) {
         EXPECT_EQ(lines[2 + i], conditionLines[i]);
     const std::size_t headingRow = 2 + conditionLines.size() + 1;
     EXPECT_EQ(lines[headingRow - 1], "");
-    EXPECT_EQ(lines[headingRow], "デッキ,単位重量(N/㎡),支圧判定,支圧検定比,曲げ判定,曲げ検定比,"
-                        "たわみ判定,たわみ検定比,最大スパン判定,最大スパン検定比,最大検定比,"
-                        "必要支保工");
+    EXPECT_EQ(lines[headingRow],
+              "デッキ,単位重量(N/㎡),支圧判定,支圧検定比,曲げ判定,曲げ検定比,"
+              "たわみ判定,たわみ検定比,最大スパン判定,最大スパン検定比,最大検定比,"
+              "必要支保工");
     for (std::size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(lines[headingRow + 1 + i]);
         const auto fields = SplitFields(lines[headingRow + 1 + i]);
