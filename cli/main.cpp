@@ -86,7 +86,7 @@ constexpr int kExitRefused = 2;
 struct SheetOptions {
     bool json = true;
     bool drawLog = false;
-    int target = korvane::kTargetScreen;
+    korvane::SheetTarget target = korvane::SheetTarget::kScreen;
     QString png;
     QString pdf;
     std::string date;
@@ -368,7 +368,8 @@ int main(int argc, char *argv[]) {
                   << " は screen か printer です。\n";
         return kExitUnreadable;
     }
-    options.target = target == "printer" ? korvane::kTargetPrinter : korvane::kTargetScreen;
+    options.target =
+        target == "printer" ? korvane::SheetTarget::kPrinter : korvane::SheetTarget::kScreen;
     options.png = parser.value(option::kPng);
     options.pdf = parser.value(option::kPdf);
     options.date = parser.isSet(option::kDate) ? parser.value(option::kDate).toStdString()

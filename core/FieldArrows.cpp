@@ -1,6 +1,5 @@
 #include "core/FieldArrows.h"
 
-#include "core/InputForm.h"
 #include "core/WholeNumber.h"
 
 #include <algorithm>
@@ -12,7 +11,11 @@ int FirstArrowPosition(InputField field) {
 }
 
 int ArrowStep(InputField field, std::string_view fieldText, int lastPosition, int direction) {
-    const FieldBounds bounds = BoundsOf(field);
+    return ArrowStep(BoundsOf(field), fieldText, lastPosition, direction);
+}
+
+int ArrowStep(const FieldBounds &bounds, std::string_view fieldText, int lastPosition,
+              int direction) {
     long long position = lastPosition;
     if (const auto value = ReadWholeNumber(fieldText))
         position = std::clamp(*value, bounds.lower, bounds.upper);

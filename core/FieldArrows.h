@@ -4,6 +4,7 @@
 // by one step and held within the bounds. The window's arrows and the page's follow it.
 
 #include "core/InputField.h"
+#include "core/InputForm.h"
 
 #include <string_view>
 
@@ -13,6 +14,8 @@ namespace korvane {
 int FirstArrowPosition(InputField field);
 
 // The value the arrows write into the field for a click up (+1) or down (-1).
+int ArrowStep(const FieldBounds &bounds, std::string_view fieldText, int lastPosition,
+              int direction);
 int ArrowStep(InputField field, std::string_view fieldText, int lastPosition, int direction);
 
 } // namespace korvane

@@ -422,8 +422,8 @@ public:
         m_calculated = Record();
         const CaseResult result = CalculateCase(*m_calculated);
         json.Key("drawLog");
-        json.String(SheetDrawLogLines(*m_calculated, result.calculation, m_print, kTargetScreen, "",
-                                      SheetFontTextWidth));
+        json.String(SheetDrawLogLines(*m_calculated, result.calculation, m_print,
+                                      SheetTarget::kScreen, "", SheetFontTextWidth));
         json.EndObject();
         return Finished(json);
     }
@@ -441,8 +441,8 @@ public:
             record.pageText = m_print.pageText;
             record.pageNumberPos = m_print.pageNumberPos;
             const CaseResult result = CalculateCase(record);
-            json.String(SheetDrawLogLines(record, result.calculation, m_print, kTargetPrinter,
-                                          dateText, SheetFontTextWidth));
+            json.String(SheetDrawLogLines(record, result.calculation, m_print,
+                                          SheetTarget::kPrinter, dateText, SheetFontTextWidth));
         } else {
             json.String("");
         }

@@ -149,21 +149,21 @@ void HelpWindow::initialise() {
     SetPage(PicturePath(kFirstPicture), kFirstPicture.height);
 }
 
-void HelpWindow::ShowHelpPage(int page, int deckFamily) {
-    if (page < 1 || page > 5)
-        return;
-    const HelpPage &row = page == 1 ? kDeckPages[deckFamily == 0 ? 0 : 1] : kOtherPages[page - 2];
+void HelpWindow::ShowHelpPage(korvane::HelpTopic topic, int deckFamily) {
+    const bool deckPage = topic == korvane::HelpTopic::kDeck;
+    const HelpPage &row = deckPage ? kDeckPages[deckFamily == 0 ? 0 : 1]
+                                   : kOtherPages[int(topic) - int(korvane::HelpTopic::kSpan)];
     const QString path = PicturePath(row);
     // The deck page reads its picture before it changes anything, so that a picture that
     // cannot be read leaves the window as it was.
     QByteArray deckPicture;
-    if (page == 1)
+    if (deckPage)
         deckPicture = EmfPicture::ReadFile(path);
     SetScrollRange(row.height + 13);
     resize(width(), kPageWindowHeight);
     FillBackground();
     setWindowTitle(QString::fromUtf8(row.caption));
-    if (page == 1)
+    if (deckPage)
         SetPage(path, row.height, deckPicture);
     else
         SetPage(path, row.height);

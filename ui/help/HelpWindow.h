@@ -3,6 +3,8 @@
 // picture of the group the user touched last. It is created hidden at start-up and only
 // hidden, never destroyed, when the user closes it.
 
+#include "ui/help/HelpTopic.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -22,12 +24,12 @@ public:
     // blank; its error is raised from the event loop, so that the start-up goes on.
     explicit HelpWindow(QWidget *parent = nullptr);
 
-    // Shows help page `page` (1 to 5); page 1 shows the picture of `deckFamily`
+    // Shows the page of `topic`; the deck page shows the picture of `deckFamily`
     // (0 PXデッキ, 1 PXリッジデッキ). The picture is read at once but drawn only when the
     // window is visible or shows. Throws korvane::FileError when the picture cannot be
-    // read: page 1 then leaves the window as it was, pages 2 to 5 keep their new caption,
-    // height and scroll range over an empty picture area.
-    void ShowHelpPage(int page, int deckFamily);
+    // read: the deck page then leaves the window as it was, the other pages keep their new
+    // caption, height and scroll range over an empty picture area.
+    void ShowHelpPage(korvane::HelpTopic topic, int deckFamily);
 
     // Scrolls the picture by a mouse-wheel turn; one notch (120) scrolls 120 pixels, a turn
     // towards the user scrolls down.

@@ -30,6 +30,7 @@ class SplashScreen;
 class SummaryWindow;
 
 namespace korvane {
+enum class HelpTopic;
 class DropDownList;
 class HintTracker;
 class UpDownArrows;
@@ -157,8 +158,8 @@ public:
     // Help and summary.
     void switchHelp();
     void showSummary();
-    // Draws help page 1-5 into the help window, when there is one.
-    void ShowHelpPage(int page);
+    // Draws the help page of `topic` into the help window, when there is one.
+    void ShowHelpPage(korvane::HelpTopic topic);
 
     // Deck selection.
     void ridgeDeckChosen();

@@ -41,13 +41,13 @@ void MainWindow::showSummary() {
         RunGuarded(this, [this] { m_summary->ShowSummary(); });
 }
 
-void MainWindow::ShowHelpPage(int page) {
+void MainWindow::ShowHelpPage(HelpTopic topic) {
     if (!m_help)
         return;
     int family = 0;
-    if (page == 1)
+    if (topic == HelpTopic::kDeck)
         family = m_inputs.ReadCase().deckFamily;
     // A picture that cannot be loaded is reported, but the handler that asked for the page
     // goes on: a case being shown must not stop halfway because of a help picture.
-    RunGuarded(this, [&] { m_help->ShowHelpPage(page, family); });
+    RunGuarded(this, [&] { m_help->ShowHelpPage(topic, family); });
 }

@@ -200,7 +200,7 @@ void ResultWindow::moveEvent(QMoveEvent *event) {
                            frame.right() - client.right(), frame.bottom() - client.bottom());
 }
 
-// reportClosed: closing by the title bar clears the picture as well.
+// Closing by the title bar clears the picture, as the close button does.
 void ResultWindow::closeEvent(QCloseEvent *event) {
     ClearPicture();
     QDialog::closeEvent(event);
