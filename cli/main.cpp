@@ -289,7 +289,8 @@ int Worse(int a, int b) {
 // The deck-choice tables of one case: the span table for the case's conditions (pre-checked
 // without the span) or the comparison of every deck for the whole case. A refused case prints
 // its pre-check as JSON, or only on standard error with --csv.
-int PrintDeckChoice(const std::vector<std::string> &files, bool spanTable, bool csv) {
+int PrintDeckChoice(const std::vector<std::string> &files, bool spanTable, bool csv,
+                    const std::string &date) {
     if (files.size() > 1) {
         std::cerr << "korvane-calc: " << option::Typed(option::kSpanTable) << " と "
                   << option::Typed(option::kCompare) << " はファイルを一つだけ取ります。\n";
@@ -312,12 +313,11 @@ int PrintDeckChoice(const std::vector<std::string> &files, bool spanTable, bool 
         }
     } else if (spanTable) {
         const auto rows = korvane::BuildSpanTable(fileCase.record);
-        csv ? void(out = korvane::SpanTableCsv(rows, fileCase.record))
+        csv ? void(out = korvane::SpanTableCsv(rows, fileCase.record, date))
             : korvane::WriteSpanTable(out, json, rows);
     } else {
         const auto rows = korvane::CompareDecks(fileCase.record);
-        csv ? void(out = korvane::DeckComparisonCsv(
-                       rows, korvane::DeckComparisonConditions(fileCase.record)))
+        csv ? void(out = korvane::DeckComparisonCsv(rows, fileCase.record, date))
             : korvane::WriteComparison(out, json, rows);
     }
     std::cout << out;
@@ -347,7 +347,7 @@ int main(int argc, char *argv[]) {
          "計算できたデータごとに A4 1 ページ、指定の順のまま一つのファイルにまとめます。",
          "OUT.pdf"});
     parser.addOption({option::kDrawLog, "計算書の描画操作を 1 行 1 件の JSON で出力します。"});
-    parser.addOption({option::kDate, "印刷の計算書に記す日付 (既定: 今日)。", "TEXT"});
+    parser.addOption({option::kDate, "印刷の計算書と表の CSV に記す日付 (既定: 今日)。", "TEXT"});
     parser.addOption(
         {option::kSpanTable, "計算書の代わりに、最大スパン表を 1 行 1 件の JSON で出力します。"});
     parser.addOption(
@@ -393,8 +393,11 @@ int main(int argc, char *argv[]) {
                 return kExitUnreadable;
             }
         try {
+            // The CSV heading's date: as given, or today's as the window's CSV carries it.
+            const std::string date =
+                parser.isSet(option::kDate) ? options.date : korvane::TodayCsvDate();
             return PrintDeckChoice(files, parser.isSet(option::kSpanTable),
-                                   parser.isSet(option::kCsv));
+                                   parser.isSet(option::kCsv), date);
         } catch (const std::exception &error) {
             std::cerr << "korvane-calc: " << error.what() << std::endl;
             return kExitUnreadable;

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace korvane {
 
@@ -18,10 +19,17 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A file that cannot be read or written.
+// A file that cannot be read or written. A failed write also carries its reason alone
+// ("ディスクがいっぱいです"), for messages that name the file in their own words.
 class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    FileError(const std::string &message, std::string reason)
+        : std::runtime_error(message), m_reason(std::move(reason)) {}
+    const std::string &Reason() const { return m_reason; }
+
+private:
+    std::string m_reason;
 };
 
 } // namespace korvane

@@ -28,6 +28,7 @@
 #include "version/ProgramVersion.h"
 
 #include <array>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -38,6 +39,15 @@
 namespace korvane {
 
 namespace {
+
+// Today in the browser's time zone, as the tables' CSV files carry it (the date the desktop
+// program and korvane-calc give on the same day).
+std::string TodayCsvDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return CsvDateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
 
 constexpr std::array kFields = {InputField::unitWeight, InputField::span, InputField::slabThickness,
                                 InputField::workLoad, InputField::otherLoad};
@@ -512,7 +522,7 @@ public:
 
     // "CSV出力" of the span table: the file's bytes (UTF-8 with its byte-order mark).
     emscripten::val SpanTableCsvBytes() const {
-        return BytesOf(SpanTableCsv(m_spanRows, m_spanConditions));
+        return BytesOf(SpanTableCsv(m_spanRows, m_spanConditions, TodayCsvDate()));
     }
 
     // "デッキ比較": the calculate command's pre-check, then every deck calculated for the
@@ -525,6 +535,7 @@ public:
             return Finished(json);
         const DesignCase conditions = Record();
         m_comparisonRows = CompareDecks(conditions);
+        m_comparisonCase = conditions;
         m_comparisonConditions = DeckComparisonConditions(conditions);
         json.Key("title");
         json.String(kDeckComparisonTitle);
@@ -574,7 +585,7 @@ public:
 
     // "CSV出力" of the comparison.
     emscripten::val ComparisonCsvBytes() const {
-        return BytesOf(DeckComparisonCsv(m_comparisonRows, m_comparisonConditions));
+        return BytesOf(DeckComparisonCsv(m_comparisonRows, m_comparisonCase, TodayCsvDate()));
     }
 
 private:
@@ -594,6 +605,7 @@ private:
     DesignCase m_spanConditions;
     std::vector<SpanTableRow> m_spanRows;
     std::vector<DeckComparisonRow> m_comparisonRows;
+    DesignCase m_comparisonCase;
     std::vector<std::string> m_comparisonConditions;
 };
 

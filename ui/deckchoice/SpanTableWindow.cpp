@@ -1,6 +1,7 @@
 #include "ui/deckchoice/SpanTableWindow.h"
 
 #include "core/DeckTableText.h"
+#include "sheet/qt/TodayDate.h"
 #include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
@@ -93,8 +94,7 @@ void SpanTableWindow::createControls() {
     SetBackground(*this, kWindowGrey);
     auto *layout = new QVBoxLayout(this);
 
-    QLabel *heading =
-        NewTableHeading(NewPrintedTable(QString::fromUtf8(kSpanTableTitle), m_conditions), this);
+    QLabel *heading = NewTableHeading(m_conditions, this);
     heading->setFont(WindowFont(12, true));
     layout->addWidget(heading);
     conditionsLabel = new QLabel(Texts(ConditionsText(m_conditions)).join(QLatin1Char('\n')), this);
@@ -217,7 +217,8 @@ void SpanTableWindow::printTable() {
 
 void SpanTableWindow::exportCsv() {
     RunGuarded(this, [this] {
-        ExportCsv(this, QStringLiteral("最大スパン表.csv"), SpanTableCsv(m_rows, m_conditions));
+        ExportCsv(this, QStringLiteral("最大スパン表.csv"),
+                  SpanTableCsv(m_rows, m_conditions, TodayCsvDate()));
     });
 }
 
