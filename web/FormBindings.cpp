@@ -29,6 +29,7 @@
 #include "version/ProgramVersion.h"
 
 #include <array>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -39,6 +40,15 @@
 namespace korvane {
 
 namespace {
+
+// Today in the browser's time zone, as the tables' CSV files carry it (the date the desktop
+// program and korvane-calc give on the same day).
+std::string TodayCsvDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return CsvDateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
 
 constexpr std::array kFields = {InputField::unitWeight, InputField::span, InputField::slabThickness,
                                 InputField::workLoad, InputField::otherLoad};
@@ -449,8 +459,8 @@ public:
         m_calculated = Record();
         const CaseResult result = CalculateCase(*m_calculated);
         json.Key("drawLog");
-        json.String(SheetDrawLogLines(*m_calculated, result.calculation, m_print, kTargetScreen, "",
-                                      SheetFontTextWidth));
+        json.String(SheetDrawLogLines(*m_calculated, result.calculation, m_print,
+                                      SheetTarget::kScreen, "", SheetFontTextWidth));
         json.EndObject();
         return Finished(json);
     }
@@ -468,8 +478,8 @@ public:
             record.pageText = m_print.pageText;
             record.pageNumberPos = m_print.pageNumberPos;
             const CaseResult result = CalculateCase(record);
-            json.String(SheetDrawLogLines(record, result.calculation, m_print, kTargetPrinter,
-                                          dateText, SheetFontTextWidth));
+            json.String(SheetDrawLogLines(record, result.calculation, m_print,
+                                          SheetTarget::kPrinter, dateText, SheetFontTextWidth));
         } else {
             json.String("");
         }
@@ -550,7 +560,7 @@ public:
 
     // "CSV出力" of the span table: the file's bytes (UTF-8 with its byte-order mark).
     emscripten::val SpanTableCsvBytes() const {
-        return BytesOf(SpanTableCsv(m_spanRows, m_spanConditions));
+        return BytesOf(SpanTableCsv(m_spanRows, m_spanConditions, TodayCsvDate()));
     }
 
     // "デッキ比較": the calculate command's pre-check, then every deck calculated for the
@@ -563,6 +573,7 @@ public:
             return Finished(json);
         const DesignCase conditions = Record();
         m_comparisonRows = CompareDecks(conditions);
+        m_comparisonCase = conditions;
         m_comparisonConditions = DeckComparisonConditions(conditions);
         json.Key("title");
         json.String(kDeckComparisonTitle);
@@ -612,7 +623,7 @@ public:
 
     // "CSV出力" of the comparison.
     emscripten::val ComparisonCsvBytes() const {
-        return BytesOf(DeckComparisonCsv(m_comparisonRows, m_comparisonConditions));
+        return BytesOf(DeckComparisonCsv(m_comparisonRows, m_comparisonCase, TodayCsvDate()));
     }
 
 private:
@@ -632,6 +643,7 @@ private:
     DesignCase m_spanConditions;
     std::vector<SpanTableRow> m_spanRows;
     std::vector<DeckComparisonRow> m_comparisonRows;
+    DesignCase m_comparisonCase;
     std::vector<std::string> m_comparisonConditions;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/deckchoice/DeckComparisonWindow.h"
 
 #include "core/DeckComparisonText.h"
+#include "sheet/qt/TodayDate.h"
 #include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
@@ -25,7 +26,6 @@ namespace korvane {
 namespace {
 
 const QColor kFailingRed{204, 0, 0};
-const QColor kShownDeckBackground{255, 246, 200};
 const QColor kSelectionBlue{196, 220, 244};
 
 constexpr int kRowHeight = 20;
@@ -64,7 +64,7 @@ QTableWidgetItem *NewCell(const QString &text, bool failing, bool shownDeck) {
     if (failing)
         item->setForeground(kFailingRed);
     if (shownDeck) {
-        item->setBackground(kShownDeckBackground);
+        item->setBackground(kMarkedRowFill);
         item->setFont(WindowFont(kTextPixelSize, true));
     }
     return item;
@@ -116,11 +116,11 @@ QPushButton *NewButton(const QString &caption, QWidget *parent) {
 } // namespace
 
 DeckComparisonWindow::DeckComparisonWindow(std::vector<DeckComparisonRow> rows,
-                                           std::vector<std::string> conditions, int shownRow,
-                                           QWidget *parent)
+                                           DesignCase conditions, int shownRow, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_rows(std::move(rows)), m_conditions(std::move(conditions)), m_shownRow(shownRow) {
+      m_rows(std::move(rows)), m_case(std::move(conditions)),
+      m_conditions(DeckComparisonConditions(m_case)), m_shownRow(shownRow) {
     setWindowTitle(WindowTitleOf(QString::fromUtf8(kDeckComparisonTitle)));
     createControls();
     fillTable();
@@ -163,13 +163,9 @@ void DeckComparisonWindow::createControls() {
     buttons->addWidget(csvButton);
     buttons->addWidget(closeButton);
 
-    if (!m_rows.empty()) {
-        QLabel *heading = NewTableHeading(
-            NewPrintedTable(QString::fromUtf8(kDeckComparisonTitle), m_rows.front().result.record),
-            this);
-        heading->setFont(WindowFont(kTextPixelSize, true));
-        layout->addWidget(heading);
-    }
+    QLabel *heading = NewTableHeading(m_case, this);
+    heading->setFont(WindowFont(kTextPixelSize, true));
+    layout->addWidget(heading);
     layout->addWidget(conditionsLabel);
     layout->addWidget(usage);
     layout->addWidget(comparisonTable);
@@ -256,7 +252,7 @@ void DeckComparisonWindow::printComparison() {
 void DeckComparisonWindow::exportCsv() {
     RunGuarded(this, [this] {
         ExportCsv(this, QString::fromUtf8(kDeckComparisonTitle) + QStringLiteral(".csv"),
-                  DeckComparisonCsv(m_rows, m_conditions));
+                  DeckComparisonCsv(m_rows, m_case, TodayCsvDate()));
     });
     comparisonTable->setFocus();
 }

@@ -21,10 +21,10 @@ namespace korvane {
 class DeckComparisonWindow : public QDialog {
     Q_OBJECT
 public:
-    // `conditions` are the lines above the table; `shownRow` is the row of the main window's
-    // deck (-1 when none), which stands out.
-    DeckComparisonWindow(std::vector<DeckComparisonRow> rows, std::vector<std::string> conditions,
-                         int shownRow, QWidget *parent = nullptr);
+    // `conditions` is the case compared (its conditions stand above the table); `shownRow`
+    // is the row of the main window's deck (-1 when none), which stands out.
+    DeckComparisonWindow(std::vector<DeckComparisonRow> rows, DesignCase conditions, int shownRow,
+                         QWidget *parent = nullptr);
     ~DeckComparisonWindow() override;
 
     const std::vector<DeckComparisonRow> &Rows() const { return m_rows; }
@@ -58,7 +58,8 @@ private:
     void connectSignals();
 
     std::vector<DeckComparisonRow> m_rows;
-    std::vector<std::string> m_conditions;
+    DesignCase m_case;
+    std::vector<std::string> m_conditions; // the lines above the table
     std::optional<TakenDeck> m_taken;
     std::string m_takeNote;
     int m_shownRow = -1;

@@ -1,6 +1,7 @@
 #include "ui/deckchoice/SpanTableWindow.h"
 
 #include "core/DeckTableText.h"
+#include "sheet/qt/TodayDate.h"
 #include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
@@ -30,8 +31,6 @@ const QSize kWindowFrameAllowance{16, 48};
 // chart draws smaller.
 const QSize kSmallestTable{240, 160};
 const QSize kSmallestChart{280, 200};
-
-const QColor kMarkedRowColour(255, 236, 179);
 
 QString Text(const std::string &text) {
     return QString::fromStdString(text);
@@ -95,8 +94,7 @@ void SpanTableWindow::createControls() {
     SetBackground(*this, kWindowGrey);
     auto *layout = new QVBoxLayout(this);
 
-    QLabel *heading =
-        NewTableHeading(NewPrintedTable(QString::fromUtf8(kSpanTableTitle), m_conditions), this);
+    QLabel *heading = NewTableHeading(m_conditions, this);
     heading->setFont(WindowFont(12, true));
     layout->addWidget(heading);
     conditionsLabel = new QLabel(Texts(ConditionsText(m_conditions)).join(QLatin1Char('\n')), this);
@@ -151,7 +149,7 @@ void SpanTableWindow::fillTable() {
             item->setTextAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
             if (r == m_markedRow) {
                 item->setFont(marked);
-                item->setBackground(kMarkedRowColour);
+                item->setBackground(kMarkedRowFill);
             }
             spanTable->setItem(r, c, item);
         }
@@ -219,7 +217,8 @@ void SpanTableWindow::printTable() {
 
 void SpanTableWindow::exportCsv() {
     RunGuarded(this, [this] {
-        ExportCsv(this, QStringLiteral("最大スパン表.csv"), SpanTableCsv(m_rows, m_conditions));
+        ExportCsv(this, QStringLiteral("最大スパン表.csv"),
+                  SpanTableCsv(m_rows, m_conditions, TodayCsvDate()));
     });
 }
 

@@ -30,6 +30,7 @@ class SplashScreen;
 class SummaryWindow;
 
 namespace korvane {
+enum class HelpTopic;
 class DropDownList;
 class HintTracker;
 class UpDownArrows;
@@ -44,7 +45,7 @@ public:
     // Windows created after this one that its handlers use.
     void SetSummaryWindow(SummaryWindow *summary) { m_summary = summary; }
     void SetHelpWindow(HelpWindow *help);
-    void SetDataFileWindow(DesignCaseFiles *files) { m_files = files; }
+    void SetCaseFiles(DesignCaseFiles *files) { m_files = files; }
     void SetResultWindow(ResultWindow *result) { m_result = result; }
     PrintSettingsDialog *PrintSettingsWindow() const { return m_printSettings; }
 
@@ -115,7 +116,7 @@ public:
     QLineEdit *otherLoadField = nullptr;
     korvane::UpDownArrows *otherLoadArrows = nullptr;
 
-    // Right column, link, status bar, hidden fields of the start-up.
+    // Right column, link, status bar.
     QLabel *programNameLabel = nullptr;
     QLabel *platformLabel = nullptr;
     QPushButton *calculateButton = nullptr;  // "計　算"
@@ -128,8 +129,6 @@ public:
     QPushButton *summaryButton = nullptr;    // "概　　要"
     QLabel *usageNoticeLink = nullptr;
     QStatusBar *statusBar = nullptr;
-    QLineEdit *appDataPatternField = nullptr;
-    QLineEdit *appDataFolderField = nullptr;
 
     // Values the window keeps for the whole run.
     QString programFolder;
@@ -157,8 +156,8 @@ public:
     // Help and summary.
     void switchHelp();
     void showSummary();
-    // Draws help page 1-5 into the help window, when there is one.
-    void ShowHelpPage(int page);
+    // Draws the help page of `topic` into the help window, when there is one.
+    void ShowHelpPage(korvane::HelpTopic topic);
 
     // Deck selection.
     void ridgeDeckChosen();

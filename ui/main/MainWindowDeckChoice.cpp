@@ -43,8 +43,7 @@ void MainWindow::showDeckComparison() {
         const DesignCase conditions = ReadCase();
         std::vector<DeckComparisonRow> rows = CompareDecks(conditions);
         const int shownRow = RowHoldingDeck(rows, conditions);
-        DeckComparisonWindow window(std::move(rows), DeckComparisonConditions(conditions), shownRow,
-                                    this);
+        DeckComparisonWindow window(std::move(rows), conditions, shownRow, this);
         ExecModal(window);
         if (const auto &taken = window.Taken()) {
             TakeDeck(*taken);

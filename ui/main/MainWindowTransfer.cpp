@@ -8,6 +8,7 @@
 #include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
+#include "ui/help/HelpTopic.h"
 #include "ui/main/HintBar.h"
 #include "ui/result/PrintSettingsDialog.h"
 
@@ -172,7 +173,7 @@ void MainWindow::finishShowing(const std::vector<std::string> &notices, const De
     refresh();
     if (m_inputs.UnitWeightEditable())
         unitWeightField->setFocus(); // the coating "他" asks for the user's weight
-    ShowHelpPage(1);
+    ShowHelpPage(HelpTopic::kDeck);
     ShowNotices(*this, notices);
     if (m_printSettings)
         ShowPrintSettings(*m_printSettings, record);

@@ -200,7 +200,7 @@ void ResultWindow::moveEvent(QMoveEvent *event) {
                            frame.right() - client.right(), frame.bottom() - client.bottom());
 }
 
-// reportClosed: closing by the title bar clears the picture as well.
+// Closing by the title bar clears the picture, as the close button does.
 void ResultWindow::closeEvent(QCloseEvent *event) {
     ClearPicture();
     QDialog::closeEvent(event);
@@ -216,16 +216,16 @@ void ResultWindow::PrintOnChosenPrinter() {
     QPrinter printer(QPrinter::HighResolution);
     if (!korvane::ChoosePrinter(printer, this))
         return;
-    bool printed = false;
+    korvane::PrintOutcome outcome;
     {
         korvane::BusyNotice busy(this);
         const korvane::PrintSettings print =
             m_printSettings ? m_printSettings->Settings() : korvane::PrintSettings{};
-        printed = korvane::PrintSheet(printer, m_result.record, m_result.calculation, print,
+        outcome = korvane::PrintSheet(printer, m_result.record, m_result.calculation, print,
                                       korvane::TodayShortDate());
     }
-    if (!printed)
-        korvane::ShowGeneralError(korvane::PrintFailureText(printer), this);
+    if (!outcome.printed)
+        korvane::ShowGeneralError(korvane::PrintFailureText(printer, outcome.reason), this);
 }
 
 void ResultWindow::closeSheet() {
