@@ -10,7 +10,6 @@
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
 #include "ui/VersionTexts.h"
-#include "ui/help/EmfPicture.h"
 #include "ui/main/HintBar.h"
 #include "ui/main/SplashScreen.h"
 #include "ui/main/UsageNotice.h"
@@ -469,7 +468,6 @@ SplashScreen *MainWindow::ShowSplash() {
     clock.start();
     QCoreApplication::processEvents();
     PrepareForShowing();
-    PrepareHelpPictures(clock);
     while (clock.elapsed() < SplashMilliseconds()) {
         QEventLoop wait;
         QTimer::singleShot(std::max<qint64>(1, SplashMilliseconds() - clock.elapsed()), &wait,
@@ -496,24 +494,6 @@ void MainWindow::PrepareForShowing() {
     winId();
     QPixmap warmUp(size());
     render(&warmUp);
-}
-
-// The help pictures are converted while the splash waits, most needed first, so that the
-// help window's first picture and the first filling's deck page draw at once. A picture
-// that cannot be read is left for the help window to report when it needs it.
-void MainWindow::PrepareHelpPictures(const QElapsedTimer &splashClock) {
-    static const char *const pictures[] = {"KR_tag0.emf", "KR_tag1_2.emf", "KR_tag1.emf",
-                                           "KR_tag2.emf", "KR_tag3.emf",   "KR_tag4.emf",
-                                           "KR_tag5.emf"};
-    for (const char *name : pictures) {
-        if (splashClock.elapsed() > SplashMilliseconds() - 150)
-            break;
-        try {
-            EmfPicture::Load(dataFolder + QString::fromLatin1(name));
-        } catch (const std::exception &) {
-        }
-        QCoreApplication::processEvents();
-    }
 }
 
 void MainWindow::PlaceOnScreen() {

@@ -16,7 +16,6 @@ class DesignCaseFiles;
 class HelpWindow;
 class PrintSettingsDialog;
 class QButtonGroup;
-class QElapsedTimer;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -215,7 +214,6 @@ private:
     SplashScreen *ShowSplash();
     void CentreOnScreen();
     void PrepareForShowing();
-    void PrepareHelpPictures(const QElapsedTimer &splashClock);
     void PlaceOnScreen();
     void PaintGroupCaptions(std::initializer_list<QRadioButton *> group);
     void connectFieldTexts();
