@@ -58,8 +58,9 @@ int DrawnPixels(const QImage &picture) {
 
 bool BusyNoticeLeft() {
     const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(),
-                       [](const QWidget *window) { return window->inherits("BusyNoticeWindow"); });
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget *window) {
+        return window->inherits("korvane::BusyNoticeWindow");
+    });
 }
 
 } // namespace
@@ -167,7 +168,7 @@ void CalculateCommand::preCheck() {
 
     if (message.isEmpty()) {
         QCOMPARE(messages.texts, QStringList());
-        QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
+        QCOMPARE(modals.shown, QStringList{QStringLiteral("korvane::ResultWindow")});
         return;
     }
     QCOMPARE(messages.texts, QStringList{message});
@@ -186,7 +187,7 @@ void CalculateCommand::spanIsReportedBeforeConcrete() {
     RunCalculation(*m_form, *m_result);
     QCOMPARE(messages.texts.last(), QStringLiteral("計算できるコンクリート厚さは、120 mm以上です"));
     RunCalculation(*m_form, *m_result);
-    QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
+    QCOMPARE(modals.shown, QStringList{QStringLiteral("korvane::ResultWindow")});
 }
 
 void CalculateCommand::threeDigitWorkLoadNamesTheFieldAndKeepsTheText() {
@@ -357,7 +358,7 @@ void CalculateCommand::shortWorkLoadIsRefusedAndTheWindowWorks() {
 
     Type(m_form->workLoadField, QStringLiteral("1000"));
     m_form->calculateButton->click();
-    QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
+    QCOMPARE(modals.shown, QStringList{QStringLiteral("korvane::ResultWindow")});
     QCOMPARE(messages.texts.size(), 1);
 }
 

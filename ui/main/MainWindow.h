@@ -12,9 +12,6 @@
 #include <memory>
 #include <optional>
 
-class DesignCaseFiles;
-class HelpWindow;
-class PrintSettingsDialog;
 class QButtonGroup;
 class QElapsedTimer;
 class QFrame;
@@ -25,16 +22,18 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QToolButton;
+
+namespace korvane {
+class DesignCaseFiles;
+class HelpWindow;
+class PrintSettingsDialog;
 class ResultWindow;
 class SplashScreen;
 class SummaryWindow;
-
-namespace korvane {
 enum class HelpTopic;
 class DropDownList;
 class HintTracker;
 class UpDownArrows;
-} // namespace korvane
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -244,8 +243,6 @@ private:
     bool m_refreshing = false;
     std::string m_shownWeightHint; // the unit weight hint last given to the field
 };
-
-namespace korvane {
 
 // How long the start-up shows the splash, in milliseconds (tests shorten it).
 int &SplashMilliseconds();
