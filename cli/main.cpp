@@ -23,6 +23,7 @@
 #include "cli/FileCase.h"
 #include "core/DeckComparisonText.h"
 #include "core/DeckTableText.h"
+#include "core/Errors.h"
 #include "core/FileReading.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
@@ -86,7 +87,7 @@ constexpr int kExitRefused = 2;
 struct SheetOptions {
     bool json = true;
     bool drawLog = false;
-    int target = korvane::kTargetScreen;
+    korvane::SheetTarget target = korvane::SheetTarget::kScreen;
     QString png;
     QString pdf;
     std::string date;
@@ -288,7 +289,8 @@ int Worse(int a, int b) {
 // The deck-choice tables of one case: the span table for the case's conditions (pre-checked
 // without the span) or the comparison of every deck for the whole case. A refused case prints
 // its pre-check as JSON, or only on standard error with --csv.
-int PrintDeckChoice(const std::vector<std::string> &files, bool spanTable, bool csv) {
+int PrintDeckChoice(const std::vector<std::string> &files, bool spanTable, bool csv,
+                    const std::string &date) {
     if (files.size() > 1) {
         std::cerr << "korvane-calc: " << option::Typed(option::kSpanTable) << " と "
                   << option::Typed(option::kCompare) << " はファイルを一つだけ取ります。\n";
@@ -311,12 +313,11 @@ int PrintDeckChoice(const std::vector<std::string> &files, bool spanTable, bool 
         }
     } else if (spanTable) {
         const auto rows = korvane::BuildSpanTable(fileCase.record);
-        csv ? void(out = korvane::SpanTableCsv(rows, fileCase.record))
+        csv ? void(out = korvane::SpanTableCsv(rows, fileCase.record, date))
             : korvane::WriteSpanTable(out, json, rows);
     } else {
         const auto rows = korvane::CompareDecks(fileCase.record);
-        csv ? void(out = korvane::DeckComparisonCsv(
-                       rows, korvane::DeckComparisonConditions(fileCase.record)))
+        csv ? void(out = korvane::DeckComparisonCsv(rows, fileCase.record, date))
             : korvane::WriteComparison(out, json, rows);
     }
     std::cout << out;
@@ -346,7 +347,7 @@ int main(int argc, char *argv[]) {
          "計算できたデータごとに A4 1 ページ、指定の順のまま一つのファイルにまとめます。",
          "OUT.pdf"});
     parser.addOption({option::kDrawLog, "計算書の描画操作を 1 行 1 件の JSON で出力します。"});
-    parser.addOption({option::kDate, "印刷の計算書に記す日付 (既定: 今日)。", "TEXT"});
+    parser.addOption({option::kDate, "印刷の計算書と表の CSV に記す日付 (既定: 今日)。", "TEXT"});
     parser.addOption(
         {option::kSpanTable, "計算書の代わりに、最大スパン表を 1 行 1 件の JSON で出力します。"});
     parser.addOption(
@@ -368,7 +369,8 @@ int main(int argc, char *argv[]) {
                   << " は screen か printer です。\n";
         return kExitUnreadable;
     }
-    options.target = target == "printer" ? korvane::kTargetPrinter : korvane::kTargetScreen;
+    options.target =
+        target == "printer" ? korvane::SheetTarget::kPrinter : korvane::SheetTarget::kScreen;
     options.png = parser.value(option::kPng);
     options.pdf = parser.value(option::kPdf);
     options.date = parser.isSet(option::kDate) ? parser.value(option::kDate).toStdString()
@@ -391,8 +393,11 @@ int main(int argc, char *argv[]) {
                 return kExitUnreadable;
             }
         try {
+            // The CSV heading's date: as given, or today's as the window's CSV carries it.
+            const std::string date =
+                parser.isSet(option::kDate) ? options.date : korvane::TodayCsvDate();
             return PrintDeckChoice(files, parser.isSet(option::kSpanTable),
-                                   parser.isSet(option::kCsv));
+                                   parser.isSet(option::kCsv), date);
         } catch (const std::exception &error) {
             std::cerr << "korvane-calc: " << error.what() << std::endl;
             return kExitUnreadable;
@@ -428,8 +433,8 @@ int main(int argc, char *argv[]) {
             status = Worse(status, written ? Status(fileCase) : kExitUnreadable);
         } catch (const std::bad_alloc &) {
             std::cout.flush();
-            std::cerr << "korvane-calc: ファイル \"" << korvane::DisplayPath(file)
-                      << "\" の処理中にメモリが足りなくなりました。" << std::endl;
+            std::cerr << "korvane-calc: " << korvane::DisplayPath(file) << ": "
+                      << korvane::kOutOfMemoryText << std::endl;
             status = Worse(status, kExitUnreadable);
         } catch (const std::exception &error) {
             std::cout.flush();

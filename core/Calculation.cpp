@@ -29,9 +29,9 @@ double ConcreteDensity(int concreteKind) {
 double EffectiveSpan(double span, int shoringCode) {
     switch (shoringCode) {
     case code::kShoringOneRow:
-        return CeilToDigits(3, span * 10 / 2) / 10;
+        return CeilToDigits(CeilDigits::kIntegerDigitsPlusThree, span * 10 / 2) / 10;
     case code::kShoringTwoRows:
-        return CeilToDigits(3, span * 10 / 3) / 10;
+        return CeilToDigits(CeilDigits::kIntegerDigitsPlusThree, span * 10 / 3) / 10;
     default:
         return span;
     }
@@ -163,7 +163,8 @@ void SetAllowables(const DesignCase &record, CalculationResult &r) {
     if (record.alphaClass == code::kClassSteel)
         r.fbAllow = r.fb / r.beta;
     else
-        r.fbAllow = CeilToDigits(5, r.fb / (r.alpha * r.beta) * 10000) / 10000;
+        r.fbAllow =
+            CeilToDigits(CeilDigits::kIntegerDigits, r.fb / (r.alpha * r.beta) * 10000) / 10000;
     r.deflectionLimit = 10 * r.effectiveSpan / 180 + 5;
     r.maxSpan = 0;
     r.maxSpan =
@@ -179,7 +180,8 @@ void ComputeResponses(const DesignCase &record, CalculationResult &r) {
                    (r.deflectionCoef * kDeflectionFactor * r.totalLoad / 100) * 100 /
                    kYoungsModulus / r.inertia;
     if (record.shoringCode != code::kShoringNone)
-        r.ribBearingLoad = CeilToDigits(0, l1 * r.totalLoad * 10000) / 10000;
+        r.ribBearingLoad =
+            CeilToDigits(CeilDigits::kIntegerDigitsPlusOne, l1 * r.totalLoad * 10000) / 10000;
 }
 
 CalculationResult Calculate(const DesignCase &record) {
@@ -201,7 +203,7 @@ CheckVerdicts EvaluateChecks(const DesignCase &record, const CalculationResult &
     v.ribBearing.applies = record.shoringCode != code::kShoringNone;
     v.ribBearing.passes = r.ribBearingLoad <= r.ribBearingAllow;
 
-    v.bendingStress = CeilToDigits(3, 1000 * r.stress);
+    v.bendingStress = CeilToDigits(CeilDigits::kIntegerDigitsPlusThree, 1000 * r.stress);
     v.bending.applies = true;
     v.bending.passes = v.bendingStress <= r.fbAllow;
 
@@ -214,16 +216,16 @@ CheckVerdicts EvaluateChecks(const DesignCase &record, const CalculationResult &
     return v;
 }
 
-double CeilToDigits(int mode, double x) {
+double CeilToDigits(CeilDigits digits, double x) {
     if (x == 0)
         return x;
     if (!std::isfinite(x))
         return 0;
     const double magnitude = std::fabs(x);
     int k = magnitude >= 10000 ? 4 : magnitude >= 1000 ? 3 : magnitude >= 100 ? 2 : 1;
-    if (mode == 0)
+    if (digits == CeilDigits::kIntegerDigitsPlusOne)
         k += 1;
-    else if (mode == 3)
+    else if (digits == CeilDigits::kIntegerDigitsPlusThree)
         k += 3;
     const double q = PowerOfTen(DecimalExponent(magnitude) - k + 1);
     return std::ceil(x / q) * q;

@@ -81,9 +81,14 @@ struct CaseResult {
 
 CaseResult CalculateCase(const DesignCase &record);
 
-// Rounds x up (towards plus infinity) to a step that depends on its magnitude and the mode
-// (0, 3 or other). Infinity and NaN give 0, so that no such value reaches a sheet.
-double CeilToDigits(int mode, double x);
+// How many significant digits CeilToDigits keeps. The base count is one fewer than the
+// digits of the value's integer part, at least one and at most four (7.5 and 75 → 1,
+// 750 → 2, 75000 → 4); the mode adds one, three or nothing to it.
+enum class CeilDigits { kIntegerDigitsPlusOne, kIntegerDigitsPlusThree, kIntegerDigits };
+
+// Rounds x up (towards plus infinity) to the last significant digit `digits` keeps.
+// Infinity and NaN give 0, so that no such value reaches a sheet.
+double CeilToDigits(CeilDigits digits, double x);
 // Half up to three / four significant digits. Zero, infinity and NaN give 0.
 double RoundHalfUp3(double x);
 double RoundHalfUp4(double x);

@@ -34,7 +34,8 @@ int ThicknessCodeAtListPosition(int family, int position);
 inline constexpr int kRidgeThicknessCount = 6;
 inline constexpr int kPxThicknessCount = 5;
 
-// Number of models (family 0 counts PX100) and thickness codes a family holds.
+// Whether the catalogue holds this deck: a known family, one of its models (family 0's
+// include PX100) and one of its thickness codes.
 bool IsCatalogueDeck(int family, int model, int thicknessCode);
 
 // The window offers the first three models of each family; PX100 (family 0, model 3) is no

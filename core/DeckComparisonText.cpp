@@ -156,9 +156,10 @@ std::vector<std::string> DeckComparisonConditions(const DesignCase &conditions) 
 }
 
 std::string DeckComparisonCsv(const std::vector<DeckComparisonRow> &rows,
-                              const std::vector<std::string> &conditions) {
+                              const DesignCase &conditions, std::string_view date) {
     std::string text(kUtf8ByteOrderMark);
-    for (const std::string &line : conditions)
+    AppendCsvHeading(text, kDeckComparisonTitle, conditions, date);
+    for (const std::string &line : DeckComparisonConditions(conditions))
         AppendCsvRow(text, {line});
     AppendCsvRow(text, {});
     std::vector<std::string> headings;

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvane {
@@ -97,10 +98,11 @@ inline constexpr const char *kDeckComparisonTakeNote =
 // its shoring ("スパン：2500 mm", "支保工：無し").
 std::vector<std::string> DeckComparisonConditions(const DesignCase &conditions);
 
-// The comparison as a CSV file: the UTF-8 byte-order mark, the conditions one line a row, an
+// The comparison of the case `conditions` as a CSV file: the UTF-8 byte-order mark, the
+// heading (the table's name, `date`, the project title), the conditions one line a row, an
 // empty row, the headings (top and bottom joined), then one row per deck in the rows' order,
 // utilisations with four decimals.
 std::string DeckComparisonCsv(const std::vector<DeckComparisonRow> &rows,
-                              const std::vector<std::string> &conditions);
+                              const DesignCase &conditions, std::string_view date);
 
 } // namespace korvane

@@ -4,8 +4,10 @@
 #include "core/CsvText.h"
 #include "core/InputCaptions.h"
 #include "core/NumberDigits.h"
+#include "core/PrintSettings.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace korvane {
 
@@ -123,9 +125,33 @@ std::optional<std::size_t> ShoringOfSpanTableColumn(int column) {
     return static_cast<std::size_t>(shoring);
 }
 
-std::string SpanTableCsv(const std::vector<SpanTableRow> &rows, const DesignCase &conditions) {
+std::string ProjectTitleLine(const DesignCase &conditions) {
+    return "物件名：" + ShownProjectTitle(conditions.projectTitle);
+}
+
+std::string TableHeadingLine(const DesignCase &conditions, std::string_view date) {
+    if (!HasProjectTitle(conditions.projectTitle))
+        return std::string(date);
+    return ProjectTitleLine(conditions) + "　　" + std::string(date);
+}
+
+std::string CsvDateText(int year, int month, int day) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d/%02d/%02d", year, month, day);
+    return text;
+}
+
+void AppendCsvHeading(std::string &text, std::string_view tableName, const DesignCase &conditions,
+                      std::string_view date) {
+    // The title and the date are typed by people: neither may start a spreadsheet formula.
+    AppendCsvRow(text, {std::string(tableName), CsvTextField(date)});
+    AppendCsvRow(text, {CsvTextField(ProjectTitleLine(conditions))});
+}
+
+std::string SpanTableCsv(const std::vector<SpanTableRow> &rows, const DesignCase &conditions,
+                         std::string_view date) {
     std::string text(kUtf8ByteOrderMark);
-    AppendCsvRow(text, {kSpanTableTitle});
+    AppendCsvHeading(text, kSpanTableTitle, conditions, date);
     for (const std::string &line : ConditionsText(conditions))
         AppendCsvRow(text, {line});
     AppendCsvRow(text, {});

@@ -52,8 +52,27 @@ inline constexpr const char *kSpanTableTakeNote =
     "スパンのセルを選ぶと、デッキ・スパン・支保工を取り込みます。「－」のセルとデッキ欄からは"
     "デッキだけを取り込み、スパンと支保工はそのままです。";
 
+// The line that names the case a table belongs to, as the sheet's title line reads:
+// 「物件名：」 and the title the case is filed under (empty after the colon when it has none).
+std::string ProjectTitleLine(const DesignCase &conditions);
+
+// The line above a table window's conditions, as its printed page is headed: the project
+// title line when the case has a title, then the date.
+std::string TableHeadingLine(const DesignCase &conditions, std::string_view date);
+
+// The date a table's CSV file carries: "2026/12/01", the order and separators a spreadsheet on
+// a Japanese desktop reads as a date, the same on every machine.
+std::string CsvDateText(int year, int month, int day);
+
+// The heading rows of a table's CSV file, so that a spreadsheet opened later says which case
+// it belongs to: the table's name and the date, then the project title line.
+void AppendCsvHeading(std::string &text, std::string_view tableName, const DesignCase &conditions,
+                      std::string_view date);
+
 // The maximum-span table as a CSV file for spreadsheet programs (UTF-8 with its byte-order
-// mark): the title, the conditions, a blank row, the headings, then one row per deck.
-std::string SpanTableCsv(const std::vector<SpanTableRow> &rows, const DesignCase &conditions);
+// mark): the heading (name, date, project title), the conditions, a blank row, the column
+// headings, then one row per deck.
+std::string SpanTableCsv(const std::vector<SpanTableRow> &rows, const DesignCase &conditions,
+                         std::string_view date);
 
 } // namespace korvane

@@ -161,7 +161,7 @@ constexpr const char *kHeaderlessNote =
 
 } // namespace
 
-bool DesignCase::ReadLines(const std::vector<std::string> &lines,
+void DesignCase::ReadLines(const std::vector<std::string> &lines,
                            std::vector<std::string> *warnings) {
     SetDefaults();
     versionText = lines.empty() ? std::string() : lines.front();
@@ -203,7 +203,6 @@ bool DesignCase::ReadLines(const std::vector<std::string> &lines,
             findings.insert(findings.begin(), kHeaderlessNote);
         warnings->insert(warnings->end(), findings.begin(), findings.end());
     }
-    return true;
 }
 
 bool HasDiscontinuedCoating(const DesignCase &record) {

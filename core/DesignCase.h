@@ -25,13 +25,13 @@ public:
     // Clears `lines` and appends the record as the sixteen lines of the current format.
     void WriteLines(std::vector<std::string> &lines) const;
 
-    // Fills the record from the lines of a data file of any format version. Always
-    // returns true; an unreadable unit-weight line throws ConversionError naming its line.
+    // Fills the record from the lines of a data file of any format version; an unreadable
+    // unit-weight line throws ConversionError naming its line.
     // Lines that do not read, or are missing, take their reading defaults; when
     // `warnings` is given, one Japanese text per such finding is appended to it, naming
     // the line, its field and the default that stands in (none for a complete file whose
     // lines all read, of any format).
-    bool ReadLines(const std::vector<std::string> &lines,
+    void ReadLines(const std::vector<std::string> &lines,
                    std::vector<std::string> *warnings = nullptr);
 
     bool operator==(const DesignCase &) const = default;

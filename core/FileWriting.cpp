@@ -4,6 +4,7 @@
 #include "core/FileReading.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -49,6 +50,10 @@ int CloseFile(int fd) {
     return ::_close(fd);
 }
 
+long long SeekToEnd(int fd) {
+    return ::_lseeki64(fd, 0, SEEK_END);
+}
+
 std::string FollowLinks(const std::string &path) {
     return path;
 }
@@ -68,6 +73,10 @@ int SyncToDisk(int fd) {
 
 int CloseFile(int fd) {
     return ::close(fd);
+}
+
+long long SeekToEnd(int fd) {
+    return static_cast<long long>(::lseek(fd, 0, SEEK_END));
 }
 
 // A symbolic link stays a link: the file it names is the one replaced.
@@ -251,8 +260,29 @@ std::string ReplacingFile::FailureMessage() const {
     return UnwritableMessage(m_path, WriteFailureReason(m_error ? m_error : EIO));
 }
 
+std::string ReplacingFile::FailureReason() const {
+    return m_error ? WriteFailureReason(m_error) : std::string();
+}
+
+void ReplacingFile::FindWhyIncomplete() {
+    if (m_error != 0 || m_state != State::open || m_partial.empty())
+        return;
+    // The other writer's bytes lie before the end; a refusal shows beyond them. A megabyte
+    // is more than the rest of a page would have needed.
+    if (SeekToEnd(m_fd) < 0) {
+        Remember(errno);
+        return;
+    }
+    m_buffer.clear();
+    const std::string probe(kWriteChunk, '\0');
+    for (int piece = 0; piece < 16 && m_error == 0; ++piece) {
+        m_buffer = probe;
+        Flush();
+    }
+}
+
 void ReplacingFile::Throw() {
-    throw FileError(FailureMessage());
+    throw FileError(FailureMessage(), WriteFailureReason(m_error ? m_error : EIO));
 }
 
 void ReplaceFileContents(const std::string &path, std::string_view bytes) {

@@ -51,6 +51,15 @@ public:
     const std::string &PartialPath() const { return m_partial; }
     // The message Commit throws for the failure so far (UnwritableMessage).
     std::string FailureMessage() const;
+    // The reason alone (WriteFailureReason); empty while nothing has failed.
+    std::string FailureReason() const;
+
+    // For a writer that opened the temporary file by name itself and reports no failed
+    // write (a printer writing a PDF file), once its file came out incomplete: appends to the
+    // temporary file until the system refuses, so that the failure names the system's reason
+    // (a full disk, a file-size limit). Nothing is known when the system takes the bytes.
+    // The file is to be discarded afterwards.
+    void FindWhyIncomplete();
     const std::string &Path() const { return m_path; }
 
 private:

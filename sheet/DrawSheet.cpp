@@ -22,7 +22,7 @@ int ByteLength(std::string_view text) {
 class Drawer {
 public:
     Drawer(const SheetContent &content, Canvas &canvas)
-        : m_s(content), m_c(canvas), m_printer(content.target == kTargetPrinter) {}
+        : m_s(content), m_c(canvas), m_printer(content.target == SheetTarget::kPrinter) {}
 
     void Draw() {
         SetUp();
@@ -470,11 +470,9 @@ void DrawSheetContent(const SheetContent &content, Canvas &canvas) {
     Drawer(content, canvas).Draw();
 }
 
-void DrawSheet(Canvas &canvas, int target, const DesignCase &record,
+void DrawSheet(Canvas &canvas, SheetTarget target, const DesignCase &record,
                const CalculationResult &result, const PrintSettings &print,
                const std::string &dateText) {
-    if (target != kTargetScreen && target != kTargetPrinter)
-        return;
     SheetInputs in{record, result, print, target, dateText};
     DrawSheetContent(BuildSheetContent(in), canvas);
 }

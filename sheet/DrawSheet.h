@@ -11,10 +11,9 @@ namespace korvane {
 
 inline constexpr const char *kSheetFontFace = "ＭＳ Ｐゴシック";
 
-// Draws the whole sheet for `target` (kTargetScreen, the result picture, or kTargetPrinter, a
-// printer page); draws nothing for any other value. `dateText` is the footer's date
-// (printer only).
-void DrawSheet(Canvas &canvas, int target, const DesignCase &record,
+// Draws the whole sheet for `target` (the result picture or a printer page). `dateText` is
+// the footer's date (printer only).
+void DrawSheet(Canvas &canvas, SheetTarget target, const DesignCase &record,
                const CalculationResult &result, const PrintSettings &print,
                const std::string &dateText);
 

@@ -109,7 +109,7 @@ struct Case {
     bool betaCase;
     bool highStrength;
     bool steelBeams;
-    int target;
+    SheetTarget target;
     // The load and the span that several formulas write alike.
     std::string totalLoadText; // rounded up to whole newtons
     std::string spanText;      // Lw in metres
@@ -280,8 +280,11 @@ void Builder::BlockCD() {
                    Plain(Cat(GeneralText(RoundHalfUp3(r.deckWeight)), "N/㎡"))));
     const Held workLabel =
         m_c.rec.otherLoadValue != 0 ? Held("作業荷重＋その他荷重 Ｗ") : Held("作業荷重 Ｗ");
-    Add("D6", Runs(Plain(workLabel), Sub("WL"), Plain(" : "),
-                   Plain(Cat(Pad6(PatternText(CeilToDigits(0, r.workLoad), "#####")), " N/㎡"))));
+    Add("D6",
+        Runs(Plain(workLabel), Sub("WL"), Plain(" : "),
+             Plain(Cat(Pad6(PatternText(CeilToDigits(CeilDigits::kIntegerDigitsPlusOne, r.workLoad),
+                                        "#####")),
+                       " N/㎡"))));
     Add("D7", Runs());
     Add("D8", Runs(Sub("W"), Plain("Ｗ"), Sub("TL"), Plain(" : "),
                    Plain(Cat(Pad6(PatternText(r.totalLoad, "#####")), " N/㎡"))));
@@ -300,8 +303,9 @@ void Builder::Bearing() {
     const bool passes = m_c.verdicts.ribBearing.passes;
     Add("E4",
         Runs(Plain("Ｐ＝ wＷ"), Sub("TL"),
-             Plain(Cat("･Ｌw＝ ", m_c.totalLoadText, "x", m_c.spanText, "＝",
-                       GeneralText(CeilToDigits(0, r.ribBearingLoad)))),
+             Plain(Cat(
+                 "･Ｌw＝ ", m_c.totalLoadText, "x", m_c.spanText, "＝",
+                 GeneralText(CeilToDigits(CeilDigits::kIntegerDigitsPlusOne, r.ribBearingLoad)))),
              Plain(Cat(passes ? " ≦ " : " ＞ ", PatternText(r.ribBearingAllow, "######"), " N/m"))),
         Verdict(passes));
 }
@@ -396,7 +400,7 @@ void Builder::Notes() {
             Runs(Plain(Cat("・H100タイプは", guideline, "の適用外ですが、準拠して計算します。"))));
     if (m_c.highStrength) {
         const Held head = Cat("・", guideline, "に準拠して検討しますが、PX75Vαデッキの場合は、");
-        if (m_c.target == kTargetPrinter) {
+        if (m_c.target == SheetTarget::kPrinter) {
             Add("N2", Runs(Plain(Cat(head.Text(), "上部枠内記載のように"))));
             Add("N2", Runs(Plain("  許容応力度及び断面性能値が異なります。")));
         } else {
@@ -452,7 +456,7 @@ Held Builder::VerdictLine() {
 void Builder::Closing(const PrintSettings &print, const std::string &dateText) {
     Add("V1", Runs(Plain("《 判　　定 》")));
     Add("V2", Runs(Plain(VerdictLine())));
-    if (m_c.target != kTargetPrinter)
+    if (m_c.target != SheetTarget::kPrinter)
         return;
     Add("F1", Runs(Plain(Cat("Ａｒｖｅｌ株式会社 [", dateText, "]"))));
     if (PageNumberPlaceOf(print.pageNumberPos) == PageNumberPlace::foot)
@@ -513,12 +517,12 @@ SheetContent BuildSheetContent(const SheetInputs &in) {
            rec.deckFamily == code::kFamilyPx && rec.deckModel == code::kModelPx75Valpha,
            rec.alphaClass == code::kClassSteel,
            in.target,
-           GeneralText(CeilToDigits(0, in.result.totalLoad)),
+           GeneralText(CeilToDigits(CeilDigits::kIntegerDigitsPlusOne, in.result.totalLoad)),
            GeneralText(in.result.effectiveSpan / 100)};
     SheetContent content;
     content.items.reserve(64);
     Builder b(c, content);
-    if (in.target == kTargetPrinter)
+    if (in.target == SheetTarget::kPrinter)
         b.Header(in.print);
     b.BlockA();
     b.BlockB();

@@ -17,8 +17,8 @@
 
 namespace korvane {
 
-inline constexpr int kTargetScreen = 1;
-inline constexpr int kTargetPrinter = 2;
+// Where a sheet is drawn: the result window's picture (88 dpi) or the printed page.
+enum class SheetTarget { kScreen = 1, kPrinter = 2 };
 
 inline constexpr const char *kVerdictPass = "【 O.K.】";
 inline constexpr const char *kVerdictFail = "【不 可】";
@@ -69,7 +69,7 @@ struct SheetInputs {
     DesignCase record;
     CalculationResult result;
     PrintSettings print;
-    int target = kTargetScreen;
+    SheetTarget target = SheetTarget::kScreen;
     std::string dateText; // the footer's date, printer only
 };
 
@@ -105,7 +105,7 @@ struct SheetContent {
     bool betaCase = false;
     bool highStrength = false;
     bool steelBeams = false;
-    int target = kTargetScreen;
+    SheetTarget target = SheetTarget::kScreen;
     int pageNumberPos = 0;
     // Default-initialised: the first block stays unwritten until pieces are taken from it.
     std::unique_ptr<SheetMemory> memory{new SheetMemory};

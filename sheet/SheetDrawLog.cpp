@@ -10,9 +10,9 @@ int A4WidthAt(int dpi) {
 }
 
 std::string SheetDrawLogLines(const DesignCase &record, const CalculationResult &result,
-                              const PrintSettings &print, int target, const std::string &dateText,
-                              const TextMeasure &measure) {
-    const bool printer = target == kTargetPrinter;
+                              const PrintSettings &print, SheetTarget target,
+                              const std::string &dateText, const TextMeasure &measure) {
+    const bool printer = target == SheetTarget::kPrinter;
     RecordingCanvas canvas(printer ? kPdfResolution : kScreenFontDpi,
                            printer ? A4WidthAt(kPdfResolution) : 0, printer ? kPdfResolution : 72,
                            measure);

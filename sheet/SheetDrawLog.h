@@ -6,6 +6,7 @@
 #include "core/DesignCase.h"
 #include "core/PrintSettings.h"
 #include "sheet/RecordingCanvas.h"
+#include "sheet/SheetContent.h"
 
 #include <string>
 
@@ -20,7 +21,7 @@ int A4WidthAt(int dpi);
 
 // One JSON line per drawing step; the printer variant as on an A4 page at 600 dpi.
 std::string SheetDrawLogLines(const DesignCase &record, const CalculationResult &result,
-                              const PrintSettings &print, int target, const std::string &dateText,
-                              const TextMeasure &measure);
+                              const PrintSettings &print, SheetTarget target,
+                              const std::string &dateText, const TextMeasure &measure);
 
 } // namespace korvane

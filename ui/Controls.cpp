@@ -1,6 +1,6 @@
 #include "ui/Controls.h"
 
-#include "core/WholeNumber.h"
+#include "core/FieldArrows.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -119,12 +119,9 @@ void UpDownArrows::resizeEvent(QResizeEvent *) {
 }
 
 void UpDownArrows::Step(int direction) {
-    // The field's number when it holds one, else the last position the arrows wrote.
-    const std::string text = m_associate->text().toStdString();
-    if (const auto value = ReadWholeNumber(text))
-        m_position = std::clamp(*value, m_lower, m_upper);
-    const long long next = static_cast<long long>(m_position) + direction * m_step;
-    m_position = static_cast<int>(std::clamp<long long>(next, m_lower, m_upper));
+    // From the field's number when it holds one, else from the last position the arrows wrote.
+    m_position = ArrowStep(FieldBounds{m_lower, m_upper, m_step}, m_associate->text().toStdString(),
+                           m_position, direction);
     m_associate->setText(QString::number(m_position));
     emit clicked();
 }

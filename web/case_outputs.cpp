@@ -21,8 +21,9 @@ int main(int argc, char **argv) {
         return 1;
     }
     const bool json = std::strcmp(argv[1], "--json") == 0;
-    const int target =
-        std::strcmp(argv[2], "printer") == 0 ? korvane::kTargetPrinter : korvane::kTargetScreen;
+    const korvane::SheetTarget target = std::strcmp(argv[2], "printer") == 0
+                                            ? korvane::SheetTarget::kPrinter
+                                            : korvane::SheetTarget::kScreen;
     const std::string date = argv[3];
     try {
         const korvane::FileCase fileCase = korvane::CalculateFile(argv[4]);

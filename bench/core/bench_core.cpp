@@ -69,16 +69,18 @@ void BM_ArithmeticFloor(benchmark::State &state) {
          static_cast<double>(given.maxSpan)};
     for (auto _ : state) {
         benchmark::DoNotOptimize(in); // read the inputs afresh each time
-        const double lw = CeilToDigits(3, in.span * 10 / 3) / 10;
+        const double lw = CeilToDigits(CeilDigits::kIntegerDigitsPlusThree, in.span * 10 / 3) / 10;
         const double total = in.slab / 10 * in.density * 10 + in.deckWeight + in.workLoad;
-        const double fbAllow = CeilToDigits(5, in.fb / (in.alpha * in.beta) * 10000) / 10000;
+        const double fbAllow =
+            CeilToDigits(CeilDigits::kIntegerDigits, in.fb / (in.alpha * in.beta) * 10000) / 10000;
         const double limit = 10 * lw / 180 + 5;
         const double l1 = lw / 100;
         const double stress = l1 * l1 * (0.125 * total / 1000) / in.zt;
         const double deflection =
             l1 * l1 * l1 * l1 * (in.coef * 5 / 384 * total / 100) * 100 / 2.05 / in.inertia;
-        const double ribLoad = CeilToDigits(0, l1 * total * 10000) / 10000;
-        const double bending = CeilToDigits(3, 1000 * stress);
+        const double ribLoad =
+            CeilToDigits(CeilDigits::kIntegerDigitsPlusOne, l1 * total * 10000) / 10000;
+        const double bending = CeilToDigits(CeilDigits::kIntegerDigitsPlusThree, 1000 * stress);
         const bool verdicts[] = {ribLoad <= in.ribAllow, bending <= fbAllow, deflection <= limit,
                                  lw * 10 <= in.maxSpan};
         benchmark::DoNotOptimize(verdicts);

@@ -24,7 +24,7 @@ DesignCase ShoredCase() {
 
 void BM_BuildSheetContent(benchmark::State &state) {
     const DesignCase record = ShoredCase();
-    const SheetInputs in{record, Calculate(record), PrintSettings{}, kTargetScreen, ""};
+    const SheetInputs in{record, Calculate(record), PrintSettings{}, SheetTarget::kScreen, ""};
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildSheetContent(in));
     state.SetItemsProcessed(state.iterations());
@@ -36,7 +36,7 @@ void BM_DrawOnRecordingCanvas(benchmark::State &state) {
     const CalculationResult result = Calculate(record);
     for (auto _ : state) {
         RecordingCanvas canvas(kScreenFontDpi);
-        DrawSheet(canvas, kTargetScreen, record, result, PrintSettings{}, "");
+        DrawSheet(canvas, SheetTarget::kScreen, record, result, PrintSettings{}, "");
         benchmark::DoNotOptimize(canvas.Ops().size());
     }
     state.SetItemsProcessed(state.iterations());

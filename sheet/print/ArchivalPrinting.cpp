@@ -30,10 +30,10 @@ void MakeArchivalIfPdf(QPrinter &printer, const QString &title) {
     printer.setDocName(title);
 }
 
-bool PrintReplacingPdfFile(QPrinter &printer, const std::function<bool()> &print) {
+PrintOutcome PrintReplacingPdfFile(QPrinter &printer, const std::function<bool()> &print) {
     const QString target = printer.outputFileName();
     if (printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty())
-        return print();
+        return {print(), {}};
     try {
         ReplacingFile file(QFile::encodeName(target).toStdString());
         const std::string partial = file.PartialPath(); // empty: a device, written directly
@@ -41,13 +41,16 @@ bool PrintReplacingPdfFile(QPrinter &printer, const std::function<bool()> &print
             printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(partial)));
         const bool printed = print();
         printer.setOutputFileName(target);
-        if (!printed || (!partial.empty() && !EndsAsPdf(partial)))
-            return false; // the temporary file goes with `file`
+        if (!printed || (!partial.empty() && !EndsAsPdf(partial))) {
+            // The PDF writer says nothing of a failed write: ask the system.
+            file.FindWhyIncomplete();
+            return {false, file.FailureReason()}; // the temporary file goes with `file`
+        }
         file.Commit();
-        return true;
-    } catch (const FileError &) {
+        return {true, {}};
+    } catch (const FileError &error) {
         printer.setOutputFileName(target);
-        return false;
+        return {false, error.Reason()};
     }
 }
 

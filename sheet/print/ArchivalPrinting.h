@@ -6,17 +6,26 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QPrinter;
 
 namespace korvane {
+
+// Whether a page reached its printer and, when it did not, why, where the system said: a
+// PDF file's write failure ("ディスクがいっぱいです"); empty when nothing more is known.
+struct PrintOutcome {
+    bool printed = false;
+    std::string reason;
+};
 
 // When the printer writes a PDF file: PDF/A-1b, korvane as creator, the given title.
 void MakeArchivalIfPdf(QPrinter &printer, const QString &title);
 
 // Runs `print` (which paints on `printer` and says whether it succeeded). When the printer
 // writes a PDF file, it writes a temporary file beside it, which replaces the file only when
-// painting succeeded and the file is complete; otherwise it is removed and an old file stays.
-bool PrintReplacingPdfFile(QPrinter &printer, const std::function<bool()> &print);
+// painting succeeded and the file is complete; otherwise it is removed and an old file stays,
+// and the outcome names the reason the file could not be written.
+PrintOutcome PrintReplacingPdfFile(QPrinter &printer, const std::function<bool()> &print);
 
 } // namespace korvane

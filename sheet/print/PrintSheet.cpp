@@ -8,8 +8,9 @@
 
 namespace korvane {
 
-bool PrintSheet(QPrinter &printer, const DesignCase &record, const CalculationResult &result,
-                const PrintSettings &print, const std::string &dateText) {
+PrintOutcome PrintSheet(QPrinter &printer, const DesignCase &record,
+                        const CalculationResult &result, const PrintSettings &print,
+                        const std::string &dateText) {
     // The print dialog's "print to file" chose a PDF: it is filed like korvane-calc's.
     MakeArchivalIfPdf(printer, PdfDocumentTitle(print.projectTitle));
     return PrintReplacingPdfFile(printer, [&] {

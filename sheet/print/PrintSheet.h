@@ -5,6 +5,7 @@
 #include "core/Calculation.h"
 #include "core/DesignCase.h"
 #include "core/PrintSettings.h"
+#include "sheet/print/ArchivalPrinting.h"
 
 #include <string>
 
@@ -13,9 +14,11 @@ class QPrinter;
 namespace korvane {
 
 // Prints the sheet as one page on a printer chosen by the caller (a PDF file, when the user
-// printed to one, is archival with the project title as document title). False when the
-// printer could not begin or finish the page (a printer or file that cannot be opened).
-bool PrintSheet(QPrinter &printer, const DesignCase &record, const CalculationResult &result,
-                const PrintSettings &print, const std::string &dateText);
+// printed to one, is archival with the project title as document title). Not printed when the
+// printer could not begin or finish the page (a printer or file that cannot be opened, a
+// PDF file that could not be written whole: with the reason).
+PrintOutcome PrintSheet(QPrinter &printer, const DesignCase &record,
+                        const CalculationResult &result, const PrintSettings &print,
+                        const std::string &dateText);
 
 } // namespace korvane

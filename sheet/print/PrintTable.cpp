@@ -6,7 +6,8 @@
 
 namespace korvane {
 
-bool PrintTablePage(QPrinter &printer, const PrintedTable &table, const DrawBelowTable &drawBelow) {
+PrintOutcome PrintTablePage(QPrinter &printer, const PrintedTable &table,
+                            const DrawBelowTable &drawBelow) {
     printer.setFullPage(true);
     MakeArchivalIfPdf(printer, TableDocumentTitle(table));
     return PrintReplacingPdfFile(printer, [&] {

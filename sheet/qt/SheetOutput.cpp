@@ -66,7 +66,7 @@ QImage NewResultPicture(qreal devicePixelRatio) {
 
 void DrawScreenSheet(QImage &picture, const DesignCase &record, const CalculationResult &result) {
     QtCanvas canvas(picture, kScreenFontDpi);
-    DrawSheet(canvas, kTargetScreen, record, result, PrintSettings{}, {});
+    DrawSheet(canvas, SheetTarget::kScreen, record, result, PrintSettings{}, {});
 }
 
 QImage RenderScreenSheet(const DesignCase &record, const CalculationResult &result,
@@ -98,7 +98,7 @@ void DrawPrintedPage(QPainter &painter, const DesignCase &record, const Calculat
     QPaintDevice &page = *painter.device();
     const int dpi = page.logicalDpiY();
     QtCanvas canvas(painter, dpi, page.width(), dpi);
-    DrawSheet(canvas, kTargetPrinter, record, result, print, dateText);
+    DrawSheet(canvas, SheetTarget::kPrinter, record, result, print, dateText);
 }
 
 bool DrawPrintedSheet(QPaintDevice &page, const DesignCase &record, const CalculationResult &result,
@@ -189,7 +189,8 @@ bool WriteSheetPdf(const QString &path, const DesignCase &record, const Calculat
 }
 
 std::string SheetDrawLog(const DesignCase &record, const CalculationResult &result,
-                         const PrintSettings &print, int target, const std::string &dateText) {
+                         const PrintSettings &print, SheetTarget target,
+                         const std::string &dateText) {
     InstallSheetFontSubstitution();
     return SheetDrawLogLines(record, result, print, target, dateText, QtTextWidth);
 }

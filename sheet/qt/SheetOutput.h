@@ -107,6 +107,7 @@ bool WriteSheetPdf(const QString &path, const DesignCase &record, const Calculat
 // The canvas operations of the sheet as JSON lines, measured with the fonts the picture and
 // the PDF file use (the printer variant as on an A4 page at 600 dpi).
 std::string SheetDrawLog(const DesignCase &record, const CalculationResult &result,
-                         const PrintSettings &print, int target, const std::string &dateText);
+                         const PrintSettings &print, SheetTarget target,
+                         const std::string &dateText);
 
 } // namespace korvane

@@ -7,6 +7,7 @@
 #include "core/DeckTableText.h"
 #include "core/PreCheck.h"
 #include "core/SpanTable.h"
+#include "core/TextCodec.h"
 
 #include "tests/JsonTestSupport.h"
 #include "tests/cli/CalcRun.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 namespace korvane {
@@ -82,12 +84,12 @@ TEST_P(DeckTablesOfFile, SpanTableLinesAreCoresTableForTheWindowsCase) {
 
 // The CSV file is the window's: the same bytes core writes for the case the window reads.
 TEST_P(DeckTablesOfFile, CsvIsTheFileTheWindowSaves) {
-    const auto spans = RunCalc("--span-table --csv '" + Path() + "'");
+    const auto spans = RunCalc("--span-table --csv --date 2026/12/01 '" + Path() + "'");
     ASSERT_EQ(spans.status, 0) << spans.err;
     const DesignCase tableCase = WindowCase(PreCheckOf::tableConditions);
-    EXPECT_EQ(spans.out, SpanTableCsv(BuildSpanTable(tableCase), tableCase));
+    EXPECT_EQ(spans.out, SpanTableCsv(BuildSpanTable(tableCase), tableCase, "2026/12/01"));
 
-    const auto comparison = RunCalc("--compare --csv '" + Path() + "'");
+    const auto comparison = RunCalc("--compare --csv --date 2026/12/01 '" + Path() + "'");
     const auto fileCase = CalculateFile(Path());
     if (fileCase.refusal) {
         EXPECT_EQ(comparison.status, 2);
@@ -95,8 +97,8 @@ TEST_P(DeckTablesOfFile, CsvIsTheFileTheWindowSaves) {
         return;
     }
     ASSERT_EQ(comparison.status, 0) << comparison.err;
-    EXPECT_EQ(comparison.out, DeckComparisonCsv(CompareDecks(fileCase.record),
-                                                DeckComparisonConditions(fileCase.record)));
+    EXPECT_EQ(comparison.out,
+              DeckComparisonCsv(CompareDecks(fileCase.record), fileCase.record, "2026/12/01"));
 }
 
 // The rows of a CSV table below its heading row, found by its first field.
@@ -266,6 +268,52 @@ std::string CaseWithLines(const std::string &name,
 
 std::string CaseWithLine(const std::string &name, std::size_t index, const std::string &text) {
     return CaseWithLines(name, {{index, text}});
+}
+
+// Both CSV files start with the table's name and the date, then the project title from the
+// file: without --date today's date as year/month/day; a title that reads as a formula stays
+// text after 「物件名：」, and no field of the file starts a formula.
+TEST(DeckTables, CsvHeadingNamesTheCaseAndTheDate) {
+    struct Row {
+        const char *titleLine;
+        const char *date; // --date, or none for today's
+        const char *titleRow;
+    };
+    const Row rows[] = {
+        {"第二工区", "2026/12/01", "物件名：第二工区"},
+        {"=HYPERLINK(\"http://x\")", "2027/01/31", "物件名：=HYPERLINK(\"http://x\")"},
+        {"@SUM(A1)", nullptr, "物件名：@SUM(A1)"},
+        {"件名を入力", nullptr, "物件名："},
+    };
+    for (const Row &row : rows)
+        for (const std::string table : {"--span-table", "--compare"}) {
+            SCOPED_TRACE(table + " " + row.titleLine);
+            const std::string file = CaseWithLine("default.fdt", 13, Utf8ToCp932(row.titleLine));
+            const std::string date = row.date ? std::string(" --date ") + row.date : "";
+            const auto run = RunCalc(table + " --csv" + date + " '" + file + "'");
+            std::filesystem::remove(file);
+            ASSERT_EQ(run.status, 0) << run.err;
+            const auto lines = CsvRows(run.out.substr(3));
+            ASSERT_GE(lines.size(), 2u);
+            ASSERT_EQ(lines[0].size(), 2u);
+            EXPECT_EQ(lines[0][0], table == "--compare" ? "デッキ比較" : "最大スパン表");
+            if (row.date)
+                EXPECT_EQ(lines[0][1], row.date);
+            else
+                EXPECT_TRUE(std::regex_match(lines[0][1], std::regex(R"(\d{4}/\d{2}/\d{2})")))
+                    << lines[0][1];
+            // A title with a quote is one quoted field, its quotes doubled.
+            std::string titleRow = lines[1].at(0);
+            if (titleRow.starts_with('"'))
+                titleRow = std::regex_replace(titleRow.substr(1, titleRow.size() - 2),
+                                              std::regex("\"\""), "\"");
+            EXPECT_EQ(titleRow, row.titleRow);
+            for (const auto &fields : lines)
+                for (const std::string &field : fields)
+                    EXPECT_TRUE(field.empty() ||
+                                std::string_view("=+-@").find(field[0]) == std::string_view::npos)
+                        << field;
+        }
 }
 
 // The span table chooses the span, so only the comparison refuses one out of range; a

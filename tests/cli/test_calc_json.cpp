@@ -25,7 +25,7 @@ SheetContent PrinterSheet(const FileCase &fileCase) {
     print.pageNumberPos = 21;
     print.pageText = "－１－";
     return BuildSheetContent(SheetInputs{fileCase.record, fileCase.result.calculation, print,
-                                         kTargetPrinter, "2026/12/10"});
+                                         SheetTarget::kPrinter, "2026/12/10"});
 }
 
 TEST(CalcJson, CalculatedCaseHasItsKeysInOrderAndTheSheetLast) {

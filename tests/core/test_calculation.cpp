@@ -31,13 +31,13 @@ void PrintTo(const RoundingCase &row, std::ostream *os) {
 }
 
 double Ceil0(double x) {
-    return CeilToDigits(0, x);
+    return CeilToDigits(CeilDigits::kIntegerDigitsPlusOne, x);
 }
 double Ceil3(double x) {
-    return CeilToDigits(3, x);
+    return CeilToDigits(CeilDigits::kIntegerDigitsPlusThree, x);
 }
 double Ceil5(double x) {
-    return CeilToDigits(5, x);
+    return CeilToDigits(CeilDigits::kIntegerDigits, x);
 }
 
 class Rounding : public ::testing::TestWithParam<RoundingCase> {};
@@ -71,13 +71,13 @@ TEST(Rounding, NoNonFiniteValueComesOut) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (double x : {inf, -inf, nan}) {
-        EXPECT_EQ(CeilToDigits(3, x), 0);
+        EXPECT_EQ(CeilToDigits(CeilDigits::kIntegerDigitsPlusThree, x), 0);
         EXPECT_EQ(RoundHalfUp3(x), 0);
         EXPECT_EQ(RoundHalfUp4(x), 0);
     }
     EXPECT_EQ(RoundHalfUp3(0), 0);
     // A negative value rounds by the step of its magnitude, still upwards.
-    EXPECT_TRUE(Near(CeilToDigits(3, -180.931), -180.93));
+    EXPECT_TRUE(Near(CeilToDigits(CeilDigits::kIntegerDigitsPlusThree, -180.931), -180.93));
     EXPECT_TRUE(Near(RoundHalfUp3(-1235), -1230));
     EXPECT_TRUE(std::isfinite(RoundHalfUp4(-5)));
 }

@@ -2,6 +2,7 @@
 // checks that do not apply and for decks no shoring saves, and the CSV file.
 #include "core/Catalogue.h"
 #include "core/DeckComparisonText.h"
+#include "core/DeckTableText.h"
 #include "tests/CaseRowPrinting.h"
 
 #include <gtest/gtest.h>
@@ -226,20 +227,25 @@ std::vector<std::string> SplitFields(const std::string &line) {
 TEST(DeckComparisonCsv, BomConditionsHeadingsThenOneRowPerDeckInOrder) {
     const DesignCase conditions = ConditionsWith(300, 2450, code::kShoringOneRow, 4500);
     const auto rows = CompareDecks(conditions);
-    const std::string csv = DeckComparisonCsv(rows, {"普通コンクリート t=300mm", "スパン 4500mm"});
+    const std::string csv = DeckComparisonCsv(rows, conditions, "2026/12/01");
 
     ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     const auto lines = SplitLines(csv.substr(3));
-    ASSERT_EQ(lines.size(), 2 + 1 + 1 + rows.size());
-    EXPECT_EQ(lines[0], "普通コンクリート t=300mm");
-    EXPECT_EQ(lines[1], "スパン 4500mm");
-    EXPECT_EQ(lines[2], "");
-    EXPECT_EQ(lines[3], "デッキ,単位重量(N/㎡),支圧判定,支圧検定比,曲げ判定,曲げ検定比,"
-                        "たわみ判定,たわみ検定比,最大スパン判定,最大スパン検定比,最大検定比,"
-                        "必要支保工");
+    const auto conditionLines = DeckComparisonConditions(conditions);
+    ASSERT_EQ(lines.size(), 2 + conditionLines.size() + 1 + 1 + rows.size());
+    EXPECT_EQ(lines[0], "デッキ比較,2026/12/01");
+    EXPECT_EQ(lines[1], ProjectTitleLine(conditions));
+    for (std::size_t i = 0; i < conditionLines.size(); ++i)
+        EXPECT_EQ(lines[2 + i], conditionLines[i]);
+    const std::size_t headingRow = 2 + conditionLines.size() + 1;
+    EXPECT_EQ(lines[headingRow - 1], "");
+    EXPECT_EQ(lines[headingRow],
+              "デッキ,単位重量(N/㎡),支圧判定,支圧検定比,曲げ判定,曲げ検定比,"
+              "たわみ判定,たわみ検定比,最大スパン判定,最大スパン検定比,最大検定比,"
+              "必要支保工");
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        SCOPED_TRACE(lines[4 + i]);
-        const auto fields = SplitFields(lines[4 + i]);
+        SCOPED_TRACE(lines[headingRow + 1 + i]);
+        const auto fields = SplitFields(lines[headingRow + 1 + i]);
         ASSERT_EQ(fields.size(), DeckComparisonHeadings().size());
         EXPECT_EQ(fields[0], rows[i].deckLabel);
         for (std::size_t c = 0; c < rows[i].checks.size(); ++c) {

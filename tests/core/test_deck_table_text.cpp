@@ -142,22 +142,78 @@ std::vector<std::string> Lines(const std::string &text) {
 
 TEST(SpanTableCsv, StartsWithByteOrderMarkAndHoldsOneRowPerDeck) {
     const SpanTableRow passing = RowWithThreeCells();
-    const DesignCase conditions = DefaultDesignCase();
-    const std::string csv = SpanTableCsv({passing, passing}, conditions);
+    DesignCase conditions = DefaultDesignCase();
+    conditions.projectTitle = "第二工区";
+    const std::string csv = SpanTableCsv({passing, passing}, conditions, "2026/12/01");
 
     ASSERT_EQ(csv.rfind(kUtf8ByteOrderMark, 0), 0u);
     const std::vector<std::string> lines = Lines(csv.substr(kUtf8ByteOrderMark.size()));
     const std::size_t conditionCount = ConditionsText(conditions).size();
-    ASSERT_EQ(lines.size(), 1 + conditionCount + 1 + 1 + 2);
-    EXPECT_EQ(lines[0], "最大スパン表");
-    EXPECT_EQ(lines[1], ConditionsText(conditions)[0]);
-    EXPECT_EQ(lines[conditionCount + 1], "");
-    EXPECT_EQ(lines[conditionCount + 2],
+    ASSERT_EQ(lines.size(), 2 + conditionCount + 1 + 1 + 2);
+    EXPECT_EQ(lines[0], "最大スパン表,2026/12/01");
+    EXPECT_EQ(lines[1], "物件名：第二工区");
+    EXPECT_EQ(lines[2], ConditionsText(conditions)[0]);
+    EXPECT_EQ(lines[conditionCount + 2], "");
+    EXPECT_EQ(lines[conditionCount + 3],
               "デッキ,重量 (N/㎡),支保工 無し 最大スパン (mm),支保工 無し 決定要因,"
               "支保工 有り-１本 最大スパン (mm),支保工 有り-１本 決定要因,"
               "支保工 有り-２本 最大スパン (mm),支保工 有り-２本 決定要因");
     EXPECT_EQ(lines.back(), "PX75LA-07,111,2100,たわみ,4900,,,支圧");
 }
+
+TEST(CsvDate, YearMonthDayWithLeadingZeros) {
+    EXPECT_EQ(CsvDateText(2026, 12, 1), "2026/12/01");
+    EXPECT_EQ(CsvDateText(2027, 1, 31), "2027/01/31");
+}
+
+// The heading rows a table's CSV file starts with, and the window's heading line, for the
+// titles a case may hold. A typed title or date never starts a spreadsheet formula: the title
+// stands after 「物件名：」 in its cell, a date that looks like a formula is marked as text.
+struct HeadingCase {
+    const char *name;
+    const char *title;
+    const char *date;
+    const char *csvHeading; // the two heading rows, CR LF each
+    const char *windowLine;
+};
+
+void PrintTo(const HeadingCase &row, std::ostream *os) {
+    PrintRow(os, "name", row.name, "title", row.title, "date", row.date);
+}
+
+const HeadingCase kHeadings[] = {
+    {"plain", "第二工区", "2026/12/01", "最大スパン表,2026/12/01\r\n物件名：第二工区\r\n",
+     "物件名：第二工区　　2026/12/01"},
+    {"blanksRound", "　 第二工区 ", "2026/12/01", "最大スパン表,2026/12/01\r\n物件名：第二工区\r\n",
+     "物件名：第二工区　　2026/12/01"},
+    {"placeholder", kTitlePlaceholder, "2026/12/01", "最大スパン表,2026/12/01\r\n物件名：\r\n",
+     "2026/12/01"},
+    {"empty", "", "2026/12/01", "最大スパン表,2026/12/01\r\n物件名：\r\n", "2026/12/01"},
+    {"formula", "=HYPERLINK(\"http://x\",\"y\")", "2026/12/01",
+     "最大スパン表,2026/12/01\r\n\"物件名：=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"\r\n",
+     "物件名：=HYPERLINK(\"http://x\",\"y\")　　2026/12/01"},
+    {"commaThenFormula", "A,=1+1", "2026/12/01",
+     "最大スパン表,2026/12/01\r\n\"物件名：A,=1+1\"\r\n", "物件名：A,=1+1　　2026/12/01"},
+    {"plusMinusAt", "+1-2@3", "2026/12/01", "最大スパン表,2026/12/01\r\n物件名：+1-2@3\r\n",
+     "物件名：+1-2@3　　2026/12/01"},
+    {"formulaDate", "", "=1+1", "最大スパン表,'=1+1\r\n物件名：\r\n", "=1+1"},
+    {"atDate", "", "@SUM(A1)", "最大スパン表,'@SUM(A1)\r\n物件名：\r\n", "@SUM(A1)"},
+    {"minusDate", "", "-1+2", "最大スパン表,'-1+2\r\n物件名：\r\n", "-1+2"},
+};
+
+class TableHeadings : public ::testing::TestWithParam<HeadingCase> {};
+
+TEST_P(TableHeadings, NameTheCaseAndTheDateAndNeverAFormula) {
+    DesignCase conditions = DefaultDesignCase();
+    conditions.projectTitle = GetParam().title;
+    std::string csv;
+    AppendCsvHeading(csv, kSpanTableTitle, conditions, GetParam().date);
+    EXPECT_EQ(csv, GetParam().csvHeading);
+    EXPECT_EQ(TableHeadingLine(conditions, GetParam().date), GetParam().windowLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(Titles, TableHeadings, ::testing::ValuesIn(kHeadings),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace korvane

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The deck tables' 印刷 and CSV出力 through the real dialogs: the span table's print dialog
 # cancelled leaves the table open and writes nothing; its CSV saved under a typed name starts
-# with the UTF-8 byte-order mark and holds the decks; the comparison printed to the print
+# with the UTF-8 byte-order mark, is headed with the table's name and the date and is the very
+# file korvane-calc --csv writes for the case on that date; the comparison printed to the print
 # dialog's file output is an archival one-page PDF named after the table. 計　算 still works.
 source "$(dirname "$0")/e2e_lib.sh"
 korvane=$1
+calc=$2
 
 readonly SPAN_TABLE_BUTTON=(590 247)
 readonly COMPARISON_BUTTON=(590 275)
@@ -52,6 +54,10 @@ wait_for_file "$E2E_TMP/spans.csv"
 [ "$(head -c 3 "$E2E_TMP/spans.csv" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
   e2e_fail "the CSV file does not start with the byte-order mark"
 grep -q "^PX75LA-07,111," "$E2E_TMP/spans.csv" || e2e_fail "no PX75LA-07 row in the CSV file"
+date=$(head -n 1 "$E2E_TMP/spans.csv" | tr -d '\r' | sed -n 's|^\xEF\xBB\xBF最大スパン表,\([0-9]\{4\}/[0-9][0-9]/[0-9][0-9]\)$|\1|p')
+[ -n "$date" ] || e2e_fail "the CSV file is not headed with the table's name and the date"
+"$calc" --span-table --csv --date "$date" | cmp -s - "$E2E_TMP/spans.csv" ||
+  e2e_fail "the window's CSV file differs from korvane-calc --csv for the same case"
 e2e_click "$table" "${SPAN_CLOSE_BUTTON[@]}"
 e2e_wait_gone "$SPAN_TABLE_CAPTION"
 

@@ -23,13 +23,13 @@ DesignCase Record(const Edit &edit = {}) {
     return r;
 }
 
-SheetContent Build(const DesignCase &record, int target = kTargetScreen,
+SheetContent Build(const DesignCase &record, SheetTarget target = SheetTarget::kScreen,
                    const PrintSettings &print = {}) {
     return BuildSheetContent(SheetInputs{record, Calculate(record), print, target, "2026/12/10"});
 }
 
 SheetContent BuildFrom(const DesignCase &record, const CalculationResult &result) {
-    return BuildSheetContent(SheetInputs{record, result, {}, kTargetScreen, ""});
+    return BuildSheetContent(SheetInputs{record, result, {}, SheetTarget::kScreen, ""});
 }
 
 // Joined text of an item, or "<absent>".
@@ -271,7 +271,7 @@ TEST(HighStrengthCase, BreaksNoteN2DifferentlyOnScreenAndPaper) {
     for (const SheetItem &item : Build(HighStrengthCase()).items)
         if (item.label == "N2")
             screen.push_back(JoinRuns(item.runs));
-    for (const SheetItem &item : Build(HighStrengthCase(), kTargetPrinter).items)
+    for (const SheetItem &item : Build(HighStrengthCase(), SheetTarget::kPrinter).items)
         if (item.label == "N2")
             printer.push_back(JoinRuns(item.runs));
     const std::string head =
@@ -359,7 +359,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PrinterVariant, HeaderAndFooterFollowThePrintSettings) {
     PrintSettings print; // title left at the placeholder, no page number
-    SheetContent c = Build(Record(), kTargetPrinter, print);
+    SheetContent c = Build(Record(), SheetTarget::kPrinter, print);
     EXPECT_EQ(Text(c, "H1"), "<absent>");
     EXPECT_EQ(Text(c, "H2"), "<absent>");
     EXPECT_EQ(Text(c, "H3"), "フラットデッキ構造計算");
@@ -368,7 +368,7 @@ TEST(PrinterVariant, HeaderAndFooterFollowThePrintSettings) {
 
     print.projectTitle = "";
     print.pageNumberPos = 11;
-    c = Build(Record(), kTargetPrinter, print);
+    c = Build(Record(), SheetTarget::kPrinter, print);
     EXPECT_EQ(Text(c, "H2"), "物件名：");
     EXPECT_EQ(Text(c, "H1"), "－１－");
     EXPECT_EQ(Text(c, "F2"), "<absent>");
@@ -376,7 +376,7 @@ TEST(PrinterVariant, HeaderAndFooterFollowThePrintSettings) {
     print.projectTitle = "市民会館 増築";
     print.pageNumberPos = 22;
     print.pageText = "－７－";
-    c = Build(Record(), kTargetPrinter, print);
+    c = Build(Record(), SheetTarget::kPrinter, print);
     EXPECT_EQ(Text(c, "H2"), "物件名：市民会館 増築");
     EXPECT_EQ(Text(c, "H1"), "<absent>");
     EXPECT_EQ(Text(c, "F2"), "－７－");
@@ -411,7 +411,7 @@ TEST(SheetStorage, LongTextsAndMovedSheetsKeepEveryText) {
     print.projectTitle = std::string(40000, 'x') + "増築";
     print.pageNumberPos = 22;
     print.pageText = "－７－";
-    SheetContent original = Build(Record(OneRowOfShores), kTargetPrinter, print);
+    SheetContent original = Build(Record(OneRowOfShores), SheetTarget::kPrinter, print);
     const std::vector<SheetTextItem> before = SheetTextItems(original);
     const SheetContent moved = std::move(original);
     const std::vector<SheetTextItem> after = SheetTextItems(moved);

@@ -37,14 +37,14 @@ DesignCase ClassThreeCase() {
 
 RecordingCanvas DrawScreen(const DesignCase &record, TextMeasure measure = HalfWidthMeasure) {
     RecordingCanvas canvas(kScreenFontDpi, 0, 72, std::move(measure));
-    DrawSheet(canvas, kTargetScreen, record, Calculate(record), PrintSettings{}, "");
+    DrawSheet(canvas, SheetTarget::kScreen, record, Calculate(record), PrintSettings{}, "");
     return canvas;
 }
 
 RecordingCanvas DrawPrinter(const DesignCase &record, const PrintSettings &print = {},
                             TextMeasure measure = HalfWidthMeasure) {
     RecordingCanvas canvas(600, kA4Width, 600, std::move(measure));
-    DrawSheet(canvas, kTargetPrinter, record, Calculate(record), print, "2026/12/10");
+    DrawSheet(canvas, SheetTarget::kPrinter, record, Calculate(record), print, "2026/12/10");
     return canvas;
 }
 
@@ -256,15 +256,6 @@ TEST(ScreenSheet, HighStrengthAllowableIsUnderlinedInCrimson) {
     EXPECT_EQ(underline.x2, sup->x + HalfWidthMeasure("2", 7));
     EXPECT_EQ(underline.y, 95 + 12);
     EXPECT_EQ(OpsOf(canvas, "line")[1]->color, (Rgb{255, 255, 255})); // pen restored
-}
-
-TEST(DrawTarget, UnknownTargetDrawsNothing) {
-    const DesignCase r;
-    for (int target : {0, 3}) {
-        RecordingCanvas canvas(kScreenFontDpi);
-        DrawSheet(canvas, target, r, Calculate(r), PrintSettings{}, "");
-        EXPECT_TRUE(canvas.Ops().empty()) << target;
-    }
 }
 
 class PrinterDefaultPlacement : public testing::TestWithParam<PlaceCase> {};

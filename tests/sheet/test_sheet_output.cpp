@@ -195,12 +195,12 @@ TEST_F(SheetOutput, ScreenPictureIsTheResultPictureWithTheSheetOnIt) {
 
 TEST_F(SheetOutput, DrawLogMeasuresWithTheSheetFont) {
     const std::string log =
-        SheetDrawLog(m_record, Calculate(m_record), PrintSettings{}, kTargetScreen, "");
+        SheetDrawLog(m_record, Calculate(m_record), PrintSettings{}, SheetTarget::kScreen, "");
     EXPECT_EQ(log.rfind(R"({"op":"rect","x":15,"y":10,"x2":525,"y2":228)", 0), 0u);
     EXPECT_NE(log.find(R"("x":23,"y":18,"size":9,"color":"#00ffff","text":"□床の概要／使用材料")"),
               std::string::npos);
-    const std::string printed =
-        SheetDrawLog(m_record, Calculate(m_record), PrintSettings{}, kTargetPrinter, "today");
+    const std::string printed = SheetDrawLog(m_record, Calculate(m_record), PrintSettings{},
+                                             SheetTarget::kPrinter, "today");
     EXPECT_NE(printed.find(R"("text":"Ａｒｖｅｌ株式会社 [today]")"), std::string::npos);
     EXPECT_NE(printed.find(R"({"op":"rect","x":307,"y":590,"x2":4417,"y2":2125)"),
               std::string::npos);
@@ -238,18 +238,20 @@ TEST_F(SheetOutput, DrawLogPlacesEveryTextWhereThePictureAndPageHaveIt) {
     const CalculationResult result = Calculate(m_record);
     QImage picture = NewResultPicture();
     NotingCanvas screen(picture, kScreenFontDpi);
-    DrawSheet(screen, kTargetScreen, m_record, result, PrintSettings{}, "");
-    EXPECT_EQ(LoggedTexts(SheetDrawLog(m_record, result, PrintSettings{}, kTargetScreen, "")),
-              screen.m_texts);
+    DrawSheet(screen, SheetTarget::kScreen, m_record, result, PrintSettings{}, "");
+    EXPECT_EQ(
+        LoggedTexts(SheetDrawLog(m_record, result, PrintSettings{}, SheetTarget::kScreen, "")),
+        screen.m_texts);
 
     QPdfWriter pdf(m_dir.filePath("noted.pdf"));
     pdf.setResolution(kPdfResolution);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     QPainter painter(&pdf);
     NotingCanvas page(painter, kPdfResolution, pdf.width(), kPdfResolution);
-    DrawSheet(page, kTargetPrinter, m_record, result, PrintSettings{}, "d");
-    EXPECT_EQ(LoggedTexts(SheetDrawLog(m_record, result, PrintSettings{}, kTargetPrinter, "d")),
-              page.m_texts);
+    DrawSheet(page, SheetTarget::kPrinter, m_record, result, PrintSettings{}, "d");
+    EXPECT_EQ(
+        LoggedTexts(SheetDrawLog(m_record, result, PrintSettings{}, SheetTarget::kPrinter, "d")),
+        page.m_texts);
 }
 
 } // namespace

@@ -22,6 +22,10 @@
 #include <QWheelEvent>
 #include <QtEndian>
 
+using korvane::HelpTopic;
+using korvane::HelpWindow;
+using korvane::SummaryWindow;
+
 namespace {
 
 const QColor kBackground(240, 242, 242);
@@ -172,10 +176,10 @@ void TestHelpWindow::pages() {
     HelpWindow help;
     help.show();
     // Start from another page, scrolled down, so that everything below must change.
-    help.ShowHelpPage(page == 1 && family == 1 ? 2 : 1, 1);
+    help.ShowHelpPage(page == 1 && family == 1 ? HelpTopic::kSpan : HelpTopic::kDeck, 1);
     help.pictureScroller->verticalScrollBar()->setValue(200);
 
-    help.ShowHelpPage(page, family);
+    help.ShowHelpPage(static_cast<HelpTopic>(page), family);
     QCOMPARE(help.windowTitle(), caption);
     QCOMPARE(help.ScrollRange(), pictureHeight + 13);
     QCOMPARE(help.height(), 600);
@@ -195,18 +199,18 @@ void TestHelpWindow::firstPageAfterHelpOnTakesTheFocus() {
 
     HelpWindow help;
     help.show(); // what "HELP ON" does, then sets the flag
-    help.helpJustSwitchedOn = 1;
+    help.ComeToFrontWithNextPage();
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
 
-    help.ShowHelpPage(2, 0);
-    QCOMPARE(help.helpJustSwitchedOn, 0);
+    help.ShowHelpPage(HelpTopic::kSpan, 0);
+    QVERIFY(!help.JustSwitchedOn());
     QVERIFY(QTest::qWaitForWindowActive(&help));
 
     // Later pages leave the focus where it is.
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
-    help.ShowHelpPage(2, 0);
+    help.ShowHelpPage(HelpTopic::kSpan, 0);
     QTest::qWait(50);
     QCOMPARE(QApplication::activeWindow(), &main);
 }
@@ -214,7 +218,7 @@ void TestHelpWindow::firstPageAfterHelpOnTakesTheFocus() {
 void TestHelpWindow::wheelScrollsByTheWheelDelta() {
     HelpWindow help;
     help.show();
-    help.ShowHelpPage(1, 1);
+    help.ShowHelpPage(HelpTopic::kDeck, 1);
     QScrollBar *bar = help.pictureScroller->verticalScrollBar();
     QVERIFY(bar->maximum() > 240);
 
@@ -242,12 +246,12 @@ void TestHelpWindow::closeBoxHidesAndClearsTheFlag() {
     QPointer<HelpWindow> alive(help);
     QSignalSpy closed(help, &HelpWindow::closedByUser);
     help->show();
-    help->ShowHelpPage(4, 0);
-    help->helpJustSwitchedOn = 1;
+    help->ShowHelpPage(HelpTopic::kConcrete, 0);
+    help->ComeToFrontWithNextPage();
 
     QVERIFY(help->close());
     QCOMPARE(closed.count(), 1);
-    QCOMPARE(help->helpJustSwitchedOn, 0);
+    QVERIFY(!help->JustSwitchedOn());
     QVERIFY(!help->isVisible());
     QCoreApplication::processEvents();
     QVERIFY(alive); // hidden, not destroyed
@@ -263,15 +267,15 @@ void TestHelpWindow::closeBoxHidesAndClearsTheFlag() {
 void TestHelpWindow::hiddenWindowDrawsWhenItShows() {
     HelpWindow help;
     QVERIFY(!help.PictureDrawn());
-    help.ShowHelpPage(4, 0);
-    help.ShowHelpPage(1, 1);
+    help.ShowHelpPage(HelpTopic::kConcrete, 0);
+    help.ShowHelpPage(HelpTopic::kDeck, 1);
     QVERIFY(!help.PictureDrawn());
     QCOMPARE(help.windowTitle(), QStringLiteral("デッキ種類"));
     QCOMPARE(help.ScrollRange(), 1135);
     help.show();
     QVERIFY(help.PictureDrawn());
     QCOMPARE(help.Picture(), ExpectedPicture("KR_tag1_2.emf", 1122));
-    help.ShowHelpPage(5, 0); // visible: drawn at once
+    help.ShowHelpPage(HelpTopic::kLoads, 0); // visible: drawn at once
     QVERIFY(help.PictureDrawn());
     QCOMPARE(help.Picture(), ExpectedPicture("KR_tag5.emf", 607));
 }
@@ -308,21 +312,22 @@ void TestHelpWindow::missingPicture() {
 
     HelpWindow help;
     help.show();
-    help.ShowHelpPage(page == 2 ? 1 : 2, 0); // a different page before
+    help.ShowHelpPage(page == 2 ? HelpTopic::kDeck : HelpTopic::kSpan,
+                      0); // a different page before
     const QString before = help.windowTitle();
     const QImage pictureBefore = help.Picture();
     help.resize(help.width(), 400);
     help.pictureScroller->verticalScrollBar()->setValue(100);
-    help.helpJustSwitchedOn = 1;
+    help.ComeToFrontWithNextPage();
 
     FileGuard missing(file);
     try {
-        help.ShowHelpPage(page, family);
+        help.ShowHelpPage(static_cast<HelpTopic>(page), family);
         QFAIL("no error for a missing picture");
     } catch (const korvane::FileError &error) {
         QVERIFY2(QString::fromUtf8(error.what()).contains(DataFolder() + file), error.what());
     }
-    QCOMPARE(help.helpJustSwitchedOn, 1);
+    QVERIFY(help.JustSwitchedOn());
     // The page did not scroll to the top: with the shorter range the position is only
     // held within it.
     QScrollBar *bar = help.pictureScroller->verticalScrollBar();
@@ -378,7 +383,7 @@ void TestHelpWindow::damagedPictureIsRefused() {
     HelpWindow help;
     FileGuard damaged("KR_tag3.emf");
     damaged.Write(content);
-    QVERIFY_THROWS_EXCEPTION(korvane::FileError, help.ShowHelpPage(3, 0));
+    QVERIFY_THROWS_EXCEPTION(korvane::FileError, help.ShowHelpPage(HelpTopic::kBeamAndWork, 0));
     QCOMPARE(help.Picture(), BlankPicture());
 }
 
@@ -399,17 +404,17 @@ void TestHelpWindow::missingFirstPictureLeavesTheWindowBlank() {
 
 void TestHelpWindow::pictureIsReadAgainForEachPage() {
     HelpWindow help;
-    help.ShowHelpPage(3, 0);
+    help.ShowHelpPage(HelpTopic::kBeamAndWork, 0);
     QCOMPARE(help.Picture(), ExpectedPicture("KR_tag3.emf", 607));
     {
         FileGuard replaced("KR_tag3.emf");
         QFile other(DataFolder() + "KR_tag5.emf");
         QVERIFY(other.open(QIODevice::ReadOnly));
         replaced.Write(other.readAll());
-        help.ShowHelpPage(3, 0);
+        help.ShowHelpPage(HelpTopic::kBeamAndWork, 0);
         QCOMPARE(help.Picture(), ExpectedPicture("KR_tag5.emf", 607));
     }
-    help.ShowHelpPage(3, 0);
+    help.ShowHelpPage(HelpTopic::kBeamAndWork, 0);
     QCOMPARE(help.Picture(), ExpectedPicture("KR_tag3.emf", 607));
 }
 

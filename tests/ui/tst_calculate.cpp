@@ -26,7 +26,12 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
+#include <optional>
 
 using namespace korvane;
 using namespace korvane::testing;
@@ -53,8 +58,9 @@ int DrawnPixels(const QImage &picture) {
 
 bool BusyNoticeLeft() {
     const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(),
-                       [](const QWidget *window) { return window->inherits("BusyNoticeWindow"); });
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget *window) {
+        return window->inherits("korvane::BusyNoticeWindow");
+    });
 }
 
 } // namespace
@@ -88,6 +94,8 @@ private slots:
     void printWritesOnePageWithTheSheet();
     void printThatFailsIsShownAndTheWindowWorks();
     void printToAPdfFileReplacesTheOldFileWhole();
+    void printToAPdfFileThatCannotBeWrittenSaysWhy_data();
+    void printToAPdfFileThatCannotBeWrittenSaysWhy();
     void messageBoxShowsItsWholeCaption();
     void longMessageWrapsWithinTheScreen();
 };
@@ -160,7 +168,7 @@ void CalculateCommand::preCheck() {
 
     if (message.isEmpty()) {
         QCOMPARE(messages.texts, QStringList());
-        QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
+        QCOMPARE(modals.shown, QStringList{QStringLiteral("korvane::ResultWindow")});
         return;
     }
     QCOMPARE(messages.texts, QStringList{message});
@@ -179,7 +187,7 @@ void CalculateCommand::spanIsReportedBeforeConcrete() {
     RunCalculation(*m_form, *m_result);
     QCOMPARE(messages.texts.last(), QStringLiteral("計算できるコンクリート厚さは、120 mm以上です"));
     RunCalculation(*m_form, *m_result);
-    QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
+    QCOMPARE(modals.shown, QStringList{QStringLiteral("korvane::ResultWindow")});
 }
 
 void CalculateCommand::threeDigitWorkLoadNamesTheFieldAndKeepsTheText() {
@@ -350,7 +358,7 @@ void CalculateCommand::shortWorkLoadIsRefusedAndTheWindowWorks() {
 
     Type(m_form->workLoadField, QStringLiteral("1000"));
     m_form->calculateButton->click();
-    QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
+    QCOMPARE(modals.shown, QStringList{QStringLiteral("korvane::ResultWindow")});
     QCOMPARE(messages.texts.size(), 1);
 }
 
@@ -495,6 +503,87 @@ void CalculateCommand::printToAPdfFileReplacesTheOldFileWhole() {
     QCOMPARE(test::PdfInfoField(path.toStdString(), "Title"), std::string("第二工区"));
     const QString text = QString::fromStdString(test::PdfLayoutText(path.toStdString()));
     QVERIFY2(text.contains(QStringLiteral("物件名：第二工区")), qPrintable(text));
+}
+
+void CalculateCommand::printToAPdfFileThatCannotBeWrittenSaysWhy_data() {
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder") << "missing"
+                                    << "フォルダがありません";
+    QTest::newRow("file-size limit") << "limit"
+                                     << "ファイルの大きさの上限を超えました";
+    QTest::newRow("read-only folder") << "readOnly"
+                                      << "書き込みの権限がありません";
+}
+
+// The file-size limit of this process, lowered while it lives: a write beyond it fails as a
+// write on a full disk does, and needs no privilege. The signal the system sends at the
+// limit is ignored, so that the write reports the failure.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit lowered = m_old;
+        lowered.rlim_cur = bytes;
+        m_set = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    bool Set() const { return m_set; }
+
+private:
+    rlimit m_old{};
+    bool m_set = false;
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+// A print to a PDF file that cannot be written says why, as every failed file write does;
+// an old file of that name stays as it was and nothing else is left in the folder.
+void CalculateCommand::printToAPdfFileThatCannotBeWrittenSaysWhy() {
+    QFETCH(QString, route);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString folder =
+        route == QStringLiteral("missing") ? dir.filePath(QStringLiteral("missing")) : dir.path();
+    const QString path = folder + QStringLiteral("/sheet.pdf");
+    const QByteArray old = "an older file";
+    if (route != QStringLiteral("missing")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+    }
+    std::optional<FileSizeLimit> limit;
+    if (route == QStringLiteral("limit")) {
+        limit.emplace(4096); // a sheet's PDF file is many times larger
+        QVERIFY(limit->Set());
+    }
+    if (route == QStringLiteral("readOnly")) {
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        if (access(QFile::encodeName(folder).constData(), W_OK) == 0) {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("this user writes into read-only folders (an administrator)");
+        }
+    }
+    MessageRecorder messages;
+    PrintToPdfFile(path, "第二工区");
+    limit.reset();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QCOMPARE(messages.texts.size(), 1);
+    const QString &text = messages.texts.first();
+    QVERIFY2(text.contains(path), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("に印刷できませんでした。(") + reason + QLatin1Char(')')),
+             qPrintable(text));
+    if (route != QStringLiteral("missing")) {
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("sheet.pdf")});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+    }
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
 // A message box of a short text is wide enough for its whole caption in the title bar.

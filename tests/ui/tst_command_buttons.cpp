@@ -24,7 +24,7 @@ void CommandButtons::buttonsOpenTheirWindows_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
     QTest::newRow("計　算") << "calculateButton"
-                            << "ResultWindow";
+                            << "korvane::ResultWindow";
     QTest::newRow("データ読込") << "openButton"
                                 << "QFileDialog";
     QTest::newRow("データ保存") << "saveButton"

@@ -7,8 +7,10 @@
 #include "tests/PdfTestSupport.h"
 
 #include "core/DeckComparisonText.h"
+#include "sheet/qt/TodayDate.h"
 #include "ui/deckchoice/DeckComparisonWindow.h"
 #include "ui/main/CalculationRun.h"
+#include "ui/result/PrintSettingsDialog.h"
 #include "ui/result/PrinterChoice.h"
 #include "ui/result/ResultWindow.h"
 
@@ -313,7 +315,7 @@ void DeckComparisonTest::closeTakesNothing() {
         window.comparisonTable->setCurrentCell(5, 0);
         window.closeButton->click();
         QVERIFY(!window.isVisible());
-        QVERIFY(!window.TakenDeck());
+        QVERIFY(!window.Taken());
     });
     m_form->comparisonButton->click();
     QCOMPARE(driver.comparisonsShown, 1);
@@ -372,19 +374,23 @@ void DeckComparisonTest::csvExportWritesTheComparison() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("比較.csv"));
     m_form->ShowCase(CaseWith(300, code::kShoringOneRow, 4500));
+    m_form->PrintSettingsWindow()->Settings().projectTitle = "事務所棟";
     const DesignCase shown = m_form->ReadCase();
     MessageRecorder messages;
     ComparisonDriver driver([](DeckComparisonWindow &window) { window.csvButton->click(); }, path);
+    FixToday(QDate(2026, 12, 1));
     m_form->comparisonButton->click();
+    FixToday({});
 
     QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(QLatin1Char('\n'))));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
-    const std::string expected =
-        DeckComparisonCsv(CompareDecks(shown), DeckComparisonConditions(shown));
+    // The file korvane-calc --csv writes for this case on that day; headed with the case.
+    const std::string expected = DeckComparisonCsv(CompareDecks(shown), shown, "2026/12/01");
     QCOMPARE(bytes, QByteArray::fromStdString(expected));
+    QVERIFY(bytes.contains("デッキ比較,2026/12/01\r\n物件名：事務所棟\r\n"));
     QVERIFY(bytes.contains("PX75LA-07,"));
     QCOMPARE(driver.proposedNames, QStringList{QStringLiteral("デッキ比較.csv")});
 }

@@ -10,6 +10,10 @@
 #include <QPainter>
 #include <QtTest>
 
+using korvane::HelpTopic;
+using korvane::HelpWindow;
+using korvane::SplashScreen;
+
 class SharpPictures : public QObject {
     Q_OBJECT
 
@@ -23,7 +27,7 @@ void SharpPictures::helpPictureHasTheScreensPixels() {
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
     QCOMPARE(help.devicePixelRatio(), 2.0);
-    help.ShowHelpPage(2, 0);
+    help.ShowHelpPage(HelpTopic::kSpan, 0);
     const QImage &picture = help.Picture();
     QCOMPARE(picture.devicePixelRatio(), 2.0);
     QCOMPARE(picture.size(), QSize(896, 2286));

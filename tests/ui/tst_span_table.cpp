@@ -8,6 +8,7 @@
 #include "core/CsvText.h"
 #include "core/DeckTableText.h"
 #include "core/SpanTable.h"
+#include "sheet/qt/TodayDate.h"
 #include "ui/Controls.h"
 #include "ui/deckchoice/DeckTableOutput.h"
 #include "ui/deckchoice/SpanChart.h"
@@ -198,7 +199,7 @@ void SpanTableTest::cellsAreTheCoreTableForTheMainWindowsConditions() {
                 QVERIFY(window.conditionsLabel->text().contains(QString::fromStdString(line)));
 
             // The main window's deck: its row alone is bold on a colour and in view.
-            const int marked = RowOfDeck(expected, read);
+            const int marked = RowHoldingDeck(expected, read);
             QVERIFY(marked >= 0);
             QCOMPARE(window.MarkedRow(), marked);
             for (int r = 0; r < table->rowCount(); ++r) {
@@ -407,7 +408,9 @@ void SpanTableTest::printCancelledWritesNothing() {
 
 void SpanTableTest::csvExportWritesTheTableWithByteOrderMark() {
     ShowConditions(HeavyConditions());
+    m_form->PrintSettingsWindow()->Settings().projectTitle = "事務所棟";
     const DesignCase read = m_form->ReadCase();
+    FixToday(QDate(2026, 12, 1));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("spans.csv"));
     QFile old(path);
@@ -438,7 +441,10 @@ void SpanTableTest::csvExportWritesTheTableWithByteOrderMark() {
     const QByteArray written = Contents(path);
     QVERIFY(written.startsWith(
         QByteArray(kUtf8ByteOrderMark.data(), qsizetype(kUtf8ByteOrderMark.size()))));
-    QCOMPARE(written.toStdString(), SpanTableCsv(BuildSpanTable(read), read));
+    FixToday({});
+    // The file korvane-calc --csv writes for this case on that day; headed with the case.
+    QCOMPARE(written.toStdString(), SpanTableCsv(BuildSpanTable(read), read, "2026/12/01"));
+    QVERIFY(written.contains("最大スパン表,2026/12/01\r\n物件名：事務所棟\r\n"));
     QVERIFY(written.contains(",－") == false); // an empty cell, not the window's dash
 }
 

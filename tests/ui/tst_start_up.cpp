@@ -94,7 +94,7 @@ void StartUp::markerFile() {
 
     ModalRecorder modals;
     MainWindow form;
-    QCOMPARE(modals.shown, noticeShown ? QStringList{"UsageNotice"} : QStringList());
+    QCOMPARE(modals.shown, noticeShown ? QStringList{"korvane::UsageNotice"} : QStringList());
     QCOMPARE(ReadAll(appData.MarkerFile()), after);
     QCOMPARE(form.markerFile, appData.MarkerFile());
 }
@@ -104,7 +104,7 @@ void StartUp::unwritableFolderDoesNotStopStartUp() {
     Write(appData.UserFolder(), "a file where the folder should be");
     ModalRecorder modals;
     MainWindow form;
-    QCOMPARE(modals.shown, QStringList{"UsageNotice"});
+    QCOMPARE(modals.shown, QStringList{"korvane::UsageNotice"});
     QCOMPARE(form.windowTitle(), QStringLiteral("フラットデッキ構造計算プログラム"));
 }
 

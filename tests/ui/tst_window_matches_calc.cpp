@@ -211,7 +211,7 @@ void WindowMatchesCalc::sameFileSameAnswer() {
     QVERIFY(Written([&](JsonWriter &json) { WriteChecks(json, calculated.verdicts); }) ==
             expected["checks"]);
     const SheetInputs in{calculated.record, calculated.calculation,
-                         form->PrintSettingsWindow()->Settings(), kTargetScreen, "d"};
+                         form->PrintSettingsWindow()->Settings(), SheetTarget::kScreen, "d"};
     const SheetContent sheet = BuildSheetContent(in);
     QVERIFY(Written([&](JsonWriter &json) { WriteSheetItems(json, sheet); }) == expected["sheet"]);
     QCOMPARE(picture, QImage(png).convertToFormat(QImage::Format_RGB32));

@@ -1,9 +1,11 @@
 #include "ui/deckchoice/DeckComparisonWindow.h"
 
 #include "core/DeckComparisonText.h"
+#include "sheet/qt/TodayDate.h"
 #include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
+#include "ui/WindowTitle.h"
 #include "ui/deckchoice/DeckTableOutput.h"
 
 #include <QEvent>
@@ -24,7 +26,6 @@ namespace korvane {
 namespace {
 
 const QColor kFailingRed{204, 0, 0};
-const QColor kShownDeckBackground{255, 246, 200};
 const QColor kSelectionBlue{196, 220, 244};
 
 constexpr int kRowHeight = 20;
@@ -52,22 +53,8 @@ QString Text(const std::string &text) {
 }
 
 // The cells of a row in column order, as DeckComparisonHeadings names the columns.
-QStringList CellTexts(const DeckComparisonRowTexts &texts) {
-    QStringList cells{Text(texts.deck), Text(texts.weight)};
-    for (const CheckCellTexts &check : texts.checks)
-        cells << Text(check.verdict) << Text(check.utilisation);
-    cells << Text(texts.largest) << Text(texts.leastShoring);
-    return cells;
-}
-
-// Which cells of a row read red: a failing check's verdict and utilisation, and the largest
-// utilisation of a failing deck.
-std::vector<bool> FailingCells(const DeckComparisonRowTexts &texts) {
-    std::vector<bool> failing{false, false};
-    for (const CheckCellTexts &check : texts.checks)
-        failing.insert(failing.end(), {check.fails, check.fails});
-    failing.insert(failing.end(), {texts.fails, false});
-    return failing;
+std::vector<ComparisonCell> Cells(const DeckComparisonRow &row) {
+    return DeckComparisonCells(DeckComparisonTexts(row));
 }
 
 QTableWidgetItem *NewCell(const QString &text, bool failing, bool shownDeck) {
@@ -77,7 +64,7 @@ QTableWidgetItem *NewCell(const QString &text, bool failing, bool shownDeck) {
     if (failing)
         item->setForeground(kFailingRed);
     if (shownDeck) {
-        item->setBackground(kShownDeckBackground);
+        item->setBackground(kMarkedRowFill);
         item->setFont(WindowFont(kTextPixelSize, true));
     }
     return item;
@@ -113,7 +100,7 @@ PrintedTable ComparisonPage(const std::vector<DeckComparisonRow> &rows,
     page.conditionLines = Texts(conditions);
     page.headings = Texts(DeckComparisonPageHeadings());
     for (const DeckComparisonRow &row : rows)
-        page.rows << CellTexts(DeckComparisonTexts(row));
+        page.rows << Texts(CellTexts(Cells(row)));
     page.markedRow = shownRow;
     return page;
 }
@@ -129,15 +116,12 @@ QPushButton *NewButton(const QString &caption, QWidget *parent) {
 } // namespace
 
 DeckComparisonWindow::DeckComparisonWindow(std::vector<DeckComparisonRow> rows,
-                                           std::vector<std::string> conditions,
-                                           const OfferedDeck &shownDeck, QWidget *parent)
+                                           DesignCase conditions, int shownRow, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_rows(std::move(rows)), m_conditions(std::move(conditions)) {
-    for (std::size_t i = 0; i < m_rows.size(); ++i)
-        if (m_rows[i].deck == shownDeck)
-            m_shownRow = static_cast<int>(i);
-    setWindowTitle(QStringLiteral("Korvane for Win [ デッキ比較 ]"));
+      m_rows(std::move(rows)), m_case(std::move(conditions)),
+      m_conditions(DeckComparisonConditions(m_case)), m_shownRow(shownRow) {
+    setWindowTitle(WindowTitleOf(QString::fromUtf8(kDeckComparisonTitle)));
     createControls();
     fillTable();
     fitToTable();
@@ -179,13 +163,9 @@ void DeckComparisonWindow::createControls() {
     buttons->addWidget(csvButton);
     buttons->addWidget(closeButton);
 
-    if (!m_rows.empty()) {
-        QLabel *heading = NewTableHeading(
-            NewPrintedTable(QString::fromUtf8(kDeckComparisonTitle), m_rows.front().result.record),
-            this);
-        heading->setFont(WindowFont(kTextPixelSize, true));
-        layout->addWidget(heading);
-    }
+    QLabel *heading = NewTableHeading(m_case, this);
+    heading->setFont(WindowFont(kTextPixelSize, true));
+    layout->addWidget(heading);
     layout->addWidget(conditionsLabel);
     layout->addWidget(usage);
     layout->addWidget(comparisonTable);
@@ -202,13 +182,11 @@ void DeckComparisonWindow::fillTable() {
     comparisonTable->setHorizontalHeaderLabels(headingTexts);
 
     for (int row = 0; row < comparisonTable->rowCount(); ++row) {
-        const DeckComparisonRowTexts texts = DeckComparisonTexts(m_rows[std::size_t(row)]);
-        const QStringList cells = CellTexts(texts);
-        const std::vector<bool> failing = FailingCells(texts);
-        for (int column = 0; column < cells.size(); ++column)
+        const std::vector<ComparisonCell> cells = Cells(m_rows[std::size_t(row)]);
+        for (std::size_t column = 0; column < cells.size(); ++column)
             comparisonTable->setItem(
-                row, column,
-                NewCell(cells[column], failing[std::size_t(column)], row == m_shownRow));
+                row, int(column),
+                NewCell(Text(cells[column].text), cells[column].failing, row == m_shownRow));
     }
     comparisonTable->resizeColumnsToContents();
     for (int column = 0; column < comparisonTable->columnCount(); ++column)
@@ -274,7 +252,7 @@ void DeckComparisonWindow::printComparison() {
 void DeckComparisonWindow::exportCsv() {
     RunGuarded(this, [this] {
         ExportCsv(this, QString::fromUtf8(kDeckComparisonTitle) + QStringLiteral(".csv"),
-                  DeckComparisonCsv(m_rows, m_conditions));
+                  DeckComparisonCsv(m_rows, m_case, TodayCsvDate()));
     });
     comparisonTable->setFocus();
 }

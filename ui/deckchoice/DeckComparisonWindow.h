@@ -21,20 +21,17 @@ namespace korvane {
 class DeckComparisonWindow : public QDialog {
     Q_OBJECT
 public:
-    // `conditions` are the lines above the table; `shownDeck` is the main window's deck,
-    // whose row stands out.
-    DeckComparisonWindow(std::vector<DeckComparisonRow> rows, std::vector<std::string> conditions,
-                         const OfferedDeck &shownDeck, QWidget *parent = nullptr);
+    // `conditions` is the case compared (its conditions stand above the table); `shownRow`
+    // is the row of the main window's deck (-1 when none), which stands out.
+    DeckComparisonWindow(std::vector<DeckComparisonRow> rows, DesignCase conditions, int shownRow,
+                         QWidget *parent = nullptr);
     ~DeckComparisonWindow() override;
 
     const std::vector<DeckComparisonRow> &Rows() const { return m_rows; }
     // The deck the user took (double-click or Return); none when the window was closed.
-    std::optional<OfferedDeck> TakenDeck() const {
-        return m_taken ? std::optional<OfferedDeck>(m_taken->deck) : std::nullopt;
-    }
     // What the taken row puts into the main window: the deck, and its least shoring where
     // the case's shoring does not suffice.
-    const std::optional<korvane::TakenDeck> &Taken() const { return m_taken; }
+    const std::optional<TakenDeck> &Taken() const { return m_taken; }
     // What the main window says about the taken row's shoring; empty when it stays.
     const std::string &TakeNote() const { return m_takeNote; }
     // The row of the main window's deck; -1 when the table lacks it.
@@ -61,8 +58,9 @@ private:
     void connectSignals();
 
     std::vector<DeckComparisonRow> m_rows;
-    std::vector<std::string> m_conditions;
-    std::optional<korvane::TakenDeck> m_taken;
+    DesignCase m_case;
+    std::vector<std::string> m_conditions; // the lines above the table
+    std::optional<TakenDeck> m_taken;
     std::string m_takeNote;
     int m_shownRow = -1;
 };

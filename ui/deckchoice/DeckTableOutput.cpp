@@ -1,6 +1,8 @@
 #include "ui/deckchoice/DeckTableOutput.h"
 
+#include "core/DeckTableText.h"
 #include "sheet/print/PrintTable.h"
+#include "sheet/qt/TodayDate.h"
 #include "ui/GuardedRun.h"
 #include "ui/files/FileDialogs.h"
 #include "ui/result/BusyNotice.h"
@@ -26,11 +28,9 @@ QString &CsvFolder() {
 
 } // namespace
 
-QLabel *NewTableHeading(const PrintedTable &page, QWidget *parent) {
-    QString text = page.dateText;
-    if (!page.projectTitle.isEmpty())
-        text = QStringLiteral("物件名：") + page.projectTitle + QStringLiteral("　　") + text;
-    auto *heading = new QLabel(text, parent);
+QLabel *NewTableHeading(const DesignCase &record, QWidget *parent) {
+    auto *heading =
+        new QLabel(QString::fromStdString(TableHeadingLine(record, TodayShortDate())), parent);
     heading->setObjectName(QStringLiteral("tableHeading"));
     heading->setTextFormat(Qt::PlainText);
     return heading;
@@ -42,13 +42,13 @@ void PrintTable(QWidget *parent, const PrintedTable &table, const DrawBelowTable
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     if (!ChoosePrinter(printer, parent))
         return;
-    bool printed = false;
+    PrintOutcome outcome;
     {
         BusyNotice busy(parent);
-        printed = PrintTablePage(printer, table, drawBelow);
+        outcome = PrintTablePage(printer, table, drawBelow);
     }
-    if (!printed)
-        ShowGeneralError(PrintFailureText(printer), parent);
+    if (!outcome.printed)
+        ShowGeneralError(PrintFailureText(printer, outcome.reason), parent);
 }
 
 void ExportCsv(QWidget *parent, const QString &proposedName, const std::string &text) {

@@ -22,7 +22,7 @@ void PrintTable(QWidget *parent, const PrintedTable &table, const DrawBelowTable
 
 // The line above a table window's conditions, as its printed page is headed: the project
 // title (when the case has one) and today's date, so that the window says which case it shows.
-QLabel *NewTableHeading(const PrintedTable &page, QWidget *parent);
+QLabel *NewTableHeading(const DesignCase &record, QWidget *parent);
 
 // Asks where to save a CSV file (proposing `proposedName`, confirming before a file is
 // replaced) and writes `text` there whole or not at all. Throws FileError when the file

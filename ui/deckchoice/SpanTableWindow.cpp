@@ -1,9 +1,11 @@
 #include "ui/deckchoice/SpanTableWindow.h"
 
 #include "core/DeckTableText.h"
+#include "sheet/qt/TodayDate.h"
 #include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
+#include "ui/WindowTitle.h"
 #include "ui/deckchoice/SpanChart.h"
 
 #include <QGuiApplication>
@@ -30,8 +32,6 @@ const QSize kWindowFrameAllowance{16, 48};
 const QSize kSmallestTable{240, 160};
 const QSize kSmallestChart{280, 200};
 
-const QColor kMarkedRowColour(255, 236, 179);
-
 QString Text(const std::string &text) {
     return QString::fromStdString(text);
 }
@@ -44,15 +44,11 @@ QStringList Texts(const std::vector<std::string> &texts) {
 }
 
 QStringList Headings() {
-    return QStringList{QStringLiteral("デッキ"), QStringLiteral("重量 (N/㎡)")} +
-           Texts(ShoringHeadings());
+    return Texts(SpanTableHeadings());
 }
 
 QStringList RowTexts(const SpanTableRow &row) {
-    QStringList texts{Text(row.deckLabel), Text(WeightText(row.weight))};
-    for (const SpanTableCell &cell : row.cells)
-        texts << Text(SpanCellText(cell));
-    return texts;
+    return Texts(SpanTableCells(row));
 }
 
 QPushButton *MakeButton(const QString &text, QWidget *parent) {
@@ -72,8 +68,7 @@ SpanTableWindow::SpanTableWindow(std::vector<SpanTableRow> rows, DesignCase cond
                           Qt::WindowCloseButtonHint),
       m_rows(std::move(rows)), m_conditions(std::move(conditions)), m_markedRow(markedRow) {
     setObjectName(QStringLiteral("spanTableWindow"));
-    setWindowTitle(
-        QStringLiteral("Korvane for Win [ %1 ]").arg(QString::fromUtf8(kSpanTableTitle)));
+    setWindowTitle(WindowTitleOf(QString::fromUtf8(kSpanTableTitle)));
     createControls();
     fillTable();
     connectSignals();
@@ -99,8 +94,7 @@ void SpanTableWindow::createControls() {
     SetBackground(*this, kWindowGrey);
     auto *layout = new QVBoxLayout(this);
 
-    QLabel *heading =
-        NewTableHeading(NewPrintedTable(QString::fromUtf8(kSpanTableTitle), m_conditions), this);
+    QLabel *heading = NewTableHeading(m_conditions, this);
     heading->setFont(WindowFont(12, true));
     layout->addWidget(heading);
     conditionsLabel = new QLabel(Texts(ConditionsText(m_conditions)).join(QLatin1Char('\n')), this);
@@ -155,7 +149,7 @@ void SpanTableWindow::fillTable() {
             item->setTextAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
             if (r == m_markedRow) {
                 item->setFont(marked);
-                item->setBackground(kMarkedRowColour);
+                item->setBackground(kMarkedRowFill);
             }
             spanTable->setItem(r, c, item);
         }
@@ -199,16 +193,7 @@ bool SpanTableWindow::eventFilter(QObject *watched, QEvent *event) {
 void SpanTableWindow::chooseCell(int row, int column) {
     if (row < 0 || row >= int(m_rows.size()))
         return;
-    SpanTableChoice choice{m_rows[row].deck, std::nullopt, std::nullopt};
-    const int shoring = column - kFirstShoringColumn;
-    if (shoring >= 0 && shoring < int(kShoringCodes.size())) {
-        const SpanTableCell &cell = m_rows[row].cells[shoring];
-        if (cell.maxSpan) {
-            choice.shoringCode = cell.shoringCode;
-            choice.span = *cell.maxSpan;
-        }
-    }
-    m_choice = choice;
+    m_choice = TakenFromSpanTable(m_rows[row], ShoringOfSpanTableColumn(column));
     accept();
 }
 
@@ -232,15 +217,9 @@ void SpanTableWindow::printTable() {
 
 void SpanTableWindow::exportCsv() {
     RunGuarded(this, [this] {
-        ExportCsv(this, QStringLiteral("最大スパン表.csv"), SpanTableCsv(m_rows, m_conditions));
+        ExportCsv(this, QStringLiteral("最大スパン表.csv"),
+                  SpanTableCsv(m_rows, m_conditions, TodayCsvDate()));
     });
-}
-
-int RowOfDeck(const std::vector<SpanTableRow> &rows, const DesignCase &record) {
-    const OfferedDeck deck{record.deckFamily, record.deckModel, record.thicknessCode};
-    const auto found = std::find_if(rows.begin(), rows.end(),
-                                    [&](const SpanTableRow &row) { return row.deck == deck; });
-    return found == rows.end() ? -1 : int(found - rows.begin());
 }
 
 } // namespace korvane

@@ -4,6 +4,7 @@
 // of the spans against the plate thickness, printing and CSV output. Double-clicking a cell
 // takes its deck, shoring and span into the main window.
 
+#include "core/DeckTableText.h"
 #include "core/DesignCase.h"
 #include "core/SpanTable.h"
 #include "ui/deckchoice/DeckTableOutput.h"
@@ -21,14 +22,6 @@ namespace korvane {
 
 class SpanChartView;
 
-// What a double-click on the table takes into the main window: the deck always; the shoring
-// and span only from a cell that has a span.
-struct SpanTableChoice {
-    OfferedDeck deck;
-    std::optional<int> shoringCode;
-    std::optional<int> span;
-};
-
 class SpanTableWindow : public QDialog {
     Q_OBJECT
 public:
@@ -37,7 +30,7 @@ public:
                     QWidget *parent = nullptr);
 
     // The first table column holding a shoring option; the ones before it name the deck.
-    static constexpr int kFirstShoringColumn = 2;
+    static constexpr int kFirstShoringColumn = kSpanTableFirstShoringColumn;
 
     QLabel *conditionsLabel = nullptr;
     QTableWidget *spanTable = nullptr;
@@ -49,7 +42,7 @@ public:
     const std::vector<SpanTableRow> &Rows() const { return m_rows; }
     int MarkedRow() const { return m_markedRow; }
     // What the user took by a double-click (or Return) on a cell; none when closed otherwise.
-    const std::optional<SpanTableChoice> &Choice() const { return m_choice; }
+    const std::optional<TakenDeck> &Choice() const { return m_choice; }
 
     void chooseCell(int row, int column);
     void printTable();
@@ -70,10 +63,7 @@ private:
     std::vector<SpanTableRow> m_rows;
     DesignCase m_conditions;
     int m_markedRow = -1;
-    std::optional<SpanTableChoice> m_choice;
+    std::optional<TakenDeck> m_choice;
 };
-
-// The row of the table that holds the case's deck; -1 when the table has none (PX100).
-int RowOfDeck(const std::vector<SpanTableRow> &rows, const DesignCase &record);
 
 } // namespace korvane

@@ -4,11 +4,14 @@
 #include "core/DesignCase.h"
 #include "core/Errors.h"
 #include "core/FileReading.h"
+#include "ui/WindowTitle.h"
 #include "ui/files/FileDialogs.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+
+using namespace korvane;
 
 namespace {
 
@@ -42,8 +45,7 @@ korvane::DataFileCase DesignCaseFiles::OpenDataFile(QWidget &captionWindow,
     korvane::DataFileCase opened = korvane::ReadDataFile(path);
     fileLines = opened.lines;
     lastOpenName = QString::fromStdString(korvane::DisplayPath(path));
-    captionWindow.setWindowTitle(QStringLiteral("Korvane for Win [") + lastOpenName +
-                                 QLatin1Char(']'));
+    captionWindow.setWindowTitle(korvane::MainWindowTitleWithFile(lastOpenName));
     return opened;
 }
 

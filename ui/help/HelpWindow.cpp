@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+using namespace korvane;
+
 namespace korvane {
 
 // The picture area: a fixed-size picture that the help pages draw on. It holds as many
@@ -170,33 +172,33 @@ void HelpWindow::initialise() {
     SetPage(PicturePath(kFirstPicture), kFirstPicture.height);
 }
 
-void HelpWindow::ShowHelpPage(int page, int deckFamily) {
-    if (page < 1 || page > 5)
-        return;
-    const HelpPage &row = page == 1 ? kDeckPages[deckFamily == 0 ? 0 : 1] : kOtherPages[page - 2];
+void HelpWindow::ShowHelpPage(korvane::HelpTopic topic, int deckFamily) {
+    const bool deckPage = topic == korvane::HelpTopic::kDeck;
+    const HelpPage &row = deckPage ? kDeckPages[deckFamily == 0 ? 0 : 1]
+                                   : kOtherPages[int(topic) - int(korvane::HelpTopic::kSpan)];
     const QString path = PicturePath(row);
     // The deck page reads its picture before it changes anything, so that a picture that
     // cannot be read leaves the window as it was.
     QByteArray deckPicture;
-    if (page == 1)
+    if (deckPage)
         deckPicture = EmfPicture::ReadFile(path);
     SetScrollRange(row.height + 13);
     resize(width(), kPageWindowHeight);
     FillBackground();
     setWindowTitle(QString::fromUtf8(row.caption));
-    if (page == 1)
+    if (deckPage)
         SetPage(path, row.height, deckPicture);
     else
         SetPage(path, row.height);
     if (isVisible())
         DrawPagePicture();
     ScrollToTop();
-    if (helpJustSwitchedOn == 1) {
+    if (m_justSwitchedOn) {
         // The first page after "HELP ON" brings the help window to the front; later pages
         // leave the focus in the main window.
         raise();
         activateWindow();
-        helpJustSwitchedOn = 0;
+        m_justSwitchedOn = false;
     }
 }
 
@@ -253,7 +255,7 @@ void HelpWindow::closeEvent(QCloseEvent *event) {
 }
 
 void HelpWindow::reportClosed() {
-    helpJustSwitchedOn = 0;
+    m_justSwitchedOn = false;
     emit closedByUser();
 }
 

@@ -3,6 +3,8 @@
 // picture of the group the user touched last. It is created hidden at start-up and only
 // hidden, never destroyed, when the user closes it.
 
+#include "ui/help/HelpTopic.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -12,7 +14,6 @@ class QScrollArea;
 namespace korvane {
 class EmfPicture;
 class HelpImage;
-} // namespace korvane
 
 class HelpWindow : public QWidget {
     Q_OBJECT
@@ -22,12 +23,12 @@ public:
     // blank; its error is raised from the event loop, so that the start-up goes on.
     explicit HelpWindow(QWidget *parent = nullptr);
 
-    // Shows help page `page` (1 to 5); page 1 shows the picture of `deckFamily`
+    // Shows the page of `topic`; the deck page shows the picture of `deckFamily`
     // (0 PXデッキ, 1 PXリッジデッキ). The picture is read at once but drawn only when the
     // window is visible or shows. Throws korvane::FileError when the picture cannot be
-    // read: page 1 then leaves the window as it was, pages 2 to 5 keep their new caption,
-    // height and scroll range over an empty picture area.
-    void ShowHelpPage(int page, int deckFamily);
+    // read: the deck page then leaves the window as it was, the other pages keep their new
+    // caption, height and scroll range over an empty picture area.
+    void ShowHelpPage(korvane::HelpTopic topic, int deckFamily);
 
     // Scrolls the picture by a mouse-wheel turn; one notch (120) scrolls 120 pixels, a turn
     // towards the user scrolls down.
@@ -44,9 +45,11 @@ public:
     // Text of the error of the first picture, empty when it was drawn.
     QString FirstPictureError() const { return m_firstPictureError; }
 
-    // 1 from "HELP ON" until the next page is drawn (which then takes the focus) or the
-    // window closes; 0 otherwise.
-    int helpJustSwitchedOn = 0;
+    // After "HELP ON": the next page shown brings the window to the front and takes the
+    // focus; later pages leave it where it is. Closing the window forgets it.
+    void ComeToFrontWithNextPage() { m_justSwitchedOn = true; }
+    // Whether "HELP ON" came and no page has been shown since (nor the window closed).
+    bool JustSwitchedOn() const { return m_justSwitchedOn; }
 
     QScrollArea *pictureScroller = nullptr;
     korvane::HelpImage *pictureView = nullptr;
@@ -72,6 +75,7 @@ private:
     void SetPage(const QString &path, int height, const QByteArray &emf);
     void DrawPagePicture() const;
 
+    bool m_justSwitchedOn = false;
     // The picture of the page shown last: its file, its bytes as read, its drawn height.
     struct PagePicture {
         QString path;
@@ -84,3 +88,5 @@ private:
     QWidget *m_scrollContent = nullptr;
     QString m_firstPictureError;
 };
+
+} // namespace korvane

@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "ui/DataFolder.h"
+#include "ui/MessageSeam.h"
 #include "ui/help/RichTextDocument.h"
 
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+namespace korvane {
+
 namespace {
 
 const QColor kBackground(240, 242, 242);
@@ -19,7 +22,8 @@ constexpr QSize kClientSize(559, 689);
 } // namespace
 
 SummaryWindow::SummaryWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("概　　要　[ Korvane for Win について ]"));
+    setWindowTitle(QStringLiteral("概　　要　[ ") + QString::fromUtf8(korvane::kAppTitle) +
+                   QStringLiteral(" について ]"));
     summaryView = new QTextBrowser(this);
     summaryView->setReadOnly(true);
     summaryView->setOpenLinks(false);
@@ -55,3 +59,5 @@ void SummaryWindow::ShowSummary() {
     raise();
     activateWindow();
 }
+
+} // namespace korvane

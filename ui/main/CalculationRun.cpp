@@ -2,6 +2,7 @@
 
 #include "core/Calculation.h"
 #include "ui/MessageSeam.h"
+#include "ui/WindowTitle.h"
 #include "ui/main/MainWindow.h"
 #include "ui/result/BusyNotice.h"
 #include "ui/result/ResultWindow.h"
@@ -25,7 +26,7 @@ void RunCalculation(MainWindow &form, ResultWindow &resultWindow) {
         CaseResult calculated = CalculateCase(record);
         resultWindow.SetClientHeight(kResultWindowHeight);
         resultWindow.ShowResult(std::move(calculated));
-        resultWindow.setWindowTitle(QStringLiteral("Korvane for Win [ 計算結果の表示 ]"));
+        resultWindow.setWindowTitle(WindowTitleOf(QStringLiteral("計算結果の表示")));
         form.hide();
         busy.ReleaseNotice();
     }

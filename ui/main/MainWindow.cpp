@@ -3,6 +3,7 @@
 #include "core/Calculation.h"
 #include "core/Catalogue.h"
 #include "core/InputCaptions.h"
+#include "core/InputHints.h"
 #include "core/PrintSettings.h"
 #include "ui/Controls.h"
 #include "ui/DataFolder.h"
@@ -171,10 +172,6 @@ void MainWindow::createControls() {
     statusBar->setSizeGripEnabled(false);
     statusBar->showMessage(LegalLine());
 
-    appDataPatternField = new QLineEdit(QStringLiteral("%APPDATA%"), this);
-    appDataPatternField->hide();
-    appDataFolderField = new QLineEdit(this);
-    appDataFolderField->hide();
     applyHints();
     PaintGroupCaptions({ridgeDeckOption, pxDeckOption});
     PaintGroupCaptions({noShoringOption, shoringOneRowOption, shoringTwoRowsOption});
@@ -374,57 +371,55 @@ void MainWindow::createRightColumn() {
     summaryButton = MakeButton(QStringLiteral("概　　要"), this, QRect(550, 394, 80, 28));
 }
 
+// The main window's hints from core's table by role (the browser page shows the same).
 void MainWindow::applyHints() {
-    const auto hint = [](QWidget *control, const char *text, bool withTip = true) {
-        SetHint(*control, QString::fromUtf8(text), withTip);
+    const auto hint = [](QWidget *control, std::string_view role) {
+        for (const hint::ControlHint &entry : hint::kMainWindowHints)
+            if (entry.role == role) {
+                SetHint(*control, Caption(entry.text), entry.withTip);
+                return;
+            }
     };
-    hint(DeckPanel, "デッキプレートの選択|使用するデッキを選択してください。");
+    hint(DeckPanel, "deckBand");
     for (QWidget *family : {ridgeDeckOption, pxDeckOption})
-        hint(family, "デッキ種類|使用するフラットデッキ種類を選択してください。");
-    hint(modelList, "デッキプレート種類|使用するフラットデッキを選択してください。");
-    hint(thicknessList, "デッキ板厚|使用するフラットデッキの板厚を選択します。");
-    hint(coatingList, "デッキの表面処理材料を指定して下さい。");
-    hint(unitWeightField, "選択デッキの重量です");
-    hint(spanField, "スパン| 梁フランジの内側の距離を入力します。", false);
-    hint(spanArrows, "スパン| 梁フランジの内側の距離を入力します。");
-    hint(noShoringOption, "支保工の有無");
-    hint(shoringOneRowOption, "支保工の有無|スパンを1/2として検討します。");
-    hint(shoringTwoRowsOption, "支保工の有無|スパンを1/3として検討します。");
-    hint(BeamPanel, "支持梁・施工状況");
-    hint(steelBeamOption, "施工割増係数|鉄骨造の場合、考慮しません。");
+        hint(family, "family");
+    hint(modelList, "model");
+    hint(thicknessList, "thickness");
+    hint(coatingList, "coating");
+    SetHint(*unitWeightField, QString::fromStdString(m_inputs.UnitWeightHint()), true);
+    hint(spanField, "span");
+    hint(spanArrows, "spanArrows");
+    hint(noShoringOption, "shoringNone");
+    hint(shoringOneRowOption, "shoringOneRow");
+    hint(shoringTwoRowsOption, "shoringTwoRows");
+    hint(BeamPanel, "beamBand");
+    hint(steelBeamOption, "steelBeam");
     for (QWidget *rc : {alphaClass1Option, alphaClass2Option, alphaClass3Option})
-        hint(rc, "施工割増係数|梁がRC／SRC造の場合に設定して下さい。詳細は「HELP」を参照下さい。");
-    hint(ConcretePanel, "コンクリート|使用するコンクリートとデッキ山上のスラブ厚さを設定します。");
+        hint(rc, "rcBeam");
+    hint(ConcretePanel, "concreteBand");
     for (QWidget *kind : {normalConcreteButton, lightConcrete1Button, lightConcrete2Button})
-        hint(kind, "コンクリート種類|使用するコンクリートの種類");
+        hint(kind, "concreteKind");
     for (QWidget *slab :
          {static_cast<QWidget *>(slabThicknessField), static_cast<QWidget *>(slabThicknessArrows)})
-        hint(slab,
-             "コンクリート厚|デッキ山上のスラブ厚さを設定します。120mm以上を入力して下さい。");
-    hint(LoadsPanel, "荷重の入力値はすべて、下１桁はまるめた値で計算されます。");
-    hint(standardWorkLoadOption, "施工時荷重|施工時荷重");
-    hint(otherWorkLoadOption, "施工時荷重|数値で設定。");
-    hint(workLoadField, "作業荷重|直接数値で設定して下さい。");
-    hint(OtherLoadGroup, "施工時/その他|荷重の入力値はすべて、下１桁はまるめた値で計算されます。");
+        hint(slab, "slabThickness");
+    hint(LoadsPanel, "loadsBand");
+    hint(standardWorkLoadOption, "standardWorkLoad");
+    hint(otherWorkLoadOption, "otherWorkLoad");
+    hint(workLoadField, "workLoad");
+    hint(OtherLoadGroup, "otherLoadGroup");
     for (QWidget *other :
          {static_cast<QWidget *>(otherLoadField), static_cast<QWidget *>(otherLoadArrows)})
-        hint(other, "その他の荷重|等分布荷重です。集中荷重は別途の計算が必要です。");
+        hint(other, "otherLoad");
     for (QWidget *title : {programNameLabel, platformLabel})
         SetHint(*title, TitleHint(), true);
-    hint(calculateButton, "計算|左記条件で計算を行い、結果を表示します。", false);
-    hint(openButton, "Open|保存データを読み込みます。", false);
-    hint(saveButton, "Save|設定条件を保存します。", false);
-    hint(endButton, "Ｅｎｄ|Korvane for Win を終了します。", false);
-    hint(spanTableButton,
-         "最大スパン表|左記の荷重・コンクリート条件で、各デッキの最大スパンを一覧にします。",
-         false);
-    hint(comparisonButton,
-         "デッキ比較|左記条件で全デッキを計算し、検定比と必要な支保工を比較します。", false);
-    hint(helpButton, "詳細ヘルプ|より詳細なヘルプ画面を表示します。", false);
-    hint(summaryButton,
-         "Korvane for Win "
-         "について|プログラムで使用される評価方法、制限値や記号についての説明を表示します。",
-         false);
+    hint(calculateButton, "calculate");
+    hint(openButton, "open");
+    hint(saveButton, "save");
+    hint(endButton, "end");
+    hint(spanTableButton, "spanTable");
+    hint(comparisonButton, "comparison");
+    hint(helpButton, "help");
+    hint(summaryButton, "summary");
 }
 
 // The start-up of the main window, in this order.
@@ -433,8 +428,7 @@ void MainWindow::startUp() {
     m_idlePending = true; // the first filling waits for the first idle moment after showing
     programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     dataFolder = DataFolder();
-    appDataFolderField->setText(ExpandEnvironmentText(appDataPatternField->text()));
-    userFolder = UserFolderOf(appDataFolderField->text());
+    userFolder = UserFolderOf(ExpandEnvironmentText(QStringLiteral("%APPDATA%")));
     markerFile = MarkerFileOf(userFolder);
     UpdateMarker();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);

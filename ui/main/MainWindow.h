@@ -12,9 +12,6 @@
 #include <memory>
 #include <optional>
 
-class DesignCaseFiles;
-class HelpWindow;
-class PrintSettingsDialog;
 class QButtonGroup;
 class QFrame;
 class QGroupBox;
@@ -24,15 +21,18 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QToolButton;
+
+namespace korvane {
+class DesignCaseFiles;
+class HelpWindow;
+class PrintSettingsDialog;
 class ResultWindow;
 class SplashScreen;
 class SummaryWindow;
-
-namespace korvane {
+enum class HelpTopic;
 class DropDownList;
 class HintTracker;
 class UpDownArrows;
-} // namespace korvane
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -43,7 +43,7 @@ public:
     // Windows created after this one that its handlers use.
     void SetSummaryWindow(SummaryWindow *summary) { m_summary = summary; }
     void SetHelpWindow(HelpWindow *help);
-    void SetDataFileWindow(DesignCaseFiles *files) { m_files = files; }
+    void SetCaseFiles(DesignCaseFiles *files) { m_files = files; }
     void SetResultWindow(ResultWindow *result) { m_result = result; }
     PrintSettingsDialog *PrintSettingsWindow() const { return m_printSettings; }
 
@@ -63,9 +63,8 @@ public:
     // focus stays where it is when every check passes.
     bool PreCheckConditions();
     // Puts a deck taken from a deck-choice table into the inputs, as choosing it by hand
-    // does, with the shoring and span when given; the focus goes to "計　算".
-    void TakeDeck(const korvane::OfferedDeck &deck, std::optional<int> shoringCode = std::nullopt,
-                  std::optional<int> span = std::nullopt);
+    // does, with the shoring and span it brings; the focus goes to "計　算".
+    void TakeDeck(const korvane::TakenDeck &taken);
     // A line in the status bar that says what a command did beyond the obvious.
     void ShowStatusNote(const QString &note);
 
@@ -115,7 +114,7 @@ public:
     QLineEdit *otherLoadField = nullptr;
     korvane::UpDownArrows *otherLoadArrows = nullptr;
 
-    // Right column, link, status bar, hidden fields of the start-up.
+    // Right column, link, status bar.
     QLabel *programNameLabel = nullptr;
     QLabel *platformLabel = nullptr;
     QPushButton *calculateButton = nullptr;  // "計　算"
@@ -128,8 +127,6 @@ public:
     QPushButton *summaryButton = nullptr;    // "概　　要"
     QLabel *usageNoticeLink = nullptr;
     QStatusBar *statusBar = nullptr;
-    QLineEdit *appDataPatternField = nullptr;
-    QLineEdit *appDataFolderField = nullptr;
 
     // Values the window keeps for the whole run.
     QString programFolder;
@@ -157,8 +154,8 @@ public:
     // Help and summary.
     void switchHelp();
     void showSummary();
-    // Draws help page 1-5 into the help window, when there is one.
-    void ShowHelpPage(int page);
+    // Draws the help page of `topic` into the help window, when there is one.
+    void ShowHelpPage(korvane::HelpTopic topic);
 
     // Deck selection.
     void ridgeDeckChosen();
@@ -244,8 +241,6 @@ private:
     bool m_refreshing = false;
     std::string m_shownWeightHint; // the unit weight hint last given to the field
 };
-
-namespace korvane {
 
 // How long the start-up shows the splash, in milliseconds (tests shorten it).
 int &SplashMilliseconds();

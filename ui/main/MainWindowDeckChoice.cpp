@@ -24,11 +24,11 @@ void MainWindow::showSpanTable() {
             return;
         const DesignCase conditions = ReadCase();
         std::vector<SpanTableRow> rows = BuildSpanTable(conditions);
-        const int marked = RowOfDeck(rows, conditions);
+        const int marked = RowHoldingDeck(rows, conditions);
         SpanTableWindow window(std::move(rows), conditions, marked, this);
         ExecModal(window);
-        if (const auto &choice = window.Choice())
-            TakeDeck(choice->deck, choice->shoringCode, choice->span);
+        if (const auto &taken = window.Choice())
+            TakeDeck(*taken);
     });
 }
 
@@ -41,13 +41,12 @@ void MainWindow::showDeckComparison() {
         if (!PreCheckInputs())
             return;
         const DesignCase conditions = ReadCase();
-        const OfferedDeck shownDeck{conditions.deckFamily, conditions.deckModel,
-                                    conditions.thicknessCode};
-        DeckComparisonWindow window(CompareDecks(conditions), DeckComparisonConditions(conditions),
-                                    shownDeck, this);
+        std::vector<DeckComparisonRow> rows = CompareDecks(conditions);
+        const int shownRow = RowHoldingDeck(rows, conditions);
+        DeckComparisonWindow window(std::move(rows), conditions, shownRow, this);
         ExecModal(window);
-        if (const auto &take = window.Taken()) {
-            TakeDeck(take->deck, take->shoringCode);
+        if (const auto &taken = window.Taken()) {
+            TakeDeck(*taken);
             ShowStatusNote(QString::fromStdString(window.TakeNote()));
         }
     });

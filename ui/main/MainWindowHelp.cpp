@@ -16,10 +16,8 @@ using namespace korvane;
 void MainWindow::SetHelpWindow(HelpWindow *help) {
     m_help = help;
     if (m_help)
-        connect(m_help, &HelpWindow::closedByUser, this, [this] {
-            helpButton->setText(QStringLiteral("HELP ON"));
-            m_help->helpJustSwitchedOn = 0;
-        });
+        connect(m_help, &HelpWindow::closedByUser, this,
+                [this] { helpButton->setText(QStringLiteral("HELP ON")); });
 }
 
 void MainWindow::switchHelp() {
@@ -28,11 +26,10 @@ void MainWindow::switchHelp() {
     if (!m_help->isVisible()) {
         m_help->show();
         helpButton->setText(QStringLiteral("HELP OFF"));
-        m_help->helpJustSwitchedOn = 1;
+        m_help->ComeToFrontWithNextPage();
     } else {
         m_help->close();
-        helpButton->setText(QStringLiteral("HELP ON"));
-        m_help->helpJustSwitchedOn = 0;
+        helpButton->setText(QStringLiteral("HELP ON")); // closing forgets "HELP ON"
     }
 }
 
@@ -41,13 +38,13 @@ void MainWindow::showSummary() {
         RunGuarded(this, [this] { m_summary->ShowSummary(); });
 }
 
-void MainWindow::ShowHelpPage(int page) {
+void MainWindow::ShowHelpPage(HelpTopic topic) {
     if (!m_help)
         return;
     int family = 0;
-    if (page == 1)
+    if (topic == HelpTopic::kDeck)
         family = m_inputs.ReadCase().deckFamily;
     // A picture that cannot be loaded is reported, but the handler that asked for the page
     // goes on: a case being shown must not stop halfway because of a help picture.
-    RunGuarded(this, [&] { m_help->ShowHelpPage(page, family); });
+    RunGuarded(this, [&] { m_help->ShowHelpPage(topic, family); });
 }

@@ -5,6 +5,7 @@
 #include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
+#include "ui/help/HelpTopic.h"
 #include "ui/main/HintBar.h"
 
 #include <QButtonGroup>
@@ -180,12 +181,12 @@ void MainWindow::PaintGroupCaptions(std::initializer_list<QRadioButton *> group)
 
 void MainWindow::ridgeDeckChosen() {
     react(m_inputs.ChooseFamily(true));
-    ShowHelpPage(1);
+    ShowHelpPage(HelpTopic::kDeck);
 }
 
 void MainWindow::pxDeckChosen() {
     react(m_inputs.ChooseFamily(false));
-    ShowHelpPage(1);
+    ShowHelpPage(HelpTopic::kDeck);
 }
 
 void MainWindow::modelChanged() {
@@ -201,11 +202,11 @@ void MainWindow::coatingChanged() {
 }
 
 void MainWindow::deckListOpened() {
-    ShowHelpPage(1);
+    ShowHelpPage(HelpTopic::kDeck);
 }
 
 void MainWindow::unitWeightPressed() {
-    ShowHelpPage(1);
+    ShowHelpPage(HelpTopic::kDeck);
 }
 
 bool MainWindow::unitWeightKeyAccepted() {
@@ -221,31 +222,31 @@ bool MainWindow::digitKeyAccepted(const QString &typed) {
 }
 
 void MainWindow::spanClicked() {
-    ShowHelpPage(2);
+    ShowHelpPage(HelpTopic::kSpan);
 }
 
 void MainWindow::spanArrowsClicked() {
-    ShowHelpPage(2);
+    ShowHelpPage(HelpTopic::kSpan);
 }
 
 void MainWindow::slabThicknessClicked() {
-    ShowHelpPage(4);
+    ShowHelpPage(HelpTopic::kConcrete);
 }
 
 void MainWindow::slabThicknessArrowsClicked() {
-    ShowHelpPage(4);
+    ShowHelpPage(HelpTopic::kConcrete);
 }
 
 void MainWindow::workLoadClicked() {
-    ShowHelpPage(5);
+    ShowHelpPage(HelpTopic::kLoads);
 }
 
 void MainWindow::otherLoadClicked() {
-    ShowHelpPage(5);
+    ShowHelpPage(HelpTopic::kLoads);
 }
 
 void MainWindow::otherLoadArrowsClicked() {
-    ShowHelpPage(5);
+    ShowHelpPage(HelpTopic::kLoads);
 }
 
 void MainWindow::spanHovered() {
@@ -274,26 +275,26 @@ void MainWindow::otherLoadLeft() {
 
 void MainWindow::shoringChosen() {
     PaintGroupCaptions({noShoringOption, shoringOneRowOption, shoringTwoRowsOption});
-    ShowHelpPage(2);
+    ShowHelpPage(HelpTopic::kSpan);
 }
 
 void MainWindow::alphaClassChosen() {
     PaintGroupCaptions({steelBeamOption, alphaClass1Option, alphaClass2Option, alphaClass3Option});
-    ShowHelpPage(3);
+    ShowHelpPage(HelpTopic::kBeamAndWork);
 }
 
 void MainWindow::concreteKindPressed() {
-    ShowHelpPage(4);
+    ShowHelpPage(HelpTopic::kConcrete);
 }
 
 void MainWindow::standardWorkLoadChosen() {
     react(m_inputs.ChooseOtherWorkLoad(false));
-    ShowHelpPage(5);
+    ShowHelpPage(HelpTopic::kLoads);
 }
 
 void MainWindow::otherWorkLoadChosen() {
     react(m_inputs.ChooseOtherWorkLoad(true));
-    ShowHelpPage(5);
+    ShowHelpPage(HelpTopic::kLoads);
     // Chosen by an arrow key, the radio button takes the focus back after it is checked;
     // the field gets it once that is done, so that the digits typed next go into it.
     QMetaObject::invokeMethod(

@@ -8,6 +8,7 @@
 #include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
+#include "ui/help/HelpTopic.h"
 #include "ui/main/HintBar.h"
 #include "ui/result/PrintSettingsDialog.h"
 
@@ -61,7 +62,7 @@ void Choose(QAbstractButton *option) {
 
 // A window text as the record holds it: what code page 932 keeps of it.
 std::string ToRecordText(const QString &text) {
-    return Cp932ToUtf8(Utf8ToCp932(text.toStdString()));
+    return AsRecordText(text.toStdString());
 }
 
 void ShowPrintSettings(PrintSettingsDialog &settingsWindow, const DesignCase &record) {
@@ -172,7 +173,7 @@ void MainWindow::finishShowing(const std::vector<std::string> &notices, const De
     refresh();
     if (m_inputs.UnitWeightEditable())
         unitWeightField->setFocus(); // the coating "他" asks for the user's weight
-    ShowHelpPage(1);
+    ShowHelpPage(HelpTopic::kDeck);
     ShowNotices(*this, notices);
     if (m_printSettings)
         ShowPrintSettings(*m_printSettings, record);
@@ -214,9 +215,8 @@ void MainWindow::showPreCheckFailure(const PreCheckFailure &failure) {
     FieldOf(failure.field)->selectAll(); // typing replaces the refused text
 }
 
-void MainWindow::TakeDeck(const OfferedDeck &deck, std::optional<int> shoringCode,
-                          std::optional<int> span) {
-    react(m_inputs.TakeDeck(deck, shoringCode, span));
+void MainWindow::TakeDeck(const TakenDeck &taken) {
+    react(m_inputs.TakeDeck(taken));
     calculateButton->setFocus();
 }
 

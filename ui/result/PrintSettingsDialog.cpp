@@ -17,7 +17,7 @@ using namespace korvane;
 
 namespace {
 
-constexpr std::array<int, 7> kPositionCodes{0, 10, 11, 12, 20, 21, 22};
+constexpr const auto &kPositionCodes = page_number::kPositions; // in the options' order
 
 QString FromRecordText(const std::string &text) {
     return QString::fromStdString(text);
@@ -25,7 +25,7 @@ QString FromRecordText(const std::string &text) {
 
 // The text as the data file and the printer will hold it (code page 932).
 std::string ToRecordText(const QString &text) {
-    return Cp932ToUtf8(Utf8ToCp932(text.toStdString()));
+    return AsRecordText(text.toStdString());
 }
 
 QRadioButton *MakeOption(const QString &caption, const QString &hint, QWidget *parent) {

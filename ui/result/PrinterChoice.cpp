@@ -33,11 +33,14 @@ PrinterChoice SetPrinterChoice(PrinterChoice choice) {
     return std::exchange(CurrentPrinterChoice(), std::move(choice));
 }
 
-QString PrintFailureText(const QPrinter &printer) {
+QString PrintFailureText(const QPrinter &printer, const std::string &reason) {
     const QString where = printer.outputFileName().isEmpty()
                               ? QStringLiteral("プリンタ \"%1\"").arg(printer.printerName())
                               : QStringLiteral("ファイル \"%1\"").arg(printer.outputFileName());
-    return QStringLiteral("%1 に印刷できませんでした。").arg(where);
+    QString text = QStringLiteral("%1 に印刷できませんでした。").arg(where);
+    if (!reason.empty())
+        text += QStringLiteral("(%1)").arg(QString::fromStdString(reason));
+    return text;
 }
 
 } // namespace korvane

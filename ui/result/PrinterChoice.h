@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QPrinter;
 class QWidget;
@@ -19,7 +20,8 @@ bool ChoosePrinter(QPrinter &printer, QWidget *parent);
 // Replaces the choice (an empty one restores the print dialog); returns the one replaced.
 PrinterChoice SetPrinterChoice(PrinterChoice choice);
 
-// What the user is told when the printer could not take the page.
-QString PrintFailureText(const QPrinter &printer);
+// What the user is told when the printer could not take the page, with the reason where it is
+// known ("ディスクがいっぱいです", as every failed file write names it).
+QString PrintFailureText(const QPrinter &printer, const std::string &reason = {});
 
 } // namespace korvane

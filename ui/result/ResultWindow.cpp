@@ -31,6 +31,8 @@
 
 #include <algorithm>
 
+namespace korvane {
+
 namespace {
 
 constexpr int kClientWidth = 562;
@@ -152,7 +154,7 @@ void ResultWindow::FitOnScreen(int clientHeight) {
     move(fitted.topLeft());
 }
 
-QRect korvane::FitResultWindow(const QRect &client, const QMargins &frame, const QRect &available) {
+QRect FitResultWindow(const QRect &client, const QMargins &frame, const QRect &available) {
     constexpr int kTopGap = 5;
     if (available.contains(client.marginsAdded(frame)))
         return client;
@@ -200,7 +202,7 @@ void ResultWindow::moveEvent(QMoveEvent *event) {
                            frame.right() - client.right(), frame.bottom() - client.bottom());
 }
 
-// reportClosed: closing by the title bar clears the picture as well.
+// Closing by the title bar clears the picture, as the close button does.
 void ResultWindow::closeEvent(QCloseEvent *event) {
     ClearPicture();
     QDialog::closeEvent(event);
@@ -216,16 +218,16 @@ void ResultWindow::PrintOnChosenPrinter() {
     QPrinter printer(QPrinter::HighResolution);
     if (!korvane::ChoosePrinter(printer, this))
         return;
-    bool printed = false;
+    korvane::PrintOutcome outcome;
     {
         korvane::BusyNotice busy(this);
         const korvane::PrintSettings print =
             m_printSettings ? m_printSettings->Settings() : korvane::PrintSettings{};
-        printed = korvane::PrintSheet(printer, m_result.record, m_result.calculation, print,
+        outcome = korvane::PrintSheet(printer, m_result.record, m_result.calculation, print,
                                       korvane::TodayShortDate());
     }
-    if (!printed)
-        korvane::ShowGeneralError(korvane::PrintFailureText(printer), this);
+    if (!outcome.printed)
+        korvane::ShowGeneralError(korvane::PrintFailureText(printer, outcome.reason), this);
 }
 
 void ResultWindow::closeSheet() {
@@ -260,3 +262,5 @@ bool ResultWindow::eventFilter(QObject *watched, QEvent *event) {
 ResultWindow::PrinterChoice ResultWindow::SetPrinterChoice(PrinterChoice choice) {
     return korvane::SetPrinterChoice(std::move(choice));
 }
+
+} // namespace korvane

@@ -1,50 +1,120 @@
 // The page: a thin view over the program's input form (PageForm). Every list, enabled
-// state, hint, message and corrected text comes from the form; this script copies them
-// into the controls and passes the user's actions on.
+// state, hint, bound, message and corrected text comes from the form; this script copies
+// them into the controls and passes the user's actions on.
 (async () => {
+  performance.mark('korvane-script');
   const program = await KorvaneModule();
+  performance.mark('korvane-program');
   const form = new program.PageForm();
   const captions = JSON.parse(program.captions());
   const $ = (id) => document.getElementById(id);
   const fields = ['unitWeight', 'span', 'slabThickness', 'workLoad', 'otherLoad'];
+  const svgNs = 'http://www.w3.org/2000/svg';
 
-  function radioGroup(fieldsetId, name, groupCaption, options, choose) {
-    const set = $(fieldsetId);
-    set.querySelector('legend').textContent = groupCaption.trim();
-    for (const option of options) {
+  // ---- Building the controls the form names ----
+
+  // Options of one choice, placed at the desktop's positions within their group.
+  function optionGroup(groupId, name, caption, options, boxes, choose, hintOf) {
+    const group = $(groupId);
+    group.querySelector('.caption').textContent = caption;
+    options.forEach((option, i) => {
+      const [left, top, width] = boxes[i];
       const label = document.createElement('label');
+      label.className = 'option';
+      label.style.cssText = `left:${left}px;top:${top}px;width:${width}px`;
+      label.dataset.hint = hintOf(i);
       const input = document.createElement('input');
       input.type = 'radio';
       input.name = name;
       input.value = String(option.code);
       input.addEventListener('change', () => { choose(option.code); show(); });
-      label.append(input, ' ' + option.caption);
-      set.append(label);
-    }
+      label.append(input, option.caption);
+      group.append(label);
+    });
   }
-  radioGroup('shoring', 'shoring', captions.shoringGroup, captions.shoringOptions,
-             (code) => form.chooseShoring(code));
-  radioGroup('alpha-class', 'alphaClass', captions.alphaClassGroup, captions.alphaClassOptions,
-             (code) => form.chooseAlphaClass(code));
-  radioGroup('concrete-kind', 'concreteKind', captions.concreteKindGroup, captions.concreteKinds,
-             (code) => form.chooseConcreteKind(code));
-  $('work-load').querySelector('legend').textContent = captions.workLoadGroup.trim();
+  optionGroup('shoring', 'shoring', captions.shoringGroup, captions.shoringOptions,
+              [[12, 22, 72], [96, 22, 88], [190, 22, 88]], (code) => form.chooseShoring(code),
+              (i) => ['shoringNone', 'shoringOneRow', 'shoringTwoRows'][i]);
+  optionGroup('alpha-class', 'alphaClass', captions.alphaClassGroup, captions.alphaClassOptions,
+              [[12, 22, 70], [96, 22, 96], [200, 22, 104], [312, 22, 100]],
+              (code) => form.chooseAlphaClass(code), (i) => (i === 0 ? 'steelBeam' : 'rcBeam'));
+
+  // The concrete kinds: buttons of one choice, as the desktop's.
+  const kindGroup = $('concrete-kind');
+  kindGroup.querySelector('.caption').textContent = captions.concreteKindGroup;
+  captions.concreteKinds.forEach((kind, i) => {
+    const label = document.createElement('label');
+    label.className = 'kind';
+    label.style.left = `${8 + 80 * i}px`;
+    label.dataset.hint = 'concreteKind';
+    const input = document.createElement('input');
+    input.type = 'radio';
+    input.name = 'concreteKind';
+    input.value = String(kind.code);
+    input.addEventListener('change', () => { form.chooseConcreteKind(kind.code); show(); });
+    label.append(input, kind.caption);
+    kindGroup.append(label);
+  });
+
+  $('work-load-caption').textContent = captions.workLoadGroup;
   $('work-standard-caption').textContent = captions.standardWorkLoadOption;
   $('work-other-caption').textContent = captions.otherWorkLoadOption;
-  $('other-load-legend').textContent = captions.otherLoadGroup.trim();
-  $('slab-legend').textContent = captions.slabThicknessGroup.trim();
+  $('other-load-caption').textContent = captions.otherLoadGroup;
+  $('slab-caption').textContent = captions.slabThicknessGroup;
   $('coating-label').textContent = captions.coatingLabel;
   $('unit-weight-label').textContent = captions.unitWeightLabel;
+  for (const unit of document.querySelectorAll('.load-unit')) unit.textContent = captions.loadUnit;
+  for (const unit of document.querySelectorAll('.length-unit')) unit.textContent = captions.lengthUnit;
 
+  // The arrows beside a field: not reached by Tab; Up and Down in the field step alike.
+  for (const arrows of document.querySelectorAll('.arrows')) {
+    const field = arrows.dataset.field;
+    if (!captions.fieldBounds[field]) continue;
+    for (const [mark, direction] of [['▲', 1], ['▼', -1]]) {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.tabIndex = -1;
+      button.textContent = mark;
+      button.setAttribute('aria-label', `${$(field).getAttribute('aria-label') ?? field} ${direction > 0 ? '増' : '減'}`);
+      button.addEventListener('mousedown', (e) => e.preventDefault()); // the field keeps the focus
+      button.addEventListener('click', () => { form.stepArrows(field, direction); show(); });
+      arrows.append(button);
+    }
+    $(field).addEventListener('keydown', (e) => {
+      if (e.altKey || e.ctrlKey || e.metaKey || e.shiftKey) return;
+      const direction = { ArrowUp: 1, ArrowDown: -1 }[e.key];
+      if (!direction) return;
+      e.preventDefault();
+      form.stepArrows(field, direction);
+      show();
+    });
+  }
+
+  // ---- Hints: the hint line follows the mouse; short hints as tool tips ----
+  const hints = { ...captions.hints, title: { line: captions.titleHint, tip: captions.titleHint } };
+  function applyHints() {
+    for (const control of document.querySelectorAll('[data-hint]')) {
+      const hint = hints[control.dataset.hint];
+      if (hint?.tip) control.title = hint.tip;
+    }
+  }
+  $('hint-line').textContent = captions.legalLine;
+  $('main-window').addEventListener('mouseover', (e) => {
+    const control = e.target.closest('[data-hint]');
+    const hint = control && hints[control.dataset.hint];
+    if (hint) $('hint-line').textContent = hint.line;
+  });
+
+  // ---- The form's state into the controls ----
   function fill(select, items, position) {
-    select.replaceChildren(...items.map((item, i) => new Option(item, String(i))));
+    const same = select.options.length === items.length &&
+      items.every((item, i) => select.options[i].text === item);
+    if (!same) select.replaceChildren(...items.map((item, i) => new Option(item, String(i))));
     select.selectedIndex = position;
   }
   function check(name, value) {
     for (const input of document.getElementsByName(name)) input.checked = input.value === String(value);
   }
-
-  // Copies the form's state into the controls.
   function show() {
     const state = JSON.parse(form.state());
     $('family-flat').checked = !state.ridgeFamily;
@@ -57,11 +127,24 @@
     check('concreteKind', state.concreteKind);
     $('work-standard').checked = !state.otherWorkLoad;
     $('work-other').checked = state.otherWorkLoad;
-    for (const field of fields) $(field).value = state.texts[field];
+    for (const field of fields) {
+      const text = field === 'workLoad' ? state.texts[field].trimEnd() : state.texts[field];
+      if ($(field).value !== text) $(field).value = text;
+    }
     $('workLoad').disabled = !state.workLoadEnabled;
     $('unitWeight').readOnly = !state.unitWeightEditable;
+    hints.unitWeight = { line: state.unitWeightHint, tip: state.unitWeightHint };
     $('unitWeight').title = state.unitWeightHint;
-    $('span').title = state.spanHint;
+    hints.span = { ...hints.span, line: state.spanHint };
+    $('allowable-stress').hidden = !state.allowableStressShown;
+    return state;
+  }
+
+  // A field the form gives the focus to, its text selected so that typing replaces it.
+  function focusField(name) {
+    const field = $(name);
+    field.focus();
+    field.select();
   }
 
   // A reaction of the form: its message first, then the focus.
@@ -69,7 +152,7 @@
     const reaction = JSON.parse(json);
     show();
     if (reaction.message) alert(reaction.message);
-    if (reaction.focus) $(reaction.focus).focus();
+    if (reaction.focus) focusField(reaction.focus);
   }
 
   $('family-flat').addEventListener('change', () => react(form.chooseFamily(false)));
@@ -80,55 +163,79 @@
   $('work-standard').addEventListener('change', () => react(form.chooseOtherWorkLoad(false)));
   $('work-other').addEventListener('change', () => react(form.chooseOtherWorkLoad(true)));
   for (const field of fields) {
-    $(field).addEventListener('input', (e) => form.setText(field, e.target.value));
-    $(field).addEventListener('change', () => react(form.leaveField(field)));
+    const input = $(field);
+    // Characters the form does not take for this field are not typed in.
+    input.addEventListener('beforeinput', (e) => {
+      if (!e.data || !e.inputType.startsWith('insert')) return;
+      for (const character of e.data) {
+        if (!program.PageForm.acceptsTyped(field, character.codePointAt(0))) {
+          e.preventDefault();
+          return;
+        }
+      }
+    });
+    input.addEventListener('input', () => form.setText(field, input.value));
+    input.addEventListener('change', () => react(form.leaveField(field)));
   }
 
-  const svgNs = 'http://www.w3.org/2000/svg';
-  // The sheet's character height in pixels at the picture's font resolution (88 dpi).
-  const pixelSize = (points) => Math.floor((points * 88 * 2 + 72) / 144);
+  // ---- The sheet ----
+  // The sheet font's ascent over its em: the distance from a text cell's top to its baseline.
+  const fontAscent = 1802 / 2048;
+  const pixelSize = (points, dpi) => Math.floor((points * dpi * 2 + 72) / 144);
 
-  // Draws the sheet's drawing steps into the inline SVG: texts as <text> elements whose
-  // cell tops stand where the desktop's do.
-  function drawSheet(drawLog) {
-    const svg = $('sheet');
+  // The drawing steps (JSON lines) as SVG elements, texts as <text> with their cell tops
+  // where the desktop's stand, at `dpi` for the font size.
+  function sheetElements(drawLog, dpi) {
     const items = [];
-    const background = document.createElementNS(svgNs, 'rect');
-    background.setAttribute('width', '570');
-    background.setAttribute('height', '670');
-    background.setAttribute('fill', '#000080');
-    items.push(background);
     for (const line of drawLog.split('\n')) {
       if (!line) continue;
       const step = JSON.parse(line);
       let element;
       if (step.op === 'text') {
+        const size = pixelSize(step.size, dpi);
         element = document.createElementNS(svgNs, 'text');
         element.setAttribute('x', step.x);
-        element.setAttribute('y', step.y);
-        element.setAttribute('dominant-baseline', 'text-before-edge');
-        element.setAttribute('font-size', pixelSize(step.size));
+        element.setAttribute('y', step.y + Math.round(size * fontAscent));
+        element.setAttribute('font-size', size);
         element.setAttribute('fill', step.color);
         element.setAttribute('xml:space', 'preserve');
         element.textContent = step.text;
       } else if (step.op === 'line') {
         element = document.createElementNS(svgNs, 'line');
+        const offset = step.width % 2 === 1 || step.width === 0 ? 0.5 : 0;
         for (const [a, b] of [['x1', 'x'], ['y1', 'y'], ['x2', 'x2'], ['y2', 'y2']])
-          element.setAttribute(a, step[b] + 0.5);
+          element.setAttribute(a, step[b] + offset);
         element.setAttribute('stroke', step.color);
         element.setAttribute('stroke-width', Math.max(step.width, 1));
       } else if (step.op === 'rect' || step.op === 'fillrect') {
         element = document.createElementNS(svgNs, 'rect');
-        element.setAttribute('x', step.x + 0.5);
-        element.setAttribute('y', step.y + 0.5);
-        element.setAttribute('width', step.x2 - step.x - 1);
-        element.setAttribute('height', step.y2 - step.y - 1);
-        element.setAttribute('fill', step.op === 'fillrect' ? step.color : 'none');
-        if (step.op === 'rect') element.setAttribute('stroke', step.color);
+        const filled = step.op === 'fillrect';
+        element.setAttribute('x', filled ? step.x : step.x + 0.5);
+        element.setAttribute('y', filled ? step.y : step.y + 0.5);
+        // The outline runs through the pixels x..x2 and y..y2, as the desktop draws it; a
+        // filled rectangle covers x..x2-1 and y..y2-1.
+        element.setAttribute('width', step.x2 - step.x);
+        element.setAttribute('height', step.y2 - step.y);
+        element.setAttribute('fill', filled ? step.color : 'none');
+        if (!filled) element.setAttribute('stroke', step.color);
       }
       if (element) items.push(element);
     }
-    svg.replaceChildren(...items);
+    return items;
+  }
+
+  function drawSheet(drawLog) {
+    const svg = $('sheet');
+    const background = document.createElementNS(svgNs, 'rect');
+    background.setAttribute('width', '570');
+    background.setAttribute('height', '670');
+    background.setAttribute('fill', '#000080');
+    // The result picture's black border round its upper 650 pixels, as the desktop's.
+    const border = document.createElementNS(svgNs, 'rect');
+    for (const [name, value] of [['x', 0.5], ['y', 0.5], ['width', 569], ['height', 649],
+                                 ['fill', 'none'], ['stroke', '#000000']])
+      border.setAttribute(name, value);
+    svg.replaceChildren(background, border, ...sheetElements(drawLog, 88));
     $('result').hidden = false;
   }
 
@@ -137,15 +244,125 @@
     show();
     if (outcome.precheck) {
       alert(outcome.precheck.message);
-      $(outcome.precheck.field).focus();
+      focusField(outcome.precheck.field);
       return;
     }
     drawSheet(outcome.drawLog);
+    document.body.dataset.sheetShown = String(performance.now());
+  });
+  $('result-close').addEventListener('click', () => { $('result').hidden = true; });
+
+  // ---- 印刷 ----
+  const bytesOf = (base64) => Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+  // The PDF writer (pdf-lib with fontkit), its font and sRGB profile, read at the first use.
+  let pageData = null;
+  const data = () => (pageData ??= JSON.parse($('page-data').textContent));
+  let pdfWriter = null;
+  function loadPdfWriter() {
+    if (!pdfWriter) {
+      // The writer's bundle defines the global KorvanePdf.
+      const script = document.createElement('script');
+      script.textContent = $('pdf-writer').textContent;
+      document.head.append(script);
+      pdfWriter = { write: KorvanePdf.writeSheetPdf, documentTitle: KorvanePdf.documentTitle,
+                    fontBytes: bytesOf(data().fontTtf), iccBytes: bytesOf(data().srgbProfile) };
+    }
+    return pdfWriter;
+  }
+  // The date in the printed page's footer, in the user's short form as the desktop's.
+  const todayText = () => new Date().toLocaleDateString();
+
+  function download(bytes, name, type) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([bytes], { type }));
+    link.download = name;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+  }
+
+  function printedPage() {
+    const dateText = todayText();
+    const page = JSON.parse(form.printPage(dateText));
+    document.body.dataset.printDate = dateText;
+    return page;
+  }
+
+  // The printed page as a PDF/A file, offered as a download named after the case's title.
+  $('print-pdf').addEventListener('click', async () => {
+    const page = printedPage();
+    const steps = page.drawLog.split('\n').filter((line) => line).map((line) => JSON.parse(line));
+    const writer = loadPdfWriter();
+    const bytes = await writer.write({ steps, title: page.projectTitle, fontBytes: writer.fontBytes,
+                                       iccBytes: writer.iccBytes });
+    download(bytes, `${writer.documentTitle(page.projectTitle)}.pdf`, 'application/pdf');
+    document.body.dataset.pdfWritten = String(bytes.length);
   });
 
+  // Paper: the printed page drawn for the browser's print dialog (A4, no margins).
+  $('print-paper').addEventListener('click', () => {
+    const page = printedPage();
+    const width = 4958;
+    const height = 7016;
+    const svg = document.createElementNS(svgNs, 'svg');
+    svg.setAttribute('viewBox', `0 0 ${width} ${height}`);
+    svg.replaceChildren(...sheetElements(page.drawLog, 600));
+    $('printed-page').replaceChildren(svg);
+    window.print();
+  });
+
+  // 印刷用設定: title, page-number position and page text, committed through the form.
+  const positionCaptions = ['無し', '上-左', '上-中', '上-右', '下-左', '下-中', '下-右'];
+  const positionBox = $('page-number-options');
+  captions.pageNumberPositions.forEach((code, i) => {
+    const label = document.createElement('label');
+    label.className = 'option';
+    label.title = i === 0 ? 'ページ番号の記述無し' : 'ページ番号位置';
+    if (i === 0) {
+      label.style.cssText = 'left:10px;top:27px;width:60px';
+    } else {
+      const cell = i - 1;
+      const left = 89 + (cell % 3) * 69;
+      const top = cell < 3 ? 16 : 37;
+      const frame = document.createElement('div');
+      frame.className = 'page-cell';
+      frame.style.cssText = `left:${left}px;top:${top}px`;
+      positionBox.append(frame);
+      label.style.cssText = `left:${left + 6}px;top:${top + 1}px;width:63px`;
+    }
+    const input = document.createElement('input');
+    input.type = 'radio';
+    input.name = 'pageNumberPos';
+    input.value = String(code);
+    input.addEventListener('change', () => { $('page-text').disabled = code === 0; });
+    label.append(input, positionCaptions[i]);
+    positionBox.append(label);
+  });
+  positionBox.style.cssText = 'left:0;top:0;width:100%;height:100%';
+
+  $('print-settings-open').addEventListener('click', () => {
+    const print = show().print;
+    $('project-title').value = print.projectTitle;
+    $('page-text').value = print.pageText;
+    check('pageNumberPos', print.pageNumberPos);
+    $('page-text').disabled = print.pageNumberPos === 0;
+    $('print-settings').showModal();
+    $('project-title').focus();
+  });
+  $('project-title').addEventListener('click', (e) => {
+    if (e.target.value === captions.titlePlaceholder) e.target.value = '';
+  });
+  $('print-settings').addEventListener('close', () => {
+    if ($('print-settings').returnValue !== 'confirm') return;
+    const chosen = document.querySelector('input[name="pageNumberPos"]:checked');
+    form.setPrintSettings($('project-title').value, $('page-text').value, Number(chosen?.value ?? 0));
+  });
+
+  // ---- Files ----
   // Opening: the chosen or dropped file goes through the program's own reader.
-  async function openFile(file) {
-    const bytes = new Uint8Array(await file.arrayBuffer());
+  // The bytes of a data file through the program's own reader; its notices and warnings.
+  function openBytes(bytes, name) {
     program.FS.writeFile('/opened.fdt', bytes);
     const opened = JSON.parse(form.open('/opened.fdt'));
     program.FS.unlink('/opened.fdt');
@@ -153,9 +370,14 @@
     if (opened.error) { alert(opened.error); return; }
     for (const notice of opened.notices) alert(notice);
     if (opened.warnings.length) alert(opened.warnings.join('\n'));
+    document.body.dataset.opened = name;
   }
-  $('open-file').addEventListener('change', (e) => {
-    if (e.target.files.length) openFile(e.target.files[0]);
+  async function openFile(file) {
+    openBytes(new Uint8Array(await file.arrayBuffer()), file.name);
+  }
+  $('open').addEventListener('click', () => $('open-file').click());
+  $('open-file').addEventListener('change', async (e) => {
+    if (e.target.files.length) await openFile(e.target.files[0]);
     e.target.value = '';
   });
   document.addEventListener('dragover', (e) => e.preventDefault());
@@ -164,15 +386,214 @@
     if (e.dataTransfer.files.length === 1) openFile(e.dataTransfer.files[0]);
   });
 
-  $('save').addEventListener('click', () => {
-    const blob = new Blob([form.saveBytes()], { type: 'application/octet-stream' });
-    const link = document.createElement('a');
-    link.href = URL.createObjectURL(blob);
-    link.download = 'korvane.fdt';
-    link.click();
-    URL.revokeObjectURL(link.href);
+  // ---- The deck-choice tables ----
+  // The table shown: which, its rows' count and columns, the cell chosen.
+  let table = null;
+  function showTable(kind, content) {
+    table = { kind, rows: content.rows.length, columns: content.rows[0]?.length ?? 0,
+              row: Math.max(content.marked, 0), column: kind === 'span' ? 2 : 0 };
+    $('deck-table-title').textContent = content.title;
+    $('deck-table-conditions').textContent = content.conditions.join('\n');
+    $('deck-table-note').textContent = content.note;
+    const grid = $('deck-table-grid');
+    const headings = kind === 'span' ? [content.headings] :
+      [content.headings.map((h) => h[0]), content.headings.map((h) => h[1])];
+    grid.tHead.replaceChildren(...headings.map((line) => {
+      const tr = document.createElement('tr');
+      for (const text of line) {
+        const th = document.createElement('th');
+        th.textContent = text;
+        tr.append(th);
+      }
+      return tr;
+    }));
+    grid.tBodies[0].replaceChildren(...content.rows.map((cells, r) => {
+      const tr = document.createElement('tr');
+      if (r === content.marked) tr.className = 'marked';
+      cells.forEach((cell, c) => {
+        const td = document.createElement('td');
+        td.textContent = typeof cell === 'string' ? cell : cell.text;
+        if (cell.failing) td.classList.add('failing');
+        td.addEventListener('click', () => selectCell(r, c));
+        td.addEventListener('dblclick', () => { selectCell(r, c); takeFromTable(); });
+        tr.append(td);
+      });
+      return tr;
+    }));
+    $('deck-table').hidden = false;
+    selectCell(table.row, table.column);
+    grid.focus();
+    document.body.dataset.table = kind;
+  }
+  function selectCell(row, column) {
+    table.row = Math.min(Math.max(row, 0), table.rows - 1);
+    table.column = Math.min(Math.max(column, 0), table.columns - 1);
+    const grid = $('deck-table-grid');
+    for (const cell of grid.querySelectorAll('td.selected')) cell.classList.remove('selected');
+    const chosen = grid.tBodies[0].rows[table.row]?.cells[table.column];
+    chosen?.classList.add('selected');
+    chosen?.scrollIntoView({ block: 'nearest' });
+  }
+  function closeTable() {
+    $('deck-table').hidden = true;
+    table = null;
+    delete document.body.dataset.table;
+  }
+  // The chosen cell (span table) or row (comparison) into the inputs; the table closes.
+  function takeFromTable() {
+    if (!table) return;
+    const { kind, row, column } = table;
+    closeTable();
+    if (kind === 'span') {
+      react(form.takeSpanTableCell(row, column));
+    } else {
+      const taken = JSON.parse(form.takeComparisonRow(row));
+      react(JSON.stringify(taken));
+      if (taken.note) $('hint-line').textContent = taken.note;
+    }
+    document.body.dataset.taken = `${kind}:${row}:${column}`;
+  }
+  $('deck-table-grid').addEventListener('keydown', (e) => {
+    if (!table) return;
+    const move = { ArrowUp: [-1, 0], ArrowDown: [1, 0], ArrowLeft: [0, -1], ArrowRight: [0, 1] }[e.key];
+    if (move) {
+      e.preventDefault();
+      selectCell(table.row + move[0], table.column + move[1]);
+    } else if (e.key === 'Enter') {
+      e.preventDefault();
+      takeFromTable();
+    }
   });
+  $('deck-table-take').addEventListener('click', takeFromTable);
+  $('deck-table-close').addEventListener('click', closeTable);
+  $('deck-table-csv').addEventListener('click', () => {
+    if (!table) return;
+    const bytes = table.kind === 'span' ? form.spanTableCsv() : form.comparisonCsv();
+    download(bytes, `${$('deck-table-title').textContent}.csv`, 'text/csv');
+  });
+  function openTable(kind) {
+    const content = JSON.parse(kind === 'span' ? form.spanTable() : form.comparison());
+    show();
+    if (content.precheck) {
+      alert(content.precheck.message);
+      focusField(content.precheck.field);
+      return;
+    }
+    showTable(kind, content);
+  }
+  $('span-table').addEventListener('click', () => openTable('span'));
+  $('comparison').addEventListener('click', () => openTable('comparison'));
 
+  $('save').addEventListener('click', () => {
+    download(form.saveBytes(), 'korvane.fdt', 'application/octet-stream');
+  });
+  $('end').addEventListener('click', () => window.close());
+
+  // ---- HELP: the help pictures, the page of the band being worked in while shown ----
+  const helpPages = [
+    { caption: '選択項目のHELP表示', picture: () => 'KR_tag0' },
+    // The deck page shows the chosen family's decks.
+    { caption: 'デッキ種類', picture: () => ($('family-ridge').checked ? 'KR_tag1_2' : 'KR_tag1') },
+    { caption: 'スパン', picture: () => 'KR_tag2' },
+    { caption: '支持梁/施工状況', picture: () => 'KR_tag3' },
+    { caption: 'コンクリート', picture: () => 'KR_tag4' },
+    { caption: '荷　重', picture: () => 'KR_tag5' },
+  ];
+  helpPages.forEach((page, i) => {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.setAttribute('role', 'tab');
+    button.textContent = page.caption;
+    button.addEventListener('click', () => showHelpPage(i));
+    $('help-pages').append(button);
+  });
+  function showHelpPage(index) {
+    const name = helpPages[index].picture();
+    $('help-picture').innerHTML = data().helpPictures[name];
+    $('help-pages').querySelectorAll('button').forEach((button, i) =>
+      button.setAttribute('aria-selected', String(i === index)));
+    $('help-view').hidden = false;
+    document.body.dataset.helpPicture = name;
+  }
+  // HELP ON: the first page; while the help is shown, working in a band shows its page.
+  $('help').addEventListener('click', () => showHelpPage(0));
+  $('help-close').addEventListener('click', () => { $('help-view').hidden = true; });
+  for (const event of ['focusin', 'change']) {
+    $('input-area').addEventListener(event, (e) => {
+      const band = e.target.closest('[data-help-page]');
+      if (band && !$('help-view').hidden) showHelpPage(Number(band.dataset.helpPage));
+    });
+  }
+
+  // ---- 概　　要: the summary through the program's rich-text reader ----
+  function showSummary() {
+    if (!$('summary-text').childElementCount) {
+      program.FS.writeFile('/Summary.rtf', bytesOf(data().summary));
+      const paragraphs = JSON.parse(program.summary('/Summary.rtf'));
+      program.FS.unlink('/Summary.rtf');
+      const twips = (value) => `${value / 15}px`;
+      $('summary-text').replaceChildren(...paragraphs.map((paragraph) => {
+        const p = document.createElement('p');
+        const style = paragraph.style;
+        if (style) {
+          Object.assign(p.style, {
+            textAlign: style.alignment, marginLeft: twips(style.leftIndent),
+            marginRight: twips(style.rightIndent), textIndent: twips(style.firstIndent),
+            marginTop: twips(style.spaceBefore), marginBottom: twips(style.spaceAfter),
+          });
+        }
+        for (const run of paragraph.runs) {
+          const span = document.createElement('span');
+          span.textContent = run.text;
+          const r = run.style;
+          if (r.bold) span.style.fontWeight = 'bold';
+          if (r.italic) span.style.fontStyle = 'italic';
+          if (r.underline) span.style.textDecoration = 'underline';
+          if (r.halfPoints) span.style.fontSize = `${r.halfPoints / 2}pt`;
+          if (r.colour !== null) span.style.color = `#${r.colour.toString(16).padStart(6, '0')}`;
+          if (r.position !== 'normal') span.style.verticalAlign = r.position;
+          p.append(span);
+        }
+        if (!paragraph.runs.length) p.append(document.createElement('br'));
+        return p;
+      }));
+    }
+    $('summary-view').hidden = false;
+    document.body.dataset.summaryShown = 'true';
+  }
+  $('summary').addEventListener('click', showSummary);
+  $('summary-close').addEventListener('click', () => { $('summary-view').hidden = true; });
+
+  // ---- The case link: the data file's bytes (as データ保存 writes them) in the fragment ----
+  const caseLinkPrefix = '#case=';
+  const toBase64Url = (bytes) => btoa(Array.from(bytes, (b) => String.fromCharCode(b)).join(''))
+    .replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
+  const fromBase64Url = (text) => bytesOf(text.replace(/-/g, '+').replace(/_/g, '/'));
+  let writtenLink = '';
+  $('case-link').addEventListener('click', () => {
+    writtenLink = caseLinkPrefix + toBase64Url(form.saveBytes());
+    history.replaceState(null, '', writtenLink);
+    $('case-link-text').value = location.href;
+    $('case-link-text').select();
+  });
+  function openCaseLink() {
+    if (!location.hash.startsWith(caseLinkPrefix) || location.hash === writtenLink) return;
+    let bytes;
+    try {
+      bytes = fromBase64Url(location.hash.slice(caseLinkPrefix.length));
+    } catch {
+      alert('リンクの条件を読めません。');
+      return;
+    }
+    openBytes(bytes, 'link');
+  }
+  window.addEventListener('hashchange', openCaseLink);
+
+  applyHints();
   show();
+  openCaseLink();
+  await document.fonts.load('12px "Korvane Sheet Gothic"');
+  performance.mark('korvane-ready');
+  $('model').focus();
   document.body.dataset.ready = 'true';
 })();
