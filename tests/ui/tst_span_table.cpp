@@ -29,6 +29,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScatterSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -476,9 +477,18 @@ void SpanTableTest::chartHasALinePerModelAndShoringWithoutMissingSpans() {
     std::unique_ptr<QChart> chart(MakeSpanChart(rows));
     // A line that several models share is drawn once and named after all of them
     // ("PX75LA・PX75LB 無し"): counted once per model, every model and shoring has its line.
+    // Each model also has its own marker at every point of its lines, so that lines that
+    // coincide over part of the range still show every model there.
     QSet<QString> names;
+    QSet<int> markerShapes;
     int points = 0;
+    int markerPoints = 0;
     for (QAbstractSeries *series : chart->series()) {
+        if (auto *markers = qobject_cast<QScatterSeries *>(series)) {
+            markerShapes.insert(int(markers->markerShape()));
+            markerPoints += int(markers->count());
+            continue;
+        }
         const QStringList models =
             series->name().section(QLatin1Char(' '), 0, 0).split(QStringLiteral("・"));
         const QString shoring = series->name().section(QLatin1Char(' '), 1);
@@ -493,6 +503,8 @@ void SpanTableTest::chartHasALinePerModelAndShoringWithoutMissingSpans() {
             spans += cell.maxSpan ? 1 : 0;
     QVERIFY(spans < int(rows.size()) * 3);
     QCOMPARE(points, spans);
+    QCOMPARE(markerShapes.size(), 6); // one shape per model, none shared
+    QCOMPARE(markerPoints, spans);
 }
 
 KORVANE_UI_TEST_MAIN(SpanTableTest)
