@@ -20,9 +20,11 @@
 
 #include <QApplication>
 #include <QChart>
+#include <QChartView>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPrinter>
@@ -145,6 +147,7 @@ private slots:
     void csvExportWritesTheTableWithByteOrderMark();
     void csvExportCancelledOrUnwritable();
     void chartHasALinePerModelAndShoringWithoutMissingSpans();
+    void chartLegendGridHasRoomForItsNames();
 };
 
 void SpanTableTest::init() {
@@ -505,6 +508,34 @@ void SpanTableTest::chartHasALinePerModelAndShoringWithoutMissingSpans() {
     QCOMPARE(points, spans);
     QCOMPARE(markerShapes.size(), 6); // one shape per model, none shared
     QCOMPARE(markerPoints, spans);
+}
+
+// The chart's own legend had no room for the names beside its line samples: the legend is a
+// grid of its own with a row per model, below the plot or, where the chart is much wider than
+// high (scale 2 on a short screen), beside it; the plot keeps the rest.
+void SpanTableTest::chartLegendGridHasRoomForItsNames() {
+    SpanChartView view(BuildSpanTable(HeavyConditions()));
+    view.show();
+    const auto plots = view.findChildren<QChartView *>();
+    QCOMPARE(plots.size(), 1);
+    QChartView *plot = plots.first();
+    QVERIFY(!plot->chart()->legend()->isVisible());
+    QWidget *legend = nullptr;
+    for (QWidget *child : view.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (child != plot)
+            legend = child;
+    QVERIFY(legend);
+    const int models = 6;
+    const int lineHeight = QFontMetrics(view.font()).height();
+    for (const QSize size : {QSize(500, 480), QSize(800, 390)}) {
+        view.resize(size);
+        QTest::qWait(10);
+        QVERIFY(view.rect().contains(legend->geometry()));
+        QVERIFY(!legend->geometry().intersects(plot->geometry()));
+        QVERIFY2(legend->height() >= (models + 1) * lineHeight,
+                 qPrintable(QString::number(legend->height())));
+        QVERIFY(plot->height() >= size.height() * 2 / 3 || plot->width() >= size.width() / 2);
+    }
 }
 
 KORVANE_UI_TEST_MAIN(SpanTableTest)

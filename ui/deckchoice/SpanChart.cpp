@@ -13,7 +13,6 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
-#include <QVBoxLayout>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -333,14 +332,11 @@ void DrawLegendGrid(QPainter &painter, const QRectF &area, const std::vector<Spa
 class SpanLegend : public QWidget {
 public:
     SpanLegend(const std::vector<SpanTableRow> &rows, QWidget *parent)
-        : QWidget(parent), m_rows(rows) {
-        const double height =
-            LegendRowHeight(PixelsPerMm(), kScreenPoints) * double(RowsByModel(rows).size() + 1);
-        setFixedHeight(int(std::ceil(height)) + 4);
-        setAutoFillBackground(true);
-        QPalette white = palette();
-        white.setColor(QPalette::Window, Qt::white);
-        setPalette(white);
+        : QWidget(parent), m_rows(rows) {}
+
+    int WantedHeight() const {
+        const double rows = double(RowsByModel(m_rows).size() + 1);
+        return int(std::ceil(LegendRowHeight(PixelsPerMm(), kScreenPoints) * rows)) + 4;
     }
 
 protected:
@@ -403,13 +399,31 @@ void DrawSpanChart(QPainter &painter, const QRectF &area, const std::vector<Span
 
 SpanChartView::SpanChartView(const std::vector<SpanTableRow> &rows, QWidget *parent)
     : QWidget(parent) {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
     auto *view = new QChartView(MakeSpanChart(rows), this);
     view->setRenderHint(QPainter::Antialiasing);
-    layout->addWidget(view, 1);
-    layout->addWidget(new SpanLegend(rows, this));
+    m_plot = view;
+    auto *legend = new SpanLegend(rows, this);
+    m_legendHeight = legend->WantedHeight();
+    m_legend = legend;
+}
+
+void SpanChartView::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    const int w = width();
+    const int h = height();
+    if (w >= h * 3 / 2) {
+        const int legendWidth = std::min(w * 2 / 5, 380);
+        m_plot->setGeometry(0, 0, w - legendWidth, h);
+        m_legend->setGeometry(w - legendWidth, std::max(0, (h - m_legendHeight) / 2), legendWidth,
+                              std::min(h, m_legendHeight));
+    } else {
+        m_plot->setGeometry(0, 0, w, std::max(0, h - m_legendHeight));
+        m_legend->setGeometry(0, std::max(0, h - m_legendHeight), w, std::min(h, m_legendHeight));
+    }
 }
 
 } // namespace korvane

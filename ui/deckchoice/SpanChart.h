@@ -30,6 +30,16 @@ class SpanChartView : public QWidget {
     Q_OBJECT
 public:
     SpanChartView(const std::vector<SpanTableRow> &rows, QWidget *parent = nullptr);
+
+protected:
+    // The grid goes below the plot, or beside it where the widget is much wider than high
+    // (a short screen), so that the plot keeps room for its axis labels.
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QWidget *m_plot = nullptr;
+    QWidget *m_legend = nullptr;
+    int m_legendHeight = 0;
 };
 
 } // namespace korvane
