@@ -23,6 +23,7 @@
 #include "cli/FileCase.h"
 #include "core/DeckComparisonText.h"
 #include "core/DeckTableText.h"
+#include "core/Errors.h"
 #include "core/FileReading.h"
 #include "sheet/JsonWriter.h"
 #include "sheet/SheetContent.h"
@@ -432,8 +433,8 @@ int main(int argc, char *argv[]) {
             status = Worse(status, written ? Status(fileCase) : kExitUnreadable);
         } catch (const std::bad_alloc &) {
             std::cout.flush();
-            std::cerr << "korvane-calc: ファイル \"" << korvane::DisplayPath(file)
-                      << "\" の処理中にメモリが足りなくなりました。" << std::endl;
+            std::cerr << "korvane-calc: " << korvane::DisplayPath(file) << ": "
+                      << korvane::kOutOfMemoryText << std::endl;
             status = Worse(status, kExitUnreadable);
         } catch (const std::exception &error) {
             std::cout.flush();

@@ -8,6 +8,10 @@
 
 namespace korvane {
 
+// What both programs say when a command runs out of memory.
+inline constexpr const char *kOutOfMemoryText =
+    "メモリが不足しています。他のプログラムを終了してから、もう一度実行して下さい。";
+
 // A text that must be a whole number is not one (the unit-weight line of a data file,
 // the work-load field with one to three digits).
 class ConversionError : public std::runtime_error {

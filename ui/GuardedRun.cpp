@@ -1,5 +1,6 @@
 #include "ui/GuardedRun.h"
 
+#include "core/Errors.h"
 #include "ui/MessageSeam.h"
 
 #include <QApplication>
@@ -15,8 +16,7 @@ void ShowGeneralError(const QString &text, QWidget *parent) {
 }
 
 QString OutOfMemoryText() {
-    return QStringLiteral("メモリが不足しています。他のプログラムを終了してから、"
-                          "もう一度実行して下さい。");
+    return QString::fromUtf8(kOutOfMemoryText);
 }
 
 bool RunGuarded(QWidget *parent, const std::function<void()> &handler) {

@@ -22,7 +22,6 @@ constexpr double kTextPoints = 9;
 constexpr double kCellPoints = 8;
 constexpr double kPreferredRowMm = 4.2;
 constexpr double kSmallestRowMm = 3.2;
-const QColor kMarkedRowFill(255, 236, 179); // a pale amber that prints light on grey paper
 const QColor kHeadingFill(225, 228, 234);
 
 QFont PageFont(double points, bool bold = false) {

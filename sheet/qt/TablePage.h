@@ -5,6 +5,7 @@
 
 #include "core/DesignCase.h"
 
+#include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,10 @@ class QPainter;
 class QRectF;
 
 namespace korvane {
+
+// The fill of a table's marked row, on paper and on screen: a pale amber that prints light on
+// grey paper and keeps red texts readable.
+inline const QColor kMarkedRowFill{255, 236, 179};
 
 struct PrintedTable {
     QString title;        // the table's name, the page's heading

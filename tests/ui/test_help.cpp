@@ -197,12 +197,12 @@ void TestHelpWindow::firstPageAfterHelpOnTakesTheFocus() {
 
     HelpWindow help;
     help.show(); // what "HELP ON" does, then sets the flag
-    help.helpJustSwitchedOn = 1;
+    help.ComeToFrontWithNextPage();
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
 
     help.ShowHelpPage(HelpTopic::kSpan, 0);
-    QCOMPARE(help.helpJustSwitchedOn, 0);
+    QVERIFY(!help.JustSwitchedOn());
     QVERIFY(QTest::qWaitForWindowActive(&help));
 
     // Later pages leave the focus where it is.
@@ -245,11 +245,11 @@ void TestHelpWindow::closeBoxHidesAndClearsTheFlag() {
     QSignalSpy closed(help, &HelpWindow::closedByUser);
     help->show();
     help->ShowHelpPage(HelpTopic::kConcrete, 0);
-    help->helpJustSwitchedOn = 1;
+    help->ComeToFrontWithNextPage();
 
     QVERIFY(help->close());
     QCOMPARE(closed.count(), 1);
-    QCOMPARE(help->helpJustSwitchedOn, 0);
+    QVERIFY(!help->JustSwitchedOn());
     QVERIFY(!help->isVisible());
     QCoreApplication::processEvents();
     QVERIFY(alive); // hidden, not destroyed
@@ -316,7 +316,7 @@ void TestHelpWindow::missingPicture() {
     const QImage pictureBefore = help.Picture();
     help.resize(help.width(), 400);
     help.pictureScroller->verticalScrollBar()->setValue(100);
-    help.helpJustSwitchedOn = 1;
+    help.ComeToFrontWithNextPage();
 
     FileGuard missing(file);
     try {
@@ -325,7 +325,7 @@ void TestHelpWindow::missingPicture() {
     } catch (const korvane::FileError &error) {
         QVERIFY2(QString::fromUtf8(error.what()).contains(DataFolder() + file), error.what());
     }
-    QCOMPARE(help.helpJustSwitchedOn, 1);
+    QVERIFY(help.JustSwitchedOn());
     // The page did not scroll to the top: with the shorter range the position is only
     // held within it.
     QScrollBar *bar = help.pictureScroller->verticalScrollBar();

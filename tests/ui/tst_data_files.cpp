@@ -532,7 +532,7 @@ void DataFiles::extensionIsReplaced() {
 // "データ読込" on a file whose unit-weight line does not read: the error is shown with the
 // program's title, the inputs stay, and the next open through the button works.
 void DataFiles::unreadableFileByTheButtonIsShownAndTheWindowWorks() {
-    m_form->SetDataFileWindow(m_files.get());
+    m_form->SetCaseFiles(m_files.get());
     auto lines = kFormat30Case;
     lines[4] = "重い";
     WriteLines(Path("bad.fdt"), lines);

@@ -58,22 +58,22 @@ void HelpSwitch::switchOnShowsTheDeckPageOfTheFamily() {
     QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
     QVERIFY(!m_help->isVisible());
     QCOMPARE(m_form->helpButton->text(), QStringLiteral("HELP ON"));
-    QCOMPARE(m_help->helpJustSwitchedOn, 0);
+    QVERIFY(!m_help->JustSwitchedOn());
 }
 
 void HelpSwitch::firstPageAfterSwitchingOnTakesTheFocus() {
     QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
-    QCOMPARE(m_help->helpJustSwitchedOn, 1);
+    QVERIFY(m_help->JustSwitchedOn());
     QTest::mouseClick(m_form->spanField, Qt::LeftButton);
     QCOMPARE(m_help->windowTitle(), QStringLiteral("スパン"));
-    QCOMPARE(m_help->helpJustSwitchedOn, 0);
+    QVERIFY(!m_help->JustSwitchedOn());
 }
 
 void HelpSwitch::closeBoxResetsTheButton() {
     QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
     m_help->close();
     QCOMPARE(m_form->helpButton->text(), QStringLiteral("HELP ON"));
-    QCOMPARE(m_help->helpJustSwitchedOn, 0);
+    QVERIFY(!m_help->JustSwitchedOn());
     QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
     QVERIFY(m_help->isVisible());
     QCOMPARE(m_help->windowTitle(), QStringLiteral("デッキ種類")); // its last page

@@ -26,7 +26,6 @@ namespace korvane {
 namespace {
 
 const QColor kFailingRed{204, 0, 0};
-const QColor kShownDeckBackground{255, 246, 200};
 const QColor kSelectionBlue{196, 220, 244};
 
 constexpr int kRowHeight = 20;
@@ -65,7 +64,7 @@ QTableWidgetItem *NewCell(const QString &text, bool failing, bool shownDeck) {
     if (failing)
         item->setForeground(kFailingRed);
     if (shownDeck) {
-        item->setBackground(kShownDeckBackground);
+        item->setBackground(kMarkedRowFill);
         item->setFont(WindowFont(kTextPixelSize, true));
     }
     return item;

@@ -32,8 +32,6 @@ const QSize kWindowFrameAllowance{16, 48};
 const QSize kSmallestTable{240, 160};
 const QSize kSmallestChart{280, 200};
 
-const QColor kMarkedRowColour(255, 236, 179);
-
 QString Text(const std::string &text) {
     return QString::fromStdString(text);
 }
@@ -151,7 +149,7 @@ void SpanTableWindow::fillTable() {
             item->setTextAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
             if (r == m_markedRow) {
                 item->setFont(marked);
-                item->setBackground(kMarkedRowColour);
+                item->setBackground(kMarkedRowFill);
             }
             spanTable->setItem(r, c, item);
         }

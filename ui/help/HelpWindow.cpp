@@ -170,12 +170,12 @@ void HelpWindow::ShowHelpPage(korvane::HelpTopic topic, int deckFamily) {
     if (isVisible())
         DrawPagePicture();
     ScrollToTop();
-    if (helpJustSwitchedOn == 1) {
+    if (m_justSwitchedOn) {
         // The first page after "HELP ON" brings the help window to the front; later pages
         // leave the focus in the main window.
         raise();
         activateWindow();
-        helpJustSwitchedOn = 0;
+        m_justSwitchedOn = false;
     }
 }
 
@@ -232,7 +232,7 @@ void HelpWindow::closeEvent(QCloseEvent *event) {
 }
 
 void HelpWindow::reportClosed() {
-    helpJustSwitchedOn = 0;
+    m_justSwitchedOn = false;
     emit closedByUser();
 }
 

@@ -46,9 +46,11 @@ public:
     // Text of the error of the first picture, empty when it was drawn.
     QString FirstPictureError() const { return m_firstPictureError; }
 
-    // 1 from "HELP ON" until the next page is drawn (which then takes the focus) or the
-    // window closes; 0 otherwise.
-    int helpJustSwitchedOn = 0;
+    // After "HELP ON": the next page shown brings the window to the front and takes the
+    // focus; later pages leave it where it is. Closing the window forgets it.
+    void ComeToFrontWithNextPage() { m_justSwitchedOn = true; }
+    // Whether "HELP ON" came and no page has been shown since (nor the window closed).
+    bool JustSwitchedOn() const { return m_justSwitchedOn; }
 
     QScrollArea *pictureScroller = nullptr;
     korvane::HelpImage *pictureView = nullptr;
@@ -74,6 +76,7 @@ private:
     void SetPage(const QString &path, int height, const QByteArray &emf);
     void DrawPagePicture() const;
 
+    bool m_justSwitchedOn = false;
     // The picture of the page shown last: its file, its bytes as read, its drawn height.
     struct PagePicture {
         QString path;

@@ -84,7 +84,7 @@ void OpenDesignCaseShowingErrors(MainWindow &form, DesignCaseFiles &files,
     try {
         OpenDesignCaseFile(form, files, path);
     } catch (const std::bad_alloc &) {
-        ShowGeneralError(QStringLiteral("ファイルの読み込み中にメモリが足りなくなりました。"));
+        ShowGeneralError(OutOfMemoryText());
     } catch (const std::exception &error) {
         ShowGeneralError(QString::fromUtf8(error.what()));
     }

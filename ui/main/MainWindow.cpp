@@ -173,10 +173,6 @@ void MainWindow::createControls() {
     statusBar->setSizeGripEnabled(false);
     statusBar->showMessage(LegalLine());
 
-    appDataPatternField = new QLineEdit(QStringLiteral("%APPDATA%"), this);
-    appDataPatternField->hide();
-    appDataFolderField = new QLineEdit(this);
-    appDataFolderField->hide();
     applyHints();
     PaintGroupCaptions({ridgeDeckOption, pxDeckOption});
     PaintGroupCaptions({noShoringOption, shoringOneRowOption, shoringTwoRowsOption});
@@ -433,8 +429,7 @@ void MainWindow::startUp() {
     m_idlePending = true; // the first filling waits for the first idle moment after showing
     programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     dataFolder = DataFolder();
-    appDataFolderField->setText(ExpandEnvironmentText(appDataPatternField->text()));
-    userFolder = UserFolderOf(appDataFolderField->text());
+    userFolder = UserFolderOf(ExpandEnvironmentText(QStringLiteral("%APPDATA%")));
     markerFile = MarkerFileOf(userFolder);
     UpdateMarker();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);

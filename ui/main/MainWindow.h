@@ -45,7 +45,7 @@ public:
     // Windows created after this one that its handlers use.
     void SetSummaryWindow(SummaryWindow *summary) { m_summary = summary; }
     void SetHelpWindow(HelpWindow *help);
-    void SetDataFileWindow(DesignCaseFiles *files) { m_files = files; }
+    void SetCaseFiles(DesignCaseFiles *files) { m_files = files; }
     void SetResultWindow(ResultWindow *result) { m_result = result; }
     PrintSettingsDialog *PrintSettingsWindow() const { return m_printSettings; }
 
@@ -116,7 +116,7 @@ public:
     QLineEdit *otherLoadField = nullptr;
     korvane::UpDownArrows *otherLoadArrows = nullptr;
 
-    // Right column, link, status bar, hidden fields of the start-up.
+    // Right column, link, status bar.
     QLabel *programNameLabel = nullptr;
     QLabel *platformLabel = nullptr;
     QPushButton *calculateButton = nullptr;  // "計　算"
@@ -129,8 +129,6 @@ public:
     QPushButton *summaryButton = nullptr;    // "概　　要"
     QLabel *usageNoticeLink = nullptr;
     QStatusBar *statusBar = nullptr;
-    QLineEdit *appDataPatternField = nullptr;
-    QLineEdit *appDataFolderField = nullptr;
 
     // Values the window keeps for the whole run.
     QString programFolder;

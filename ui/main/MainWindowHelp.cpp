@@ -16,10 +16,8 @@ using namespace korvane;
 void MainWindow::SetHelpWindow(HelpWindow *help) {
     m_help = help;
     if (m_help)
-        connect(m_help, &HelpWindow::closedByUser, this, [this] {
-            helpButton->setText(QStringLiteral("HELP ON"));
-            m_help->helpJustSwitchedOn = 0;
-        });
+        connect(m_help, &HelpWindow::closedByUser, this,
+                [this] { helpButton->setText(QStringLiteral("HELP ON")); });
 }
 
 void MainWindow::switchHelp() {
@@ -28,11 +26,10 @@ void MainWindow::switchHelp() {
     if (!m_help->isVisible()) {
         m_help->show();
         helpButton->setText(QStringLiteral("HELP OFF"));
-        m_help->helpJustSwitchedOn = 1;
+        m_help->ComeToFrontWithNextPage();
     } else {
         m_help->close();
-        helpButton->setText(QStringLiteral("HELP ON"));
-        m_help->helpJustSwitchedOn = 0;
+        helpButton->setText(QStringLiteral("HELP ON")); // closing forgets "HELP ON"
     }
 }
 

@@ -31,7 +31,7 @@ std::unique_ptr<ProgramWindows> CreateProgramWindows() {
     windows->help = std::move(help);
     windows->caseFiles = std::make_unique<DesignCaseFiles>();
     windows->caseFiles->SetDialogOwner(windows->mainWindow.get());
-    windows->mainWindow->SetDataFileWindow(windows->caseFiles.get());
+    windows->mainWindow->SetCaseFiles(windows->caseFiles.get());
     windows->resultWindow = std::make_unique<ResultWindow>();
     windows->mainWindow->SetResultWindow(windows->resultWindow.get());
     windows->resultWindow->SetPrintSettingsWindow(windows->mainWindow->PrintSettingsWindow());

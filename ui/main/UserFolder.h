@@ -17,7 +17,9 @@ QString ExpandEnvironmentText(const QString &text);
 QString UserFolderOf(const QString &expandedAppData);
 QString MarkerFileOf(const QString &userFolder);
 
-// The marker's content: the 32-bit integer 311, little-endian.
+// The marker's content: the 32-bit integer 311, little-endian. Only the file's presence
+// decides whether the usage notice shows; the value is the one every earlier version of the
+// program has written, so that a user folder it shares with them keeps the same four bytes.
 inline constexpr int kMarkerValue = 311;
 
 // The start-up's marker steps: when the folder or the file is missing, `showNotice` runs
