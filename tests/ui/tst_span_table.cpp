@@ -215,30 +215,30 @@ void SpanTableTest::cellsAreTheCoreTableForTheMainWindowsConditions() {
         }();
         return int(QDialog::Rejected);
     });
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     QVERIFY(seen);
     QCOMPARE(script.shown, QStringList{QStringLiteral("korvane::SpanTableWindow")});
     QCOMPARE(m_form->ReadCase(), read); // closing takes nothing
 }
 
 void SpanTableTest::failingConditionShowsThePreCheckAndNoTable() {
-    m_form->slabThicknessField->setText(QStringLiteral("10"));
+    Widget<QLineEdit>(*m_form, "slabThicknessField")->setText(QStringLiteral("10"));
     const auto failure = m_form->Inputs().PreCheckConditions();
     QVERIFY(failure);
     ModalRecorder modals;
     MessageRecorder messages;
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     QCOMPARE(modals.shown, QStringList());
     QCOMPARE(messages.texts, QStringList{QString::fromStdString(failure->message)});
-    QCOMPARE(QApplication::focusWidget(), m_form->slabThicknessField);
+    QCOMPARE(QApplication::focusWidget(), Widget<QLineEdit>(*m_form, "slabThicknessField"));
 }
 
 // The table chooses the span itself, so a span out of range does not keep it closed.
 void SpanTableTest::spanFieldDoesNotStopTheTable() {
-    m_form->spanField->setText(QStringLiteral("99999"));
+    Widget<QLineEdit>(*m_form, "spanField")->setText(QStringLiteral("99999"));
     ModalRecorder modals(/*cancel=*/true);
     MessageRecorder messages;
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     QCOMPARE(modals.shown, QStringList{QStringLiteral("korvane::SpanTableWindow")});
     QCOMPARE(messages.texts, QStringList());
 }
@@ -275,15 +275,15 @@ void SpanTableTest::takenCellGoesIntoTheMainWindowAndPasses() {
         }
         return window.result();
     });
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     QCOMPARE(script.shown.size(), 1);
 
     const DesignCase taken = m_form->ReadCase();
     QCOMPARE(OfferedDeck({taken.deckFamily, taken.deckModel, taken.thicknessCode}), rows[row].deck);
     QCOMPARE(taken.shoringCode, kShoringCodes[shoring]);
     QCOMPARE(taken.spanLength, *cell.maxSpan);
-    QCOMPARE(m_form->spanField->text(), QString::number(*cell.maxSpan));
-    QCOMPARE(m_form->focusWidget(), m_form->calculateButton);
+    QCOMPARE(Widget<QLineEdit>(*m_form, "spanField")->text(), QString::number(*cell.maxSpan));
+    QCOMPARE(m_form->focusWidget(), Widget<QPushButton>(*m_form, "calculateButton"));
     QVERIFY(!m_windows->resultWindow->isVisible());
 
     // The span the table names gives a sheet on which every check passes.
@@ -294,7 +294,7 @@ void SpanTableTest::takenCellGoesIntoTheMainWindowAndPasses() {
         return int(QDialog::Rejected);
     });
     MessageRecorder messages;
-    QTest::mouseClick(m_form->calculateButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "calculateButton"), Qt::LeftButton);
     QCOMPARE(messages.texts, QStringList());
     QVERIFY(verdicts);
     QVERIFY(EveryCheckPasses(*verdicts));
@@ -309,8 +309,8 @@ void SpanTableTest::cellWithoutSpanOrDeckColumnTakesTheDeckOnly_data() {
 void SpanTableTest::cellWithoutSpanOrDeckColumnTakesTheDeckOnly() {
     QFETCH(bool, cellWithoutSpan);
     ShowConditions(HeavyConditions());
-    m_form->shoringTwoRowsOption->click();
-    m_form->spanField->setText(QStringLiteral("1850"));
+    Widget<QRadioButton>(*m_form, "shoringTwoRowsOption")->click();
+    Widget<QLineEdit>(*m_form, "spanField")->setText(QStringLiteral("1850"));
     const DesignCase before = m_form->ReadCase();
     const std::vector<SpanTableRow> rows = BuildSpanTable(before);
 
@@ -334,7 +334,7 @@ void SpanTableTest::cellWithoutSpanOrDeckColumnTakesTheDeckOnly() {
         DoubleClickCell(window, row, column);
         return window.result();
     });
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
 
     if (cellWithoutSpan) // "－" and the check that fails at the smallest span
         QVERIFY2(cellText.startsWith(QStringLiteral("－ ")), qPrintable(cellText));
@@ -363,7 +363,7 @@ void SpanTableTest::printWritesOnePageWithTitleConditionsAndCells() {
         Shown(dialog).printButton->click();
         return int(QDialog::Rejected);
     });
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     SetPrinterChoice(previous);
 
     QCOMPARE(messages.texts, QStringList());
@@ -405,7 +405,7 @@ void SpanTableTest::printCancelledWritesNothing() {
         Shown(dialog).printButton->click();
         return int(QDialog::Rejected);
     });
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     SetPrinterChoice(previous);
     QVERIFY(!QFile::exists(path));
 }
@@ -436,7 +436,7 @@ void SpanTableTest::csvExportWritesTheTableWithByteOrderMark() {
             files.selectFile(path);
             return int(QDialog::Accepted);
         });
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
 
     QCOMPARE(script.shown, (QStringList{QStringLiteral("korvane::SpanTableWindow"),
                                         QStringLiteral("QFileDialog")}));
@@ -468,7 +468,7 @@ void SpanTableTest::csvExportCancelledOrUnwritable() {
                 static_cast<QFileDialog &>(dialog).selectFile(answer);
                 return int(QDialog::Accepted);
             });
-        QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+        QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     QCOMPARE(messages.texts.size(), 1);

@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+using namespace korvane;
+
 namespace korvane {
 
 // The picture area: a fixed-size picture that the help pages draw on. It holds as many
