@@ -20,15 +20,18 @@
 
 #include <QApplication>
 #include <QChart>
+#include <QChartView>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScatterSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -144,6 +147,7 @@ private slots:
     void csvExportWritesTheTableWithByteOrderMark();
     void csvExportCancelledOrUnwritable();
     void chartHasALinePerModelAndShoringWithoutMissingSpans();
+    void chartLegendGridHasRoomForItsNames();
 };
 
 void SpanTableTest::init() {
@@ -476,9 +480,18 @@ void SpanTableTest::chartHasALinePerModelAndShoringWithoutMissingSpans() {
     std::unique_ptr<QChart> chart(MakeSpanChart(rows));
     // A line that several models share is drawn once and named after all of them
     // ("PX75LA・PX75LB 無し"): counted once per model, every model and shoring has its line.
+    // Each model also has its own marker at every point of its lines, so that lines that
+    // coincide over part of the range still show every model there.
     QSet<QString> names;
+    QSet<int> markerShapes;
     int points = 0;
+    int markerPoints = 0;
     for (QAbstractSeries *series : chart->series()) {
+        if (auto *markers = qobject_cast<QScatterSeries *>(series)) {
+            markerShapes.insert(int(markers->markerShape()));
+            markerPoints += int(markers->count());
+            continue;
+        }
         const QStringList models =
             series->name().section(QLatin1Char(' '), 0, 0).split(QStringLiteral("・"));
         const QString shoring = series->name().section(QLatin1Char(' '), 1);
@@ -493,6 +506,36 @@ void SpanTableTest::chartHasALinePerModelAndShoringWithoutMissingSpans() {
             spans += cell.maxSpan ? 1 : 0;
     QVERIFY(spans < int(rows.size()) * 3);
     QCOMPARE(points, spans);
+    QCOMPARE(markerShapes.size(), 6); // one shape per model, none shared
+    QCOMPARE(markerPoints, spans);
+}
+
+// The chart's own legend had no room for the names beside its line samples: the legend is a
+// grid of its own with a row per model, below the plot or, where the chart is much wider than
+// high (scale 2 on a short screen), beside it; the plot keeps the rest.
+void SpanTableTest::chartLegendGridHasRoomForItsNames() {
+    SpanChartView view(BuildSpanTable(HeavyConditions()));
+    view.show();
+    const auto plots = view.findChildren<QChartView *>();
+    QCOMPARE(plots.size(), 1);
+    QChartView *plot = plots.first();
+    QVERIFY(!plot->chart()->legend()->isVisible());
+    QWidget *legend = nullptr;
+    for (QWidget *child : view.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (child != plot)
+            legend = child;
+    QVERIFY(legend);
+    const int models = 6;
+    const int lineHeight = QFontMetrics(view.font()).height();
+    for (const QSize size : {QSize(500, 480), QSize(800, 390)}) {
+        view.resize(size);
+        QTest::qWait(10);
+        QVERIFY(view.rect().contains(legend->geometry()));
+        QVERIFY(!legend->geometry().intersects(plot->geometry()));
+        QVERIFY2(legend->height() >= (models + 1) * lineHeight,
+                 qPrintable(QString::number(legend->height())));
+        QVERIFY(plot->height() >= size.height() * 2 / 3 || plot->width() >= size.width() / 2);
+    }
 }
 
 KORVANE_UI_TEST_MAIN(SpanTableTest)
