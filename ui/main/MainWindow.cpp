@@ -156,6 +156,62 @@ MainWindow::~MainWindow() {
         QGuiApplication::restoreOverrideCursor();
 }
 
+// Each control takes its member's name as object name, the name tests and tools find it by.
+void MainWindow::nameControls() {
+    const std::pair<QObject *, const char *> controls[] = {
+        {DeckPanel, "DeckPanel"},
+        {deckFamilyGroup, "deckFamilyGroup"},
+        {ridgeDeckOption, "ridgeDeckOption"},
+        {pxDeckOption, "pxDeckOption"},
+        {modelList, "modelList"},
+        {thicknessList, "thicknessList"},
+        {coatingList, "coatingList"},
+        {unitWeightField, "unitWeightField"},
+        {allowableSymbolLabel, "allowableSymbolLabel"},
+        {allowableValueLabel, "allowableValueLabel"},
+        {SpanPanel, "SpanPanel"},
+        {spanField, "spanField"},
+        {spanArrows, "spanArrows"},
+        {shoringGroup, "shoringGroup"},
+        {noShoringOption, "noShoringOption"},
+        {shoringOneRowOption, "shoringOneRowOption"},
+        {shoringTwoRowsOption, "shoringTwoRowsOption"},
+        {BeamPanel, "BeamPanel"},
+        {alphaClassGroup, "alphaClassGroup"},
+        {steelBeamOption, "steelBeamOption"},
+        {alphaClass1Option, "alphaClass1Option"},
+        {alphaClass2Option, "alphaClass2Option"},
+        {alphaClass3Option, "alphaClass3Option"},
+        {ConcretePanel, "ConcretePanel"},
+        {normalConcreteButton, "normalConcreteButton"},
+        {lightConcrete1Button, "lightConcrete1Button"},
+        {lightConcrete2Button, "lightConcrete2Button"},
+        {slabThicknessField, "slabThicknessField"},
+        {slabThicknessArrows, "slabThicknessArrows"},
+        {LoadsPanel, "LoadsPanel"},
+        {standardWorkLoadOption, "standardWorkLoadOption"},
+        {otherWorkLoadOption, "otherWorkLoadOption"},
+        {workLoadField, "workLoadField"},
+        {OtherLoadGroup, "OtherLoadGroup"},
+        {otherLoadField, "otherLoadField"},
+        {otherLoadArrows, "otherLoadArrows"},
+        {programNameLabel, "programNameLabel"},
+        {platformLabel, "platformLabel"},
+        {calculateButton, "calculateButton"},
+        {openButton, "openButton"},
+        {saveButton, "saveButton"},
+        {endButton, "endButton"},
+        {spanTableButton, "spanTableButton"},
+        {comparisonButton, "comparisonButton"},
+        {helpButton, "helpButton"},
+        {summaryButton, "summaryButton"},
+        {usageNoticeLink, "usageNoticeLink"},
+        {statusBar, "statusBar"},
+    };
+    for (const auto &[control, name] : controls)
+        control->setObjectName(QString::fromLatin1(name));
+}
+
 void MainWindow::createControls() {
     createInputArea();
     createRightColumn();
@@ -172,6 +228,7 @@ void MainWindow::createControls() {
     statusBar->setSizeGripEnabled(false);
     statusBar->showMessage(LegalLine());
 
+    nameControls();
     applyHints();
     PaintGroupCaptions({ridgeDeckOption, pxDeckOption});
     PaintGroupCaptions({noShoringOption, shoringOneRowOption, shoringTwoRowsOption});

@@ -67,66 +67,8 @@ public:
     void TakeDeck(const korvane::TakenDeck &taken);
     // A line in the status bar that says what a command did beyond the obvious.
     void ShowStatusNote(const QString &note);
-
-    // Deck band.
-    QFrame *DeckPanel = nullptr;
-    QGroupBox *deckFamilyGroup = nullptr;
-    QRadioButton *ridgeDeckOption = nullptr; // "PXリッジデッキ"
-    QRadioButton *pxDeckOption = nullptr;    // "PXデッキ"
-    korvane::DropDownList *modelList = nullptr;
-    korvane::DropDownList *thicknessList = nullptr;
-    korvane::DropDownList *coatingList = nullptr;
-    QLineEdit *unitWeightField = nullptr;
-    QLabel *allowableSymbolLabel = nullptr; // "ｆ"
-    QLabel *allowableValueLabel = nullptr;  // "b：235 N/ｍ㎡"
-
-    // Span band.
-    QFrame *SpanPanel = nullptr;
-    QLineEdit *spanField = nullptr;
-    korvane::UpDownArrows *spanArrows = nullptr;
-    QGroupBox *shoringGroup = nullptr;
-    QRadioButton *noShoringOption = nullptr;
-    QRadioButton *shoringOneRowOption = nullptr;
-    QRadioButton *shoringTwoRowsOption = nullptr;
-
-    // Supporting beam band.
-    QFrame *BeamPanel = nullptr;
-    QGroupBox *alphaClassGroup = nullptr;
-    QRadioButton *steelBeamOption = nullptr;
-    QRadioButton *alphaClass1Option = nullptr;
-    QRadioButton *alphaClass2Option = nullptr;
-    QRadioButton *alphaClass3Option = nullptr;
-
-    // Concrete band.
-    QFrame *ConcretePanel = nullptr;
-    QToolButton *normalConcreteButton = nullptr;
-    QToolButton *lightConcrete1Button = nullptr;
-    QToolButton *lightConcrete2Button = nullptr;
-    QLineEdit *slabThicknessField = nullptr;
-    korvane::UpDownArrows *slabThicknessArrows = nullptr;
-
-    // Loads band.
-    QFrame *LoadsPanel = nullptr;
-    QRadioButton *standardWorkLoadOption = nullptr; // "1470 N/㎡"
-    QRadioButton *otherWorkLoadOption = nullptr;    // "その他"
-    QLineEdit *workLoadField = nullptr;
-    QGroupBox *OtherLoadGroup = nullptr;
-    QLineEdit *otherLoadField = nullptr;
-    korvane::UpDownArrows *otherLoadArrows = nullptr;
-
-    // Right column, link, status bar.
-    QLabel *programNameLabel = nullptr;
-    QLabel *platformLabel = nullptr;
-    QPushButton *calculateButton = nullptr;  // "計　算"
-    QPushButton *openButton = nullptr;       // "データ読込"
-    QPushButton *saveButton = nullptr;       // "データ保存"
-    QPushButton *endButton = nullptr;        // "終　了"
-    QPushButton *spanTableButton = nullptr;  // "最大スパン表"
-    QPushButton *comparisonButton = nullptr; // "デッキ比較"
-    QPushButton *helpButton = nullptr;       // "HELP ON"
-    QPushButton *summaryButton = nullptr;    // "概　　要"
-    QLabel *usageNoticeLink = nullptr;
-    QStatusBar *statusBar = nullptr;
+    // The focus on "計　算", where a finished command leaves it.
+    void FocusCalculateButton();
 
     // Values the window keeps for the whole run.
     QString programFolder;
@@ -195,6 +137,7 @@ protected:
 
 private:
     void createControls();
+    void nameControls();
     void createInputArea();
     void createDeckBand();
     void createSpanBand();
@@ -227,6 +170,68 @@ private:
     // The controls after a case was put into the model: notices, focus, print settings.
     void finishShowing(const std::vector<std::string> &notices, const korvane::DesignCase &record);
     void LeaveCheck(korvane::InputField field);
+
+    // The controls, each named after its member (objectName) so that tests and tools
+    // find it.
+    // Deck band.
+    QFrame *DeckPanel = nullptr;
+    QGroupBox *deckFamilyGroup = nullptr;
+    QRadioButton *ridgeDeckOption = nullptr; // "PXリッジデッキ"
+    QRadioButton *pxDeckOption = nullptr;    // "PXデッキ"
+    korvane::DropDownList *modelList = nullptr;
+    korvane::DropDownList *thicknessList = nullptr;
+    korvane::DropDownList *coatingList = nullptr;
+    QLineEdit *unitWeightField = nullptr;
+    QLabel *allowableSymbolLabel = nullptr; // "ｆ"
+    QLabel *allowableValueLabel = nullptr;  // "b：235 N/ｍ㎡"
+
+    // Span band.
+    QFrame *SpanPanel = nullptr;
+    QLineEdit *spanField = nullptr;
+    korvane::UpDownArrows *spanArrows = nullptr;
+    QGroupBox *shoringGroup = nullptr;
+    QRadioButton *noShoringOption = nullptr;
+    QRadioButton *shoringOneRowOption = nullptr;
+    QRadioButton *shoringTwoRowsOption = nullptr;
+
+    // Supporting beam band.
+    QFrame *BeamPanel = nullptr;
+    QGroupBox *alphaClassGroup = nullptr;
+    QRadioButton *steelBeamOption = nullptr;
+    QRadioButton *alphaClass1Option = nullptr;
+    QRadioButton *alphaClass2Option = nullptr;
+    QRadioButton *alphaClass3Option = nullptr;
+
+    // Concrete band.
+    QFrame *ConcretePanel = nullptr;
+    QToolButton *normalConcreteButton = nullptr;
+    QToolButton *lightConcrete1Button = nullptr;
+    QToolButton *lightConcrete2Button = nullptr;
+    QLineEdit *slabThicknessField = nullptr;
+    korvane::UpDownArrows *slabThicknessArrows = nullptr;
+
+    // Loads band.
+    QFrame *LoadsPanel = nullptr;
+    QRadioButton *standardWorkLoadOption = nullptr; // "1470 N/㎡"
+    QRadioButton *otherWorkLoadOption = nullptr;    // "その他"
+    QLineEdit *workLoadField = nullptr;
+    QGroupBox *OtherLoadGroup = nullptr;
+    QLineEdit *otherLoadField = nullptr;
+    korvane::UpDownArrows *otherLoadArrows = nullptr;
+
+    // Right column, link, status bar.
+    QLabel *programNameLabel = nullptr;
+    QLabel *platformLabel = nullptr;
+    QPushButton *calculateButton = nullptr;  // "計　算"
+    QPushButton *openButton = nullptr;       // "データ読込"
+    QPushButton *saveButton = nullptr;       // "データ保存"
+    QPushButton *endButton = nullptr;        // "終　了"
+    QPushButton *spanTableButton = nullptr;  // "最大スパン表"
+    QPushButton *comparisonButton = nullptr; // "デッキ比較"
+    QPushButton *helpButton = nullptr;       // "HELP ON"
+    QPushButton *summaryButton = nullptr;    // "概　　要"
+    QLabel *usageNoticeLink = nullptr;
+    QStatusBar *statusBar = nullptr;
 
     PrintSettingsDialog *m_printSettings = nullptr;
     HelpWindow *m_help = nullptr;
