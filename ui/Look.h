@@ -29,10 +29,6 @@ void PaintOptionCaption(QAbstractButton &option, bool chosen);
 // Fills a widget's background with a flat colour.
 void SetBackground(QWidget &widget, const QColor &colour);
 
-} // namespace korvane
-
-namespace korvane {
-
 // The bold italic serif of the program's name.
 QFont TitleSerifFont(int pixelSize);
 

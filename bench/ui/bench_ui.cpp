@@ -5,12 +5,16 @@
 #include "core/Catalogue.h"
 #include "core/SpanTable.h"
 #include "ui/Application.h"
+#include "ui/DataFolder.h"
 #include "ui/MessageSeam.h"
+#include "ui/help/EmfPicture.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ProgramWindows.h"
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -119,6 +123,32 @@ void DeckComparisonUntilPainted(benchmark::State &state) {
     PressUntilPainted(state, &MainWindow::showDeckComparison);
 }
 BENCHMARK(DeckComparisonUntilPainted)->Unit(benchmark::kMillisecond);
+
+// A help picture the first time it is seen: reading the file, converting it and drawing it
+// at its page's size, as the help window does. Each pass is converted afresh (the key names
+// the pass, so that the conversion cache never answers).
+void HelpPictureFirstShow(benchmark::State &state) {
+    struct Picture {
+        const char *file;
+        int height;
+    };
+    static constexpr Picture pictures[] = {
+        {"KR_tag0.emf", 229}, {"KR_tag1.emf", 953}, {"KR_tag1_2.emf", 1122}, {"KR_tag2.emf", 607},
+        {"KR_tag3.emf", 607}, {"KR_tag4.emf", 607}, {"KR_tag5.emf", 607}};
+    const Picture &picture = pictures[state.range(0)];
+    const QString path = DataFolder() + QString::fromLatin1(picture.file);
+    state.SetLabel(picture.file);
+    QImage image(448, 1143, QImage::Format_RGB32);
+    int pass = 0;
+    for (auto _ : state) {
+        const EmfPicture converted =
+            EmfPicture::Convert(path + QString::number(++pass), EmfPicture::ReadFile(path));
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        converted.Draw(painter, QRectF(0, 0, 437, picture.height));
+    }
+}
+BENCHMARK(HelpPictureFirstShow)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -79,6 +79,15 @@ private:
     QByteArray m_saved;
 };
 
+// A window's control found by its object name, as users' tools find it; a name the window
+// does not have ends the test at once, naming it.
+template <class Control> Control *Widget(const QObject &window, const char *name) {
+    auto *control = window.findChild<Control *>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("the window has no %s named \"%s\"", Control::staticMetaObject.className(), name);
+    return control;
+}
+
 // A main window after start-up and its first filling, shown and active, with the notice
 // of a first start answered. The print values live in the new window's print settings, so
 // nothing an earlier test changed reaches it.

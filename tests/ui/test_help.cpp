@@ -23,6 +23,8 @@
 #include <QtEndian>
 
 using korvane::HelpTopic;
+using korvane::HelpWindow;
+using korvane::SummaryWindow;
 
 namespace {
 

@@ -58,8 +58,9 @@ int DrawnPixels(const QImage &picture) {
 
 bool BusyNoticeLeft() {
     const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(),
-                       [](const QWidget *window) { return window->inherits("BusyNoticeWindow"); });
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget *window) {
+        return window->inherits("korvane::BusyNoticeWindow");
+    });
 }
 
 } // namespace
@@ -157,8 +158,9 @@ void CalculateCommand::preCheck() {
     QFETCH(QString, typed);
     QFETCH(QString, message);
     QFETCH(QString, corrected);
-    QLineEdit *edit =
-        field == QLatin1String("spanField") ? m_form->spanField : m_form->slabThicknessField;
+    QLineEdit *edit = field == QLatin1String("spanField")
+                          ? Widget<QLineEdit>(*m_form, "spanField")
+                          : Widget<QLineEdit>(*m_form, "slabThicknessField");
     edit->setText(typed);
 
     MessageRecorder messages;
@@ -167,7 +169,7 @@ void CalculateCommand::preCheck() {
 
     if (message.isEmpty()) {
         QCOMPARE(messages.texts, QStringList());
-        QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
+        QCOMPARE(modals.shown, QStringList{QStringLiteral("korvane::ResultWindow")});
         return;
     }
     QCOMPARE(messages.texts, QStringList{message});
@@ -177,8 +179,8 @@ void CalculateCommand::preCheck() {
 }
 
 void CalculateCommand::spanIsReportedBeforeConcrete() {
-    m_form->spanField->setText(QStringLiteral("900"));
-    m_form->slabThicknessField->setText(QStringLiteral("100"));
+    Widget<QLineEdit>(*m_form, "spanField")->setText(QStringLiteral("900"));
+    Widget<QLineEdit>(*m_form, "slabThicknessField")->setText(QStringLiteral("100"));
     MessageRecorder messages;
     ModalRecorder modals;
     RunCalculation(*m_form, *m_result);
@@ -186,24 +188,24 @@ void CalculateCommand::spanIsReportedBeforeConcrete() {
     RunCalculation(*m_form, *m_result);
     QCOMPARE(messages.texts.last(), QStringLiteral("計算できるコンクリート厚さは、120 mm以上です"));
     RunCalculation(*m_form, *m_result);
-    QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
+    QCOMPARE(modals.shown, QStringList{QStringLiteral("korvane::ResultWindow")});
 }
 
 void CalculateCommand::threeDigitWorkLoadNamesTheFieldAndKeepsTheText() {
-    m_form->otherWorkLoadOption->click();
-    Type(m_form->workLoadField, QStringLiteral("980"));
+    Widget<QRadioButton>(*m_form, "otherWorkLoadOption")->click();
+    Type(Widget<QLineEdit>(*m_form, "workLoadField"), QStringLiteral("980"));
     ModalRecorder modals;
     MessageRecorder messages;
     RunCalculation(*m_form, *m_result);
     QCOMPARE(messages.texts.last(),
              QStringLiteral("作業荷重は 4 桁の数値で入力して下さい。(1470N/㎡以上、例: 2450)"));
     QVERIFY(modals.shown.isEmpty()); // no sheet
-    QCOMPARE(m_form->workLoadField->text().trimmed(), QStringLiteral("980"));
+    QCOMPARE(Widget<QLineEdit>(*m_form, "workLoadField")->text().trimmed(), QStringLiteral("980"));
 
-    Type(m_form->workLoadField, QStringLiteral("0000"));
+    Type(Widget<QLineEdit>(*m_form, "workLoadField"), QStringLiteral("0000"));
     RunCalculation(*m_form, *m_result);
     QCOMPARE(messages.texts.last(), QStringLiteral("施工荷重を入力して下さい。(1470N/㎡以上)"));
-    QCOMPARE(m_form->workLoadField->text().trimmed(), QStringLiteral("1470"));
+    QCOMPARE(Widget<QLineEdit>(*m_form, "workLoadField")->text().trimmed(), QStringLiteral("1470"));
 }
 
 void CalculateCommand::runShowsTheSheetInPlaceOfTheMainWindow() {
@@ -226,19 +228,19 @@ void CalculateCommand::runShowsTheSheetInPlaceOfTheMainWindow() {
     QCOMPARE(m_result->Result().calculation.totalLoad, 4701.0);
     QCOMPARE(m_result->Result().record.spanLength, 2500);
     QVERIFY(m_form->isVisible());
-    QCOMPARE(m_form->focusWidget(), m_form->calculateButton);
+    QCOMPARE(m_form->focusWidget(), Widget<QPushButton>(*m_form, "calculateButton"));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
 void CalculateCommand::closingClearsThePictureAndKeepsTheInputs() {
-    m_form->spanField->setText(QStringLiteral("3000"));
+    Widget<QLineEdit>(*m_form, "spanField")->setText(QStringLiteral("3000"));
     const auto previous = SetModalHandler([&](QDialog &dialog) {
         static_cast<ResultWindow &>(dialog).closeSheet();
         return int(QDialog::Rejected);
     });
     RunCalculation(*m_form, *m_result);
     SetModalHandler(previous);
-    QCOMPARE(m_form->spanField->text(), QStringLiteral("3000"));
+    QCOMPARE(Widget<QLineEdit>(*m_form, "spanField")->text(), QStringLiteral("3000"));
     QCOMPARE(m_result->Picture(), NewResultPicture());
 }
 
@@ -332,7 +334,7 @@ void CalculateCommand::printSettingsKeepTheResultWindowModal() {
         QVERIFY(m_form->isVisible());
         QVERIFY(!m_result->isVisible());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
-        QCOMPARE(m_form->focusWidget(), m_form->calculateButton);
+        QCOMPARE(m_form->focusWidget(), Widget<QPushButton>(*m_form, "calculateButton"));
     }
 }
 
@@ -341,23 +343,23 @@ void CalculateCommand::printSettingsKeepTheResultWindowModal() {
 // proper entry calculates.
 void CalculateCommand::shortWorkLoadIsRefusedAndTheWindowWorks() {
     m_form->SetResultWindow(m_result.get());
-    m_form->otherWorkLoadOption->click();
-    Type(m_form->workLoadField, QStringLiteral("98"));
+    Widget<QRadioButton>(*m_form, "otherWorkLoadOption")->click();
+    Type(Widget<QLineEdit>(*m_form, "workLoadField"), QStringLiteral("98"));
     MessageRecorder messages;
     ModalRecorder modals(true);
-    m_form->calculateButton->click();
+    Widget<QPushButton>(*m_form, "calculateButton")->click();
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts.first().startsWith(QStringLiteral("作業荷重は 4 桁の数値で")),
              qPrintable(messages.texts.first()));
     QVERIFY(modals.shown.isEmpty());
-    QCOMPARE(m_form->focusWidget(), m_form->workLoadField);
-    QVERIFY(m_form->workLoadField->hasSelectedText());
+    QCOMPARE(m_form->focusWidget(), Widget<QLineEdit>(*m_form, "workLoadField"));
+    QVERIFY(Widget<QLineEdit>(*m_form, "workLoadField")->hasSelectedText());
     QVERIFY(m_form->isVisible());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
-    Type(m_form->workLoadField, QStringLiteral("1000"));
-    m_form->calculateButton->click();
-    QCOMPARE(modals.shown, QStringList{QStringLiteral("ResultWindow")});
+    Type(Widget<QLineEdit>(*m_form, "workLoadField"), QStringLiteral("1000"));
+    Widget<QPushButton>(*m_form, "calculateButton")->click();
+    QCOMPARE(modals.shown, QStringList{QStringLiteral("korvane::ResultWindow")});
     QCOMPARE(messages.texts.size(), 1);
 }
 

@@ -24,7 +24,7 @@ void CommandButtons::buttonsOpenTheirWindows_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
     QTest::newRow("計　算") << "calculateButton"
-                            << "ResultWindow";
+                            << "korvane::ResultWindow";
     QTest::newRow("データ読込") << "openButton"
                                 << "QFileDialog";
     QTest::newRow("データ保存") << "saveButton"
@@ -43,9 +43,10 @@ void CommandButtons::buttonsOpenTheirWindows() {
     MainWindow &form = *windows->mainWindow;
     form.InitialIdle();
     form.show();
-    QPushButton *pressed = button == QLatin1String("calculateButton") ? form.calculateButton
-                           : button == QLatin1String("openButton")    ? form.openButton
-                                                                      : form.saveButton;
+    QPushButton *pressed =
+        button == QLatin1String("calculateButton") ? Widget<QPushButton>(form, "calculateButton")
+        : button == QLatin1String("openButton")    ? Widget<QPushButton>(form, "openButton")
+                                                   : Widget<QPushButton>(form, "saveButton");
     ModalRecorder modals(/*cancel=*/true);
     MessageRecorder messages;
     QTest::mouseClick(pressed, Qt::LeftButton);
@@ -60,8 +61,8 @@ void CommandButtons::endClosesTheMainWindow() {
     form.InitialIdle();
     form.show();
     MessageRecorder messages; // nothing is asked, even with changed input
-    form.spanField->setText(QStringLiteral("3000"));
-    QTest::mouseClick(form.endButton, Qt::LeftButton);
+    Widget<QLineEdit>(form, "spanField")->setText(QStringLiteral("3000"));
+    QTest::mouseClick(Widget<QPushButton>(form, "endButton"), Qt::LeftButton);
     QVERIFY(!form.isVisible());
     QVERIFY(messages.texts.isEmpty());
 }

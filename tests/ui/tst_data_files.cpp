@@ -224,7 +224,7 @@ void DataFiles::openThenSaveUnderAnotherNameGivesTheSameFile() {
     FileDialogAnswers answers({Path("a.fdt"), Path("b.fdt")});
     OpenDesignCase(*m_form, *m_files);
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Korvane for Win [") + Path("a.fdt") + "]");
-    QCOMPARE(m_form->unitWeightField->text(), QStringLiteral("333"));
+    QCOMPARE(Widget<QLineEdit>(*m_form, "unitWeightField")->text(), QStringLiteral("333"));
     SaveDesignCase(*m_form, *m_files);
     QCOMPARE(Contents(Path("b.fdt")), Contents(Path("a.fdt")));
 }
@@ -252,7 +252,7 @@ void DataFiles::px100WithK35AsksForTheCoatingAgain() {
     OpenDesignCase(*m_form, *m_files);
     QVERIFY(messages.texts.contains(QStringLiteral(
         "PX100の表面処理「K35」は廃止されました。\n表面処理を選択し直してください。")));
-    QCOMPARE(m_form->coatingList->currentIndex(), -1);
+    QCOMPARE(Widget<korvane::DropDownList>(*m_form, "coatingList")->currentIndex(), -1);
     DesignCase record;
     record = m_form->ReadCase();
     QCOMPARE(record.coatingCode, 0);
@@ -294,7 +294,7 @@ void DataFiles::unreadableFileKeepsTheWindow() {
     WriteLines(Path("bad.fdt"), lines);
     FileDialogAnswers answers({Path("good.fdt"), Path("bad.fdt"), QString()});
     OpenDesignCase(*m_form, *m_files);
-    m_form->spanField->setText(QStringLiteral("3100"));
+    Widget<QLineEdit>(*m_form, "spanField")->setText(QStringLiteral("3100"));
     const QString title = m_form->windowTitle();
     try {
         OpenDesignCase(*m_form, *m_files);
@@ -306,7 +306,7 @@ void DataFiles::unreadableFileKeepsTheWindow() {
                      text.contains(QStringLiteral("'重い'")),
                  qPrintable(text));
     }
-    QCOMPARE(m_form->spanField->text(), QStringLiteral("3100"));
+    QCOMPARE(Widget<QLineEdit>(*m_form, "spanField")->text(), QStringLiteral("3100"));
     QCOMPARE(m_form->windowTitle(), title);
     QCOMPARE(m_files->lastOpenName, Path("good.fdt"));
     SaveDesignCase(*m_form, *m_files); // cancelled
@@ -351,7 +351,7 @@ void DataFiles::nastyFilesAreRefusedNamingTheFile() {
     QVERIFY2(failure.contains(reason), qPrintable(failure));
     QCOMPARE(m_form->windowTitle(), title);
     QVERIFY(m_files->lastOpenName.isEmpty());
-    QCOMPARE(m_form->spanField->text(), QStringLiteral("2500"));
+    QCOMPARE(Widget<QLineEdit>(*m_form, "spanField")->text(), QStringLiteral("2500"));
 }
 
 // A damaged file still opens with the defaults its older formats rely on, but never
@@ -413,7 +413,7 @@ void DataFiles::damagedFilesAreOpenedWithOneWarning() {
     ModalRecorder notices;
     FileDialogAnswers answers({Path("case.fdt")});
     OpenDesignCase(*m_form, *m_files);
-    QCOMPARE(m_form->spanField->text(), span);
+    QCOMPARE(Widget<QLineEdit>(*m_form, "spanField")->text(), span);
     QStringList warnings = messages.texts.filter(QStringLiteral("既定値"));
     if (expected.isEmpty()) {
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
@@ -431,7 +431,7 @@ void DataFiles::fileWithANameThatIsNotUtf8() {
     const std::string name = m_dir.path().toStdString() + "/\x83\x66\x81\x5b\x83\x5e.fdt";
     WriteBytes(name, DataFileBytes(kSavedCase));
     QCOMPARE(OpenFailure(*m_form, *m_files, name), QString());
-    QCOMPARE(m_form->spanField->text(), QStringLiteral("3000"));
+    QCOMPARE(Widget<QLineEdit>(*m_form, "spanField")->text(), QStringLiteral("3000"));
     const QString title = m_form->windowTitle();
     ::unlink(name.c_str()); // the temporary folder's clean-up cannot name it
     QVERIFY2(title.endsWith(QStringLiteral("/データ.fdt]")), qPrintable(title));
@@ -466,7 +466,8 @@ void DataFiles::negativeLoadFromAFileIsRefusedByTheCalculateCommand() {
     QVERIFY(!m_form->PreCheckInputs());
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(message), qPrintable(messages.texts[0]));
-    QLineEdit *expected = field == "workLoadField" ? m_form->workLoadField : m_form->otherLoadField;
+    QLineEdit *expected = field == "workLoadField" ? Widget<QLineEdit>(*m_form, "workLoadField")
+                                                   : Widget<QLineEdit>(*m_form, "otherLoadField");
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(expected));
 }
 
@@ -537,15 +538,15 @@ void DataFiles::unreadableFileByTheButtonIsShownAndTheWindowWorks() {
     lines[4] = "重い";
     WriteLines(Path("bad.fdt"), lines);
     WriteLines(Path("good.fdt"), kFormat30Case);
-    m_form->spanField->setText(QStringLiteral("3100"));
+    Widget<QLineEdit>(*m_form, "spanField")->setText(QStringLiteral("3100"));
     MessageRecorder messages;
     FileDialogAnswers answers({Path("bad.fdt"), Path("good.fdt")});
-    m_form->openButton->click();
+    Widget<QPushButton>(*m_form, "openButton")->click();
     QCOMPARE(messages.texts.size(), 1);
     QCOMPARE(messages.titles.first(), QStringLiteral("Korvane for Win"));
-    QCOMPARE(m_form->spanField->text(), QStringLiteral("3100"));
-    m_form->openButton->click();
-    QCOMPARE(m_form->spanField->text(), QStringLiteral("3000"));
+    QCOMPARE(Widget<QLineEdit>(*m_form, "spanField")->text(), QStringLiteral("3100"));
+    Widget<QPushButton>(*m_form, "openButton")->click();
+    QCOMPARE(Widget<QLineEdit>(*m_form, "spanField")->text(), QStringLiteral("3000"));
 }
 
 KORVANE_UI_TEST_MAIN(DataFiles)

@@ -186,7 +186,7 @@ void DeckComparisonTest::rowsAreTheComparisonOfTheMainWindowsCase() {
         QVERIFY(window.ShownDeckRow() >= 0);
         QVERIFY(window.conditionsLabel->text().contains(QStringLiteral("スパン：%1 mm").arg(span)));
     });
-    m_form->comparisonButton->click();
+    Widget<QPushButton>(*m_form, "comparisonButton")->click();
     QCOMPARE(driver.comparisonsShown, 1);
     QCOMPARE(m_form->ReadCase(), shown); // closing the window changes nothing
 }
@@ -224,19 +224,19 @@ void DeckComparisonTest::decksBeyondTheirRangeReadOutOfRange() {
         QVERIFY(lastPassing >= 0);
         QVERIFY(lastPassing < firstBeyond);
     });
-    m_form->comparisonButton->click();
+    Widget<QPushButton>(*m_form, "comparisonButton")->click();
     QCOMPARE(driver.comparisonsShown, 1);
     QCOMPARE(beyond, int(OfferedDecks().size()) - 5);
 }
 
 void DeckComparisonTest::preCheckFailureShowsItsMessageAndNoWindow() {
-    m_form->spanField->setText(QStringLiteral("999"));
+    Widget<QLineEdit>(*m_form, "spanField")->setText(QStringLiteral("999"));
     MessageRecorder messages;
     ComparisonDriver driver([](DeckComparisonWindow &) {});
-    m_form->comparisonButton->click();
+    Widget<QPushButton>(*m_form, "comparisonButton")->click();
     QCOMPARE(driver.comparisonsShown, 0);
     QCOMPARE(messages.texts, QStringList{QStringLiteral("計算できるスパンは、1000 mm以上です")});
-    QCOMPARE(m_form->spanField->text(), QStringLiteral("1000"));
+    QCOMPARE(Widget<QLineEdit>(*m_form, "spanField")->text(), QStringLiteral("1000"));
 }
 
 void DeckComparisonTest::takenDeckCalculatesToTheRowsVerdicts_data() {
@@ -266,7 +266,7 @@ void DeckComparisonTest::takenDeckCalculatesToTheRowsVerdicts() {
         QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
         QVERIFY(!window.isVisible());
     });
-    m_form->comparisonButton->click();
+    Widget<QPushButton>(*m_form, "comparisonButton")->click();
     QCOMPARE(driver.comparisonsShown, 1);
 
     // The row's case, with its least shoring where the case's own does not suffice.
@@ -276,7 +276,7 @@ void DeckComparisonTest::takenDeckCalculatesToTheRowsVerdicts() {
     const DesignCase taken = m_form->ReadCase();
     QCOMPARE(taken, promised);
     QCOMPARE(taken.spanLength, before.spanLength);
-    QCOMPARE(m_form->focusWidget(), m_form->calculateButton);
+    QCOMPARE(m_form->focusWidget(), Widget<QPushButton>(*m_form, "calculateButton"));
 
     ResultWindow resultWindow;
     CheckVerdicts calculated;
@@ -302,7 +302,7 @@ void DeckComparisonTest::returnTakesTheCurrentRow() {
         window.comparisonTable->setCurrentCell(2, 0);
         QTest::keyClick(window.comparisonTable, Qt::Key_Return);
     });
-    m_form->comparisonButton->click();
+    Widget<QPushButton>(*m_form, "comparisonButton")->click();
     QCOMPARE(m_form->ReadCase().deckModel, rows[2].deck.model);
     QCOMPARE(m_form->ReadCase().thicknessCode, rows[2].deck.thicknessCode);
     QCOMPARE(m_form->ReadCase().deckFamily, rows[2].deck.family);
@@ -317,7 +317,7 @@ void DeckComparisonTest::closeTakesNothing() {
         QVERIFY(!window.isVisible());
         QVERIFY(!window.Taken());
     });
-    m_form->comparisonButton->click();
+    Widget<QPushButton>(*m_form, "comparisonButton")->click();
     QCOMPARE(driver.comparisonsShown, 1);
     QCOMPARE(m_form->ReadCase(), before);
 }
@@ -336,7 +336,7 @@ void DeckComparisonTest::printWritesOnePageWithEveryRow() {
     const auto rows = CompareDecks(m_form->ReadCase());
     MessageRecorder messages;
     ComparisonDriver driver([](DeckComparisonWindow &window) { window.printButton->click(); });
-    m_form->comparisonButton->click();
+    Widget<QPushButton>(*m_form, "comparisonButton")->click();
     SetPrinterChoice(previous);
 
     QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(QLatin1Char('\n'))));
@@ -379,7 +379,7 @@ void DeckComparisonTest::csvExportWritesTheComparison() {
     MessageRecorder messages;
     ComparisonDriver driver([](DeckComparisonWindow &window) { window.csvButton->click(); }, path);
     FixToday(QDate(2026, 12, 1));
-    m_form->comparisonButton->click();
+    Widget<QPushButton>(*m_form, "comparisonButton")->click();
     FixToday({});
 
     QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(QLatin1Char('\n'))));

@@ -64,25 +64,34 @@ void DeckSelection::beforeFirstFilling() {
     SplashMilliseconds() = 0;
     ModalRecorder notices;
     MainWindow form;
-    QCOMPARE(Items(form.modelList), QStringList({"PX75LA", "PX75LB"}));
-    QCOMPARE(form.thicknessList->count(), 0);
-    QCOMPARE(form.thicknessList->currentIndex(), -1);
-    QCOMPARE(form.unitWeightField->text(), QString());
-    QCOMPARE(form.unitWeightField->toolTip(), QStringLiteral("選択デッキの重量です"));
-    QVERIFY(form.allowableSymbolLabel->isHidden());
+    QCOMPARE(Items(Widget<korvane::DropDownList>(form, "modelList")),
+             QStringList({"PX75LA", "PX75LB"}));
+    QCOMPARE(Widget<korvane::DropDownList>(form, "thicknessList")->count(), 0);
+    QCOMPARE(Widget<korvane::DropDownList>(form, "thicknessList")->currentIndex(), -1);
+    QCOMPARE(Widget<QLineEdit>(form, "unitWeightField")->text(), QString());
+    QCOMPARE(Widget<QLineEdit>(form, "unitWeightField")->toolTip(),
+             QStringLiteral("選択デッキの重量です"));
+    QVERIFY(Widget<QLabel>(form, "allowableSymbolLabel")->isHidden());
 }
 
 void DeckSelection::afterStart() {
     auto form = MakeReadyForm();
-    QVERIFY(form->ridgeDeckOption->isChecked());
-    QCOMPARE(Items(form->modelList), QStringList({"PX75LA", "PX75LB", "PX100L"}));
-    QCOMPARE(Items(form->thicknessList), QStringList({"0.7", "0.8", "1.0", "1.2", "1.4", "1.6"}));
-    QCOMPARE(form->modelList->currentText(), QStringLiteral("PX75LA"));
-    QCOMPARE(form->thicknessList->currentText(), QStringLiteral("0.7"));
-    QCOMPARE(form->coatingList->currentText(), QStringLiteral("Z12"));
-    QCOMPARE(form->unitWeightField->text(), QStringLiteral("111"));
-    QCOMPARE(form->unitWeightField->toolTip(), QStringLiteral("選択されたデッキの単位重量です。"));
-    QVERIFY(form->allowableSymbolLabel->isHidden() && form->allowableValueLabel->isHidden());
+    QVERIFY(Widget<QRadioButton>(*form, "ridgeDeckOption")->isChecked());
+    QCOMPARE(Items(Widget<korvane::DropDownList>(*form, "modelList")),
+             QStringList({"PX75LA", "PX75LB", "PX100L"}));
+    QCOMPARE(Items(Widget<korvane::DropDownList>(*form, "thicknessList")),
+             QStringList({"0.7", "0.8", "1.0", "1.2", "1.4", "1.6"}));
+    QCOMPARE(Widget<korvane::DropDownList>(*form, "modelList")->currentText(),
+             QStringLiteral("PX75LA"));
+    QCOMPARE(Widget<korvane::DropDownList>(*form, "thicknessList")->currentText(),
+             QStringLiteral("0.7"));
+    QCOMPARE(Widget<korvane::DropDownList>(*form, "coatingList")->currentText(),
+             QStringLiteral("Z12"));
+    QCOMPARE(Widget<QLineEdit>(*form, "unitWeightField")->text(), QStringLiteral("111"));
+    QCOMPARE(Widget<QLineEdit>(*form, "unitWeightField")->toolTip(),
+             QStringLiteral("選択されたデッキの単位重量です。"));
+    QVERIFY(Widget<QLabel>(*form, "allowableSymbolLabel")->isHidden() &&
+            Widget<QLabel>(*form, "allowableValueLabel")->isHidden());
 }
 
 void DeckSelection::familyChange_data() {
@@ -107,23 +116,26 @@ void DeckSelection::familyChange() {
 
     auto form = MakeReadyForm();
     if (!toPxDeck)
-        QTest::mouseClick(form->pxDeckOption, Qt::LeftButton);
-    ChooseEntry(form->thicknessList, thicknessBefore);
-    ChooseEntry(form->coatingList, QStringLiteral("Z27"));
-    QRadioButton *target = toPxDeck ? form->pxDeckOption : form->ridgeDeckOption;
+        QTest::mouseClick(Widget<QRadioButton>(*form, "pxDeckOption"), Qt::LeftButton);
+    ChooseEntry(Widget<korvane::DropDownList>(*form, "thicknessList"), thicknessBefore);
+    ChooseEntry(Widget<korvane::DropDownList>(*form, "coatingList"), QStringLiteral("Z27"));
+    QRadioButton *target = toPxDeck ? Widget<QRadioButton>(*form, "pxDeckOption")
+                                    : Widget<QRadioButton>(*form, "ridgeDeckOption");
     QTest::mouseClick(target, Qt::LeftButton);
 
     QVERIFY(target->isChecked());
-    QCOMPARE(form->modelList->currentText(), model);
-    QCOMPARE(form->thicknessList->currentText(), thickness);
-    QCOMPARE(form->coatingList->currentText(), QStringLiteral("Z27")); // untouched
+    QCOMPARE(Widget<korvane::DropDownList>(*form, "modelList")->currentText(), model);
+    QCOMPARE(Widget<korvane::DropDownList>(*form, "thicknessList")->currentText(), thickness);
+    QCOMPARE(Widget<korvane::DropDownList>(*form, "coatingList")->currentText(),
+             QStringLiteral("Z27")); // untouched
     DesignCase record;
     record = form->ReadCase();
     double catalogue = 0;
     QVERIFY(LookupDeckWeight(record, catalogue));
-    QCOMPARE(form->unitWeightField->text(), QString::number(catalogue));
+    QCOMPARE(Widget<QLineEdit>(*form, "unitWeightField")->text(), QString::number(catalogue));
     QCOMPARE(target->palette().color(QPalette::WindowText), kChosenCrimson);
-    QRadioButton *other = toPxDeck ? form->ridgeDeckOption : form->pxDeckOption;
+    QRadioButton *other = toPxDeck ? Widget<QRadioButton>(*form, "ridgeDeckOption")
+                                   : Widget<QRadioButton>(*form, "pxDeckOption");
     QCOMPARE(other->palette().color(QPalette::WindowText), kOptionNavy);
 }
 
@@ -143,45 +155,48 @@ void DeckSelection::allowableLabel() {
     QFETCH(bool, shown);
     auto form = MakeReadyForm();
     if (pxDeck) {
-        QTest::mouseClick(form->pxDeckOption, Qt::LeftButton);
-        QCOMPARE(form->modelList->currentText(), QStringLiteral("PX75"));
-        QCOMPARE(form->unitWeightField->text(), QStringLiteral("124"));
+        QTest::mouseClick(Widget<QRadioButton>(*form, "pxDeckOption"), Qt::LeftButton);
+        QCOMPARE(Widget<korvane::DropDownList>(*form, "modelList")->currentText(),
+                 QStringLiteral("PX75"));
+        QCOMPARE(Widget<QLineEdit>(*form, "unitWeightField")->text(), QStringLiteral("124"));
     }
-    StepToEntry(form->modelList, model);
-    QCOMPARE(form->allowableSymbolLabel->isVisible(), shown);
-    QCOMPARE(form->allowableValueLabel->isVisible(), shown);
+    StepToEntry(Widget<korvane::DropDownList>(*form, "modelList"), model);
+    QCOMPARE(Widget<QLabel>(*form, "allowableSymbolLabel")->isVisible(), shown);
+    QCOMPARE(Widget<QLabel>(*form, "allowableValueLabel")->isVisible(), shown);
     if (shown) { // leaving the family hides it again
-        QTest::mouseClick(form->ridgeDeckOption, Qt::LeftButton);
-        QVERIFY(!form->allowableSymbolLabel->isVisible());
+        QTest::mouseClick(Widget<QRadioButton>(*form, "ridgeDeckOption"), Qt::LeftButton);
+        QVERIFY(!Widget<QLabel>(*form, "allowableSymbolLabel")->isVisible());
     }
 }
 
 void DeckSelection::otherCoatingTakesTypedWeight() {
     auto form = MakeReadyForm();
-    ChooseEntry(form->coatingList, QStringLiteral("他"));
-    QCOMPARE(form->unitWeightField->text(), QString());
-    QCOMPARE(form->unitWeightField->toolTip(),
+    ChooseEntry(Widget<korvane::DropDownList>(*form, "coatingList"), QStringLiteral("他"));
+    QCOMPARE(Widget<QLineEdit>(*form, "unitWeightField")->text(), QString());
+    QCOMPARE(Widget<QLineEdit>(*form, "unitWeightField")->toolTip(),
              QStringLiteral("デッキの単位重量を設定して下さい。"));
-    QCOMPARE(form->unitWeightField->statusTip(),
+    QCOMPARE(Widget<QLineEdit>(*form, "unitWeightField")->statusTip(),
              QStringLiteral("デッキの単位重量を設定して下さい。"));
-    QVERIFY(form->unitWeightField->hasFocus());
+    QVERIFY(Widget<QLineEdit>(*form, "unitWeightField")->hasFocus());
 
-    QTest::keyClicks(form->unitWeightField, QStringLiteral("150"));
-    QCOMPARE(form->unitWeightField->text(), QStringLiteral("150"));
+    QTest::keyClicks(Widget<QLineEdit>(*form, "unitWeightField"), QStringLiteral("150"));
+    QCOMPARE(Widget<QLineEdit>(*form, "unitWeightField")->text(), QStringLiteral("150"));
     DesignCase record;
     record = form->ReadCase();
     QCOMPARE(record.coatingCode, 4);
     QCOMPARE(record.unitWeight, 150);
 
-    ChooseEntry(form->thicknessList, QStringLiteral("1.0"));
-    QCOMPARE(form->unitWeightField->text(), QString()); // the typed weight goes with any change
+    ChooseEntry(Widget<korvane::DropDownList>(*form, "thicknessList"), QStringLiteral("1.0"));
+    QCOMPARE(Widget<QLineEdit>(*form, "unitWeightField")->text(),
+             QString()); // the typed weight goes with any change
 
-    ChooseEntry(form->coatingList, QStringLiteral("Z27"));
+    ChooseEntry(Widget<korvane::DropDownList>(*form, "coatingList"), QStringLiteral("Z27"));
     record = form->ReadCase();
     double catalogue = 0;
     QVERIFY(LookupDeckWeight(record, catalogue));
-    QCOMPARE(form->unitWeightField->text(), QString::number(catalogue));
-    QCOMPARE(form->unitWeightField->toolTip(), QStringLiteral("選択されたデッキの単位重量です。"));
+    QCOMPARE(Widget<QLineEdit>(*form, "unitWeightField")->text(), QString::number(catalogue));
+    QCOMPARE(Widget<QLineEdit>(*form, "unitWeightField")->toolTip(),
+             QStringLiteral("選択されたデッキの単位重量です。"));
 }
 
 void DeckSelection::catalogueCoatingDiscardsKeys_data() {
@@ -197,13 +212,14 @@ void DeckSelection::catalogueCoatingDiscardsKeys() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     auto form = MakeReadyForm();
-    form->unitWeightField->setFocus();
-    form->unitWeightField->selectAll();
-    QTest::keyClick(form->unitWeightField, Qt::Key_End);
-    QTest::keyClick(form->unitWeightField, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QTest::keyClick(form->unitWeightField, Qt::Key_Home);
-    QTest::keyClick(form->unitWeightField, Qt::Key_Delete);
-    QCOMPARE(form->unitWeightField->text(), QStringLiteral("111"));
+    Widget<QLineEdit>(*form, "unitWeightField")->setFocus();
+    Widget<QLineEdit>(*form, "unitWeightField")->selectAll();
+    QTest::keyClick(Widget<QLineEdit>(*form, "unitWeightField"), Qt::Key_End);
+    QTest::keyClick(Widget<QLineEdit>(*form, "unitWeightField"), Qt::Key(key),
+                    Qt::KeyboardModifiers(modifiers));
+    QTest::keyClick(Widget<QLineEdit>(*form, "unitWeightField"), Qt::Key_Home);
+    QTest::keyClick(Widget<QLineEdit>(*form, "unitWeightField"), Qt::Key_Delete);
+    QCOMPARE(Widget<QLineEdit>(*form, "unitWeightField")->text(), QStringLiteral("111"));
 }
 
 KORVANE_UI_TEST_MAIN(DeckSelection)

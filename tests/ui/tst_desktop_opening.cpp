@@ -96,10 +96,10 @@ void DesktopOpening::fileGivenAtStartWinsOverTheDefaultCase() {
     DesignCaseFiles files;
     form.show();
     OpenAtStart(form, files, Path("start.fdt"));
-    QTRY_COMPARE(form.spanField->text(), QStringLiteral("3200"));
+    QTRY_COMPARE(Widget<QLineEdit>(form, "spanField")->text(), QStringLiteral("3200"));
     QTest::qWait(50); // nothing queued may bring the default case back
-    QCOMPARE(form.spanField->text(), QStringLiteral("3200"));
-    QCOMPARE(form.otherLoadField->text(), QStringLiteral("500"));
+    QCOMPARE(Widget<QLineEdit>(form, "spanField")->text(), QStringLiteral("3200"));
+    QCOMPARE(Widget<QLineEdit>(form, "otherLoadField")->text(), QStringLiteral("500"));
     QCOMPARE(form.windowTitle(),
              QStringLiteral("Korvane for Win [") + m_dir.filePath("start.fdt") + "]");
     QCOMPARE(files.lastOpenName, m_dir.filePath("start.fdt"));
@@ -115,7 +115,7 @@ void DesktopOpening::unreadableFileAtStartKeepsTheDefaultCase() {
     OpenAtStart(form, files, m_dir.path().toStdString()); // a folder
     QTRY_COMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(m_dir.path()), qPrintable(messages.texts[0]));
-    QCOMPARE(form.spanField->text(), QStringLiteral("2500"));
+    QCOMPARE(Widget<QLineEdit>(form, "spanField")->text(), QStringLiteral("2500"));
     QCOMPARE(form.windowTitle(), caption);
     QVERIFY(files.lastOpenName.isEmpty());
 }
@@ -136,7 +136,7 @@ void DesktopOpening::droppedFileOpensLikeTheOpenCommand() {
     const bool taken = DropUrls(*form, {url});
     ::unlink(name.c_str()); // the temporary folder's clean-up cannot name it
     QVERIFY(taken);
-    QCOMPARE(form->spanField->text(), QStringLiteral("3200"));
+    QCOMPARE(Widget<QLineEdit>(*form, "spanField")->text(), QStringLiteral("3200"));
     QVERIFY2(form->windowTitle().endsWith(QStringLiteral("/データ.fdt]")),
              qPrintable(form->windowTitle()));
     QCOMPARE(files.ProposedSaveName(), QStringLiteral("データ.fdt"));
@@ -149,10 +149,10 @@ void DesktopOpening::dropOntoAFieldOpensTheFileInsteadOfTypingItsName() {
     auto form = MakeReadyForm();
     DesignCaseFiles files;
     AcceptDroppedDataFiles(*form, files);
-    QVERIFY(
-        DropUrls(*form->slabThicknessField, {QUrl::fromLocalFile(m_dir.filePath("field.fdt"))}));
-    QCOMPARE(form->slabThicknessField->text(), QStringLiteral("180"));
-    QCOMPARE(form->spanField->text(), QStringLiteral("3200"));
+    QVERIFY(DropUrls(*Widget<QLineEdit>(*form, "slabThicknessField"),
+                     {QUrl::fromLocalFile(m_dir.filePath("field.fdt"))}));
+    QCOMPARE(Widget<QLineEdit>(*form, "slabThicknessField")->text(), QStringLiteral("180"));
+    QCOMPARE(Widget<QLineEdit>(*form, "spanField")->text(), QStringLiteral("3200"));
 }
 
 void DesktopOpening::onlyOneLocalFileIsTaken() {
@@ -166,7 +166,7 @@ void DesktopOpening::onlyOneLocalFileIsTaken() {
                               QUrl::fromLocalFile(m_dir.filePath("b.fdt"))}));
     QVERIFY(!DropUrls(*form, {QUrl(QStringLiteral("https://example.com/a.fdt"))}));
     QCOMPARE(form->windowTitle(), caption);
-    QCOMPARE(form->spanField->text(), QStringLiteral("2500"));
+    QCOMPARE(Widget<QLineEdit>(*form, "spanField")->text(), QStringLiteral("2500"));
 }
 
 KORVANE_UI_TEST_MAIN(DesktopOpening)

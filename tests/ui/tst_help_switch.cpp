@@ -47,34 +47,34 @@ void HelpSwitch::init() {
 
 void HelpSwitch::switchOnShowsTheDeckPageOfTheFamily() {
     QVERIFY(!m_help->isVisible());
-    QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "helpButton"), Qt::LeftButton);
     QVERIFY(m_help->isVisible());
-    QCOMPARE(m_form->helpButton->text(), QStringLiteral("HELP OFF"));
+    QCOMPARE(Widget<QPushButton>(*m_form, "helpButton")->text(), QStringLiteral("HELP OFF"));
     QCOMPARE(m_help->windowTitle(), QStringLiteral("デッキ種類"));
     QCOMPARE(m_help->ScrollRange(), 1135); // the ridge deck's picture
-    QTest::mouseClick(m_form->pxDeckOption, Qt::LeftButton);
+    QTest::mouseClick(Widget<QRadioButton>(*m_form, "pxDeckOption"), Qt::LeftButton);
     QCOMPARE(m_help->ScrollRange(), 966);
 
-    QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "helpButton"), Qt::LeftButton);
     QVERIFY(!m_help->isVisible());
-    QCOMPARE(m_form->helpButton->text(), QStringLiteral("HELP ON"));
+    QCOMPARE(Widget<QPushButton>(*m_form, "helpButton")->text(), QStringLiteral("HELP ON"));
     QVERIFY(!m_help->JustSwitchedOn());
 }
 
 void HelpSwitch::firstPageAfterSwitchingOnTakesTheFocus() {
-    QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "helpButton"), Qt::LeftButton);
     QVERIFY(m_help->JustSwitchedOn());
-    QTest::mouseClick(m_form->spanField, Qt::LeftButton);
+    QTest::mouseClick(Widget<QLineEdit>(*m_form, "spanField"), Qt::LeftButton);
     QCOMPARE(m_help->windowTitle(), QStringLiteral("スパン"));
     QVERIFY(!m_help->JustSwitchedOn());
 }
 
 void HelpSwitch::closeBoxResetsTheButton() {
-    QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "helpButton"), Qt::LeftButton);
     m_help->close();
-    QCOMPARE(m_form->helpButton->text(), QStringLiteral("HELP ON"));
+    QCOMPARE(Widget<QPushButton>(*m_form, "helpButton")->text(), QStringLiteral("HELP ON"));
     QVERIFY(!m_help->JustSwitchedOn());
-    QTest::mouseClick(m_form->helpButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "helpButton"), Qt::LeftButton);
     QVERIFY(m_help->isVisible());
     QCOMPARE(m_help->windowTitle(), QStringLiteral("デッキ種類")); // its last page
 }
@@ -83,22 +83,24 @@ void HelpSwitch::pageTouchedWhileOffIsShownWhenSwitchedOn() {
     const struct {
         QWidget *control;
         const char *caption;
-    } touches[] = {{m_form->lightConcrete2Button, "コンクリート"},
-                   {m_form->alphaClass3Option, "支持梁/施工状況"},
-                   {m_form->otherWorkLoadOption, "荷　重"},
-                   {m_form->shoringOneRowOption, "スパン"},
-                   {m_form->unitWeightField, "デッキ種類"},
-                   {m_form->slabThicknessArrows->UpButton(), "コンクリート"},
-                   {m_form->spanArrows->DownButton(), "スパン"},
-                   {m_form->otherLoadField, "荷　重"},
-                   {m_form->slabThicknessField, "コンクリート"}};
+    } touches[] = {
+        {Widget<QToolButton>(*m_form, "lightConcrete2Button"), "コンクリート"},
+        {Widget<QRadioButton>(*m_form, "alphaClass3Option"), "支持梁/施工状況"},
+        {Widget<QRadioButton>(*m_form, "otherWorkLoadOption"), "荷　重"},
+        {Widget<QRadioButton>(*m_form, "shoringOneRowOption"), "スパン"},
+        {Widget<QLineEdit>(*m_form, "unitWeightField"), "デッキ種類"},
+        {Widget<korvane::UpDownArrows>(*m_form, "slabThicknessArrows")->UpButton(), "コンクリート"},
+        {Widget<korvane::UpDownArrows>(*m_form, "spanArrows")->DownButton(), "スパン"},
+        {Widget<QLineEdit>(*m_form, "otherLoadField"), "荷　重"},
+        {Widget<QLineEdit>(*m_form, "slabThicknessField"), "コンクリート"}};
     for (const auto &touch : touches) {
         QTest::mouseClick(touch.control, Qt::LeftButton);
         QVERIFY(!m_help->isVisible());
         QCOMPARE(m_help->windowTitle(), QString::fromUtf8(touch.caption));
     }
-    m_form->thicknessList->showPopup(); // opening a list asks for the deck page
-    m_form->thicknessList->hidePopup();
+    Widget<korvane::DropDownList>(*m_form, "thicknessList")
+        ->showPopup(); // opening a list asks for the deck page
+    Widget<korvane::DropDownList>(*m_form, "thicknessList")->hidePopup();
     QCOMPARE(m_help->windowTitle(), QStringLiteral("デッキ種類"));
 }
 

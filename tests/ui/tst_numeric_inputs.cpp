@@ -21,18 +21,18 @@ namespace {
 
 QLineEdit *FieldNamed(MainWindow &form, const QString &name) {
     if (name == QLatin1String("spanField"))
-        return form.spanField;
+        return Widget<QLineEdit>(form, "spanField");
     if (name == QLatin1String("slabThicknessField"))
-        return form.slabThicknessField;
-    return form.otherLoadField;
+        return Widget<QLineEdit>(form, "slabThicknessField");
+    return Widget<QLineEdit>(form, "otherLoadField");
 }
 
 UpDownArrows *ArrowsOf(MainWindow &form, const QString &name) {
     if (name == QLatin1String("spanField"))
-        return form.spanArrows;
+        return Widget<korvane::UpDownArrows>(form, "spanArrows");
     if (name == QLatin1String("slabThicknessField"))
-        return form.slabThicknessArrows;
-    return form.otherLoadArrows;
+        return Widget<korvane::UpDownArrows>(form, "slabThicknessArrows");
+    return Widget<korvane::UpDownArrows>(form, "otherLoadArrows");
 }
 
 // Replaces a field's text as a user does: select all, type (an empty text deletes).
@@ -142,13 +142,13 @@ void NumericInputs::leaveCheck() {
 
 void NumericInputs::pastedTextIsCaughtOnLeaving() {
     auto form = MakeReadyForm();
-    form->slabThicknessField->setFocus();
-    form->slabThicknessField->setText(
-        QStringLiteral("1x0")); // as a paste from the context menu does
+    Widget<QLineEdit>(*form, "slabThicknessField")->setFocus();
+    Widget<QLineEdit>(*form, "slabThicknessField")
+        ->setText(QStringLiteral("1x0")); // as a paste from the context menu does
     MessageRecorder messages;
-    QTest::keyClick(form->slabThicknessField, Qt::Key_Tab);
+    QTest::keyClick(Widget<QLineEdit>(*form, "slabThicknessField"), Qt::Key_Tab);
     QCOMPARE(messages.texts, QStringList{QStringLiteral("『コンクリート厚』を設定して下さい")});
-    QCOMPARE(form->slabThicknessField->text(), QStringLiteral("0"));
+    QCOMPARE(Widget<QLineEdit>(*form, "slabThicknessField")->text(), QStringLiteral("0"));
 }
 
 void NumericInputs::keyFilter_data() {
@@ -247,12 +247,13 @@ void NumericInputs::arrowKeys() {
 
 void NumericInputs::arrowKeysLeaveOtherKeysAlone() {
     auto form = MakeReadyForm();
-    form->spanField->setFocus();
-    QTest::keyClick(form->spanField, Qt::Key_Up, Qt::ShiftModifier);
-    QTest::keyClick(form->spanField, Qt::Key_PageUp);
-    QCOMPARE(form->spanField->text(), QStringLiteral("2500"));
-    QTest::keyClick(form->spanField, Qt::Key_Up, Qt::KeypadModifier); // the keypad's arrow
-    QCOMPARE(form->spanField->text(), QStringLiteral("2510"));
+    Widget<QLineEdit>(*form, "spanField")->setFocus();
+    QTest::keyClick(Widget<QLineEdit>(*form, "spanField"), Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(Widget<QLineEdit>(*form, "spanField"), Qt::Key_PageUp);
+    QCOMPARE(Widget<QLineEdit>(*form, "spanField")->text(), QStringLiteral("2500"));
+    QTest::keyClick(Widget<QLineEdit>(*form, "spanField"), Qt::Key_Up,
+                    Qt::KeypadModifier); // the keypad's arrow
+    QCOMPARE(Widget<QLineEdit>(*form, "spanField")->text(), QStringLiteral("2510"));
 }
 
 // Every way the program or the keyboard puts the focus into a field leaves its whole text
@@ -286,31 +287,32 @@ void NumericInputs::programFocusSelectsWholeText() {
     MessageRecorder messages;
     QLineEdit *field = nullptr;
     if (route == QLatin1String("precheck")) {
-        TypeInto(form->spanField, QStringLiteral("999"));
-        form->calculateButton->setFocus(); // as the press of "計　算" does
+        TypeInto(Widget<QLineEdit>(*form, "spanField"), QStringLiteral("999"));
+        Widget<QPushButton>(*form, "calculateButton")->setFocus(); // as the press of "計　算" does
         QVERIFY(!form->PreCheckInputs());
         QCOMPARE(messages.texts.size(), 1);
-        field = form->spanField;
+        field = Widget<QLineEdit>(*form, "spanField");
     } else if (route == QLatin1String("leave")) {
-        TypeInto(form->spanField, QStringLiteral("abc"));
-        QTest::keyClick(form->spanField, Qt::Key_Tab);
-        field = form->spanField;
+        TypeInto(Widget<QLineEdit>(*form, "spanField"), QStringLiteral("abc"));
+        QTest::keyClick(Widget<QLineEdit>(*form, "spanField"), Qt::Key_Tab);
+        field = Widget<QLineEdit>(*form, "spanField");
     } else if (route == QLatin1String("tab")) {
-        form->spanField->setFocus();
-        form->spanField->end(false);
-        QTest::keyClick(form->spanField, Qt::Key_Tab); // the shoring options are next...
-        for (int i = 0; i < 20 && !form->slabThicknessField->hasFocus(); ++i)
+        Widget<QLineEdit>(*form, "spanField")->setFocus();
+        Widget<QLineEdit>(*form, "spanField")->end(false);
+        QTest::keyClick(Widget<QLineEdit>(*form, "spanField"),
+                        Qt::Key_Tab); // the shoring options are next...
+        for (int i = 0; i < 20 && !Widget<QLineEdit>(*form, "slabThicknessField")->hasFocus(); ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        field = form->slabThicknessField;
+        field = Widget<QLineEdit>(*form, "slabThicknessField");
     } else if (route == QLatin1String("workload")) {
-        QTest::mouseClick(form->otherWorkLoadOption, Qt::LeftButton);
-        field = form->workLoadField;
+        QTest::mouseClick(Widget<QRadioButton>(*form, "otherWorkLoadOption"), Qt::LeftButton);
+        field = Widget<QLineEdit>(*form, "workLoadField");
     } else {
         DesignCase record = DefaultDesignCase();
         record.coatingCode = code::kCoatingOther;
         record.unitWeight = 150;
         form->ShowCase(record);
-        field = form->unitWeightField;
+        field = Widget<QLineEdit>(*form, "unitWeightField");
     }
     QVERIFY(field->hasFocus());
     QCOMPARE(field->text(), selected);
@@ -321,33 +323,34 @@ void NumericInputs::programFocusSelectsWholeText() {
 
 void NumericInputs::mouseClickPlacesTheCursor() {
     auto form = MakeReadyForm();
-    QTest::mouseClick(form->slabThicknessField, Qt::LeftButton, {}, QPoint(4, 10));
-    QVERIFY(form->slabThicknessField->hasFocus());
-    QVERIFY(!form->slabThicknessField->hasSelectedText());
+    QTest::mouseClick(Widget<QLineEdit>(*form, "slabThicknessField"), Qt::LeftButton, {},
+                      QPoint(4, 10));
+    QVERIFY(Widget<QLineEdit>(*form, "slabThicknessField")->hasFocus());
+    QVERIFY(!Widget<QLineEdit>(*form, "slabThicknessField")->hasSelectedText());
 }
 
 // The pre-check focuses its field while a message box has the window inactive; the field
 // is selected when the window comes back.
 void NumericInputs::focusGivenBehindAMessageBoxSelects() {
     auto form = MakeReadyForm();
-    form->calculateButton->setFocus();
+    Widget<QPushButton>(*form, "calculateButton")->setFocus();
     QWidget box;
     box.show();
     box.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&box));
-    form->spanField->setFocus();
-    form->spanField->setText(QStringLiteral("1000"));
+    Widget<QLineEdit>(*form, "spanField")->setFocus();
+    Widget<QLineEdit>(*form, "spanField")->setText(QStringLiteral("1000"));
     box.close();
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    QVERIFY(form->spanField->hasFocus());
-    QCOMPARE(form->spanField->selectedText(), QStringLiteral("1000"));
+    QVERIFY(Widget<QLineEdit>(*form, "spanField")->hasFocus());
+    QCOMPARE(Widget<QLineEdit>(*form, "spanField")->selectedText(), QStringLiteral("1000"));
 }
 
 void NumericInputs::returningToTheWindowKeepsTheCursor() {
     auto form = MakeReadyForm();
-    QTest::mouseClick(form->spanField, Qt::LeftButton, {}, QPoint(4, 10));
-    form->spanField->end(false);
+    QTest::mouseClick(Widget<QLineEdit>(*form, "spanField"), Qt::LeftButton, {}, QPoint(4, 10));
+    Widget<QLineEdit>(*form, "spanField")->end(false);
     QWidget other;
     other.show();
     other.activateWindow();
@@ -355,38 +358,39 @@ void NumericInputs::returningToTheWindowKeepsTheCursor() {
     other.close();
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    QVERIFY(form->spanField->hasFocus());
-    QVERIFY(!form->spanField->hasSelectedText());
+    QVERIFY(Widget<QLineEdit>(*form, "spanField")->hasFocus());
+    QVERIFY(!Widget<QLineEdit>(*form, "spanField")->hasSelectedText());
 }
 
 void NumericInputs::workLoadField() {
     auto form = MakeReadyForm();
-    QVERIFY(!form->workLoadField->isEnabled());
-    QCOMPARE(form->workLoadField->text(), QStringLiteral("2450"));
+    QVERIFY(!Widget<QLineEdit>(*form, "workLoadField")->isEnabled());
+    QCOMPARE(Widget<QLineEdit>(*form, "workLoadField")->text(), QStringLiteral("2450"));
 
-    QTest::mouseClick(form->otherWorkLoadOption, Qt::LeftButton);
-    QVERIFY(form->workLoadField->isEnabled());
-    QVERIFY(form->workLoadField->hasFocus());
+    QTest::mouseClick(Widget<QRadioButton>(*form, "otherWorkLoadOption"), Qt::LeftButton);
+    QVERIFY(Widget<QLineEdit>(*form, "workLoadField")->isEnabled());
+    QVERIFY(Widget<QLineEdit>(*form, "workLoadField")->hasFocus());
     DesignCase record;
     record = form->ReadCase();
     QCOMPARE(record.workLoadValue, 2450);
 
-    form->workLoadField->selectAll();
-    QTest::keyClick(form->workLoadField, Qt::Key_Delete);
-    form->workLoadField->home(false);
-    QTest::keyClicks(form->workLoadField, QStringLiteral("980"));
+    Widget<QLineEdit>(*form, "workLoadField")->selectAll();
+    QTest::keyClick(Widget<QLineEdit>(*form, "workLoadField"), Qt::Key_Delete);
+    Widget<QLineEdit>(*form, "workLoadField")->home(false);
+    QTest::keyClicks(Widget<QLineEdit>(*form, "workLoadField"), QStringLiteral("980"));
     QCOMPARE(form->workLoadText(), QStringLiteral("980 ")); // four positions, one blank
     record = form->ReadCase();
     QCOMPARE(record.workLoadValue, 0);
 
-    form->workLoadField->home(false);
-    QTest::keyClicks(form->workLoadField, QStringLiteral("2000"));
+    Widget<QLineEdit>(*form, "workLoadField")->home(false);
+    QTest::keyClicks(Widget<QLineEdit>(*form, "workLoadField"), QStringLiteral("2000"));
     record = form->ReadCase();
     QCOMPARE(record.workLoadValue, 2000);
 
-    QTest::mouseClick(form->standardWorkLoadOption, Qt::LeftButton);
-    QVERIFY(!form->workLoadField->isEnabled());
-    QCOMPARE(form->workLoadField->text(), QStringLiteral("2000")); // kept for "その他"
+    QTest::mouseClick(Widget<QRadioButton>(*form, "standardWorkLoadOption"), Qt::LeftButton);
+    QVERIFY(!Widget<QLineEdit>(*form, "workLoadField")->isEnabled());
+    QCOMPARE(Widget<QLineEdit>(*form, "workLoadField")->text(),
+             QStringLiteral("2000")); // kept for "その他"
     record = form->ReadCase();
     QCOMPARE(record.workLoadValue, 1470);
 }
@@ -406,29 +410,32 @@ void NumericInputs::spanHint() {
     QFETCH(QString, hint);
     auto form = MakeReadyForm();
     if (valpha) {
-        QTest::mouseClick(form->pxDeckOption, Qt::LeftButton);
-        form->modelList->setCurrentIndex(2);
-        emit form->modelList->activated(2);
+        QTest::mouseClick(Widget<QRadioButton>(*form, "pxDeckOption"), Qt::LeftButton);
+        Widget<korvane::DropDownList>(*form, "modelList")->setCurrentIndex(2);
+        emit Widget<korvane::DropDownList>(*form, "modelList")->activated(2);
     }
-    QTest::mouseMove(form->spanField, QPoint(10, 10));
-    QTest::mouseMove(form->spanField, QPoint(12, 11));
-    QCOMPARE(form->statusBar->currentMessage(), hint);
-    QCOMPARE(form->spanField->toolTip(), QString()); // the span field pops up no tip
+    QTest::mouseMove(Widget<QLineEdit>(*form, "spanField"), QPoint(10, 10));
+    QTest::mouseMove(Widget<QLineEdit>(*form, "spanField"), QPoint(12, 11));
+    QCOMPARE(Widget<QStatusBar>(*form, "statusBar")->currentMessage(), hint);
+    QCOMPARE(Widget<QLineEdit>(*form, "spanField")->toolTip(),
+             QString()); // the span field pops up no tip
 }
 
 void NumericInputs::statusBarFollowsTheMouse() {
     auto form = MakeReadyForm();
-    QVERIFY(!form->statusBar->currentMessage().isEmpty()); // the initial line
-    QTest::mouseMove(form->calculateButton, QPoint(20, 10));
-    QCOMPARE(form->statusBar->currentMessage(),
+    QVERIFY(
+        !Widget<QStatusBar>(*form, "statusBar")->currentMessage().isEmpty()); // the initial line
+    QTest::mouseMove(Widget<QPushButton>(*form, "calculateButton"), QPoint(20, 10));
+    QCOMPARE(Widget<QStatusBar>(*form, "statusBar")->currentMessage(),
              QStringLiteral("左記条件で計算を行い、結果を表示します。"));
-    QCOMPARE(form->calculateButton->toolTip(), QString());
+    QCOMPARE(Widget<QPushButton>(*form, "calculateButton")->toolTip(), QString());
     QTest::mouseMove(form.get(), QPoint(540, 300)); // between the input area and the buttons
-    QCOMPARE(form->statusBar->currentMessage(), QString());
-    QTest::mouseMove(form->alphaClass1Option, QPoint(5, 5));
-    QCOMPARE(form->statusBar->currentMessage(),
+    QCOMPARE(Widget<QStatusBar>(*form, "statusBar")->currentMessage(), QString());
+    QTest::mouseMove(Widget<QRadioButton>(*form, "alphaClass1Option"), QPoint(5, 5));
+    QCOMPARE(Widget<QStatusBar>(*form, "statusBar")->currentMessage(),
              QStringLiteral("梁がRC／SRC造の場合に設定して下さい。詳細は「HELP」を参照下さい。"));
-    QCOMPARE(form->alphaClass1Option->toolTip(), QStringLiteral("施工割増係数"));
+    QCOMPARE(Widget<QRadioButton>(*form, "alphaClass1Option")->toolTip(),
+             QStringLiteral("施工割増係数"));
 }
 
 KORVANE_UI_TEST_MAIN(NumericInputs)

@@ -11,6 +11,8 @@
 #include <QtTest>
 
 using korvane::HelpTopic;
+using korvane::HelpWindow;
+using korvane::SplashScreen;
 
 class SharpPictures : public QObject {
     Q_OBJECT

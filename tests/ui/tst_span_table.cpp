@@ -20,15 +20,18 @@
 
 #include <QApplication>
 #include <QChart>
+#include <QChartView>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScatterSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -144,6 +147,7 @@ private slots:
     void csvExportWritesTheTableWithByteOrderMark();
     void csvExportCancelledOrUnwritable();
     void chartHasALinePerModelAndShoringWithoutMissingSpans();
+    void chartLegendGridHasRoomForItsNames();
 };
 
 void SpanTableTest::init() {
@@ -211,30 +215,30 @@ void SpanTableTest::cellsAreTheCoreTableForTheMainWindowsConditions() {
         }();
         return int(QDialog::Rejected);
     });
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     QVERIFY(seen);
     QCOMPARE(script.shown, QStringList{QStringLiteral("korvane::SpanTableWindow")});
     QCOMPARE(m_form->ReadCase(), read); // closing takes nothing
 }
 
 void SpanTableTest::failingConditionShowsThePreCheckAndNoTable() {
-    m_form->slabThicknessField->setText(QStringLiteral("10"));
+    Widget<QLineEdit>(*m_form, "slabThicknessField")->setText(QStringLiteral("10"));
     const auto failure = m_form->Inputs().PreCheckConditions();
     QVERIFY(failure);
     ModalRecorder modals;
     MessageRecorder messages;
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     QCOMPARE(modals.shown, QStringList());
     QCOMPARE(messages.texts, QStringList{QString::fromStdString(failure->message)});
-    QCOMPARE(QApplication::focusWidget(), m_form->slabThicknessField);
+    QCOMPARE(QApplication::focusWidget(), Widget<QLineEdit>(*m_form, "slabThicknessField"));
 }
 
 // The table chooses the span itself, so a span out of range does not keep it closed.
 void SpanTableTest::spanFieldDoesNotStopTheTable() {
-    m_form->spanField->setText(QStringLiteral("99999"));
+    Widget<QLineEdit>(*m_form, "spanField")->setText(QStringLiteral("99999"));
     ModalRecorder modals(/*cancel=*/true);
     MessageRecorder messages;
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     QCOMPARE(modals.shown, QStringList{QStringLiteral("korvane::SpanTableWindow")});
     QCOMPARE(messages.texts, QStringList());
 }
@@ -271,15 +275,15 @@ void SpanTableTest::takenCellGoesIntoTheMainWindowAndPasses() {
         }
         return window.result();
     });
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     QCOMPARE(script.shown.size(), 1);
 
     const DesignCase taken = m_form->ReadCase();
     QCOMPARE(OfferedDeck({taken.deckFamily, taken.deckModel, taken.thicknessCode}), rows[row].deck);
     QCOMPARE(taken.shoringCode, kShoringCodes[shoring]);
     QCOMPARE(taken.spanLength, *cell.maxSpan);
-    QCOMPARE(m_form->spanField->text(), QString::number(*cell.maxSpan));
-    QCOMPARE(m_form->focusWidget(), m_form->calculateButton);
+    QCOMPARE(Widget<QLineEdit>(*m_form, "spanField")->text(), QString::number(*cell.maxSpan));
+    QCOMPARE(m_form->focusWidget(), Widget<QPushButton>(*m_form, "calculateButton"));
     QVERIFY(!m_windows->resultWindow->isVisible());
 
     // The span the table names gives a sheet on which every check passes.
@@ -290,7 +294,7 @@ void SpanTableTest::takenCellGoesIntoTheMainWindowAndPasses() {
         return int(QDialog::Rejected);
     });
     MessageRecorder messages;
-    QTest::mouseClick(m_form->calculateButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "calculateButton"), Qt::LeftButton);
     QCOMPARE(messages.texts, QStringList());
     QVERIFY(verdicts);
     QVERIFY(EveryCheckPasses(*verdicts));
@@ -305,8 +309,8 @@ void SpanTableTest::cellWithoutSpanOrDeckColumnTakesTheDeckOnly_data() {
 void SpanTableTest::cellWithoutSpanOrDeckColumnTakesTheDeckOnly() {
     QFETCH(bool, cellWithoutSpan);
     ShowConditions(HeavyConditions());
-    m_form->shoringTwoRowsOption->click();
-    m_form->spanField->setText(QStringLiteral("1850"));
+    Widget<QRadioButton>(*m_form, "shoringTwoRowsOption")->click();
+    Widget<QLineEdit>(*m_form, "spanField")->setText(QStringLiteral("1850"));
     const DesignCase before = m_form->ReadCase();
     const std::vector<SpanTableRow> rows = BuildSpanTable(before);
 
@@ -330,7 +334,7 @@ void SpanTableTest::cellWithoutSpanOrDeckColumnTakesTheDeckOnly() {
         DoubleClickCell(window, row, column);
         return window.result();
     });
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
 
     if (cellWithoutSpan) // "－" and the check that fails at the smallest span
         QVERIFY2(cellText.startsWith(QStringLiteral("－ ")), qPrintable(cellText));
@@ -359,7 +363,7 @@ void SpanTableTest::printWritesOnePageWithTitleConditionsAndCells() {
         Shown(dialog).printButton->click();
         return int(QDialog::Rejected);
     });
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     SetPrinterChoice(previous);
 
     QCOMPARE(messages.texts, QStringList());
@@ -401,7 +405,7 @@ void SpanTableTest::printCancelledWritesNothing() {
         Shown(dialog).printButton->click();
         return int(QDialog::Rejected);
     });
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     SetPrinterChoice(previous);
     QVERIFY(!QFile::exists(path));
 }
@@ -432,7 +436,7 @@ void SpanTableTest::csvExportWritesTheTableWithByteOrderMark() {
             files.selectFile(path);
             return int(QDialog::Accepted);
         });
-    QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
 
     QCOMPARE(script.shown, (QStringList{QStringLiteral("korvane::SpanTableWindow"),
                                         QStringLiteral("QFileDialog")}));
@@ -464,7 +468,7 @@ void SpanTableTest::csvExportCancelledOrUnwritable() {
                 static_cast<QFileDialog &>(dialog).selectFile(answer);
                 return int(QDialog::Accepted);
             });
-        QTest::mouseClick(m_form->spanTableButton, Qt::LeftButton);
+        QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     QCOMPARE(messages.texts.size(), 1);
@@ -476,9 +480,18 @@ void SpanTableTest::chartHasALinePerModelAndShoringWithoutMissingSpans() {
     std::unique_ptr<QChart> chart(MakeSpanChart(rows));
     // A line that several models share is drawn once and named after all of them
     // ("PX75LA・PX75LB 無し"): counted once per model, every model and shoring has its line.
+    // Each model also has its own marker at every point of its lines, so that lines that
+    // coincide over part of the range still show every model there.
     QSet<QString> names;
+    QSet<int> markerShapes;
     int points = 0;
+    int markerPoints = 0;
     for (QAbstractSeries *series : chart->series()) {
+        if (auto *markers = qobject_cast<QScatterSeries *>(series)) {
+            markerShapes.insert(int(markers->markerShape()));
+            markerPoints += int(markers->count());
+            continue;
+        }
         const QStringList models =
             series->name().section(QLatin1Char(' '), 0, 0).split(QStringLiteral("・"));
         const QString shoring = series->name().section(QLatin1Char(' '), 1);
@@ -493,6 +506,36 @@ void SpanTableTest::chartHasALinePerModelAndShoringWithoutMissingSpans() {
             spans += cell.maxSpan ? 1 : 0;
     QVERIFY(spans < int(rows.size()) * 3);
     QCOMPARE(points, spans);
+    QCOMPARE(markerShapes.size(), 6); // one shape per model, none shared
+    QCOMPARE(markerPoints, spans);
+}
+
+// The chart's own legend had no room for the names beside its line samples: the legend is a
+// grid of its own with a row per model, below the plot or, where the chart is much wider than
+// high (scale 2 on a short screen), beside it; the plot keeps the rest.
+void SpanTableTest::chartLegendGridHasRoomForItsNames() {
+    SpanChartView view(BuildSpanTable(HeavyConditions()));
+    view.show();
+    const auto plots = view.findChildren<QChartView *>();
+    QCOMPARE(plots.size(), 1);
+    QChartView *plot = plots.first();
+    QVERIFY(!plot->chart()->legend()->isVisible());
+    QWidget *legend = nullptr;
+    for (QWidget *child : view.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (child != plot)
+            legend = child;
+    QVERIFY(legend);
+    const int models = 6;
+    const int lineHeight = QFontMetrics(view.font()).height();
+    for (const QSize size : {QSize(500, 480), QSize(800, 390)}) {
+        view.resize(size);
+        QTest::qWait(10);
+        QVERIFY(view.rect().contains(legend->geometry()));
+        QVERIFY(!legend->geometry().intersects(plot->geometry()));
+        QVERIFY2(legend->height() >= (models + 1) * lineHeight,
+                 qPrintable(QString::number(legend->height())));
+        QVERIFY(plot->height() >= size.height() * 2 / 3 || plot->width() >= size.width() / 2);
+    }
 }
 
 KORVANE_UI_TEST_MAIN(SpanTableTest)

@@ -94,7 +94,7 @@ void StartUp::markerFile() {
 
     ModalRecorder modals;
     MainWindow form;
-    QCOMPARE(modals.shown, noticeShown ? QStringList{"UsageNotice"} : QStringList());
+    QCOMPARE(modals.shown, noticeShown ? QStringList{"korvane::UsageNotice"} : QStringList());
     QCOMPARE(ReadAll(appData.MarkerFile()), after);
     QCOMPARE(form.markerFile, appData.MarkerFile());
 }
@@ -104,7 +104,7 @@ void StartUp::unwritableFolderDoesNotStopStartUp() {
     Write(appData.UserFolder(), "a file where the folder should be");
     ModalRecorder modals;
     MainWindow form;
-    QCOMPARE(modals.shown, QStringList{"UsageNotice"});
+    QCOMPARE(modals.shown, QStringList{"korvane::UsageNotice"});
     QCOMPARE(form.windowTitle(), QStringLiteral("フラットデッキ構造計算プログラム"));
 }
 
@@ -117,8 +117,8 @@ void StartUp::linkOpensAFreshNotice() {
         dialog.accept();
         return 1;
     });
-    QTest::mouseClick(form->usageNoticeLink, Qt::LeftButton);
-    QTest::mouseClick(form->usageNoticeLink, Qt::LeftButton);
+    QTest::mouseClick(Widget<QLabel>(*form, "usageNoticeLink"), Qt::LeftButton);
+    QTest::mouseClick(Widget<QLabel>(*form, "usageNoticeLink"), Qt::LeftButton);
     SetModalHandler(previous);
     QCOMPARE(notices.size(), 2);
     QTRY_VERIFY(notices[0].isNull() && notices[1].isNull()); // each freed on closing
@@ -223,11 +223,13 @@ void StartUp::versionTextsShowTheBuildsRelease() {
     QVERIFY(QRegularExpression(QStringLiteral("^20\\d\\d年(1[0-2]|[1-9])月([1-3]\\d|[1-9])日$"))
                 .match(ReleaseDateText())
                 .hasMatch());
-    QCOMPARE(form->statusBar->currentMessage(), LegalLine());
+    QCOMPARE(Widget<QStatusBar>(*form, "statusBar")->currentMessage(), LegalLine());
     QVERIFY(LegalLine().startsWith(
         QStringLiteral("Korvane for Win ver %1 (%2)  ").arg(version, ReleaseDateText())));
-    QCOMPARE(form->programNameLabel->statusTip(), QStringLiteral("Korvane for Win ver ") + version);
-    QCOMPARE(form->platformLabel->statusTip(), form->programNameLabel->statusTip());
+    QCOMPARE(Widget<QLabel>(*form, "programNameLabel")->statusTip(),
+             QStringLiteral("Korvane for Win ver ") + version);
+    QCOMPARE(Widget<QLabel>(*form, "platformLabel")->statusTip(),
+             Widget<QLabel>(*form, "programNameLabel")->statusTip());
 }
 
 KORVANE_UI_TEST_MAIN(StartUp)

@@ -192,7 +192,7 @@ void WindowMatchesCalc::sameFileSameAnswer() {
         dialog.reject();
         return int(QDialog::Rejected);
     });
-    QTest::mouseClick(form->calculateButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*form, "calculateButton"), Qt::LeftButton);
     SetModalHandler(previous);
 
     if (refused) {
@@ -260,7 +260,7 @@ void WindowMatchesCalc::printToFileIsTheArchivalPdfOfKorvaneCalc() {
         dialog.reject();
         return int(QDialog::Rejected);
     });
-    QTest::mouseClick(form->calculateButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*form, "calculateButton"), Qt::LeftButton);
     SetModalHandler(previous);
     ResultWindow::SetPrinterChoice(choice);
     QVERIFY(messages.texts.isEmpty());
@@ -328,7 +328,7 @@ void WindowMatchesCalc::sameFileSameTables() {
         return int(QDialog::Rejected);
     });
 
-    QTest::mouseClick(form->spanTableButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*form, "spanTableButton"), Qt::LeftButton);
     if (spanStatus == 2) {
         QVERIFY(shown.isEmpty());
         QCOMPARE(messages.texts, QStringList{QString::fromUtf8(
@@ -345,7 +345,7 @@ void WindowMatchesCalc::sameFileSameTables() {
 
     shown.clear();
     messages.texts.clear();
-    QTest::mouseClick(form->comparisonButton, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*form, "comparisonButton"), Qt::LeftButton);
     SetModalHandler(previous);
     if (compareStatus == 2) {
         QVERIFY(shown.isEmpty());

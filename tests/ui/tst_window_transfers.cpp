@@ -152,16 +152,18 @@ void WindowTransfers::unknownCodesShowFirstOption() {
     form->ShowCase(record);
     QCOMPARE(ReadBack(*form), readBack);
     if (record.coatingCode == -1)
-        QCOMPARE(form->coatingList->currentIndex(), -1); // shown with no coating chosen
+        QCOMPARE(Widget<korvane::DropDownList>(*form, "coatingList")->currentIndex(),
+                 -1); // shown with no coating chosen
     if (record.shoringCode == 7)
-        QVERIFY(form->noShoringOption->isChecked() && form->steelBeamOption->isChecked() &&
-                form->normalConcreteButton->isChecked());
+        QVERIFY(Widget<QRadioButton>(*form, "noShoringOption")->isChecked() &&
+                Widget<QRadioButton>(*form, "steelBeamOption")->isChecked() &&
+                Widget<QToolButton>(*form, "normalConcreteButton")->isChecked());
 }
 
 void WindowTransfers::savedWeightReplacesCatalogueWeight() {
     auto form = MakeReadyForm();
     form->ShowCase(Record({{"weight", 150}}));
-    QCOMPARE(form->unitWeightField->text(), QStringLiteral("150"));
+    QCOMPARE(Widget<QLineEdit>(*form, "unitWeightField")->text(), QStringLiteral("150"));
     double catalogue = 0;
     QVERIFY(LookupDeckWeight(ReadBack(*form), catalogue)); // the calculation keeps the catalogue's
     QCOMPARE(CalculateCase(ReadBack(*form)).calculation.deckWeight, catalogue);
@@ -170,12 +172,12 @@ void WindowTransfers::savedWeightReplacesCatalogueWeight() {
 
 void WindowTransfers::noChoiceReadsItsDefault() {
     auto form = MakeReadyForm();
-    form->thicknessList->setCurrentIndex(-1);
+    Widget<korvane::DropDownList>(*form, "thicknessList")->setCurrentIndex(-1);
     QCOMPARE(ReadBack(*form).thicknessCode, 5);
-    QTest::mouseClick(form->pxDeckOption, Qt::LeftButton);
-    form->thicknessList->setCurrentIndex(-1);
-    form->modelList->setCurrentIndex(-1);
-    form->coatingList->setCurrentIndex(-1);
+    QTest::mouseClick(Widget<QRadioButton>(*form, "pxDeckOption"), Qt::LeftButton);
+    Widget<korvane::DropDownList>(*form, "thicknessList")->setCurrentIndex(-1);
+    Widget<korvane::DropDownList>(*form, "modelList")->setCurrentIndex(-1);
+    Widget<korvane::DropDownList>(*form, "coatingList")->setCurrentIndex(-1);
     const DesignCase record = ReadBack(*form);
     QCOMPARE(record.thicknessCode, 0);
     QCOMPARE(record.deckModel, 0);
@@ -185,11 +187,11 @@ void WindowTransfers::noChoiceReadsItsDefault() {
 
 void WindowTransfers::unreadableTextsReadTheirDefaults() {
     auto form = MakeReadyForm();
-    form->spanField->setText(QStringLiteral("abc"));
-    form->slabThicknessField->setText(QString());
-    form->otherLoadField->setText(QStringLiteral("1 0"));
-    form->unitWeightField->setText(QStringLiteral("12.5"));
-    form->spanField->setText(QStringLiteral("abc"));
+    Widget<QLineEdit>(*form, "spanField")->setText(QStringLiteral("abc"));
+    Widget<QLineEdit>(*form, "slabThicknessField")->setText(QString());
+    Widget<QLineEdit>(*form, "otherLoadField")->setText(QStringLiteral("1 0"));
+    Widget<QLineEdit>(*form, "unitWeightField")->setText(QStringLiteral("12.5"));
+    Widget<QLineEdit>(*form, "spanField")->setText(QStringLiteral("abc"));
     const DesignCase record = ReadBack(*form);
     QCOMPARE(record.spanLength, 2500);
     QCOMPARE(record.slabThickness, 0);

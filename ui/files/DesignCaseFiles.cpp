@@ -11,6 +11,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+using namespace korvane;
+
 namespace {
 
 QString FolderOf(const QString &path) {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace korvane {
+
 class DesignCaseFiles : public QWidget {
     Q_OBJECT
 public:
@@ -56,8 +58,6 @@ private:
 
     QPointer<QWidget> m_owner;
 };
-
-namespace korvane {
 
 // The one message after an open that lists what the file did not give.
 QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::string> &warnings);

@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "formats/EmfConversion.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -20,11 +21,17 @@ std::string_view BytesOf(const QByteArray &bytes) {
 }
 
 // The pictures converted last, by file path and content: there are seven help pictures.
+// The content is known by its digest, so that the cache holds only the renderers, not a
+// second copy of every file's bytes.
 struct ConvertedPicture {
     QString path;
-    QByteArray emf;
+    QByteArray digest;
     EmfPicture picture;
 };
+
+QByteArray DigestOf(const QByteArray &emf) {
+    return QCryptographicHash::hash(emf, QCryptographicHash::Sha256);
+}
 constexpr std::size_t kCachedPictures = 8;
 
 std::deque<ConvertedPicture> &ConvertedPictures() {
@@ -61,21 +68,25 @@ QByteArray EmfPicture::ReadFile(const QString &path) {
 
 EmfPicture EmfPicture::Convert(const QString &path, const QByteArray &emf) {
     auto &cache = ConvertedPictures();
+    const QByteArray digest = DigestOf(emf);
     for (const ConvertedPicture &c : cache) {
-        if (c.path == path && c.emf == emf)
+        if (c.path == path && c.digest == digest)
             return c.picture;
     }
-    const std::string converted = EmfToSvg(BytesOf(emf));
-    const QByteArray svg(converted.data(), qsizetype(converted.size()));
-    auto renderer = std::make_shared<QSvgRenderer>(svg);
-    if (svg.isEmpty() || !renderer->isValid())
-        ThrowNotAPicture(path);
     EmfPicture picture;
-    picture.m_svg = svg;
-    picture.m_renderer = std::move(renderer);
+    {
+        // The SVG text lives only until the renderer has read it.
+        const std::string converted = EmfToSvg(BytesOf(emf));
+        if (converted.empty())
+            ThrowNotAPicture(path);
+        picture.m_renderer = std::make_shared<QSvgRenderer>(
+            QByteArray::fromRawData(converted.data(), qsizetype(converted.size())));
+    }
+    if (!picture.m_renderer->isValid())
+        ThrowNotAPicture(path);
     if (cache.size() == kCachedPictures)
         cache.pop_front();
-    cache.push_back({path, emf, picture});
+    cache.push_back({path, digest, picture});
     return picture;
 }
 

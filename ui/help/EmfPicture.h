@@ -29,13 +29,11 @@ public:
     static EmfPicture Convert(const QString &path, const QByteArray &emf);
 
     bool IsNull() const { return !m_renderer; }
-    QByteArray Svg() const { return m_svg; }
 
     // Draws the picture scaled into `target`, leaving undrawn parts of it as they were.
     void Draw(QPainter &painter, const QRectF &target) const;
 
 private:
-    QByteArray m_svg;
     std::shared_ptr<QSvgRenderer> m_renderer;
 };
 

@@ -16,40 +16,63 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+using namespace korvane;
+
 namespace korvane {
 
 // The picture area: a fixed-size picture that the help pages draw on. It holds as many
 // pixels as the screen shows in its place, so that the pictures are drawn sharp on a screen
-// of a higher pixel density, with the same layout.
+// of a higher pixel density, with the same layout. The pixels (2 MB) are made when a page is
+// first drawn, so that a help window that is never shown holds none.
 class HelpImage : public QWidget {
 public:
     static constexpr int kWidth = 448;
     static constexpr int kHeight = 1143;
 
-    explicit HelpImage(QWidget *parent) : QWidget(parent) {
+    HelpImage(QWidget *parent, const QColor &background)
+        : QWidget(parent), m_ratio(devicePixelRatioF()), m_background(background) {
         setFixedSize(kWidth, kHeight);
-        SetPixelRatio(devicePixelRatioF());
     }
 
-    QImage &Image() { return m_image; }
+    // The picture, made in the background colour when it is not there yet.
+    QImage &Image() {
+        if (m_image.isNull()) {
+            m_image = QImage(QSize(kWidth, kHeight) * m_ratio, QImage::Format_RGB32);
+            m_image.setDevicePixelRatio(m_ratio);
+            m_image.fill(m_background);
+        }
+        return m_image;
+    }
 
-    // Whether the picture holds the pixels of `ratio`; a new picture (white) when not.
+    // Whether the picture is to hold the pixels of another `ratio`; its pixels are dropped
+    // then, and made anew in the background colour when next needed.
     bool SetPixelRatio(qreal ratio) {
-        if (!m_image.isNull() && m_image.devicePixelRatio() == ratio)
+        if (ratio == m_ratio)
             return false;
-        m_image = QImage(QSize(kWidth, kHeight) * ratio, QImage::Format_RGB32);
-        m_image.setDevicePixelRatio(ratio);
-        m_image.fill(Qt::white);
+        m_ratio = ratio;
+        m_image = QImage();
         return true;
+    }
+
+    // Clears the picture to the background colour (a picture not made yet is that already).
+    void Clear(const QRect &area) {
+        if (m_image.isNull())
+            return;
+        QPainter painter(&m_image);
+        painter.fillRect(area, m_background);
     }
 
 protected:
     void paintEvent(QPaintEvent *) override {
+        if (m_image.isNull())
+            return; // the area behind shows the same background colour
         QPainter painter(this);
         painter.drawImage(0, 0, m_image);
     }
 
 private:
+    qreal m_ratio;
+    QColor m_background;
     QImage m_image;
 };
 
@@ -119,7 +142,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     m_scrollContent = new QWidget;
     m_scrollContent->setAutoFillBackground(true);
     m_scrollContent->setPalette(pal);
-    pictureView = new korvane::HelpImage(m_scrollContent);
+    pictureView = new korvane::HelpImage(m_scrollContent, kBackground);
     pictureView->move(0, 0);
     pictureScroller->setWidget(m_scrollContent);
 
@@ -249,8 +272,7 @@ void HelpWindow::SetScrollRange(int range) {
 }
 
 void HelpWindow::FillBackground() {
-    QPainter painter(&pictureView->Image());
-    painter.fillRect(kClearedArea, kBackground);
+    pictureView->Clear(kClearedArea);
     pictureView->update();
 }
 

@@ -14,7 +14,6 @@ class QScrollArea;
 namespace korvane {
 class EmfPicture;
 class HelpImage;
-} // namespace korvane
 
 class HelpWindow : public QWidget {
     Q_OBJECT
@@ -89,3 +88,5 @@ private:
     QWidget *m_scrollContent = nullptr;
     QString m_firstPictureError;
 };
+
+} // namespace korvane

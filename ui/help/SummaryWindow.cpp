@@ -12,6 +12,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+namespace korvane {
+
 namespace {
 
 const QColor kBackground(240, 242, 242);
@@ -57,3 +59,5 @@ void SummaryWindow::ShowSummary() {
     raise();
     activateWindow();
 }
+
+} // namespace korvane

@@ -7,6 +7,8 @@
 
 class QTextBrowser;
 
+namespace korvane {
+
 class SummaryWindow : public QWidget {
     Q_OBJECT
 
@@ -20,3 +22,5 @@ public:
 
     QTextBrowser *summaryView = nullptr;
 };
+
+} // namespace korvane

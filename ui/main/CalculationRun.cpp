@@ -33,7 +33,7 @@ void RunCalculation(MainWindow &form, ResultWindow &resultWindow) {
     ExecModal(resultWindow);
     form.show();
     form.activateWindow();
-    form.calculateButton->setFocus();
+    form.FocusCalculateButton();
 }
 
 } // namespace korvane

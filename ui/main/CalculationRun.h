@@ -4,10 +4,9 @@
 
 #include "core/DesignCase.h"
 
+namespace korvane {
 class MainWindow;
 class ResultWindow;
-
-namespace korvane {
 
 // "計　算": reads the window, checks it, calculates, draws the sheet into the result
 // window and shows that window modally with the main window hidden until it closes.

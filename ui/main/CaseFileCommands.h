@@ -4,10 +4,9 @@
 
 #include <string>
 
+namespace korvane {
 class DesignCaseFiles;
 class MainWindow;
-
-namespace korvane {
 
 // "データ読込": reads a chosen file into the window, with the notices of older files.
 void OpenDesignCase(MainWindow &form, DesignCaseFiles &files);

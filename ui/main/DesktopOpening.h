@@ -8,11 +8,11 @@
 #include <optional>
 #include <string>
 
-class DesignCaseFiles;
-class MainWindow;
 class QMimeData;
 
 namespace korvane {
+class DesignCaseFiles;
+class MainWindow;
 
 // The data file among the program's arguments, after the application object has taken
 // its own options: the first argument that is not an option, its bytes as given.

@@ -11,7 +11,6 @@
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
 #include "ui/VersionTexts.h"
-#include "ui/help/EmfPicture.h"
 #include "ui/main/HintBar.h"
 #include "ui/main/SplashScreen.h"
 #include "ui/main/UsageNotice.h"
@@ -157,6 +156,62 @@ MainWindow::~MainWindow() {
         QGuiApplication::restoreOverrideCursor();
 }
 
+// Each control takes its member's name as object name, the name tests and tools find it by.
+void MainWindow::nameControls() {
+    const std::pair<QObject *, const char *> controls[] = {
+        {DeckPanel, "DeckPanel"},
+        {deckFamilyGroup, "deckFamilyGroup"},
+        {ridgeDeckOption, "ridgeDeckOption"},
+        {pxDeckOption, "pxDeckOption"},
+        {modelList, "modelList"},
+        {thicknessList, "thicknessList"},
+        {coatingList, "coatingList"},
+        {unitWeightField, "unitWeightField"},
+        {allowableSymbolLabel, "allowableSymbolLabel"},
+        {allowableValueLabel, "allowableValueLabel"},
+        {SpanPanel, "SpanPanel"},
+        {spanField, "spanField"},
+        {spanArrows, "spanArrows"},
+        {shoringGroup, "shoringGroup"},
+        {noShoringOption, "noShoringOption"},
+        {shoringOneRowOption, "shoringOneRowOption"},
+        {shoringTwoRowsOption, "shoringTwoRowsOption"},
+        {BeamPanel, "BeamPanel"},
+        {alphaClassGroup, "alphaClassGroup"},
+        {steelBeamOption, "steelBeamOption"},
+        {alphaClass1Option, "alphaClass1Option"},
+        {alphaClass2Option, "alphaClass2Option"},
+        {alphaClass3Option, "alphaClass3Option"},
+        {ConcretePanel, "ConcretePanel"},
+        {normalConcreteButton, "normalConcreteButton"},
+        {lightConcrete1Button, "lightConcrete1Button"},
+        {lightConcrete2Button, "lightConcrete2Button"},
+        {slabThicknessField, "slabThicknessField"},
+        {slabThicknessArrows, "slabThicknessArrows"},
+        {LoadsPanel, "LoadsPanel"},
+        {standardWorkLoadOption, "standardWorkLoadOption"},
+        {otherWorkLoadOption, "otherWorkLoadOption"},
+        {workLoadField, "workLoadField"},
+        {OtherLoadGroup, "OtherLoadGroup"},
+        {otherLoadField, "otherLoadField"},
+        {otherLoadArrows, "otherLoadArrows"},
+        {programNameLabel, "programNameLabel"},
+        {platformLabel, "platformLabel"},
+        {calculateButton, "calculateButton"},
+        {openButton, "openButton"},
+        {saveButton, "saveButton"},
+        {endButton, "endButton"},
+        {spanTableButton, "spanTableButton"},
+        {comparisonButton, "comparisonButton"},
+        {helpButton, "helpButton"},
+        {summaryButton, "summaryButton"},
+        {usageNoticeLink, "usageNoticeLink"},
+        {statusBar, "statusBar"},
+    };
+    for (const auto &[control, name] : controls)
+        control->setObjectName(QString::fromLatin1(name));
+}
+
 void MainWindow::createControls() {
     createInputArea();
     createRightColumn();
@@ -173,6 +228,7 @@ void MainWindow::createControls() {
     statusBar->setSizeGripEnabled(false);
     statusBar->showMessage(LegalLine());
 
+    nameControls();
     applyHints();
     PaintGroupCaptions({ridgeDeckOption, pxDeckOption});
     PaintGroupCaptions({noShoringOption, shoringOneRowOption, shoringTwoRowsOption});
@@ -463,7 +519,6 @@ SplashScreen *MainWindow::ShowSplash() {
     clock.start();
     QCoreApplication::processEvents();
     PrepareForShowing();
-    PrepareHelpPictures(clock);
     while (clock.elapsed() < SplashMilliseconds()) {
         QEventLoop wait;
         QTimer::singleShot(std::max<qint64>(1, SplashMilliseconds() - clock.elapsed()), &wait,
@@ -490,24 +545,6 @@ void MainWindow::PrepareForShowing() {
     winId();
     QPixmap warmUp(size());
     render(&warmUp);
-}
-
-// The help pictures are converted while the splash waits, most needed first, so that the
-// help window's first picture and the first filling's deck page draw at once. A picture
-// that cannot be read is left for the help window to report when it needs it.
-void MainWindow::PrepareHelpPictures(const QElapsedTimer &splashClock) {
-    static const char *const pictures[] = {"KR_tag0.emf", "KR_tag1_2.emf", "KR_tag1.emf",
-                                           "KR_tag2.emf", "KR_tag3.emf",   "KR_tag4.emf",
-                                           "KR_tag5.emf"};
-    for (const char *name : pictures) {
-        if (splashClock.elapsed() > SplashMilliseconds() - 150)
-            break;
-        try {
-            EmfPicture::Load(dataFolder + QString::fromLatin1(name));
-        } catch (const std::exception &) {
-        }
-        QCoreApplication::processEvents();
-    }
 }
 
 void MainWindow::PlaceOnScreen() {

@@ -12,11 +12,7 @@
 #include <memory>
 #include <optional>
 
-class DesignCaseFiles;
-class HelpWindow;
-class PrintSettingsDialog;
 class QButtonGroup;
-class QElapsedTimer;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -25,16 +21,18 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QToolButton;
+
+namespace korvane {
+class DesignCaseFiles;
+class HelpWindow;
+class PrintSettingsDialog;
 class ResultWindow;
 class SplashScreen;
 class SummaryWindow;
-
-namespace korvane {
 enum class HelpTopic;
 class DropDownList;
 class HintTracker;
 class UpDownArrows;
-} // namespace korvane
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -69,66 +67,8 @@ public:
     void TakeDeck(const korvane::TakenDeck &taken);
     // A line in the status bar that says what a command did beyond the obvious.
     void ShowStatusNote(const QString &note);
-
-    // Deck band.
-    QFrame *DeckPanel = nullptr;
-    QGroupBox *deckFamilyGroup = nullptr;
-    QRadioButton *ridgeDeckOption = nullptr; // "PXリッジデッキ"
-    QRadioButton *pxDeckOption = nullptr;    // "PXデッキ"
-    korvane::DropDownList *modelList = nullptr;
-    korvane::DropDownList *thicknessList = nullptr;
-    korvane::DropDownList *coatingList = nullptr;
-    QLineEdit *unitWeightField = nullptr;
-    QLabel *allowableSymbolLabel = nullptr; // "ｆ"
-    QLabel *allowableValueLabel = nullptr;  // "b：235 N/ｍ㎡"
-
-    // Span band.
-    QFrame *SpanPanel = nullptr;
-    QLineEdit *spanField = nullptr;
-    korvane::UpDownArrows *spanArrows = nullptr;
-    QGroupBox *shoringGroup = nullptr;
-    QRadioButton *noShoringOption = nullptr;
-    QRadioButton *shoringOneRowOption = nullptr;
-    QRadioButton *shoringTwoRowsOption = nullptr;
-
-    // Supporting beam band.
-    QFrame *BeamPanel = nullptr;
-    QGroupBox *alphaClassGroup = nullptr;
-    QRadioButton *steelBeamOption = nullptr;
-    QRadioButton *alphaClass1Option = nullptr;
-    QRadioButton *alphaClass2Option = nullptr;
-    QRadioButton *alphaClass3Option = nullptr;
-
-    // Concrete band.
-    QFrame *ConcretePanel = nullptr;
-    QToolButton *normalConcreteButton = nullptr;
-    QToolButton *lightConcrete1Button = nullptr;
-    QToolButton *lightConcrete2Button = nullptr;
-    QLineEdit *slabThicknessField = nullptr;
-    korvane::UpDownArrows *slabThicknessArrows = nullptr;
-
-    // Loads band.
-    QFrame *LoadsPanel = nullptr;
-    QRadioButton *standardWorkLoadOption = nullptr; // "1470 N/㎡"
-    QRadioButton *otherWorkLoadOption = nullptr;    // "その他"
-    QLineEdit *workLoadField = nullptr;
-    QGroupBox *OtherLoadGroup = nullptr;
-    QLineEdit *otherLoadField = nullptr;
-    korvane::UpDownArrows *otherLoadArrows = nullptr;
-
-    // Right column, link, status bar.
-    QLabel *programNameLabel = nullptr;
-    QLabel *platformLabel = nullptr;
-    QPushButton *calculateButton = nullptr;  // "計　算"
-    QPushButton *openButton = nullptr;       // "データ読込"
-    QPushButton *saveButton = nullptr;       // "データ保存"
-    QPushButton *endButton = nullptr;        // "終　了"
-    QPushButton *spanTableButton = nullptr;  // "最大スパン表"
-    QPushButton *comparisonButton = nullptr; // "デッキ比較"
-    QPushButton *helpButton = nullptr;       // "HELP ON"
-    QPushButton *summaryButton = nullptr;    // "概　　要"
-    QLabel *usageNoticeLink = nullptr;
-    QStatusBar *statusBar = nullptr;
+    // The focus on "計　算", where a finished command leaves it.
+    void FocusCalculateButton();
 
     // Values the window keeps for the whole run.
     QString programFolder;
@@ -197,6 +137,7 @@ protected:
 
 private:
     void createControls();
+    void nameControls();
     void createInputArea();
     void createDeckBand();
     void createSpanBand();
@@ -213,7 +154,6 @@ private:
     SplashScreen *ShowSplash();
     void CentreOnScreen();
     void PrepareForShowing();
-    void PrepareHelpPictures(const QElapsedTimer &splashClock);
     void PlaceOnScreen();
     void PaintGroupCaptions(std::initializer_list<QRadioButton *> group);
     void connectFieldTexts();
@@ -231,6 +171,68 @@ private:
     void finishShowing(const std::vector<std::string> &notices, const korvane::DesignCase &record);
     void LeaveCheck(korvane::InputField field);
 
+    // The controls, each named after its member (objectName) so that tests and tools
+    // find it.
+    // Deck band.
+    QFrame *DeckPanel = nullptr;
+    QGroupBox *deckFamilyGroup = nullptr;
+    QRadioButton *ridgeDeckOption = nullptr; // "PXリッジデッキ"
+    QRadioButton *pxDeckOption = nullptr;    // "PXデッキ"
+    korvane::DropDownList *modelList = nullptr;
+    korvane::DropDownList *thicknessList = nullptr;
+    korvane::DropDownList *coatingList = nullptr;
+    QLineEdit *unitWeightField = nullptr;
+    QLabel *allowableSymbolLabel = nullptr; // "ｆ"
+    QLabel *allowableValueLabel = nullptr;  // "b：235 N/ｍ㎡"
+
+    // Span band.
+    QFrame *SpanPanel = nullptr;
+    QLineEdit *spanField = nullptr;
+    korvane::UpDownArrows *spanArrows = nullptr;
+    QGroupBox *shoringGroup = nullptr;
+    QRadioButton *noShoringOption = nullptr;
+    QRadioButton *shoringOneRowOption = nullptr;
+    QRadioButton *shoringTwoRowsOption = nullptr;
+
+    // Supporting beam band.
+    QFrame *BeamPanel = nullptr;
+    QGroupBox *alphaClassGroup = nullptr;
+    QRadioButton *steelBeamOption = nullptr;
+    QRadioButton *alphaClass1Option = nullptr;
+    QRadioButton *alphaClass2Option = nullptr;
+    QRadioButton *alphaClass3Option = nullptr;
+
+    // Concrete band.
+    QFrame *ConcretePanel = nullptr;
+    QToolButton *normalConcreteButton = nullptr;
+    QToolButton *lightConcrete1Button = nullptr;
+    QToolButton *lightConcrete2Button = nullptr;
+    QLineEdit *slabThicknessField = nullptr;
+    korvane::UpDownArrows *slabThicknessArrows = nullptr;
+
+    // Loads band.
+    QFrame *LoadsPanel = nullptr;
+    QRadioButton *standardWorkLoadOption = nullptr; // "1470 N/㎡"
+    QRadioButton *otherWorkLoadOption = nullptr;    // "その他"
+    QLineEdit *workLoadField = nullptr;
+    QGroupBox *OtherLoadGroup = nullptr;
+    QLineEdit *otherLoadField = nullptr;
+    korvane::UpDownArrows *otherLoadArrows = nullptr;
+
+    // Right column, link, status bar.
+    QLabel *programNameLabel = nullptr;
+    QLabel *platformLabel = nullptr;
+    QPushButton *calculateButton = nullptr;  // "計　算"
+    QPushButton *openButton = nullptr;       // "データ読込"
+    QPushButton *saveButton = nullptr;       // "データ保存"
+    QPushButton *endButton = nullptr;        // "終　了"
+    QPushButton *spanTableButton = nullptr;  // "最大スパン表"
+    QPushButton *comparisonButton = nullptr; // "デッキ比較"
+    QPushButton *helpButton = nullptr;       // "HELP ON"
+    QPushButton *summaryButton = nullptr;    // "概　　要"
+    QLabel *usageNoticeLink = nullptr;
+    QStatusBar *statusBar = nullptr;
+
     PrintSettingsDialog *m_printSettings = nullptr;
     HelpWindow *m_help = nullptr;
     SummaryWindow *m_summary = nullptr;
@@ -244,8 +246,6 @@ private:
     bool m_refreshing = false;
     std::string m_shownWeightHint; // the unit weight hint last given to the field
 };
-
-namespace korvane {
 
 // How long the start-up shows the splash, in milliseconds (tests shorten it).
 int &SplashMilliseconds();

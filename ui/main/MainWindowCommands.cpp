@@ -9,6 +9,8 @@
 #include "ui/main/CalculationRun.h"
 #include "ui/main/CaseFileCommands.h"
 
+namespace korvane {
+
 void MainWindow::calculate() {
     if (m_result)
         korvane::RunGuarded(this, [this] { korvane::RunCalculation(*this, *m_result); });
@@ -23,3 +25,5 @@ void MainWindow::saveData() {
     if (m_files)
         korvane::RunGuarded(this, [this] { korvane::SaveDesignCase(*this, *m_files); });
 }
+
+} // namespace korvane

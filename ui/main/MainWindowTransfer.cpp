@@ -220,6 +220,10 @@ void MainWindow::TakeDeck(const TakenDeck &taken) {
     calculateButton->setFocus();
 }
 
+void MainWindow::FocusCalculateButton() {
+    calculateButton->setFocus();
+}
+
 void MainWindow::ShowStatusNote(const QString &note) {
     statusBar->showMessage(note);
 }

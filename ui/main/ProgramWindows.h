@@ -3,12 +3,12 @@
 
 #include <memory>
 
-class MainWindow;
-class ResultWindow;
-class DesignCaseFiles;
 class QWidget;
 
 namespace korvane {
+class MainWindow;
+class ResultWindow;
+class DesignCaseFiles;
 
 struct ProgramWindows {
     ProgramWindows();

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+namespace korvane {
+
 class SplashScreen : public QWidget {
     Q_OBJECT
 public:
@@ -11,3 +13,5 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+} // namespace korvane

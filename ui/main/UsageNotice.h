@@ -6,6 +6,8 @@
 
 class QPushButton;
 
+namespace korvane {
+
 class UsageNotice : public QDialog {
     Q_OBJECT
 public:
@@ -15,3 +17,5 @@ public:
 
     void confirm();
 };
+
+} // namespace korvane

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+using namespace korvane;
+
 namespace {
 
 constexpr int kNoticeWidth = 192;

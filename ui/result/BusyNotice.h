@@ -8,6 +8,8 @@
 
 class QFrame;
 
+namespace korvane {
+
 class BusyNoticeWindow : public QWidget {
     Q_OBJECT
 public:
@@ -15,8 +17,6 @@ public:
 
     QFrame *panel = nullptr;
 };
-
-namespace korvane {
 
 // While it lives: the hourglass cursor for the whole program and the notice on screen,
 // painted once before the work starts. Both are undone when it ends, also when the work

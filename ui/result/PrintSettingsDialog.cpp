@@ -1,7 +1,7 @@
 #include "ui/result/PrintSettingsDialog.h"
 
 #include "core/PrintSettings.h"
-#include "core/TextCodec.h"
+#include "core/PrintSettingsEntry.h"
 #include "ui/Controls.h"
 #include "ui/Look.h"
 
@@ -21,11 +21,6 @@ constexpr const auto &kPositionCodes = page_number::kPositions; // in the option
 
 QString FromRecordText(const std::string &text) {
     return QString::fromStdString(text);
-}
-
-// The text as the data file and the printer will hold it (code page 932).
-std::string ToRecordText(const QString &text) {
-    return AsRecordText(text.toStdString());
 }
 
 QRadioButton *MakeOption(const QString &caption, const QString &hint, QWidget *parent) {
@@ -171,17 +166,14 @@ void PrintSettingsDialog::done(int result) {
     QDialog::done(result);
 }
 
+// The settings as entered, by the rule the browser page commits them with. Without a page
+// number the page text field is greyed and not taken: the text before it stays.
 void PrintSettingsDialog::CommitSettings() {
-    PrintSettings &settings = m_settings;
-    const QString title = titleField->text();
-    if (title.isEmpty() || title == QString::fromUtf8(kTitlePlaceholder))
-        settings.projectTitle = kTitlePlaceholder;
-    else
-        settings.projectTitle = ToRecordText(title);
-    if (pageTextField->isEnabled())
-        settings.pageText = ToRecordText(pageTextField->text());
-    else
-        settings.pageNumberPos = 0;
+    const bool withPageNumber = pageTextField->isEnabled();
+    m_settings = EnteredPrintSettings(
+        titleField->text().toStdString(),
+        withPageNumber ? pageTextField->text().toStdString() : m_settings.pageText,
+        withPageNumber ? m_settings.pageNumberPos : page_number::kNone);
 }
 
 void PrintSettingsDialog::RevertSettings() {

@@ -17,6 +17,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace korvane {
+
 class PrintSettingsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -70,3 +72,5 @@ private:
 
     korvane::PrintSettings m_settings;
 };
+
+} // namespace korvane

@@ -31,6 +31,8 @@
 
 #include <algorithm>
 
+namespace korvane {
+
 namespace {
 
 constexpr int kClientWidth = 562;
@@ -152,7 +154,7 @@ void ResultWindow::FitOnScreen(int clientHeight) {
     move(fitted.topLeft());
 }
 
-QRect korvane::FitResultWindow(const QRect &client, const QMargins &frame, const QRect &available) {
+QRect FitResultWindow(const QRect &client, const QMargins &frame, const QRect &available) {
     constexpr int kTopGap = 5;
     if (available.contains(client.marginsAdded(frame)))
         return client;
@@ -260,3 +262,5 @@ bool ResultWindow::eventFilter(QObject *watched, QEvent *event) {
 ResultWindow::PrinterChoice ResultWindow::SetPrinterChoice(PrinterChoice choice) {
     return korvane::SetPrinterChoice(std::move(choice));
 }
+
+} // namespace korvane

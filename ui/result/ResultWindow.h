@@ -13,7 +13,6 @@
 
 #include <functional>
 
-class PrintSettingsDialog;
 class QAction;
 class QLabel;
 class QMenuBar;
@@ -21,6 +20,10 @@ class QPrinter;
 class QScrollArea;
 class QToolBar;
 class QToolButton;
+
+namespace korvane {
+
+class PrintSettingsDialog;
 
 class ResultWindow : public QDialog {
     Q_OBJECT
@@ -91,8 +94,6 @@ private:
     // before that a typical title bar and border.
     QMargins m_frame{4, 28, 4, 4};
 };
-
-namespace korvane {
 
 // Where the result window's client area goes: as asked when the whole window, frame
 // included, lies inside the screen's available area; otherwise the window's top 5 pixels
