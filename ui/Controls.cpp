@@ -140,4 +140,9 @@ void ScrollByWheel(QScrollArea &area, int wheelDelta) {
     bar->setValue(bar->value() - wheelDelta);
 }
 
+void NameObjects(std::initializer_list<std::pair<QObject *, const char *>> objects) {
+    for (const auto &[object, name] : objects)
+        object->setObjectName(QString::fromLatin1(name));
+}
+
 } // namespace korvane

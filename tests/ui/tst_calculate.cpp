@@ -308,22 +308,24 @@ void CalculateCommand::printSettingsKeepTheResultWindowModal() {
             if (auto *settings = qobject_cast<PrintSettingsDialog *>(&dialog)) {
                 seen << QStringLiteral("settings");
                 QTimer::singleShot(0, settings, [settings, &route] {
-                    (route.cancel ? settings->cancelButton : settings->confirmButton)->click();
+                    (route.cancel ? Widget<QPushButton>(*settings, "cancelButton")
+                                  : Widget<QPushButton>(*settings, "confirmButton"))
+                        ->click();
                 });
                 return RunModal(dialog);
             }
             QTimer::singleShot(0, m_result.get(), [&] {
                 if (route.settingsFrom == QLatin1String("menu"))
-                    m_result->printSettingsAction->trigger();
+                    Widget<QAction>(*m_result, "printSettingsAction")->trigger();
                 else
-                    m_result->printSettingsButton->click();
+                    Widget<QToolButton>(*m_result, "printSettingsButton")->click();
                 // Back in the result window's event loop, as the user is.
                 QTimer::singleShot(0, m_result.get(), [&] {
                     seen << (m_result->isVisible() ? "result shown" : "result hidden");
                     seen << (m_form->isVisible() ? "main shown" : "main hidden");
                     seen << (QApplication::activeModalWidget() == m_result.get() ? "modal"
                                                                                  : "not modal");
-                    m_result->closeButton->click(); // "閉じる"
+                    Widget<QToolButton>(*m_result, "closeButton")->click(); // "閉じる"
                 });
             });
             return RunModal(dialog);
@@ -366,7 +368,7 @@ void CalculateCommand::shortWorkLoadIsRefusedAndTheWindowWorks() {
 void CalculateCommand::wheelScrollsByItsDelta() {
     m_result->resize(562, 300);
     m_result->show();
-    QScrollBar *bar = m_result->sheetScroller->verticalScrollBar();
+    QScrollBar *bar = Widget<QScrollArea>(*m_result, "sheetScroller")->verticalScrollBar();
     QVERIFY(bar->maximum() > 240);
     m_result->scrollByWheel(-120); // towards the user: down
     QCOMPARE(bar->value(), 120);
@@ -402,7 +404,7 @@ void CalculateCommand::windowFitsOnTheScreen() {
 
 void CalculateCommand::printSettingsTakeThePageTextOfTheWindow() {
     PrintSettingsDialog *settings = m_form->PrintSettingsWindow();
-    settings->pageTextField->setText(QStringLiteral("－２－"));
+    Widget<QLineEdit>(*settings, "pageTextField")->setText(QStringLiteral("－２－"));
     bool resultHidden = false;
     const auto previous = SetModalHandler([&](QDialog &dialog) {
         resultHidden = !m_result->isVisible();

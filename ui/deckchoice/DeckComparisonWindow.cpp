@@ -2,6 +2,7 @@
 
 #include "core/DeckComparisonText.h"
 #include "sheet/qt/TodayDate.h"
+#include "ui/Controls.h"
 #include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
@@ -123,6 +124,11 @@ DeckComparisonWindow::DeckComparisonWindow(std::vector<DeckComparisonRow> rows,
       m_conditions(DeckComparisonConditions(m_case)), m_shownRow(shownRow) {
     setWindowTitle(WindowTitleOf(QString::fromUtf8(kDeckComparisonTitle)));
     createControls();
+    NameObjects({{conditionsLabel, "conditionsLabel"},
+                 {comparisonTable, "comparisonTable"},
+                 {printButton, "printButton"},
+                 {csvButton, "csvButton"},
+                 {closeButton, "closeButton"}});
     fillTable();
     fitToTable();
     connectSignals();

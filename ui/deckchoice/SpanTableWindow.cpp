@@ -2,6 +2,7 @@
 
 #include "core/DeckTableText.h"
 #include "sheet/qt/TodayDate.h"
+#include "ui/Controls.h"
 #include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
@@ -70,6 +71,12 @@ SpanTableWindow::SpanTableWindow(std::vector<SpanTableRow> rows, DesignCase cond
     setObjectName(QStringLiteral("spanTableWindow"));
     setWindowTitle(WindowTitleOf(QString::fromUtf8(kSpanTableTitle)));
     createControls();
+    NameObjects({{conditionsLabel, "conditionsLabel"},
+                 {spanTable, "spanTable"},
+                 {spanChart, "spanChart"},
+                 {printButton, "printButton"},
+                 {csvButton, "csvButton"},
+                 {closeButton, "closeButton"}});
     fillTable();
     connectSignals();
     fitToScreen();
@@ -98,13 +105,11 @@ void SpanTableWindow::createControls() {
     heading->setFont(WindowFont(12, true));
     layout->addWidget(heading);
     conditionsLabel = new QLabel(Texts(ConditionsText(m_conditions)).join(QLatin1Char('\n')), this);
-    conditionsLabel->setObjectName(QStringLiteral("conditionsLabel"));
     conditionsLabel->setFont(WindowFont(12));
     layout->addWidget(conditionsLabel);
 
     auto *body = new QHBoxLayout;
     spanTable = new QTableWidget(this);
-    spanTable->setObjectName(QStringLiteral("spanTable"));
     spanTable->setFont(WindowFont(12));
     spanTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     spanTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -115,7 +120,6 @@ void SpanTableWindow::createControls() {
     body->addWidget(spanTable);
 
     spanChart = new SpanChartView(m_rows, this);
-    spanChart->setObjectName(QStringLiteral("spanChart"));
     spanChart->setMinimumSize(500, 480);
     body->addWidget(spanChart, 1);
     layout->addLayout(body, 1);

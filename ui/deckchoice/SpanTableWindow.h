@@ -32,13 +32,6 @@ public:
     // The first table column holding a shoring option; the ones before it name the deck.
     static constexpr int kFirstShoringColumn = kSpanTableFirstShoringColumn;
 
-    QLabel *conditionsLabel = nullptr;
-    QTableWidget *spanTable = nullptr;
-    SpanChartView *spanChart = nullptr;
-    QPushButton *printButton = nullptr; // "印刷"
-    QPushButton *csvButton = nullptr;   // "CSV出力"
-    QPushButton *closeButton = nullptr; // "閉じる"
-
     const std::vector<SpanTableRow> &Rows() const { return m_rows; }
     int MarkedRow() const { return m_markedRow; }
     // What the user took by a double-click (or Return) on a cell; none when closed otherwise.
@@ -55,6 +48,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The controls, each with its member's name as object name (tests and tools find it so).
+    QLabel *conditionsLabel = nullptr;
+    QTableWidget *spanTable = nullptr;
+    SpanChartView *spanChart = nullptr;
+    QPushButton *printButton = nullptr; // "印刷"
+    QPushButton *csvButton = nullptr;   // "CSV出力"
+    QPushButton *closeButton = nullptr; // "閉じる"
+
     void createControls();
     void fillTable();
     void connectSignals();

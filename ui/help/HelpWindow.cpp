@@ -135,6 +135,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     setPalette(pal);
 
     pictureScroller = new QScrollArea(this);
+    pictureScroller->setObjectName(QStringLiteral("pictureScroller"));
     pictureScroller->setFrameShape(QFrame::NoFrame);
     pictureScroller->setWidgetResizable(false);
     pictureScroller->verticalScrollBar()->setTracking(true);
@@ -143,6 +144,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     m_scrollContent->setAutoFillBackground(true);
     m_scrollContent->setPalette(pal);
     pictureView = new korvane::HelpImage(m_scrollContent, kBackground);
+    pictureView->setObjectName(QStringLiteral("pictureView"));
     pictureView->move(0, 0);
     pictureScroller->setWidget(m_scrollContent);
 

@@ -51,9 +51,6 @@ public:
     // Whether "HELP ON" came and no page has been shown since (nor the window closed).
     bool JustSwitchedOn() const { return m_justSwitchedOn; }
 
-    QScrollArea *pictureScroller = nullptr;
-    korvane::HelpImage *pictureView = nullptr;
-
 signals:
     // The window has been closed (it is hidden); the main window's button then reads
     // "HELP ON".
@@ -65,6 +62,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The controls, each with its member's name as object name (tests and tools find it so).
+    QScrollArea *pictureScroller = nullptr;
+    korvane::HelpImage *pictureView = nullptr;
+
     void initialise();
     void reportClosed();
     void SetScrollRange(int range);

@@ -158,7 +158,7 @@ MainWindow::~MainWindow() {
 
 // Each control takes its member's name as object name, the name tests and tools find it by.
 void MainWindow::nameControls() {
-    const std::pair<QObject *, const char *> controls[] = {
+    NameObjects({
         {DeckPanel, "DeckPanel"},
         {deckFamilyGroup, "deckFamilyGroup"},
         {ridgeDeckOption, "ridgeDeckOption"},
@@ -207,9 +207,7 @@ void MainWindow::nameControls() {
         {summaryButton, "summaryButton"},
         {usageNoticeLink, "usageNoticeLink"},
         {statusBar, "statusBar"},
-    };
-    for (const auto &[control, name] : controls)
-        control->setObjectName(QString::fromLatin1(name));
+    });
 }
 
 void MainWindow::createControls() {

@@ -65,19 +65,6 @@ std::string ToRecordText(const QString &text) {
     return AsRecordText(text.toStdString());
 }
 
-void ShowPrintSettings(PrintSettingsDialog &settingsWindow, const DesignCase &record) {
-    PrintSettings &settings = settingsWindow.Settings();
-    settingsWindow.titleField->setText(QString::fromStdString(record.projectTitle));
-    settings.projectTitle = ToRecordText(settingsWindow.titleField->text());
-    settingsWindow.pageTextField->setEnabled(true);
-    settingsWindow.CheckPositionOption(record.pageNumberPos);
-    settingsWindow.pageTextField->setText(QString::fromStdString(record.pageText));
-    settings.pageText = ToRecordText(settingsWindow.pageTextField->text());
-    if (record.pageNumberPos == 0)
-        settingsWindow.pageTextField->setEnabled(false);
-    settingsWindow.RefreshPositionOptions();
-}
-
 // The improved-section notice asks the user to take note; the others are plain messages.
 void ShowNotices(MainWindow &form, const std::vector<std::string> &notices) {
     for (const std::string &notice : notices)
@@ -176,7 +163,7 @@ void MainWindow::finishShowing(const std::vector<std::string> &notices, const De
     ShowHelpPage(HelpTopic::kDeck);
     ShowNotices(*this, notices);
     if (m_printSettings)
-        ShowPrintSettings(*m_printSettings, record);
+        m_printSettings->ShowCaseSettings(record);
 }
 
 DesignCase MainWindow::ReadCase() const {
@@ -184,7 +171,7 @@ DesignCase MainWindow::ReadCase() const {
     if (m_printSettings) {
         record.projectTitle = m_printSettings->Settings().projectTitle;
         record.pageNumberPos = m_printSettings->Settings().pageNumberPos;
-        record.pageText = ToRecordText(m_printSettings->pageTextField->text());
+        record.pageText = ToRecordText(m_printSettings->TypedPageText());
     }
     return record;
 }

@@ -2,6 +2,7 @@
 
 #include "core/PrintSettings.h"
 #include "core/PrintSettingsEntry.h"
+#include "core/TextCodec.h"
 #include "ui/Controls.h"
 #include "ui/Look.h"
 
@@ -48,6 +49,22 @@ PrintSettingsDialog::PrintSettingsDialog(QWidget *parent)
     setFixedSize(464, 155);
     SetBackground(*this, kWindowGrey);
     createControls();
+    NameObjects({{titleCaption, "titleCaption"},
+                 {titleField, "titleField"},
+                 {pageNumberGroup, "pageNumberGroup"},
+                 {noPageNumberOption, "noPageNumberOption"},
+                 {topLeftOption, "topLeftOption"},
+                 {topCentreOption, "topCentreOption"},
+                 {topRightOption, "topRightOption"},
+                 {bottomLeftOption, "bottomLeftOption"},
+                 {bottomCentreOption, "bottomCentreOption"},
+                 {bottomRightOption, "bottomRightOption"},
+                 {pageTextGroup, "pageTextGroup"},
+                 {pageTextField, "pageTextField"},
+                 {titleNote, "titleNote"},
+                 {positionNote, "positionNote"},
+                 {confirmButton, "confirmButton"},
+                 {cancelButton, "cancelButton"}});
     connectSignals();
     initialise();
 }
@@ -137,6 +154,22 @@ void PrintSettingsDialog::RefreshPositionOptions() {
             m_settings.pageNumberPos = kPositionCodes[i];
     }
     pageTextField->setEnabled(!noPageNumberOption->isChecked());
+}
+
+void PrintSettingsDialog::ShowCaseSettings(const DesignCase &record) {
+    titleField->setText(QString::fromStdString(record.projectTitle));
+    m_settings.projectTitle = AsRecordText(titleField->text().toStdString());
+    pageTextField->setEnabled(true);
+    CheckPositionOption(record.pageNumberPos);
+    pageTextField->setText(QString::fromStdString(record.pageText));
+    m_settings.pageText = AsRecordText(pageTextField->text().toStdString());
+    if (record.pageNumberPos == 0)
+        pageTextField->setEnabled(false);
+    RefreshPositionOptions();
+}
+
+QString PrintSettingsDialog::TypedPageText() const {
+    return pageTextField->text();
 }
 
 void PrintSettingsDialog::titleClicked() {

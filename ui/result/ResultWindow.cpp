@@ -68,6 +68,17 @@ ResultWindow::ResultWindow(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     createControls();
     createMenus();
+    NameObjects({{toolBar, "toolBar"},
+                 {printButton, "printButton"},
+                 {closeButton, "closeButton"},
+                 {toolBarSpacer, "toolBarSpacer"},
+                 {printSettingsButton, "printSettingsButton"},
+                 {sheetScroller, "sheetScroller"},
+                 {sheetView, "sheetView"},
+                 {mainMenu, "mainMenu"},
+                 {printAction, "printAction"},
+                 {closeAction, "closeAction"},
+                 {printSettingsAction, "printSettingsAction"}});
     connectSignals();
     initialise();
 }
@@ -240,7 +251,7 @@ void ResultWindow::closeSheet() {
 void ResultWindow::openPrintSettings() {
     if (!m_printSettings)
         return;
-    m_printSettings->Settings().pageText = m_printSettings->pageTextField->text().toStdString();
+    m_printSettings->Settings().pageText = m_printSettings->TypedPageText().toStdString();
     hide();
     korvane::ExecModal(*m_printSettings);
     show();

@@ -48,18 +48,6 @@ public:
     // lets the whole window be; the sheet scrolls in what is left.
     void SetClientHeight(int height);
 
-    QToolBar *toolBar = nullptr;
-    QToolButton *printButton = nullptr; // "印刷"
-    QToolButton *closeButton = nullptr; // "閉じる"
-    QToolButton *toolBarSpacer = nullptr;
-    QToolButton *printSettingsButton = nullptr; // "印刷の設定"
-    QScrollArea *sheetScroller = nullptr;
-    QLabel *sheetView = nullptr;
-    QMenuBar *mainMenu = nullptr;
-    QAction *printAction = nullptr;         // "計算書の印刷"
-    QAction *closeAction = nullptr;         // "終　了"
-    QAction *printSettingsAction = nullptr; // "印刷の設定"
-
     void printSheet();
     void closeSheet();
     void openPrintSettings();
@@ -78,6 +66,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The controls, each with its member's name as object name (tests and tools find it so).
+    QToolBar *toolBar = nullptr;
+    QToolButton *printButton = nullptr; // "印刷"
+    QToolButton *closeButton = nullptr; // "閉じる"
+    QToolButton *toolBarSpacer = nullptr;
+    QToolButton *printSettingsButton = nullptr; // "印刷の設定"
+    QScrollArea *sheetScroller = nullptr;
+    QLabel *sheetView = nullptr;
+    QMenuBar *mainMenu = nullptr;
+    QAction *printAction = nullptr;         // "計算書の印刷"
+    QAction *closeAction = nullptr;         // "終　了"
+    QAction *printSettingsAction = nullptr; // "印刷の設定"
+
     void createControls();
     void createMenus();
     void connectSignals();
