@@ -55,7 +55,7 @@ public:
     QToolButton *DownButton() const { return m_down; }
 
 signals:
-    void clicked(); // either arrow was clicked
+    void Clicked(); // either arrow was clicked
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -81,7 +81,7 @@ public:
     void showPopup() override;
 
 signals:
-    void dropDown();
+    void DropDown();
 };
 
 // Moves a scroll area's vertical position by a wheel delta (120 a notch), nothing more: the

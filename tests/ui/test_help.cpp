@@ -246,7 +246,7 @@ void TestHelpWindow::wheelScrollsByTheWheelDelta() {
 void TestHelpWindow::closeBoxHidesAndClearsTheFlag() {
     auto *help = new HelpWindow;
     QPointer<HelpWindow> alive(help);
-    QSignalSpy closed(help, &HelpWindow::closedByUser);
+    QSignalSpy closed(help, &HelpWindow::ClosedByUser);
     help->show();
     help->ShowHelpPage(HelpTopic::kConcrete, 0);
     help->ComeToFrontWithNextPage();

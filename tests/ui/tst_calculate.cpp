@@ -235,7 +235,7 @@ void CalculateCommand::runShowsTheSheetInPlaceOfTheMainWindow() {
 void CalculateCommand::closingClearsThePictureAndKeepsTheInputs() {
     Widget<QLineEdit>(*m_form, "spanField")->setText(QStringLiteral("3000"));
     const auto previous = SetModalHandler([&](QDialog &dialog) {
-        static_cast<ResultWindow &>(dialog).closeSheet();
+        static_cast<ResultWindow &>(dialog).CloseSheet();
         return int(QDialog::Rejected);
     });
     RunCalculation(*m_form, *m_result);
@@ -264,7 +264,7 @@ void CalculateCommand::pictureIsWhatKorvaneCalcDrawsOnEveryRun() {
         if (shown.size() == 2)
             dialog.close(); // the title bar's close box
         else
-            m_result->closeSheet(); // "閉じる"
+            m_result->CloseSheet(); // "閉じる"
         return int(QDialog::Rejected);
     });
     for (int run = 0; run < 3; ++run)
@@ -370,10 +370,10 @@ void CalculateCommand::wheelScrollsByItsDelta() {
     m_result->show();
     QScrollBar *bar = Widget<QScrollArea>(*m_result, "sheetScroller")->verticalScrollBar();
     QVERIFY(bar->maximum() > 240);
-    m_result->scrollByWheel(-120); // towards the user: down
+    m_result->ScrollByWheel(-120); // towards the user: down
     QCOMPARE(bar->value(), 120);
-    m_result->scrollByWheel(120);
-    m_result->scrollByWheel(120);
+    m_result->ScrollByWheel(120);
+    m_result->ScrollByWheel(120);
     QCOMPARE(bar->value(), 0);
 }
 
@@ -412,7 +412,7 @@ void CalculateCommand::printSettingsTakeThePageTextOfTheWindow() {
         return int(QDialog::Rejected);
     });
     m_result->show();
-    m_result->openPrintSettings();
+    m_result->OpenPrintSettings();
     SetModalHandler(previous);
     QVERIFY(resultHidden);
     QVERIFY(m_result->isVisible());
@@ -426,7 +426,7 @@ void CalculateCommand::printCancelledPrintsNothing() {
         printer.setOutputFileName(path);
         return false;
     });
-    m_result->printSheet();
+    m_result->PrintSheet();
     ResultWindow::SetPrinterChoice(previous);
     QVERIFY(!QFile::exists(path));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
@@ -444,7 +444,7 @@ void CalculateCommand::PrintToPdfFile(const QString &path, const std::string &ti
         printer.setOutputFileName(path);
         return true;
     });
-    m_result->printSheet();
+    m_result->PrintSheet();
     ResultWindow::SetPrinterChoice(choice);
     m_form->PrintSettingsWindow()->Settings().projectTitle = kTitlePlaceholder;
 }
@@ -472,7 +472,7 @@ void CalculateCommand::printThatFailsIsShownAndTheWindowWorks() {
         return true;
     });
     MessageRecorder messages;
-    m_result->printSheet();
+    m_result->PrintSheet();
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts.first().contains(path), qPrintable(messages.texts.first()));
     QCOMPARE(messages.titles.first(), QStringLiteral("Korvane for Win"));
@@ -480,7 +480,7 @@ void CalculateCommand::printThatFailsIsShownAndTheWindowWorks() {
     QTRY_VERIFY(!BusyNoticeLeft());
 
     path = dir.filePath(QStringLiteral("sheet.pdf"));
-    m_result->printSheet();
+    m_result->PrintSheet();
     ResultWindow::SetPrinterChoice(choice);
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY(QFile::exists(path));

@@ -256,7 +256,7 @@ void WindowMatchesCalc::printToFileIsTheArchivalPdfOfKorvaneCalc() {
         return true;
     });
     const auto previous = SetModalHandler([&](QDialog &dialog) {
-        result->printSheet();
+        result->PrintSheet();
         dialog.reject();
         return int(QDialog::Rejected);
     });

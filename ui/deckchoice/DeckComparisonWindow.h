@@ -38,9 +38,9 @@ public:
     int ShownDeckRow() const { return m_shownRow; }
 
     // Takes the deck of a table row and closes the window.
-    void takeRow(int row);
-    void printComparison();
-    void exportCsv();
+    void TakeRow(int row);
+    void PrintComparison();
+    void ExportCsv();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,10 +53,10 @@ private:
     QPushButton *csvButton = nullptr;   // "CSV出力"
     QPushButton *closeButton = nullptr; // "閉じる"
 
-    void createControls();
-    void fillTable();
-    void fitToTable();
-    void connectSignals();
+    void CreateControls();
+    void FillTable();
+    void FitToTable();
+    void ConnectSignals();
 
     std::vector<DeckComparisonRow> m_rows;
     DesignCase m_case;

@@ -70,21 +70,21 @@ SpanTableWindow::SpanTableWindow(std::vector<SpanTableRow> rows, DesignCase cond
       m_rows(std::move(rows)), m_conditions(std::move(conditions)), m_markedRow(markedRow) {
     setObjectName(QStringLiteral("spanTableWindow"));
     setWindowTitle(WindowTitleOf(QString::fromUtf8(kSpanTableTitle)));
-    createControls();
+    CreateControls();
     NameObjects({{conditionsLabel, "conditionsLabel"},
                  {spanTable, "spanTable"},
                  {spanChart, "spanChart"},
                  {printButton, "printButton"},
                  {csvButton, "csvButton"},
                  {closeButton, "closeButton"}});
-    fillTable();
-    connectSignals();
-    fitToScreen();
+    FillTable();
+    ConnectSignals();
+    FitToScreen();
 }
 
 // The window the table and chart want where the screen has room for it; within the screen's
 // available area otherwise, the table scrolling and the chart shrinking in what is left.
-void SpanTableWindow::fitToScreen() {
+void SpanTableWindow::FitToScreen() {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -97,7 +97,7 @@ void SpanTableWindow::fitToScreen() {
     resize(wanted.boundedTo(available));
 }
 
-void SpanTableWindow::createControls() {
+void SpanTableWindow::CreateControls() {
     SetBackground(*this, kWindowGrey);
     auto *layout = new QVBoxLayout(this);
 
@@ -140,7 +140,7 @@ void SpanTableWindow::createControls() {
     layout->addLayout(buttons);
 }
 
-void SpanTableWindow::fillTable() {
+void SpanTableWindow::FillTable() {
     const QStringList headings = Headings();
     spanTable->setColumnCount(int(headings.size()));
     spanTable->setHorizontalHeaderLabels(headings);
@@ -174,11 +174,11 @@ void SpanTableWindow::fillTable() {
     }
 }
 
-void SpanTableWindow::connectSignals() {
-    connect(spanTable, &QTableWidget::cellDoubleClicked, this, &SpanTableWindow::chooseCell);
+void SpanTableWindow::ConnectSignals() {
+    connect(spanTable, &QTableWidget::cellDoubleClicked, this, &SpanTableWindow::ChooseCell);
     spanTable->installEventFilter(this);
-    connect(printButton, &QPushButton::clicked, this, &SpanTableWindow::printTable);
-    connect(csvButton, &QPushButton::clicked, this, &SpanTableWindow::exportCsv);
+    connect(printButton, &QPushButton::clicked, this, &SpanTableWindow::PrintTable);
+    connect(csvButton, &QPushButton::clicked, this, &SpanTableWindow::ExportCsv);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -187,14 +187,14 @@ bool SpanTableWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == spanTable && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && spanTable->currentRow() >= 0) {
-            chooseCell(spanTable->currentRow(), spanTable->currentColumn());
+            ChooseCell(spanTable->currentRow(), spanTable->currentColumn());
             return true;
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void SpanTableWindow::chooseCell(int row, int column) {
+void SpanTableWindow::ChooseCell(int row, int column) {
     if (row < 0 || row >= int(m_rows.size()))
         return;
     m_choice = TakenFromSpanTable(m_rows[row], ShoringOfSpanTableColumn(column));
@@ -211,18 +211,18 @@ PrintedTable SpanTableWindow::PrintedPage() const {
     return page;
 }
 
-void SpanTableWindow::printTable() {
+void SpanTableWindow::PrintTable() {
     RunGuarded(this, [this] {
-        PrintTable(this, PrintedPage(), [this](QPainter &painter, const QRectF &area) {
+        korvane::PrintTable(this, PrintedPage(), [this](QPainter &painter, const QRectF &area) {
             DrawSpanChart(painter, area, m_rows);
         });
     });
 }
 
-void SpanTableWindow::exportCsv() {
+void SpanTableWindow::ExportCsv() {
     RunGuarded(this, [this] {
-        ExportCsv(this, QStringLiteral("最大スパン表.csv"),
-                  SpanTableCsv(m_rows, m_conditions, TodayCsvDate()));
+        korvane::ExportCsv(this, QStringLiteral("最大スパン表.csv"),
+                           SpanTableCsv(m_rows, m_conditions, TodayCsvDate()));
     });
 }
 

@@ -37,9 +37,9 @@ public:
     // What the user took by a double-click (or Return) on a cell; none when closed otherwise.
     const std::optional<TakenDeck> &Choice() const { return m_choice; }
 
-    void chooseCell(int row, int column);
-    void printTable();
-    void exportCsv();
+    void ChooseCell(int row, int column);
+    void PrintTable();
+    void ExportCsv();
 
     // The page the print command prints.
     PrintedTable PrintedPage() const;
@@ -56,10 +56,10 @@ private:
     QPushButton *csvButton = nullptr;   // "CSV出力"
     QPushButton *closeButton = nullptr; // "閉じる"
 
-    void createControls();
-    void fillTable();
-    void connectSignals();
-    void fitToScreen();
+    void CreateControls();
+    void FillTable();
+    void ConnectSignals();
+    void FitToScreen();
 
     std::vector<SpanTableRow> m_rows;
     DesignCase m_conditions;

@@ -32,7 +32,7 @@ public:
 
     // Scrolls the picture by a mouse-wheel turn; one notch (120) scrolls 120 pixels, a turn
     // towards the user scrolls down.
-    void scrollByWheel(int wheelDelta);
+    void ScrollByWheel(int wheelDelta);
 
     // Height of the scrollable picture area.
     int ScrollRange() const;
@@ -54,7 +54,7 @@ public:
 signals:
     // The window has been closed (it is hidden); the main window's button then reads
     // "HELP ON".
-    void closedByUser();
+    void ClosedByUser();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -66,8 +66,8 @@ private:
     QScrollArea *pictureScroller = nullptr;
     korvane::HelpImage *pictureView = nullptr;
 
-    void initialise();
-    void reportClosed();
+    void Initialise();
+    void ReportClosed();
     void SetScrollRange(int range);
     void FillBackground();
     void DrawPicture(const korvane::EmfPicture &picture, int height) const;

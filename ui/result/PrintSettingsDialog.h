@@ -37,10 +37,10 @@ public:
     void ShowCaseSettings(const korvane::DesignCase &record);
     // The page text as it stands in its field, committed or not.
     QString TypedPageText() const;
-    void titleClicked();
-    void positionChosen();
-    void confirm();
-    void cancel();
+    void TitleClicked();
+    void PositionChosen();
+    void Confirm();
+    void Cancel();
 
     void done(int result) override;
 
@@ -71,9 +71,9 @@ private:
     QPushButton *confirmButton = nullptr;
     QPushButton *cancelButton = nullptr;
 
-    void initialise();
-    void createControls();
-    void connectSignals();
+    void Initialise();
+    void CreateControls();
+    void ConnectSignals();
     void CommitSettings();
     void RevertSettings();
 

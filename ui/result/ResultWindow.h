@@ -48,11 +48,11 @@ public:
     // lets the whole window be; the sheet scrolls in what is left.
     void SetClientHeight(int height);
 
-    void printSheet();
-    void closeSheet();
-    void openPrintSettings();
+    void PrintSheet();
+    void CloseSheet();
+    void OpenPrintSettings();
     // The vertical scroll position moves by the wheel delta (120 a notch).
-    void scrollByWheel(int wheelDelta);
+    void ScrollByWheel(int wheelDelta);
 
     // The printer the sheet goes to; tests may replace the dialog that chooses it (the
     // choice every printing window shares, see ui/result/PrinterChoice.h).
@@ -79,10 +79,10 @@ private:
     QAction *closeAction = nullptr;         // "終　了"
     QAction *printSettingsAction = nullptr; // "印刷の設定"
 
-    void createControls();
-    void createMenus();
-    void connectSignals();
-    void initialise();
+    void CreateControls();
+    void CreateMenus();
+    void ConnectSignals();
+    void Initialise();
     void ClearPicture();
     void RefreshPicture();
     void FitOnScreen(int clientHeight);
