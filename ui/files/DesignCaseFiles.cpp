@@ -40,11 +40,10 @@ QString DesignCaseFiles::ChooseFileToOpen() {
     return korvane::ChosenFile(*openDialog);
 }
 
-korvane::DataFileCase DesignCaseFiles::OpenDataFile(QWidget &captionWindow,
-                                                    const std::string &path) {
-    korvane::DataFileCase opened = korvane::ReadDataFile(path);
+DataFileCase DesignCaseFiles::OpenDataFile(QWidget &captionWindow, const std::string &path) {
+    DataFileCase opened = ReadDataFile(path);
     fileLines = opened.lines;
-    lastOpenName = QString::fromStdString(korvane::DisplayPath(path));
+    lastOpenName = QString::fromStdString(DisplayPath(path));
     captionWindow.setWindowTitle(korvane::MainWindowTitleWithFile(lastOpenName));
     return opened;
 }
@@ -68,7 +67,7 @@ void DesignCaseFiles::SaveDataFile() {
         return;
     lastSaveName = chosen;
 
-    korvane::WriteWholeFile(lastSaveName, korvane::DataFileBytes(fileLines));
+    korvane::WriteWholeFile(lastSaveName, DataFileBytes(fileLines));
 }
 
 namespace korvane {

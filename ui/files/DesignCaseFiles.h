@@ -25,8 +25,8 @@ public:
     void SetDialogOwner(QWidget *owner) { m_owner = owner; }
 
     // Built on first use, so that the start-up does not wait for them.
-    korvane::FileDialogOnDemand openDialog;
-    korvane::FileDialogOnDemand saveDialog;
+    FileDialogOnDemand openDialog;
+    FileDialogOnDemand saveDialog;
     // The lines of the file last opened or saved.
     std::vector<std::string> fileLines;
 
@@ -42,10 +42,10 @@ public:
     // `captionWindow` (the main window). The file is read whole first: one that cannot be read
     // throws (FileError, ConversionError) and leaves the line buffer, the names and the caption as
     // they were, so that a later save does not propose the file that was not read.
-    korvane::DataFileCase OpenDataFile(QWidget &captionWindow, const std::string &path);
+    DataFileCase OpenDataFile(QWidget &captionWindow, const std::string &path);
 
     // Runs the save dialog and writes the line buffer to the chosen file. The file is
-    // replaced only once the new one is complete; a failure throws korvane::FileError and
+    // replaced only once the new one is complete; a failure throws FileError and
     // leaves an existing file as it was.
     void SaveDataFile();
 

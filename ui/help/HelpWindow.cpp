@@ -143,7 +143,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     m_scrollContent = new QWidget;
     m_scrollContent->setAutoFillBackground(true);
     m_scrollContent->setPalette(pal);
-    pictureView = new korvane::HelpImage(m_scrollContent, kBackground);
+    pictureView = new HelpImage(m_scrollContent, kBackground);
     pictureView->setObjectName(QStringLiteral("pictureView"));
     pictureView->move(0, 0);
     pictureScroller->setWidget(m_scrollContent);
@@ -156,7 +156,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     resize(kWindowWidth, kFirstWindowHeight);
     try {
         Initialise();
-    } catch (const korvane::FileError &error) {
+    } catch (const FileError &error) {
         // A constructor that threw would leave the program without its help window.
         m_firstPictureError = QString::fromUtf8(error.what());
         ReportFromEventLoop(this, error.what());
@@ -174,10 +174,10 @@ void HelpWindow::Initialise() {
     SetPage(PicturePath(kFirstPicture), kFirstPicture.height);
 }
 
-void HelpWindow::ShowHelpPage(korvane::HelpTopic topic, int deckFamily) {
-    const bool deckPage = topic == korvane::HelpTopic::kDeck;
+void HelpWindow::ShowHelpPage(HelpTopic topic, int deckFamily) {
+    const bool deckPage = topic == HelpTopic::kDeck;
     const HelpPage &row = deckPage ? kDeckPages[deckFamily == 0 ? 0 : 1]
-                                   : kOtherPages[int(topic) - int(korvane::HelpTopic::kSpan)];
+                                   : kOtherPages[int(topic) - int(HelpTopic::kSpan)];
     const QString path = PicturePath(row);
     // The deck page reads its picture before it changes anything, so that a picture that
     // cannot be read leaves the window as it was.
@@ -226,7 +226,7 @@ void HelpWindow::showEvent(QShowEvent *event) {
     }
     try {
         DrawPagePicture();
-    } catch (const korvane::FileError &error) {
+    } catch (const FileError &error) {
         ReportFromEventLoop(this, error.what());
     }
 }
@@ -270,7 +270,7 @@ bool HelpWindow::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void HelpWindow::SetScrollRange(int range) {
-    m_scrollContent->setFixedSize(korvane::HelpImage::kWidth, range);
+    m_scrollContent->setFixedSize(HelpImage::kWidth, range);
 }
 
 void HelpWindow::FillBackground() {

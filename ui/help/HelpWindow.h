@@ -25,10 +25,10 @@ public:
 
     // Shows the page of `topic`; the deck page shows the picture of `deckFamily`
     // (0 PXデッキ, 1 PXリッジデッキ). The picture is read at once but drawn only when the
-    // window is visible or shows. Throws korvane::FileError when the picture cannot be
+    // window is visible or shows. Throws FileError when the picture cannot be
     // read: the deck page then leaves the window as it was, the other pages keep their new
     // caption, height and scroll range over an empty picture area.
-    void ShowHelpPage(korvane::HelpTopic topic, int deckFamily);
+    void ShowHelpPage(HelpTopic topic, int deckFamily);
 
     // Scrolls the picture by a mouse-wheel turn; one notch (120) scrolls 120 pixels, a turn
     // towards the user scrolls down.
@@ -64,13 +64,13 @@ protected:
 private:
     // The controls, each with its member's name as object name (tests and tools find it so).
     QScrollArea *pictureScroller = nullptr;
-    korvane::HelpImage *pictureView = nullptr;
+    HelpImage *pictureView = nullptr;
 
     void Initialise();
     void ReportClosed();
     void SetScrollRange(int range);
     void FillBackground();
-    void DrawPicture(const korvane::EmfPicture &picture, int height) const;
+    void DrawPicture(const EmfPicture &picture, int height) const;
     void ScrollToTop();
     void SetPage(const QString &path, int height);
     void SetPage(const QString &path, int height, const QByteArray &emf);

@@ -22,7 +22,7 @@ constexpr QSize kClientSize(559, 689);
 } // namespace
 
 SummaryWindow::SummaryWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("概　　要　[ ") + QString::fromUtf8(korvane::kAppTitle) +
+    setWindowTitle(QStringLiteral("概　　要　[ ") + QString::fromUtf8(kAppTitle) +
                    QStringLiteral(" について ]"));
     summaryView = new QTextBrowser(this);
     summaryView->setObjectName(QStringLiteral("summaryView"));

@@ -16,7 +16,7 @@ public:
     explicit SummaryWindow(QWidget *parent = nullptr);
 
     // Loads "Summary.rtf" into summaryView, replacing what it held, and shows the window in
-    // front. Throws korvane::FileError, naming the file, when it cannot be read; the window
+    // front. Throws FileError, naming the file, when it cannot be read; the window
     // is then not shown.
     void ShowSummary();
 

@@ -48,13 +48,13 @@ public:
     PrintSettingsDialog *PrintSettingsWindow() const { return m_printSettings; }
 
     // The inputs as plain data, with their rules.
-    const korvane::InputForm &Inputs() const { return m_inputs; }
+    const InputForm &Inputs() const { return m_inputs; }
     // Puts a design case into the inputs (first filling, opening a file) and shows the
     // notices it raises; OpenCase adds the open command's own notice first.
-    void ShowCase(const korvane::DesignCase &record);
-    void OpenCase(const korvane::DesignCase &record);
+    void ShowCase(const DesignCase &record);
+    void OpenCase(const DesignCase &record);
     // The inputs as a fresh design case, with the print values of the print settings window.
-    korvane::DesignCase ReadCase() const;
+    DesignCase ReadCase() const;
     // The pre-check of "計　算" on the inputs: the first failing check's message, the focus on
     // its field and its corrected text; the focus on "計　算" when every check passes.
     // Returns whether every check passed.
@@ -64,7 +64,7 @@ public:
     bool PreCheckConditions();
     // Puts a deck taken from a deck-choice table into the inputs, as choosing it by hand
     // does, with the shoring and span it brings; the focus goes to "計　算".
-    void TakeDeck(const korvane::TakenDeck &taken);
+    void TakeDeck(const TakenDeck &taken);
     // A line in the status bar that says what a command did beyond the obvious.
     void ShowStatusNote(const QString &note);
     // The focus on "計　算", where a finished command leaves it.
@@ -97,7 +97,7 @@ public:
     void SwitchHelp();
     void ShowSummary();
     // Draws the help page of `topic` into the help window, when there is one.
-    void ShowHelpPage(korvane::HelpTopic topic);
+    void ShowHelpPage(HelpTopic topic);
 
     // Deck selection.
     void RidgeDeckChosen();
@@ -163,13 +163,13 @@ private:
     void RefreshChoices();
     void RefreshFields();
     // Shows the reaction's message, copies the model into the controls, focuses its field.
-    void React(const korvane::FormReaction &reaction);
+    void React(const FormReaction &reaction);
     // Shows a failed pre-check: its message, the focus on its field, its corrected text.
-    void ShowPreCheckFailure(const korvane::PreCheckFailure &failure);
-    QLineEdit *FieldOf(korvane::InputField field) const;
+    void ShowPreCheckFailure(const PreCheckFailure &failure);
+    QLineEdit *FieldOf(InputField field) const;
     // The controls after a case was put into the model: notices, focus, print settings.
-    void FinishShowing(const std::vector<std::string> &notices, const korvane::DesignCase &record);
-    void LeaveCheck(korvane::InputField field);
+    void FinishShowing(const std::vector<std::string> &notices, const DesignCase &record);
+    void LeaveCheck(InputField field);
 
     // The controls, each named after its member (objectName) so that tests and tools
     // find it.
@@ -178,9 +178,9 @@ private:
     QGroupBox *deckFamilyGroup = nullptr;
     QRadioButton *ridgeDeckOption = nullptr; // "PXリッジデッキ"
     QRadioButton *pxDeckOption = nullptr;    // "PXデッキ"
-    korvane::DropDownList *modelList = nullptr;
-    korvane::DropDownList *thicknessList = nullptr;
-    korvane::DropDownList *coatingList = nullptr;
+    DropDownList *modelList = nullptr;
+    DropDownList *thicknessList = nullptr;
+    DropDownList *coatingList = nullptr;
     QLineEdit *unitWeightField = nullptr;
     QLabel *allowableSymbolLabel = nullptr; // "ｆ"
     QLabel *allowableValueLabel = nullptr;  // "b：235 N/ｍ㎡"
@@ -188,7 +188,7 @@ private:
     // Span band.
     QFrame *spanPanel = nullptr;
     QLineEdit *spanField = nullptr;
-    korvane::UpDownArrows *spanArrows = nullptr;
+    UpDownArrows *spanArrows = nullptr;
     QGroupBox *shoringGroup = nullptr;
     QRadioButton *noShoringOption = nullptr;
     QRadioButton *shoringOneRowOption = nullptr;
@@ -208,7 +208,7 @@ private:
     QToolButton *lightConcrete1Button = nullptr;
     QToolButton *lightConcrete2Button = nullptr;
     QLineEdit *slabThicknessField = nullptr;
-    korvane::UpDownArrows *slabThicknessArrows = nullptr;
+    UpDownArrows *slabThicknessArrows = nullptr;
 
     // Loads band.
     QFrame *loadsPanel = nullptr;
@@ -217,7 +217,7 @@ private:
     QLineEdit *workLoadField = nullptr;
     QGroupBox *otherLoadGroup = nullptr;
     QLineEdit *otherLoadField = nullptr;
-    korvane::UpDownArrows *otherLoadArrows = nullptr;
+    UpDownArrows *otherLoadArrows = nullptr;
 
     // Right column, link, status bar.
     QLabel *programNameLabel = nullptr;
@@ -239,10 +239,10 @@ private:
     DesignCaseFiles *m_files = nullptr;
     ResultWindow *m_result = nullptr;
     QButtonGroup *m_concreteGroup = nullptr;
-    korvane::HintTracker *m_hints = nullptr;
+    HintTracker *m_hints = nullptr;
     bool m_idlePending = false;
     bool m_waitCursor = false;
-    korvane::InputForm m_inputs;
+    InputForm m_inputs;
     bool m_refreshing = false;
     std::string m_shownWeightHint; // the unit weight hint last given to the field
 };

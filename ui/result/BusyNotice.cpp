@@ -22,7 +22,7 @@ BusyNoticeWindow::BusyNoticeWindow(QWidget *owner)
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setFixedSize(kNoticeWidth, kNoticeHeight);
     setCursor(Qt::WaitCursor);
-    korvane::SetBackground(*this, korvane::kWindowGrey);
+    korvane::SetBackground(*this, kWindowGrey);
 
     panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -31,7 +31,7 @@ BusyNoticeWindow::BusyNoticeWindow(QWidget *owner)
     caption->setAlignment(Qt::AlignCenter);
     caption->setFont(korvane::WindowFont(16, true));
     QPalette palette = caption->palette();
-    palette.setColor(QPalette::WindowText, korvane::kChosenCrimson);
+    palette.setColor(QPalette::WindowText, kChosenCrimson);
     caption->setPalette(palette);
     auto *panelLayout = new QVBoxLayout(panel);
     panelLayout->addWidget(caption);

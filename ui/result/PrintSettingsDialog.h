@@ -34,7 +34,7 @@ public:
     void RefreshPositionOptions();
     // Puts a case's print values into the controls and the settings (opening a file, the
     // first filling): the texts as code page 932 keeps them.
-    void ShowCaseSettings(const korvane::DesignCase &record);
+    void ShowCaseSettings(const DesignCase &record);
     // The page text as it stands in its field, committed or not.
     QString TypedPageText() const;
     void TitleClicked();
@@ -45,8 +45,8 @@ public:
     void done(int result) override;
 
     // The print values the sheet is printed with.
-    const korvane::PrintSettings &Settings() const { return m_settings; }
-    korvane::PrintSettings &Settings() { return m_settings; }
+    const PrintSettings &Settings() const { return m_settings; }
+    PrintSettings &Settings() { return m_settings; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -77,7 +77,7 @@ private:
     void CommitSettings();
     void RevertSettings();
 
-    korvane::PrintSettings m_settings;
+    PrintSettings m_settings;
 };
 
 } // namespace korvane

@@ -86,7 +86,7 @@ ResultWindow::ResultWindow(QWidget *parent)
 ResultWindow::~ResultWindow() = default;
 
 void ResultWindow::CreateControls() {
-    korvane::SetBackground(*this, korvane::kWindowGrey);
+    korvane::SetBackground(*this, kWindowGrey);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -148,7 +148,7 @@ void ResultWindow::Initialise() {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     FitOnScreen(height());
-    m_picture = korvane::NewResultPicture(devicePixelRatioF());
+    m_picture = NewResultPicture(devicePixelRatioF());
     RefreshPicture();
 }
 
@@ -185,15 +185,14 @@ void ResultWindow::RefreshPicture() {
     sheetView->resize(m_picture.deviceIndependentSize().toSize());
 }
 
-void ResultWindow::ShowResult(korvane::CaseResult result) {
+void ResultWindow::ShowResult(CaseResult result) {
     m_result = std::move(result);
-    ShowPicture(
-        korvane::RenderScreenSheet(m_result.record, m_result.calculation, devicePixelRatioF()));
+    ShowPicture(RenderScreenSheet(m_result.record, m_result.calculation, devicePixelRatioF()));
 }
 
 // The next calculation starts from an empty picture, as the first one did.
 void ResultWindow::ClearPicture() {
-    ShowPicture(korvane::NewResultPicture(devicePixelRatioF()));
+    ShowPicture(NewResultPicture(devicePixelRatioF()));
 }
 
 void ResultWindow::showEvent(QShowEvent *event) {
@@ -229,13 +228,12 @@ void ResultWindow::PrintOnChosenPrinter() {
     QPrinter printer(QPrinter::HighResolution);
     if (!korvane::ChoosePrinter(printer, this))
         return;
-    korvane::PrintOutcome outcome;
+    PrintOutcome outcome;
     {
-        korvane::BusyNotice busy(this);
-        const korvane::PrintSettings print =
-            m_printSettings ? m_printSettings->Settings() : korvane::PrintSettings{};
+        BusyNotice busy(this);
+        const PrintSettings print = m_printSettings ? m_printSettings->Settings() : PrintSettings{};
         outcome = korvane::PrintSheet(printer, m_result.record, m_result.calculation, print,
-                                      korvane::TodayShortDate());
+                                      TodayShortDate());
     }
     if (!outcome.printed)
         korvane::ShowGeneralError(korvane::PrintFailureText(printer, outcome.reason), this);

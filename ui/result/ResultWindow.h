@@ -36,9 +36,9 @@ public:
     }
 
     // The calculated case the window shows and prints; the calculation run replaces it.
-    const korvane::CaseResult &Result() const { return m_result; }
+    const CaseResult &Result() const { return m_result; }
     // Takes a calculated case and draws its screen sheet on a new result picture.
-    void ShowResult(korvane::CaseResult result);
+    void ShowResult(CaseResult result);
 
     // The sheet picture (the window's sheetView): an empty result picture until a calculation
     // hands over the screen picture of its case, and again once the window closes.
@@ -88,7 +88,7 @@ private:
     void FitOnScreen(int clientHeight);
     void PrintOnChosenPrinter();
 
-    korvane::CaseResult m_result;
+    CaseResult m_result;
     QImage m_picture;
     PrintSettingsDialog *m_printSettings = nullptr;
     // The window manager's frame round the client area, once the window has been shown;
