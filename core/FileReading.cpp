@@ -74,8 +74,11 @@ std::string ReadSmallRegularFile(const std::string &path, std::size_t cap) {
         ThrowUnreadable(path, TooLargeReason(cap));
 
     // The size may change while reading (and some files report 0): read one byte past the
-    // cap at most, which is enough to tell that the file is too large.
-    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+    // cap at most, which is enough to tell that the file is too large. The buffer holds one
+    // byte more than the size found, so that a file that has not grown is read whole by one
+    // call that comes back short by exactly that byte.
+    const auto size = static_cast<std::size_t>(info.st_size);
+    std::string bytes(size + 1, '\0');
     std::size_t filled = 0;
     while (filled <= cap) {
         if (filled == bytes.size())
@@ -88,6 +91,8 @@ std::string ReadSmallRegularFile(const std::string &path, std::size_t cap) {
         if (n == 0)
             break;
         filled += static_cast<std::size_t>(n);
+        if (filled == size && size > 0)
+            break; // the size found, with room left over: the whole file
     }
     if (filled > cap)
         ThrowUnreadable(path, TooLargeReason(cap));

@@ -23,11 +23,17 @@ int FamilyCode(bool ridge) {
     return ridge ? code::kFamilyRidge : code::kFamilyPx;
 }
 
-std::vector<std::string> ModelItemsOf(bool ridge) {
+std::vector<std::string> MakeModelItems(bool ridge) {
     std::vector<std::string> items;
     for (int model = 0; model < kOfferedModelCount; ++model)
         items.push_back(DeckModelName(FamilyCode(ridge), model));
     return items;
+}
+
+// A family's model list; the lists never change, so each is made once.
+const std::vector<std::string> &ModelItemsOf(bool ridge) {
+    static const std::vector<std::string> lists[] = {MakeModelItems(false), MakeModelItems(true)};
+    return lists[ridge ? 1 : 0];
 }
 
 std::string ThicknessText(int thicknessCode) {
@@ -36,12 +42,19 @@ std::string ThicknessText(int thicknessCode) {
     return text;
 }
 
-std::vector<std::string> ThicknessItemsOf(bool ridge) {
+std::vector<std::string> MakeThicknessItems(bool ridge) {
     std::vector<std::string> items;
     const int count = ridge ? kRidgeThicknessCount : kPxThicknessCount;
     for (int position = 0; position < count; ++position)
         items.push_back(ThicknessText(ThicknessCodeAtListPosition(FamilyCode(ridge), position)));
     return items;
+}
+
+// A family's thickness list, made once like the model lists.
+const std::vector<std::string> &ThicknessItemsOf(bool ridge) {
+    static const std::vector<std::string> lists[] = {MakeThicknessItems(false),
+                                                     MakeThicknessItems(true)};
+    return lists[ridge ? 1 : 0];
 }
 
 // The position of the entry of the same text in the new items, else the first.
@@ -183,12 +196,12 @@ FormReaction InputForm::ChooseFamily(bool ridge) {
 
 // The family's models and thicknesses, each list keeping the entry of the same text.
 void InputForm::RefillLists(bool ridge) {
-    std::vector<std::string> models = ModelItemsOf(ridge);
+    const std::vector<std::string> &models = ModelItemsOf(ridge);
     m_modelPosition = PositionKeepingText(m_modelItems, m_modelPosition, models);
-    m_modelItems = std::move(models);
-    std::vector<std::string> thicknesses = ThicknessItemsOf(ridge);
+    m_modelItems = models;
+    const std::vector<std::string> &thicknesses = ThicknessItemsOf(ridge);
     m_thicknessPosition = PositionKeepingText(m_thicknessItems, m_thicknessPosition, thicknesses);
-    m_thicknessItems = std::move(thicknesses);
+    m_thicknessItems = thicknesses;
 }
 
 FormReaction InputForm::ChooseModel(int position) {

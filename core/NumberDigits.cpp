@@ -1,10 +1,12 @@
 #include "core/NumberDigits.h"
 
+#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 
 namespace korvane {
 
@@ -51,7 +53,8 @@ DecimalDigits ReadDigits(const char *text, const char *end) {
 
 DecimalDigits ShortestDigits(double value) {
     char text[64];
-    const char *end = fmt::format_to_n(text, sizeof text, "{}", std::fabs(value)).out;
+    // The shortest text of a magnitude has at most 23 characters ("2.2250738585072014e-308").
+    const char *end = fmt::format_to(text, FMT_COMPILE("{}"), std::fabs(value));
     DecimalDigits d = ReadDigits(text, end);
     d.negative = std::signbit(value);
     return d;
@@ -72,34 +75,54 @@ std::string RoundTripText(double value) {
     if (std::isinf(value))
         return value < 0 ? "-inf" : "inf";
     const DecimalDigits d = ShortestDigits(value);
-    std::string sign = d.negative ? "-" : "";
+    std::string text = d.negative ? "-" : "";
     if (d.count == 0)
-        return sign + "0";
+        return text + "0";
     const int k = d.count;
     const int n = d.pointAt;
-    // Fixed: the digits with the point placed, zeros filling either side.
-    std::string fixed;
-    if (n <= 0) {
-        fixed =
-            "0." + std::string(static_cast<size_t>(-n), '0') + std::string(d.digit, d.digit + k);
-    } else if (n >= k) {
-        // A whole number is written with all its digits, the exact value's (as %.0f), not
-        // the shortest digits followed by zeros.
-        fixed = fmt::format("{:.0f}", std::fabs(value));
-    } else {
-        fixed = std::string(d.digit, d.digit + n) + "." + std::string(d.digit + n, d.digit + k);
-    }
-    // Scientific: d.ddd e±XX, at least two exponent digits.
-    std::string scientific(1, d.digit[0]);
-    if (k > 1)
-        scientific += "." + std::string(d.digit + 1, d.digit + k);
     const int exponent = n - 1;
-    scientific += exponent < 0 ? "e-" : "e+";
-    const std::string magnitude = std::to_string(std::abs(exponent));
-    if (magnitude.size() < 2)
-        scientific += '0';
-    scientific += magnitude;
-    return sign + (scientific.size() < fixed.size() ? scientific : fixed);
+    const int exponentDigits = std::abs(exponent) >= 100 ? 3 : 2;
+    const int scientificLength = (k > 1 ? k + 1 : 1) + 2 + exponentDigits;
+    // A whole number is written with all its digits, the exact value's (as %.0f), not the
+    // shortest digits followed by zeros; below 2^53 the two are the same, since no other
+    // whole number lies within half a unit of the value there.
+    const bool whole = n >= k;
+    const bool wholeBeyondDigits = whole && std::fabs(value) >= 9007199254740992.0;
+    const std::string exactWhole =
+        wholeBeyondDigits ? fmt::format("{:.0f}", std::fabs(value)) : std::string();
+    const int fixedLength = n <= 0              ? 2 - n + k
+                            : wholeBeyondDigits ? static_cast<int>(exactWhole.size())
+                            : whole             ? n
+                                                : k + 1;
+    const auto digits = [&d](int from, int to) {
+        return std::string_view(d.digit + from, to - from);
+    };
+    if (scientificLength < fixedLength) { // d.ddd e±XX, at least two exponent digits
+        text += d.digit[0];
+        if (k > 1) {
+            text += '.';
+            text += digits(1, k);
+        }
+        text += exponent < 0 ? "e-" : "e+";
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10)
+            text += '0';
+        text += std::to_string(magnitude);
+    } else if (n <= 0) { // the digits with the point placed, zeros filling either side
+        text += "0.";
+        text.append(static_cast<std::size_t>(-n), '0');
+        text += digits(0, k);
+    } else if (wholeBeyondDigits) {
+        text += exactWhole;
+    } else if (whole) {
+        text += digits(0, k);
+        text.append(static_cast<std::size_t>(n - k), '0');
+    } else {
+        text += digits(0, n);
+        text += '.';
+        text += digits(n, k);
+    }
+    return text;
 }
 
 } // namespace korvane

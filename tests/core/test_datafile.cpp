@@ -471,8 +471,12 @@ TEST_F(DataFileOnDisk, CapIsExact) {
     EXPECT_EQ(ReadSmallRegularFile(path, 100).size(), 100u);
     std::ofstream(path, std::ios::binary) << std::string(101, '7');
     EXPECT_THROW(ReadSmallRegularFile(path, 100), FileError);
-    // Files whose size says nothing (a kernel file reports 0) are still held to the cap.
+    // Files whose size says nothing (a kernel file reports 0) are still held to the cap,
+    // and read to their end below it.
     EXPECT_THROW(ReadSmallRegularFile("/proc/self/maps", 10), FileError);
+    const std::string maps = ReadSmallRegularFile("/proc/self/maps", 1 << 20);
+    ASSERT_GT(maps.size(), 4096u); // longer than the first buffer: read in several pieces
+    EXPECT_EQ(maps.back(), '\n');
 }
 
 TEST(FileNames, ShiftJisNamesAreShownReadably) {

@@ -38,11 +38,33 @@ after(async () => {
   fs.rmSync(work, { recursive: true, force: true });
 });
 
+// The day every page takes as today, in Tokyo, and its date as the tables' CSV files carry it:
+// dated outputs are held to korvane-calc --date whatever day (or midnight) the tests run on.
+const fixedNoon = '2026-02-03T12:00:00+09:00';
+const fixedCsvDate = '2026/02/03';
+
+// Runs in the page before its own script: the clock reads the fixed day's noon plus the time
+// since the page opened, for `new Date()`, `Date()` and `Date.now()` alike (the program's
+// C library reads Date.now()); dates the page builds from given values are untouched.
+function fixTheClock(noon) {
+  const RealDate = Date;
+  const offset = new RealDate(noon).getTime() - RealDate.now();
+  const now = () => RealDate.now() + offset;
+  globalThis.Date = new Proxy(RealDate, {
+    construct: (target, args, newTarget) =>
+      Reflect.construct(target, args.length ? args : [now()], newTarget),
+    apply: () => new RealDate(now()).toString(),
+    get: (target, key) => (key === 'now' ? now : Reflect.get(target, key)),
+  });
+}
+
 // korvane.html from file://, every request that is not the page itself or its own data
-// refused and counted; the messages it shows (alert) collected and answered.
+// refused and counted; the messages it shows (alert) collected and answered; its clock fixed.
 async function openPage() {
   const page = await browser.newPage();
   await page.setViewport({ width: 700, height: 1300 });
+  await page.emulateTimezone('Asia/Tokyo');
+  await page.evaluateOnNewDocument(fixTheClock, fixedNoon);
   const outside = [];
   await page.setRequestInterception(true);
   page.on('request', (request) => {
@@ -399,8 +421,9 @@ describe('印刷', () => {
 });
 
 describe('the deck-choice tables', () => {
-  // The CSV file korvane-calc writes for the default case's table.
-  const calcCsv = (option) => execFileSync(calc, [option, '--csv'], { env: calcEnv });
+  // The CSV file korvane-calc writes for the default case's table on the pages' day.
+  const calcCsv = (option) =>
+    execFileSync(calc, [option, '--csv', '--date', fixedCsvDate], { env: calcEnv });
 
   test('最大スパン表: its CSV is korvane-calc\'s; a span cell taken calculates to a passing sheet', async () => {
     const { page, downloads, messages } = await openPage();
