@@ -53,6 +53,16 @@ DataFileCase ReadDataFile(const std::string &path) {
     return read;
 }
 
+std::string ReadingWarningsText(std::string_view fileName,
+                                const std::vector<std::string> &warnings) {
+    std::string text = "ファイル \"" + std::string(fileName) +
+                       "\" には読めなかった値や画面にそのまま出せない値があり、既定値などで補って"
+                       "読み込みました。\n計算の前に入力値を確認して下さい。\n";
+    for (const std::string &warning : warnings)
+        text += "\n・" + warning;
+    return text;
+}
+
 std::vector<std::string> DataFileLinesFromBytes(std::string_view bytes) {
     return SplitLines(DecodeFileText(bytes));
 }

@@ -28,6 +28,11 @@ struct DataFileCase {
 // line).
 DataFileCase ReadDataFile(const std::string &path);
 
+// The one message after an open that lists what the file did not give or the inputs cannot
+// show as it gives it (`warnings`), naming the file (readable UTF-8, see DisplayPath).
+std::string ReadingWarningsText(std::string_view fileName,
+                                const std::vector<std::string> &warnings);
+
 // The lines of an already-read file.
 std::vector<std::string> DataFileLinesFromBytes(std::string_view bytes);
 

@@ -21,7 +21,7 @@ namespace korvane {
 namespace {
 
 [[noreturn]] void ThrowUnreadable(const std::string &path, const std::string &reason) {
-    throw FileError("ファイル \"" + DisplayPath(path) + "\" を読み込めません。(" + reason + ")");
+    throw FileError(UnreadableFileMessage(path, reason));
 }
 
 std::string TooLargeReason(std::size_t cap) {
@@ -56,6 +56,11 @@ std::string KindReason(mode_t mode) {
 #endif
 
 } // namespace
+
+std::string UnreadableFileMessage(std::string_view pathBytes, std::string_view reason) {
+    return "ファイル \"" + DisplayPath(pathBytes) + "\" を読み込めません。(" + std::string(reason) +
+           ")";
+}
 
 #ifndef _WIN32
 

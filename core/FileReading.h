@@ -20,6 +20,9 @@ inline constexpr std::size_t kDataFileByteCap = std::size_t{1} << 20;
 // opened, is not a regular file, is larger than `cap` bytes, or fails while being read.
 std::string ReadSmallRegularFile(const std::string &path, std::size_t cap = kDataFileByteCap);
 
+// The message of a file that cannot be read: the file named (see DisplayPath) and the reason.
+std::string UnreadableFileMessage(std::string_view pathBytes, std::string_view reason);
+
 // A path's bytes as readable UTF-8 for messages and captions: UTF-8 as it is, otherwise
 // read as Shift-JIS (names made on Japanese Windows), undecodable bytes as "?".
 std::string DisplayPath(std::string_view pathBytes);

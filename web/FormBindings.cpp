@@ -11,10 +11,12 @@
 #include "core/DeckTableText.h"
 #include "core/Errors.h"
 #include "core/FieldArrows.h"
+#include "core/FileReading.h"
 #include "core/InputCaptions.h"
 #include "core/InputForm.h"
 #include "core/InputHints.h"
 #include "core/PrintSettingsEntry.h"
+#include "core/ShownValues.h"
 #include "core/SpanChartLines.h"
 #include "core/SpanTable.h"
 #include "formats/RtfReader.h"
@@ -291,6 +293,11 @@ void WriteSpanChart(JsonWriter &json, const std::vector<SpanTableRow> &rows) {
     json.EndObject();
 }
 
+// The reader's message for a file the browser could not read for `reason`.
+std::string UnreadableFileMessageOf(const std::string &name, const std::string &reason) {
+    return UnreadableFileMessage(name, reason);
+}
+
 // "概　　要": the summary's rich text at `path`, read by the program's own reader, as
 // paragraphs of styled runs (lengths in twips, sizes in half points).
 std::string Summary(const std::string &path) {
@@ -489,9 +496,10 @@ public:
         return Finished(json);
     }
 
-    // "データ読込": the data file at `path` (the page writes the chosen file there) read as
-    // the open command reads it, shown in the form; its notices and warnings, or the
-    // error that kept it from opening.
+    // "データ読込": the data file at `path` (the page writes the chosen file there, under
+    // the name the user knows it by) read as the open command reads it, shown in the form;
+    // its notices, the one message of what the file did not give or the form shows
+    // otherwise (or null), or the error that kept it from opening.
     std::string Open(const std::string &path) {
         JsonWriter json;
         json.StartObject();
@@ -499,12 +507,17 @@ public:
             DataFileCase opened = ReadDataFile(path);
             const std::vector<std::string> notices = m_form.OpenCase(opened.record);
             m_print = m_form.Print();
+            for (std::string &warning : ValuesShownOtherwise(opened.record, m_form.ReadCase()))
+                opened.warnings.push_back(std::move(warning));
             json.Key("error");
             json.Null();
             json.Key("notices");
             WriteStrings(json, notices);
-            json.Key("warnings");
-            WriteStrings(json, opened.warnings);
+            json.Key("warning");
+            WriteOptionalString(
+                json, opened.warnings.empty()
+                          ? std::nullopt
+                          : std::optional(ReadingWarningsText(DisplayPath(path), opened.warnings)));
         } catch (const std::exception &error) {
             json.Key("error");
             json.String(error.what());
@@ -650,6 +663,8 @@ private:
 EMSCRIPTEN_BINDINGS(korvane_page) {
     emscripten::function("captions", &Captions);
     emscripten::function("summary", &Summary);
+    emscripten::function("unreadableFileMessage", &UnreadableFileMessageOf);
+    emscripten::constant("dataFileByteCap", static_cast<double>(kDataFileByteCap));
     emscripten::class_<PageForm>("PageForm")
         .constructor<>()
         .function("state", &PageForm::State)

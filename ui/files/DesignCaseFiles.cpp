@@ -74,13 +74,7 @@ void DesignCaseFiles::SaveDataFile() {
 namespace korvane {
 
 QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::string> &warnings) {
-    QString text = QStringLiteral("ファイル \"%1\" には読めなかった値や画面にそのまま出せない"
-                                  "値があり、既定値などで補って読み込みました。\n"
-                                  "計算の前に入力値を確認して下さい。\n")
-                       .arg(fileName);
-    for (const std::string &warning : warnings)
-        text += QStringLiteral("\n・") + QString::fromStdString(warning);
-    return text;
+    return QString::fromStdString(ReadingWarningsText(fileName.toStdString(), warnings));
 }
 
 QString WithFdtExtension(const QString &fileName) {

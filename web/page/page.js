@@ -360,30 +360,71 @@
   });
 
   // ---- Files ----
-  // Opening: the chosen or dropped file goes through the program's own reader.
-  // The bytes of a data file through the program's own reader; its notices and warnings.
-  function openBytes(bytes, name) {
-    program.FS.writeFile('/opened.fdt', bytes);
-    const opened = JSON.parse(form.open('/opened.fdt'));
-    program.FS.unlink('/opened.fdt');
+  // A chosen, dropped or linked data file is read by the program's own reader from the
+  // program's file system, in a folder of its own and under the name the user knows it by,
+  // so that the reader's messages name it as the desktop's name the file.
+  program.FS.mkdir('/opening');
+  program.FS.chdir('/opening');
+  // The name a file is read under: its own, unless no file could be named so.
+  const readingName = (name) => (/^\.{0,2}$/.test(name) || name.includes('/') ? 'data.fdt' : name);
+
+  // Reads the file `put` places under `name` and shows it, as the open command does: its
+  // notices, then the one message of what it did not give; or the reader's error, the form
+  // left as it was.
+  function openThrough(name, put) {
+    put(name);
+    let opened;
+    try {
+      opened = JSON.parse(form.open(name));
+    } finally {
+      const { mode } = program.FS.stat(name);
+      if (program.FS.isDir(mode)) program.FS.rmdir(name); else program.FS.unlink(name);
+    }
     show();
     if (opened.error) { alert(opened.error); return; }
     for (const notice of opened.notices) alert(notice);
-    if (opened.warnings.length) alert(opened.warnings.join('\n'));
+    if (opened.warning) alert(opened.warning);
+    // The coating 他 asks for the user's unit weight.
+    if (!$('unitWeight').readOnly) $('unitWeight').focus();
     document.body.dataset.opened = name;
   }
-  async function openFile(file) {
-    openBytes(new Uint8Array(await file.arrayBuffer()), file.name);
+  const openBytes = (bytes, name) =>
+    openThrough(readingName(name), (path) => program.FS.writeFile(path, bytes));
+  // A file of the user's: a folder is handed to the reader as a folder, which it refuses; of
+  // a file larger than the reader's limit only one byte past it is read, enough for the
+  // reader to refuse it, so that a huge file costs neither the time nor the memory to read.
+  // A file the browser cannot read (gone since it was chosen) gets the reader's message.
+  async function openFile(file, isFolder = false) {
+    const name = readingName(file.name);
+    if (isFolder) {
+      openThrough(name, (path) => program.FS.mkdir(path));
+      return;
+    }
+    const cap = program.dataFileByteCap;
+    let bytes;
+    try {
+      // A slice of a file whose size reads 0 reads nothing, not even that the file is gone.
+      const part = file.size > cap ? file.slice(0, cap + 1) : file;
+      bytes = new Uint8Array(await part.arrayBuffer());
+    } catch (error) {
+      alert(program.unreadableFileMessage(name, error.message));
+      return;
+    }
+    openBytes(bytes, name);
   }
   $('open').addEventListener('click', () => $('open-file').click());
   $('open-file').addEventListener('change', async (e) => {
     if (e.target.files.length) await openFile(e.target.files[0]);
     e.target.value = '';
   });
+  // One file dropped anywhere on the page opens it; a drop of anything else (text onto a
+  // field, several files) is not taken.
   document.addEventListener('dragover', (e) => e.preventDefault());
   document.addEventListener('drop', (e) => {
     e.preventDefault();
-    if (e.dataTransfer.files.length === 1) openFile(e.dataTransfer.files[0]);
+    if (e.dataTransfer.files.length !== 1) return;
+    const entry = e.dataTransfer.items[0]?.webkitGetAsEntry?.();
+    openFile(e.dataTransfer.files[0], entry?.isDirectory ?? false);
   });
 
   // ---- The deck-choice tables ----

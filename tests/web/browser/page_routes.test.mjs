@@ -88,7 +88,7 @@ async function openPage() {
   // Downloads go where the page opened last says: each page says so again before its own.
   const downloadHere = () => session.send('Browser.setDownloadBehavior',
                                           { behavior: 'allow', downloadPath: downloads });
-  return { page, outside, messages, errors, downloads, downloadHere };
+  return { page, outside, messages, errors, downloads, downloadHere, session };
 }
 
 // The sheet's texts as the page draws them: content, left edge, cell top and size in points.
@@ -232,6 +232,123 @@ describe('the page opened from a disk', () => {
       compared++;
     }
     assert.ok(compared >= 8, `only ${compared} cases were saved`);
+    await page.close();
+  });
+});
+
+// A file dropped from the desktop onto the span field: the browser's own drag events carrying
+// the file's path, as a file manager's drag gives them.
+async function dropFile({ page, session }, file) {
+  const box = await (await page.$('#span')).boundingBox();
+  const at = { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+  const data = { items: [], files: [file], dragOperationsMask: 1 };
+  for (const type of ['dragEnter', 'dragOver', 'drop'])
+    await session.send('Input.dispatchDragEvent', { type, ...at, data });
+}
+
+// Waits (5 s at most) until the page has shown a message; reading a dropped file takes a moment.
+async function untilShown(messages) {
+  for (let i = 0; i < 100 && !messages.length; i++) await new Promise((r) => setTimeout(r, 50));
+}
+
+// Every control of the main window as the user sees it: texts, choices, enabled states.
+const formShown = (page) => page.$$eval('#main-window input, #main-window select', (controls) =>
+  controls.map((c) => `${c.id || c.name}=${c.value}:${c.checked}:${c.disabled}:${c.readOnly}`));
+
+// korvane-calc's refusal of a file, named as the page names it (relative to its folder).
+function calcRefusal(file) {
+  const run = spawnSync(calc, ['--json', path.basename(file)],
+                        { cwd: path.dirname(file), encoding: 'utf8', env: calcEnv });
+  assert.notEqual(run.status, 0, `korvane-calc read ${file}`);
+  return run.stderr.trim().replace(/^korvane-calc: /, '');
+}
+
+// A data file written from the default case's lines, changed as `edit` says.
+function writeCase(name, edit) {
+  const lines = fs.readFileSync(path.join(cases, 'default.fdt'), 'latin1').split('\r\n');
+  const file = path.join(work, name);
+  fs.writeFileSync(file, edit(lines).join('\r\n'), 'latin1');
+  return file;
+}
+
+describe('dropping a file onto the page', () => {
+  test('a dropped file opens with the reader\'s notices and calculates to korvane-calc\'s sheet', async () => {
+    const opened = await openPage();
+    const { page, messages, errors } = opened;
+    // PX100 with the discontinued coating K35 (a notice), a work load of five digits, the
+    // last line missing (one message listing both).
+    const file = writeCase('notices.fdt', (lines) => {
+      Object.assign(lines, { 1: '0', 2: '3', 4: '3', 6: '3100', 11: '12000' });
+      return lines.slice(0, 15).concat(['']);
+    });
+    const reading = JSON.parse(spawnSync(calc, ['--json', file], { encoding: 'utf8', env: calcEnv })
+      .stdout.split('\n')[0]);
+    assert.ok(reading.notices.length >= 1 && reading.warnings.length >= 2);
+
+    await dropFile(opened, file);
+    await page.waitForSelector('body[data-opened]');
+    assert.deepEqual(messages.slice(0, -1), reading.notices);
+    const [heading, ...listed] = messages.at(-1).split('\n・');
+    assert.match(heading, /^ファイル "notices\.fdt" には読めなかった値/);
+    assert.deepEqual(listed, reading.warnings);
+    assert.equal(await page.$eval('#span', (field) => field.value), '3100');
+
+    messages.length = 0;
+    await calculate(page);
+    await page.waitForSelector('body[data-sheet-shown]');
+    assert.deepEqual(await sheetTexts(page), calcTexts(file));
+    assert.deepEqual(messages, []);
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+
+  test('a file the reader refuses gives its message and leaves the form as it was', async () => {
+    const opened = await openPage();
+    const { page, messages, errors } = opened;
+    await page.click('#span', { clickCount: 3 });
+    await page.keyboard.type('3170');
+    await page.keyboard.press('Tab');
+    await page.click('#shoring input[value="3"]');
+    const before = await formShown(page);
+
+    const tooLarge = path.join(work, 'large.fdt');
+    const cap = 1 << 20;
+    fs.writeFileSync(tooLarge, Buffer.concat([fs.readFileSync(path.join(cases, 'default.fdt')),
+                                              Buffer.alloc(cap, 0x20)]).subarray(0, cap + 1));
+    const folder = path.join(work, 'cases.fdt');
+    fs.mkdirSync(folder, { recursive: true });
+    const refused = [
+      tooLarge,
+      writeCase('unit-weight.fdt', (lines) => Object.assign(lines, { 5: '1l1' })),
+      folder,
+    ];
+    for (const file of refused) {
+      messages.length = 0;
+      await dropFile(opened, file);
+      await untilShown(messages);
+      assert.deepEqual(messages, [calcRefusal(file)], file);
+      assert.deepEqual(await formShown(page), before, `${file} changed the form`);
+    }
+
+    // A file gone after it was chosen: the browser cannot read it, and says why.
+    const gone = writeCase('gone.fdt', (lines) => lines);
+    const chooser = await page.evaluateHandle(() => Object.assign(document.createElement('input'),
+                                                                  { type: 'file' }));
+    await chooser.uploadFile(gone);
+    fs.rmSync(gone);
+    messages.length = 0;
+    await page.evaluate((input) => {
+      const carried = new DataTransfer();
+      carried.items.add(input.files[0]);
+      document.getElementById('span').dispatchEvent(
+        new DragEvent('drop', { bubbles: true, cancelable: true, dataTransfer: carried }));
+    }, chooser);
+    await untilShown(messages);
+    assert.equal(messages.length, 1);
+    assert.match(messages[0], /^ファイル "gone\.fdt" を読み込めません。\(.+\)$/);
+    assert.deepEqual(await formShown(page), before, 'a file gone changed the form');
+    assert.equal(await page.evaluate(() => document.body.dataset.opened), undefined);
+    assert.deepEqual(errors, []);
     await page.close();
   });
 });
