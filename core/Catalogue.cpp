@@ -157,16 +157,18 @@ const std::vector<OfferedDeck> &OfferedDecks() {
     return decks;
 }
 
-bool LookupDeckWeight(const DesignCase &record, double &weight) {
-    const int family = record.deckFamily;
-    const int model = record.deckModel;
-    const int coating = record.coatingCode;
-    if (!IsCatalogueDeck(family, model, record.thicknessCode) || coating < 0 || coating > 3)
+bool LookupDeckWeight(int family, int model, int thicknessCode, int coating, double &weight) {
+    if (!IsCatalogueDeck(family, model, thicknessCode) || coating < 0 || coating > 3)
         return false;
-    const int position = ThicknessListPosition(family, record.thicknessCode);
+    const int position = ThicknessListPosition(family, thicknessCode);
     weight =
         family == 0 ? kWeightPx[coating][model][position] : kWeightRidge[coating][model][position];
     return true;
+}
+
+bool LookupDeckWeight(const DesignCase &record, double &weight) {
+    return LookupDeckWeight(record.deckFamily, record.deckModel, record.thicknessCode,
+                            record.coatingCode, weight);
 }
 
 DesignCase DefaultDesignCase() {

@@ -12,6 +12,8 @@ class DesignCase;
 // Catalogue unit weight (N/m²) of the record's deck and coating. False, and `weight`
 // untouched, for a deck or thickness outside the family or a coating other than 0-3.
 bool LookupDeckWeight(const DesignCase &record, double &weight);
+// The same for a deck and coating given by their codes.
+bool LookupDeckWeight(int family, int model, int thicknessCode, int coating, double &weight);
 
 // The design case the program starts with: the record's defaults, with the catalogue
 // weight of its deck, truncated to whole N/m², as its unit weight.

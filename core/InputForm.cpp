@@ -223,7 +223,8 @@ FormReaction InputForm::ChooseCoating(int position) {
 // empty field for the user's own weight with "他".
 FormReaction InputForm::CoatingUpdate() {
     double weight = 0;
-    if (LookupDeckWeight(ReadCase(), weight))
+    const DeckCodes deck = ReadDeck();
+    if (LookupDeckWeight(deck.family, deck.model, deck.thicknessCode, deck.coatingCode, weight))
         m_catalogueWeight = weight;
     if (UnitWeightEditable()) {
         m_unitWeight.clear();
@@ -358,16 +359,25 @@ std::vector<std::string> InputForm::OpenCase(DesignCase record) {
     return notices;
 }
 
+InputForm::DeckCodes InputForm::ReadDeck() const {
+    DeckCodes deck{};
+    deck.family = FamilyCode(m_ridge);
+    deck.model = m_modelPosition == kModelPositionSecond || m_modelPosition == kModelPositionThird
+                     ? m_modelPosition
+                     : 0;
+    const int thickness = ThicknessCodeAtListPosition(deck.family, m_thicknessPosition);
+    deck.thicknessCode = thickness >= 0 ? thickness : m_ridge ? code::kThickness07 : 0;
+    deck.coatingCode = m_coatingPosition >= 0 ? m_coatingPosition : 0;
+    return deck;
+}
+
 DesignCase InputForm::ReadCase() const {
     DesignCase record;
-    record.deckFamily = FamilyCode(m_ridge);
-    record.deckModel =
-        m_modelPosition == kModelPositionSecond || m_modelPosition == kModelPositionThird
-            ? m_modelPosition
-            : 0;
-    const int thickness = ThicknessCodeAtListPosition(record.deckFamily, m_thicknessPosition);
-    record.thicknessCode = thickness >= 0 ? thickness : m_ridge ? code::kThickness07 : 0;
-    record.coatingCode = m_coatingPosition >= 0 ? m_coatingPosition : 0;
+    const DeckCodes deck = ReadDeck();
+    record.deckFamily = deck.family;
+    record.deckModel = deck.model;
+    record.thicknessCode = deck.thicknessCode;
+    record.coatingCode = deck.coatingCode;
     record.unitWeight = ReadWholeNumberOr(m_unitWeight, 0);
     record.spanLength = ReadWholeNumberOr(m_span, 2500);
     record.shoringCode = m_shoring;

@@ -115,6 +115,14 @@ public:
     void ApplyCorrection(const PreCheckFailure &failure);
 
 private:
+    // The deck and coating the lists show, as the codes of a design case.
+    struct DeckCodes {
+        int family;
+        int model;
+        int thicknessCode;
+        int coatingCode;
+    };
+    DeckCodes ReadDeck() const;
     void RefillLists(bool ridge);
     FormReaction CoatingUpdate();
     std::string &TextOf(InputField field);

@@ -95,4 +95,27 @@ std::vector<SpanChartLine> SpanChartLines(const std::vector<SpanTableRow> &rows)
     return lines;
 }
 
+std::vector<SpanChartRepeat> SpanChartRepeats(const std::vector<SpanTableRow> &rows) {
+    const std::vector<ModelRows> models = RowsByModel(rows);
+    std::vector<SpanChartRepeat> repeats(models.size());
+    for (std::size_t m = 0; m < models.size(); ++m)
+        for (std::size_t shoring = 0; shoring < kShoringCodes.size(); ++shoring)
+            repeats[m][shoring] = RepeatedModel(models, m, shoring);
+    return repeats;
+}
+
+std::vector<std::vector<SpanChartPoint>>
+SpanChartModelPoints(const std::vector<SpanTableRow> &rows) {
+    std::vector<std::vector<SpanChartPoint>> points;
+    for (const ModelRows &model : RowsByModel(rows)) {
+        std::vector<SpanChartPoint> &modelPoints = points.emplace_back();
+        for (const SpanTableRow *row : model)
+            for (const SpanTableCell &cell : row->cells)
+                if (cell.maxSpan)
+                    modelPoints.push_back(
+                        {PlateThicknessOf(row->deck.thicknessCode), *cell.maxSpan});
+    }
+    return points;
+}
+
 } // namespace korvane

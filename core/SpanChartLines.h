@@ -6,7 +6,9 @@
 
 #include "core/SpanTable.h"
 
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,5 +32,16 @@ std::vector<std::string> SpanChartModels(const std::vector<SpanTableRow> &rows);
 // The lines to draw, by model and then shoring option; a model's line that repeats an
 // earlier one's is left out (the earlier line names it).
 std::vector<SpanChartLine> SpanChartLines(const std::vector<SpanTableRow> &rows);
+
+// For each model (in SpanChartModels' order) and shoring option, the earlier model whose
+// line it repeats point for point; none where the line is its own. The chart's legend names
+// the earlier model there.
+using SpanChartRepeat = std::array<std::optional<std::size_t>, kShoringCodes.size()>;
+std::vector<SpanChartRepeat> SpanChartRepeats(const std::vector<SpanTableRow> &rows);
+
+// Each model's spans for every shoring option (row by row), where the chart puts the model's
+// markers: a model whose line lies on another's is still seen at its points.
+std::vector<std::vector<SpanChartPoint>>
+SpanChartModelPoints(const std::vector<SpanTableRow> &rows);
 
 } // namespace korvane

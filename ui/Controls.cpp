@@ -123,7 +123,7 @@ void UpDownArrows::Step(int direction) {
     m_position = ArrowStep(FieldBounds{m_lower, m_upper, m_step}, m_associate->text().toStdString(),
                            m_position, direction);
     m_associate->setText(QString::number(m_position));
-    emit clicked();
+    emit Clicked();
 }
 
 DropDownList::DropDownList(QWidget *parent) : QComboBox(parent) {
@@ -131,13 +131,18 @@ DropDownList::DropDownList(QWidget *parent) : QComboBox(parent) {
 }
 
 void DropDownList::showPopup() {
-    emit dropDown();
+    emit DropDown();
     QComboBox::showPopup();
 }
 
 void ScrollByWheel(QScrollArea &area, int wheelDelta) {
     QScrollBar *bar = area.verticalScrollBar();
     bar->setValue(bar->value() - wheelDelta);
+}
+
+void NameObjects(std::initializer_list<std::pair<QObject *, const char *>> objects) {
+    for (const auto &[object, name] : objects)
+        object->setObjectName(QString::fromLatin1(name));
 }
 
 } // namespace korvane

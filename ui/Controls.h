@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include <initializer_list>
+#include <utility>
+
 class QScrollArea;
 class QToolButton;
 
@@ -52,7 +55,7 @@ public:
     QToolButton *DownButton() const { return m_down; }
 
 signals:
-    void clicked(); // either arrow was clicked
+    void Clicked(); // either arrow was clicked
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -78,11 +81,15 @@ public:
     void showPopup() override;
 
 signals:
-    void dropDown();
+    void DropDown();
 };
 
 // Moves a scroll area's vertical position by a wheel delta (120 a notch), nothing more: the
 // result and help windows scroll their pictures so.
 void ScrollByWheel(QScrollArea &area, int wheelDelta);
+
+// Gives each control the name of its member as object name: the windows keep their controls
+// private, and tests and users' tools find a control by that name.
+void NameObjects(std::initializer_list<std::pair<QObject *, const char *>> objects);
 
 } // namespace korvane

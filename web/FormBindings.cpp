@@ -534,9 +534,10 @@ public:
     }
 
     // "最大スパン表": the inputs pre-checked as the table's conditions (a refusal as the
-    // calculate command's), then the table for them: conditions, headings, each row's
-    // cells, the row of the case's deck.
-    std::string SpanTable() {
+    // calculate command's), then the table for them: the line above the conditions (the
+    // project title and `dateText`, today as the page shows dates), conditions, headings,
+    // each row's cells, the row of the case's deck.
+    std::string SpanTable(const std::string &dateText) {
         JsonWriter json;
         json.StartObject();
         if (Refused(json, [this] { return m_form.PreCheckConditions(); }))
@@ -545,6 +546,8 @@ public:
         m_spanRows = BuildSpanTable(m_spanConditions);
         json.Key("title");
         json.String(kSpanTableTitle);
+        json.Key("heading");
+        json.String(TableHeadingLine(m_spanConditions, dateText));
         json.Key("note");
         json.String(kSpanTableTakeNote);
         json.Key("conditions");
@@ -577,9 +580,9 @@ public:
     }
 
     // "デッキ比較": the calculate command's pre-check, then every deck calculated for the
-    // inputs: conditions, two-line headings, each row's cells (failing ones marked), the
-    // row of the case's deck.
-    std::string Comparison() {
+    // inputs: the line above the conditions (as the span table's), conditions, two-line
+    // headings, each row's cells (failing ones marked), the row of the case's deck.
+    std::string Comparison(const std::string &dateText) {
         JsonWriter json;
         json.StartObject();
         if (Refused(json, [this] { return m_form.PreCheck(); }))
@@ -590,6 +593,8 @@ public:
         m_comparisonConditions = DeckComparisonConditions(conditions);
         json.Key("title");
         json.String(kDeckComparisonTitle);
+        json.Key("heading");
+        json.String(TableHeadingLine(conditions, dateText));
         json.Key("note");
         json.String(kDeckComparisonTakeNote);
         json.Key("conditions");

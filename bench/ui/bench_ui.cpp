@@ -97,7 +97,7 @@ void PressUntilPainted(benchmark::State &state, void (MainWindow::*command)()) {
 // "計　算" on the default case until the result window has painted its sheet: the read-out,
 // pre-check, calculation, drawing of the sheet and the result window's first paint.
 void CalculateUntilSheetPainted(benchmark::State &state) {
-    PressUntilPainted(state, &MainWindow::calculate);
+    PressUntilPainted(state, &MainWindow::Calculate);
 }
 BENCHMARK(CalculateUntilSheetPainted)->Unit(benchmark::kMillisecond);
 
@@ -133,14 +133,14 @@ BENCHMARK(BuildSpanTableAlone)->Unit(benchmark::kMillisecond);
 // "最大スパン表" until the table window has painted: the conditions' pre-check, the table,
 // the window with its chart and its first paint.
 void SpanTableUntilPainted(benchmark::State &state) {
-    PressUntilPainted(state, &MainWindow::showSpanTable);
+    PressUntilPainted(state, &MainWindow::ShowSpanTable);
 }
 BENCHMARK(SpanTableUntilPainted)->Unit(benchmark::kMillisecond);
 
 // "デッキ比較" until the comparison window has painted: the pre-check, the comparison, the
 // table's texts and the window's first paint.
 void DeckComparisonUntilPainted(benchmark::State &state) {
-    PressUntilPainted(state, &MainWindow::showDeckComparison);
+    PressUntilPainted(state, &MainWindow::ShowDeckComparison);
 }
 BENCHMARK(DeckComparisonUntilPainted)->Unit(benchmark::kMillisecond);
 

@@ -48,6 +48,20 @@ TEST(SpanChartLines, BreakAtAMissingSpanAndShareRepeatedLines) {
     EXPECT_EQ(lines[3].model, 1u);
     EXPECT_EQ(lines[3].shoring, 0u);
     EXPECT_EQ(lines[4].shoring, 2u);
+
+    // The legend says model 1's one-row line is model 0's, and nothing else.
+    const std::vector<SpanChartRepeat> repeats = SpanChartRepeats(rows);
+    ASSERT_EQ(repeats.size(), 2u);
+    EXPECT_EQ(repeats[0], SpanChartRepeat{});
+    EXPECT_EQ(repeats[1], (SpanChartRepeat{std::nullopt, 0u, std::nullopt}));
+
+    // Every span of a model is a marker, a shared line's included; a missing span is none.
+    const auto points = SpanChartModelPoints(rows);
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[0].size(), 8u);
+    EXPECT_EQ(points[1].size(), 9u);
+    EXPECT_DOUBLE_EQ(points[0][3].thickness, PlateThicknessOf(1));
+    EXPECT_EQ(points[0][3].span, 3100);
 }
 
 TEST(SpanChartLines, ALineWithoutAnySpanStaysNamed) {

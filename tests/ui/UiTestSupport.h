@@ -2,6 +2,7 @@
 // Helpers shared by the window tests: answering message boxes and modal windows, a private
 // per-user data folder, and a main window that is ready as after start-up.
 
+#include "WidgetByName.h"
 #include "core/PrintSettings.h"
 #include "ui/Application.h"
 #include "ui/MessageSeam.h"
@@ -78,15 +79,6 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_saved;
 };
-
-// A window's control found by its object name, as users' tools find it; a name the window
-// does not have ends the test at once, naming it.
-template <class Control> Control *Widget(const QObject &window, const char *name) {
-    auto *control = window.findChild<Control *>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("the window has no %s named \"%s\"", Control::staticMetaObject.className(), name);
-    return control;
-}
 
 // A main window after start-up and its first filling, shown and active, with the notice
 // of a first start answered. The print values live in the new window's print settings, so

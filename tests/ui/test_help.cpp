@@ -2,6 +2,7 @@
 // and height of each page, the focus after "HELP ON", the mouse wheel, the close box, and
 // what a picture or summary file that cannot be loaded leaves behind.
 
+#include "WidgetByName.h"
 #include "core/Errors.h"
 #include "ui/DataFolder.h"
 #include "ui/MessageSeam.h"
@@ -25,6 +26,7 @@
 using korvane::HelpTopic;
 using korvane::HelpWindow;
 using korvane::SummaryWindow;
+using korvane::testing::Widget;
 
 namespace {
 
@@ -177,13 +179,13 @@ void TestHelpWindow::pages() {
     help.show();
     // Start from another page, scrolled down, so that everything below must change.
     help.ShowHelpPage(page == 1 && family == 1 ? HelpTopic::kSpan : HelpTopic::kDeck, 1);
-    help.pictureScroller->verticalScrollBar()->setValue(200);
+    Widget<QScrollArea>(help, "pictureScroller")->verticalScrollBar()->setValue(200);
 
     help.ShowHelpPage(static_cast<HelpTopic>(page), family);
     QCOMPARE(help.windowTitle(), caption);
     QCOMPARE(help.ScrollRange(), pictureHeight + 13);
     QCOMPARE(help.height(), 600);
-    QCOMPARE(help.pictureScroller->verticalScrollBar()->value(), 0);
+    QCOMPARE(Widget<QScrollArea>(help, "pictureScroller")->verticalScrollBar()->value(), 0);
     QCOMPARE(help.Picture(), ExpectedPicture(file, pictureHeight));
     // The picture covers its area with drawing (not a blank conversion) and nothing below.
     QVERIFY(DrawnPixels(help.Picture(), 0, pictureHeight) > 437 * pictureHeight / 20);
@@ -219,11 +221,11 @@ void TestHelpWindow::wheelScrollsByTheWheelDelta() {
     HelpWindow help;
     help.show();
     help.ShowHelpPage(HelpTopic::kDeck, 1);
-    QScrollBar *bar = help.pictureScroller->verticalScrollBar();
+    QScrollBar *bar = Widget<QScrollArea>(help, "pictureScroller")->verticalScrollBar();
     QVERIFY(bar->maximum() > 240);
 
     const auto turn = [&help](int delta) {
-        QWidget *viewport = help.pictureScroller->viewport();
+        QWidget *viewport = Widget<QScrollArea>(help, "pictureScroller")->viewport();
         const QPointF at(100, 100);
         QWheelEvent event(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -244,7 +246,7 @@ void TestHelpWindow::wheelScrollsByTheWheelDelta() {
 void TestHelpWindow::closeBoxHidesAndClearsTheFlag() {
     auto *help = new HelpWindow;
     QPointer<HelpWindow> alive(help);
-    QSignalSpy closed(help, &HelpWindow::closedByUser);
+    QSignalSpy closed(help, &HelpWindow::ClosedByUser);
     help->show();
     help->ShowHelpPage(HelpTopic::kConcrete, 0);
     help->ComeToFrontWithNextPage();
@@ -317,7 +319,7 @@ void TestHelpWindow::missingPicture() {
     const QString before = help.windowTitle();
     const QImage pictureBefore = help.Picture();
     help.resize(help.width(), 400);
-    help.pictureScroller->verticalScrollBar()->setValue(100);
+    Widget<QScrollArea>(help, "pictureScroller")->verticalScrollBar()->setValue(100);
     help.ComeToFrontWithNextPage();
 
     FileGuard missing(file);
@@ -330,7 +332,7 @@ void TestHelpWindow::missingPicture() {
     QVERIFY(help.JustSwitchedOn());
     // The page did not scroll to the top: with the shorter range the position is only
     // held within it.
-    QScrollBar *bar = help.pictureScroller->verticalScrollBar();
+    QScrollBar *bar = Widget<QScrollArea>(help, "pictureScroller")->verticalScrollBar();
     QCOMPARE(bar->value(), std::min(100, bar->maximum()));
     QVERIFY(bar->value() > 0);
     if (page == 1) {
@@ -422,18 +424,21 @@ void TestHelpWindow::summaryShownTwiceReloadsOneWindow() {
     SummaryWindow summary;
     QCOMPARE(summary.windowTitle(), QStringLiteral("概　　要　[ Korvane for Win について ]"));
     QCOMPARE(summary.size(), QSize(559, 689));
-    QVERIFY(summary.summaryView->isReadOnly());
+    QVERIFY(Widget<QTextBrowser>(summary, "summaryView")->isReadOnly());
     QVERIFY(!summary.isVisible());
 
     summary.ShowSummary();
     QVERIFY(summary.isVisible());
-    QVERIFY(summary.summaryView->toPlainText().contains("Korvane for Win について"));
+    QVERIFY(Widget<QTextBrowser>(summary, "summaryView")
+                ->toPlainText()
+                .contains("Korvane for Win について"));
 
     FileGuard replaced("Summary.rtf");
     replaced.Write("{\\rtf1\\ansi\\ansicpg932 \\'90\\'56\\'82\\'b5\\'82\\'a2\\par}");
     summary.ShowSummary();
     QVERIFY(summary.isVisible());
-    QCOMPARE(summary.summaryView->toPlainText(), QStringLiteral("新しい\n"));
+    QCOMPARE(Widget<QTextBrowser>(summary, "summaryView")->toPlainText(),
+             QStringLiteral("新しい\n"));
     const auto windows = QApplication::topLevelWidgets();
     QCOMPARE(std::count_if(windows.begin(), windows.end(),
                            [](QWidget *w) { return qobject_cast<SummaryWindow *>(w); }),
@@ -449,7 +454,7 @@ void TestHelpWindow::missingSummaryIsNotShown_data() {
 void TestHelpWindow::missingSummaryIsNotShown() {
     QFETCH(bool, folderInItsPlace);
     SummaryWindow summary;
-    summary.summaryView->setPlainText("earlier text");
+    Widget<QTextBrowser>(summary, "summaryView")->setPlainText("earlier text");
     FileGuard missing("Summary.rtf");
     if (folderInItsPlace)
         QVERIFY(QDir().mkdir(DataFolder() + "Summary.rtf"));
@@ -462,7 +467,8 @@ void TestHelpWindow::missingSummaryIsNotShown() {
                  error.what());
     }
     QVERIFY(!summary.isVisible());
-    QCOMPARE(summary.summaryView->toPlainText(), QStringLiteral("earlier text"));
+    QCOMPARE(Widget<QTextBrowser>(summary, "summaryView")->toPlainText(),
+             QStringLiteral("earlier text"));
 }
 
 int main(int argc, char **argv) {

@@ -237,7 +237,7 @@ void CalculateCommand::runShowsTheSheetInPlaceOfTheMainWindow() {
 void CalculateCommand::closingClearsThePictureAndKeepsTheInputs() {
     Widget<QLineEdit>(*m_form, "spanField")->setText(QStringLiteral("3000"));
     const auto previous = SetModalHandler([&](QDialog &dialog) {
-        static_cast<ResultWindow &>(dialog).closeSheet();
+        static_cast<ResultWindow &>(dialog).CloseSheet();
         return int(QDialog::Rejected);
     });
     RunCalculation(*m_form, *m_result);
@@ -251,16 +251,18 @@ void CalculateCommand::closingClearsThePictureAndKeepsTheInputs() {
 void CalculateCommand::windowShownWithoutASheetShowsTheEmptyPicture() {
     const auto showEmpty = [this] {
         m_result->show();
-        const QImage shown =
-            m_result->sheetView->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-        const QSize viewSize = m_result->sheetView->size();
+        const QImage shown = Widget<QLabel>(*m_result, "sheetView")
+                                 ->pixmap()
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        const QSize viewSize = Widget<QLabel>(*m_result, "sheetView")->size();
         m_result->hide();
         QCOMPARE(viewSize, QSize(kResultPictureWidth, kResultPictureHeight));
         QCOMPARE(shown, NewResultPicture());
     };
     showEmpty();
     const auto previous = SetModalHandler([](QDialog &dialog) {
-        static_cast<ResultWindow &>(dialog).closeSheet();
+        static_cast<ResultWindow &>(dialog).CloseSheet();
         return int(QDialog::Rejected);
     });
     RunCalculation(*m_form, *m_result);
@@ -288,7 +290,7 @@ void CalculateCommand::pictureIsWhatKorvaneCalcDrawsOnEveryRun() {
         if (shown.size() == 2)
             dialog.close(); // the title bar's close box
         else
-            m_result->closeSheet(); // "閉じる"
+            m_result->CloseSheet(); // "閉じる"
         return int(QDialog::Rejected);
     });
     for (int run = 0; run < 3; ++run)
@@ -332,22 +334,24 @@ void CalculateCommand::printSettingsKeepTheResultWindowModal() {
             if (auto *settings = qobject_cast<PrintSettingsDialog *>(&dialog)) {
                 seen << QStringLiteral("settings");
                 QTimer::singleShot(0, settings, [settings, &route] {
-                    (route.cancel ? settings->cancelButton : settings->confirmButton)->click();
+                    (route.cancel ? Widget<QPushButton>(*settings, "cancelButton")
+                                  : Widget<QPushButton>(*settings, "confirmButton"))
+                        ->click();
                 });
                 return RunModal(dialog);
             }
             QTimer::singleShot(0, m_result.get(), [&] {
                 if (route.settingsFrom == QLatin1String("menu"))
-                    m_result->printSettingsAction->trigger();
+                    Widget<QAction>(*m_result, "printSettingsAction")->trigger();
                 else
-                    m_result->printSettingsButton->click();
+                    Widget<QToolButton>(*m_result, "printSettingsButton")->click();
                 // Back in the result window's event loop, as the user is.
                 QTimer::singleShot(0, m_result.get(), [&] {
                     seen << (m_result->isVisible() ? "result shown" : "result hidden");
                     seen << (m_form->isVisible() ? "main shown" : "main hidden");
                     seen << (QApplication::activeModalWidget() == m_result.get() ? "modal"
                                                                                  : "not modal");
-                    m_result->closeButton->click(); // "閉じる"
+                    Widget<QToolButton>(*m_result, "closeButton")->click(); // "閉じる"
                 });
             });
             return RunModal(dialog);
@@ -390,12 +394,12 @@ void CalculateCommand::shortWorkLoadIsRefusedAndTheWindowWorks() {
 void CalculateCommand::wheelScrollsByItsDelta() {
     m_result->resize(562, 300);
     m_result->show();
-    QScrollBar *bar = m_result->sheetScroller->verticalScrollBar();
+    QScrollBar *bar = Widget<QScrollArea>(*m_result, "sheetScroller")->verticalScrollBar();
     QVERIFY(bar->maximum() > 240);
-    m_result->scrollByWheel(-120); // towards the user: down
+    m_result->ScrollByWheel(-120); // towards the user: down
     QCOMPARE(bar->value(), 120);
-    m_result->scrollByWheel(120);
-    m_result->scrollByWheel(120);
+    m_result->ScrollByWheel(120);
+    m_result->ScrollByWheel(120);
     QCOMPARE(bar->value(), 0);
 }
 
@@ -426,7 +430,7 @@ void CalculateCommand::windowFitsOnTheScreen() {
 
 void CalculateCommand::printSettingsTakeThePageTextOfTheWindow() {
     PrintSettingsDialog *settings = m_form->PrintSettingsWindow();
-    settings->pageTextField->setText(QStringLiteral("－２－"));
+    Widget<QLineEdit>(*settings, "pageTextField")->setText(QStringLiteral("－２－"));
     bool resultHidden = false;
     const auto previous = SetModalHandler([&](QDialog &dialog) {
         resultHidden = !m_result->isVisible();
@@ -434,7 +438,7 @@ void CalculateCommand::printSettingsTakeThePageTextOfTheWindow() {
         return int(QDialog::Rejected);
     });
     m_result->show();
-    m_result->openPrintSettings();
+    m_result->OpenPrintSettings();
     SetModalHandler(previous);
     QVERIFY(resultHidden);
     QVERIFY(m_result->isVisible());
@@ -448,7 +452,7 @@ void CalculateCommand::printCancelledPrintsNothing() {
         printer.setOutputFileName(path);
         return false;
     });
-    m_result->printSheet();
+    m_result->PrintSheet();
     ResultWindow::SetPrinterChoice(previous);
     QVERIFY(!QFile::exists(path));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
@@ -466,7 +470,7 @@ void CalculateCommand::PrintToPdfFile(const QString &path, const std::string &ti
         printer.setOutputFileName(path);
         return true;
     });
-    m_result->printSheet();
+    m_result->PrintSheet();
     ResultWindow::SetPrinterChoice(choice);
     m_form->PrintSettingsWindow()->Settings().projectTitle = kTitlePlaceholder;
 }
@@ -494,7 +498,7 @@ void CalculateCommand::printThatFailsIsShownAndTheWindowWorks() {
         return true;
     });
     MessageRecorder messages;
-    m_result->printSheet();
+    m_result->PrintSheet();
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts.first().contains(path), qPrintable(messages.texts.first()));
     QCOMPARE(messages.titles.first(), QStringLiteral("Korvane for Win"));
@@ -502,7 +506,7 @@ void CalculateCommand::printThatFailsIsShownAndTheWindowWorks() {
     QTRY_VERIFY(!BusyNoticeLeft());
 
     path = dir.filePath(QStringLiteral("sheet.pdf"));
-    m_result->printSheet();
+    m_result->PrintSheet();
     ResultWindow::SetPrinterChoice(choice);
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY(QFile::exists(path));

@@ -147,7 +147,7 @@ void DeckComparisonTest::rowsAreTheComparisonOfTheMainWindowsCase() {
     const auto expected = CompareDecks(shown);
 
     ComparisonDriver driver([&](DeckComparisonWindow &window) {
-        const QTableWidget &table = *window.comparisonTable;
+        const QTableWidget &table = *Widget<QTableWidget>(window, "comparisonTable");
         QCOMPARE(table.rowCount(), int(expected.size()));
         for (int row = 0; row < table.rowCount(); ++row) {
             const DeckComparisonRow &compared = expected[std::size_t(row)];
@@ -184,7 +184,9 @@ void DeckComparisonTest::rowsAreTheComparisonOfTheMainWindowsCase() {
             QCOMPARE(table.item(row, 0)->font().bold(), isShownDeck);
         }
         QVERIFY(window.ShownDeckRow() >= 0);
-        QVERIFY(window.conditionsLabel->text().contains(QStringLiteral("スパン：%1 mm").arg(span)));
+        QVERIFY(Widget<QLabel>(window, "conditionsLabel")
+                    ->text()
+                    .contains(QStringLiteral("スパン：%1 mm").arg(span)));
     });
     Widget<QPushButton>(*m_form, "comparisonButton")->click();
     QCOMPARE(driver.comparisonsShown, 1);
@@ -203,7 +205,7 @@ void DeckComparisonTest::decksBeyondTheirRangeReadOutOfRange() {
     QCOMPARE(m_form->ReadCase().spanLength, 5700);
     int beyond = 0;
     ComparisonDriver driver([&](DeckComparisonWindow &window) {
-        const QTableWidget &table = *window.comparisonTable;
+        const QTableWidget &table = *Widget<QTableWidget>(window, "comparisonTable");
         int lastPassing = -1;
         int firstBeyond = table.rowCount();
         for (int row = 0; row < table.rowCount(); ++row) {
@@ -257,7 +259,7 @@ void DeckComparisonTest::takenDeckCalculatesToTheRowsVerdicts() {
     const int chosenRow = int(chosen - rows.begin());
 
     ComparisonDriver driver([&](DeckComparisonWindow &window) {
-        QTableWidget &table = *window.comparisonTable;
+        QTableWidget &table = *Widget<QTableWidget>(window, "comparisonTable");
         table.scrollToItem(table.item(chosenRow, 3));
         const QPoint at = table.visualItemRect(table.item(chosenRow, 3)).center();
         // A double-click arrives as the window system delivers it: a click, then the second
@@ -298,9 +300,9 @@ void DeckComparisonTest::takenDeckCalculatesToTheRowsVerdicts() {
 void DeckComparisonTest::returnTakesTheCurrentRow() {
     const auto rows = CompareDecks(m_form->ReadCase());
     ComparisonDriver driver([&](DeckComparisonWindow &window) {
-        window.comparisonTable->setFocus();
-        window.comparisonTable->setCurrentCell(2, 0);
-        QTest::keyClick(window.comparisonTable, Qt::Key_Return);
+        Widget<QTableWidget>(window, "comparisonTable")->setFocus();
+        Widget<QTableWidget>(window, "comparisonTable")->setCurrentCell(2, 0);
+        QTest::keyClick(Widget<QTableWidget>(window, "comparisonTable"), Qt::Key_Return);
     });
     Widget<QPushButton>(*m_form, "comparisonButton")->click();
     QCOMPARE(m_form->ReadCase().deckModel, rows[2].deck.model);
@@ -312,8 +314,8 @@ void DeckComparisonTest::closeTakesNothing() {
     m_form->ShowCase(CaseWith(200, code::kShoringTwoRows, 4000));
     const DesignCase before = m_form->ReadCase();
     ComparisonDriver driver([](DeckComparisonWindow &window) {
-        window.comparisonTable->setCurrentCell(5, 0);
-        window.closeButton->click();
+        Widget<QTableWidget>(window, "comparisonTable")->setCurrentCell(5, 0);
+        Widget<QPushButton>(window, "closeButton")->click();
         QVERIFY(!window.isVisible());
         QVERIFY(!window.Taken());
     });
@@ -335,7 +337,8 @@ void DeckComparisonTest::printWritesOnePageWithEveryRow() {
     m_form->ShowCase(CaseWith(400, code::kShoringTwoRows, 4900));
     const auto rows = CompareDecks(m_form->ReadCase());
     MessageRecorder messages;
-    ComparisonDriver driver([](DeckComparisonWindow &window) { window.printButton->click(); });
+    ComparisonDriver driver(
+        [](DeckComparisonWindow &window) { Widget<QPushButton>(window, "printButton")->click(); });
     Widget<QPushButton>(*m_form, "comparisonButton")->click();
     SetPrinterChoice(previous);
 
@@ -377,7 +380,9 @@ void DeckComparisonTest::csvExportWritesTheComparison() {
     m_form->PrintSettingsWindow()->Settings().projectTitle = "事務所棟";
     const DesignCase shown = m_form->ReadCase();
     MessageRecorder messages;
-    ComparisonDriver driver([](DeckComparisonWindow &window) { window.csvButton->click(); }, path);
+    ComparisonDriver driver(
+        [](DeckComparisonWindow &window) { Widget<QPushButton>(window, "csvButton")->click(); },
+        path);
     FixToday(QDate(2026, 12, 1));
     Widget<QPushButton>(*m_form, "comparisonButton")->click();
     FixToday({});

@@ -239,7 +239,7 @@ void NumericInputs::arrowKeys() {
     QLineEdit *edit = FieldNamed(*form, field);
     edit->setText(start);
     edit->setFocus();
-    QSignalSpy handled(ArrowsOf(*form, field), &UpDownArrows::clicked);
+    QSignalSpy handled(ArrowsOf(*form, field), &UpDownArrows::Clicked);
     QTest::keyClick(edit, up ? Qt::Key_Up : Qt::Key_Down);
     QCOMPARE(edit->text(), after);
     QCOMPARE(handled.count(), 1);
@@ -378,7 +378,7 @@ void NumericInputs::workLoadField() {
     QTest::keyClick(Widget<QLineEdit>(*form, "workLoadField"), Qt::Key_Delete);
     Widget<QLineEdit>(*form, "workLoadField")->home(false);
     QTest::keyClicks(Widget<QLineEdit>(*form, "workLoadField"), QStringLiteral("980"));
-    QCOMPARE(form->workLoadText(), QStringLiteral("980 ")); // four positions, one blank
+    QCOMPARE(form->WorkLoadText(), QStringLiteral("980 ")); // four positions, one blank
     record = form->ReadCase();
     QCOMPARE(record.workLoadValue, 0);
 

@@ -39,14 +39,19 @@ void PrintSettingsWindow::cleanup() {
 void PrintSettingsWindow::createdState() {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("印刷用設定"));
     QCOMPARE(m_window->size(), QSize(464, 155));
-    QCOMPARE(m_window->titleField->text(), QStringLiteral("件名を入力"));
-    QCOMPARE(m_window->pageTextField->text(), QStringLiteral("－１－"));
-    QVERIFY(m_window->noPageNumberOption->isChecked());
-    QVERIFY(!m_window->pageTextField->isEnabled());
-    QCOMPARE(m_window->noPageNumberOption->palette().color(QPalette::WindowText), kChosenCrimson);
-    QCOMPARE(m_window->topRightOption->palette().color(QPalette::WindowText), kOptionNavy);
-    QCOMPARE(m_window->confirmButton->text(), QStringLiteral("    設　定"));
-    QCOMPARE(m_window->cancelButton->text(), QStringLiteral(" キャンセル"));
+    QCOMPARE(Widget<QLineEdit>(*m_window, "titleField")->text(), QStringLiteral("件名を入力"));
+    QCOMPARE(Widget<QLineEdit>(*m_window, "pageTextField")->text(), QStringLiteral("－１－"));
+    QVERIFY(Widget<QRadioButton>(*m_window, "noPageNumberOption")->isChecked());
+    QVERIFY(!Widget<QLineEdit>(*m_window, "pageTextField")->isEnabled());
+    QCOMPARE(Widget<QRadioButton>(*m_window, "noPageNumberOption")
+                 ->palette()
+                 .color(QPalette::WindowText),
+             kChosenCrimson);
+    QCOMPARE(
+        Widget<QRadioButton>(*m_window, "topRightOption")->palette().color(QPalette::WindowText),
+        kOptionNavy);
+    QCOMPARE(Widget<QPushButton>(*m_window, "confirmButton")->text(), QStringLiteral("    設　定"));
+    QCOMPARE(Widget<QPushButton>(*m_window, "cancelButton")->text(), QStringLiteral(" キャンセル"));
 }
 
 void PrintSettingsWindow::closing_data() {
@@ -97,28 +102,31 @@ void PrintSettingsWindow::closing() {
     if (clickedOption >= 0)
         QTest::mouseClick(m_window->PositionOptions()[clickedOption], Qt::LeftButton, {},
                           QPoint(6, 8));
-    m_window->titleField->setText(title);
-    if (m_window->pageTextField->isEnabled() && !pageText.isEmpty())
-        m_window->pageTextField->setText(pageText);
-    QTest::mouseClick(ok ? m_window->confirmButton : m_window->cancelButton, Qt::LeftButton);
+    Widget<QLineEdit>(*m_window, "titleField")->setText(title);
+    if (Widget<QLineEdit>(*m_window, "pageTextField")->isEnabled() && !pageText.isEmpty())
+        Widget<QLineEdit>(*m_window, "pageTextField")->setText(pageText);
+    QTest::mouseClick(ok ? Widget<QPushButton>(*m_window, "confirmButton")
+                         : Widget<QPushButton>(*m_window, "cancelButton"),
+                      Qt::LeftButton);
 
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_window->Settings().pageNumberPos, position);
     QCOMPARE(QString::fromStdString(m_window->Settings().projectTitle), storedTitle);
     QCOMPARE(QString::fromStdString(m_window->Settings().pageText), storedPageText);
     QVERIFY(m_window->PositionOptions()[checkedOption]->isChecked());
-    QCOMPARE(m_window->pageTextField->isEnabled(), checkedOption != 0);
+    QCOMPARE(Widget<QLineEdit>(*m_window, "pageTextField")->isEnabled(), checkedOption != 0);
     if (!ok)
-        QCOMPARE(m_window->titleField->text(), storedTitle); // the title comes back
+        QCOMPARE(Widget<QLineEdit>(*m_window, "titleField")->text(),
+                 storedTitle); // the title comes back
 }
 
 void PrintSettingsWindow::titleFieldEmptiesItsPlaceholderOnClick() {
     m_window->show();
-    QTest::mouseClick(m_window->titleField, Qt::LeftButton);
-    QCOMPARE(m_window->titleField->text(), QString());
-    m_window->titleField->setText(QStringLiteral("倉庫"));
-    QTest::mouseClick(m_window->titleField, Qt::LeftButton);
-    QCOMPARE(m_window->titleField->text(), QStringLiteral("倉庫"));
+    QTest::mouseClick(Widget<QLineEdit>(*m_window, "titleField"), Qt::LeftButton);
+    QCOMPARE(Widget<QLineEdit>(*m_window, "titleField")->text(), QString());
+    Widget<QLineEdit>(*m_window, "titleField")->setText(QStringLiteral("倉庫"));
+    QTest::mouseClick(Widget<QLineEdit>(*m_window, "titleField"), Qt::LeftButton);
+    QCOMPARE(Widget<QLineEdit>(*m_window, "titleField")->text(), QStringLiteral("倉庫"));
 }
 
 // The window focuses the title as it opens: typing replaces the whole title, also when
@@ -128,9 +136,11 @@ void PrintSettingsWindow::titleIsSelectedEachTimeTheWindowOpens() {
         m_window->show();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QVERIFY(m_window->titleField->hasFocus());
-        QCOMPARE(m_window->titleField->selectedText(), QStringLiteral("件名を入力"));
-        QTest::mouseClick(m_window->cancelButton, Qt::LeftButton); // キャンセル
+        QVERIFY(Widget<QLineEdit>(*m_window, "titleField")->hasFocus());
+        QCOMPARE(Widget<QLineEdit>(*m_window, "titleField")->selectedText(),
+                 QStringLiteral("件名を入力"));
+        QTest::mouseClick(Widget<QPushButton>(*m_window, "cancelButton"),
+                          Qt::LeftButton); // キャンセル
         QVERIFY(!m_window->isVisible());
     }
 }

@@ -109,7 +109,7 @@ SpanTableWindow &Shown(QDialog &dialog) {
 }
 
 void DoubleClickCell(SpanTableWindow &window, int row, int column) {
-    QTableWidget *table = window.spanTable;
+    QTableWidget *table = Widget<QTableWidget>(window, "spanTable");
     table->scrollToItem(table->item(row, column));
     const QRect cell = table->visualItemRect(table->item(row, column));
     // A double-click's first press picks the cell, as a real one does.
@@ -182,7 +182,7 @@ void SpanTableTest::cellsAreTheCoreTableForTheMainWindowsConditions() {
     ModalScript script([&](QDialog &dialog) {
         SpanTableWindow &window = Shown(dialog);
         seen = true;
-        QTableWidget *table = window.spanTable;
+        QTableWidget *table = Widget<QTableWidget>(window, "spanTable");
         [&] {
             QCOMPARE(window.windowTitle(), QStringLiteral("Korvane for Win [ 最大スパン表 ]"));
             QCOMPARE(table->rowCount(), int(expected.size()));
@@ -200,7 +200,9 @@ void SpanTableTest::cellsAreTheCoreTableForTheMainWindowsConditions() {
                              QString::fromStdString(SpanCellText(expected[r].cells[s])));
             }
             for (const std::string &line : ConditionsText(read))
-                QVERIFY(window.conditionsLabel->text().contains(QString::fromStdString(line)));
+                QVERIFY(Widget<QLabel>(window, "conditionsLabel")
+                            ->text()
+                            .contains(QString::fromStdString(line)));
 
             // The main window's deck: its row alone is bold on a colour and in view.
             const int marked = RowHoldingDeck(expected, read);
@@ -267,9 +269,9 @@ void SpanTableTest::takenCellGoesIntoTheMainWindowAndPasses() {
         SpanTableWindow &window = Shown(dialog);
         const int column = SpanTableWindow::kFirstShoringColumn + shoring;
         if (byReturnKey) {
-            window.spanTable->setCurrentCell(row, column);
-            window.spanTable->setFocus();
-            QTest::keyClick(window.spanTable, Qt::Key_Return);
+            Widget<QTableWidget>(window, "spanTable")->setCurrentCell(row, column);
+            Widget<QTableWidget>(window, "spanTable")->setFocus();
+            QTest::keyClick(Widget<QTableWidget>(window, "spanTable"), Qt::Key_Return);
         } else {
             DoubleClickCell(window, row, column);
         }
@@ -330,7 +332,7 @@ void SpanTableTest::cellWithoutSpanOrDeckColumnTakesTheDeckOnly() {
     QString cellText;
     ModalScript script([&](QDialog &dialog) {
         SpanTableWindow &window = Shown(dialog);
-        cellText = window.spanTable->item(row, column)->text();
+        cellText = Widget<QTableWidget>(window, "spanTable")->item(row, column)->text();
         DoubleClickCell(window, row, column);
         return window.result();
     });
@@ -360,7 +362,7 @@ void SpanTableTest::printWritesOnePageWithTitleConditionsAndCells() {
     });
     MessageRecorder messages;
     ModalScript script([&](QDialog &dialog) {
-        Shown(dialog).printButton->click();
+        Widget<QPushButton>(Shown(dialog), "printButton")->click();
         return int(QDialog::Rejected);
     });
     QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
@@ -402,7 +404,7 @@ void SpanTableTest::printCancelledWritesNothing() {
         return false;
     });
     ModalScript script([&](QDialog &dialog) {
-        Shown(dialog).printButton->click();
+        Widget<QPushButton>(Shown(dialog), "printButton")->click();
         return int(QDialog::Rejected);
     });
     QTest::mouseClick(Widget<QPushButton>(*m_form, "spanTableButton"), Qt::LeftButton);
@@ -426,7 +428,7 @@ void SpanTableTest::csvExportWritesTheTableWithByteOrderMark() {
     QStringList filters;
     ModalScript script(
         [&](QDialog &dialog) {
-            Shown(dialog).csvButton->click();
+            Widget<QPushButton>(Shown(dialog), "csvButton")->click();
             return int(QDialog::Rejected);
         },
         [&](QDialog &dialog) {
@@ -459,7 +461,7 @@ void SpanTableTest::csvExportCancelledOrUnwritable() {
     for (const QString &answer : {QString(), unwritable}) {
         ModalScript script(
             [&](QDialog &dialog) {
-                Shown(dialog).csvButton->click();
+                Widget<QPushButton>(Shown(dialog), "csvButton")->click();
                 return int(QDialog::Rejected);
             },
             [&](QDialog &dialog) {

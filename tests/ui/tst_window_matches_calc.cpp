@@ -256,7 +256,7 @@ void WindowMatchesCalc::printToFileIsTheArchivalPdfOfKorvaneCalc() {
         return true;
     });
     const auto previous = SetModalHandler([&](QDialog &dialog) {
-        result->printSheet();
+        result->PrintSheet();
         dialog.reject();
         return int(QDialog::Rejected);
     });
@@ -321,9 +321,9 @@ void WindowMatchesCalc::sameFileSameTables() {
     QStringList shown;
     const auto previous = SetModalHandler([&](QDialog &dialog) {
         if (auto *table = qobject_cast<SpanTableWindow *>(&dialog))
-            shown = ShownRows(*table->spanTable);
+            shown = ShownRows(*Widget<QTableWidget>(*table, "spanTable"));
         else if (auto *comparison = qobject_cast<DeckComparisonWindow *>(&dialog))
-            shown = ShownRows(*comparison->comparisonTable);
+            shown = ShownRows(*Widget<QTableWidget>(*comparison, "comparisonTable"));
         dialog.reject();
         return int(QDialog::Rejected);
     });

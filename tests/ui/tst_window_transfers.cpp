@@ -225,9 +225,9 @@ void WindowTransfers::printSettings() {
 
     PrintSettingsDialog *settings = form->PrintSettingsWindow();
     QVERIFY(settings->PositionOptions()[option]->isChecked());
-    QCOMPARE(settings->pageTextField->isEnabled(), pageTextEnabled);
-    QCOMPARE(settings->titleField->text(), QStringLiteral("事務所棟"));
-    QCOMPARE(settings->pageTextField->text(), QStringLiteral("－３－"));
+    QCOMPARE(Widget<QLineEdit>(*settings, "pageTextField")->isEnabled(), pageTextEnabled);
+    QCOMPARE(Widget<QLineEdit>(*settings, "titleField")->text(), QStringLiteral("事務所棟"));
+    QCOMPARE(Widget<QLineEdit>(*settings, "pageTextField")->text(), QStringLiteral("－３－"));
     QCOMPARE(settings->Settings().pageNumberPos, stored);
     QCOMPARE(settings->Settings().projectTitle, std::string("事務所棟"));
     QCOMPARE(settings->Settings().pageText, std::string("－３－"));

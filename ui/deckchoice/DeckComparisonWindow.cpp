@@ -2,6 +2,7 @@
 
 #include "core/DeckComparisonText.h"
 #include "sheet/qt/TodayDate.h"
+#include "ui/Controls.h"
 #include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
@@ -122,15 +123,20 @@ DeckComparisonWindow::DeckComparisonWindow(std::vector<DeckComparisonRow> rows,
       m_rows(std::move(rows)), m_case(std::move(conditions)),
       m_conditions(DeckComparisonConditions(m_case)), m_shownRow(shownRow) {
     setWindowTitle(WindowTitleOf(QString::fromUtf8(kDeckComparisonTitle)));
-    createControls();
-    fillTable();
-    fitToTable();
-    connectSignals();
+    CreateControls();
+    NameObjects({{conditionsLabel, "conditionsLabel"},
+                 {comparisonTable, "comparisonTable"},
+                 {printButton, "printButton"},
+                 {csvButton, "csvButton"},
+                 {closeButton, "closeButton"}});
+    FillTable();
+    FitToTable();
+    ConnectSignals();
 }
 
 DeckComparisonWindow::~DeckComparisonWindow() = default;
 
-void DeckComparisonWindow::createControls() {
+void DeckComparisonWindow::CreateControls() {
     SetBackground(*this, kWindowGrey);
     setFont(WindowFont(kTextPixelSize));
     auto *layout = new QVBoxLayout(this);
@@ -172,7 +178,7 @@ void DeckComparisonWindow::createControls() {
     layout->addLayout(buttons);
 }
 
-void DeckComparisonWindow::fillTable() {
+void DeckComparisonWindow::FillTable() {
     const auto &headings = DeckComparisonHeadings();
     comparisonTable->setColumnCount(static_cast<int>(headings.size()));
     comparisonTable->setRowCount(static_cast<int>(m_rows.size()));
@@ -200,7 +206,7 @@ void DeckComparisonWindow::fillTable() {
 
 // As wide as the table's columns and as high as its rows, within the screen's available area;
 // the table scrolls in what is left.
-void DeckComparisonWindow::fitToTable() {
+void DeckComparisonWindow::FitToTable() {
     const int frame = 2 * comparisonTable->frameWidth();
     const int tableHeight = comparisonTable->horizontalHeader()->sizeHint().height() +
                             comparisonTable->verticalHeader()->length() + frame;
@@ -216,11 +222,11 @@ void DeckComparisonWindow::fitToTable() {
     resize(QSize(sizeHint().width(), otherHeight + tableHeight).boundedTo(available));
 }
 
-void DeckComparisonWindow::connectSignals() {
+void DeckComparisonWindow::ConnectSignals() {
     connect(comparisonTable, &QTableWidget::cellDoubleClicked, this,
-            [this](int row, int) { takeRow(row); });
-    connect(printButton, &QPushButton::clicked, this, &DeckComparisonWindow::printComparison);
-    connect(csvButton, &QPushButton::clicked, this, &DeckComparisonWindow::exportCsv);
+            [this](int row, int) { TakeRow(row); });
+    connect(printButton, &QPushButton::clicked, this, &DeckComparisonWindow::PrintComparison);
+    connect(csvButton, &QPushButton::clicked, this, &DeckComparisonWindow::ExportCsv);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -228,14 +234,14 @@ bool DeckComparisonWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == comparisonTable && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && comparisonTable->currentRow() >= 0) {
-            takeRow(comparisonTable->currentRow());
+            TakeRow(comparisonTable->currentRow());
             return true;
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void DeckComparisonWindow::takeRow(int row) {
+void DeckComparisonWindow::TakeRow(int row) {
     if (row < 0 || row >= static_cast<int>(m_rows.size()))
         return;
     m_taken = TakenFromComparison(m_rows[std::size_t(row)]);
@@ -243,16 +249,16 @@ void DeckComparisonWindow::takeRow(int row) {
     accept();
 }
 
-void DeckComparisonWindow::printComparison() {
+void DeckComparisonWindow::PrintComparison() {
     RunGuarded(this,
                [this] { PrintTable(this, ComparisonPage(m_rows, m_conditions, m_shownRow)); });
     comparisonTable->setFocus(); // the arrows and Return go on working on the rows
 }
 
-void DeckComparisonWindow::exportCsv() {
+void DeckComparisonWindow::ExportCsv() {
     RunGuarded(this, [this] {
-        ExportCsv(this, QString::fromUtf8(kDeckComparisonTitle) + QStringLiteral(".csv"),
-                  DeckComparisonCsv(m_rows, m_case, TodayCsvDate()));
+        korvane::ExportCsv(this, QString::fromUtf8(kDeckComparisonTitle) + QStringLiteral(".csv"),
+                           DeckComparisonCsv(m_rows, m_case, TodayCsvDate()));
     });
     comparisonTable->setFocus();
 }

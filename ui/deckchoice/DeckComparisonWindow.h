@@ -28,34 +28,35 @@ public:
     ~DeckComparisonWindow() override;
 
     const std::vector<DeckComparisonRow> &Rows() const { return m_rows; }
-    // The deck the user took (double-click or Return); none when the window was closed.
-    // What the taken row puts into the main window: the deck, and its least shoring where
-    // the case's shoring does not suffice.
+    // What the row the user took (double-click or Return) puts into the main window: the
+    // deck, and its least shoring where the case's shoring does not suffice; none when the
+    // window was closed.
     const std::optional<TakenDeck> &Taken() const { return m_taken; }
     // What the main window says about the taken row's shoring; empty when it stays.
     const std::string &TakeNote() const { return m_takeNote; }
     // The row of the main window's deck; -1 when the table lacks it.
     int ShownDeckRow() const { return m_shownRow; }
 
+    // Takes the deck of a table row and closes the window.
+    void TakeRow(int row);
+    void PrintComparison();
+    void ExportCsv();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The controls, each with its member's name as object name (tests and tools find it so).
     QLabel *conditionsLabel = nullptr;
     QTableWidget *comparisonTable = nullptr;
     QPushButton *printButton = nullptr; // "印刷"
     QPushButton *csvButton = nullptr;   // "CSV出力"
     QPushButton *closeButton = nullptr; // "閉じる"
 
-    // Takes the deck of a table row and closes the window.
-    void takeRow(int row);
-    void printComparison();
-    void exportCsv();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void createControls();
-    void fillTable();
-    void fitToTable();
-    void connectSignals();
+    void CreateControls();
+    void FillTable();
+    void FitToTable();
+    void ConnectSignals();
 
     std::vector<DeckComparisonRow> m_rows;
     DesignCase m_case;

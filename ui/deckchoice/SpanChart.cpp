@@ -3,6 +3,7 @@
 #include "core/Catalogue.h"
 #include "core/DeckTableText.h"
 #include "core/InputCaptions.h"
+#include "core/SpanChartLines.h"
 #include "ui/Look.h"
 
 #include <QChart>
@@ -18,10 +19,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <map>
 #include <numbers>
 #include <optional>
-#include <utility>
 
 namespace korvane {
 
@@ -62,52 +61,6 @@ QString Text(const std::string &text) {
     return QString::fromStdString(text);
 }
 
-// The rows of one model, in thickness order, each model once in the table's order.
-std::vector<std::vector<const SpanTableRow *>> RowsByModel(const std::vector<SpanTableRow> &rows) {
-    std::vector<std::vector<const SpanTableRow *>> models;
-    std::map<std::pair<int, int>, std::size_t> index;
-    for (const SpanTableRow &row : rows) {
-        const auto key = std::make_pair(row.deck.family, row.deck.model);
-        const auto [found, added] = index.try_emplace(key, models.size());
-        if (added)
-            models.emplace_back();
-        models[found->second].push_back(&row);
-    }
-    return models;
-}
-
-// The points of one model's line for a shoring option: each thickness with its span, if any.
-using LinePoints = std::vector<std::pair<int, std::optional<int>>>;
-
-LinePoints PointsOf(const std::vector<const SpanTableRow *> &model, std::size_t shoring) {
-    LinePoints points;
-    for (const SpanTableRow *row : model)
-        points.emplace_back(row->deck.thicknessCode, row->cells[shoring].maxSpan);
-    return points;
-}
-
-// For each model and shoring option, the earlier model whose line it repeats point for point
-// (none when it is a line of its own). Identical lines would lie exactly on one another and
-// hide all but the last: they are drawn once, named after every model they belong to.
-std::vector<std::array<std::optional<std::size_t>, 3>>
-RepeatedLines(const std::vector<std::vector<const SpanTableRow *>> &models) {
-    std::vector<std::array<std::optional<std::size_t>, 3>> repeats(models.size());
-    for (std::size_t shoring = 0; shoring < kShoringCodes.size(); ++shoring)
-        for (std::size_t m = 0; m < models.size(); ++m)
-            for (std::size_t earlier = 0; earlier < m; ++earlier)
-                if (!repeats[earlier][shoring] &&
-                    PointsOf(models[earlier], shoring) == PointsOf(models[m], shoring)) {
-                    repeats[m][shoring] = earlier;
-                    break;
-                }
-    return repeats;
-}
-
-QString ModelName(const std::vector<const SpanTableRow *> &model) {
-    const OfferedDeck &deck = model.front()->deck;
-    return Text(DeckModelName(deck.family, deck.model));
-}
-
 QLineSeries *NewSegment(QChart &chart, const QPen &pen, const QString &name, bool inLegend) {
     auto *segment = new QLineSeries;
     segment->setName(name);
@@ -120,24 +73,22 @@ QLineSeries *NewSegment(QChart &chart, const QPen &pen, const QString &name, boo
     return segment;
 }
 
-// The line of one model and shoring option, broken where a thickness has no span: each run
-// of neighbouring spans is a segment of its own; only the first shows in the legend.
-std::vector<QLineSeries *> AddLine(QChart &chart, const std::vector<const SpanTableRow *> &model,
-                                   std::size_t shoring, const QColor &colour, const QString &name) {
-    QPen pen(colour, kShoringWidths[shoring], kShoringPens[shoring]);
+QColor ModelColour(std::size_t model) {
+    return QColor(kModelColours[model % kModelColours.size()]);
+}
+
+// A line of the chart, a segment for each run of neighbouring spans; only the first shows in
+// the legend.
+std::vector<QLineSeries *> AddLine(QChart &chart, const SpanChartLine &line) {
+    const QPen pen(ModelColour(line.model), kShoringWidths[line.shoring],
+                   kShoringPens[line.shoring]);
+    const QString name = Text(line.name);
     std::vector<QLineSeries *> segments;
-    QLineSeries *current = nullptr;
-    for (const SpanTableRow *row : model) {
-        const SpanTableCell &cell = row->cells[shoring];
-        if (!cell.maxSpan) {
-            current = nullptr;
-            continue;
-        }
-        if (!current) {
-            current = NewSegment(chart, pen, name, segments.empty());
-            segments.push_back(current);
-        }
-        current->append(PlateThicknessOf(row->deck.thicknessCode), *cell.maxSpan);
+    for (const std::vector<SpanChartPoint> &points : line.segments) {
+        QLineSeries *segment = NewSegment(chart, pen, name, segments.empty());
+        for (const SpanChartPoint &point : points)
+            segment->append(point.thickness, point.span);
+        segments.push_back(segment);
     }
     if (segments.empty()) // keeps the line in the legend, so no model goes unmentioned
         segments.push_back(NewSegment(chart, pen, name, true));
@@ -146,18 +97,16 @@ std::vector<QLineSeries *> AddLine(QChart &chart, const std::vector<const SpanTa
 
 // The model's marker at every point of its lines (not in the legend: the legend grid shows
 // each model's marker beside its name).
-QScatterSeries *AddMarkers(QChart &chart, const std::vector<const SpanTableRow *> &model,
-                           std::size_t modelIndex) {
+QScatterSeries *AddMarkers(QChart &chart, const std::vector<SpanChartPoint> &points,
+                           const std::string &modelName, std::size_t model) {
     auto *markers = new QScatterSeries;
-    markers->setName(ModelName(model));
-    markers->setMarkerShape(kModelMarkers[modelIndex % kModelMarkers.size()]);
-    markers->setMarkerSize(kMarkerSizes[modelIndex % kMarkerSizes.size()]);
-    markers->setPen(QPen(QColor(kModelColours[modelIndex % kModelColours.size()]), 1.5));
+    markers->setName(Text(modelName));
+    markers->setMarkerShape(kModelMarkers[model % kModelMarkers.size()]);
+    markers->setMarkerSize(kMarkerSizes[model % kMarkerSizes.size()]);
+    markers->setPen(QPen(ModelColour(model), 1.5));
     markers->setBrush(Qt::NoBrush);
-    for (const SpanTableRow *row : model)
-        for (const SpanTableCell &cell : row->cells)
-            if (cell.maxSpan)
-                markers->append(PlateThicknessOf(row->deck.thicknessCode), *cell.maxSpan);
+    for (const SpanChartPoint &point : points)
+        markers->append(point.thickness, point.span);
     chart.addSeries(markers);
     return markers;
 }
@@ -194,28 +143,19 @@ QChart *MakeSpanChart(const std::vector<SpanTableRow> &rows) {
     chart->addAxis(thickness, Qt::AlignBottom);
     chart->addAxis(span, Qt::AlignLeft);
 
-    const auto models = RowsByModel(rows);
-    const auto repeats = RepeatedLines(models);
+    const std::vector<SpanChartLine> lines = SpanChartLines(rows);
     // The widest lines first (two rows of shoring), so that narrower ones lie on top.
-    for (std::size_t shoring = kShoringCodes.size(); shoring-- > 0;) {
-        for (std::size_t m = 0; m < models.size(); ++m) {
-            const QColor colour(kModelColours[m % kModelColours.size()]);
-            if (repeats[m][shoring])
-                continue; // drawn with the earlier model's line, which names this model too
-            QStringList names{ModelName(models[m])};
-            for (std::size_t later = m + 1; later < models.size(); ++later)
-                if (repeats[later][shoring] == m)
-                    names << ModelName(models[later]);
-            const QString name = names.join(QStringLiteral("・")) + QLatin1Char(' ') +
-                                 Text(CompactCaption(caption::kShoringOptions[shoring]));
-            for (QLineSeries *segment : AddLine(*chart, models[m], shoring, colour, name)) {
-                segment->attachAxis(thickness);
-                segment->attachAxis(span);
-            }
-        }
-    }
+    for (std::size_t shoring = kShoringCodes.size(); shoring-- > 0;)
+        for (const SpanChartLine &line : lines)
+            if (line.shoring == shoring)
+                for (QLineSeries *segment : AddLine(*chart, line)) {
+                    segment->attachAxis(thickness);
+                    segment->attachAxis(span);
+                }
+    const std::vector<std::string> models = SpanChartModels(rows);
+    const auto points = SpanChartModelPoints(rows);
     for (std::size_t m = 0; m < models.size(); ++m) {
-        QScatterSeries *markers = AddMarkers(*chart, models[m], m);
+        QScatterSeries *markers = AddMarkers(*chart, points[m], models[m], m);
         markers->attachAxis(thickness);
         markers->attachAxis(span);
     }
@@ -271,7 +211,7 @@ double LegendRowHeight(double pixelsPerMm, double fontPoints) {
 // `chartPixel`: the device pixels one pixel of the chart's layout takes, for line widths.
 void DrawLegendGrid(QPainter &painter, const QRectF &area, const std::vector<SpanTableRow> &rows,
                     double pixelsPerMm, double fontPoints, double chartPixel) {
-    const auto models = RowsByModel(rows);
+    const std::vector<std::string> models = SpanChartModels(rows);
     QFont font = WindowFont(12);
     font.setPointSizeF(fontPoints);
     painter.setFont(font);
@@ -289,9 +229,9 @@ void DrawLegendGrid(QPainter &painter, const QRectF &area, const std::vector<Spa
                          Text(CompactCaption(caption::kShoringOptions[shoring])));
     }
     top += rowHeight;
-    const auto repeats = RepeatedLines(models);
+    const std::vector<SpanChartRepeat> repeats = SpanChartRepeats(rows);
     for (std::size_t m = 0; m < models.size(); ++m) {
-        const QColor colour(kModelColours[m % kModelColours.size()]);
+        const QColor colour = ModelColour(m);
         const auto marker = kModelMarkers[m % kModelMarkers.size()];
         const double markerSize = kMarkerSizes[m % kMarkerSizes.size()] * markerUnit;
         const double nameIndent = 18 * markerUnit;
@@ -301,18 +241,18 @@ void DrawLegendGrid(QPainter &painter, const QRectF &area, const std::vector<Spa
         DrawMarker(painter, marker, QPointF(area.left() + nameIndent / 2, middle), markerSize);
         painter.drawText(
             QRectF(area.left() + nameIndent * 1.2, top, nameWidth - nameIndent * 1.2, rowHeight),
-            Qt::AlignLeft | Qt::AlignVCenter, ModelName(models[m]));
+            Qt::AlignLeft | Qt::AlignVCenter, Text(models[m]));
         for (std::size_t shoring = 0; shoring < kShoringCodes.size(); ++shoring) {
             const double left = area.left() + nameWidth + cellWidth * double(shoring);
             if (const auto earlier = repeats[m][shoring]) {
                 // This model's line is the earlier model's: say whose line to read.
-                const QString text = QStringLiteral("＝") + ModelName(models[*earlier]);
+                const QString text = QStringLiteral("＝") + Text(models[*earlier]);
                 QFont fitting = font;
                 const double wide = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
                 if (wide > cellWidth * 0.95)
                     fitting.setPointSizeF(fontPoints * cellWidth * 0.95 / wide);
                 painter.setFont(fitting);
-                painter.setPen(QColor(kModelColours[*earlier % kModelColours.size()]));
+                painter.setPen(ModelColour(*earlier));
                 painter.drawText(QRectF(left, top, cellWidth, rowHeight), Qt::AlignCenter, text);
                 painter.setFont(font);
                 continue;
@@ -335,7 +275,7 @@ public:
         : QWidget(parent), m_rows(rows) {}
 
     int WantedHeight() const {
-        const double rows = double(RowsByModel(m_rows).size() + 1);
+        const double rows = double(SpanChartModels(m_rows).size() + 1);
         return int(std::ceil(LegendRowHeight(PixelsPerMm(), kScreenPoints) * rows)) + 4;
     }
 

@@ -2,6 +2,7 @@
 
 #include "core/DeckTableText.h"
 #include "sheet/qt/TodayDate.h"
+#include "ui/Controls.h"
 #include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
@@ -69,15 +70,21 @@ SpanTableWindow::SpanTableWindow(std::vector<SpanTableRow> rows, DesignCase cond
       m_rows(std::move(rows)), m_conditions(std::move(conditions)), m_markedRow(markedRow) {
     setObjectName(QStringLiteral("spanTableWindow"));
     setWindowTitle(WindowTitleOf(QString::fromUtf8(kSpanTableTitle)));
-    createControls();
-    fillTable();
-    connectSignals();
-    fitToScreen();
+    CreateControls();
+    NameObjects({{conditionsLabel, "conditionsLabel"},
+                 {spanTable, "spanTable"},
+                 {spanChart, "spanChart"},
+                 {printButton, "printButton"},
+                 {csvButton, "csvButton"},
+                 {closeButton, "closeButton"}});
+    FillTable();
+    ConnectSignals();
+    FitToScreen();
 }
 
 // The window the table and chart want where the screen has room for it; within the screen's
 // available area otherwise, the table scrolling and the chart shrinking in what is left.
-void SpanTableWindow::fitToScreen() {
+void SpanTableWindow::FitToScreen() {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -90,7 +97,7 @@ void SpanTableWindow::fitToScreen() {
     resize(wanted.boundedTo(available));
 }
 
-void SpanTableWindow::createControls() {
+void SpanTableWindow::CreateControls() {
     SetBackground(*this, kWindowGrey);
     auto *layout = new QVBoxLayout(this);
 
@@ -98,13 +105,11 @@ void SpanTableWindow::createControls() {
     heading->setFont(WindowFont(12, true));
     layout->addWidget(heading);
     conditionsLabel = new QLabel(Texts(ConditionsText(m_conditions)).join(QLatin1Char('\n')), this);
-    conditionsLabel->setObjectName(QStringLiteral("conditionsLabel"));
     conditionsLabel->setFont(WindowFont(12));
     layout->addWidget(conditionsLabel);
 
     auto *body = new QHBoxLayout;
     spanTable = new QTableWidget(this);
-    spanTable->setObjectName(QStringLiteral("spanTable"));
     spanTable->setFont(WindowFont(12));
     spanTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     spanTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -115,7 +120,6 @@ void SpanTableWindow::createControls() {
     body->addWidget(spanTable);
 
     spanChart = new SpanChartView(m_rows, this);
-    spanChart->setObjectName(QStringLiteral("spanChart"));
     spanChart->setMinimumSize(500, 480);
     body->addWidget(spanChart, 1);
     layout->addLayout(body, 1);
@@ -136,7 +140,7 @@ void SpanTableWindow::createControls() {
     layout->addLayout(buttons);
 }
 
-void SpanTableWindow::fillTable() {
+void SpanTableWindow::FillTable() {
     const QStringList headings = Headings();
     spanTable->setColumnCount(int(headings.size()));
     spanTable->setHorizontalHeaderLabels(headings);
@@ -170,11 +174,11 @@ void SpanTableWindow::fillTable() {
     }
 }
 
-void SpanTableWindow::connectSignals() {
-    connect(spanTable, &QTableWidget::cellDoubleClicked, this, &SpanTableWindow::chooseCell);
+void SpanTableWindow::ConnectSignals() {
+    connect(spanTable, &QTableWidget::cellDoubleClicked, this, &SpanTableWindow::ChooseCell);
     spanTable->installEventFilter(this);
-    connect(printButton, &QPushButton::clicked, this, &SpanTableWindow::printTable);
-    connect(csvButton, &QPushButton::clicked, this, &SpanTableWindow::exportCsv);
+    connect(printButton, &QPushButton::clicked, this, &SpanTableWindow::PrintTable);
+    connect(csvButton, &QPushButton::clicked, this, &SpanTableWindow::ExportCsv);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -183,14 +187,14 @@ bool SpanTableWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == spanTable && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && spanTable->currentRow() >= 0) {
-            chooseCell(spanTable->currentRow(), spanTable->currentColumn());
+            ChooseCell(spanTable->currentRow(), spanTable->currentColumn());
             return true;
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void SpanTableWindow::chooseCell(int row, int column) {
+void SpanTableWindow::ChooseCell(int row, int column) {
     if (row < 0 || row >= int(m_rows.size()))
         return;
     m_choice = TakenFromSpanTable(m_rows[row], ShoringOfSpanTableColumn(column));
@@ -207,18 +211,18 @@ PrintedTable SpanTableWindow::PrintedPage() const {
     return page;
 }
 
-void SpanTableWindow::printTable() {
+void SpanTableWindow::PrintTable() {
     RunGuarded(this, [this] {
-        PrintTable(this, PrintedPage(), [this](QPainter &painter, const QRectF &area) {
+        korvane::PrintTable(this, PrintedPage(), [this](QPainter &painter, const QRectF &area) {
             DrawSpanChart(painter, area, m_rows);
         });
     });
 }
 
-void SpanTableWindow::exportCsv() {
+void SpanTableWindow::ExportCsv() {
     RunGuarded(this, [this] {
-        ExportCsv(this, QStringLiteral("最大スパン表.csv"),
-                  SpanTableCsv(m_rows, m_conditions, TodayCsvDate()));
+        korvane::ExportCsv(this, QStringLiteral("最大スパン表.csv"),
+                           SpanTableCsv(m_rows, m_conditions, TodayCsvDate()));
     });
 }
 

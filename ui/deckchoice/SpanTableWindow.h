@@ -32,21 +32,14 @@ public:
     // The first table column holding a shoring option; the ones before it name the deck.
     static constexpr int kFirstShoringColumn = kSpanTableFirstShoringColumn;
 
-    QLabel *conditionsLabel = nullptr;
-    QTableWidget *spanTable = nullptr;
-    SpanChartView *spanChart = nullptr;
-    QPushButton *printButton = nullptr; // "印刷"
-    QPushButton *csvButton = nullptr;   // "CSV出力"
-    QPushButton *closeButton = nullptr; // "閉じる"
-
     const std::vector<SpanTableRow> &Rows() const { return m_rows; }
     int MarkedRow() const { return m_markedRow; }
     // What the user took by a double-click (or Return) on a cell; none when closed otherwise.
     const std::optional<TakenDeck> &Choice() const { return m_choice; }
 
-    void chooseCell(int row, int column);
-    void printTable();
-    void exportCsv();
+    void ChooseCell(int row, int column);
+    void PrintTable();
+    void ExportCsv();
 
     // The page the print command prints.
     PrintedTable PrintedPage() const;
@@ -55,10 +48,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
-    void fillTable();
-    void connectSignals();
-    void fitToScreen();
+    // The controls, each with its member's name as object name (tests and tools find it so).
+    QLabel *conditionsLabel = nullptr;
+    QTableWidget *spanTable = nullptr;
+    SpanChartView *spanChart = nullptr;
+    QPushButton *printButton = nullptr; // "印刷"
+    QPushButton *csvButton = nullptr;   // "CSV出力"
+    QPushButton *closeButton = nullptr; // "閉じる"
+
+    void CreateControls();
+    void FillTable();
+    void ConnectSignals();
+    void FitToScreen();
 
     std::vector<SpanTableRow> m_rows;
     DesignCase m_conditions;

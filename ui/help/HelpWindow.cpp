@@ -135,6 +135,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     setPalette(pal);
 
     pictureScroller = new QScrollArea(this);
+    pictureScroller->setObjectName(QStringLiteral("pictureScroller"));
     pictureScroller->setFrameShape(QFrame::NoFrame);
     pictureScroller->setWidgetResizable(false);
     pictureScroller->verticalScrollBar()->setTracking(true);
@@ -143,6 +144,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     m_scrollContent->setAutoFillBackground(true);
     m_scrollContent->setPalette(pal);
     pictureView = new korvane::HelpImage(m_scrollContent, kBackground);
+    pictureView->setObjectName(QStringLiteral("pictureView"));
     pictureView->move(0, 0);
     pictureScroller->setWidget(m_scrollContent);
 
@@ -153,7 +155,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     move(5, 5);
     resize(kWindowWidth, kFirstWindowHeight);
     try {
-        initialise();
+        Initialise();
     } catch (const korvane::FileError &error) {
         // A constructor that threw would leave the program without its help window.
         m_firstPictureError = QString::fromUtf8(error.what());
@@ -161,7 +163,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     }
 }
 
-void HelpWindow::initialise() {
+void HelpWindow::Initialise() {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         if (y() + height() > screen->geometry().height())
             move(0, 0);
@@ -200,7 +202,7 @@ void HelpWindow::ShowHelpPage(korvane::HelpTopic topic, int deckFamily) {
     }
 }
 
-void HelpWindow::scrollByWheel(int wheelDelta) {
+void HelpWindow::ScrollByWheel(int wheelDelta) {
     korvane::ScrollByWheel(*pictureScroller, wheelDelta);
 }
 
@@ -258,18 +260,18 @@ void HelpWindow::DrawPagePicture(const QByteArray &emf) const {
 }
 
 void HelpWindow::closeEvent(QCloseEvent *event) {
-    reportClosed();
+    ReportClosed();
     event->accept(); // the window hides; it lives until the program ends
 }
 
-void HelpWindow::reportClosed() {
+void HelpWindow::ReportClosed() {
     m_justSwitchedOn = false;
-    emit closedByUser();
+    emit ClosedByUser();
 }
 
 bool HelpWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == pictureScroller->viewport() && event->type() == QEvent::Wheel) {
-        scrollByWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
+        ScrollByWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -32,7 +32,7 @@ public:
 
     // Scrolls the picture by a mouse-wheel turn; one notch (120) scrolls 120 pixels, a turn
     // towards the user scrolls down.
-    void scrollByWheel(int wheelDelta);
+    void ScrollByWheel(int wheelDelta);
 
     // Height of the scrollable picture area.
     int ScrollRange() const;
@@ -51,13 +51,10 @@ public:
     // Whether "HELP ON" came and no page has been shown since (nor the window closed).
     bool JustSwitchedOn() const { return m_justSwitchedOn; }
 
-    QScrollArea *pictureScroller = nullptr;
-    korvane::HelpImage *pictureView = nullptr;
-
 signals:
     // The window has been closed (it is hidden); the main window's button then reads
     // "HELP ON".
-    void closedByUser();
+    void ClosedByUser();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -65,8 +62,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void initialise();
-    void reportClosed();
+    // The controls, each with its member's name as object name (tests and tools find it so).
+    QScrollArea *pictureScroller = nullptr;
+    korvane::HelpImage *pictureView = nullptr;
+
+    void Initialise();
+    void ReportClosed();
     void SetScrollRange(int range);
     void FillBackground();
     void DrawPicture(const korvane::EmfPicture &picture, int height) const;

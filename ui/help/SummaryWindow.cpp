@@ -25,6 +25,7 @@ SummaryWindow::SummaryWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("概　　要　[ ") + QString::fromUtf8(korvane::kAppTitle) +
                    QStringLiteral(" について ]"));
     summaryView = new QTextBrowser(this);
+    summaryView->setObjectName(QStringLiteral("summaryView"));
     summaryView->setReadOnly(true);
     summaryView->setOpenLinks(false);
     summaryView->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -20,6 +20,8 @@ public:
     // is then not shown.
     void ShowSummary();
 
+private:
+    // The controls, each with its member's name as object name (tests and tools find it so).
     QTextBrowser *summaryView = nullptr;
 };
 

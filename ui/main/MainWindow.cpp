@@ -146,10 +146,10 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("フラットデッキ構造計算プログラム"));
     setFixedSize(644, 465);
     SetBackground(*this, kWindowGrey);
-    createControls();
-    connectSignals();
+    CreateControls();
+    ConnectSignals();
     CentreOnScreen();
-    startUp();
+    StartUp();
 }
 
 MainWindow::~MainWindow() {
@@ -158,9 +158,9 @@ MainWindow::~MainWindow() {
 }
 
 // Each control takes its member's name as object name, the name tests and tools find it by.
-void MainWindow::nameControls() {
-    const std::pair<QObject *, const char *> controls[] = {
-        {DeckPanel, "DeckPanel"},
+void MainWindow::NameControls() {
+    NameObjects({
+        {deckPanel, "deckPanel"},
         {deckFamilyGroup, "deckFamilyGroup"},
         {ridgeDeckOption, "ridgeDeckOption"},
         {pxDeckOption, "pxDeckOption"},
@@ -170,30 +170,30 @@ void MainWindow::nameControls() {
         {unitWeightField, "unitWeightField"},
         {allowableSymbolLabel, "allowableSymbolLabel"},
         {allowableValueLabel, "allowableValueLabel"},
-        {SpanPanel, "SpanPanel"},
+        {spanPanel, "spanPanel"},
         {spanField, "spanField"},
         {spanArrows, "spanArrows"},
         {shoringGroup, "shoringGroup"},
         {noShoringOption, "noShoringOption"},
         {shoringOneRowOption, "shoringOneRowOption"},
         {shoringTwoRowsOption, "shoringTwoRowsOption"},
-        {BeamPanel, "BeamPanel"},
+        {beamPanel, "beamPanel"},
         {alphaClassGroup, "alphaClassGroup"},
         {steelBeamOption, "steelBeamOption"},
         {alphaClass1Option, "alphaClass1Option"},
         {alphaClass2Option, "alphaClass2Option"},
         {alphaClass3Option, "alphaClass3Option"},
-        {ConcretePanel, "ConcretePanel"},
+        {concretePanel, "concretePanel"},
         {normalConcreteButton, "normalConcreteButton"},
         {lightConcrete1Button, "lightConcrete1Button"},
         {lightConcrete2Button, "lightConcrete2Button"},
         {slabThicknessField, "slabThicknessField"},
         {slabThicknessArrows, "slabThicknessArrows"},
-        {LoadsPanel, "LoadsPanel"},
+        {loadsPanel, "loadsPanel"},
         {standardWorkLoadOption, "standardWorkLoadOption"},
         {otherWorkLoadOption, "otherWorkLoadOption"},
         {workLoadField, "workLoadField"},
-        {OtherLoadGroup, "OtherLoadGroup"},
+        {otherLoadGroup, "otherLoadGroup"},
         {otherLoadField, "otherLoadField"},
         {otherLoadArrows, "otherLoadArrows"},
         {programNameLabel, "programNameLabel"},
@@ -208,14 +208,12 @@ void MainWindow::nameControls() {
         {summaryButton, "summaryButton"},
         {usageNoticeLink, "usageNoticeLink"},
         {statusBar, "statusBar"},
-    };
-    for (const auto &[control, name] : controls)
-        control->setObjectName(QString::fromLatin1(name));
+    });
 }
 
-void MainWindow::createControls() {
-    createInputArea();
-    createRightColumn();
+void MainWindow::CreateControls() {
+    CreateInputArea();
+    CreateRightColumn();
     usageNoticeLink =
         MakeLabel(QStringLiteral("本プログラムのご利用について"), this, QRect(367, 427, 166, 14));
     usageNoticeLink->setFont(WindowFont(11, true));
@@ -229,8 +227,8 @@ void MainWindow::createControls() {
     statusBar->setSizeGripEnabled(false);
     statusBar->showMessage(LegalLine());
 
-    nameControls();
-    applyHints();
+    NameControls();
+    ApplyHints();
     PaintGroupCaptions({ridgeDeckOption, pxDeckOption});
     PaintGroupCaptions({noShoringOption, shoringOneRowOption, shoringTwoRowsOption});
     PaintGroupCaptions({steelBeamOption, alphaClass1Option, alphaClass2Option, alphaClass3Option});
@@ -240,7 +238,7 @@ void MainWindow::createControls() {
         child->setMouseTracking(true);
 }
 
-void MainWindow::createInputArea() {
+void MainWindow::CreateInputArea() {
     auto *inputArea = new QFrame(this);
     inputArea->setGeometry(6, 4, 530, 420);
     SetBackground(*inputArea, kInputBlue);
@@ -257,51 +255,51 @@ void MainWindow::createInputArea() {
         label->setStyleSheet(QStringLiteral("color: white;"));
     }
 
-    DeckPanel = MakeBand(inputArea, QRect(87, 11, 430, 124));
-    SpanPanel = MakeBand(inputArea, QRect(87, 141, 430, 60));
-    BeamPanel = MakeBand(inputArea, QRect(87, 206, 430, 60));
-    ConcretePanel = MakeBand(inputArea, QRect(87, 272, 430, 65));
-    LoadsPanel = MakeBand(inputArea, QRect(87, 343, 430, 65));
-    createDeckBand();
-    createSpanBand();
-    createBeamBand();
-    createConcreteBand();
-    createLoadsBand();
+    deckPanel = MakeBand(inputArea, QRect(87, 11, 430, 124));
+    spanPanel = MakeBand(inputArea, QRect(87, 141, 430, 60));
+    beamPanel = MakeBand(inputArea, QRect(87, 206, 430, 60));
+    concretePanel = MakeBand(inputArea, QRect(87, 272, 430, 65));
+    loadsPanel = MakeBand(inputArea, QRect(87, 343, 430, 65));
+    CreateDeckBand();
+    CreateSpanBand();
+    CreateBeamBand();
+    CreateConcreteBand();
+    CreateLoadsBand();
 }
 
-void MainWindow::createDeckBand() {
-    deckFamilyGroup = MakeGroup(QStringLiteral("デッキ種類"), DeckPanel, QRect(6, 4, 130, 66));
+void MainWindow::CreateDeckBand() {
+    deckFamilyGroup = MakeGroup(QStringLiteral("デッキ種類"), deckPanel, QRect(6, 4, 130, 66));
     ridgeDeckOption =
         MakeOption(QStringLiteral("PXリッジデッキ"), deckFamilyGroup, QRect(10, 20, 116, 20));
     pxDeckOption = MakeOption(QStringLiteral("PXデッキ"), deckFamilyGroup, QRect(10, 42, 116, 20));
     ridgeDeckOption->setChecked(true);
 
-    auto *modelGroup = MakeGroup(QStringLiteral(" デッキ名称 "), DeckPanel, QRect(142, 4, 130, 52));
+    auto *modelGroup = MakeGroup(QStringLiteral(" デッキ名称 "), deckPanel, QRect(142, 4, 130, 52));
     modelList = MakeList(modelGroup, QRect(10, 21, 110, 22));
     for (const std::string &model : m_inputs.ModelItems())
         modelList->addItem(QString::fromStdString(model));
     modelList->setCurrentIndex(m_inputs.ModelPosition());
 
     auto *thicknessGroup =
-        MakeGroup(QStringLiteral(" デッキ板厚 "), DeckPanel, QRect(278, 4, 146, 52));
+        MakeGroup(QStringLiteral(" デッキ板厚 "), deckPanel, QRect(278, 4, 146, 52));
     thicknessList = MakeList(thicknessGroup, QRect(10, 21, 84, 22));
     MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(100, 24, 30, 16));
 
-    MakeLabel(Caption(caption::kCoatingLabel), DeckPanel, QRect(146, 86, 52, 16));
-    coatingList = MakeList(DeckPanel, QRect(200, 83, 64, 22));
+    MakeLabel(Caption(caption::kCoatingLabel), deckPanel, QRect(146, 86, 52, 16));
+    coatingList = MakeList(deckPanel, QRect(200, 83, 64, 22));
     for (const std::string &coating : InputForm::CoatingItems())
         coatingList->addItem(QString::fromStdString(coating));
     coatingList->setCurrentIndex(m_inputs.CoatingPosition());
 
-    MakeLabel(Caption(caption::kUnitWeightLabel), DeckPanel, QRect(282, 86, 52, 16));
-    unitWeightField = MakeNumberField(DeckPanel, QRect(336, 83, 52, 22));
+    MakeLabel(Caption(caption::kUnitWeightLabel), deckPanel, QRect(282, 86, 52, 16));
+    unitWeightField = MakeNumberField(deckPanel, QRect(336, 83, 52, 22));
     unitWeightField->setAcceptDrops(false);
-    MakeLabel(QStringLiteral("N/㎡"), DeckPanel, QRect(392, 86, 34, 16));
+    MakeLabel(QStringLiteral("N/㎡"), deckPanel, QRect(392, 86, 34, 16));
 
-    allowableSymbolLabel = MakeLabel(QStringLiteral("ｆ"), DeckPanel, QRect(16, 84, 12, 18));
+    allowableSymbolLabel = MakeLabel(QStringLiteral("ｆ"), deckPanel, QRect(16, 84, 12, 18));
     allowableSymbolLabel->setFont(WindowFont(14, true));
     allowableValueLabel =
-        MakeLabel(QStringLiteral("b：235 N/ｍ㎡"), DeckPanel, QRect(27, 90, 100, 16));
+        MakeLabel(QStringLiteral("b：235 N/ｍ㎡"), deckPanel, QRect(27, 90, 100, 16));
     allowableValueLabel->setFont(WindowFont(12, true));
     for (QLabel *label : {allowableSymbolLabel, allowableValueLabel}) {
         label->setStyleSheet(QStringLiteral("color: rgb(204,0,68);"));
@@ -309,14 +307,14 @@ void MainWindow::createDeckBand() {
     }
 }
 
-void MainWindow::createSpanBand() {
-    spanField = MakeNumberField(SpanPanel, QRect(16, 20, 64, 22));
+void MainWindow::CreateSpanBand() {
+    spanField = MakeNumberField(spanPanel, QRect(16, 20, 64, 22));
     spanField->setText(FieldText(m_inputs, InputField::span));
-    spanArrows = MakeArrows(spanField, InputField::span, SpanPanel);
+    spanArrows = MakeArrows(spanField, InputField::span, spanPanel);
     spanArrows->setGeometry(80, 20, 16, 22);
-    MakeLabel(QStringLiteral("mm"), SpanPanel, QRect(102, 23, 30, 16));
+    MakeLabel(QStringLiteral("mm"), spanPanel, QRect(102, 23, 30, 16));
 
-    shoringGroup = MakeGroup(Caption(caption::kShoringGroup), SpanPanel, QRect(142, 4, 282, 50));
+    shoringGroup = MakeGroup(Caption(caption::kShoringGroup), spanPanel, QRect(142, 4, 282, 50));
     const auto &shoring = caption::kShoringOptions;
     noShoringOption = MakeOption(Caption(shoring[0]), shoringGroup, QRect(12, 22, 72, 20));
     shoringOneRowOption = MakeOption(Caption(shoring[1]), shoringGroup, QRect(96, 22, 88, 20));
@@ -324,9 +322,9 @@ void MainWindow::createSpanBand() {
     noShoringOption->setChecked(true);
 }
 
-void MainWindow::createBeamBand() {
+void MainWindow::CreateBeamBand() {
     alphaClassGroup =
-        MakeGroup(Caption(caption::kAlphaClassGroup), BeamPanel, QRect(6, 4, 418, 50));
+        MakeGroup(Caption(caption::kAlphaClassGroup), beamPanel, QRect(6, 4, 418, 50));
     const auto &classes = caption::kAlphaClassOptions;
     steelBeamOption =
         MakeOption(Caption(classes[0].caption), alphaClassGroup, QRect(12, 22, 70, 20));
@@ -339,9 +337,9 @@ void MainWindow::createBeamBand() {
     steelBeamOption->setChecked(true);
 }
 
-void MainWindow::createConcreteBand() {
+void MainWindow::CreateConcreteBand() {
     auto *kindGroup =
-        MakeGroup(Caption(caption::kConcreteKindGroup), ConcretePanel, QRect(6, 4, 256, 56));
+        MakeGroup(Caption(caption::kConcreteKindGroup), concretePanel, QRect(6, 4, 256, 56));
     m_concreteGroup = new QButtonGroup(this);
     m_concreteGroup->setExclusive(true);
     const auto &kinds = caption::kConcreteKinds;
@@ -368,7 +366,7 @@ void MainWindow::createConcreteBand() {
     normalConcreteButton->setChecked(true);
 
     auto *thicknessGroup =
-        MakeGroup(Caption(caption::kSlabThicknessGroup), ConcretePanel, QRect(270, 4, 154, 56));
+        MakeGroup(Caption(caption::kSlabThicknessGroup), concretePanel, QRect(270, 4, 154, 56));
     slabThicknessField = MakeNumberField(thicknessGroup, QRect(12, 22, 64, 22));
     slabThicknessField->setText(FieldText(m_inputs, InputField::slabThickness));
     slabThicknessArrows = MakeArrows(slabThicknessField, InputField::slabThickness, thicknessGroup);
@@ -376,8 +374,8 @@ void MainWindow::createConcreteBand() {
     MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(98, 25, 30, 16));
 }
 
-void MainWindow::createLoadsBand() {
-    auto *workGroup = MakeGroup(Caption(caption::kWorkLoadGroup), LoadsPanel, QRect(6, 4, 226, 56));
+void MainWindow::CreateLoadsBand() {
+    auto *workGroup = MakeGroup(Caption(caption::kWorkLoadGroup), loadsPanel, QRect(6, 4, 226, 56));
     standardWorkLoadOption =
         MakeOption(Caption(caption::kStandardWorkLoadOption), workGroup, QRect(10, 15, 100, 18));
     otherWorkLoadOption =
@@ -389,16 +387,16 @@ void MainWindow::createLoadsBand() {
     workLoadField->setEnabled(false);
     MakeLabel(QStringLiteral("N/㎡"), workGroup, QRect(162, 33, 34, 16));
 
-    OtherLoadGroup =
-        MakeGroup(Caption(caption::kOtherLoadGroup), LoadsPanel, QRect(240, 4, 184, 56));
-    otherLoadField = MakeNumberField(OtherLoadGroup, QRect(12, 22, 64, 22));
+    otherLoadGroup =
+        MakeGroup(Caption(caption::kOtherLoadGroup), loadsPanel, QRect(240, 4, 184, 56));
+    otherLoadField = MakeNumberField(otherLoadGroup, QRect(12, 22, 64, 22));
     otherLoadField->setText(FieldText(m_inputs, InputField::otherLoad));
-    otherLoadArrows = MakeArrows(otherLoadField, InputField::otherLoad, OtherLoadGroup);
+    otherLoadArrows = MakeArrows(otherLoadField, InputField::otherLoad, otherLoadGroup);
     otherLoadArrows->setGeometry(76, 22, 16, 22);
-    MakeLabel(QStringLiteral("N/㎡"), OtherLoadGroup, QRect(98, 25, 34, 16));
+    MakeLabel(QStringLiteral("N/㎡"), otherLoadGroup, QRect(98, 25, 34, 16));
 }
 
-void MainWindow::createRightColumn() {
+void MainWindow::CreateRightColumn() {
     for (int top : {8, 71}) {
         auto *line = new QFrame(this);
         line->setGeometry(544, top, 92, 2);
@@ -430,7 +428,7 @@ void MainWindow::createRightColumn() {
 }
 
 // The main window's hints from core's table by role (the browser page shows the same).
-void MainWindow::applyHints() {
+void MainWindow::ApplyHints() {
     const auto hint = [](QWidget *control, std::string_view role) {
         for (const hint::ControlHint &entry : hint::kMainWindowHints)
             if (entry.role == role) {
@@ -438,7 +436,7 @@ void MainWindow::applyHints() {
                 return;
             }
     };
-    hint(DeckPanel, "deckBand");
+    hint(deckPanel, "deckBand");
     for (QWidget *family : {ridgeDeckOption, pxDeckOption})
         hint(family, "family");
     hint(modelList, "model");
@@ -450,21 +448,21 @@ void MainWindow::applyHints() {
     hint(noShoringOption, "shoringNone");
     hint(shoringOneRowOption, "shoringOneRow");
     hint(shoringTwoRowsOption, "shoringTwoRows");
-    hint(BeamPanel, "beamBand");
+    hint(beamPanel, "beamBand");
     hint(steelBeamOption, "steelBeam");
     for (QWidget *rc : {alphaClass1Option, alphaClass2Option, alphaClass3Option})
         hint(rc, "rcBeam");
-    hint(ConcretePanel, "concreteBand");
+    hint(concretePanel, "concreteBand");
     for (QWidget *kind : {normalConcreteButton, lightConcrete1Button, lightConcrete2Button})
         hint(kind, "concreteKind");
     for (QWidget *slab :
          {static_cast<QWidget *>(slabThicknessField), static_cast<QWidget *>(slabThicknessArrows)})
         hint(slab, "slabThickness");
-    hint(LoadsPanel, "loadsBand");
+    hint(loadsPanel, "loadsBand");
     hint(standardWorkLoadOption, "standardWorkLoad");
     hint(otherWorkLoadOption, "otherWorkLoad");
     hint(workLoadField, "workLoad");
-    hint(OtherLoadGroup, "otherLoadGroup");
+    hint(otherLoadGroup, "otherLoadGroup");
     for (QWidget *other :
          {static_cast<QWidget *>(otherLoadField), static_cast<QWidget *>(otherLoadArrows)})
         hint(other, "otherLoad");
@@ -481,7 +479,7 @@ void MainWindow::applyHints() {
 }
 
 // The start-up of the main window, in this order.
-void MainWindow::startUp() {
+void MainWindow::StartUp() {
     m_printSettings = new PrintSettingsDialog(this);
     m_idlePending = true; // the first filling waits for the first idle moment after showing
     programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
@@ -587,11 +585,11 @@ void MainWindow::InitialIdle() {
     QTimer::singleShot(0, this, [] { ReturnFreedMemory(); });
 }
 
-void MainWindow::endProgram() {
+void MainWindow::EndProgram() {
     close();
 }
 
-void MainWindow::showUsageNotice() {
+void MainWindow::ShowUsageNotice() {
     auto *notice = new UsageNotice(this);
     ExecModal(*notice);
 }

@@ -2,7 +2,7 @@
 // The main window: every input of one design case in five bands (deck, span and shoring,
 // supporting beam, concrete, loads), the command buttons, the link to the usage notice and
 // the status bar. The inputs live in an input form model (core/InputForm.h): the handlers
-// forward each user action to it and copy its state back into the controls with refresh().
+// forward each user action to it and copy its state back into the controls with Refresh().
 
 #include <QWidget>
 
@@ -77,58 +77,58 @@ public:
     QString markerFile;
 
     // The four-position text of the work-load field, unfilled positions as blanks.
-    QString workLoadText() const;
+    QString WorkLoadText() const;
 
     // Calculate, open and save.
-    void calculate();
-    void readData();
-    void saveData();
+    void Calculate();
+    void ReadData();
+    void SaveData();
 
     // Start-up and ending.
     void InitialIdle();
-    void endProgram();
-    void showUsageNotice();
+    void EndProgram();
+    void ShowUsageNotice();
 
     // Deck choice: the maximum-span table and the deck comparison for the inputs' conditions.
-    void showSpanTable();
-    void showDeckComparison();
+    void ShowSpanTable();
+    void ShowDeckComparison();
 
     // Help and summary.
-    void switchHelp();
-    void showSummary();
+    void SwitchHelp();
+    void ShowSummary();
     // Draws the help page of `topic` into the help window, when there is one.
     void ShowHelpPage(korvane::HelpTopic topic);
 
     // Deck selection.
-    void ridgeDeckChosen();
-    void pxDeckChosen();
-    void modelChanged();
-    void thicknessChanged();
-    void coatingChanged();
-    void deckListOpened();
-    void unitWeightPressed();
+    void RidgeDeckChosen();
+    void PxDeckChosen();
+    void ModelChanged();
+    void ThicknessChanged();
+    void CoatingChanged();
+    void DeckListOpened();
+    void UnitWeightPressed();
     // Whether a key typed into the unit weight field gets through.
-    bool unitWeightKeyAccepted();
+    bool UnitWeightKeyAccepted();
 
     // Numeric inputs.
-    void spanClicked();
-    void spanArrowsClicked();
-    void slabThicknessClicked();
-    void slabThicknessArrowsClicked();
-    void workLoadClicked();
-    void otherLoadClicked();
-    void otherLoadArrowsClicked();
-    void spanHovered();
-    void spanLeft();
-    void slabThicknessLeft();
-    void otherLoadLeft();
-    void shoringChosen();    // shared by the three shoring options
-    void alphaClassChosen(); // shared by the four increase-factor classes
-    void concreteKindPressed();
-    void standardWorkLoadChosen();
-    void otherWorkLoadChosen();
+    void SpanClicked();
+    void SpanArrowsClicked();
+    void SlabThicknessClicked();
+    void SlabThicknessArrowsClicked();
+    void WorkLoadClicked();
+    void OtherLoadClicked();
+    void OtherLoadArrowsClicked();
+    void SpanHovered();
+    void SpanLeft();
+    void SlabThicknessLeft();
+    void OtherLoadLeft();
+    void ShoringChosen();    // shared by the three shoring options
+    void AlphaClassChosen(); // shared by the four increase-factor classes
+    void ConcreteKindPressed();
+    void StandardWorkLoadChosen();
+    void OtherWorkLoadChosen();
     // Whether a character typed into the concrete or other-load field gets through.
-    static bool digitKeyAccepted(const QString &typed);
+    static bool DigitKeyAccepted(const QString &typed);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -136,45 +136,45 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
-    void nameControls();
-    void createInputArea();
-    void createDeckBand();
-    void createSpanBand();
-    void createBeamBand();
-    void createConcreteBand();
-    void createLoadsBand();
-    void createRightColumn();
-    void applyHints();
-    void connectSignals();
-    void connectDeckSignals();
-    void connectInputSignals();
-    void startUp();
+    void CreateControls();
+    void NameControls();
+    void CreateInputArea();
+    void CreateDeckBand();
+    void CreateSpanBand();
+    void CreateBeamBand();
+    void CreateConcreteBand();
+    void CreateLoadsBand();
+    void CreateRightColumn();
+    void ApplyHints();
+    void ConnectSignals();
+    void ConnectDeckSignals();
+    void ConnectInputSignals();
+    void StartUp();
     void UpdateMarker();
     SplashScreen *ShowSplash();
     void CentreOnScreen();
     void PrepareForShowing();
     void PlaceOnScreen();
     void PaintGroupCaptions(std::initializer_list<QRadioButton *> group);
-    void connectFieldTexts();
+    void ConnectFieldTexts();
     // Copies the input form model into the controls.
-    void refresh();
-    void refreshDeckBand();
-    void refreshChoices();
-    void refreshFields();
+    void Refresh();
+    void RefreshDeckBand();
+    void RefreshChoices();
+    void RefreshFields();
     // Shows the reaction's message, copies the model into the controls, focuses its field.
-    void react(const korvane::FormReaction &reaction);
+    void React(const korvane::FormReaction &reaction);
     // Shows a failed pre-check: its message, the focus on its field, its corrected text.
-    void showPreCheckFailure(const korvane::PreCheckFailure &failure);
+    void ShowPreCheckFailure(const korvane::PreCheckFailure &failure);
     QLineEdit *FieldOf(korvane::InputField field) const;
     // The controls after a case was put into the model: notices, focus, print settings.
-    void finishShowing(const std::vector<std::string> &notices, const korvane::DesignCase &record);
+    void FinishShowing(const std::vector<std::string> &notices, const korvane::DesignCase &record);
     void LeaveCheck(korvane::InputField field);
 
     // The controls, each named after its member (objectName) so that tests and tools
     // find it.
     // Deck band.
-    QFrame *DeckPanel = nullptr;
+    QFrame *deckPanel = nullptr;
     QGroupBox *deckFamilyGroup = nullptr;
     QRadioButton *ridgeDeckOption = nullptr; // "PXリッジデッキ"
     QRadioButton *pxDeckOption = nullptr;    // "PXデッキ"
@@ -186,7 +186,7 @@ private:
     QLabel *allowableValueLabel = nullptr;  // "b：235 N/ｍ㎡"
 
     // Span band.
-    QFrame *SpanPanel = nullptr;
+    QFrame *spanPanel = nullptr;
     QLineEdit *spanField = nullptr;
     korvane::UpDownArrows *spanArrows = nullptr;
     QGroupBox *shoringGroup = nullptr;
@@ -195,7 +195,7 @@ private:
     QRadioButton *shoringTwoRowsOption = nullptr;
 
     // Supporting beam band.
-    QFrame *BeamPanel = nullptr;
+    QFrame *beamPanel = nullptr;
     QGroupBox *alphaClassGroup = nullptr;
     QRadioButton *steelBeamOption = nullptr;
     QRadioButton *alphaClass1Option = nullptr;
@@ -203,7 +203,7 @@ private:
     QRadioButton *alphaClass3Option = nullptr;
 
     // Concrete band.
-    QFrame *ConcretePanel = nullptr;
+    QFrame *concretePanel = nullptr;
     QToolButton *normalConcreteButton = nullptr;
     QToolButton *lightConcrete1Button = nullptr;
     QToolButton *lightConcrete2Button = nullptr;
@@ -211,11 +211,11 @@ private:
     korvane::UpDownArrows *slabThicknessArrows = nullptr;
 
     // Loads band.
-    QFrame *LoadsPanel = nullptr;
+    QFrame *loadsPanel = nullptr;
     QRadioButton *standardWorkLoadOption = nullptr; // "1470 N/㎡"
     QRadioButton *otherWorkLoadOption = nullptr;    // "その他"
     QLineEdit *workLoadField = nullptr;
-    QGroupBox *OtherLoadGroup = nullptr;
+    QGroupBox *otherLoadGroup = nullptr;
     QLineEdit *otherLoadField = nullptr;
     korvane::UpDownArrows *otherLoadArrows = nullptr;
 

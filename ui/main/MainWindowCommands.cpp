@@ -11,17 +11,17 @@
 
 namespace korvane {
 
-void MainWindow::calculate() {
+void MainWindow::Calculate() {
     if (m_result)
         korvane::RunGuarded(this, [this] { korvane::RunCalculation(*this, *m_result); });
 }
 
-void MainWindow::readData() {
+void MainWindow::ReadData() {
     if (m_files)
         korvane::RunGuarded(this, [this] { korvane::OpenDesignCase(*this, *m_files); });
 }
 
-void MainWindow::saveData() {
+void MainWindow::SaveData() {
     if (m_files)
         korvane::RunGuarded(this, [this] { korvane::SaveDesignCase(*this, *m_files); });
 }

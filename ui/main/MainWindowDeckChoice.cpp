@@ -18,7 +18,7 @@ using namespace korvane;
 // The maximum-span table after the conditions' pre-check (a failure is shown as the
 // calculate command shows it, and no table opens); a cell the user takes goes into the
 // inputs as if chosen by hand.
-void MainWindow::showSpanTable() {
+void MainWindow::ShowSpanTable() {
     RunGuarded(this, [this] {
         if (!PreCheckConditions())
             return;
@@ -36,7 +36,7 @@ void MainWindow::showSpanTable() {
 // when it fails); a deck taken from the window goes into the inputs with their span, and
 // with the row's least shoring where the case's shoring does not suffice (said in the status
 // bar).
-void MainWindow::showDeckComparison() {
+void MainWindow::ShowDeckComparison() {
     RunGuarded(this, [this] {
         if (!PreCheckInputs())
             return;

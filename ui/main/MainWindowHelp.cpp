@@ -16,11 +16,11 @@ using namespace korvane;
 void MainWindow::SetHelpWindow(HelpWindow *help) {
     m_help = help;
     if (m_help)
-        connect(m_help, &HelpWindow::closedByUser, this,
+        connect(m_help, &HelpWindow::ClosedByUser, this,
                 [this] { helpButton->setText(QStringLiteral("HELP ON")); });
 }
 
-void MainWindow::switchHelp() {
+void MainWindow::SwitchHelp() {
     if (!m_help)
         return;
     if (!m_help->isVisible()) {
@@ -33,7 +33,7 @@ void MainWindow::switchHelp() {
     }
 }
 
-void MainWindow::showSummary() {
+void MainWindow::ShowSummary() {
     if (m_summary)
         RunGuarded(this, [this] { m_summary->ShowSummary(); });
 }

@@ -42,30 +42,30 @@ bool IsFocusKey(const QKeyEvent *key) {
 
 } // namespace
 
-void MainWindow::connectDeckSignals() {
+void MainWindow::ConnectDeckSignals() {
     connect(ridgeDeckOption, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            ridgeDeckChosen();
+            RidgeDeckChosen();
     });
     connect(pxDeckOption, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            pxDeckChosen();
+            PxDeckChosen();
     });
-    connect(modelList, &QComboBox::activated, this, &MainWindow::modelChanged);
-    connect(thicknessList, &QComboBox::activated, this, &MainWindow::thicknessChanged);
-    connect(coatingList, &QComboBox::activated, this, &MainWindow::coatingChanged);
+    connect(modelList, &QComboBox::activated, this, &MainWindow::ModelChanged);
+    connect(thicknessList, &QComboBox::activated, this, &MainWindow::ThicknessChanged);
+    connect(coatingList, &QComboBox::activated, this, &MainWindow::CoatingChanged);
     for (DropDownList *list : {modelList, thicknessList, coatingList})
-        connect(list, &DropDownList::dropDown, this, &MainWindow::deckListOpened);
+        connect(list, &DropDownList::DropDown, this, &MainWindow::DeckListOpened);
     for (QLineEdit *field :
          {unitWeightField, spanField, slabThicknessField, otherLoadField, workLoadField})
         field->installEventFilter(this);
 }
 
-void MainWindow::connectInputSignals() {
-    connect(spanArrows, &UpDownArrows::clicked, this, &MainWindow::spanArrowsClicked);
-    connect(slabThicknessArrows, &UpDownArrows::clicked, this,
-            &MainWindow::slabThicknessArrowsClicked);
-    connect(otherLoadArrows, &UpDownArrows::clicked, this, &MainWindow::otherLoadArrowsClicked);
+void MainWindow::ConnectInputSignals() {
+    connect(spanArrows, &UpDownArrows::Clicked, this, &MainWindow::SpanArrowsClicked);
+    connect(slabThicknessArrows, &UpDownArrows::Clicked, this,
+            &MainWindow::SlabThicknessArrowsClicked);
+    connect(otherLoadArrows, &UpDownArrows::Clicked, this, &MainWindow::OtherLoadArrowsClicked);
     const std::pair<QRadioButton *, int> shoring[] = {
         {noShoringOption, code::kShoringNone},
         {shoringOneRowOption, code::kShoringOneRow},
@@ -75,7 +75,7 @@ void MainWindow::connectInputSignals() {
             if (!on)
                 return;
             m_inputs.ChooseShoring(shoringCode);
-            shoringChosen();
+            ShoringChosen();
         });
     const std::pair<QRadioButton *, int> classes[] = {{steelBeamOption, code::kClassSteel},
                                                       {alphaClass1Option, code::kClass1},
@@ -86,27 +86,27 @@ void MainWindow::connectInputSignals() {
             if (!on)
                 return;
             m_inputs.ChooseAlphaClass(alphaClass);
-            alphaClassChosen();
+            AlphaClassChosen();
         });
     for (QToolButton *kind : {normalConcreteButton, lightConcrete1Button, lightConcrete2Button})
-        connect(kind, &QToolButton::pressed, this, &MainWindow::concreteKindPressed);
+        connect(kind, &QToolButton::pressed, this, &MainWindow::ConcreteKindPressed);
     connect(m_concreteGroup, &QButtonGroup::idToggled, this, [this](int kind, bool on) {
         if (on && !m_refreshing)
             m_inputs.ChooseConcreteKind(kind);
     });
     connect(standardWorkLoadOption, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            standardWorkLoadChosen();
+            StandardWorkLoadChosen();
     });
     connect(otherWorkLoadOption, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            otherWorkLoadChosen();
+            OtherWorkLoadChosen();
     });
 }
 
 // Every text the user puts into a field (typed, pasted, stepped by the arrows) goes to the
 // model; texts the model itself writes come back unchanged.
-void MainWindow::connectFieldTexts() {
+void MainWindow::ConnectFieldTexts() {
     for (const InputField field : {InputField::unitWeight, InputField::span,
                                    InputField::slabThickness, InputField::otherLoad})
         connect(FieldOf(field), &QLineEdit::textChanged, this, [this, field](const QString &text) {
@@ -115,60 +115,60 @@ void MainWindow::connectFieldTexts() {
         });
     connect(workLoadField, &QLineEdit::textChanged, this, [this] {
         if (!m_refreshing)
-            m_inputs.SetText(InputField::workLoad, workLoadText().toStdString());
+            m_inputs.SetText(InputField::workLoad, WorkLoadText().toStdString());
     });
 }
 
-void MainWindow::connectSignals() {
-    connectDeckSignals();
-    connectInputSignals();
-    connectFieldTexts();
-    connect(calculateButton, &QPushButton::clicked, this, &MainWindow::calculate);
-    connect(openButton, &QPushButton::clicked, this, &MainWindow::readData);
-    connect(saveButton, &QPushButton::clicked, this, &MainWindow::saveData);
-    connect(endButton, &QPushButton::clicked, this, &MainWindow::endProgram);
-    connect(helpButton, &QPushButton::clicked, this, &MainWindow::switchHelp);
-    connect(summaryButton, &QPushButton::clicked, this, &MainWindow::showSummary);
-    connect(spanTableButton, &QPushButton::clicked, this, &MainWindow::showSpanTable);
-    connect(comparisonButton, &QPushButton::clicked, this, &MainWindow::showDeckComparison);
+void MainWindow::ConnectSignals() {
+    ConnectDeckSignals();
+    ConnectInputSignals();
+    ConnectFieldTexts();
+    connect(calculateButton, &QPushButton::clicked, this, &MainWindow::Calculate);
+    connect(openButton, &QPushButton::clicked, this, &MainWindow::ReadData);
+    connect(saveButton, &QPushButton::clicked, this, &MainWindow::SaveData);
+    connect(endButton, &QPushButton::clicked, this, &MainWindow::EndProgram);
+    connect(helpButton, &QPushButton::clicked, this, &MainWindow::SwitchHelp);
+    connect(summaryButton, &QPushButton::clicked, this, &MainWindow::ShowSummary);
+    connect(spanTableButton, &QPushButton::clicked, this, &MainWindow::ShowSpanTable);
+    connect(comparisonButton, &QPushButton::clicked, this, &MainWindow::ShowDeckComparison);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == usageNoticeLink && IsClick(event)) {
-        showUsageNotice();
+        ShowUsageNotice();
         return true;
     }
     if (watched == unitWeightField) {
         if (event->type() == QEvent::MouseButtonPress)
-            unitWeightPressed();
+            UnitWeightPressed();
         if (event->type() == QEvent::KeyPress && !IsFocusKey(static_cast<QKeyEvent *>(event)) &&
-            !unitWeightKeyAccepted())
+            !UnitWeightKeyAccepted())
             return true;
-        if (event->type() == QEvent::ContextMenu && !unitWeightKeyAccepted())
+        if (event->type() == QEvent::ContextMenu && !UnitWeightKeyAccepted())
             return true; // no pasting into a catalogue weight either
     }
     if (watched == spanField) {
         if (IsClick(event))
-            spanClicked();
+            SpanClicked();
         else if (event->type() == QEvent::MouseMove)
-            spanHovered();
+            SpanHovered();
         else if (LeavesField(event))
-            spanLeft();
+            SpanLeft();
     }
     if (watched == slabThicknessField || watched == otherLoadField) {
         if (event->type() == QEvent::KeyPress) {
             const auto *key = static_cast<QKeyEvent *>(event);
             // Delete is an editing key, not a typed character; it passes like the arrows.
-            if (!IsFocusKey(key) && key->key() != Qt::Key_Delete && !digitKeyAccepted(key->text()))
+            if (!IsFocusKey(key) && key->key() != Qt::Key_Delete && !DigitKeyAccepted(key->text()))
                 return true;
         }
         if (IsClick(event))
-            watched == slabThicknessField ? slabThicknessClicked() : otherLoadClicked();
+            watched == slabThicknessField ? SlabThicknessClicked() : OtherLoadClicked();
         else if (LeavesField(event))
-            watched == slabThicknessField ? slabThicknessLeft() : otherLoadLeft();
+            watched == slabThicknessField ? SlabThicknessLeft() : OtherLoadLeft();
     }
     if (watched == workLoadField && IsClick(event))
-        workLoadClicked();
+        WorkLoadClicked();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -179,77 +179,77 @@ void MainWindow::PaintGroupCaptions(std::initializer_list<QRadioButton *> group)
 
 // ---- Deck selection ----
 
-void MainWindow::ridgeDeckChosen() {
-    react(m_inputs.ChooseFamily(true));
+void MainWindow::RidgeDeckChosen() {
+    React(m_inputs.ChooseFamily(true));
     ShowHelpPage(HelpTopic::kDeck);
 }
 
-void MainWindow::pxDeckChosen() {
-    react(m_inputs.ChooseFamily(false));
+void MainWindow::PxDeckChosen() {
+    React(m_inputs.ChooseFamily(false));
     ShowHelpPage(HelpTopic::kDeck);
 }
 
-void MainWindow::modelChanged() {
-    react(m_inputs.ChooseModel(modelList->currentIndex()));
+void MainWindow::ModelChanged() {
+    React(m_inputs.ChooseModel(modelList->currentIndex()));
 }
 
-void MainWindow::thicknessChanged() {
-    react(m_inputs.ChooseThickness(thicknessList->currentIndex()));
+void MainWindow::ThicknessChanged() {
+    React(m_inputs.ChooseThickness(thicknessList->currentIndex()));
 }
 
-void MainWindow::coatingChanged() {
-    react(m_inputs.ChooseCoating(coatingList->currentIndex()));
+void MainWindow::CoatingChanged() {
+    React(m_inputs.ChooseCoating(coatingList->currentIndex()));
 }
 
-void MainWindow::deckListOpened() {
+void MainWindow::DeckListOpened() {
     ShowHelpPage(HelpTopic::kDeck);
 }
 
-void MainWindow::unitWeightPressed() {
+void MainWindow::UnitWeightPressed() {
     ShowHelpPage(HelpTopic::kDeck);
 }
 
-bool MainWindow::unitWeightKeyAccepted() {
+bool MainWindow::UnitWeightKeyAccepted() {
     return m_inputs.UnitWeightEditable();
 }
 
 // ---- Numeric inputs ----
 
-bool MainWindow::digitKeyAccepted(const QString &typed) {
+bool MainWindow::DigitKeyAccepted(const QString &typed) {
     if (typed.size() != 1)
         return typed.isEmpty(); // keys that type nothing (arrows, Home) are no characters
     return InputForm::AcceptsTypedCharacter(InputField::slabThickness, typed.front().unicode());
 }
 
-void MainWindow::spanClicked() {
+void MainWindow::SpanClicked() {
     ShowHelpPage(HelpTopic::kSpan);
 }
 
-void MainWindow::spanArrowsClicked() {
+void MainWindow::SpanArrowsClicked() {
     ShowHelpPage(HelpTopic::kSpan);
 }
 
-void MainWindow::slabThicknessClicked() {
+void MainWindow::SlabThicknessClicked() {
     ShowHelpPage(HelpTopic::kConcrete);
 }
 
-void MainWindow::slabThicknessArrowsClicked() {
+void MainWindow::SlabThicknessArrowsClicked() {
     ShowHelpPage(HelpTopic::kConcrete);
 }
 
-void MainWindow::workLoadClicked() {
+void MainWindow::WorkLoadClicked() {
     ShowHelpPage(HelpTopic::kLoads);
 }
 
-void MainWindow::otherLoadClicked() {
+void MainWindow::OtherLoadClicked() {
     ShowHelpPage(HelpTopic::kLoads);
 }
 
-void MainWindow::otherLoadArrowsClicked() {
+void MainWindow::OtherLoadArrowsClicked() {
     ShowHelpPage(HelpTopic::kLoads);
 }
 
-void MainWindow::spanHovered() {
+void MainWindow::SpanHovered() {
     spanField->setStatusTip(QString::fromStdString(m_inputs.SpanHint()));
     if (m_hints)
         m_hints->Track(spanField);
@@ -258,42 +258,42 @@ void MainWindow::spanHovered() {
 void MainWindow::LeaveCheck(InputField field) {
     // The corrected text goes in before the focus returns, so that the control losing the
     // focus again sees a valid field.
-    react(m_inputs.LeaveField(field));
+    React(m_inputs.LeaveField(field));
 }
 
-void MainWindow::spanLeft() {
+void MainWindow::SpanLeft() {
     LeaveCheck(InputField::span);
 }
 
-void MainWindow::slabThicknessLeft() {
+void MainWindow::SlabThicknessLeft() {
     LeaveCheck(InputField::slabThickness);
 }
 
-void MainWindow::otherLoadLeft() {
+void MainWindow::OtherLoadLeft() {
     LeaveCheck(InputField::otherLoad);
 }
 
-void MainWindow::shoringChosen() {
+void MainWindow::ShoringChosen() {
     PaintGroupCaptions({noShoringOption, shoringOneRowOption, shoringTwoRowsOption});
     ShowHelpPage(HelpTopic::kSpan);
 }
 
-void MainWindow::alphaClassChosen() {
+void MainWindow::AlphaClassChosen() {
     PaintGroupCaptions({steelBeamOption, alphaClass1Option, alphaClass2Option, alphaClass3Option});
     ShowHelpPage(HelpTopic::kBeamAndWork);
 }
 
-void MainWindow::concreteKindPressed() {
+void MainWindow::ConcreteKindPressed() {
     ShowHelpPage(HelpTopic::kConcrete);
 }
 
-void MainWindow::standardWorkLoadChosen() {
-    react(m_inputs.ChooseOtherWorkLoad(false));
+void MainWindow::StandardWorkLoadChosen() {
+    React(m_inputs.ChooseOtherWorkLoad(false));
     ShowHelpPage(HelpTopic::kLoads);
 }
 
-void MainWindow::otherWorkLoadChosen() {
-    react(m_inputs.ChooseOtherWorkLoad(true));
+void MainWindow::OtherWorkLoadChosen() {
+    React(m_inputs.ChooseOtherWorkLoad(true));
     ShowHelpPage(HelpTopic::kLoads);
     // Chosen by an arrow key, the radio button takes the focus back after it is checked;
     // the field gets it once that is done, so that the digits typed next go into it.
@@ -306,7 +306,7 @@ void MainWindow::otherWorkLoadChosen() {
         Qt::QueuedConnection);
 }
 
-QString MainWindow::workLoadText() const {
+QString MainWindow::WorkLoadText() const {
     QString text = workLoadField->displayText();
     text.replace(QLatin1Char('_'), QLatin1Char(' '));
     return text;

@@ -65,19 +65,6 @@ std::string ToRecordText(const QString &text) {
     return AsRecordText(text.toStdString());
 }
 
-void ShowPrintSettings(PrintSettingsDialog &settingsWindow, const DesignCase &record) {
-    PrintSettings &settings = settingsWindow.Settings();
-    settingsWindow.titleField->setText(QString::fromStdString(record.projectTitle));
-    settings.projectTitle = ToRecordText(settingsWindow.titleField->text());
-    settingsWindow.pageTextField->setEnabled(true);
-    settingsWindow.CheckPositionOption(record.pageNumberPos);
-    settingsWindow.pageTextField->setText(QString::fromStdString(record.pageText));
-    settings.pageText = ToRecordText(settingsWindow.pageTextField->text());
-    if (record.pageNumberPos == 0)
-        settingsWindow.pageTextField->setEnabled(false);
-    settingsWindow.RefreshPositionOptions();
-}
-
 // The improved-section notice asks the user to take note; the others are plain messages.
 void ShowNotices(MainWindow &form, const std::vector<std::string> &notices) {
     for (const std::string &notice : notices)
@@ -105,15 +92,15 @@ QLineEdit *MainWindow::FieldOf(InputField field) const {
     return otherLoadField;
 }
 
-void MainWindow::refresh() {
+void MainWindow::Refresh() {
     const bool nested = std::exchange(m_refreshing, true);
-    refreshDeckBand();
-    refreshChoices();
-    refreshFields();
+    RefreshDeckBand();
+    RefreshChoices();
+    RefreshFields();
     m_refreshing = nested;
 }
 
-void MainWindow::refreshDeckBand() {
+void MainWindow::RefreshDeckBand() {
     Choose(m_inputs.RidgeFamily() ? ridgeDeckOption : pxDeckOption);
     PaintGroupCaptions({ridgeDeckOption, pxDeckOption});
     ShowList(*modelList, m_inputs.ModelItems(), m_inputs.ModelPosition());
@@ -127,7 +114,7 @@ void MainWindow::refreshDeckBand() {
     }
 }
 
-void MainWindow::refreshChoices() {
+void MainWindow::RefreshChoices() {
     Choose(m_inputs.ShoringCode() == code::kShoringOneRow    ? shoringOneRowOption
            : m_inputs.ShoringCode() == code::kShoringTwoRows ? shoringTwoRowsOption
                                                              : noShoringOption);
@@ -142,41 +129,41 @@ void MainWindow::refreshChoices() {
     PaintGroupCaptions({standardWorkLoadOption, otherWorkLoadOption});
 }
 
-void MainWindow::refreshFields() {
+void MainWindow::RefreshFields() {
     ShowText(*unitWeightField, QString::fromStdString(m_inputs.Text(InputField::unitWeight)));
     ShowText(*spanField, QString::fromStdString(m_inputs.Text(InputField::span)));
     ShowText(*slabThicknessField, QString::fromStdString(m_inputs.Text(InputField::slabThickness)));
     ShowText(*otherLoadField, QString::fromStdString(m_inputs.Text(InputField::otherLoad)));
     const QString workLoad = QString::fromStdString(m_inputs.Text(InputField::workLoad));
-    if (workLoadText() != workLoad)
+    if (WorkLoadText() != workLoad)
         workLoadField->setText(workLoad.trimmed());
     workLoadField->setEnabled(m_inputs.WorkLoadFieldEnabled());
 }
 
-void MainWindow::react(const FormReaction &reaction) {
+void MainWindow::React(const FormReaction &reaction) {
     if (reaction.message)
         ShowMessage(this, QString::fromStdString(*reaction.message));
-    refresh();
+    Refresh();
     if (reaction.focus)
         FieldOf(*reaction.focus)->setFocus();
 }
 
 void MainWindow::ShowCase(const DesignCase &record) {
-    finishShowing(m_inputs.ShowCase(record), record);
+    FinishShowing(m_inputs.ShowCase(record), record);
 }
 
 void MainWindow::OpenCase(const DesignCase &record) {
-    finishShowing(m_inputs.OpenCase(record), record);
+    FinishShowing(m_inputs.OpenCase(record), record);
 }
 
-void MainWindow::finishShowing(const std::vector<std::string> &notices, const DesignCase &record) {
-    refresh();
+void MainWindow::FinishShowing(const std::vector<std::string> &notices, const DesignCase &record) {
+    Refresh();
     if (m_inputs.UnitWeightEditable())
         unitWeightField->setFocus(); // the coating "他" asks for the user's weight
     ShowHelpPage(HelpTopic::kDeck);
     ShowNotices(*this, notices);
     if (m_printSettings)
-        ShowPrintSettings(*m_printSettings, record);
+        m_printSettings->ShowCaseSettings(record);
 }
 
 DesignCase MainWindow::ReadCase() const {
@@ -184,7 +171,7 @@ DesignCase MainWindow::ReadCase() const {
     if (m_printSettings) {
         record.projectTitle = m_printSettings->Settings().projectTitle;
         record.pageNumberPos = m_printSettings->Settings().pageNumberPos;
-        record.pageText = ToRecordText(m_printSettings->pageTextField->text());
+        record.pageText = ToRecordText(m_printSettings->TypedPageText());
     }
     return record;
 }
@@ -195,28 +182,28 @@ bool MainWindow::PreCheckInputs() {
         calculateButton->setFocus();
         return true;
     }
-    showPreCheckFailure(*failure);
+    ShowPreCheckFailure(*failure);
     return false;
 }
 
 bool MainWindow::PreCheckConditions() {
     const auto failure = m_inputs.PreCheckConditions();
     if (failure)
-        showPreCheckFailure(*failure);
+        ShowPreCheckFailure(*failure);
     return !failure;
 }
 
-void MainWindow::showPreCheckFailure(const PreCheckFailure &failure) {
+void MainWindow::ShowPreCheckFailure(const PreCheckFailure &failure) {
     ShowMessage(this, QString::fromStdString(failure.message));
     // The focus goes to the field before its corrected text, which the field then selects.
     FieldOf(failure.field)->setFocus();
     m_inputs.ApplyCorrection(failure);
-    refresh();
+    Refresh();
     FieldOf(failure.field)->selectAll(); // typing replaces the refused text
 }
 
 void MainWindow::TakeDeck(const TakenDeck &taken) {
-    react(m_inputs.TakeDeck(taken));
+    React(m_inputs.TakeDeck(taken));
     calculateButton->setFocus();
 }
 

@@ -54,7 +54,7 @@ UsageNotice::UsageNotice(QWidget *parent)
     confirmButton = new QPushButton(QStringLiteral("確　認"), this);
     confirmButton->setGeometry(161, 274, 80, 28);
     confirmButton->setDefault(true);
-    connect(confirmButton, &QPushButton::clicked, this, &UsageNotice::confirm);
+    connect(confirmButton, &QPushButton::clicked, this, &UsageNotice::Confirm);
 
     if (parent) {
         const QRect over = parent->window()->geometry();
@@ -62,6 +62,6 @@ UsageNotice::UsageNotice(QWidget *parent)
     }
 }
 
-void UsageNotice::confirm() {
+void UsageNotice::Confirm() {
     close();
 }

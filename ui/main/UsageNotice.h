@@ -15,7 +15,7 @@ public:
 
     QPushButton *confirmButton = nullptr; // "確　認"
 
-    void confirm();
+    void Confirm();
 };
 
 } // namespace korvane

@@ -2,6 +2,7 @@
 
 #include "core/PrintSettings.h"
 #include "core/PrintSettingsEntry.h"
+#include "core/TextCodec.h"
 #include "ui/Controls.h"
 #include "ui/Look.h"
 
@@ -47,12 +48,28 @@ PrintSettingsDialog::PrintSettingsDialog(QWidget *parent)
     setWindowTitle(QStringLiteral("印刷用設定"));
     setFixedSize(464, 155);
     SetBackground(*this, kWindowGrey);
-    createControls();
-    connectSignals();
-    initialise();
+    CreateControls();
+    NameObjects({{titleCaption, "titleCaption"},
+                 {titleField, "titleField"},
+                 {pageNumberGroup, "pageNumberGroup"},
+                 {noPageNumberOption, "noPageNumberOption"},
+                 {topLeftOption, "topLeftOption"},
+                 {topCentreOption, "topCentreOption"},
+                 {topRightOption, "topRightOption"},
+                 {bottomLeftOption, "bottomLeftOption"},
+                 {bottomCentreOption, "bottomCentreOption"},
+                 {bottomRightOption, "bottomRightOption"},
+                 {pageTextGroup, "pageTextGroup"},
+                 {pageTextField, "pageTextField"},
+                 {titleNote, "titleNote"},
+                 {positionNote, "positionNote"},
+                 {confirmButton, "confirmButton"},
+                 {cancelButton, "cancelButton"}});
+    ConnectSignals();
+    Initialise();
 }
 
-void PrintSettingsDialog::createControls() {
+void PrintSettingsDialog::CreateControls() {
     titleCaption = new QLabel(QStringLiteral("物件名"), this);
     titleCaption->setGeometry(10, 10, 50, 22);
     titleField = new korvane::EntryField(this);
@@ -103,14 +120,14 @@ void PrintSettingsDialog::createControls() {
     cancelButton->setToolTip(QStringLiteral("設定を破棄します"));
 }
 
-void PrintSettingsDialog::connectSignals() {
+void PrintSettingsDialog::ConnectSignals() {
     for (QRadioButton *option : PositionOptions())
-        connect(option, &QRadioButton::clicked, this, &PrintSettingsDialog::positionChosen);
-    connect(confirmButton, &QPushButton::clicked, this, &PrintSettingsDialog::confirm);
-    connect(cancelButton, &QPushButton::clicked, this, &PrintSettingsDialog::cancel);
+        connect(option, &QRadioButton::clicked, this, &PrintSettingsDialog::PositionChosen);
+    connect(confirmButton, &QPushButton::clicked, this, &PrintSettingsDialog::Confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &PrintSettingsDialog::Cancel);
 }
 
-void PrintSettingsDialog::initialise() {
+void PrintSettingsDialog::Initialise() {
     titleField->setText(QString::fromUtf8(kTitlePlaceholder));
     pageTextField->setText(QString::fromUtf8(kDefaultPageText));
     RefreshPositionOptions();
@@ -139,20 +156,36 @@ void PrintSettingsDialog::RefreshPositionOptions() {
     pageTextField->setEnabled(!noPageNumberOption->isChecked());
 }
 
-void PrintSettingsDialog::titleClicked() {
+void PrintSettingsDialog::ShowCaseSettings(const DesignCase &record) {
+    titleField->setText(QString::fromStdString(record.projectTitle));
+    m_settings.projectTitle = AsRecordText(titleField->text().toStdString());
+    pageTextField->setEnabled(true);
+    CheckPositionOption(record.pageNumberPos);
+    pageTextField->setText(QString::fromStdString(record.pageText));
+    m_settings.pageText = AsRecordText(pageTextField->text().toStdString());
+    if (record.pageNumberPos == 0)
+        pageTextField->setEnabled(false);
+    RefreshPositionOptions();
+}
+
+QString PrintSettingsDialog::TypedPageText() const {
+    return pageTextField->text();
+}
+
+void PrintSettingsDialog::TitleClicked() {
     if (titleField->text() == QString::fromUtf8(kTitlePlaceholder))
         titleField->clear();
 }
 
-void PrintSettingsDialog::positionChosen() {
+void PrintSettingsDialog::PositionChosen() {
     RefreshPositionOptions();
 }
 
-void PrintSettingsDialog::confirm() {
+void PrintSettingsDialog::Confirm() {
     done(QDialog::Accepted);
 }
 
-void PrintSettingsDialog::cancel() {
+void PrintSettingsDialog::Cancel() {
     done(QDialog::Rejected);
 }
 
@@ -184,7 +217,7 @@ void PrintSettingsDialog::RevertSettings() {
     QRadioButton *target = PositionOptions()[OptionIndexOf(settings.pageNumberPos)];
     if (!target->isChecked()) {
         target->setChecked(true);
-        positionChosen();
+        PositionChosen();
     }
     if (noPageNumberOption->isChecked())
         pageTextField->setEnabled(false);
@@ -202,6 +235,6 @@ void PrintSettingsDialog::showEvent(QShowEvent *event) {
 
 bool PrintSettingsDialog::eventFilter(QObject *watched, QEvent *event) {
     if (watched == titleField && event->type() == QEvent::MouseButtonPress)
-        titleClicked();
+        TitleClicked();
     return QDialog::eventFilter(watched, event);
 }

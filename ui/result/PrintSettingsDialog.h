@@ -4,6 +4,7 @@
 // its controls keep their contents between openings. A position option takes effect the
 // moment it is clicked.
 
+#include "core/DesignCase.h"
 #include "core/PrintSettings.h"
 
 #include <QDialog>
@@ -24,6 +25,35 @@ class PrintSettingsDialog : public QDialog {
 public:
     explicit PrintSettingsDialog(QWidget *parent = nullptr);
 
+    // The seven position options in order, and the page-number codes they stand for.
+    std::array<QRadioButton *, 7> PositionOptions() const;
+    static int PositionCodeOf(int optionIndex);
+    // Checks the option of a position code ("無し" for an unknown code) without clicking it.
+    void CheckPositionOption(int pageNumberPos);
+
+    void RefreshPositionOptions();
+    // Puts a case's print values into the controls and the settings (opening a file, the
+    // first filling): the texts as code page 932 keeps them.
+    void ShowCaseSettings(const korvane::DesignCase &record);
+    // The page text as it stands in its field, committed or not.
+    QString TypedPageText() const;
+    void TitleClicked();
+    void PositionChosen();
+    void Confirm();
+    void Cancel();
+
+    void done(int result) override;
+
+    // The print values the sheet is printed with.
+    const korvane::PrintSettings &Settings() const { return m_settings; }
+    korvane::PrintSettings &Settings() { return m_settings; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The controls, each with its member's name as object name (tests and tools find it so).
     QLabel *titleCaption = nullptr;
     QLineEdit *titleField = nullptr;
     QGroupBox *pageNumberGroup = nullptr;
@@ -41,32 +71,9 @@ public:
     QPushButton *confirmButton = nullptr;
     QPushButton *cancelButton = nullptr;
 
-    // The seven position options in order, and the page-number codes they stand for.
-    std::array<QRadioButton *, 7> PositionOptions() const;
-    static int PositionCodeOf(int optionIndex);
-    // Checks the option of a position code ("無し" for an unknown code) without clicking it.
-    void CheckPositionOption(int pageNumberPos);
-
-    void RefreshPositionOptions();
-    void titleClicked();
-    void positionChosen();
-    void confirm();
-    void cancel();
-
-    void done(int result) override;
-
-    // The print values the sheet is printed with.
-    const korvane::PrintSettings &Settings() const { return m_settings; }
-    korvane::PrintSettings &Settings() { return m_settings; }
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void initialise();
-    void createControls();
-    void connectSignals();
+    void Initialise();
+    void CreateControls();
+    void ConnectSignals();
     void CommitSettings();
     void RevertSettings();
 

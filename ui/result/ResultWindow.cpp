@@ -66,15 +66,26 @@ QToolButton *ToolButton(QToolBar *bar, const QString &text, const QString &hint,
 ResultWindow::ResultWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    createControls();
-    createMenus();
-    connectSignals();
-    initialise();
+    CreateControls();
+    CreateMenus();
+    NameObjects({{toolBar, "toolBar"},
+                 {printButton, "printButton"},
+                 {closeButton, "closeButton"},
+                 {toolBarSpacer, "toolBarSpacer"},
+                 {printSettingsButton, "printSettingsButton"},
+                 {sheetScroller, "sheetScroller"},
+                 {sheetView, "sheetView"},
+                 {mainMenu, "mainMenu"},
+                 {printAction, "printAction"},
+                 {closeAction, "closeAction"},
+                 {printSettingsAction, "printSettingsAction"}});
+    ConnectSignals();
+    Initialise();
 }
 
 ResultWindow::~ResultWindow() = default;
 
-void ResultWindow::createControls() {
+void ResultWindow::CreateControls() {
     korvane::SetBackground(*this, korvane::kWindowGrey);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -111,7 +122,7 @@ void ResultWindow::createControls() {
     layout->addWidget(sheetScroller);
 }
 
-void ResultWindow::createMenus() {
+void ResultWindow::CreateMenus() {
     mainMenu = new QMenuBar(this);
     QMenu *file = mainMenu->addMenu(QStringLiteral("ファイル(&F)"));
     printAction = file->addAction(QStringLiteral("計算書の印刷"));
@@ -121,18 +132,18 @@ void ResultWindow::createMenus() {
     layout()->setMenuBar(mainMenu);
 }
 
-void ResultWindow::connectSignals() {
-    connect(printAction, &QAction::triggered, this, &ResultWindow::printSheet);
-    connect(closeAction, &QAction::triggered, this, &ResultWindow::closeSheet);
-    connect(printSettingsAction, &QAction::triggered, this, &ResultWindow::openPrintSettings);
-    connect(printButton, &QToolButton::clicked, this, &ResultWindow::printSheet);
-    connect(closeButton, &QToolButton::clicked, this, &ResultWindow::closeSheet);
-    connect(printSettingsButton, &QToolButton::clicked, this, &ResultWindow::openPrintSettings);
+void ResultWindow::ConnectSignals() {
+    connect(printAction, &QAction::triggered, this, &ResultWindow::PrintSheet);
+    connect(closeAction, &QAction::triggered, this, &ResultWindow::CloseSheet);
+    connect(printSettingsAction, &QAction::triggered, this, &ResultWindow::OpenPrintSettings);
+    connect(printButton, &QToolButton::clicked, this, &ResultWindow::PrintSheet);
+    connect(closeButton, &QToolButton::clicked, this, &ResultWindow::CloseSheet);
+    connect(printSettingsButton, &QToolButton::clicked, this, &ResultWindow::OpenPrintSettings);
 }
 
 // Fits the window on the screen and gives the sheet view the picture's size; the picture
 // itself comes with the first calculation.
-void ResultWindow::initialise() {
+void ResultWindow::Initialise() {
     const int menuHeight = mainMenu->sizeHint().height();
     resize(kClientWidth, kClientHeight + menuHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -221,7 +232,7 @@ void ResultWindow::closeEvent(QCloseEvent *event) {
     QDialog::closeEvent(event);
 }
 
-void ResultWindow::printSheet() {
+void ResultWindow::PrintSheet() {
     korvane::RunGuarded(this, [this] { PrintOnChosenPrinter(); });
 }
 
@@ -243,30 +254,30 @@ void ResultWindow::PrintOnChosenPrinter() {
         korvane::ShowGeneralError(korvane::PrintFailureText(printer, outcome.reason), this);
 }
 
-void ResultWindow::closeSheet() {
+void ResultWindow::CloseSheet() {
     ClearPicture();
     reject();
 }
 
 // The result window steps aside while the print settings are open and comes back when they
 // close; its own modal run goes on meanwhile, so the main window stays hidden.
-void ResultWindow::openPrintSettings() {
+void ResultWindow::OpenPrintSettings() {
     if (!m_printSettings)
         return;
-    m_printSettings->Settings().pageText = m_printSettings->pageTextField->text().toStdString();
+    m_printSettings->Settings().pageText = m_printSettings->TypedPageText().toStdString();
     hide();
     korvane::ExecModal(*m_printSettings);
     show();
     activateWindow();
 }
 
-void ResultWindow::scrollByWheel(int wheelDelta) {
+void ResultWindow::ScrollByWheel(int wheelDelta) {
     korvane::ScrollByWheel(*sheetScroller, wheelDelta);
 }
 
 bool ResultWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == sheetScroller->viewport() && event->type() == QEvent::Wheel) {
-        scrollByWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
+        ScrollByWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
         return true; // the wheel moves the sheet by its delta, nothing more
     }
     return QDialog::eventFilter(watched, event);

@@ -48,23 +48,11 @@ public:
     // lets the whole window be; the sheet scrolls in what is left.
     void SetClientHeight(int height);
 
-    QToolBar *toolBar = nullptr;
-    QToolButton *printButton = nullptr; // "印刷"
-    QToolButton *closeButton = nullptr; // "閉じる"
-    QToolButton *toolBarSpacer = nullptr;
-    QToolButton *printSettingsButton = nullptr; // "印刷の設定"
-    QScrollArea *sheetScroller = nullptr;
-    QLabel *sheetView = nullptr;
-    QMenuBar *mainMenu = nullptr;
-    QAction *printAction = nullptr;         // "計算書の印刷"
-    QAction *closeAction = nullptr;         // "終　了"
-    QAction *printSettingsAction = nullptr; // "印刷の設定"
-
-    void printSheet();
-    void closeSheet();
-    void openPrintSettings();
+    void PrintSheet();
+    void CloseSheet();
+    void OpenPrintSettings();
     // The vertical scroll position moves by the wheel delta (120 a notch).
-    void scrollByWheel(int wheelDelta);
+    void ScrollByWheel(int wheelDelta);
 
     // The printer the sheet goes to; tests may replace the dialog that chooses it (the
     // choice every printing window shares, see ui/result/PrinterChoice.h).
@@ -78,10 +66,23 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
-    void createMenus();
-    void connectSignals();
-    void initialise();
+    // The controls, each with its member's name as object name (tests and tools find it so).
+    QToolBar *toolBar = nullptr;
+    QToolButton *printButton = nullptr; // "印刷"
+    QToolButton *closeButton = nullptr; // "閉じる"
+    QToolButton *toolBarSpacer = nullptr;
+    QToolButton *printSettingsButton = nullptr; // "印刷の設定"
+    QScrollArea *sheetScroller = nullptr;
+    QLabel *sheetView = nullptr;
+    QMenuBar *mainMenu = nullptr;
+    QAction *printAction = nullptr;         // "計算書の印刷"
+    QAction *closeAction = nullptr;         // "終　了"
+    QAction *printSettingsAction = nullptr; // "印刷の設定"
+
+    void CreateControls();
+    void CreateMenus();
+    void ConnectSignals();
+    void Initialise();
     void ClearPicture();
     void RefreshPicture();
     void EnsurePicture();

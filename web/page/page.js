@@ -434,6 +434,7 @@
     table = { kind, rows: content.rows.length, columns: content.rows[0]?.length ?? 0,
               row: Math.max(content.marked, 0), column: kind === 'span' ? 2 : 0 };
     $('deck-table-title').textContent = content.title;
+    $('deck-table-heading').textContent = content.heading;
     $('deck-table-conditions').textContent = content.conditions.join('\n');
     $('deck-table-note').textContent = content.note;
     const grid = $('deck-table-grid');
@@ -567,7 +568,8 @@
     download(bytes, `${$('deck-table-title').textContent}.csv`, 'text/csv');
   });
   function openTable(kind) {
-    const content = JSON.parse(kind === 'span' ? form.spanTable() : form.comparison());
+    const date = todayText();
+    const content = JSON.parse(kind === 'span' ? form.spanTable(date) : form.comparison(date));
     show();
     if (content.precheck) {
       alert(content.precheck.message);

@@ -538,14 +538,19 @@ describe('印刷', () => {
 });
 
 describe('the deck-choice tables', () => {
-  // The CSV file korvane-calc writes for the default case's table on the pages' day.
-  const calcCsv = (option) =>
-    execFileSync(calc, [option, '--csv', '--date', fixedCsvDate], { env: calcEnv });
+  // The CSV file korvane-calc writes for a case's table (the default case's without a file)
+  // on the pages' day.
+  const calcCsv = (option, file) => execFileSync(
+    calc, [option, '--csv', '--date', fixedCsvDate, ...(file ? [file] : [])], { env: calcEnv });
 
   test('最大スパン表: its CSV is korvane-calc\'s; a span cell taken calculates to a passing sheet', async () => {
     const { page, downloads, messages } = await openPage();
     await page.click('#span-table');
     await page.waitForSelector('body[data-table="span"]');
+    // Headed with the date (the case has no project title), the pages' fixed day.
+    const today = await page.evaluate(() => new Date().toLocaleDateString());
+    assert.match(today, /2026/);
+    assert.equal(await page.$eval('#deck-table-heading', (line) => line.textContent), today);
     await page.click('#deck-table-csv');
     const csv = await waitForDownload(downloads, '.csv');
     assert.equal(path.basename(csv), '最大スパン表.csv');
@@ -578,12 +583,26 @@ describe('the deck-choice tables', () => {
 
   test('デッキ比較: its CSV is korvane-calc\'s; a row taken brings its deck into the inputs', async () => {
     const { page, downloads } = await openPage();
+    // A project title set in the print settings heads the table with the date.
+    await calculate(page);
+    await page.click('#print-settings-open');
+    await page.click('#project-title', { clickCount: 3 });
+    await page.keyboard.type('○○ビル新築工事');
+    await page.click('#print-settings-confirm');
     await page.click('#comparison');
     await page.waitForSelector('body[data-table="comparison"]');
+    const today = await page.evaluate(() => new Date().toLocaleDateString());
+    assert.equal(await page.$eval('#deck-table-heading', (line) => line.textContent),
+                 `物件名：○○ビル新築工事　　${today}`);
     await page.click('#deck-table-csv');
     const csv = await waitForDownload(downloads, '.csv');
     assert.equal(path.basename(csv), 'デッキ比較.csv');
-    assert.deepEqual(fs.readFileSync(csv), calcCsv('--compare'));
+    // korvane-calc's for the same case, the title included, as the page saves it.
+    const saved = path.join(work, 'compared.fdt');
+    await page.click('#save');
+    fs.copyFileSync(await waitForDownload(downloads, '.fdt'), saved);
+    assert.deepEqual(fs.readFileSync(csv), calcCsv('--compare', saved));
+    assert.match(fs.readFileSync(csv, 'utf8'), /○○ビル新築工事/);
 
     const rows = await page.$$('#deck-table-grid tbody tr');
     const last = rows.length - 1;
