@@ -113,7 +113,7 @@ void FirstCalculateUntilSheetPainted(benchmark::State &state) {
         form.InitialIdle();
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        form.calculate();
+        form.Calculate();
         state.PauseTiming();
         windows.reset();
         state.ResumeTiming();
