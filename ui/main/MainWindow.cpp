@@ -1,6 +1,7 @@
 #include "ui/main/MainWindow.h"
 
 #include "core/Catalogue.h"
+#include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/DataFolder.h"
 #include "ui/GuardedRun.h"
@@ -152,6 +153,9 @@ void MainWindow::closeEvent(QCloseEvent *event) {
 void MainWindow::InitialIdle() {
     m_idlePending = false;
     RunGuarded(this, [this] { ShowCase(DefaultDesignCase()); });
+    // The start-up's passing buffers (the splash, the fonts' set-up, the first help page's
+    // file) are freed by now; their pages go back once the first filling has been painted.
+    QTimer::singleShot(0, this, [] { ReturnFreedMemory(); });
 }
 
 void MainWindow::EndProgram() {
