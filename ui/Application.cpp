@@ -6,6 +6,10 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace korvane {
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv) {
@@ -24,6 +28,12 @@ void Application::InstallJapaneseDialogs() {
         installTranslator(translator);
     else
         delete translator;
+}
+
+void ReturnFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }
 
 } // namespace korvane

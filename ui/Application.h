@@ -15,4 +15,9 @@ private:
     void InstallJapaneseDialogs();
 };
 
+// Hands the pages of memory that the program has freed back to the system (where the C
+// library keeps them for later use otherwise), so that an idle program holds only what it
+// uses. Does nothing where the C library has no such call.
+void ReturnFreedMemory();
+
 } // namespace korvane

@@ -14,6 +14,7 @@
 #include "ui/result/ResultWindow.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -82,6 +83,7 @@ private slots:
     void threeDigitWorkLoadNamesTheFieldAndKeepsTheText();
     void runShowsTheSheetInPlaceOfTheMainWindow();
     void closingClearsThePictureAndKeepsTheInputs();
+    void windowShownWithoutASheetShowsTheEmptyPicture();
     void pictureIsWhatKorvaneCalcDrawsOnEveryRun();
     void pictureAtScreenDensityTwo();
     void printSettingsKeepTheResultWindowModal();
@@ -242,6 +244,30 @@ void CalculateCommand::closingClearsThePictureAndKeepsTheInputs() {
     SetModalHandler(previous);
     QCOMPARE(Widget<QLineEdit>(*m_form, "spanField")->text(), QStringLiteral("3000"));
     QCOMPARE(m_result->Picture(), NewResultPicture());
+}
+
+// The window holds no sheet before the first run and after a close; should it show then,
+// it shows the empty navy picture with its frame, at full size.
+void CalculateCommand::windowShownWithoutASheetShowsTheEmptyPicture() {
+    const auto showEmpty = [this] {
+        m_result->show();
+        const QImage shown = Widget<QLabel>(*m_result, "sheetView")
+                                 ->pixmap()
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        const QSize viewSize = Widget<QLabel>(*m_result, "sheetView")->size();
+        m_result->hide();
+        QCOMPARE(viewSize, QSize(kResultPictureWidth, kResultPictureHeight));
+        QCOMPARE(shown, NewResultPicture());
+    };
+    showEmpty();
+    const auto previous = SetModalHandler([](QDialog &dialog) {
+        static_cast<ResultWindow &>(dialog).CloseSheet();
+        return int(QDialog::Rejected);
+    });
+    RunCalculation(*m_form, *m_result);
+    SetModalHandler(previous);
+    showEmpty();
 }
 
 // The window shows, on the first run and on every later one, the very picture that

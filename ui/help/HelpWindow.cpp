@@ -192,8 +192,6 @@ void HelpWindow::ShowHelpPage(korvane::HelpTopic topic, int deckFamily) {
         SetPage(path, row.height, deckPicture);
     else
         SetPage(path, row.height);
-    if (isVisible())
-        DrawPagePicture();
     ScrollToTop();
     if (m_justSwitchedOn) {
         // The first page after "HELP ON" brings the help window to the front; later pages
@@ -237,18 +235,28 @@ void HelpWindow::SetPage(const QString &path, int height) {
     SetPage(path, height, EmfPicture::ReadFile(path));
 }
 
+// A page seen now is drawn from the bytes just read. A hidden window keeps only where the
+// picture is, so that it holds no picture file while the inputs change.
 void HelpWindow::SetPage(const QString &path, int height, const QByteArray &emf) {
-    m_page = {path, emf, height};
+    m_page = {path, height};
     m_pictureDrawn = false;
+    if (isVisible())
+        DrawPagePicture(emf);
 }
 
-// The page's picture is converted and drawn only when it is seen (the window shows, or
-// the picture is asked for), so that a hidden help window costs the start-up nothing.
+// The page's picture is read again, converted and drawn only when it is seen (the window
+// shows, or the picture is asked for), so that a hidden help window costs the start-up
+// nothing.
 void HelpWindow::DrawPagePicture() const {
-    if (m_pictureDrawn || m_page.emf.isEmpty())
+    if (m_pictureDrawn || m_page.path.isEmpty())
         return;
-    m_pictureDrawn = true; // a picture that cannot be converted is reported once
-    DrawPicture(EmfPicture::Convert(m_page.path, m_page.emf), m_page.height);
+    m_pictureDrawn = true; // a picture that cannot be read or converted is reported once
+    DrawPagePicture(EmfPicture::ReadFile(m_page.path));
+}
+
+void HelpWindow::DrawPagePicture(const QByteArray &emf) const {
+    m_pictureDrawn = true;
+    DrawPicture(EmfPicture::Convert(m_page.path, emf), m_page.height);
 }
 
 void HelpWindow::closeEvent(QCloseEvent *event) {

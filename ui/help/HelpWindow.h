@@ -75,12 +75,13 @@ private:
     void SetPage(const QString &path, int height);
     void SetPage(const QString &path, int height, const QByteArray &emf);
     void DrawPagePicture() const;
+    void DrawPagePicture(const QByteArray &emf) const;
 
     bool m_justSwitchedOn = false;
-    // The picture of the page shown last: its file, its bytes as read, its drawn height.
+    // The picture of the page shown last: its file and its drawn height. Its bytes are not
+    // kept: a page not seen yet reads its file again when first drawn.
     struct PagePicture {
         QString path;
-        QByteArray emf;
         int height = 0;
     };
     PagePicture m_page;

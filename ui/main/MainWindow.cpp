@@ -5,6 +5,7 @@
 #include "core/InputCaptions.h"
 #include "core/InputHints.h"
 #include "core/PrintSettings.h"
+#include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/DataFolder.h"
 #include "ui/GuardedRun.h"
@@ -579,6 +580,9 @@ void MainWindow::closeEvent(QCloseEvent *event) {
 void MainWindow::InitialIdle() {
     m_idlePending = false;
     RunGuarded(this, [this] { ShowCase(DefaultDesignCase()); });
+    // The start-up's passing buffers (the splash, the fonts' set-up, the first help page's
+    // file) are freed by now; their pages go back once the first filling has been painted.
+    QTimer::singleShot(0, this, [] { ReturnFreedMemory(); });
 }
 
 void MainWindow::EndProgram() {

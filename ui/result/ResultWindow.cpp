@@ -141,15 +141,15 @@ void ResultWindow::ConnectSignals() {
     connect(printSettingsButton, &QToolButton::clicked, this, &ResultWindow::OpenPrintSettings);
 }
 
-// Fits the window on the screen and prepares the empty navy picture.
+// Fits the window on the screen and gives the sheet view the picture's size; the picture
+// itself comes with the first calculation.
 void ResultWindow::Initialise() {
     const int menuHeight = mainMenu->sizeHint().height();
     resize(kClientWidth, kClientHeight + menuHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     FitOnScreen(height());
-    m_picture = korvane::NewResultPicture(devicePixelRatioF());
-    RefreshPicture();
+    sheetView->resize(korvane::kResultPictureWidth, korvane::kResultPictureHeight);
 }
 
 void ResultWindow::SetClientHeight(int height) {
@@ -175,6 +175,10 @@ QRect FitResultWindow(const QRect &client, const QMargins &frame, const QRect &a
     return {left, top, client.width(), height};
 }
 
+QImage ResultWindow::Picture() const {
+    return m_picture.isNull() ? korvane::NewResultPicture(devicePixelRatioF()) : m_picture;
+}
+
 void ResultWindow::ShowPicture(QImage picture) {
     m_picture = std::move(picture);
     RefreshPicture();
@@ -191,12 +195,21 @@ void ResultWindow::ShowResult(korvane::CaseResult result) {
         korvane::RenderScreenSheet(m_result.record, m_result.calculation, devicePixelRatioF()));
 }
 
-// The next calculation starts from an empty picture, as the first one did.
+// The next calculation starts from an empty picture, as the first one did. Both callers
+// hide the window at once, so the sheet's memory goes with it.
 void ResultWindow::ClearPicture() {
-    ShowPicture(korvane::NewResultPicture(devicePixelRatioF()));
+    m_picture = QImage();
+    sheetView->clear();
+}
+
+// A window shown without a calculation's picture shows the empty one.
+void ResultWindow::EnsurePicture() {
+    if (m_picture.isNull())
+        ShowPicture(korvane::NewResultPicture(devicePixelRatioF()));
 }
 
 void ResultWindow::showEvent(QShowEvent *event) {
+    EnsurePicture();
     QDialog::showEvent(event);
     activateWindow();
     setFocus();

@@ -42,7 +42,7 @@ public:
 
     // The sheet picture (the window's sheetView): an empty result picture until a calculation
     // hands over the screen picture of its case, and again once the window closes.
-    const QImage &Picture() const { return m_picture; }
+    QImage Picture() const;
     void ShowPicture(QImage picture);
     // Makes the window's client area that high, or as high as the screen's available area
     // lets the whole window be; the sheet scrolls in what is left.
@@ -85,10 +85,13 @@ private:
     void Initialise();
     void ClearPicture();
     void RefreshPicture();
+    void EnsurePicture();
     void FitOnScreen(int clientHeight);
     void PrintOnChosenPrinter();
 
     korvane::CaseResult m_result;
+    // Null while the window is hidden with no sheet: the empty result picture (1.5 MB) is
+    // made only if the window shows without a calculation's picture.
     QImage m_picture;
     PrintSettingsDialog *m_printSettings = nullptr;
     // The window manager's frame round the client area, once the window has been shown;
