@@ -6,14 +6,30 @@
 #include "core/DeckComparisonText.h"
 #include "core/SpanTable.h"
 #include "ui/GuardedRun.h"
-#include "ui/MessageSeam.h"
-#include "ui/deckchoice/DeckComparisonWindow.h"
-#include "ui/deckchoice/SpanTableWindow.h"
+#include "ui/ProgramModule.h"
+#include "ui/deckchoice/DeckChoiceWindows.h"
 
 #include <utility>
 #include <vector>
 
 using namespace korvane;
+
+namespace {
+
+// The deck-choice windows, from their module, loaded when one of them first opens (built
+// into the program on Windows).
+const DeckChoiceWindows &DeckChoice() {
+#if defined(_WIN32)
+    return *korvane_deck_choice_windows();
+#else
+    using Entry = const DeckChoiceWindows *(*)();
+    static const DeckChoiceWindows *const windows =
+        reinterpret_cast<Entry>(ProgramModuleEntry(kDeckChoiceModule, kDeckChoiceEntry))();
+    return *windows;
+#endif
+}
+
+} // namespace
 
 // The maximum-span table after the conditions' pre-check (a failure is shown as the
 // calculate command shows it, and no table opens); a cell the user takes goes into the
@@ -25,9 +41,7 @@ void MainWindow::ShowSpanTable() {
         const DesignCase conditions = ReadCase();
         std::vector<SpanTableRow> rows = BuildSpanTable(conditions);
         const int marked = RowHoldingDeck(rows, conditions);
-        SpanTableWindow window(std::move(rows), conditions, marked, this);
-        ExecModal(window);
-        if (const auto &taken = window.Choice())
+        if (const auto taken = DeckChoice().runSpanTable(std::move(rows), conditions, marked, this))
             TakeDeck(*taken);
     });
 }
@@ -43,11 +57,11 @@ void MainWindow::ShowDeckComparison() {
         const DesignCase conditions = ReadCase();
         std::vector<DeckComparisonRow> rows = CompareDecks(conditions);
         const int shownRow = RowHoldingDeck(rows, conditions);
-        DeckComparisonWindow window(std::move(rows), conditions, shownRow, this);
-        ExecModal(window);
-        if (const auto &taken = window.Taken()) {
-            TakeDeck(*taken);
-            ShowStatusNote(QString::fromStdString(window.TakeNote()));
+        const auto taking =
+            DeckChoice().runDeckComparison(std::move(rows), conditions, shownRow, this);
+        if (taking) {
+            TakeDeck(taking->deck);
+            ShowStatusNote(QString::fromStdString(taking->note));
         }
     });
 }
