@@ -7,9 +7,11 @@
 #             once (the read-and-write floor's cost is mostly the kernel's, which callgrind
 #             does not count, so no ratio is given for it)
 #   engine    instructions per CalculateCase against per pass of its arithmetic floor
+#   pdf       korvane-calc-draw writing one page's PDF/A (korvane-calc hands --pdf over to
+#             it at once) against pdf_floor, a bare one-page Japanese PDF/A
 #
-# Usage: bench/instruction_counts.sh [BUILD_DIR]   (needs korvane-calc, startup_floor and
-# bench_core built in BUILD_DIR, and valgrind)
+# Usage: bench/instruction_counts.sh [BUILD_DIR]   (needs korvane-calc, korvane-calc-draw,
+# startup_floor, pdf_floor and bench_core built in BUILD_DIR, and valgrind)
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$(cd "${1:-$here/../build}" && pwd)"
@@ -65,3 +67,11 @@ awk -v e="$engine" -v n="$engine_calls" -v a="$arith" -v c="$ceil_calls" 'BEGIN 
   per = e / n; floor = a / (c / 4)
   printf "engine    CalculateCase %.0f, arithmetic floor %.0f instructions, %.2fx (goal <= 1.5x)\n",
     per, floor, per / floor }'
+
+pdf=$(instructions "$work/pdf.out" "" "$build/cli/korvane-calc-draw" \
+  --pdf "$work/out.pdf" --date x "$file")
+pdf_floor=$(instructions "$work/pdf_floor.out" "" \
+  "$build/bench/cli/pdf_floor" "$work/floor.pdf")
+awk -v p="$pdf" -v f="$pdf_floor" 'BEGIN {
+  printf "pdf       korvane-calc-draw %.1f M, pdf floor %.1f M instructions, %.2fx (goal <= 1.3x)\n",
+    p / 1e6, f / 1e6, p / f }'

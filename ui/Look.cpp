@@ -1,5 +1,7 @@
 #include "ui/Look.h"
 
+#include "sheet/qt/FontFamily.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPalette>
@@ -8,12 +10,12 @@
 namespace korvane {
 
 void InstallWindowFonts() {
-    QFont::insertSubstitution(QString::fromUtf8(kWindowFace), QStringLiteral("IPAPGothic"));
     QApplication::setFont(WindowFont(12));
 }
 
 QFont WindowFont(int pixelSize, bool bold) {
-    QFont font(QString::fromUtf8(kWindowFace));
+    static const QString family = InstalledFamilyOrGothic(QString::fromUtf8(kWindowFace));
+    QFont font(family);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;

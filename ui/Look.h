@@ -14,10 +14,10 @@ inline const QColor kInputBlue{0, 61, 151};
 inline const QColor kChosenCrimson{204, 0, 68};
 inline const QColor kOptionNavy{0, 0, 128};
 
-// Face name of the windows' font; it is mapped onto IPAPGothic where it is not installed.
+// Face name of the windows' font; IPAPGothic is drawn with where it is not installed.
 inline constexpr const char *kWindowFace = "ＭＳ Ｐゴシック";
 
-// Maps the windows' font face onto the installed Gothic and makes it the default font.
+// Makes the windows' font the default font.
 void InstallWindowFonts();
 
 // The windows' font at a pixel size.

@@ -16,7 +16,7 @@ QString ToQString(const std::string &text) {
 }
 
 QFont SheetFont(int pixelSize) {
-    QFont font(ToQString(kSheetFontFace));
+    QFont font(SheetFontFamily());
     font.setPixelSize(pixelSize);
     font.setStyleHint(QFont::SansSerif);
     // Unhinted advances keep the widths of small text at the font's design proportions, so
@@ -32,20 +32,12 @@ int Advance(const QFont &font, const QString &text, const QPaintDevice *device) 
 
 } // namespace
 
-void InstallSheetFontSubstitution() {
-    const QString face = ToQString(kSheetFontFace);
-    if (QFont::substitutes(face).isEmpty())
-        QFont::insertSubstitution(face, QStringLiteral("IPAPGothic"));
-}
-
 int QtTextWidth(const std::string &text, int pixelSize) {
-    InstallSheetFontSubstitution();
     return Advance(SheetFont(pixelSize), ToQString(text), nullptr);
 }
 
 QtCanvas::QtCanvas(QPaintDevice &device, int fontDpi)
     : m_device(device), m_painter(m_ownPainter), m_fontDpi(fontDpi) {
-    InstallSheetFontSubstitution();
     m_font = SheetFont(FontPixelSize(m_points, m_fontDpi));
     Begin();
 }
@@ -53,7 +45,6 @@ QtCanvas::QtCanvas(QPaintDevice &device, int fontDpi)
 QtCanvas::QtCanvas(QPainter &pagePainter, int fontDpi, int pageWidth, int ppiY)
     : m_device(*pagePainter.device()), m_painter(pagePainter), m_ownsPainting(false),
       m_fontDpi(fontDpi), m_pageWidth(pageWidth), m_ppiY(ppiY) {
-    InstallSheetFontSubstitution();
     m_font = SheetFont(FontPixelSize(m_points, m_fontDpi));
     SetRenderHints();
 }
@@ -85,7 +76,8 @@ void QtCanvas::EndDoc() {
 }
 
 void QtCanvas::SetFontFace(const std::string &face) {
-    m_font.setFamily(ToQString(face));
+    m_font.setFamily(face == kSheetFontFace ? SheetFontFamily()
+                                            : InstalledFamilyOrGothic(ToQString(face)));
 }
 
 void QtCanvas::SetFontSize(int points) {

@@ -4,6 +4,7 @@
 // FontPixelSize.
 
 #include "sheet/Canvas.h"
+#include "sheet/qt/FontFamily.h"
 
 #include <QColor>
 #include <QFont>
@@ -12,9 +13,6 @@
 class QPaintDevice;
 
 namespace korvane {
-
-// Maps the sheet's font face onto an installed proportional Gothic. Safe to call often.
-void InstallSheetFontSubstitution();
 
 class QtCanvas : public Canvas {
 public:

@@ -191,7 +191,6 @@ bool WriteSheetPdf(const QString &path, const DesignCase &record, const Calculat
 std::string SheetDrawLog(const DesignCase &record, const CalculationResult &result,
                          const PrintSettings &print, SheetTarget target,
                          const std::string &dateText) {
-    InstallSheetFontSubstitution();
     return SheetDrawLogLines(record, result, print, target, dateText, QtTextWidth);
 }
 

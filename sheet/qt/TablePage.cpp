@@ -25,8 +25,7 @@ constexpr double kSmallestRowMm = 3.2;
 const QColor kHeadingFill(225, 228, 234);
 
 QFont PageFont(double points, bool bold = false) {
-    InstallSheetFontSubstitution();
-    QFont font(QString::fromUtf8(kSheetFontFace));
+    QFont font(SheetFontFamily());
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

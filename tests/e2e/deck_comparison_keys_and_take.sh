@@ -10,26 +10,10 @@ calc=$2
 readonly COMPARISON_CAPTION="Korvane for Win [ デッキ比較 ]"
 readonly COMPARISON_BUTTON=(590 275)
 readonly SPAN_FIELD=(141 176)
-readonly SAVE_CAPTION="名前を付けて保存"
 readonly FIRST_ROW=(60 140)
 # 印刷 and CSV出力, from the window's bottom-right corner.
 readonly PRINT_FROM_CORNER=(259 23)
 readonly CSV_FROM_CORNER=(159 23)
-
-save_as() {
-  local name=$1
-  e2e_click "$MAIN_WIN" "${SAVE_BUTTON[@]}"
-  e2e_wait_window "$SAVE_CAPTION" >/dev/null || exit 1
-  e2e_key ctrl+a
-  e2e_type "$name"
-  e2e_key Return
-  e2e_wait_gone "$SAVE_CAPTION"
-  for _ in $(seq 100); do
-    [ -s "$E2E_TMP/$name" ] && return 0
-    sleep 0.05
-  done
-  e2e_fail "$name was not saved"
-}
 
 click_from_corner() {
   local win=$1 dx=$2 dy=$3 width height
@@ -61,7 +45,7 @@ e2e_start_korvane "$korvane"
 e2e_click "$MAIN_WIN" "${SPAN_FIELD[@]}"
 e2e_key ctrl+a
 e2e_type "3500"
-save_as "case.fdt"
+e2e_save_as "case.fdt"
 
 # The first row in the comparison's order that fails without shoring but passes with some.
 row=$("$calc" --compare --json "$E2E_TMP/case.fdt" 2>/dev/null | python3 -c '
@@ -85,7 +69,7 @@ done
 e2e_key Return
 e2e_wait_gone "$COMPARISON_CAPTION"
 
-save_as "taken.fdt"
+e2e_save_as "taken.fdt"
 verdicts=$("$calc" --json "$E2E_TMP/taken.fdt" 2>/dev/null | python3 -c '
 import json, sys
 j = json.loads(sys.stdin.readline())

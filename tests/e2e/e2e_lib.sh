@@ -16,6 +16,7 @@ readonly MAIN_CAPTION="フラットデッキ構造計算プログラム"
 readonly RESULT_CAPTION="Korvane for Win [ 計算結果の表示 ]"
 readonly MESSAGE_CAPTION="Korvane for Win"
 readonly PRINT_SETTINGS_CAPTION="印刷用設定"
+readonly SAVE_CAPTION="名前を付けて保存"
 
 # Centres of the main window's command buttons, in its client area.
 readonly CALCULATE_BUTTON=(590 121)
@@ -112,6 +113,27 @@ e2e_wait_window() {
     sleep 0.05
   done
   e2e_fail "no window \"$caption\" appeared"
+}
+
+# Waits up to 10 s until the window has the keyboard focus. A window is on screen a moment
+# before the window manager hands it the focus; keys sent in between would go to the window
+# below, and on a busy machine that moment is long.
+e2e_wait_focus() {
+  local win=$1
+  for _ in $(seq 200); do
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$win" ] && return 0
+    sleep 0.05
+  done
+  e2e_fail "the window $win did not get the keyboard focus"
+}
+
+# Like e2e_wait_window, and then waits until that window has the keyboard focus, so that
+# keys can be sent to it.
+e2e_wait_focused_window() {
+  local win
+  win=$(e2e_wait_window "$1") || exit 1
+  e2e_wait_focus "$win"
+  echo "$win"
 }
 
 # Waits up to 10 s until no viewable window has that caption.
@@ -228,4 +250,23 @@ e2e_shot() {
 # How many pixels two pictures differ in (0 when equal).
 e2e_pixels_differing() {
   compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1
+}
+
+# Saves the case under NAME through 保　存's dialog (which starts in the home folder, the
+# test's own) by typing the name, and waits for the file and for the main window to have
+# the focus again.
+e2e_save_as() {
+  local name=$1
+  e2e_click "$MAIN_WIN" "${SAVE_BUTTON[@]}"
+  e2e_wait_focused_window "$SAVE_CAPTION" >/dev/null || exit 1
+  e2e_key ctrl+a
+  e2e_type "$name"
+  e2e_key Return
+  e2e_wait_gone "$SAVE_CAPTION"
+  e2e_wait_focus "$MAIN_WIN"
+  for _ in $(seq 100); do
+    [ -s "$E2E_TMP/$name" ] && return 0
+    sleep 0.05
+  done
+  e2e_fail "$name was not saved"
 }

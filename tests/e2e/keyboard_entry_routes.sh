@@ -8,24 +8,8 @@ source "$(dirname "$0")/e2e_lib.sh"
 korvane=$1
 calc=$2
 
-readonly SAVE_CAPTION="名前を付けて保存"
 readonly STANDARD_WORK_LOAD_OPTION=(153 371)
 readonly STEEL_BEAM_OPTION=(150 238)
-
-save_as() {
-  local name=$1
-  e2e_click "$MAIN_WIN" "${SAVE_BUTTON[@]}"
-  e2e_wait_window "$SAVE_CAPTION" >/dev/null || exit 1
-  e2e_key ctrl+a
-  e2e_type "$name"
-  e2e_key Return
-  e2e_wait_gone "$SAVE_CAPTION"
-  for _ in $(seq 100); do
-    [ -s "$E2E_TMP/$name" ] && return 0
-    sleep 0.05
-  done
-  e2e_fail "$name was not saved"
-}
 
 # A field of the case korvane-calc reads from a saved file ("record" of its JSON).
 saved_value() {
@@ -40,7 +24,7 @@ e2e_start_korvane "$korvane"
 e2e_click "$MAIN_WIN" "${STANDARD_WORK_LOAD_OPTION[@]}"
 e2e_key Down
 e2e_type "2000"
-save_as "other.fdt"
+e2e_save_as "other.fdt"
 [ "$(saved_value other.fdt workLoadValue)" = 2000 ] ||
   e2e_fail "work load after Down and 2000: $(saved_value other.fdt workLoadValue)"
 
@@ -50,11 +34,12 @@ e2e_key Down
 e2e_key ctrl+a
 e2e_type "500"
 e2e_click "$MAIN_WIN" "${CALCULATE_BUTTON[@]}"
-e2e_wait_window "$MESSAGE_CAPTION" >/dev/null || exit 1
+e2e_wait_focused_window "$MESSAGE_CAPTION" >/dev/null || exit 1
 e2e_key Return
 e2e_wait_gone "$MESSAGE_CAPTION"
+e2e_wait_focus "$MAIN_WIN"
 e2e_type "3000"
-save_as "short.fdt"
+e2e_save_as "short.fdt"
 [ "$(saved_value short.fdt workLoadValue)" = 3000 ] ||
   e2e_fail "work load after the refusal and 3000: $(saved_value short.fdt workLoadValue)"
 
@@ -62,7 +47,7 @@ save_as "short.fdt"
 # 軽量２種 is code 6.
 e2e_click "$MAIN_WIN" "${STEEL_BEAM_OPTION[@]}"
 e2e_key Tab Right Right
-save_as "light.fdt"
+e2e_save_as "light.fdt"
 [ "$(saved_value light.fdt concreteKind)" = 6 ] ||
   e2e_fail "concrete kind after Tab, Right, Right: $(saved_value light.fdt concreteKind)"
 

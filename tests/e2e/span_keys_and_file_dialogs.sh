@@ -8,27 +8,10 @@ korvane=$1
 
 readonly SPAN_FIELD=(141 176)
 readonly OPEN_CAPTION="開く"
-readonly SAVE_CAPTION="名前を付けて保存"
 
 # The span line of a saved data file.
 saved_span() {
   sed -n 7p "$1" | tr -d '\r'
-}
-
-# Saves the case under NAME (in the home folder, where the save dialog starts) by typing it.
-save_as() {
-  local name=$1
-  e2e_click "$MAIN_WIN" "${SAVE_BUTTON[@]}"
-  e2e_wait_window "$SAVE_CAPTION" >/dev/null || exit 1
-  e2e_key ctrl+a
-  e2e_type "$name"
-  e2e_key Return
-  e2e_wait_gone "$SAVE_CAPTION"
-  for _ in $(seq 100); do
-    [ -s "$E2E_TMP/$name" ] && return 0
-    sleep 0.05
-  done
-  e2e_fail "$name was not saved"
 }
 
 e2e_start_display
@@ -40,19 +23,20 @@ e2e_click "$MAIN_WIN" "${SPAN_FIELD[@]}"
 e2e_key ctrl+a
 e2e_type "999"
 e2e_click "$MAIN_WIN" "${CALCULATE_BUTTON[@]}"
-e2e_wait_window "$MESSAGE_CAPTION" >/dev/null || exit 1
+e2e_wait_focused_window "$MESSAGE_CAPTION" >/dev/null || exit 1
 e2e_key Return
 e2e_wait_gone "$MESSAGE_CAPTION"
+e2e_wait_focus "$MAIN_WIN"
 e2e_type "2000"
 e2e_key Up Up Up Down
-save_as "first.fdt"
+e2e_save_as "first.fdt"
 span=$(saved_span "$E2E_TMP/first.fdt")
 [ "$span" = "2020" ] || e2e_fail "span after correction, typing and keys: $span, not 2020"
 
 # Open by typing the file's name and Return while its completion is listed, then click the
 # span field at once and type: the click must reach the field.
 e2e_click "$MAIN_WIN" "${OPEN_BUTTON[@]}"
-e2e_wait_window "$OPEN_CAPTION" >/dev/null || exit 1
+e2e_wait_focused_window "$OPEN_CAPTION" >/dev/null || exit 1
 e2e_type "first.fdt"
 sleep 0.3 # the completion list shows
 e2e_key Return
@@ -62,7 +46,7 @@ e2e_click "$MAIN_WIN" "${SPAN_FIELD[@]}"
 e2e_key ctrl+a
 e2e_type "3000"
 e2e_key Down
-save_as "second.fdt"
+e2e_save_as "second.fdt"
 span=$(saved_span "$E2E_TMP/second.fdt")
 [ "$span" = "2990" ] || e2e_fail "span typed after opening a file: $span, not 2990"
 echo "ok"

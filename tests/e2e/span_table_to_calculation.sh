@@ -8,7 +8,6 @@ korvane=$1
 
 readonly SPAN_TABLE_BUTTON=(590 247)
 readonly SPAN_TABLE_CAPTION="Korvane for Win [ 最大スパン表 ]"
-readonly SAVE_CAPTION="名前を付けて保存"
 # In the table window's client area: the second row (PX75LA-08) under 有り-１本, whose span
 # is the top of the calculable range for the first filling's conditions; and 閉じる.
 readonly SECOND_DECK_ONE_ROW_CELL=(326 148)
@@ -32,16 +31,7 @@ e2e_window_shown "$RESULT_CAPTION" && e2e_fail "a result window opened with the 
 e2e_double_click "$table" "${SECOND_DECK_ONE_ROW_CELL[@]}"
 e2e_wait_gone "$SPAN_TABLE_CAPTION"
 
-e2e_click "$MAIN_WIN" "${SAVE_BUTTON[@]}"
-e2e_wait_window "$SAVE_CAPTION" >/dev/null || exit 1
-e2e_key ctrl+a
-e2e_type "taken.fdt"
-e2e_key Return
-e2e_wait_gone "$SAVE_CAPTION"
-for _ in $(seq 100); do
-  [ -s "$E2E_TMP/taken.fdt" ] && break
-  sleep 0.05
-done
+e2e_save_as "taken.fdt"
 # Lines 2-4: family, model, thickness code (ridge, PX75LA, 0.8 mm); 7: span; 8: shoring.
 taken="$(saved_line "$E2E_TMP/taken.fdt" 2) $(saved_line "$E2E_TMP/taken.fdt" 3)"
 taken+=" $(saved_line "$E2E_TMP/taken.fdt" 4) $(saved_line "$E2E_TMP/taken.fdt" 7)"

@@ -20,6 +20,9 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include <tuple>
+#include <utility>
+
 using namespace korvane;
 
 namespace {
@@ -113,6 +116,21 @@ QString FieldText(const InputForm &inputs, InputField field) {
 UpDownArrows *MakeArrows(QLineEdit *field, InputField role, QWidget *parent) {
     const FieldBounds bounds = BoundsOf(role);
     return new UpDownArrows(field, bounds.lower, bounds.upper, bounds.step, parent);
+}
+
+// A number field started with the input form's text, its arrows at its right and its unit
+// after them, as the span, slab-thickness and other-load fields are laid out.
+std::pair<QLineEdit *, UpDownArrows *> MakeArrowField(QWidget *parent, QPoint topLeft,
+                                                      const InputForm &inputs, InputField role,
+                                                      const QString &unit, int unitWidth) {
+    const int left = topLeft.x();
+    const int top = topLeft.y();
+    auto *field = MakeNumberField(parent, QRect(left, top, 64, 22));
+    field->setText(FieldText(inputs, role));
+    auto *arrows = MakeArrows(field, role, parent);
+    arrows->setGeometry(left + 64, top, 16, 22);
+    MakeLabel(unit, parent, QRect(left + 86, top + 3, unitWidth, 16));
+    return {field, arrows};
 }
 
 } // namespace
@@ -268,11 +286,8 @@ void MainWindow::CreateDeckBand() {
 }
 
 void MainWindow::CreateSpanBand() {
-    spanField = MakeNumberField(spanPanel, QRect(16, 20, 64, 22));
-    spanField->setText(FieldText(m_inputs, InputField::span));
-    spanArrows = MakeArrows(spanField, InputField::span, spanPanel);
-    spanArrows->setGeometry(80, 20, 16, 22);
-    MakeLabel(QStringLiteral("mm"), spanPanel, QRect(102, 23, 30, 16));
+    std::tie(spanField, spanArrows) = MakeArrowField(spanPanel, QPoint(16, 20), m_inputs,
+                                                     InputField::span, QStringLiteral("mm"), 30);
 
     shoringGroup = MakeGroup(Caption(caption::kShoringGroup), spanPanel, QRect(142, 4, 282, 50));
     const auto &shoring = caption::kShoringOptions;
@@ -327,11 +342,9 @@ void MainWindow::CreateConcreteBand() {
 
     auto *thicknessGroup =
         MakeGroup(Caption(caption::kSlabThicknessGroup), concretePanel, QRect(270, 4, 154, 56));
-    slabThicknessField = MakeNumberField(thicknessGroup, QRect(12, 22, 64, 22));
-    slabThicknessField->setText(FieldText(m_inputs, InputField::slabThickness));
-    slabThicknessArrows = MakeArrows(slabThicknessField, InputField::slabThickness, thicknessGroup);
-    slabThicknessArrows->setGeometry(76, 22, 16, 22);
-    MakeLabel(QStringLiteral("mm"), thicknessGroup, QRect(98, 25, 30, 16));
+    std::tie(slabThicknessField, slabThicknessArrows) =
+        MakeArrowField(thicknessGroup, QPoint(12, 22), m_inputs, InputField::slabThickness,
+                       QStringLiteral("mm"), 30);
 }
 
 void MainWindow::CreateLoadsBand() {
@@ -349,11 +362,9 @@ void MainWindow::CreateLoadsBand() {
 
     otherLoadGroup =
         MakeGroup(Caption(caption::kOtherLoadGroup), loadsPanel, QRect(240, 4, 184, 56));
-    otherLoadField = MakeNumberField(otherLoadGroup, QRect(12, 22, 64, 22));
-    otherLoadField->setText(FieldText(m_inputs, InputField::otherLoad));
-    otherLoadArrows = MakeArrows(otherLoadField, InputField::otherLoad, otherLoadGroup);
-    otherLoadArrows->setGeometry(76, 22, 16, 22);
-    MakeLabel(QStringLiteral("N/㎡"), otherLoadGroup, QRect(98, 25, 34, 16));
+    std::tie(otherLoadField, otherLoadArrows) =
+        MakeArrowField(otherLoadGroup, QPoint(12, 22), m_inputs, InputField::otherLoad,
+                       QStringLiteral("N/㎡"), 34);
 }
 
 void MainWindow::CreateRightColumn() {
