@@ -144,6 +144,18 @@ void StartUp::appDataFallsBackToXdgDataHome() {
              QStringLiteral("/srv/users/sato/x"));
     QCOMPARE(ExpandEnvironmentText(QStringLiteral("%NO_SUCH_VARIABLE_KV%")),
              QStringLiteral("%NO_SUCH_VARIABLE_KV%"));
+    // References pair their percent signs from left to right; "%%" names nothing.
+    const QList<std::pair<QString, QString>> cases = {
+        {QStringLiteral("%%APPDATA%"), QStringLiteral("%/srv/users/sato")},
+        {QStringLiteral("%APPDATA%%APPDATA%"), QStringLiteral("/srv/users/sato/srv/users/sato")},
+        {QStringLiteral("%NO_SUCH_VARIABLE_KV%/%APPDATA%"),
+         QStringLiteral("%NO_SUCH_VARIABLE_KV%//srv/users/sato")},
+        {QStringLiteral("100% %APPDATA%"), QStringLiteral("100% %APPDATA%")},
+        {QStringLiteral("a%b"), QStringLiteral("a%b")},
+        {QStringLiteral("%"), QStringLiteral("%")},
+    };
+    for (const auto &[text, expanded] : cases)
+        QCOMPARE(ExpandEnvironmentText(text), expanded);
     qputenv("APPDATA", savedAppData);
     qputenv("XDG_DATA_HOME", savedXdg);
     if (savedXdg.isEmpty())

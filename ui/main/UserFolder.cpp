@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtEndian>
 
@@ -57,18 +56,31 @@ void BringMarkerUpToDate(const QString &markerFile) {
 
 } // namespace
 
+// Each %NAME% (a name of one or more characters between two percent signs, taken from left
+// to right) is replaced by the variable's value; a reference whose variable is unset or
+// empty stays as written. Scanned by hand rather than with a regular expression: the
+// expression engine would be set up at every start only for this one folder name.
 QString ExpandEnvironmentText(const QString &text) {
-    static const QRegularExpression reference(QStringLiteral("%([^%]+)%"));
+    const QChar percent = QLatin1Char('%');
     QString result;
-    qsizetype last = 0;
-    for (auto it = reference.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        result += text.mid(last, match.capturedStart() - last);
-        const QString value = EnvironmentValue(match.captured(1));
-        result += value.isEmpty() ? match.captured(0) : value;
-        last = match.capturedEnd();
+    qsizetype copied = 0;
+    qsizetype open = text.indexOf(percent);
+    while (open >= 0) {
+        const qsizetype close = text.indexOf(percent, open + 1);
+        if (close < 0)
+            break;
+        if (close == open + 1) { // "%%": the second sign may open a reference
+            open = close;
+            continue;
+        }
+        const QString reference = text.mid(open, close - open + 1);
+        const QString value = EnvironmentValue(text.mid(open + 1, close - open - 1));
+        result += text.mid(copied, open - copied);
+        result += value.isEmpty() ? reference : value;
+        copied = close + 1;
+        open = text.indexOf(percent, copied);
     }
-    result += text.mid(last);
+    result += text.mid(copied);
     return result.left(kMaxExpandedLength);
 }
 
