@@ -9,13 +9,13 @@ namespace korvane {
 namespace {
 
 void WriteDeck(JsonWriter &json, const OfferedDeck &deck, const std::string &label) {
-    json.Key(json_key::kDeckFamily);
+    json.Key(FixedText<json_key::kDeckFamily>());
     json.Int(deck.family);
-    json.Key(json_key::kDeckModel);
+    json.Key(FixedText<json_key::kDeckModel>());
     json.Int(deck.model);
-    json.Key(json_key::kThicknessCode);
+    json.Key(FixedText<json_key::kThicknessCode>());
     json.Int(deck.thicknessCode);
-    json.Key(json_key::kDeckLabel);
+    json.Key(FixedText<json_key::kDeckLabel>());
     json.String(label);
 }
 
@@ -32,9 +32,9 @@ void WriteSpanTable(std::string &out, JsonWriter &json, const std::vector<SpanTa
         for (const SpanTableCell &cell : row.cells) {
             json.StartObject();
             WriteDeck(json, row.deck, row.deckLabel);
-            json.Key(json_key::kShoringCode);
+            json.Key(FixedText<json_key::kShoringCode>());
             json.Int(cell.shoringCode);
-            json.Key(json_key::kMaxSpan);
+            json.Key(FixedText<json_key::kMaxSpan>());
             cell.maxSpan ? json.Int(*cell.maxSpan) : json.Null();
             json.Key("governing");
             cell.governing ? json.String(CheckKey(*cell.governing)) : json.Null();

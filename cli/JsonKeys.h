@@ -2,13 +2,15 @@
 // The JSON keys that name a deck and its shoring, written once for every output of
 // korvane-calc that carries them: the case's record and the deck-choice tables' lines.
 
+#include "sheet/JsonWriter.h"
+
 namespace korvane::json_key {
 
-inline constexpr const char *kDeckFamily = "deckFamily";
-inline constexpr const char *kDeckModel = "deckModel";
-inline constexpr const char *kThicknessCode = "thicknessCode";
-inline constexpr const char *kDeckLabel = "deckLabel";
-inline constexpr const char *kShoringCode = "shoringCode";
-inline constexpr const char *kMaxSpan = "maxSpan";
+inline constexpr JsonName kDeckFamily = "deckFamily";
+inline constexpr JsonName kDeckModel = "deckModel";
+inline constexpr JsonName kThicknessCode = "thicknessCode";
+inline constexpr JsonName kDeckLabel = "deckLabel";
+inline constexpr JsonName kShoringCode = "shoringCode";
+inline constexpr JsonName kMaxSpan = "maxSpan";
 
 } // namespace korvane::json_key

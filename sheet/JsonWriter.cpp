@@ -9,6 +9,13 @@
 
 namespace korvane {
 
+JsonFixedText::JsonFixedText(std::string_view text) {
+    rapidjson::StringBuffer buffer;
+    rapidjson::Writer<rapidjson::StringBuffer> writer(buffer);
+    writer.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+    m_written.assign(buffer.GetString(), buffer.GetSize());
+}
+
 std::string_view JsonNumberText(double value, char (&buffer)[32]) {
     if (!std::isfinite(value))
         return "null";
@@ -66,7 +73,7 @@ void JsonWriter::Number(double value) {
     }
     char buffer[32];
     const std::string_view text = JsonNumberText(value, buffer);
-    m_writer.RawValue(text.data(), text.size(), rapidjson::kNumberType);
+    Raw(text, rapidjson::kNumberType);
 }
 
 void JsonWriter::EndLine() {

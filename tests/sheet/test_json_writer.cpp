@@ -98,5 +98,48 @@ TEST(JsonWriter, EscapesOnlyWhatJsonRequires) {
               "\"物件名：\\\"本館\\\" \\\\ 別館/\\t\\r\\n\\b\\f\\u0001\\u001F\x7f end\"");
 }
 
+// Keys and values escaped once and copied on every use: the same bytes as escaping them
+// each time, with the commas and colons in the same places, in objects and arrays, first
+// and later, after numbers and nested values.
+TEST(JsonWriter, FixedTextsWriteWhatPlainTextsWrite) {
+    const JsonFixedText awkward("物件名：\"本館\" \\ 別館/\t\n\x01 end");
+    const JsonFixedText empty("");
+    const auto document = [](JsonWriter &json, auto key, auto value) {
+        json.StartObject();
+        key("name");
+        value(0);
+        key("list");
+        json.StartArray();
+        value(0);
+        json.Number(1.5);
+        value(1);
+        json.StartObject();
+        json.EndObject();
+        value(1);
+        json.EndArray();
+        key("awkward");
+        value(1);
+        json.EndObject();
+        json.EndLine();
+        value(0); // a document of its own
+        json.EndLine();
+    };
+    JsonWriter plain;
+    document(
+        plain, [&](std::string_view key) { plain.Key(key); },
+        [&](int which) { plain.String(which ? "物件名：\"本館\" \\ 別館/\t\n\x01 end" : ""); });
+    JsonWriter fixed;
+    document(
+        fixed,
+        [&](std::string_view key) {
+            key == "name"   ? fixed.Key(FixedText<"name">())
+            : key == "list" ? fixed.Key(FixedText<"list">())
+                            : fixed.Key(FixedText<"awkward">());
+        },
+        [&](int which) { fixed.String(which ? awkward : empty); });
+    EXPECT_EQ(fixed.Text(), plain.Text());
+    EXPECT_EQ(&FixedText<"name">(), &FixedText<"name">()); // made once
+}
+
 } // namespace
 } // namespace korvane
