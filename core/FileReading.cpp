@@ -174,6 +174,13 @@ std::string DisplayPath(std::string_view pathBytes) {
     return Cp932ToUtf8(pathBytes);
 }
 
+std::string ProposedSaveName(std::string_view lastFileName) {
+    if (lastFileName.empty())
+        return "Data.fdt";
+    const std::string_view stem = lastFileName.substr(0, lastFileName.rfind('.'));
+    return std::string(stem) + ".fdt";
+}
+
 std::string ShortQuote(std::string_view utf8, std::size_t maxCharacters) {
     std::string out;
     std::size_t characters = 0;

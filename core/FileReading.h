@@ -31,6 +31,10 @@ std::string DisplayPath(std::string_view pathBytes);
 // control characters shown as "?", so that a quoted line stays readable in a message.
 std::string ShortQuote(std::string_view utf8, std::size_t maxCharacters = 24);
 
+// The file name the save command proposes: the name (without folder) of the file last
+// saved or opened, with its extension made .fdt, or "Data.fdt" when there was none.
+std::string ProposedSaveName(std::string_view lastFileName);
+
 // Whether the bytes are well-formed UTF-8.
 bool IsValidUtf8(std::string_view bytes);
 

@@ -505,6 +505,7 @@ public:
         json.StartObject();
         try {
             DataFileCase opened = ReadDataFile(path);
+            m_openedName = path;
             const std::vector<std::string> notices = m_form.OpenCase(opened.record);
             m_print = m_form.Print();
             for (std::string &warning : ValuesShownOtherwise(opened.record, m_form.ReadCase()))
@@ -532,6 +533,10 @@ public:
         Record().WriteLines(lines);
         return BytesOf(DataFileBytes(lines));
     }
+
+    // The name "データ保存" gives the download, as the desktop's save dialog proposes it: the
+    // name of the file opened last (a browser tells no folder, nor where a download went).
+    std::string ProposedSaveName() const { return korvane::ProposedSaveName(m_openedName); }
 
     // "最大スパン表": the inputs pre-checked as the table's conditions (a refusal as the
     // calculate command's), then the table for them: the line above the conditions (the
@@ -663,6 +668,7 @@ private:
     std::vector<DeckComparisonRow> m_comparisonRows;
     DesignCase m_comparisonCase;
     std::vector<std::string> m_comparisonConditions;
+    std::string m_openedName;
 };
 
 EMSCRIPTEN_BINDINGS(korvane_page) {
@@ -690,6 +696,7 @@ EMSCRIPTEN_BINDINGS(korvane_page) {
         .function("printPage", &PageForm::PrintPage)
         .function("open", &PageForm::Open)
         .function("saveBytes", &PageForm::SaveBytes)
+        .function("proposedSaveName", &PageForm::ProposedSaveName)
         .function("spanTable", &PageForm::SpanTable)
         .function("takeSpanTableCell", &PageForm::TakeSpanTableCell)
         .function("spanTableCsv", &PageForm::SpanTableCsvBytes)

@@ -491,5 +491,15 @@ TEST(FileNames, ShiftJisNamesAreShownReadably) {
     EXPECT_EQ(ShortQuote("設計条件", 4), "設計条件");
 }
 
+TEST(FileNames, SaveProposesTheLastNameAsADataFile) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"", "Data.fdt"},         {"case.fdt", "case.fdt"},
+        {"case.txt", "case.fdt"}, {"site.v2.bak", "site.v2.fdt"},
+        {"case", "case.fdt"},     {"○○ビル.FDT", "○○ビル.fdt"},
+    };
+    for (const auto &[last, proposed] : cases)
+        EXPECT_EQ(ProposedSaveName(last), proposed) << last;
+}
+
 } // namespace
 } // namespace korvane

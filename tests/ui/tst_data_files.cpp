@@ -126,8 +126,6 @@ private slots:
     void negativeLoadFromAFileIsRefusedByTheCalculateCommand();
     void failedSaveLeavesTheOldFile();
     void staleTemporaryFileGoesWithTheNextSave();
-    void extensionIsReplaced_data();
-    void extensionIsReplaced();
     void unreadableFileByTheButtonIsShownAndTheWindowWorks();
     void dialogsAreBuiltOnFirstUseOverTheirOwner();
     void fileListSpeaksJapaneseInWholeColumns();
@@ -509,25 +507,6 @@ void DataFiles::staleTemporaryFileGoesWithTheNextSave() {
     QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("keep*")}, QDir::Files),
              QStringList{QStringLiteral("keep.fdt")});
     QVERIFY(Contents(Path("keep.fdt")).startsWith("korvane 3.6\r\n"));
-}
-
-void DataFiles::extensionIsReplaced_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("proposed");
-    QTest::newRow("fdt") << "case.fdt"
-                         << "case.fdt";
-    QTest::newRow("other") << "case.txt"
-                           << "case.fdt";
-    QTest::newRow("two dots") << "site.v2.bak"
-                              << "site.v2.fdt";
-    QTest::newRow("no dot") << "case"
-                            << "case.fdt";
-}
-
-void DataFiles::extensionIsReplaced() {
-    QFETCH(QString, name);
-    QFETCH(QString, proposed);
-    QCOMPARE(WithFdtExtension(name), proposed);
 }
 
 // "データ読込" on a file whose unit-weight line does not read: the error is shown with the

@@ -55,8 +55,8 @@ QString DesignCaseFiles::ProposedSaveFolder() const {
 
 QString DesignCaseFiles::ProposedSaveName() const {
     const QString &last = !lastSaveName.isEmpty() ? lastSaveName : lastOpenName;
-    return last.isEmpty() ? QStringLiteral("Data.fdt")
-                          : korvane::WithFdtExtension(QFileInfo(last).fileName());
+    return QString::fromStdString(
+        korvane::ProposedSaveName(QFileInfo(last).fileName().toStdString()));
 }
 
 void DesignCaseFiles::SaveDataFile() {
@@ -74,13 +74,6 @@ namespace korvane {
 
 QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::string> &warnings) {
     return QString::fromStdString(ReadingWarningsText(fileName.toStdString(), warnings));
-}
-
-QString WithFdtExtension(const QString &fileName) {
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0)
-        return fileName + QStringLiteral(".fdt");
-    return fileName.left(dot) + QStringLiteral(".fdt");
 }
 
 } // namespace korvane

@@ -62,7 +62,4 @@ private:
 // The one message after an open that lists what the file did not give.
 QString ReadingWarningsMessage(const QString &fileName, const std::vector<std::string> &warnings);
 
-// The file name with the part after its last "." replaced by "fdt", or ".fdt" appended.
-QString WithFdtExtension(const QString &fileName);
-
 } // namespace korvane

@@ -582,7 +582,7 @@
   $('comparison').addEventListener('click', () => openTable('comparison'));
 
   $('save').addEventListener('click', () => {
-    download(form.saveBytes(), 'korvane.fdt', 'application/octet-stream');
+    download(form.saveBytes(), form.proposedSaveName(), 'application/octet-stream');
   });
   $('end').addEventListener('click', () => window.close());
 

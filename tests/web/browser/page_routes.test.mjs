@@ -214,8 +214,11 @@ describe('the page opened from a disk', () => {
     await page.close();
   });
 
-  test('a saved case opened and saved again downloads the same bytes', async () => {
+  test('a saved case opened and saved again downloads the same bytes, under its name', async () => {
     const { page, downloads } = await openPage();
+    // Nothing opened yet: the desktop's proposal for a new case.
+    await page.click('#save');
+    assert.equal(path.basename(await waitForDownload(downloads, '.fdt')), 'Data.fdt');
     let compared = 0;
     for (const name of savedCases) {
       const file = path.join(cases, name);
@@ -228,6 +231,7 @@ describe('the page opened from a disk', () => {
       for (const old of fs.readdirSync(downloads)) fs.rmSync(path.join(downloads, old));
       await page.click('#save');
       const saved = await waitForDownload(downloads, '.fdt');
+      assert.equal(path.basename(saved), name);
       assert.deepEqual(fs.readFileSync(saved), fs.readFileSync(file), name);
       compared++;
     }
