@@ -5,7 +5,7 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
+#include <optional>
 
 namespace korvane {
 
@@ -44,19 +44,6 @@ double CombinedWorkLoad(const DesignCase &record) {
         load = static_cast<double>(static_cast<std::int64_t>(record.workLoadValue) +
                                    record.otherLoadValue);
     return load;
-}
-
-// The plate thickness times ten rounded half up, as two digits ("07", "10"): the C format
-// "%02.0f", written out by hand for the values a plate can have.
-std::string ThicknessTag(double plateThickness) {
-    const double tenths = std::floor(plateThickness * 10 + 0.5);
-    if (tenths >= 0 && tenths < 100) {
-        const int n = static_cast<int>(tenths);
-        return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
-    }
-    char tag[32];
-    std::snprintf(tag, sizeof tag, "%02.0f", tenths);
-    return tag;
 }
 
 // Guideline combinations: Ⅱ類 applies to 1.0 and 1.2 mm plate, Ⅲ類 to 0.8 mm plate only.
@@ -118,36 +105,38 @@ double RoundHalfUpDigits(double x, int digits) {
     return std::floor(x / q + 0.5) * q;
 }
 
-} // namespace
+void SetAllowables(const DesignCase &record, const DeckEntry &deck, CalculationResult &r) {
+    r.fb = deck.basicAllowableStress;
+    if (record.alphaClass == code::kClassSteel)
+        r.fbAllow = r.fb / r.beta;
+    else
+        r.fbAllow =
+            CeilToDigits(CeilDigits::kIntegerDigits, r.fb / (r.alpha * r.beta) * 10000) / 10000;
+    r.deflectionLimit = 10 * r.effectiveSpan / 180 + 5;
+}
 
-void PrepareCalculation(const DesignCase &record, CalculationResult &r) {
-    const int family = record.deckFamily;
-    const int model = record.deckModel;
-    const int thickness = record.thicknessCode;
-    const int alphaClass = record.alphaClass;
-
-    r.workLoad = 0;
-    r.deflectionCoef = DeflectionCoefficient(family, model, thickness, alphaClass);
+// Loads, the deck's figures and the allowables of one case, from its deck's catalogue entry.
+void Prepare(const DesignCase &record, const DeckEntry &deck, CalculationResult &r) {
+    const DeckClassFigures &classFigures = deck.ForClass(record.alphaClass);
+    r.deflectionCoef = classFigures.deflectionCoefficient;
     r.span = record.spanLength / 10.0;
     r.effectiveSpan = EffectiveSpan(r.span, record.shoringCode);
     r.concreteThickness = record.slabThickness;
     r.workLoad = CombinedWorkLoad(record);
-    r.plateThickness = PlateThicknessOf(thickness);
-    r.thicknessTag = ThicknessTag(r.plateThickness);
-    r.deckDepth = DeckDepth(family, model);
-    r.deckLabel = DeckModelName(family, model);
-    r.deckLabel += '-';
-    r.deckLabel += r.thicknessTag;
-    r.outsideGuideline = OutsideGuideline(alphaClass, r.plateThickness);
-    SetAlpha(alphaClass, r);
-    r.beta = ReductionFactor(family, model, thickness, alphaClass);
-    SetAllowables(record, r);
+    r.plateThickness = deck.plateThickness;
+    r.thicknessTag = deck.thicknessTag;
+    r.deckDepth = deck.depth;
+    r.deckLabel = deck.label;
+    r.outsideGuideline = OutsideGuideline(record.alphaClass, r.plateThickness);
+    SetAlpha(record.alphaClass, r);
+    r.beta = classFigures.reductionFactor;
+    r.maxSpan = classFigures.maximumSpan;
+    SetAllowables(record, deck, r);
 
-    SectionValues section{};
-    if (LookupSectionValues(family, model, thickness, section)) {
-        r.ribBearingAllow = section.ribBearingAllow;
-        r.sectionModulus = section.sectionModulus;
-        r.inertia = section.inertia;
+    if (deck.inCatalogue) {
+        r.ribBearingAllow = deck.section.ribBearingAllow;
+        r.sectionModulus = deck.section.sectionModulus;
+        r.inertia = deck.section.inertia;
     }
     r.concreteDensity = ConcreteDensity(record.concreteKind);
 
@@ -157,18 +146,37 @@ void PrepareCalculation(const DesignCase &record, CalculationResult &r) {
     r.totalLoad = r.deadLoad + r.workLoad;
 }
 
-void SetAllowables(const DesignCase &record, CalculationResult &r) {
-    r.fb = 0;
-    r.fb = BasicAllowableStress(record.deckFamily, record.deckModel);
-    if (record.alphaClass == code::kClassSteel)
-        r.fbAllow = r.fb / r.beta;
-    else
-        r.fbAllow =
-            CeilToDigits(CeilDigits::kIntegerDigits, r.fb / (r.alpha * r.beta) * 10000) / 10000;
-    r.deflectionLimit = 10 * r.effectiveSpan / 180 + 5;
-    r.maxSpan = 0;
-    r.maxSpan =
-        MaximumSpan(record.deckFamily, record.deckModel, record.thicknessCode, record.alphaClass);
+// The verdicts written where they are kept, so that a calculated case does not copy them.
+void SetVerdicts(const DesignCase &record, const CalculationResult &r, CheckVerdicts &v) {
+    v.ribBearing.applies = record.shoringCode != code::kShoringNone;
+    v.ribBearing.passes = r.ribBearingLoad <= r.ribBearingAllow;
+
+    v.bendingStress = CeilToDigits(CeilDigits::kIntegerDigitsPlusThree, 1000 * r.stress);
+    v.bending.applies = true;
+    v.bending.passes = v.bendingStress <= r.fbAllow;
+
+    v.deflection.applies = true;
+    v.deflection.passes = r.deflection <= r.deflectionLimit;
+
+    v.maxSpan.applies =
+        record.deckFamily == code::kFamilyRidge && record.thicknessCode == code::kThickness07;
+    v.maxSpan.passes = r.effectiveSpan * 10 <= r.maxSpan;
+}
+
+// The whole calculation into a fresh result, which may be part of a larger record: the
+// deck weight from the catalogue, then the steps.
+void CalculateInto(const DesignCase &record, CalculationResult &fresh) {
+    const DeckEntry &deck = LookupDeck(record.deckFamily, record.deckModel, record.thicknessCode);
+    if (const std::optional<double> weight = deck.UnitWeight(record.coatingCode))
+        fresh.deckWeight = *weight;
+    Prepare(record, deck, fresh);
+    ComputeResponses(record, fresh);
+}
+
+} // namespace
+
+void PrepareCalculation(const DesignCase &record, CalculationResult &r) {
+    Prepare(record, LookupDeck(record.deckFamily, record.deckModel, record.thicknessCode), r);
 }
 
 void ComputeResponses(const DesignCase &record, CalculationResult &r) {
@@ -186,34 +194,21 @@ void ComputeResponses(const DesignCase &record, CalculationResult &r) {
 
 CalculationResult Calculate(const DesignCase &record) {
     CalculationResult result;
-    LookupDeckWeight(record, result.deckWeight);
-    PrepareCalculation(record, result);
-    ComputeResponses(record, result);
+    CalculateInto(record, result);
     return result;
 }
 
 CaseResult CalculateCase(const DesignCase &record) {
-    CaseResult calculated{record, Calculate(record), {}};
-    calculated.verdicts = EvaluateChecks(record, calculated.calculation);
+    CaseResult calculated{record, {}, {}};
+    CalculateInto(record, calculated.calculation);
+    SetVerdicts(record, calculated.calculation, calculated.verdicts);
     return calculated;
 }
 
 CheckVerdicts EvaluateChecks(const DesignCase &record, const CalculationResult &r) {
-    CheckVerdicts v;
-    v.ribBearing.applies = record.shoringCode != code::kShoringNone;
-    v.ribBearing.passes = r.ribBearingLoad <= r.ribBearingAllow;
-
-    v.bendingStress = CeilToDigits(CeilDigits::kIntegerDigitsPlusThree, 1000 * r.stress);
-    v.bending.applies = true;
-    v.bending.passes = v.bendingStress <= r.fbAllow;
-
-    v.deflection.applies = true;
-    v.deflection.passes = r.deflection <= r.deflectionLimit;
-
-    v.maxSpan.applies =
-        record.deckFamily == code::kFamilyRidge && record.thicknessCode == code::kThickness07;
-    v.maxSpan.passes = r.effectiveSpan * 10 <= r.maxSpan;
-    return v;
+    CheckVerdicts verdicts;
+    SetVerdicts(record, r, verdicts);
+    return verdicts;
 }
 
 double CeilToDigits(CeilDigits digits, double x) {

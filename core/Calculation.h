@@ -11,7 +11,7 @@
 #include "core/DesignCase.h"
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace korvane {
 
@@ -39,10 +39,10 @@ struct CalculationResult {
     double deflectionLimit = 0;         // mm
     double ribBearingAllow = 0;         // N/m
     double deflectionCoef = 0;
-    double deflection = 0;     // mm
-    double ribBearingLoad = 0; // N/m
-    std::string deckLabel;
-    std::string thicknessTag;
+    double deflection = 0;         // mm
+    double ribBearingLoad = 0;     // N/m
+    std::string_view deckLabel;    // "PX75LA-07", kept by the catalogue (LookupDeck)
+    std::string_view thicknessTag; // "07", kept by the catalogue
     double alpha = 0;
     double beta = 0;
     std::int32_t outsideGuideline = 0;
@@ -50,7 +50,6 @@ struct CalculationResult {
 };
 
 void PrepareCalculation(const DesignCase &record, CalculationResult &result);
-void SetAllowables(const DesignCase &record, CalculationResult &result);
 void ComputeResponses(const DesignCase &record, CalculationResult &result);
 
 // A whole calculation without a window: deck weight from the catalogue, fresh result.

@@ -4,37 +4,11 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace korvane {
 
-// Table rows run in ascending plate thickness, as the window's thickness lists do.
-int ThicknessListPosition(int family, int thicknessCode) {
-    if (family == 0)
-        return thicknessCode >= 0 && thicknessCode <= 4 ? thicknessCode : -1;
-    if (family == 1) {
-        if (thicknessCode == code::kThickness07)
-            return 0;
-        return thicknessCode >= 0 && thicknessCode <= 4 ? thicknessCode + 1 : -1;
-    }
-    return -1;
-}
-
-int ThicknessCodeAtListPosition(int family, int position) {
-    if (family == 0)
-        return position >= 0 && position < kPxThicknessCount ? position : -1;
-    if (family == 1) {
-        if (position == 0)
-            return code::kThickness07;
-        return position >= 1 && position < kRidgeThicknessCount ? position - 1 : -1;
-    }
-    return -1;
-}
-
 namespace {
-
-int ModelCount(int family) {
-    return family == 0 ? 4 : family == 1 ? 3 : 0;
-}
 
 using Row5 = std::array<double, 5>;
 using Row6 = std::array<double, 6>;
@@ -123,41 +97,49 @@ constexpr Row5 kRibPx100 = {9800, 14700, 19600, 24500, 29400};
 //                                     0.7   0.8    1.0    1.2    1.4    1.6
 constexpr Row6 kRibRidge = {9800, 14700, 22050, 29400, 29400, 29400}; // every model
 
-constexpr std::array<const char *, 4> kModelNamesPx = {"PX75", "PX75V", "PX75Vα", "PX100"};
-constexpr std::array<const char *, 3> kModelNamesRidge = {"PX75LA", "PX75LB", "PX100L"};
+constexpr std::array<std::string_view, 4> kModelNamesPx = {"PX75", "PX75V", "PX75Vα", "PX100"};
+constexpr std::array<std::string_view, 3> kModelNamesRidge = {"PX75LA", "PX75LB", "PX100L"};
 constexpr std::array<double, 6> kPlateThickness = {0.8, 1.0, 1.2, 1.4, 1.6, 0.7};
+constexpr std::array<std::string_view, 6> kThicknessTags = {"08", "10", "12", "14", "16", "07"};
+constexpr std::string_view kUnknownThicknessTag = "00";
 constexpr std::array<const char *, 5> kCoatingNames = {"Z12", "Z27", "Y18", "K35", "他"};
 
 constexpr int kModelPx75LB = 1;
 constexpr int kModelPx100L = 2;
 
-bool IsPx75L(int family, int model) {
-    return family == 1 && (model == 0 || model == kModelPx75LB);
-}
-
 } // namespace
 
-bool IsCatalogueDeck(int family, int model, int thicknessCode) {
+// The catalogue's rules as constant expressions, so that the compiler makes the deck entries
+// (LookupDeck); the functions of the header answer from them.
+namespace rule {
+
+constexpr int ModelCount(int family) {
+    return family == 0 ? 4 : family == 1 ? 3 : 0;
+}
+
+// Table rows run in ascending plate thickness, as the window's thickness lists do.
+constexpr int ThicknessListPosition(int family, int thicknessCode) {
+    if (family == 0)
+        return thicknessCode >= 0 && thicknessCode <= 4 ? thicknessCode : -1;
+    if (family == 1) {
+        if (thicknessCode == code::kThickness07)
+            return 0;
+        return thicknessCode >= 0 && thicknessCode <= 4 ? thicknessCode + 1 : -1;
+    }
+    return -1;
+}
+
+constexpr bool IsCatalogueDeck(int family, int model, int thicknessCode) {
     return model >= 0 && model < ModelCount(family) &&
            ThicknessListPosition(family, thicknessCode) >= 0;
 }
 
-const std::vector<OfferedDeck> &OfferedDecks() {
-    static const std::vector<OfferedDeck> decks = [] {
-        std::vector<OfferedDeck> list;
-        for (const int family : {code::kFamilyRidge, code::kFamilyPx}) {
-            const int thicknesses =
-                family == code::kFamilyRidge ? kRidgeThicknessCount : kPxThicknessCount;
-            for (int model = 0; model < kOfferedModelCount; ++model)
-                for (int position = 0; position < thicknesses; ++position)
-                    list.push_back({family, model, ThicknessCodeAtListPosition(family, position)});
-        }
-        return list;
-    }();
-    return decks;
+constexpr bool IsPx75L(int family, int model) {
+    return family == 1 && (model == 0 || model == kModelPx75LB);
 }
 
-bool LookupDeckWeight(int family, int model, int thicknessCode, int coating, double &weight) {
+constexpr bool LookupDeckWeight(int family, int model, int thicknessCode, int coating,
+                                double &weight) {
     if (!IsCatalogueDeck(family, model, thicknessCode) || coating < 0 || coating > 3)
         return false;
     const int position = ThicknessListPosition(family, thicknessCode);
@@ -166,38 +148,26 @@ bool LookupDeckWeight(int family, int model, int thicknessCode, int coating, dou
     return true;
 }
 
-bool LookupDeckWeight(const DesignCase &record, double &weight) {
-    return LookupDeckWeight(record.deckFamily, record.deckModel, record.thicknessCode,
-                            record.coatingCode, weight);
-}
-
-DesignCase DefaultDesignCase() {
-    DesignCase record;
-    double weight = 0;
-    if (LookupDeckWeight(record, weight))
-        record.unitWeight = static_cast<std::int32_t>(std::trunc(weight));
-    return record;
-}
-
-std::string DeckModelName(int family, int model) {
+constexpr std::string_view DeckModelName(int family, int model) {
     if (model < 0 || model >= ModelCount(family))
         return {};
     return family == 0 ? kModelNamesPx[model] : kModelNamesRidge[model];
 }
 
-double PlateThicknessOf(int thicknessCode) {
+constexpr double PlateThicknessOf(int thicknessCode) {
     if (thicknessCode < 0 || thicknessCode >= static_cast<int>(kPlateThickness.size()))
         return 0.0;
     return kPlateThickness[thicknessCode];
 }
 
-std::string CoatingName(int coatingCode) {
-    if (coatingCode < 0 || coatingCode >= static_cast<int>(kCoatingNames.size()))
-        return {};
-    return kCoatingNames[coatingCode];
+constexpr std::string_view ThicknessTag(int thicknessCode) {
+    if (thicknessCode < 0 || thicknessCode >= static_cast<int>(kThicknessTags.size()))
+        return kUnknownThicknessTag;
+    return kThicknessTags[thicknessCode];
 }
 
-bool LookupSectionValues(int family, int model, int thicknessCode, SectionValues &values) {
+constexpr bool LookupSectionValues(int family, int model, int thicknessCode,
+                                   SectionValues &values) {
     if (!IsCatalogueDeck(family, model, thicknessCode))
         return false;
     const int p = ThicknessListPosition(family, thicknessCode);
@@ -216,16 +186,16 @@ bool LookupSectionValues(int family, int model, int thicknessCode, SectionValues
     return true;
 }
 
-double BasicAllowableStress(int family, int model) {
+constexpr double BasicAllowableStress(int family, int model) {
     const bool highStrength = family != 0 || model == code::kModelPx75Valpha;
     return highStrength ? 235.0 : 205.0;
 }
 
-int DeckDepth(int family, int model) {
+constexpr int DeckDepth(int family, int model) {
     return family == 0 && model == code::kModelPx100 ? 100 : 75;
 }
 
-double DeflectionCoefficient(int family, int model, int thicknessCode, int alphaClass) {
+constexpr double DeflectionCoefficient(int family, int model, int thicknessCode, int alphaClass) {
     if (family == 0)
         return 1.6;
     if (alphaClass != code::kClassSteel)
@@ -241,13 +211,13 @@ double DeflectionCoefficient(int family, int model, int thicknessCode, int alpha
     return 1.5; // a model outside the family's table
 }
 
-double ReductionFactor(int family, int model, int thicknessCode, int alphaClass) {
+constexpr double ReductionFactor(int family, int model, int thicknessCode, int alphaClass) {
     if (IsPx75L(family, model) && thicknessCode == code::kThickness07)
         return alphaClass == code::kClassSteel ? 1.25 : 1.75;
     return 1.0;
 }
 
-int MaximumSpan(int family, int model, int thicknessCode, int alphaClass) {
+constexpr int MaximumSpan(int family, int model, int thicknessCode, int alphaClass) {
     if (family != 1 || thicknessCode != code::kThickness07)
         return 0;
     const bool steel = alphaClass == code::kClassSteel;
@@ -256,6 +226,186 @@ int MaximumSpan(int family, int model, int thicknessCode, int alphaClass) {
     if (model == kModelPx100L)
         return steel ? 3360 : 3290;
     return 0;
+}
+
+// The rules above tell the codes of a kind apart only by a few values: family 0, 1 or any
+// other; model 0-3 or any other; thickness code 0-5 or any other. One entry for each such
+// group, made with a code of the group (the group's number), covers every code.
+constexpr int kFamilyGroups = 3;
+constexpr int kModelGroups = 5;
+constexpr int kThicknessGroups = static_cast<int>(kPlateThickness.size()) + 1;
+constexpr int kEntryCount = kFamilyGroups * kModelGroups * kThicknessGroups;
+
+constexpr int Group(int value, int groups) {
+    return value >= 0 && value < groups - 1 ? value : groups - 1;
+}
+
+constexpr int EntryIndex(int family, int model, int thicknessCode) {
+    return (Group(family, kFamilyGroups) * kModelGroups + Group(model, kModelGroups)) *
+               kThicknessGroups +
+           Group(thicknessCode, kThicknessGroups);
+}
+
+// The codes an entry is made with.
+struct EntryCodes {
+    int family, model, thicknessCode;
+};
+
+constexpr EntryCodes CodesOfEntry(int index) {
+    return {index / (kModelGroups * kThicknessGroups), index / kThicknessGroups % kModelGroups,
+            index % kThicknessGroups};
+}
+
+// "PX75LA-07", kept in the entry table's own storage.
+struct LabelText {
+    std::array<char, 16> chars{};
+    std::size_t size = 0;
+
+    constexpr void Append(std::string_view text) {
+        for (const char c : text)
+            chars[size++] = c;
+    }
+};
+
+constexpr std::array<LabelText, kEntryCount> kLabels = [] {
+    std::array<LabelText, kEntryCount> labels{};
+    for (int i = 0; i < kEntryCount; ++i) {
+        const EntryCodes deck = CodesOfEntry(i);
+        labels[i].Append(DeckModelName(deck.family, deck.model));
+        labels[i].Append("-");
+        labels[i].Append(ThicknessTag(deck.thicknessCode));
+    }
+    return labels;
+}();
+
+constexpr DeckClassFigures ClassFigures(const EntryCodes &deck, int alphaClass) {
+    return {DeflectionCoefficient(deck.family, deck.model, deck.thicknessCode, alphaClass),
+            ReductionFactor(deck.family, deck.model, deck.thicknessCode, alphaClass),
+            MaximumSpan(deck.family, deck.model, deck.thicknessCode, alphaClass)};
+}
+
+constexpr DeckEntry MakeEntry(int index) {
+    const EntryCodes deck = CodesOfEntry(index);
+    DeckEntry entry{};
+    entry.label = std::string_view(kLabels[index].chars.data(), kLabels[index].size);
+    entry.thicknessTag = ThicknessTag(deck.thicknessCode);
+    entry.plateThickness = PlateThicknessOf(deck.thicknessCode);
+    entry.depth = DeckDepth(deck.family, deck.model);
+    entry.basicAllowableStress = BasicAllowableStress(deck.family, deck.model);
+    entry.inCatalogue = IsCatalogueDeck(deck.family, deck.model, deck.thicknessCode);
+    rule::LookupSectionValues(deck.family, deck.model, deck.thicknessCode, entry.section);
+    for (int coating = 0; coating < static_cast<int>(entry.unitWeights.size()); ++coating)
+        LookupDeckWeight(deck.family, deck.model, deck.thicknessCode, coating,
+                         entry.unitWeights[coating]);
+    entry.steelClass = ClassFigures(deck, code::kClassSteel);
+    entry.otherClasses = ClassFigures(deck, code::kClass1);
+    return entry;
+}
+
+constexpr std::array<DeckEntry, kEntryCount> kEntries = [] {
+    std::array<DeckEntry, kEntryCount> entries{};
+    for (int i = 0; i < kEntryCount; ++i)
+        entries[i] = MakeEntry(i);
+    return entries;
+}();
+
+} // namespace rule
+
+int ThicknessListPosition(int family, int thicknessCode) {
+    return rule::ThicknessListPosition(family, thicknessCode);
+}
+
+int ThicknessCodeAtListPosition(int family, int position) {
+    if (family == 0)
+        return position >= 0 && position < kPxThicknessCount ? position : -1;
+    if (family == 1) {
+        if (position == 0)
+            return code::kThickness07;
+        return position >= 1 && position < kRidgeThicknessCount ? position - 1 : -1;
+    }
+    return -1;
+}
+
+bool IsCatalogueDeck(int family, int model, int thicknessCode) {
+    return rule::IsCatalogueDeck(family, model, thicknessCode);
+}
+
+const std::vector<OfferedDeck> &OfferedDecks() {
+    static const std::vector<OfferedDeck> decks = [] {
+        std::vector<OfferedDeck> list;
+        for (const int family : {code::kFamilyRidge, code::kFamilyPx}) {
+            const int thicknesses =
+                family == code::kFamilyRidge ? kRidgeThicknessCount : kPxThicknessCount;
+            for (int model = 0; model < kOfferedModelCount; ++model)
+                for (int position = 0; position < thicknesses; ++position)
+                    list.push_back({family, model, ThicknessCodeAtListPosition(family, position)});
+        }
+        return list;
+    }();
+    return decks;
+}
+
+bool LookupDeckWeight(int family, int model, int thicknessCode, int coating, double &weight) {
+    return rule::LookupDeckWeight(family, model, thicknessCode, coating, weight);
+}
+
+bool LookupDeckWeight(const DesignCase &record, double &weight) {
+    return LookupDeckWeight(record.deckFamily, record.deckModel, record.thicknessCode,
+                            record.coatingCode, weight);
+}
+
+DesignCase DefaultDesignCase() {
+    DesignCase record;
+    double weight = 0;
+    if (LookupDeckWeight(record, weight))
+        record.unitWeight = static_cast<std::int32_t>(std::trunc(weight));
+    return record;
+}
+
+std::string DeckModelName(int family, int model) {
+    return std::string(rule::DeckModelName(family, model));
+}
+
+double PlateThicknessOf(int thicknessCode) {
+    return rule::PlateThicknessOf(thicknessCode);
+}
+
+std::string_view ThicknessTag(int thicknessCode) {
+    return rule::ThicknessTag(thicknessCode);
+}
+
+std::string CoatingName(int coatingCode) {
+    if (coatingCode < 0 || coatingCode >= static_cast<int>(kCoatingNames.size()))
+        return {};
+    return kCoatingNames[coatingCode];
+}
+
+bool LookupSectionValues(int family, int model, int thicknessCode, SectionValues &values) {
+    return rule::LookupSectionValues(family, model, thicknessCode, values);
+}
+
+double BasicAllowableStress(int family, int model) {
+    return rule::BasicAllowableStress(family, model);
+}
+
+int DeckDepth(int family, int model) {
+    return rule::DeckDepth(family, model);
+}
+
+double DeflectionCoefficient(int family, int model, int thicknessCode, int alphaClass) {
+    return rule::DeflectionCoefficient(family, model, thicknessCode, alphaClass);
+}
+
+double ReductionFactor(int family, int model, int thicknessCode, int alphaClass) {
+    return rule::ReductionFactor(family, model, thicknessCode, alphaClass);
+}
+
+int MaximumSpan(int family, int model, int thicknessCode, int alphaClass) {
+    return rule::MaximumSpan(family, model, thicknessCode, alphaClass);
+}
+
+const DeckEntry &LookupDeck(int family, int model, int thicknessCode) {
+    return rule::kEntries[rule::EntryIndex(family, model, thicknessCode)];
 }
 
 } // namespace korvane

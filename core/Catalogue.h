@@ -2,12 +2,15 @@
 // The deck catalogue: names, unit weights, section values, allowable stresses and the
 // product coefficients of every deck. Constant data; see Catalogue.cpp for the tables.
 
+#include "core/DesignCase.h"
+
+#include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvane {
-
-class DesignCase;
 
 // Catalogue unit weight (N/m²) of the record's deck and coating. False, and `weight`
 // untouched, for a deck or thickness outside the family or a coating other than 0-3.
@@ -75,5 +78,46 @@ int DeckDepth(int family, int model);
 double DeflectionCoefficient(int family, int model, int thicknessCode, int alphaClass);
 double ReductionFactor(int family, int model, int thicknessCode, int alphaClass);
 int MaximumSpan(int family, int model, int thicknessCode, int alphaClass);
+
+// The plate thickness of a thickness code in tenths of a millimetre, as two digits: "07",
+// "10"; "00" for an unknown code (whose plate thickness is 0.0).
+std::string_view ThicknessTag(int thicknessCode);
+
+// The figures of a deck that depend on the class: the steel-frame class or any other.
+struct DeckClassFigures {
+    double deflectionCoefficient; // C
+    double reductionFactor;       // β
+    int maximumSpan;              // mm, 0 = none
+};
+
+// Everything a calculation reads of one deck, found by one look-up: what the functions above
+// give for its codes, with the sheet's texts already made. The entries are constant data, so
+// a calculation builds no string and its result may keep views of the texts.
+struct DeckEntry {
+    std::string_view label;            // "PX75LA-07": model name, '-', thickness tag
+    std::string_view thicknessTag;     // "07"
+    double plateThickness;             // mm
+    int depth;                         // mm
+    double basicAllowableStress;       // fb, N/mm²
+    bool inCatalogue;                  // IsCatalogueDeck
+    SectionValues section;             // all zero outside the catalogue
+    std::array<double, 4> unitWeights; // N/m² by coating code 0-3 (LookupDeckWeight), 0 outside
+    DeckClassFigures steelClass;       // the steel-frame class
+    DeckClassFigures otherClasses;     // every other class
+
+    const DeckClassFigures &ForClass(int alphaClass) const {
+        return alphaClass == code::kClassSteel ? steelClass : otherClasses;
+    }
+    // The catalogue unit weight for a coating; none where LookupDeckWeight finds none.
+    std::optional<double> UnitWeight(int coating) const {
+        if (!inCatalogue || coating < 0 || coating >= static_cast<int>(unitWeights.size()))
+            return std::nullopt;
+        return unitWeights[coating];
+    }
+};
+
+// The entry of any codes: those outside the catalogue get what the functions above give for
+// them (an empty model name, a plate thickness of 0.0, no section values).
+const DeckEntry &LookupDeck(int family, int model, int thicknessCode);
 
 } // namespace korvane

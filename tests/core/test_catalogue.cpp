@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string>
+
 namespace korvane {
 namespace {
 
@@ -112,6 +118,56 @@ TEST(Catalogue, DesignationAndDepth) {
     EXPECT_EQ(Calculate(record).deckLabel, "PX100L-10");
     EXPECT_EQ(DeckDepth(1, 2), 75);
     EXPECT_EQ(DeckDepth(0, 3), 100);
+}
+
+// The one look-up a calculation makes stands for the functions above for every code a data
+// file can bring, known or not: entries are made once for groups of codes, and a code put in
+// the wrong group would give another deck's figures or texts.
+TEST(Catalogue, DeckEntryIsWhatTheFunctionsGiveForEveryCode) {
+    const int codes[] = {INT_MIN, -1, 0, 1, 2, 3, 4, 5, 6, 7, 1000};
+    for (const int family : codes)
+        for (const int model : codes)
+            for (const int thickness : codes) {
+                SCOPED_TRACE("family " + std::to_string(family) + " model " +
+                             std::to_string(model) + " thickness " + std::to_string(thickness));
+                const DeckEntry &entry = LookupDeck(family, model, thickness);
+                // The tag is the plate thickness in tenths, rounded half up, in two digits.
+                char tag[32];
+                std::snprintf(tag, sizeof tag, "%02.0f",
+                              std::floor(PlateThicknessOf(thickness) * 10 + 0.5));
+                EXPECT_EQ(entry.thicknessTag, tag);
+                EXPECT_EQ(ThicknessTag(thickness), tag);
+                EXPECT_EQ(entry.label, DeckModelName(family, model) + "-" + tag);
+                EXPECT_EQ(entry.plateThickness, PlateThicknessOf(thickness));
+                EXPECT_EQ(entry.depth, DeckDepth(family, model));
+                EXPECT_EQ(entry.basicAllowableStress, BasicAllowableStress(family, model));
+
+                SectionValues section{};
+                EXPECT_EQ(entry.inCatalogue,
+                          LookupSectionValues(family, model, thickness, section));
+                EXPECT_EQ(entry.inCatalogue, IsCatalogueDeck(family, model, thickness));
+                EXPECT_EQ(entry.section.sectionModulus, section.sectionModulus);
+                EXPECT_EQ(entry.section.inertia, section.inertia);
+                EXPECT_EQ(entry.section.ribBearingAllow, section.ribBearingAllow);
+
+                for (const int coating : {-1, 0, 1, 2, 3, 4, 5}) {
+                    double weight = 0;
+                    const bool found = LookupDeckWeight(family, model, thickness, coating, weight);
+                    EXPECT_EQ(entry.UnitWeight(coating),
+                              found ? std::optional<double>(weight) : std::nullopt)
+                        << "coating " << coating;
+                }
+                for (const int alphaClass :
+                     {code::kClassSteel, code::kClass1, code::kClass2, code::kClass3, 0, 7}) {
+                    const DeckClassFigures &figures = entry.ForClass(alphaClass);
+                    EXPECT_EQ(figures.deflectionCoefficient,
+                              DeflectionCoefficient(family, model, thickness, alphaClass));
+                    EXPECT_EQ(figures.reductionFactor,
+                              ReductionFactor(family, model, thickness, alphaClass));
+                    EXPECT_EQ(figures.maximumSpan,
+                              MaximumSpan(family, model, thickness, alphaClass));
+                }
+            }
 }
 
 } // namespace
