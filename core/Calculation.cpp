@@ -55,19 +55,17 @@ int OutsideGuideline(int alphaClass, double plateThickness) {
     return 0;
 }
 
-void SetAlpha(int alphaClass, CalculationResult &r) {
+// α of the class; the steel-frame class (Ｓ造) applies none and never reads it: 0.
+double Alpha(int alphaClass) {
     switch (alphaClass) {
     case code::kClass1:
-        r.alpha = 1.0;
-        break;
+        return 1.0;
     case code::kClass2:
-        r.alpha = 1.25;
-        break;
+        return 1.25;
     case code::kClass3:
-        r.alpha = 1.5;
-        break;
-    default: // Ｓ造: α is not applied and not read
-        break;
+        return 1.5;
+    default:
+        return 0;
     }
 }
 
@@ -105,109 +103,114 @@ double RoundHalfUpDigits(double x, int digits) {
     return std::floor(x / q + 0.5) * q;
 }
 
-void SetAllowables(const DesignCase &record, const DeckEntry &deck, CalculationResult &r) {
-    r.fb = deck.basicAllowableStress;
-    if (record.alphaClass == code::kClassSteel)
-        r.fbAllow = r.fb / r.beta;
-    else
-        r.fbAllow =
-            CeilToDigits(CeilDigits::kIntegerDigits, r.fb / (r.alpha * r.beta) * 10000) / 10000;
-    r.deflectionLimit = 10 * r.effectiveSpan / 180 + 5;
+// fb': fb reduced by β (and by α, rounded up, for every class but the steel-frame one).
+double AllowableBendingStress(int alphaClass, double fb, double alpha, double beta) {
+    if (alphaClass == code::kClassSteel)
+        return fb / beta;
+    return CeilToDigits(CeilDigits::kIntegerDigits, fb / (alpha * beta) * 10000) / 10000;
 }
 
-// Loads, the deck's figures and the allowables of one case, from its deck's catalogue entry.
-void Prepare(const DesignCase &record, const DeckEntry &deck, CalculationResult &r) {
-    const DeckClassFigures &classFigures = deck.ForClass(record.alphaClass);
-    r.deflectionCoef = classFigures.deflectionCoefficient;
-    r.span = record.spanLength / 10.0;
-    r.effectiveSpan = EffectiveSpan(r.span, record.shoringCode);
-    r.concreteThickness = record.slabThickness;
-    r.workLoad = CombinedWorkLoad(record);
-    r.plateThickness = deck.plateThickness;
-    r.thicknessTag = deck.thicknessTag;
-    r.deckDepth = deck.depth;
-    r.deckLabel = deck.label;
-    r.outsideGuideline = OutsideGuideline(record.alphaClass, r.plateThickness);
-    SetAlpha(record.alphaClass, r);
-    r.beta = classFigures.reductionFactor;
-    r.maxSpan = classFigures.maximumSpan;
-    SetAllowables(record, deck, r);
-
-    if (deck.inCatalogue) {
-        r.ribBearingAllow = deck.section.ribBearingAllow;
-        r.sectionModulus = deck.section.sectionModulus;
-        r.inertia = deck.section.inertia;
-    }
-    r.concreteDensity = ConcreteDensity(record.concreteKind);
-
+// The catalogue's weight of the deck and coating, the case's own for the coating "他", and
+// none (0) for a deck outside the catalogue.
+double DeckWeight(const DesignCase &record, const DeckEntry &deck) {
     if (record.coatingCode == code::kCoatingOther)
-        r.deckWeight = record.unitWeight;
-    r.deadLoad = (r.concreteThickness / 10.0) * r.concreteDensity * 10 + r.deckWeight;
-    r.totalLoad = r.deadLoad + r.workLoad;
+        return record.unitWeight;
+    return deck.UnitWeight(record.coatingCode).value_or(0);
 }
 
-// The verdicts written where they are kept, so that a calculated case does not copy them.
-void SetVerdicts(const DesignCase &record, const CalculationResult &r, CheckVerdicts &v) {
+// The deflection in mm of the span l1 (m) under the total load.
+double Deflection(double l1, double coefficient, double totalLoad, double inertia) {
+    const double l1Squared = l1 * l1;
+    return l1Squared * l1Squared * (coefficient * kDeflectionFactor * totalLoad / 100) * 100 /
+           kYoungsModulus / inertia;
+}
+
+// Only shores bear on the ribs: none without them.
+double RibBearingLoad(int shoringCode, double l1, double totalLoad) {
+    if (shoringCode == code::kShoringNone)
+        return 0;
+    return CeilToDigits(CeilDigits::kIntegerDigitsPlusOne, l1 * totalLoad * 10000) / 10000;
+}
+
+// Which checks apply follows from the case alone; whether they pass needs its calculation.
+CheckVerdicts ApplicableChecks(const DesignCase &record) {
+    CheckVerdicts v;
     v.ribBearing.applies = record.shoringCode != code::kShoringNone;
-    v.ribBearing.passes = r.ribBearingLoad <= r.ribBearingAllow;
-
-    v.bendingStress = CeilToDigits(CeilDigits::kIntegerDigitsPlusThree, 1000 * r.stress);
     v.bending.applies = true;
-    v.bending.passes = v.bendingStress <= r.fbAllow;
-
     v.deflection.applies = true;
-    v.deflection.passes = r.deflection <= r.deflectionLimit;
-
     v.maxSpan.applies =
         record.deckFamily == code::kFamilyRidge && record.thicknessCode == code::kThickness07;
-    v.maxSpan.passes = r.effectiveSpan * 10 <= r.maxSpan;
+    return v;
 }
 
-// The whole calculation into a fresh result, which may be part of a larger record: the
-// deck weight from the catalogue, then the steps.
-void CalculateInto(const DesignCase &record, CalculationResult &fresh) {
-    const DeckEntry &deck = LookupDeck(record.deckFamily, record.deckModel, record.thicknessCode);
-    if (const std::optional<double> weight = deck.UnitWeight(record.coatingCode))
-        fresh.deckWeight = *weight;
-    Prepare(record, deck, fresh);
-    ComputeResponses(record, fresh);
+// The outcome of each check, written where the verdicts are kept.
+void SetOutcomes(const CalculationResult &r, CheckVerdicts &v) {
+    v.ribBearing.passes = r.ribBearingLoad <= r.ribBearingAllow;
+    v.bendingStress = CeilToDigits(CeilDigits::kIntegerDigitsPlusThree, 1000 * r.stress);
+    v.bending.passes = v.bendingStress <= r.fbAllow;
+    v.deflection.passes = r.deflection <= r.deflectionLimit;
+    v.maxSpan.passes = r.effectiveSpan * 10 <= r.maxSpan;
 }
 
 } // namespace
 
-void PrepareCalculation(const DesignCase &record, CalculationResult &r) {
-    Prepare(record, LookupDeck(record.deckFamily, record.deckModel, record.thicknessCode), r);
-}
-
-void ComputeResponses(const DesignCase &record, CalculationResult &r) {
-    const double l1 = r.effectiveSpan / 100; // m
-    r.moment = l1 * l1 * (kMomentFactor * r.totalLoad / 1000);
-    r.stress = r.moment / r.sectionModulus;
-    const double l1Squared = l1 * l1;
-    r.deflection = l1Squared * l1Squared *
-                   (r.deflectionCoef * kDeflectionFactor * r.totalLoad / 100) * 100 /
-                   kYoungsModulus / r.inertia;
-    if (record.shoringCode != code::kShoringNone)
-        r.ribBearingLoad =
-            CeilToDigits(CeilDigits::kIntegerDigitsPlusOne, l1 * r.totalLoad * 10000) / 10000;
-}
-
+// Every figure is given in the one initialiser, so that the result is written once, field by
+// field, and never cleared first.
 CalculationResult Calculate(const DesignCase &record) {
-    CalculationResult result;
-    CalculateInto(record, result);
-    return result;
+    const DeckEntry &deck = LookupDeck(record.deckFamily, record.deckModel, record.thicknessCode);
+    const DeckClassFigures &figures = deck.ForClass(record.alphaClass);
+    const double span = record.spanLength / 10.0;
+    const double effectiveSpan = EffectiveSpan(span, record.shoringCode);
+    const double alpha = Alpha(record.alphaClass);
+    const double density = ConcreteDensity(record.concreteKind);
+    const double deckWeight = DeckWeight(record, deck);
+    const double deadLoad = (record.slabThickness / 10.0) * density * 10 + deckWeight;
+    const double workLoad = CombinedWorkLoad(record);
+    const double totalLoad = deadLoad + workLoad;
+    const SectionValues &section = deck.section;
+    const double l1 = effectiveSpan / 100; // m
+    const double moment = l1 * l1 * (kMomentFactor * totalLoad / 1000);
+    return {
+        .concreteThickness = record.slabThickness,
+        .concreteDensity = density,
+        .deckDepth = deck.depth,
+        .deckWeight = deckWeight,
+        .plateThickness = deck.plateThickness,
+        .span = span,
+        .effectiveSpan = effectiveSpan,
+        .totalLoad = totalLoad,
+        .workLoad = workLoad,
+        .deadLoad = deadLoad,
+        .sectionModulus = section.sectionModulus,
+        .inertia = section.inertia,
+        .moment = moment,
+        .stress = moment / section.sectionModulus,
+        .fb = deck.basicAllowableStress,
+        .fbAllow = AllowableBendingStress(record.alphaClass, deck.basicAllowableStress, alpha,
+                                          figures.reductionFactor),
+        .deflectionLimit = 10 * effectiveSpan / 180 + 5,
+        .ribBearingAllow = section.ribBearingAllow,
+        .deflectionCoef = figures.deflectionCoefficient,
+        .deflection = Deflection(l1, figures.deflectionCoefficient, totalLoad, section.inertia),
+        .ribBearingLoad = RibBearingLoad(record.shoringCode, l1, totalLoad),
+        .deckLabel = deck.label,
+        .thicknessTag = deck.thicknessTag,
+        .alpha = alpha,
+        .beta = figures.reductionFactor,
+        .outsideGuideline = OutsideGuideline(record.alphaClass, deck.plateThickness),
+        .maxSpan = figures.maximumSpan,
+    };
 }
 
 CaseResult CalculateCase(const DesignCase &record) {
-    CaseResult calculated{record, {}, {}};
-    CalculateInto(record, calculated.calculation);
-    SetVerdicts(record, calculated.calculation, calculated.verdicts);
+    CaseResult calculated{record, Calculate(record), ApplicableChecks(record)};
+    SetOutcomes(calculated.calculation, calculated.verdicts);
     return calculated;
 }
 
 CheckVerdicts EvaluateChecks(const DesignCase &record, const CalculationResult &r) {
-    CheckVerdicts verdicts;
-    SetVerdicts(record, r, verdicts);
+    CheckVerdicts verdicts = ApplicableChecks(record);
+    SetOutcomes(r, verdicts);
     return verdicts;
 }
 

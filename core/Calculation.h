@@ -2,11 +2,10 @@
 // The construction-stage calculation: loads, allowables, responses, the four checks and the
 // rounding routines whose results the sheet prints.
 //
-// A calculation is PrepareCalculation then ComputeResponses on one CalculationResult. Each step
-// only reads the design record it is given. For every coating but "他" the deck weight is
-// taken from `deckWeight` as it stands in the result; Calculate() looks it up in the
-// catalogue first. CalculateCase() is the one way from a design case to its verdicts that
-// the window and korvane-calc both take.
+// Calculate() gives the figures of a design case, EvaluateChecks() its verdicts from them.
+// The deck weight is the catalogue's for the case's deck and coating, and the case's own
+// unit weight for the coating "他". CalculateCase() is the one way from a design case to its
+// verdicts that the window and korvane-calc both take.
 
 #include "core/DesignCase.h"
 
@@ -49,10 +48,6 @@ struct CalculationResult {
     std::int32_t maxSpan = 0; // mm, 0 = no maximum-span check
 };
 
-void PrepareCalculation(const DesignCase &record, CalculationResult &result);
-void ComputeResponses(const DesignCase &record, CalculationResult &result);
-
-// A whole calculation without a window: deck weight from the catalogue, fresh result.
 CalculationResult Calculate(const DesignCase &record);
 
 struct CheckVerdict {

@@ -236,8 +236,9 @@ constexpr int kModelGroups = 5;
 constexpr int kThicknessGroups = static_cast<int>(kPlateThickness.size()) + 1;
 constexpr int kEntryCount = kFamilyGroups * kModelGroups * kThicknessGroups;
 
+// A negative code compares as a large unsigned number, so it falls in the last group too.
 constexpr int Group(int value, int groups) {
-    return value >= 0 && value < groups - 1 ? value : groups - 1;
+    return static_cast<unsigned>(value) < static_cast<unsigned>(groups - 1) ? value : groups - 1;
 }
 
 constexpr int EntryIndex(int family, int model, int thicknessCode) {

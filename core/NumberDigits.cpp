@@ -51,11 +51,16 @@ DecimalDigits ReadDigits(const char *text, const char *end) {
 
 } // namespace
 
+std::string_view ShortestText(double value, char (&buffer)[32]) {
+    // The longest is 24 characters: "-2.2250738585072014e-308".
+    const char *end = fmt::format_to(buffer, FMT_COMPILE("{}"), value);
+    return {buffer, static_cast<std::size_t>(end - buffer)};
+}
+
 DecimalDigits ShortestDigits(double value) {
-    char text[64];
-    // The shortest text of a magnitude has at most 23 characters ("2.2250738585072014e-308").
-    const char *end = fmt::format_to(text, FMT_COMPILE("{}"), std::fabs(value));
-    DecimalDigits d = ReadDigits(text, end);
+    char buffer[32];
+    const std::string_view text = ShortestText(std::fabs(value), buffer);
+    DecimalDigits d = ReadDigits(text.data(), text.data() + text.size());
     d.negative = std::signbit(value);
     return d;
 }

@@ -5,6 +5,7 @@
 // whose C++ library converts no floating-point value to text.
 
 #include <string>
+#include <string_view>
 
 namespace korvane {
 
@@ -18,6 +19,11 @@ struct DecimalDigits {
     // The digit at a place counted from the first significant one; zero past those held.
     char At(int place) const { return place >= 0 && place < count ? digit[place] : '0'; }
 };
+
+// The shortest text that reads back as the value, as {fmt} writes it (the value must be
+// finite): plain from 0.0001 to below 10¹⁶ ("24", "0.7", "1000000000000000"), with an
+// exponent of at least two digits outside ("1e-05", "-1.5e+20"). At most 24 characters.
+std::string_view ShortestText(double value, char (&buffer)[32]);
 
 // The fewest digits that read back as the value (the value must be finite).
 DecimalDigits ShortestDigits(double value);

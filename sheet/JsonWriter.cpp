@@ -2,6 +2,7 @@
 
 #include "core/NumberDigits.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -16,9 +17,11 @@ JsonFixedText::JsonFixedText(std::string_view text) {
     m_written.assign(buffer.GetString(), buffer.GetSize());
 }
 
-std::string_view JsonNumberText(double value, char (&buffer)[32]) {
-    if (!std::isfinite(value))
-        return "null";
+namespace {
+
+// The text of a finite value built from its digits, for the values whose {fmt} text is not
+// the JSON text as it stands.
+std::string_view TextFromDigits(double value, char (&buffer)[32]) {
     char *out = buffer;
     auto put = [&out](const char *from, int count) {
         std::memcpy(out, from, static_cast<std::size_t>(count));
@@ -28,10 +31,6 @@ std::string_view JsonNumberText(double value, char (&buffer)[32]) {
         std::memset(out, '0', static_cast<std::size_t>(count));
         out += count;
     };
-    if (value == 0) {
-        put(std::signbit(value) ? "-0.0" : "0.0", std::signbit(value) ? 4 : 3);
-        return {buffer, static_cast<std::size_t>(out - buffer)};
-    }
     const DecimalDigits d = ShortestDigits(value);
     const int k = d.count;
     const int n = d.pointAt;
@@ -64,6 +63,28 @@ std::string_view JsonNumberText(double value, char (&buffer)[32]) {
         out = std::to_chars(out, buffer + sizeof buffer, magnitude).ptr;
     }
     return {buffer, static_cast<std::size_t>(out - buffer)};
+}
+
+} // namespace
+
+std::string_view JsonNumberText(double value, char (&buffer)[32]) {
+    if (!std::isfinite(value))
+        return "null";
+    // {fmt}'s shortest text is already the JSON text, except that a whole value lacks its
+    // point ("24" for 24.0) and that 16 whole digits are plain there and take an exponent
+    // here; only those few go through the digits.
+    const std::string_view text = ShortestText(value, buffer);
+    const std::size_t mark = text.find_first_of(".e");
+    if (mark != std::string_view::npos && text[mark] == 'e')
+        return text;
+    const std::size_t sign = text[0] == '-' ? 1 : 0;
+    const std::size_t wholeDigits = std::min(mark, text.size()) - sign;
+    if (wholeDigits > 15)
+        return TextFromDigits(value, buffer);
+    if (mark != std::string_view::npos)
+        return text;
+    std::memcpy(buffer + text.size(), ".0", 2);
+    return {buffer, text.size() + 2};
 }
 
 void JsonWriter::Number(double value) {

@@ -242,18 +242,21 @@ TEST(Calculation, WorkLoadsAddWithoutOverflow) {
     EXPECT_EQ(Calculate(record).workLoad, 4294967294.0);
 }
 
-TEST(Calculation, DeckWeightComesFromTheResultExceptForOtherCoating) {
+TEST(Calculation, DeckWeightComesFromTheCatalogueExceptForOtherCoating) {
     DesignCase record = DefaultCase();
     record.unitWeight = 150; // shown in the window, not used for Z12
-    CalculationResult r;
-    r.deckWeight = 111; // kept by the deck selection
-    PrepareCalculation(record, r);
+    CalculationResult r = Calculate(record);
+    EXPECT_EQ(r.deckWeight, 111);
     EXPECT_EQ(r.deadLoad, 3231);
 
     record.coatingCode = code::kCoatingOther;
-    PrepareCalculation(record, r);
+    r = Calculate(record);
     EXPECT_EQ(r.deckWeight, 150);
     EXPECT_EQ(r.deadLoad, 3120 + 150);
+
+    record.deckModel = 7; // outside the catalogue: no weight of its own
+    record.coatingCode = 0;
+    EXPECT_EQ(Calculate(record).deckWeight, 0);
 }
 
 TEST(Checks, EqualityPassesEveryCheck) {

@@ -37,7 +37,11 @@ INSTANTIATE_TEST_SUITE_P(
         // Whole values keep a point, plain decimals up to 15 whole digits.
         NumberCase{24.0, "24.0"}, NumberCase{24000.0, "24000.0"}, NumberCase{0.7, "0.7"},
         NumberCase{123456789012345.0, "123456789012345.0"}, NumberCase{0.0, "0.0"},
-        NumberCase{-0.0, "-0.0"},
+        NumberCase{-0.0, "-0.0"}, NumberCase{-24.0, "-24.0"},
+        NumberCase{999999999999999.9, "999999999999999.9"},
+        // Sixteen whole digits take an exponent, with or without a fraction.
+        NumberCase{1234567890123456.2, "1.2345678901234562e+15"},
+        NumberCase{-9999999999999998.0, "-9.999999999999998e+15"},
         // As many digits as reading back needs, and no more.
         NumberCase{3.6726562499999997, "3.6726562499999997"},
         NumberCase{180.92000000000002, "180.92000000000002"},
