@@ -257,13 +257,53 @@ void WriteParagraphStyle(JsonWriter &json, const ParagraphStyle &style) {
     json.EndObject();
 }
 
-// The span table's chart: its models (in colour order) and lines, each line's segments as
-// [thickness mm, span mm] points.
+void WriteChartPoint(JsonWriter &json, const SpanChartPoint &point) {
+    json.StartArray();
+    json.Number(point.thickness);
+    json.Int(point.span);
+    json.EndArray();
+}
+
+// Each model's marker points, and for each model and shoring option the earlier model whose
+// line it repeats (null where the line is its own), as the desktop's legend grid shows them.
+void WriteChartModels(JsonWriter &json, const std::vector<SpanTableRow> &rows) {
+    json.Key("modelPoints");
+    json.StartArray();
+    for (const std::vector<SpanChartPoint> &points : SpanChartModelPoints(rows)) {
+        json.StartArray();
+        for (const SpanChartPoint &point : points)
+            WriteChartPoint(json, point);
+        json.EndArray();
+    }
+    json.EndArray();
+    json.Key("repeats");
+    json.StartArray();
+    for (const SpanChartRepeat &repeat : SpanChartRepeats(rows)) {
+        json.StartArray();
+        for (const std::optional<std::size_t> &earlier : repeat) {
+            if (earlier)
+                json.Int(static_cast<int>(*earlier));
+            else
+                json.Null();
+        }
+        json.EndArray();
+    }
+    json.EndArray();
+    json.Key("shoringCaptions");
+    json.StartArray();
+    for (std::string_view caption : caption::kShoringOptions)
+        json.String(CompactCaption(caption));
+    json.EndArray();
+}
+
+// The span table's chart: its models (in colour order), their markers and repeats, and the
+// lines, each line's segments as [thickness mm, span mm] points.
 void WriteSpanChart(JsonWriter &json, const std::vector<SpanTableRow> &rows) {
     json.Key("chart");
     json.StartObject();
     json.Key("models");
     WriteStrings(json, SpanChartModels(rows));
+    WriteChartModels(json, rows);
     json.Key("lines");
     json.StartArray();
     for (const SpanChartLine &line : SpanChartLines(rows)) {
@@ -278,12 +318,8 @@ void WriteSpanChart(JsonWriter &json, const std::vector<SpanTableRow> &rows) {
         json.StartArray();
         for (const std::vector<SpanChartPoint> &segment : line.segments) {
             json.StartArray();
-            for (const SpanChartPoint &point : segment) {
-                json.StartArray();
-                json.Number(point.thickness);
-                json.Int(point.span);
-                json.EndArray();
-            }
+            for (const SpanChartPoint &point : segment)
+                WriteChartPoint(json, point);
             json.EndArray();
         }
         json.EndArray();

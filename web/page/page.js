@@ -469,16 +469,49 @@
     grid.focus();
     document.body.dataset.table = kind;
   }
-  // The span table's chart: the largest span against the plate thickness, a line per model
-  // (its colour) and shoring option (its dashes), the legend below the plot.
+  // The span table's chart as the desktop draws it: the largest span against the plate
+  // thickness, a line per model (its colour) and shoring option (its pen, the widest drawn
+  // first so that narrower ones lie on top), each model's hollow marker at its points, and
+  // below the plot the legend grid: a row per model (its marker and name), a column per
+  // shoring option, each cell a piece of that line or 「＝MODEL」 where the line is an
+  // earlier model's.
   const modelColours = ['#000080', '#cc0044', '#008000', '#e67800', '#8000a0', '#008c96'];
-  const shoringDashes = ['', '8 4', '2 3'];
+  const shoringWidths = [1.5, 3, 5];
+  const shoringDashes = [(w) => '', (w) => `${4 * w} ${2 * w}`, (w) => `${w} ${2 * w}`];
+  const markerSizes = [10, 9, 16, 14, 17, 12];
+  // Circle, square, triangle, diamond, star, pentagon: corners (0 for the circle and square)
+  // and the inner radius of a star's points.
+  const markerShapes = [null, 'square', [3, 0], [4, 0], [5, 0.45], [5, 0]];
+  function markerElement(model, cx, cy, scale = 1) {
+    const colour = modelColours[model % modelColours.length];
+    const size = markerSizes[model % markerSizes.length] * scale;
+    const shape = markerShapes[model % markerShapes.length];
+    const r = size / 2;
+    const style = { fill: 'none', stroke: colour, 'stroke-width': 1.5 * scale };
+    const element = (name, attributes) => {
+      const made = document.createElementNS(svgNs, name);
+      for (const [key, value] of Object.entries({ ...attributes, ...style })) made.setAttribute(key, value);
+      return made;
+    };
+    if (shape === null) return element('circle', { cx, cy, r });
+    if (shape === 'square') return element('rect', { x: cx - r, y: cy - r, width: size, height: size });
+    const [corners, inner] = shape;
+    const count = inner > 0 ? corners * 2 : corners;
+    const points = [];
+    for (let i = 0; i < count; i++) {
+      const radius = inner > 0 && i % 2 === 1 ? r * inner : r;
+      const angle = (2 * Math.PI * i) / count;
+      points.push(`${cx + radius * Math.sin(angle)},${cy - radius * Math.cos(angle)}`);
+    }
+    return element('polygon', { points: points.join(' ') });
+  }
   function drawSpanChart(chart) {
     const svg = $('span-chart');
     const plot = { left: 60, top: 10, width: 540, height: 260 };
-    const legendRows = Math.ceil(chart.lines.length / 3);
+    const rowHeight = 18;
+    const legendTop = plot.top + plot.height + 40;
     const width = 628;
-    const height = plot.top + plot.height + 44 + legendRows * 16;
+    const height = legendTop + (chart.models.length + 1) * rowHeight + 10;
     svg.setAttribute('width', width);
     svg.setAttribute('height', height);
     svg.setAttribute('viewBox', `0 0 ${width} ${height}`);
@@ -505,18 +538,45 @@
     add('text', { x: plot.left + plot.width / 2, y: plot.top + plot.height + 30, 'text-anchor': 'middle', 'font-weight': 'bold' }, '板厚 (mm)');
     add('text', { x: 14, y: plot.top + plot.height / 2, 'text-anchor': 'middle', 'font-weight': 'bold',
                   transform: `rotate(-90 14 ${plot.top + plot.height / 2})` }, '最大スパン (mm)');
-    chart.lines.forEach((line, i) => {
-      const colour = modelColours[line.model % modelColours.length];
-      const dash = shoringDashes[line.shoring];
-      for (const segment of line.segments) {
-        add('polyline', { points: segment.map(([t, s]) => `${x(t)},${y(s)}`).join(' '), fill: 'none',
-                          stroke: colour, 'stroke-width': 2, 'stroke-dasharray': dash, 'data-line': line.name });
-        for (const [t, s] of segment) add('circle', { cx: x(t), cy: y(s), r: 2.5, fill: colour });
+    const pen = (model, shoring) => ({
+      stroke: modelColours[model % modelColours.length], 'stroke-width': shoringWidths[shoring],
+      'stroke-dasharray': shoringDashes[shoring](shoringWidths[shoring]), fill: 'none',
+    });
+    for (let shoring = shoringWidths.length - 1; shoring >= 0; shoring--) {
+      for (const line of chart.lines.filter((l) => l.shoring === shoring)) {
+        for (const segment of line.segments) {
+          add('polyline', { points: segment.map(([t, s]) => `${x(t)},${y(s)}`).join(' '),
+                            ...pen(line.model, shoring), 'data-line': line.name });
+        }
       }
-      const left = 10 + (i % 3) * 206;
-      const top = plot.top + plot.height + 44 + Math.floor(i / 3) * 16;
-      add('line', { x1: left, x2: left + 24, y1: top - 4, y2: top - 4, stroke: colour, 'stroke-width': 2, 'stroke-dasharray': dash });
-      add('text', { x: left + 28, y: top, fill: colour, class: 'legend' }, line.name);
+    }
+    chart.modelPoints.forEach((points, model) => {
+      for (const [t, s] of points) items.push(markerElement(model, x(t), y(s)));
+    });
+
+    const nameWidth = 200;
+    const cellWidth = (width - 20 - nameWidth) / chart.shoringCaptions.length;
+    const cellLeft = (shoring) => 10 + nameWidth + cellWidth * shoring;
+    chart.shoringCaptions.forEach((caption, shoring) => {
+      add('text', { x: cellLeft(shoring) + cellWidth / 2, y: legendTop + 13, 'text-anchor': 'middle' }, caption);
+    });
+    chart.models.forEach((model, m) => {
+      const top = legendTop + (m + 1) * rowHeight;
+      const middle = top + rowHeight / 2;
+      const colour = modelColours[m % modelColours.length];
+      items.push(markerElement(m, 20, middle, 0.8));
+      add('text', { x: 36, y: middle + 5, fill: colour, class: 'legend' }, model);
+      chart.repeats[m].forEach((earlier, shoring) => {
+        const left = cellLeft(shoring);
+        if (earlier !== null) {
+          add('text', { x: left + cellWidth / 2, y: middle + 5, 'text-anchor': 'middle',
+                        fill: modelColours[earlier % modelColours.length] }, `＝${chart.models[earlier]}`);
+          return;
+        }
+        add('line', { x1: left + cellWidth * 0.1, x2: left + cellWidth * 0.9, y1: middle, y2: middle,
+                      ...pen(m, shoring) });
+        items.push(markerElement(m, left + cellWidth / 2, middle, 0.8));
+      });
     });
     svg.replaceChildren(...items);
   }
