@@ -31,12 +31,13 @@ instructions() { # OUT PATTERN COMMAND...
     "$@" >/dev/null 2>&1 || true
   callgrind_annotate "$out" | awk '/PROGRAM TOTALS/ { gsub(",", "", $1); print $1 }'
 }
-# How many times CALLEE was called from CALLER, from a profile.
+# How many times CALLEE was called from CALLER, from a profile. awk reads the whole tree:
+# leaving early would end callgrind_annotate by a broken pipe, which stops this script.
 calls() { # OUT CALLER CALLEE
   callgrind_annotate --tree=caller "$1" | awk -v caller="$2" -v callee="$3" '
     /^$/ { last = "" }
     $0 ~ "< .*" caller { n = $0; sub(/.*\(/, "", n); sub(/x\).*/, "", n); gsub(",", "", n); last = n }
-    $0 ~ "\\*  .*" callee && last != "" { print last; exit }'
+    $0 ~ "\\*  .*" callee && last != "" && !found { print last; found = 1 }'
 }
 
 cases=("$here"/../tests/golden/cases/*.fdt)
