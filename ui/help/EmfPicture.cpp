@@ -2,14 +2,14 @@
 
 #include "core/Errors.h"
 #include "formats/EmfConversion.h"
+#include "ui/ProgramModule.h"
+#include "ui/help/HelpPictureDrawing.h"
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <QPainter>
-#include <QSvgRenderer>
 
 #include <deque>
-#include <string>
+#include <stdexcept>
 #include <string_view>
 
 namespace korvane {
@@ -33,6 +33,31 @@ QByteArray DigestOf(const QByteArray &emf) {
     return QCryptographicHash::hash(emf, QCryptographicHash::Sha256);
 }
 constexpr std::size_t kCachedPictures = 8;
+
+// The conversion and drawing, from their module, loaded when the first picture is converted
+// (built into the program on Windows).
+const HelpPictureDrawing &Drawing() {
+#if defined(_WIN32)
+    return *korvane_help_picture_drawing();
+#else
+    using Entry = const HelpPictureDrawing *(*)();
+    static const HelpPictureDrawing *const drawing =
+        reinterpret_cast<Entry>(ProgramModuleEntry(kHelpPictureModule, kHelpPictureEntry))();
+    return *drawing;
+#endif
+}
+
+// The drawing, or a FileError when its module cannot be loaded: the help window reports it
+// as it reports a picture it cannot draw.
+const HelpPictureDrawing &DrawingForPictures() {
+    try {
+        return Drawing();
+    } catch (const FileError &) {
+        throw;
+    } catch (const std::runtime_error &error) {
+        throw FileError(error.what());
+    }
+}
 
 std::deque<ConvertedPicture> &ConvertedPictures() {
     static std::deque<ConvertedPicture> pictures;
@@ -74,15 +99,8 @@ EmfPicture EmfPicture::Convert(const QString &path, const QByteArray &emf) {
             return c.picture;
     }
     EmfPicture picture;
-    {
-        // The SVG text lives only until the renderer has read it.
-        const std::string converted = EmfToSvg(BytesOf(emf));
-        if (converted.empty())
-            ThrowNotAPicture(path);
-        picture.m_renderer = std::make_shared<QSvgRenderer>(
-            QByteArray::fromRawData(converted.data(), qsizetype(converted.size())));
-    }
-    if (!picture.m_renderer->isValid())
+    picture.m_renderer = DrawingForPictures().convert(emf);
+    if (!picture.m_renderer)
         ThrowNotAPicture(path);
     if (cache.size() == kCachedPictures)
         cache.pop_front();
@@ -92,7 +110,7 @@ EmfPicture EmfPicture::Convert(const QString &path, const QByteArray &emf) {
 
 void EmfPicture::Draw(QPainter &painter, const QRectF &target) const {
     if (m_renderer)
-        m_renderer->render(&painter, target);
+        Drawing().draw(*m_renderer, painter, target); // loaded: it made the picture
 }
 
 } // namespace korvane

@@ -1,7 +1,10 @@
 #pragma once
-// Enhanced metafile pictures (the help pictures). The metafile is checked and turned into
-// SVG by the converter of formats/ and drawn by QSvgRenderer, scaled to the size asked for and
-// transparent: only what the picture draws covers the target.
+// Enhanced metafile pictures (the help pictures). The metafile is checked here, then turned
+// into SVG by the converter of formats/ and drawn by QSvgRenderer, scaled to the size asked
+// for and transparent: only what the picture draws covers the target. The conversion and the
+// drawing are in the help pictures' module (HelpPictureDrawing.h), loaded with the first
+// picture converted; a module that cannot be loaded is a FileError like a picture that
+// cannot be converted.
 
 #include <QByteArray>
 #include <QRectF>
