@@ -16,7 +16,11 @@ int main(int argc, char **argv) {
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
     korvane::Application app(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/korvane.svg")));
+    // The icon's images, rendered from its SVG when the program was built (app/CMakeLists.txt).
+    QIcon icon;
+    for (const int size : {16, 32, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/korvane-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     std::unique_ptr<korvane::ProgramWindows> windows;
     try {
         windows = korvane::CreateProgramWindows();
