@@ -16,7 +16,8 @@ namespace korvane {
 
 void *SheetMemory::Allocate(std::size_t size, std::size_t alignment) {
     const auto address = reinterpret_cast<std::uintptr_t>(m_next);
-    const std::size_t padding = (alignment - address % alignment) % alignment;
+    // The bytes up to the next multiple of `alignment`, a power of two: a mask, not a division.
+    const std::size_t padding = (0 - address) & (alignment - 1);
     if (padding + size <= static_cast<std::size_t>(m_end - m_next)) {
         std::byte *piece = m_next + padding;
         m_next = piece + size;

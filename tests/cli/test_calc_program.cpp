@@ -111,23 +111,36 @@ TEST_F(CalcProgram, JsonRunLoadsNoDrawingLibraries) {
     EXPECT_NE(drawn.out.find("\"op\""), std::string::npos) << drawn.out.substr(0, 200);
 }
 
-// A korvane-calc whose drawing part is missing says so and fails; it never reports a
-// picture or page as written.
-TEST_F(CalcProgram, MissingDrawingPartFailsNamingIt) {
+// A korvane-calc without the part a run needs says so, naming the part, and fails; it never
+// reports a page as written, nor prints a JSON line.
+TEST_F(CalcProgram, MissingPartFailsNamingIt) {
     const fs::path lone = m_dir / "korvane-calc";
     fs::copy_file(KORVANE_CALC, lone);
     const fs::path pdf = m_dir / "out.pdf";
-    const std::string command = lone.string() + " --pdf " + pdf.string() + " 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    std::string said;
-    std::array<char, 1024> buffer;
-    std::size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        said.append(buffer.data(), n);
-    const int raw = pclose(pipe);
-    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
-    EXPECT_NE(said.find("korvane-calc-draw"), std::string::npos) << said;
-    EXPECT_FALSE(fs::exists(pdf));
+    const std::string file = Write("case.fdt", SavedCase(2000));
+    const struct {
+        std::string arguments;
+        const char *part;
+    } runs[] = {
+        {"--pdf " + pdf.string() + " " + file, "korvane-calc-draw"},
+        {file, "korvane-calc-text.so"},
+        {"--span-table " + file, "korvane-calc-text.so"},
+    };
+    for (const auto &run : runs) {
+        SCOPED_TRACE(run.arguments);
+        const std::string command = lone.string() + " " + run.arguments + " 2>&1";
+        FILE *pipe = popen(command.c_str(), "r");
+        std::string said;
+        std::array<char, 1024> buffer;
+        std::size_t n;
+        while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+            said.append(buffer.data(), n);
+        const int raw = pclose(pipe);
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+        EXPECT_NE(said.find(run.part), std::string::npos) << said;
+        EXPECT_EQ(said.find('{'), std::string::npos) << said;
+        EXPECT_FALSE(fs::exists(pdf));
+    }
 }
 
 TEST_F(CalcProgram, ManyFilesOneLineEachInOrder) {

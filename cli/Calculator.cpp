@@ -1,6 +1,6 @@
-// korvane-calc: the calculation of the desktop program without its window. For each data
-// file given (or the default design case) it gives what opening the file in the window and
-// pressing "計　算" gives, and prints one JSON object per case on its own line.
+// The command-line calculator: the calculation of the desktop program without its window.
+// For each data file given (or the default design case) it gives what opening the file in
+// the window and pressing "計　算" gives, and prints one JSON object per case on its own line.
 //
 // Exit status: 0 every case calculated, 2 a case refused by the pre-check or by the work-load
 // field's conversion error, 1 a file that could not be read (its message on standard error,
@@ -11,15 +11,17 @@
 // canvas operations (draw log).
 //
 // Those three draw with fonts, which needs QtGui and the font, window-system and message-bus
-// libraries it brings; loading them would double the time of a one-file JSON run. So the
-// program is built twice from this file: korvane-calc, which never loads them and hands a run
-// that asks for a drawing to its drawing part, korvane-calc-draw, which does everything.
+// libraries it brings. So this file is built twice: as the text part (korvane-calc-text.so),
+// which never loads them, and as the drawing part (korvane-calc-draw), which does everything.
+// korvane-calc itself (Launcher.cpp) only chooses between the two.
 //
 // --span-table and --compare give the deck-choice tables of one case (a file's or the
 // default) instead: what the main window's 最大スパン表 and デッキ比較 show.
 
+#include "cli/Calculator.h"
 #include "cli/CalcJson.h"
 #include "cli/DeckTables.h"
+#include "cli/DrawingOptions.h"
 #include "cli/FileCase.h"
 #include "core/DeckComparisonText.h"
 #include "core/DeckTableText.h"
@@ -33,17 +35,12 @@
 #include <QGuiApplication>
 #else
 #include "sheet/qt/TodayDate.h"
-
-#include <unistd.h>
 #endif
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -56,20 +53,19 @@
 
 namespace {
 
-// The options by name, for the parser and for the two scans that run before it (whether fonts
-// are needed, which arguments are files).
+// The options by name, for the parser and for the scan that runs before it (which arguments
+// are files). The drawing options' names are korvane-calc's choice of part too.
 namespace option {
 constexpr const char *kJson = "json";
 constexpr const char *kTarget = "target";
-constexpr const char *kPng = "png";
-constexpr const char *kPdf = "pdf";
-constexpr const char *kDrawLog = "draw-log";
+constexpr const char *kPng = korvane::drawing_option::kPng;
+constexpr const char *kPdf = korvane::drawing_option::kPdf;
+constexpr const char *kDrawLog = korvane::drawing_option::kDrawLog;
 constexpr const char *kDate = "date";
 constexpr const char *kSpanTable = "span-table";
 constexpr const char *kCompare = "compare";
 constexpr const char *kCsv = "csv";
-// The options that write a picture or a page; they measure text with fonts.
-constexpr const char *kDrawing[] = {kPng, kPdf, kDrawLog};
+constexpr const auto &kDrawing = korvane::drawing_option::kAll;
 // The options that take a value.
 constexpr const char *kWithValue[] = {kTarget, kPng, kPdf, kDate};
 
@@ -195,50 +191,17 @@ bool PrintCase(const korvane::FileCase &fileCase, const SheetOptions &options,
 #endif
 }
 
+#ifdef KORVANE_CALC_DRAWS
 // Pictures, pages and the draw log measure text with fonts, which need the GUI application
 // (on the offscreen platform unless one is chosen); the JSON alone does not.
-bool NeedsFonts(int argc, char *argv[]) {
-    for (int i = 1; i < argc; ++i)
-        for (const char *name : option::kDrawing)
-            if (std::string_view(argv[i]).starts_with(option::Typed(name)))
-                return true;
-    return false;
-}
-
-#ifdef KORVANE_CALC_DRAWS
 std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[]) {
-    if (!NeedsFonts(argc, argv))
+    if (!korvane::AsksForDrawing(argc, argv))
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 #else
-// The drawing part beside this program (the build folder), or where an installation puts it.
-std::string DrawingProgram() {
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
-    const std::filesystem::path beside = self.parent_path() / "korvane-calc-draw";
-    if (std::filesystem::exists(beside))
-        return beside.string();
-    return (self.parent_path().parent_path() / "libexec" / "korvane" / "korvane-calc-draw")
-        .string();
-}
-
-// Runs the drawing part in this process with the same arguments; returns only when it
-// cannot be started, having said why.
-int HandToDrawingProgram(char *argv[]) {
-    std::string program;
-    try {
-        program = DrawingProgram();
-    } catch (const std::filesystem::filesystem_error &) {
-        program = "korvane-calc-draw";
-    }
-    execv(program.c_str(), argv);
-    std::cerr << "korvane-calc: 計算書を描く " << program << " を起動できません。("
-              << std::strerror(errno) << ")\n";
-    return kExitUnreadable;
-}
-
 std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[]) {
     return std::make_unique<QCoreApplication>(argc, argv);
 }
@@ -326,11 +289,7 @@ int PrintDeckChoice(const std::vector<std::string> &files, bool spanTable, bool 
 
 } // namespace
 
-int main(int argc, char *argv[]) {
-#ifndef KORVANE_CALC_DRAWS
-    if (NeedsFonts(argc, argv))
-        return HandToDrawingProgram(argv);
-#endif
+int korvane::RunCalculator(int argc, char *argv[]) {
     const auto app = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName("korvane-calc");
 
