@@ -18,6 +18,8 @@ run_packages=(
   qt6-charts-dev libqt6opengl6-dev
   libemf2svg-dev
   fonts-ipafont-gothic
+  # the bold italic serif of the main window's and the splash's program title
+  fonts-dejavu-extra
   rapidjson-dev libfmt-dev
 )
 
