@@ -2,15 +2,14 @@
 
 #include "core/Calculation.h"
 #include "core/PrintSettings.h"
-#include "sheet/print/PrintSheet.h"
 #include "sheet/qt/SheetOutput.h"
 #include "ui/Controls.h"
 #include "ui/GuardedRun.h"
 #include "ui/Look.h"
 #include "ui/MessageSeam.h"
-#include "ui/result/BusyNotice.h"
+#include "ui/ProgramModule.h"
 #include "ui/result/PrintSettingsDialog.h"
-#include "ui/result/PrinterChoice.h"
+#include "ui/result/SheetPrinting.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -19,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -235,21 +233,28 @@ void ResultWindow::PrintSheet() {
     korvane::RunGuarded(this, [this] { PrintOnChosenPrinter(); });
 }
 
+namespace {
+
+// The printing, from its module, loaded when the user first prints (built into the program on
+// Windows).
+const SheetPrinting &Printing() {
+#if defined(_WIN32)
+    return *korvane_sheet_printing();
+#else
+    using Entry = const SheetPrinting *(*)();
+    static const SheetPrinting *const printing =
+        reinterpret_cast<Entry>(ProgramModuleEntry(kPrintingModule, kSheetPrintingEntry))();
+    return *printing;
+#endif
+}
+
+} // namespace
+
 // Prints the sheet on the printer the user chooses. A printer that cannot take the page is
 // shown as an error once the busy notice has gone.
 void ResultWindow::PrintOnChosenPrinter() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!korvane::ChoosePrinter(printer, this))
-        return;
-    PrintOutcome outcome;
-    {
-        BusyNotice busy(this);
-        const PrintSettings print = m_printSettings ? m_printSettings->Settings() : PrintSettings{};
-        outcome = korvane::PrintSheet(printer, m_result.record, m_result.calculation, print,
-                                      TodayShortDate());
-    }
-    if (!outcome.printed)
-        korvane::ShowGeneralError(korvane::PrintFailureText(printer, outcome.reason), this);
+    const PrintSettings print = m_printSettings ? m_printSettings->Settings() : PrintSettings{};
+    Printing().printOnChosenPrinter(this, m_result, print);
 }
 
 void ResultWindow::CloseSheet() {
@@ -279,10 +284,6 @@ bool ResultWindow::eventFilter(QObject *watched, QEvent *event) {
         return true; // the wheel moves the sheet by its delta, nothing more
     }
     return QDialog::eventFilter(watched, event);
-}
-
-ResultWindow::PrinterChoice ResultWindow::SetPrinterChoice(PrinterChoice choice) {
-    return korvane::SetPrinterChoice(std::move(choice));
 }
 
 } // namespace korvane

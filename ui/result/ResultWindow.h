@@ -1,7 +1,8 @@
 #pragma once
 // The result window: the calculation sheet on its navy picture, printing, the print settings,
-// and the way back to the input window. Created once at start-up; every calculation draws
-// into its picture and shows it modally.
+// and the way back to the input window. Created once, by the first calculation; every
+// calculation draws into its picture and shows it modally. Printing is in the printing module
+// (ui/result/SheetPrinting.h), loaded when the user first prints.
 
 #include "core/Calculation.h"
 #include "ui/result/PrinterChoice.h"
@@ -16,7 +17,6 @@
 class QAction;
 class QLabel;
 class QMenuBar;
-class QPrinter;
 class QScrollArea;
 class QToolBar;
 class QToolButton;
