@@ -102,7 +102,7 @@ void CalculateUntilSheetPainted(benchmark::State &state) {
 BENCHMARK(CalculateUntilSheetPainted)->Unit(benchmark::kMillisecond);
 
 // The first "計　算" after start-up until the result window has painted its sheet: what the
-// user waits for the first time, when the result window shows for the first time.
+// user waits for the first time, when the result window is made and shows for the first time.
 void FirstCalculateUntilSheetPainted(benchmark::State &state) {
     const ModalsPaintedAndClosed painted;
     for (auto _ : state) {

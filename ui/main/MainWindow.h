@@ -9,6 +9,7 @@
 #include "core/DesignCase.h"
 #include "core/InputForm.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -45,6 +46,11 @@ public:
     void SetHelpWindow(HelpWindow *help);
     void SetCaseFiles(DesignCaseFiles *files) { m_files = files; }
     void SetResultWindow(ResultWindow *result) { m_result = result; }
+    // Makes the result window when the first calculation needs it (instead of one set before),
+    // so that a start that never calculates holds none of its controls.
+    void SetResultWindowMaker(std::function<ResultWindow *()> make) {
+        m_makeResult = std::move(make);
+    }
     PrintSettingsDialog *PrintSettingsWindow() const { return m_printSettings; }
 
     // The inputs as plain data, with their rules.
@@ -238,6 +244,7 @@ private:
     SummaryWindow *m_summary = nullptr;
     DesignCaseFiles *m_files = nullptr;
     ResultWindow *m_result = nullptr;
+    std::function<ResultWindow *()> m_makeResult;
     QButtonGroup *m_concreteGroup = nullptr;
     HintTracker *m_hints = nullptr;
     bool m_idlePending = false;

@@ -12,8 +12,13 @@
 namespace korvane {
 
 void MainWindow::Calculate() {
-    if (m_result)
-        korvane::RunGuarded(this, [this] { korvane::RunCalculation(*this, *m_result); });
+    if (!m_result && !m_makeResult)
+        return;
+    korvane::RunGuarded(this, [this] {
+        if (!m_result)
+            m_result = m_makeResult();
+        korvane::RunCalculation(*this, *m_result);
+    });
 }
 
 void MainWindow::ReadData() {

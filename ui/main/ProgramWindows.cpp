@@ -32,9 +32,13 @@ std::unique_ptr<ProgramWindows> CreateProgramWindows() {
     windows->caseFiles = std::make_unique<DesignCaseFiles>();
     windows->caseFiles->SetDialogOwner(windows->mainWindow.get());
     windows->mainWindow->SetCaseFiles(windows->caseFiles.get());
-    windows->resultWindow = std::make_unique<ResultWindow>();
-    windows->mainWindow->SetResultWindow(windows->resultWindow.get());
-    windows->resultWindow->SetPrintSettingsWindow(windows->mainWindow->PrintSettingsWindow());
+    // The result window is made by the first calculation: it places itself on the screen as
+    // it did when it was made at start-up, and lives until the program ends like the others.
+    windows->mainWindow->SetResultWindowMaker([owner = windows.get()] {
+        owner->resultWindow = std::make_unique<ResultWindow>();
+        owner->resultWindow->SetPrintSettingsWindow(owner->mainWindow->PrintSettingsWindow());
+        return owner->resultWindow.get();
+    });
     return windows;
 }
 

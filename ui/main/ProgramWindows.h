@@ -18,11 +18,12 @@ struct ProgramWindows {
     std::unique_ptr<QWidget> summary; // SummaryWindow
     std::unique_ptr<QWidget> help;    // HelpWindow
     std::unique_ptr<DesignCaseFiles> caseFiles;
-    std::unique_ptr<ResultWindow> resultWindow;
+    std::unique_ptr<ResultWindow> resultWindow; // made by the first calculation
 };
 
-// Creates the main window (which runs its start-up), the summary window, the help window,
-// the data-file dialog holder and the result window, in that order, and links them.
+// Creates the main window (which runs its start-up), the summary window, the help window and
+// the data-file dialog holder, in that order, and links them; the main window makes the result
+// window when it first calculates.
 std::unique_ptr<ProgramWindows> CreateProgramWindows();
 
 } // namespace korvane
