@@ -61,6 +61,14 @@ X11.XConnectionNumber.argtypes = [c_void_p]
 X11.XPending.argtypes = [c_void_p]
 X11.XNextEvent.argtypes = [c_void_p, c_void_p]
 X11.XFlush.argtypes = [c_void_p]
+# A window listed by the window manager can be gone a moment later (the splash closes while
+# the watcher reads the list). Xlib's default handler ends the process on the BadWindow that
+# follows; this one ignores it, and the call that met it reports nothing found.
+ErrorHandler = ctypes.CFUNCTYPE(c_int, c_void_p, c_void_p)
+X_ERROR_HANDLER = ErrorHandler(lambda display, error: 0)
+X11.XSetErrorHandler.restype = c_void_p
+X11.XSetErrorHandler.argtypes = [ErrorHandler]
+X11.XSetErrorHandler(X_ERROR_HANDLER)
 try:
     XDAMAGE = ctypes.CDLL("libXdamage.so.1")
     XDAMAGE.XDamageQueryExtension.argtypes = [c_void_p, POINTER(c_int), POINTER(c_int)]
