@@ -1,16 +1,19 @@
 // The main window's "HELP ON"/"HELP OFF" button and the help pages its inputs ask for,
-// with the real help window and the pictures of load_data/.
+// with the real help window and the pictures of load_data/; its "概　　要" button with the
+// real summary window and load_data/'s summary.
 
 #include "UiTestSupport.h"
 
 #include "ui/Controls.h"
 #include "ui/help/HelpWindow.h"
+#include "ui/help/SummaryWindow.h"
 #include "ui/main/ProgramWindows.h"
 
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <QToolButton>
 
 using namespace korvane;
@@ -31,6 +34,7 @@ private slots:
     void closeBoxResetsTheButton();
     void pageTouchedWhileOffIsShownWhenSwitchedOn();
     void missingPictureDoesNotStopShowingACase();
+    void summaryButtonShowsOneSummaryWindow();
 };
 
 void HelpSwitch::init() {
@@ -125,6 +129,26 @@ void HelpSwitch::missingPictureDoesNotStopShowingACase() {
     QCOMPARE(shown.deckModel, 2);
     QCOMPARE(shown.spanLength, 4200);
     QCOMPARE(shown.workLoadValue, 2000);
+}
+
+// The summary window is made by the first "概　　要" (a start holds none) and is the same
+// window every later time, where the user left it.
+void HelpSwitch::summaryButtonShowsOneSummaryWindow() {
+    QVERIFY(!m_windows->summary);
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "summaryButton"), Qt::LeftButton);
+    auto *summary = qobject_cast<SummaryWindow *>(m_windows->summary.get());
+    QVERIFY(summary);
+    QVERIFY(summary->isVisible());
+    QCOMPARE(summary->windowTitle(), QStringLiteral("概　　要　[ Korvane for Win について ]"));
+    QVERIFY(!Widget<QTextBrowser>(*summary, "summaryView")->toPlainText().isEmpty());
+
+    summary->close();
+    summary->move(summary->pos() + QPoint(40, 30));
+    const QPoint leftAt = summary->pos();
+    QTest::mouseClick(Widget<QPushButton>(*m_form, "summaryButton"), Qt::LeftButton);
+    QCOMPARE(m_windows->summary.get(), summary);
+    QVERIFY(summary->isVisible());
+    QCOMPARE(summary->pos(), leftAt);
 }
 
 KORVANE_UI_TEST_MAIN(HelpSwitch)

@@ -43,6 +43,10 @@ public:
 
     // Windows created after this one that its handlers use.
     void SetSummaryWindow(SummaryWindow *summary) { m_summary = summary; }
+    // Makes the summary window when "概　　要" first needs it (instead of one set before).
+    void SetSummaryWindowMaker(std::function<SummaryWindow *()> make) {
+        m_makeSummary = std::move(make);
+    }
     void SetHelpWindow(HelpWindow *help);
     void SetCaseFiles(DesignCaseFiles *files) { m_files = files; }
     void SetResultWindow(ResultWindow *result) { m_result = result; }
@@ -242,6 +246,7 @@ private:
     PrintSettingsDialog *m_printSettings = nullptr;
     HelpWindow *m_help = nullptr;
     SummaryWindow *m_summary = nullptr;
+    std::function<SummaryWindow *()> m_makeSummary;
     DesignCaseFiles *m_files = nullptr;
     ResultWindow *m_result = nullptr;
     std::function<ResultWindow *()> m_makeResult;

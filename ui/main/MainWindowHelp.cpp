@@ -34,8 +34,13 @@ void MainWindow::SwitchHelp() {
 }
 
 void MainWindow::ShowSummary() {
-    if (m_summary)
-        RunGuarded(this, [this] { m_summary->ShowSummary(); });
+    if (!m_summary && !m_makeSummary)
+        return;
+    RunGuarded(this, [this] {
+        if (!m_summary)
+            m_summary = m_makeSummary();
+        m_summary->ShowSummary();
+    });
 }
 
 void MainWindow::ShowHelpPage(HelpTopic topic) {

@@ -23,9 +23,14 @@ ProgramWindows::~ProgramWindows() {
 std::unique_ptr<ProgramWindows> CreateProgramWindows() {
     auto windows = std::make_unique<ProgramWindows>();
     windows->mainWindow = std::make_unique<MainWindow>();
-    auto summary = std::make_unique<SummaryWindow>();
-    windows->mainWindow->SetSummaryWindow(summary.get());
-    windows->summary = std::move(summary);
+    // The summary window is made when the user first asks for it; it centres itself on the
+    // screen as it did when it was made at start-up.
+    windows->mainWindow->SetSummaryWindowMaker([owner = windows.get()] {
+        auto summary = std::make_unique<SummaryWindow>();
+        SummaryWindow *made = summary.get();
+        owner->summary = std::move(summary);
+        return made;
+    });
     auto help = std::make_unique<HelpWindow>();
     windows->mainWindow->SetHelpWindow(help.get());
     windows->help = std::move(help);
