@@ -13,4 +13,13 @@ namespace korvane {
 // Throws an error naming the module and the reason when it cannot be loaded.
 QFunctionPointer ProgramModuleEntry(const char *name, const char *entry);
 
+// The module's table of functions of type `Table`, which its `entry` (a function without
+// arguments) returns. Loaded on the first call and kept for the run; a call that throws
+// leaves the next one to try again.
+template <class Table> const Table &ProgramModuleTable(const char *name, const char *entry) {
+    using Entry = const Table *(*)();
+    static const Table *const table = reinterpret_cast<Entry>(ProgramModuleEntry(name, entry))();
+    return *table;
+}
+
 } // namespace korvane

@@ -40,10 +40,7 @@ const HelpPictureDrawing &Drawing() {
 #if defined(_WIN32)
     return *korvane_help_picture_drawing();
 #else
-    using Entry = const HelpPictureDrawing *(*)();
-    static const HelpPictureDrawing *const drawing =
-        reinterpret_cast<Entry>(ProgramModuleEntry(kHelpPictureModule, kHelpPictureEntry))();
-    return *drawing;
+    return ProgramModuleTable<HelpPictureDrawing>(kHelpPictureModule, kHelpPictureEntry);
 #endif
 }
 

@@ -22,10 +22,7 @@ const DeckChoiceWindows &DeckChoice() {
 #if defined(_WIN32)
     return *korvane_deck_choice_windows();
 #else
-    using Entry = const DeckChoiceWindows *(*)();
-    static const DeckChoiceWindows *const windows =
-        reinterpret_cast<Entry>(ProgramModuleEntry(kDeckChoiceModule, kDeckChoiceEntry))();
-    return *windows;
+    return ProgramModuleTable<DeckChoiceWindows>(kDeckChoiceModule, kDeckChoiceEntry);
 #endif
 }
 

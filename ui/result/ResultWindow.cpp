@@ -241,10 +241,7 @@ const SheetPrinting &Printing() {
 #if defined(_WIN32)
     return *korvane_sheet_printing();
 #else
-    using Entry = const SheetPrinting *(*)();
-    static const SheetPrinting *const printing =
-        reinterpret_cast<Entry>(ProgramModuleEntry(kPrintingModule, kSheetPrintingEntry))();
-    return *printing;
+    return ProgramModuleTable<SheetPrinting>(kPrintingModule, kSheetPrintingEntry);
 #endif
 }
 
