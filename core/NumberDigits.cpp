@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string_view>
@@ -58,10 +59,29 @@ std::string_view ShortestText(double value, char (&buffer)[32]) {
 }
 
 DecimalDigits ShortestDigits(double value) {
-    char buffer[32];
-    const std::string_view text = ShortestText(std::fabs(value), buffer);
-    DecimalDigits d = ReadDigits(text.data(), text.data() + text.size());
+    DecimalDigits d;
     d.negative = std::signbit(value);
+    if (value == 0)
+        return d; // no digits
+    if (!std::isfinite(value)) { // not a number a caller may give: the digits of its text
+        char buffer[32];
+        const std::string_view text = ShortestText(std::fabs(value), buffer);
+        d = ReadDigits(text.data(), text.data() + text.size());
+        d.negative = std::signbit(value);
+        return d;
+    }
+    // The digits {fmt} writes for "{}" are Dragonbox's significand and exponent; taking them
+    // straight from it spares laying out a text and reading it back, which every number of
+    // a sheet and of korvane-calc's JSON would otherwise pay twice.
+    const auto decimal = fmt::detail::dragonbox::to_decimal(std::fabs(value));
+    const char *end = std::to_chars(d.digit, d.digit + sizeof d.digit, decimal.significand).ptr;
+    d.count = static_cast<int>(end - d.digit);
+    int exponent = decimal.exponent;
+    while (d.count > 1 && d.digit[d.count - 1] == '0') {
+        --d.count;
+        ++exponent;
+    }
+    d.pointAt = d.count + exponent;
     return d;
 }
 

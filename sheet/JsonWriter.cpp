@@ -2,7 +2,6 @@
 
 #include "core/NumberDigits.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -19,8 +18,7 @@ JsonFixedText::JsonFixedText(std::string_view text) {
 
 namespace {
 
-// The text of a finite value built from its digits, for the values whose {fmt} text is not
-// the JSON text as it stands.
+// The text of a finite value, laid out from its shortest digits.
 std::string_view TextFromDigits(double value, char (&buffer)[32]) {
     char *out = buffer;
     auto put = [&out](const char *from, int count) {
@@ -36,7 +34,9 @@ std::string_view TextFromDigits(double value, char (&buffer)[32]) {
     const int n = d.pointAt;
     if (d.negative)
         *out++ = '-';
-    if (k <= n && n <= 15) { // whole: 24000.0
+    if (k == 0) { // zero
+        put("0.0", 3);
+    } else if (k <= n && n <= 15) { // whole: 24000.0
         put(d.digit, k);
         zeros(n - k);
         put(".0", 2);
@@ -70,21 +70,7 @@ std::string_view TextFromDigits(double value, char (&buffer)[32]) {
 std::string_view JsonNumberText(double value, char (&buffer)[32]) {
     if (!std::isfinite(value))
         return "null";
-    // {fmt}'s shortest text is already the JSON text, except that a whole value lacks its
-    // point ("24" for 24.0) and that 16 whole digits are plain there and take an exponent
-    // here; only those few go through the digits.
-    const std::string_view text = ShortestText(value, buffer);
-    const std::size_t mark = text.find_first_of(".e");
-    if (mark != std::string_view::npos && text[mark] == 'e')
-        return text;
-    const std::size_t sign = text[0] == '-' ? 1 : 0;
-    const std::size_t wholeDigits = std::min(mark, text.size()) - sign;
-    if (wholeDigits > 15)
-        return TextFromDigits(value, buffer);
-    if (mark != std::string_view::npos)
-        return text;
-    std::memcpy(buffer + text.size(), ".0", 2);
-    return {buffer, text.size() + 2};
+    return TextFromDigits(value, buffer);
 }
 
 void JsonWriter::Number(double value) {

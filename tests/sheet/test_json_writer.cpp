@@ -3,8 +3,11 @@
 
 #include "sheet/JsonWriter.h"
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -64,6 +67,37 @@ TEST(JsonNumber, EveryFiniteValueReadsBackExactly) {
         const std::string text(JsonNumberText(value, buffer));
         const double back = std::strtod(text.c_str(), nullptr);
         ASSERT_EQ(std::memcmp(&back, &value, sizeof value), 0) << text;
+    }
+}
+
+// The digits are {fmt}'s shortest ones, laid out as it lays them out below 10¹⁵ (a whole
+// value with ".0" added) and with its exponent outside: random values of every magnitude
+// and short decimals such as a sheet's.
+TEST(JsonNumber, AgreesWithTheLibrarysShortestText) {
+    std::mt19937_64 random(20261211);
+    std::uniform_int_distribution<long> digits(0, 10'000'000);
+    std::uniform_int_distribution<int> places(0, 6);
+    char buffer[32];
+    for (int i = 0; i < 200000; ++i) {
+        double value;
+        if (i % 2 == 0) {
+            const std::uint64_t pattern = random();
+            std::memcpy(&value, &pattern, sizeof value);
+            if (!std::isfinite(value))
+                continue;
+        } else {
+            value = static_cast<double>(digits(random)) / std::pow(10.0, places(random));
+        }
+        std::string expected = fmt::format("{}", value);
+        const std::size_t mark = expected.find_first_of(".e");
+        const bool exponent = mark != std::string::npos && expected[mark] == 'e';
+        const std::size_t wholeDigits =
+            std::min(mark, expected.size()) - (expected[0] == '-' ? 1 : 0);
+        if (!exponent && wholeDigits > 15)
+            continue; // sixteen whole digits take an exponent here: the table above
+        if (mark == std::string::npos)
+            expected += ".0";
+        ASSERT_EQ(JsonNumberText(value, buffer), expected);
     }
 }
 
