@@ -40,10 +40,7 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("フラットデッキ構造計算プログラム"));
     setFixedSize(644, 465);
     SetBackground(*this, kWindowGrey);
-    CreateControls();
-    ConnectSignals();
-    CentreOnScreen();
-    StartUp();
+    StartUp(); // builds the controls while the splash waits
 }
 
 MainWindow::~MainWindow() {
@@ -51,9 +48,9 @@ MainWindow::~MainWindow() {
         QGuiApplication::restoreOverrideCursor();
 }
 
-// The start-up of the main window, in this order.
+// The start-up of the main window, in this order. What the user cannot see yet (the print
+// settings window, the controls) is made while the splash is up.
 void MainWindow::StartUp() {
-    m_printSettings = new PrintSettingsDialog(this);
     m_idlePending = true; // the first filling waits for the first idle moment after showing
     programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     dataFolder = DataFolder();
@@ -85,11 +82,14 @@ void MainWindow::UpdateMarker() {
 SplashScreen *MainWindow::ShowSplash() {
     auto *splash = new SplashScreen(this);
     splash->show();
-    // Let the splash paint while the start-up waits; the main window is not shown yet, so no
-    // input can reach it.
+    // Let the splash paint, then build the window while the start-up waits: the main window
+    // is not shown yet, so no input can reach it, and the user sees the splash as soon as
+    // the program starts rather than once every control exists.
     QElapsedTimer clock;
     clock.start();
     QCoreApplication::processEvents();
+    m_printSettings = new PrintSettingsDialog(this);
+    BuildWindow();
     PrepareForShowing();
     while (clock.elapsed() < SplashMilliseconds()) {
         QEventLoop wait;
@@ -98,6 +98,12 @@ SplashScreen *MainWindow::ShowSplash() {
         wait.exec();
     }
     return splash;
+}
+
+void MainWindow::BuildWindow() {
+    CreateControls();
+    ConnectSignals();
+    CentreOnScreen();
 }
 
 void MainWindow::CentreOnScreen() {

@@ -162,6 +162,8 @@ private:
     void StartUp();
     void UpdateMarker();
     SplashScreen *ShowSplash();
+    // The controls, their connections and the window's place on the screen.
+    void BuildWindow();
     void CentreOnScreen();
     void PrepareForShowing();
     void PlaceOnScreen();
