@@ -24,9 +24,12 @@ public:
     // skips `skip(rest)` bytes of input, so that a conversion always finishes.
     template <typename Skip>
     std::string Convert(std::string_view in, const char *replacement, Skip skip) const {
+        // Code page 932, UTF-8 and UTF-16 keep no shift state: a conversion that ends on a
+        // whole character leaves the descriptor as new, so none is reset or flushed before
+        // or after; only an undecodable sequence, which may leave part of a character
+        // behind, resets it.
         std::string out;
         out.reserve(in.size() * 2 + 8);
-        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         char *src = const_cast<char *>(in.data());
         std::size_t srcLeft = in.size();
         char buffer[1024];
@@ -46,10 +49,6 @@ public:
             srcLeft -= n;
             iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         }
-        char *dst = buffer;
-        std::size_t dstLeft = sizeof buffer;
-        iconv(m_cd, nullptr, nullptr, &dst, &dstLeft);
-        out.append(buffer, static_cast<std::size_t>(dst - buffer));
         return out;
     }
 

@@ -90,6 +90,18 @@ INSTANTIATE_TEST_SUITE_P(Bytes, ReadOnly,
                                            CodecCase{"necSelectedNotSign", "￢", "\xEE\xF9"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// A conversion cut off inside a character leaves nothing behind for the next one.
+TEST(TextCodec, ACutCharacterDoesNotReachTheNextText) {
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(Cp932ToUtf8("a\x82"), "a?");
+        EXPECT_EQ(Cp932ToUtf8("\x8C\x8F"), "件");
+        EXPECT_EQ(Utf8ToCp932("件\xE5\x90"), "\x8C\x8F?");
+        EXPECT_EQ(Utf8ToCp932("件"), "\x8C\x8F");
+        EXPECT_EQ(DecodeFileText(std::string("\xFF\xFE\x41\x00\x3D\xD8", 6)), "A?");
+        EXPECT_EQ(DecodeFileText(std::string("\xFF\xFE\xF6\x4E", 4)), "件");
+    }
+}
+
 struct DecodeCase {
     const char *name;
     std::string bytes;
