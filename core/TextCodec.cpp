@@ -2,6 +2,8 @@
 
 #include "core/CodePageConversion.h"
 
+#include <algorithm>
+
 namespace korvane {
 
 namespace {
@@ -10,11 +12,27 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
+// How many bytes the text starts with that are ASCII: the same bytes in code page 932 and
+// in UTF-8, so they pass through a conversion unchanged.
+std::size_t AsciiPrefixLength(std::string_view text) {
+    const auto first = std::find_if(text.begin(), text.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return static_cast<std::size_t>(first - text.begin());
+}
+
 bool IsAscii(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
+    return AsciiPrefixLength(text) == text.size();
+}
+
+// `convert` applied to the text after its ASCII start, which is copied as it stands: a data
+// file's lines of numbers are not handed to the converter, only the lines from its title on.
+template <typename Convert> std::string AfterAsciiStart(std::string_view text, Convert convert) {
+    const std::size_t ascii = AsciiPrefixLength(text);
+    if (ascii == text.size())
+        return std::string(text);
+    std::string converted = convert(text.substr(ascii));
+    converted.insert(0, text.data(), ascii);
+    return converted;
 }
 
 } // namespace
@@ -51,15 +69,11 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 std::string Utf8ToCp932(std::string_view utf8) {
-    if (IsAscii(utf8))
-        return std::string(utf8);
-    return ConvertUtf8ToCp932(utf8);
+    return AfterAsciiStart(utf8, ConvertUtf8ToCp932);
 }
 
 std::string Cp932ToUtf8(std::string_view cp932) {
-    if (IsAscii(cp932))
-        return std::string(cp932);
-    return ConvertCp932ToUtf8(cp932);
+    return AfterAsciiStart(cp932, ConvertCp932ToUtf8);
 }
 
 std::string AsRecordText(std::string_view utf8) {
