@@ -62,7 +62,7 @@ DecimalDigits ShortestDigits(double value) {
     DecimalDigits d;
     d.negative = std::signbit(value);
     if (value == 0)
-        return d; // no digits
+        return d;                // no digits
     if (!std::isfinite(value)) { // not a number a caller may give: the digits of its text
         char buffer[32];
         const std::string_view text = ShortestText(std::fabs(value), buffer);
