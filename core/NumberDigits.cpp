@@ -62,17 +62,19 @@ DecimalDigits ShortestDigits(double value) {
     DecimalDigits d;
     d.negative = std::signbit(value);
     if (value == 0)
-        return d;                // no digits
-    if (!std::isfinite(value)) { // not a number a caller may give: the digits of its text
+        return d; // a zero has no digits
+    // Not a value a caller may give: the digits of its text, as they always were.
+    if (!std::isfinite(value)) {
         char buffer[32];
         const std::string_view text = ShortestText(std::fabs(value), buffer);
         d = ReadDigits(text.data(), text.data() + text.size());
         d.negative = std::signbit(value);
         return d;
     }
-    // The digits {fmt} writes for "{}" are Dragonbox's significand and exponent; taking them
-    // straight from it spares laying out a text and reading it back, which every number of
-    // a sheet and of korvane-calc's JSON would otherwise pay twice.
+    // The digits {fmt} writes for "{}" are those of its Dragonbox significand and exponent.
+    // Taking them from there spares laying a text out and reading it back for every number
+    // of a sheet and of korvane-calc's JSON. Dragonbox sits in {fmt}'s detail namespace;
+    // every build (Linux, Windows, the browser) compiles the same {fmt} headers.
     const auto decimal = fmt::detail::dragonbox::to_decimal(std::fabs(value));
     const char *end = std::to_chars(d.digit, d.digit + sizeof d.digit, decimal.significand).ptr;
     d.count = static_cast<int>(end - d.digit);
