@@ -1,16 +1,13 @@
 // The shortest and the rounded digits of a double, and the round-trip text built from them,
 // which the main window shows for a catalogue weight and the deck tables for a weight.
 #include "core/NumberDigits.h"
+#include "tests/RandomDoubles.h"
 
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <cmath>
-#include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
-#include <random>
 #include <string>
 
 namespace korvane {
@@ -59,19 +56,9 @@ TEST(DecimalDigits, RoundsToTheDigitsAsked) {
 // Random doubles of every magnitude and short decimals: the text reads back as the value,
 // and where the C++ library converts doubles itself, it is the library's text.
 TEST(RoundTripText, ReadsBackAndAgreesWithTheLibrary) {
-    std::mt19937_64 random(20261210);
-    std::uniform_int_distribution<long> digits(0, 10'000'000);
-    std::uniform_int_distribution<int> places(0, 6);
+    RandomDoubles values(20261210);
     for (int i = 0; i < 200000; ++i) {
-        double value;
-        if (i % 2 == 0) {
-            const std::uint64_t pattern = random();
-            std::memcpy(&value, &pattern, sizeof value);
-            if (!std::isfinite(value))
-                continue;
-        } else {
-            value = static_cast<double>(digits(random)) / std::pow(10.0, places(random));
-        }
+        const double value = values.Next();
         const std::string text = RoundTripText(value);
         ASSERT_EQ(std::strtod(text.c_str(), nullptr), value) << text;
 #if defined(__cpp_lib_to_chars)

@@ -2,6 +2,7 @@
 // tools have always read from it, numbers that read back exactly, and escaped texts.
 
 #include "sheet/JsonWriter.h"
+#include "tests/RandomDoubles.h"
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
@@ -74,20 +75,10 @@ TEST(JsonNumber, EveryFiniteValueReadsBackExactly) {
 // value with ".0" added) and with its exponent outside: random values of every magnitude
 // and short decimals such as a sheet's.
 TEST(JsonNumber, AgreesWithTheLibrarysShortestText) {
-    std::mt19937_64 random(20261211);
-    std::uniform_int_distribution<long> digits(0, 10'000'000);
-    std::uniform_int_distribution<int> places(0, 6);
+    RandomDoubles values(20261211);
     char buffer[32];
     for (int i = 0; i < 200000; ++i) {
-        double value;
-        if (i % 2 == 0) {
-            const std::uint64_t pattern = random();
-            std::memcpy(&value, &pattern, sizeof value);
-            if (!std::isfinite(value))
-                continue;
-        } else {
-            value = static_cast<double>(digits(random)) / std::pow(10.0, places(random));
-        }
+        const double value = values.Next();
         std::string expected = fmt::format("{}", value);
         const std::size_t mark = expected.find_first_of(".e");
         const bool exponent = mark != std::string::npos && expected[mark] == 'e';
