@@ -59,7 +59,7 @@ void MainWindow::StartUp() {
     UpdateMarker();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_waitCursor = true;
-    SplashScreen *splash = ShowSplash();
+    SplashScreen *splash = ShowSplashWhileBuilding();
     PlaceOnScreen();
     modelList->setCurrentIndex(0);
     thicknessList->setCurrentIndex(thicknessList->count() > 0 ? 0 : -1); // still empty: no choice
@@ -79,7 +79,7 @@ void MainWindow::UpdateMarker() {
     });
 }
 
-SplashScreen *MainWindow::ShowSplash() {
+SplashScreen *MainWindow::ShowSplashWhileBuilding() {
     auto *splash = new SplashScreen(this);
     splash->show();
     // Let the splash paint, then build the window while the start-up waits: the main window

@@ -161,7 +161,8 @@ private:
     void ConnectInputSignals();
     void StartUp();
     void UpdateMarker();
-    SplashScreen *ShowSplash();
+    // Shows the splash and, during its wait, builds the window and prepares its first paint.
+    SplashScreen *ShowSplashWhileBuilding();
     // The controls, their connections and the window's place on the screen.
     void BuildWindow();
     void CentreOnScreen();
